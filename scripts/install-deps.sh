@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Plakatorium needs to build, run and test.
+# Idempotent: prints nothing and installs nothing when everything is present.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
+  libgl-dev libgif-dev
+  fonts-wine fontconfig fonts-dejavu-core
+  xvfb xauth
+  cups cups-client printer-driver-cups-pdf poppler-utils
+  libbenchmark-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,44 @@
+#pragma once
+// A drawing surface in the two scales the design code uses: twips (1440 per inch)
+// and millimetres (56.7 twips each). Geometry stays in those units in the logic;
+// only the implementation knows about pixels.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+namespace plk {
+
+inline constexpr double kTwipsPerMm = 56.7;
+inline constexpr int kTwipsPerPixel = 15;  // 96 dpi
+
+class Surface {
+public:
+    enum class ScaleMode { Twips, Millimetres };
+
+    virtual ~Surface() = default;
+
+    virtual void setScaleMode(ScaleMode mode) = 0;
+    virtual ScaleMode scaleMode() const = 0;
+    /// Inner width and height in the current scale.
+    virtual double scaleWidth() const = 0;
+    virtual double scaleHeight() const = 0;
+    /// Outer size in twips (whole numbers, as the window system gave it).
+    virtual int widthTwips() const = 0;
+    virtual int heightTwips() const = 0;
+    int twipsPerPixel() const { return kTwipsPerPixel; }
+
+    virtual void clear(const QColor& colour) = 0;
+    virtual void line(double x1, double y1, double x2, double y2, const QColor& colour) = 0;
+    /// Outline rectangle from (x1, y1) to (x2, y2); drawStyle 0 is a solid pen,
+    /// 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible.
+    virtual void box(double x1, double y1, double x2, double y2, const QColor& colour, int drawStyle = 0) = 0;
+    virtual void circle(double cx, double cy, double radius, const QColor& colour, bool filled) = 0;
+    /// Paints the picture stretched to the rectangle.
+    virtual void picture(const QImage& image, double x, double y, double w, double h) = 0;
+    /// Prints one line of text with its top-left corner at (x, y).
+    virtual void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) = 0;
+};
+
+}  // namespace plk
