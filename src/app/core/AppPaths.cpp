@@ -1,0 +1,29 @@
+#include "app/core/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace plk {
+
+AppPaths AppPaths::forRunningProgram()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QFileInfo info(exeDir);
+    if (!exeDir.isEmpty() && info.isDir() && info.isWritable())
+        return AppPaths(exeDir);
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return AppPaths(data + QStringLiteral("/Plakatorium"));
+}
+
+void AppPaths::createFolders() const
+{
+    QDir().mkpath(m_root);
+    QDir().mkpath(templatesFolder());
+    QDir().mkpath(projectsFolder());
+}
+
+}  // namespace plk

@@ -1,0 +1,44 @@
+#pragma once
+// The four sections of the settings file, read into and written from plain values.
+// A missing or unreadable value comes back empty and is simply not applied, so a
+// first start leaves every window as designed.
+
+#include "app/core/AppState.h"
+#include "document/core/RegionalFormat.h"
+
+#include <QRectF>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace plk {
+
+struct MainWindowSettings {
+    std::optional<int> state;  // 0 normal, 1 minimised, 2 maximised
+    std::optional<double> height, width, top, left;  // twips, normal state
+};
+
+/// "MENU": the state; and the geometry in twips, written only for a normal window.
+void saveMainWindow(const QString& ini, int state, const QRectF& geometryTwips, const RegionalFormat& format);
+MainWindowSettings loadMainWindow(const QString& ini, const RegionalFormat& format);
+
+/// "OPTIONS": the five check boxes, "Afficher" … "Boite".
+void saveOptions(const QString& ini, const AppOptions& options);
+/// Each of the five values that reads as an integer.
+std::vector<std::optional<int>> loadOptions(const QString& ini);
+inline const char* const kOptionKeys[5] = {"Afficher", "Animation", "Position", "Maximiser", "Boite"};
+
+/// "BARRE XP": "GRP-n" = whether group n is open, as the regional word.
+void saveTaskPane(const QString& ini, const std::vector<bool>& open, const RegionalFormat& format);
+/// Whether each of the `groups` groups is to be opened. A value that is neither a
+/// boolean word nor a number throws FormatError.
+std::vector<bool> loadTaskPane(const QString& ini, int groups, const RegionalFormat& format);
+
+struct ToolBoxSettings {
+    std::optional<int> page;
+    std::optional<double> top, left;  // twips
+};
+void saveToolBox(const QString& ini, int page, double top, double left, const RegionalFormat& format);
+ToolBoxSettings loadToolBox(const QString& ini, const RegionalFormat& format);
+
+}  // namespace plk

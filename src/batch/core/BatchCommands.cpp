@@ -1,0 +1,132 @@
+#include "batch/core/BatchCommands.h"
+
+#include "document/core/LegacyImport.h"
+#include "document/core/ProjectFile.h"
+#include "document/core/ProjectJson.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+
+namespace plk {
+
+namespace {
+
+const char* const kHelp =
+    "Utilisation : plakatorium-batch COMMANDE ...\n"
+    "\n"
+    "  info FICHIER          affiche le projet lu dans FICHIER en JSON\n"
+    "  convert ENTREE SORTIE lit ENTREE (un nom en .prj passe par l'import de\n"
+    "                        l'ancien format) et l'écrit dans SORTIE au format projet\n"
+    "  snapshot ENTREE IMAGE [--tab N] [--background-only]\n"
+    "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
+    "                        (PNG ou BMP, selon l'extension)\n"
+    "  --help                affiche cette aide\n"
+    "\n"
+    "Nombres et booléens suivent les réglages régionaux (LC_ALL, LC_NUMERIC, LANG).\n"
+    "Codes de sortie : 0 succès, 1 entrée illisible, 2 erreur d'utilisation.\n";
+
+QString failureText(const QString& path, const ReadResult& r)
+{
+    if (r.status == ReadResult::Status::CannotOpen)
+        return QStringLiteral("%1 : lecture impossible (%2)").arg(path, r.reason);
+    if (r.line > 0)
+        return QStringLiteral("%1 : ligne %2 : %3").arg(path).arg(r.line).arg(r.reason);
+    return QStringLiteral("%1 : %2").arg(path, r.reason);
+}
+
+/// Reads a project file, or imports a legacy one when the name ends in ".prj".
+ReadResult loadProject(const QString& path, Project& project, const RegionalFormat& format)
+{
+    if (path.endsWith(QLatin1String(".prj"), Qt::CaseInsensitive))
+        return importLegacyProject(path, QFileInfo(path).fileName(), project, format);
+    ReadResult r = readProjectFile(path, project, format);
+    if (r.ok())
+        project.filePath = path;
+    return r;
+}
+
+int usage(QTextStream& err)
+{
+    err << kHelp;
+    return BatchUsageError;
+}
+
+/// Options after the positional arguments: "--tab N" and plain flags.
+struct Options {
+    int tab = 1;
+    bool backgroundOnly = false;
+    bool valid = true;
+};
+
+Options parseOptions(const QStringList& args, qsizetype from)
+{
+    Options o;
+    for (qsizetype i = from; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--tab") && i + 1 < args.size()) {
+            bool ok = false;
+            o.tab = args[++i].toInt(&ok);
+            o.valid = o.valid && ok;
+        } else if (args[i] == QLatin1String("--background-only")) {
+            o.backgroundOnly = true;
+        } else {
+            o.valid = false;
+        }
+    }
+    return o;
+}
+
+int snapshot(const QStringList& args, Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 3);
+    const QString suffix = QFileInfo(args[2]).suffix().toLower();
+    if (!o.valid || (suffix != QLatin1String("png") && suffix != QLatin1String("bmp")))
+        return usage(err);
+    if (o.tab < 1 || o.tab > project.tabCount()) {
+        err << QStringLiteral("%1 : pas d'onglet %2").arg(args[1]).arg(o.tab) << '\n';
+        return BatchInputError;
+    }
+    const QImage picture = project.tab(o.tab).Picture(o.backgroundOnly);
+    if (!picture.save(args[2], suffix.toUpper().toLatin1().constData())) {
+        err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
+        return BatchInputError;
+    }
+    return BatchOk;
+}
+
+}  // namespace
+
+int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        out << kHelp;
+        return BatchOk;
+    }
+    const QString command = args.value(0);
+    const bool known = (command == QLatin1String("info") && args.size() == 2) ||
+                       (command == QLatin1String("convert") && args.size() == 3) ||
+                       (command == QLatin1String("snapshot") && args.size() >= 3);
+    if (!known)
+        return usage(err);
+
+    const RegionalFormat format = RegionalFormat::system();
+    Project project;
+    const ReadResult r = loadProject(args[1], project, format);
+    if (!r.ok()) {
+        err << failureText(args[1], r) << '\n';
+        return BatchInputError;
+    }
+    if (command == QLatin1String("info")) {
+        out << QJsonDocument(projectToJson(project)).toJson(QJsonDocument::Indented);
+        return BatchOk;
+    }
+    if (command == QLatin1String("snapshot"))
+        return snapshot(args, project, err);
+    const QString reason = writeProjectFile(args[2], project, format);
+    if (!reason.isEmpty()) {
+        err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
+        return BatchInputError;
+    }
+    return BatchOk;
+}
+
+}  // namespace plk

@@ -1,0 +1,64 @@
+#include "canvas/core/ObjectRecords.h"
+
+#include "canvas/core/Etiquette.h"
+#include "document/core/Rounding.h"
+#include "document/core/ValueReader.h"
+
+#include <QStringList>
+
+namespace plk {
+
+namespace {
+
+QString mm(float value) { return QString::number(qint64(roundHalfEven(value))); }
+
+}  // namespace
+
+QString labelRecord(const TextObject& o, const RegionalFormat& f)
+{
+    return QStringList{QStringLiteral("LABEL"), o.Caption, mm(o.Top), mm(o.Left), o.FontName,
+                       f.formatReal(o.FontSize, 7), f.formatBool(o.FontBold), f.formatBool(o.FontItalic),
+                       f.formatBool(o.FontUnderline), f.formatBool(o.FontStrikethru),
+                       QString::number(o.ForeColor)}
+        .join(QLatin1Char('|'));
+}
+
+QString logoRecord(const LogoObject& o)
+{
+    return QStringList{QStringLiteral("LOGO"), o.Tag, mm(o.Top), mm(o.Left), mm(o.Width), mm(o.Height)}.join(
+        QLatin1Char('|'));
+}
+
+void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    // Check every field before creating anything, so a bad record adds no object.
+    const double top = r.real(2) + offset;
+    const double left = r.real(3) + offset;
+    const QString& caption = r.text(1);
+    const QString& font = r.text(4);
+    const auto size = r.integer<std::int16_t>(5);
+    const bool bold = r.boolean(6), italic = r.boolean(7), underline = r.boolean(8), strike = r.boolean(9);
+    const OleColor colour = r.colour(10);
+    tab.NewLabel(top, left);
+    const int index = tab.IDlabel;
+    tab.Caption(index, caption);
+    tab.FontStyle(index, font, size, bold, italic, underline, strike);
+    tab.FontCouleur(index, colour);
+}
+
+void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    const double top = r.real(2) + offset;
+    const double left = r.real(3) + offset;
+    const QString& path = r.text(1);
+    const double width = r.real(4);
+    const double height = r.real(5);
+    tab.NewLogo(top, left);
+    const int index = tab.IDlogo;
+    tab.Image(index, path);
+    tab.SizeLogo(index, width, height);
+}
+
+}  // namespace plk

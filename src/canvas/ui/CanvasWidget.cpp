@@ -1,0 +1,166 @@
+#include "canvas/ui/CanvasWidget.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace plk {
+
+namespace {
+
+constexpr double kPxPerMm = kTwipsPerMm / kTwipsPerPixel;
+
+QRectF mmToPx(const QRectF& r)
+{
+    return {r.left() * kPxPerMm, r.top() * kPxPerMm, r.width() * kPxPerMm, r.height() * kPxPerMm};
+}
+
+}  // namespace
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+CanvasWidget::CanvasWidget(Etiquette& tab, QWidget* parent)
+    : QWidget(parent), m_tab(tab)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&m_tab, &Etiquette::changed, this, qOverload<>(&QWidget::update));
+}
+
+QPointF CanvasWidget::toMm(QPointF p) const { return p / kPxPerMm; }
+
+QRectF CanvasWidget::objectRectPx(const Hit& hit) const
+{
+    return mmToPx(hit.kind == Etiquette::ObjectKind::Label ? m_tab.labelRect(hit.index) : m_tab.logoRect(hit.index));
+}
+
+std::optional<CanvasWidget::Hit> CanvasWidget::objectAt(QPointF point) const
+{
+    const auto& labels = m_tab.labelOrder();
+    for (auto it = labels.rbegin(); it != labels.rend(); ++it) {
+        const Hit hit{Etiquette::ObjectKind::Label, *it};
+        if (m_tab.label(*it).Visible && objectRectPx(hit).contains(point))
+            return hit;
+    }
+    const auto& logos = m_tab.logoOrder();
+    for (auto it = logos.rbegin(); it != logos.rend(); ++it) {
+        const Hit hit{Etiquette::ObjectKind::Logo, *it};
+        if (m_tab.logo(*it).Visible && objectRectPx(hit).contains(point))
+            return hit;
+    }
+    return std::nullopt;
+}
+
+QPointF CanvasWidget::grabPoint(const Hit& hit, QPointF point) const
+{
+    return toMm(point - objectRectPx(hit).topLeft());
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), m_tab.canvasImage());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const int i : m_tab.logoOrder()) {
+        const auto& logo = m_tab.logo(i);
+        if (logo.Visible)
+            p.drawImage(mmToPx(m_tab.logoRect(i)), logo.picture);
+    }
+    for (const int i : m_tab.labelOrder()) {
+        const auto& label = m_tab.label(i);
+        if (!label.Visible)
+            continue;
+        QFont font = m_tab.labelFont(i);
+        // Points at 96 dpi, whatever the screen says, so the canvas matches the snapshot.
+        font.setPointSizeF(font.pointSizeF() * 96.0 / logicalDpiY());
+        p.setFont(font);
+        p.setPen(toQColor(label.ForeColor));
+        const QRectF r = mmToPx(m_tab.labelRect(i));
+        p.drawText(QPointF(r.left(), r.top() + QFontMetricsF(font, this).ascent()), label.Caption);
+    }
+    const Etiquette::Frame& frame = m_tab.frame();
+    if (frame.visible) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(0x33, 0x66, 0xCC), 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(mmToPx(frame.rect).adjusted(0, 0, -1, -1));
+    }
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* e)
+{
+    setFocus(Qt::MouseFocusReason);
+    const QPointF pos = e->position();
+    m_pressed = objectAt(pos);
+    m_backgroundPressed = !m_pressed;
+    if (m_pressed) {
+        const QPointF g = grabPoint(*m_pressed, pos);
+        m_tab.objectMouseDown(m_pressed->kind, m_pressed->index, buttonCode(e->button()), shiftCode(e->modifiers()),
+                              g.x(), g.y());
+    } else {
+        const QPointF mm = toMm(pos);
+        m_tab.backgroundMouseDown(buttonCode(e->button()), shiftCode(e->modifiers()), mm.x(), mm.y());
+    }
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPointF pos = e->position();
+    if (m_pressed && e->buttons() != Qt::NoButton) {
+        const QPointF g = grabPoint(*m_pressed, pos);
+        m_tab.objectMouseMove(m_pressed->kind, m_pressed->index, buttonCode(e->buttons()), g.x(), g.y());
+        return;
+    }
+    if (!objectAt(pos)) {
+        const QPointF mm = toMm(pos);
+        m_tab.backgroundMouseMove(mm.x(), mm.y());
+    }
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    const auto pressed = m_pressed;
+    const bool background = m_backgroundPressed;
+    m_pressed.reset();
+    m_backgroundPressed = false;
+    if (pressed) {
+        // The click belongs to the object pressed, which has moved with the pointer.
+        if (objectRectPx(*pressed).contains(e->position()))
+            m_tab.objectClick(pressed->kind, pressed->index);
+    } else if (background && !objectAt(e->position())) {
+        m_tab.backgroundClick();
+    }
+}
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (const auto hit = objectAt(e->position()))
+        m_tab.objectDoubleClick(hit->kind, hit->index);
+    else
+        QWidget::mouseDoubleClickEvent(e);
+}
+
+bool CanvasWidget::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        if (objectAt(help->pos()))
+            QToolTip::showText(help->globalPos(), QStringLiteral("Double clic pour modifier l'objet"), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace plk

@@ -1,0 +1,36 @@
+#pragma once
+// A ruler along the top (horizontal) or the left (vertical) of a tab's view,
+// graduated in millimetres from its own edge. While the tab allows it, the user
+// drags it anywhere to lay it against the design.
+
+#include <QWidget>
+
+namespace plk {
+
+class Etiquette;
+
+class RulerWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    RulerWidget(Qt::Orientation orientation, Etiquette& tab, QWidget* parent = nullptr);
+
+    Qt::Orientation orientation() const { return m_orientation; }
+
+Q_SIGNALS:
+    /// Pressed: the view brings the scroll bars back above the ruler.
+    void pressed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Qt::Orientation m_orientation;
+    Etiquette& m_tab;
+    QPoint m_grab;
+};
+
+}  // namespace plk

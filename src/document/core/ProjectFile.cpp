@@ -1,0 +1,157 @@
+#include "document/core/ProjectFile.h"
+
+#include "canvas/core/ObjectRecords.h"
+#include "document/core/Cp1252.h"
+#include "document/core/ValueReader.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace plk {
+
+namespace {
+
+constexpr int kProjetShortFields = 9;   // records of older files: no CD flags
+constexpr int kPrintFields = 11;
+
+void readProjet(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    const QString& name = r.text(1);
+    const double width = r.real(2), height = r.real(3);
+    const OleColor back = r.colour(4), border = r.colour(5);
+    const bool cadenas = r.boolean(6), depRegle = r.boolean(7), bordure = r.boolean(8);
+    tab.NewProjet(name, width, height, back, border, cadenas, depRegle, bordure);
+    if (fields.size() != kProjetShortFields) {
+        tab.CD_Disque = r.boolean(9);
+        tab.CD_Pochette = r.boolean(10);
+        tab.Refresh();
+    }
+}
+
+void readFond(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    switch (r.integer<std::int16_t>(1)) {
+    case 0: tab.pctDefaut(); break;
+    case 1: tab.pctFond(r.colour(2)); break;
+    case 2: tab.pctPicture(r.text(2)); break;
+    case 3: {
+        const auto direction = r.integer<std::int16_t>(2);
+        tab.pctDegrade(direction, r.colour(3), r.colour(4), r.colour(5));
+        break;
+    }
+    default: break;
+    }
+}
+
+void readPrint(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    std::int16_t v[kPrintFields];
+    for (int i = 0; i < kPrintFields; ++i)
+        v[i] = r.integer<std::int16_t>(i + 1);
+    PrintSettings& p = tab.print;
+    p.ImpDefaut = v[0];
+    p.ImpMargeG = v[1];
+    p.ImpMargeH = v[2];
+    p.ImpResol = v[3];
+    p.ImpNbrP = v[4];
+    p.ImpPosX = v[5];
+    p.ImpPosY = v[6];
+    p.ImpSepH = v[7];
+    p.ImpSepV = v[8];
+    p.ImpNbrH = v[9];
+    p.ImpNbrV = v[10];
+}
+
+// Lines end at CR (an LF after it is dropped) and, for files edited elsewhere, at a lone LF.
+QStringList splitLines(const QString& text)
+{
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    normalised.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    return normalised.split(QLatin1Char('\r'));
+}
+
+}  // namespace
+
+ReadResult readProjectData(const QByteArray& data, Project& project, const RegionalFormat& format)
+{
+    const QStringList lines = splitLines(fromCp1252(data));
+    int current = 1;
+    bool seenOnglet = false;
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString& line = lines.at(n);
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = line.split(QLatin1Char('|'));
+        const QString& keyword = fields.at(0);
+        try {
+            if (keyword == QLatin1String("ONGLET")) {
+                const QString caption = RecordFields(fields, format).text(1);
+                if (!seenOnglet)
+                    project.setTabCaption(1, caption);
+                else
+                    project.addTab(caption);
+                seenOnglet = true;
+                current = project.tabCount();
+            } else if (keyword == QLatin1String("PROJET")) {
+                readProjet(project.tab(current), fields, format);
+            } else if (keyword == QLatin1String("LABEL")) {
+                addLabelFromRecord(project.tab(current), fields, 0, format);
+            } else if (keyword == QLatin1String("LOGO")) {
+                addLogoFromRecord(project.tab(current), fields, 0, format);
+            } else if (keyword == QLatin1String("FOND")) {
+                readFond(project.tab(current), fields, format);
+            } else if (keyword == QLatin1String("PRINT")) {
+                readPrint(project.tab(current), fields, format);
+            }
+        } catch (const std::exception& e) {
+            return {ReadResult::Status::StoppedAtRecord, n + 1, QString::fromStdString(e.what())};
+        }
+    }
+    return {};
+}
+
+ReadResult readProjectFile(const QString& path, Project& project, const RegionalFormat& format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadResult::Status::CannotOpen, 0, file.errorString()};
+    return readProjectData(file.readAll(), project, format);
+}
+
+QString projectFileText(Project& project, const RegionalFormat& format)
+{
+    QString text;
+    for (int i = 1; i <= project.tabCount(); ++i) {
+        text += QStringLiteral("ONGLET|") + project.tabCaption(i) + QStringLiteral("\r\n");
+        for (int kind = 1; kind <= 5; ++kind) {
+            const QString records = project.tab(i).RecupererObjet(kind, format);
+            if (!records.isEmpty())
+                text += records + QStringLiteral("\r\n");
+        }
+    }
+    return text;
+}
+
+QString writeProjectFile(const QString& path, Project& project, const RegionalFormat& format)
+{
+    const QByteArray bytes = toCp1252(projectFileText(project, format));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QString captionFromFileTitle(const QString& fileTitle) { return fileTitle.left(std::max<qsizetype>(0, fileTitle.size() - 4)); }
+
+}  // namespace plk

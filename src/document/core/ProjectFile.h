@@ -1,0 +1,43 @@
+#pragma once
+// The project file: one "|"-separated record per line, CR LF, Windows-1252.
+// For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT. Templates use the
+// same format.
+
+#include "document/core/Project.h"
+#include "document/core/RegionalFormat.h"
+
+#include <QString>
+
+namespace plk {
+
+struct ReadResult {
+    enum class Status { Complete, CannotOpen, StoppedAtRecord };
+    Status status = Status::Complete;
+    int line = 0;        // the record that stopped the reading, counted from 1
+    QString reason;      // what was wrong with it, or why the file did not open
+
+    bool ok() const { return status == Status::Complete; }
+};
+
+/// Reads the file into a project that has its first tab already. Reading stops at the
+/// first record that does not convert; every tab and object read before it stays.
+ReadResult readProjectFile(const QString& path, Project& project,
+                           const RegionalFormat& format = RegionalFormat::system());
+/// The same from the file's bytes.
+ReadResult readProjectData(const QByteArray& data, Project& project,
+                           const RegionalFormat& format = RegionalFormat::system());
+
+/// The whole file's text for the project (counts of 0 in the print settings become 1
+/// in the tabs themselves).
+QString projectFileText(Project& project, const RegionalFormat& format = RegionalFormat::system());
+
+/// Writes the project to the path through a temporary file renamed into place, so a
+/// failed save leaves the previous file intact. Returns an empty string on success,
+/// otherwise the system's reason.
+QString writeProjectFile(const QString& path, Project& project,
+                         const RegionalFormat& format = RegionalFormat::system());
+
+/// The file's name without its last four characters (".plk"), as windows show it.
+QString captionFromFileTitle(const QString& fileTitle);
+
+}  // namespace plk

@@ -1,0 +1,76 @@
+#pragma once
+// The records of a tab: its text objects, logos, background and print settings,
+// with the defaults a new tab and a new object start from.
+
+#include "document/core/Colors.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace plk {
+
+inline const QString kDefaultCaption = QStringLiteral("ZONE DE TEXTE");
+inline const QString kDefaultFontName = QStringLiteral("Tahoma");
+inline constexpr float kDefaultFontSize = 8.0f;
+inline constexpr double kDefaultObjectPosition = 5.0;  // mm, for an object created without one
+
+/// Texts and names are stored in "|"-separated one-line records: they lose every
+/// "|" and line break when they are set, so that a saved file always reads back.
+inline QString withoutSeparators(QString text)
+{
+    text.remove(QLatin1Char('|'));
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    return text;
+}
+
+struct TextObject {
+    QString Caption = kDefaultCaption;
+    float Top = float(kDefaultObjectPosition);
+    float Left = float(kDefaultObjectPosition);
+    QString FontName = kDefaultFontName;
+    float FontSize = kDefaultFontSize;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontUnderline = false;
+    bool FontStrikethru = false;
+    OleColor ForeColor = kColorButtonText;
+    bool Visible = false;
+};
+
+struct LogoObject {
+    QString Tag;  // picture path; empty for the placeholder picture
+    float Top = float(kDefaultObjectPosition);
+    float Left = float(kDefaultObjectPosition);
+    float Width = 0;
+    float Height = 0;
+    bool Stretch = false;  // picture scaled to Width x Height; otherwise its own size
+    bool Visible = false;
+};
+
+enum class BackgroundKind : std::int16_t { Default = 0, Plain = 1, Picture = 2, Gradient = 3 };
+
+struct Background {
+    std::int16_t TypeFond = 0;
+    QString Chemin_Image;
+    std::int16_t gradAngle = 0;
+    OleColor gradColor1 = 0;
+    OleColor gradColor2 = 0;
+    OleColor gradColor3 = 0;
+};
+
+struct PrintSettings {
+    std::int16_t ImpDefaut = 0;
+    std::int16_t ImpMargeG = 0;
+    std::int16_t ImpMargeH = 0;
+    std::int16_t ImpResol = 0;
+    std::int16_t ImpNbrP = 0;
+    std::int16_t ImpPosX = 0;
+    std::int16_t ImpPosY = 0;
+    std::int16_t ImpSepH = 0;
+    std::int16_t ImpSepV = 0;
+    std::int16_t ImpNbrH = 0;
+    std::int16_t ImpNbrV = 0;
+};
+
+}  // namespace plk

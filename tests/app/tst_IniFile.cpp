@@ -1,0 +1,64 @@
+#include "app/core/IniFile.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void missingFileAndKeysReadEmpty()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Plakatorium.ini");
+        QCOMPARE(ReadIni(path, "MENU", "Windows"), QString());
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(WriteIni(path, "MENU", "Windows", "2"), QStringLiteral("1"));
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(test::readBytes(path), QByteArray("[MENU]\r\nWindows=2\r\n"));
+        QCOMPARE(ReadIni(path, "MENU", "Height"), QString());
+        QCOMPARE(ReadIni(path, "OPTIONS", "Windows"), QString());
+    }
+
+    void sectionsAndKeysIgnoreCaseAndOthersStay()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.ini");
+        test::writeBytes(path, "; réglages\r\n[Menu]\r\nwindows=0\r\nHeight=6000\r\n\r\n[BARRE XP]\r\nGRP-1=Vrai\r\n");
+        QCOMPARE(ReadIni(path, "MENU", "WINDOWS"), QStringLiteral("0"));
+        QCOMPARE(ReadIni(path, "barre xp", "grp-1"), QStringLiteral("Vrai"));
+        WriteIni(path, "MENU", "Windows", "2");
+        WriteIni(path, "menu", "Width", "9000");
+        WriteIni(path, "OUTILS", "Onglet", "3");
+        WriteIni(path, "BARRE XP", "GRP-2", "Faux");
+        QCOMPARE(test::readBytes(path), QByteArray("; réglages\r\n[Menu]\r\nwindows=2\r\nHeight=6000\r\nWidth=9000\r\n\r\n"
+                                                   "[BARRE XP]\r\nGRP-1=Vrai\r\nGRP-2=Faux\r\n[OUTILS]\r\nOnglet=3\r\n"));
+    }
+
+    void valuesAreTrimmedUnquotedAndCut()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.ini");
+        const QString longValue(300, QLatin1Char('x'));
+        WriteIni(path, "S", "Long", longValue);
+        QCOMPARE(ReadIni(path, "S", "Long"), longValue.left(254));
+        test::writeBytes(path, "[S]\r\n  Key  =  \"quoted value\"  \r\nE=\r\n");
+        QCOMPARE(ReadIni(path, "S", "key"), QStringLiteral("quoted value"));
+        QCOMPARE(ReadIni(path, "S", "E"), QString());
+        WriteIni(path, "S", "Accent", "Créer");
+        QVERIFY(test::readBytes(path).contains("Accent=Cr\xE9""er\r\n"));
+        QCOMPARE(ReadIni(path, "S", "Accent"), QStringLiteral("Créer"));
+    }
+
+    void failedWriteReportsZero()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(WriteIni(dir.filePath("none/a.ini"), "S", "K", "V"), QStringLiteral("0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_IniFile.moc"

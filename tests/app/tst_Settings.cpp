@@ -1,0 +1,62 @@
+#include "app/core/IniFile.h"
+#include "app/core/Settings.h"
+#include "document/core/ValueReader.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void mainWindowGeometryOnlyWhenNormal()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Plakatorium.ini");
+        QVERIFY(!loadMainWindow(ini, test::french()).state);  // first start: nothing applied
+        saveMainWindow(ini, 0, QRectF(150, 300, 9000.5, 6000), test::french());
+        QCOMPARE(test::readBytes(ini),
+                 QByteArray("[MENU]\r\nWindows=0\r\nHeight=6000\r\nWidth=9000,5\r\nTop=300\r\nLeft=150\r\n"));
+        saveMainWindow(ini, 2, QRectF(0, 0, 1, 1), test::french());
+        MainWindowSettings s = loadMainWindow(ini, test::french());
+        QCOMPARE(*s.state, 2);
+        QVERIFY(!s.width);  // maximised: the geometry is not applied
+        QCOMPARE(ReadIni(ini, "MENU", "Width"), QStringLiteral("9000,5"));
+        saveMainWindow(ini, 1, QRectF(0, 0, 1, 1), test::french());
+        s = loadMainWindow(ini, test::french());
+        QCOMPARE(*s.width, 9000.5);  // minimised comes back normal with the stored geometry
+    }
+
+    void optionsTaskPaneAndToolBox()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Plakatorium.ini");
+        AppOptions o;
+        o.Position = 1;
+        o.Boite = 1;
+        saveOptions(ini, o);
+        const auto values = loadOptions(ini);
+        QCOMPARE(int(values.size()), 5);
+        QCOMPARE(*values[0], 0);
+        QCOMPARE(*values[2], 1);
+        QCOMPARE(*values[4], 1);
+
+        saveTaskPane(ini, {true, false, true}, test::french());
+        QCOMPARE(ReadIni(ini, "BARRE XP", "GRP-1"), QStringLiteral("Vrai"));
+        QCOMPARE(loadTaskPane(ini, 4, test::english()), (std::vector<bool>{true, false, true, false}));
+        WriteIni(ini, "BARRE XP", "GRP-2", "ouvert");
+        QVERIFY_THROWS_EXCEPTION(FormatError, loadTaskPane(ini, 4, test::french()));
+
+        QVERIFY(!loadToolBox(ini, test::french()).page);
+        saveToolBox(ini, 3, 1200, 800.5, test::french());
+        const ToolBoxSettings t = loadToolBox(ini, test::french());
+        QCOMPARE(*t.page, 3);
+        QCOMPARE(*t.left, 800.5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_Settings.moc"

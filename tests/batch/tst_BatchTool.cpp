@@ -1,0 +1,114 @@
+#include "support/TestSupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run batch(const QStringList& args, const QString& locale = QStringLiteral("fr_FR.UTF-8"))
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", locale);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PLK_BATCH_EXE), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+const QByteArray kProject =
+    "ONGLET|Carte\r\n"
+    "PROJET|Carte|85,5|54|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Vrai\r\n"
+    "LABEL|Jean Dupont|10|12|Tahoma|14|Vrai|Faux|Faux|Faux|255\r\n"
+    "LOGO||20|30|15|10\r\n"
+    "FOND|3|2|255|65280|16711680\r\n"
+    "PRINT|0|5|6|0|2|10|12|4|3|2|5\r\n";
+
+}  // namespace
+
+class TestBatchTool : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void infoPrintsEveryField()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Carte.plk");
+        plk::test::writeBytes(path, kProject);
+        const Run r = batch({"info", path});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject tab = QJsonDocument::fromJson(r.out).object()["tabs"].toArray().at(0).toObject();
+        QCOMPARE(tab["caption"].toString(), QStringLiteral("Carte"));
+        QCOMPARE(tab["prjWidth"].toDouble(), 85.5);
+        QCOMPARE(tab["BackColor"].toInteger(), -2147483643LL);
+        QCOMPARE(tab["CD_Pochette"].toBool(), true);
+        QCOMPARE(tab["TypeFond"].toInt(), 3);
+        QCOMPARE(tab["gradColor3"].toInt(), 16711680);
+        QCOMPARE(tab["IDlabel"].toInt(), 1);
+        const QJsonObject label = tab["labels"].toArray().at(0).toObject();
+        QCOMPARE(label["slot"].toInt(), 1);
+        QCOMPARE(label["visible"].toBool(), true);
+        QCOMPARE(label["Caption"].toString(), QStringLiteral("Jean Dupont"));
+        QCOMPARE(label["FontBold"].toBool(), true);
+        QCOMPARE(label["Left"].toDouble(), 12.0);
+        const QJsonObject logo = tab["logos"].toArray().at(0).toObject();
+        QCOMPARE(logo["Width"].toDouble(), 15.0);
+        QCOMPARE(logo["Tag"].toString(), QString());
+        const QJsonObject print = tab["print"].toObject();
+        QCOMPARE(print.size(), 11);
+        QCOMPARE(print["ImpNbrV"].toInt(), 5);
+        QCOMPARE(print["ImpMargeH"].toInt(), 6);
+    }
+
+    void convertRewritesInTheUsersFormat()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Carte.plc"), out = dir.filePath("Copie.plk");
+        plk::test::writeBytes(in, kProject);
+        QCOMPARE(batch({"convert", in, out}).exitCode, 0);
+        QCOMPARE(plk::test::readBytes(out), kProject);
+        const QString english = dir.filePath("English.plk");
+        QCOMPARE(batch({"convert", in, english}, "en_US.UTF-8").exitCode, 0);
+        QVERIFY(plk::test::readBytes(english).contains("PROJET|Carte|85.5|54|-2147483643|-2147483642|False|False|True|False|True\r\n"));
+
+        const QString legacy = dir.filePath("Vieux.PRJ");
+        plk::test::writeBytes(legacy, "[FORMAT]\r\nLongueur=2835\r\nHauteur=1701\r\n[LABEL]\r\nNombre=0\r\n"
+                                      "[LOGO]\r\nNombre=0\r\n[FOND]\r\nNumero=0\r\n");
+        QCOMPARE(batch({"convert", legacy, out}).exitCode, 0);
+        QCOMPARE(plk::test::readBytes(out), QByteArray("ONGLET|Vieux\r\n"
+                                                       "PROJET|Vieux|50|30|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux\r\n"
+                                                       "FOND|0\r\nPRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
+    }
+
+    void failuresAndUsage()
+    {
+        QTemporaryDir dir;
+        const QString bad = dir.filePath("Bad.plk"), out = dir.filePath("Out.plk");
+        plk::test::writeBytes(bad, "ONGLET|A\r\nPROJET|A|cinquante|50|0|0|Faux|Faux|Faux\r\n");
+        Run r = batch({"convert", bad, out});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("Bad.plk") && r.err.contains("ligne 2"), r.err.constData());
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(batch({"info", dir.filePath("absent.plk")}).exitCode, 1);
+        QCOMPARE(batch({}).exitCode, 2);
+        QCOMPARE(batch({"info"}).exitCode, 2);
+        QCOMPARE(batch({"frobnicate", "x"}).exitCode, 2);
+        r = batch({"--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("convert"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchTool)
+#include "tst_BatchTool.moc"

@@ -1,0 +1,294 @@
+#include "canvas/core/Etiquette.h"
+#include "canvas/core/ObjectClipboard.h"
+#include "support/TestSupport.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+using Kind = Etiquette::ObjectKind;
+
+namespace {
+
+void newTab(Etiquette& t, double w = 50, double h = 50)
+{
+    t.NewProjet("Test", w, h, kColorWindowBackground, kColorWindowFrame, false, false, true);
+}
+
+QString solidPicture(const QTemporaryDir& dir, QSize size, QColor colour)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    const QString path = dir.filePath(QStringLiteral("pic%1.png").arg(size.width()));
+    img.save(path);
+    return path;
+}
+
+}  // namespace
+
+class TestEtiquette : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { test::initFonts(); }
+    void init() { ObjectClipboard.clear(); }
+
+    void newProjetResetsTheTab()
+    {
+        Etiquette t;
+        newTab(t);
+        t.NewLabel(10, 10);
+        t.NewLabel(11, 11);
+        t.NewLogo(12, 12);
+        t.NewProjet("Neuf", 60, 40, 255, 0, true, false, false);
+        QCOMPARE(t.TypeFond, std::int16_t(1));
+        QCOMPARE(t.BackColor(), OleColor(255));
+        QCOMPARE(t.IDlabel, std::int16_t(1));  // one slot removed of two
+        QCOMPARE(t.IDlogo, std::int16_t(1));
+        QCOMPARE(t.labelCount(), 1);
+        QVERIFY(!t.label(1).Visible);
+        QCOMPARE(t.label(1).ForeColor, OleColor(0));
+        QCOMPARE(t.Cadenas, true);
+
+        Etiquette fresh;
+        newTab(fresh);
+        QCOMPARE(fresh.IDlabel, std::int16_t(0));
+        QCOMPARE(fresh.IDlogo, std::int16_t(0));
+        QCOMPARE(fresh.BackColor(), kColorWindowBackground);  // a system colour stays symbolic
+    }
+
+    void slotRulesForNewObjects()
+    {
+        Etiquette t;
+        newTab(t);
+        t.NewLabel(20, 25);
+        t.NewLabel(30, 0);
+        QCOMPARE(t.label(1).Top, 20.0f);
+        QCOMPARE(t.label(2).Top, 5.0f);
+        QCOMPARE(t.label(2).Left, 5.0f);
+        QCOMPARE(t.label(2).ForeColor, kColorButtonText);
+
+        Etiquette u;
+        newTab(u);
+        u.NewLabel(20, 25);
+        u.objectClick(Kind::Label, 1);
+        u.DelLabel();
+        QCOMPARE(u.labelCount(), 1);
+        u.NewLogo(12, 0);
+        u.NewLogo(12, 0);
+        QCOMPARE(u.logo(2).Left, 5.0f);
+        QCOMPARE(u.logo(2).Top, 5.0f);
+        QCOMPARE(u.logoOrder().front(), 2);  // a new logo goes to the back
+
+        t.IDlabel = 32767;
+        QVERIFY_THROWS_EXCEPTION(EtiquetteError, t.NewLabel());
+        QCOMPARE(t.IDlabel, std::int16_t(32767));
+    }
+
+    void selectionEventsAndFrame()
+    {
+        Etiquette t;
+        newTab(t);
+        t.NewLabel(10, 20);
+        QSignalSpy clicks(&t, &Etiquette::LabelClick);
+        QSignalSpy downs(&t, &Etiquette::LabelMouseDown);
+        t.objectMouseDown(Kind::Label, 1, 1, 0, 0.5, 0.5);
+        t.objectClick(Kind::Label, 1);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(downs.count(), 1);
+        QCOMPARE(clicks.at(0).at(1).toInt(), 10);
+        QCOMPARE(clicks.at(0).at(2).toInt(), 20);
+        QCOMPARE(t.LabelFocus, std::int16_t(1));
+        QCOMPARE(t.LogoFocus, std::int16_t(-1));
+        const QRectF r = t.labelRect(1);
+        QVERIFY(r.width() > 10 && r.height() > 2);
+        QCOMPARE(t.frame().rect, QRectF(r.left() - 2, r.top() - 1, r.width() + 4, r.height() + 2));
+        QCOMPARE(t.frame().kind, QStringLiteral("LABEL"));
+        QVERIFY(t.frame().visible);
+
+        QSignalSpy fond(&t, &Etiquette::FondClick);
+        t.backgroundClick();
+        QCOMPARE(fond.count(), 1);
+        QVERIFY(!t.frame().visible);
+        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+
+        t.NewLogo(5, 6);
+        QSignalSpy logoClicks(&t, &Etiquette::LogoClick);
+        t.objectClick(Kind::Logo, 1);
+        QCOMPARE(logoClicks.at(0).at(3).toInt(), int(std::nearbyint(t.logo(1).Width)));
+        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+        QCOMPARE(t.LogoFocus, std::int16_t(1));
+    }
+
+    void dragFollowsLeftButtonUnlessLocked()
+    {
+        Etiquette t;
+        newTab(t);
+        t.NewLabel(10, 10);
+        t.objectMouseDown(Kind::Label, 1, 1, 0, 1.0, 1.0);
+        t.objectMouseMove(Kind::Label, 1, 1, 3.0, 2.5);
+        QCOMPARE(t.label(1).Left, 12.0f);
+        QCOMPARE(t.label(1).Top, 11.5f);
+        const QRectF r = t.labelRect(1);
+        QCOMPARE(t.frame().rect.left(), r.left() - 100 / 56.7);
+        QCOMPARE(t.frame().rect.height(), r.height() + 150 / 56.7);
+        t.objectMouseMove(Kind::Label, 1, 2, 9.0, 9.0);  // right button
+        t.objectMouseMove(Kind::Label, 1, 3, 9.0, 9.0);  // both buttons
+        QCOMPARE(t.label(1).Left, 12.0f);
+        t.Cadenas = true;
+        QSignalSpy clicks(&t, &Etiquette::LabelClick);
+        t.objectMouseDown(Kind::Label, 1, 1, 0, 0, 0);
+        t.objectMouseMove(Kind::Label, 1, 1, 5.0, 5.0);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(t.label(1).Left, 12.0f);
+        t.Cadenas = false;
+        t.objectMouseMove(Kind::Label, 1, 1, -40.0, 0.0);  // off the canvas is allowed
+        QCOMPARE(t.label(1).Left, -28.0f);
+    }
+
+    void alignmentModes()
+    {
+        Etiquette t;
+        newTab(t, 100, 60);
+        t.NewLogo(10, 10);
+        t.objectClick(Kind::Logo, 1);
+        t.SizeLogo(1, 20, 10);
+        const double wc = t.canvasImage().width() * 15.0, hc = t.canvasImage().height() * 15.0;
+        t.AlignObjet(1, 3);
+        QCOMPARE(t.logo(1).Left, float(150 / 56.7));
+        t.AlignObjet(1, 4);
+        QCOMPARE(t.logo(1).Left, float((wc - (20 * 56.7 + 150)) / 56.7));
+        t.AlignObjet(1, 2);
+        QCOMPARE(t.logo(1).Left, float((wc / 2 - 20 * 56.7 / 2) / 56.7));
+        QCOMPARE(t.logo(1).Top, float((hc / 2 - 10 * 56.7 / 2) / 56.7));
+        QCOMPARE(t.ObjetLeft, std::int16_t(40));
+        QCOMPARE(t.ObjetTop, std::int16_t(25));
+        t.AlignObjet(1, 9);
+        QCOMPARE(t.ObjetLeft, std::int16_t(40));
+        t.AlignObjet(0, 3);
+        QCOMPARE(t.ObjetLeft, std::int16_t(40));
+
+        // The frame keeps its kind after ResetFocus, so positioning still works.
+        t.ResetFocus();
+        t.PositionObjet(1, 7, 8);
+        QCOMPARE(t.logo(1).Top, 7.0f);
+        t.LabelFocus = 0;
+        t.DelLabel();
+        QCOMPARE(t.frame().kind, QStringLiteral("LOGO"));
+        t.LogoFocus = 1;
+        t.DelLogo();
+        QVERIFY(!t.logo(1).Visible);
+        QCOMPARE(t.frame().kind, QString());
+        t.PositionObjet(1, 30, 30);
+        QCOMPARE(t.logo(1).Top, 7.0f);
+    }
+
+    void textStylesAndMirror()
+    {
+        Etiquette t;
+        newTab(t);
+        t.NewLabel();
+        QCOMPARE(t.Caption(1, "Bon|jour"), QStringLiteral("ZONE DE TEXTE"));
+        QCOMPARE(t.Caption(1, ""), QStringLiteral("Bonjour"));
+        const double narrow = t.labelRect(1).width();
+        t.FontStyle(1, "Tahoma", 16, true, true, false, false);
+        QVERIFY(t.labelRect(1).width() > narrow * 1.5);
+        QCOMPARE(t.FontSize, std::int16_t(16));
+        QCOMPARE(t.FontBold, true);
+        t.FontStyle2(1, 2, true);
+        QCOMPARE(t.label(1).FontUnderline, true);
+        QCOMPARE(t.FontUnderline, true);
+        t.FontStyle2(1, 7, true);
+        t.FontCouleur(1, 255);
+        QCOMPARE(t.FontColor, OleColor(255));
+        QCOMPARE(t.ProprietesObjet("LABEL", 1, "Caption").toString(), QStringLiteral("Bonjour"));
+        QCOMPARE(t.ProprietesObjet("LABEL", 1, "Top").toDouble(), 5.0);
+        QVERIFY(t.ProprietesObjet("LABEL", 0, "Top").isNull());
+        QVERIFY(t.ProprietesObjet("LABEL", 1, "Couleur").isNull());
+    }
+
+    void logoPictures()
+    {
+        QTemporaryDir dir;
+        const QString path = solidPicture(dir, QSize(60, 30), Qt::blue);
+        Etiquette t;
+        newTab(t);
+        t.NewLogo();
+        QCOMPARE(t.Image(1, path), QString());
+        QCOMPARE(t.logo(1).Tag, path);
+        QCOMPARE(t.logo(1).Width, float(60 * 15 / 56.7));
+        t.NewLabel();
+        t.objectClick(Kind::Label, 1);
+        t.DimensionLogo(1, 30, 30);  // a text object is selected: nothing
+        QCOMPARE(t.logo(1).Width, float(60 * 15 / 56.7));
+        t.objectClick(Kind::Logo, 1);
+        t.DimensionLogo(1, 30, 20);
+        QCOMPARE(t.logo(1).Width, 30.0f);
+        QCOMPARE(t.Image(1, QString(), true), path);  // read-only also restores the own size
+        QCOMPARE(t.logo(1).Height, float(30 * 15 / 56.7));
+        t.Image(1, dir.filePath("gone.png"));
+        QCOMPARE(t.logo(1).Tag, QString());
+        QCOMPARE(t.logo(1).picture.size(), QSize(32, 32));
+        QFile junk(dir.filePath("junk.png"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+        junk.close();
+        t.Image(1, path);
+        t.Image(1, junk.fileName());  // unreadable: keeps what it had
+        QCOMPARE(t.logo(1).Tag, path);
+    }
+
+    void clipboardOffsets()
+    {
+        Etiquette a, b;
+        newTab(a);
+        newTab(b);
+        a.NewLabel(10, 20);
+        a.FontStyle(1, "Tahoma", 12, true, false, false, false);
+        a.objectClick(Kind::Label, 1);
+        a.Copier(1, test::french());
+        QVERIFY(ObjectClipboard.startsWith("LABEL|ZONE DE TEXTE|10|20|Tahoma|12|Vrai|"));
+        for (int i = 0; i < 3; ++i)
+            b.Coller(test::french());
+        QCOMPARE(b.IDlabel, std::int16_t(3));
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(b.label(i).Top, 15.0f);
+            QCOMPARE(b.label(i).Left, 25.0f);
+            QCOMPARE(b.label(i).FontBold, true);
+        }
+        a.PositionObjet(1, -5, 20);
+        a.Copier(1, test::french());
+        b.Coller(test::french());
+        QCOMPARE(b.label(4).Top, 5.0f);  // top 0 means "no position"
+        QCOMPARE(b.label(4).Left, 5.0f);
+
+        a.NewLogo(10, 10);
+        a.objectClick(Kind::Logo, 1);
+        a.DimensionLogo(1, 22, 11);
+        a.Copier(1, test::french());
+        QCOMPARE(ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+        b.objectClick(Kind::Label, 1);
+        b.Coller(test::french());
+        QCOMPARE(b.logo(1).Width, 22.0f);
+        QCOMPARE(b.logo(1).Top, 15.0f);
+
+        a.ResetFocus();
+        a.LabelFocus = 1;
+        a.Copier(0, test::french());
+        QCOMPARE(ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+    }
+
+    void dimProjetFromWholePixels()
+    {
+        Etiquette t;
+        newTab(t);
+        QCOMPARE(t.DimProjet(test::french()), QStringLiteral("50 x 50 Mm"));
+        t.setPrjWidth(85.5);
+        QCOMPARE(t.canvasImage().width(), 323);
+        QCOMPARE(t.DimProjet(test::french()), QStringLiteral("85,4497354497354 x 50 Mm"));
+    }
+};
+
+QTEST_MAIN(TestEtiquette)
+#include "tst_Etiquette.moc"

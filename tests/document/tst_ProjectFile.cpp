@@ -1,0 +1,243 @@
+#include "document/core/ProjectFile.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+
+namespace {
+
+const QByteArray kExample =
+    "ONGLET|Carte\r\n"
+    "PROJET|Carte|85,5|54|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux\r\n"
+    "LABEL|ZONE DE TEXTE|5|5|Tahoma|8|Faux|Faux|Faux|Faux|-2147483630\r\n"
+    "FOND|1|-2147483643\r\n"
+    "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
+
+QByteArray written(Project& p, const RegionalFormat& f) { return projectFileText(p, f).toLatin1(); }
+
+}  // namespace
+
+class TestProjectFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { test::initFonts(); }
+
+    void exampleRoundTripsByteForByte()
+    {
+        Project p;
+        QVERIFY(readProjectData(kExample, p, test::french()).ok());
+        QCOMPARE(p.tabCaption(1), QStringLiteral("Carte"));
+        QCOMPARE(p.tab(1).prjWidth(), 85.5);
+        QCOMPARE(p.tab(1).IDlabel, std::int16_t(1));
+        QCOMPARE(written(p, test::french()), kExample);
+
+        QByteArray english = kExample;
+        english.replace("85,5", "85.5").replace("Faux", "False").replace("Vrai", "True");
+        QCOMPARE(written(p, test::english()), english);
+
+        // A French file reads the same on an English desktop.
+        Project q;
+        QVERIFY(readProjectData(kExample, q, test::english()).ok());
+        QCOMPARE(q.tab(1).prjWidth(), 85.5);
+        QCOMPARE(q.tab(1).Bordure, true);
+        QCOMPARE(written(q, test::french()), kExample);
+    }
+
+    void emptyTabIsFourRecordsAndCountsBecomeOne()
+    {
+        Project p(QStringLiteral("Vide"));
+        Etiquette& t = p.tab(1);
+        t.NewProjet("Vide", 50, 50, kColorWindowBackground, kColorWindowFrame, false, false, false);
+        t.pctDefaut();
+        QCOMPARE(written(p, test::french()), QByteArray("ONGLET|Vide\r\n"
+                                                        "PROJET|Vide|50|50|-2147483643|-2147483642|Faux|Faux|Faux|Faux|Faux\r\n"
+                                                        "FOND|0\r\n"
+                                                        "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
+        QCOMPARE(t.print.ImpNbrP, std::int16_t(1));
+        QCOMPARE(t.print.ImpNbrH, std::int16_t(1));
+        QCOMPARE(t.print.ImpNbrV, std::int16_t(1));
+    }
+
+    void positionsRoundHalfToEvenAndFontSizeIsReal()
+    {
+        Project p;
+        Etiquette& t = p.tab(1);
+        t.NewProjet("R", 60, 40, 255, 0, false, false, true);
+        t.NewLabel(12.5, 13.5);
+        t.NewLogo(12.5, 13.5);
+        t.SizeLogo(1, 20.5, 21.5);
+        const QString labels = t.RecupererObjet(2, test::french());
+        QVERIFY2(labels.startsWith("LABEL|ZONE DE TEXTE|12|14|Tahoma|8|"), qPrintable(labels));
+        QCOMPARE(t.RecupererObjet(3, test::french()), QStringLiteral("LOGO||12|14|20|22"));
+
+        const QByteArray file = "ONGLET|A\r\nPROJET|A|50|50|255|0|Faux|Faux|Faux\r\n"
+                                "LABEL|Texte|10|10|Tahoma|10,5|Vrai|Faux|Faux|Faux|255\r\n";
+        Project q;
+        QVERIFY(readProjectData(file, q, test::french()).ok());
+        QCOMPARE(q.tab(1).label(1).FontSize, 10.0f);
+        QCOMPARE(q.tab(1).label(1).FontBold, true);
+        q.tab(1).FontStyle(1, "Tahoma", 10, false, false, false, false);
+        QCOMPARE(q.tab(1).CD_Disque, false);  // nine-field PROJET
+    }
+
+    void slotsAreDenseAfterDeletionAndReload()
+    {
+        Project p;
+        Etiquette& t = p.tab(1);
+        t.NewProjet("S", 50, 50, 0, 0, false, false, false);
+        for (int i = 0; i < 3; ++i)
+            t.NewLabel(10 + i, 10);
+        t.objectClick(Etiquette::ObjectKind::Label, 2);
+        t.DelLabel();
+        t.NewLabel(20, 20);
+        QCOMPARE(t.IDlabel, std::int16_t(4));
+        QVERIFY(!t.label(2).Visible);
+        QCOMPARE(t.labelCount(), 4);
+
+        Project q;
+        QVERIFY(readProjectData(written(p, test::french()), q, test::french()).ok());
+        QCOMPARE(q.tab(1).IDlabel, std::int16_t(3));
+        QCOMPARE(q.tab(1).label(1).Top, 10.0f);
+        QCOMPARE(q.tab(1).label(2).Top, 12.0f);
+        QCOMPARE(q.tab(1).label(3).Top, 20.0f);
+    }
+
+    void zeroPositionsAndEmptyCaptionsReadAsDefaults()
+    {
+        const QByteArray file = "ONGLET|A\r\nPROJET|A|50|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "LABEL|Un|20|20|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n"
+                                "LABEL||0|30|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n"
+                                "LOGO|/nowhere/missing.png|12|0|10|10\r\n"
+                                "LOGO||7|8|11|12\r\n";
+        Project p;
+        QVERIFY(readProjectData(file, p, test::french()).ok());
+        const Etiquette& t = p.tab(1);
+        QCOMPARE(t.label(2).Top, 5.0f);
+        QCOMPARE(t.label(2).Left, 5.0f);
+        QCOMPARE(t.label(2).Caption, QStringLiteral("ZONE DE TEXTE"));
+        QCOMPARE(t.logo(1).Tag, QString());  // missing picture: placeholder, no path
+        QCOMPARE(t.logo(2).Left, 8.0f);
+        QCOMPARE(t.logo(2).Width, 11.0f);     // stored size wins whatever is selected
+        QCOMPARE(t.logo(2).Height, 12.0f);
+    }
+
+    void backgroundKinds_data()
+    {
+        QTest::addColumn<QByteArray>("fond");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("writtenBack");
+        QTest::newRow("default") << QByteArray("FOND|0") << 0 << QByteArray("FOND|0");
+        QTest::newRow("plain") << QByteArray("FOND|1|255") << 1 << QByteArray("FOND|1|255");
+        QTest::newRow("missing picture") << QByteArray("FOND|2|/nowhere/x.png") << 0 << QByteArray("FOND|0");
+        QTest::newRow("gradient") << QByteArray("FOND|3|4|255|65280|16711680") << 3
+                                  << QByteArray("FOND|3|4|255|65280|16711680");
+        QTest::newRow("unknown kind") << QByteArray("FOND|7") << 1 << QByteArray("FOND|1|255");
+    }
+
+    void backgroundKinds()
+    {
+        QFETCH(QByteArray, fond);
+        QFETCH(int, kind);
+        QFETCH(QByteArray, writtenBack);
+        Project p;
+        const QByteArray file = "PROJET|A|50|50|255|0|Faux|Faux|Faux\r\n" + fond + "\r\n";
+        QVERIFY(readProjectData(file, p, test::french()).ok());
+        QCOMPARE(int(p.tab(1).TypeFond), kind);
+        QCOMPARE(p.tab(1).RecupererObjet(4, test::french()).toLatin1(), writtenBack);
+    }
+
+    void fondBeforeProjetIsUndone()
+    {
+        Project p;
+        QVERIFY(readProjectData("FOND|3|1|255|0|65280\r\nPROJET|A|50|50|255|0|Faux|Faux|Faux\r\n", p,
+                                test::french()).ok());
+        QCOMPARE(p.tab(1).TypeFond, std::int16_t(1));
+    }
+
+    void tabsFollowOngletRecords()
+    {
+        Project p(QStringLiteral("Sans titre"));
+        QVERIFY(readProjectData("ONGLET|Recto\r\nPROJET|R|50|50|0|0|Faux|Faux|Faux\r\nIGNORE|x\r\n"
+                                "ONGLET|Verso\nPROJET|V|40|30|0|0|Faux|Faux|Faux\r\n"
+                                "PRINT|1|2|3|4|5|6|7|8|9|10|11\r\n",
+                                p, test::french()).ok());
+        QCOMPARE(p.tabCount(), 2);
+        QCOMPARE(p.tabCaption(2), QStringLiteral("Verso"));
+        QCOMPARE(p.tab(2).prjHeight(), 30.0);
+        QCOMPARE(p.tab(2).print.ImpPosX, std::int16_t(6));
+        QCOMPARE(p.tab(2).print.ImpNbrV, std::int16_t(11));
+        QCOMPARE(p.tab(1).print.ImpNbrV, std::int16_t(0));
+
+        Project q(QStringLiteral("Sans titre"));
+        QVERIFY(readProjectData("PROJET|R|50|50|0|0|Faux|Faux|Faux\r\n", q, test::french()).ok());
+        QCOMPARE(q.tabCaption(1), QStringLiteral("Sans titre"));
+    }
+
+    void badRecordStopsAtItsLineKeepingWhatWasRead()
+    {
+        Project p;
+        const ReadResult r = readProjectData("ONGLET|A\r\nPROJET|A|50|50|0|0|Faux|Faux|Faux\r\n\r\n"
+                                             "LABEL|Un|10|10|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n"
+                                             "PROJET|A|50|50|0|0|Faux|Faux|Faux|Vrai\r\n"
+                                             "ONGLET|B\r\n",
+                                             p, test::french());
+        QCOMPARE(r.status, ReadResult::Status::StoppedAtRecord);
+        QCOMPARE(r.line, 5);
+        QCOMPARE(p.tabCount(), 1);
+
+        Project q;
+        const ReadResult bad = readProjectData("LABEL|Un|dix|10|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n", q, test::french());
+        QCOMPARE(bad.line, 1);
+        QCOMPARE(q.tab(1).IDlabel, std::int16_t(0));
+        QCOMPARE(readProjectData("PRINT|1|2|3\r\n", q, test::french()).line, 1);
+        QCOMPARE(readProjectData("PRINT|1|2|3|4|99999|6|7|8|9|10|11\r\n", q, test::french()).line, 1);
+    }
+
+    void separatorsAreRemovedFromNames()
+    {
+        Project p(QStringLiteral("Re|cto"));
+        QCOMPARE(p.tabCaption(1), QStringLiteral("Recto"));
+        p.tab(1).NewProjet("Ca|r|te", 50, 50, 0, 0, false, false, false);
+        QCOMPARE(p.tab(1).NameProjet, QStringLiteral("Carte"));
+        p.tab(1).NewLabel();
+        p.tab(1).Caption(1, "a|b");
+        QCOMPARE(p.tab(1).Caption(1), QStringLiteral("ab"));
+    }
+
+    void fontFamilyIsKeptEvenWhenSubstituted()
+    {
+        Project p;
+        QVERIFY(readProjectData("LABEL|T|10|10|Police Introuvable|12|Faux|Faux|Faux|Faux|0\r\n", p, test::french()).ok());
+        QVERIFY(p.tab(1).RecupererObjet(2, test::french()).contains("|Police Introuvable|12|"));
+    }
+
+    void savingIsAtomicAndWindows1252()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Carte.plk");
+        Project p(QStringLiteral("Été"));
+        p.tab(1).NewProjet("Été", 50, 50, 0, 0, false, false, false);
+        QCOMPARE(writeProjectFile(path, p, test::french()), QString());
+        QVERIFY(test::readBytes(path).startsWith("ONGLET|\xC9t\xE9\r\n"));
+        Project back;
+        QVERIFY(readProjectFile(path, back, test::french()).ok());
+        QCOMPARE(back.tabCaption(1), QStringLiteral("Été"));
+
+        // A save that cannot happen leaves the previous file as it was.
+        const QByteArray before = test::readBytes(path);
+        QVERIFY(!writeProjectFile(dir.filePath("absent/Carte.plk"), p, test::french()).isEmpty());
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        p.setTabCaption(1, "Autre");
+        const QString reason = writeProjectFile(path, p, test::french());
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (!reason.isEmpty())  // root may write anywhere; the point is the old bytes
+            QCOMPARE(test::readBytes(path), before);
+        QCOMPARE(readProjectFile(dir.filePath("nope.plk"), back).status, ReadResult::Status::CannotOpen);
+    }
+};
+
+QTEST_MAIN(TestProjectFile)
+#include "tst_ProjectFile.moc"

@@ -1,0 +1,77 @@
+#pragma once
+// Dialogs that answer from a script, for widget tests: every call is recorded and
+// takes the next scripted answer of its kind (or a cancel when none is left).
+
+#include "app/ui/Dialogs.h"
+
+#include <QList>
+#include <deque>
+
+namespace plk::test {
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString kind;   // "message", "input", "open", "save", "colour", "font"
+        QString text;   // the message, prompt or dialog title
+        QString title;
+        Icon icon = Icon::Information;
+        Buttons buttons = Buttons::Ok;
+        FileRequest request;
+    };
+
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> inputs;
+    std::deque<std::optional<FileAnswer>> files;
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<QFont>> fonts;
+    QList<Shown> shown;
+
+    Answer message(QWidget*, const QString& text, Icon icon, Buttons buttons, const QString& title) override
+    {
+        shown.append({QStringLiteral("message"), text, title, icon, buttons, {}});
+        if (answers.empty())
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<QString> inputText(QWidget*, const QString& prompt, const QString& title, const QString&) override
+    {
+        shown.append({QStringLiteral("input"), prompt, title, {}, {}, {}});
+        return next(inputs);
+    }
+    std::optional<FileAnswer> openFile(QWidget*, const FileRequest& request) override
+    {
+        shown.append({QStringLiteral("open"), request.title, request.title, {}, {}, request});
+        return next(files);
+    }
+    std::optional<FileAnswer> saveFile(QWidget*, const FileRequest& request) override
+    {
+        shown.append({QStringLiteral("save"), request.title, request.title, {}, {}, request});
+        return next(files);
+    }
+    std::optional<QColor> colour(QWidget*, const QColor&) override
+    {
+        shown.append({QStringLiteral("colour"), {}, {}, {}, {}, {}});
+        return next(colours);
+    }
+    std::optional<QFont> font(QWidget*, const QFont&) override
+    {
+        shown.append({QStringLiteral("font"), {}, {}, {}, {}, {}});
+        return next(fonts);
+    }
+
+private:
+    template <typename T>
+    static std::optional<T> next(std::deque<std::optional<T>>& queue)
+    {
+        if (queue.empty())
+            return std::nullopt;
+        auto v = queue.front();
+        queue.pop_front();
+        return v;
+    }
+};
+
+}  // namespace plk::test
