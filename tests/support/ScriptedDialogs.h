@@ -68,9 +68,12 @@ private:
     {
         if (queue.empty())
             return std::nullopt;
-        auto v = queue.front();
+        const bool answered = queue.front().has_value();
+        T value = answered ? *queue.front() : T();
         queue.pop_front();
-        return v;
+        if (!answered)
+            return std::nullopt;
+        return value;
     }
 };
 

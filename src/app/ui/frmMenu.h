@@ -1,0 +1,126 @@
+#pragma once
+// The main window: project windows live in its workspace; it carries the menu bar,
+// the task pane, a three-panel status bar, and the handlers every command goes to.
+
+#include "app/core/AppPaths.h"
+#include "document/ui/ProjectFiles.h"
+#include "windows/ui/MainWindowServices.h"
+
+#include <QMainWindow>
+#include <QVector>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace plk {
+
+class frmProjet;
+
+/// Where the windows the main window opens come from; later parts of the program plug
+/// theirs in (the wizard, the tool box, printing, export, preferences, help).
+struct MainWindowParts {
+    std::function<void(bool addTabMode, frmProjet* window)> showWizard;
+    std::function<void()> showPrint;
+    std::function<void()> showPreview;
+    std::function<void()> showExport;
+    std::function<void()> showOptions;
+    std::function<void()> showAbout;
+    std::function<void(const QString& key)> showHelp;
+    std::function<void()> refreshTemplates;
+    std::function<void()> saveAsTemplate;
+};
+
+class frmMenu : public QMainWindow, public MainWindowServices {
+    Q_OBJECT
+
+public:
+    frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmMenu() override;
+
+    MainWindowParts parts;
+
+    // --- command handlers, by menu index -------------------------------------------
+    void Mnu_ID_Fichier_Click(int index) override;
+    void Mnu_ID_Edition_Click(int index) override;
+    void Mnu_ID_Fenetre_Click(int index);
+    void Mnu_ID_Aide_Click(int index);
+    void Mnu_ID_Projet_Click(int index);
+
+    /// The active project window, or none.
+    frmProjet* activeProject() const;
+    QList<frmProjet*> projectWindows() const;
+    /// Makes, shows and activates a project window (maximised when the preference says so).
+    frmProjet* OpenProjectWindow(const QString& path, const QString& fileTitle);
+    /// Makes a project window that is shown only once its content is in.
+    frmProjet* createProjectWindow(const QString& firstTabCaption = QString());
+    void showProjectWindow(frmProjet* window);
+
+    QMenu* fileMenu() const { return m_fichier; }
+    QMenu* templatesMenu() const { return m_gabarits; }
+    QMenu* windowMenu() const { return m_fenetre; }
+    QMenu* helpMenu() const { return m_aide; }
+    QAction* fileAction(int index) const { return m_fileActions.value(index); }
+    QAction* editAction(int index) const { return m_editActions.value(index); }
+    QAction* projectAction(int index) const { return m_projectActions.value(index); }
+    QAction* windowAction(int index) const { return m_windowActions.value(index); }
+    QAction* helpAction(int index) const { return m_helpActions.value(index); }
+    QLabel* statusPanel(int panel) const { return m_panels[panel - 1]; }
+    QMdiArea* workspace() const { return m_mdi; }
+    /// Places a widget as the task pane, docked on the left or on the right.
+    void setTaskPane(QWidget* pane);
+    void setTaskPaneOnRight(bool right);
+    QWidget* taskPane() const { return m_taskPane; }
+
+    // --- MainWindowServices ----------------------------------------------------------
+    QMenu* projectMenu() override { return m_projet; }
+    QMenu* editMenu() override { return m_edition; }
+    void popupEditMenu(QPoint globalPos, bool deleteEnabled) override;
+    void setDeleteTabEnabled(bool enabled) override;
+    void setStatusSize(const QString& text) override;
+    void setStatusPosition(const QString& text) override;
+    void addTabWithWizard(frmProjet& window) override;
+    bool saveProject(frmProjet& window) override;
+    Dialogs& dialogs() override { return m_dialogs; }
+    const AppPaths& paths() const override { return m_paths; }
+    ToolBoxLink* toolBox() override { return m_toolBox; }
+    void setToolBox(ToolBoxLink* toolBox) { m_toolBox = toolBox; }
+
+    /// Runs before the window closes: a callback saves the task pane's state.
+    std::function<void()> onQueryClose;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    QVector<QAction*> addEntries(QMenu* menu, const QStringList& captions, const QList<QKeySequence>& keys,
+                                 const std::function<void(int)>& handler);
+    void rebuildWindowList();
+    bool guard();
+    void openProject();
+    /// Runs a command; a failing step ends it there, keeping what was done.
+    void runCommand(const std::function<void()>& command);
+
+    AppPaths m_paths;
+    Dialogs& m_dialogs;
+    ProjectFiles m_files;
+    QMdiArea* m_mdi;
+    QMenu* m_fichier = nullptr;
+    QMenu* m_edition = nullptr;
+    QMenu* m_gabarits = nullptr;
+    QMenu* m_fenetre = nullptr;
+    QMenu* m_aide = nullptr;
+    QMenu* m_projet = nullptr;
+    QVector<QAction*> m_fileActions, m_editActions, m_windowActions, m_helpActions, m_projectActions;
+    QList<QAction*> m_windowList;
+    QLabel* m_panels[3];
+    QWidget* m_taskPane = nullptr;
+    ToolBoxLink* m_toolBox = nullptr;
+};
+
+}  // namespace plk

@@ -1,0 +1,98 @@
+#include "document/ui/ProjectFiles.h"
+
+#include "app/core/AppPaths.h"
+#include "document/core/LegacyImport.h"
+#include "document/core/ProjectFile.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace plk {
+
+QStringList ProjectFiles::openFilters()
+{
+    return {QStringLiteral("Format Plakatorium (*.plk *.plc)"), QStringLiteral("Format ancien (*.prj)")};
+}
+
+QStringList ProjectFiles::saveFilters() { return {QStringLiteral("Format Plakatorium (*.plk)")}; }
+
+bool ProjectFiles::save(frmProjet& window, bool saveAs)
+{
+    QString path = window.filePath();
+    const bool ask = path.isEmpty() || saveAs;
+    if (ask) {
+        Dialogs::FileRequest request;
+        request.title = QStringLiteral("Enregistrer le projet sous...");
+        request.filters = saveFilters();
+        request.directory = m_paths.projectsFolder();
+        request.fileName = window.lastSaveName;
+        const auto chosen = m_dialogs.saveFile(&window, request);
+        if (!chosen)
+            return false;
+        path = chosen->path;
+        window.lastSaveName = QFileInfo(path).fileName();
+    }
+    const QString reason = writeProjectFile(path, window.project());
+    if (!reason.isEmpty()) {
+        m_dialogs.message(&window,
+                          QStringLiteral("Erreur lors de l'enregistrement du projet.\n\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(path), reason),
+                          Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return false;
+    }
+    QApplication::beep();
+    if (ask) {
+        window.setCaption(captionFromFileTitle(QFileInfo(path).fileName()));
+        window.setFilePath(path);
+    }
+    return true;
+}
+
+std::optional<ProjectFiles::Choice> ProjectFiles::askOpen(QWidget* parent)
+{
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Ouvrir un projet");
+    request.filters = openFilters();
+    request.directory = m_paths.projectsFolder();
+    const auto chosen = m_dialogs.openFile(parent, request);
+    if (!chosen)
+        return std::nullopt;
+    return Choice{chosen->path, QFileInfo(chosen->path).fileName(), chosen->filterIndex == 1};
+}
+
+bool ProjectFiles::readInto(frmProjet& window, const Choice& file)
+{
+    const QString shown = QDir::toNativeSeparators(file.path);
+    if (file.legacy) {
+        const ReadResult r = importLegacyProject(file.path, file.fileTitle, window.project());
+        if (!r.ok()) {
+            m_dialogs.message(&window,
+                              QStringLiteral("Le fichier « %1 » ne peut pas être importé.\n\n%2").arg(shown, r.reason),
+                              Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            return false;
+        }
+        window.setFilePath(file.path);
+        return true;
+    }
+    const ReadResult r = readProjectFile(file.path, window.project());
+    if (r.status == ReadResult::Status::CannotOpen) {
+        m_dialogs.message(&window, QStringLiteral("Le fichier « %1 » ne peut pas être ouvert.\n\n%2").arg(shown, r.reason),
+                          Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return false;
+    }
+    window.setCaption(captionFromFileTitle(file.fileTitle));
+    window.setFilePath(file.path);
+    if (r.status == ReadResult::Status::StoppedAtRecord)
+        m_dialogs.message(&window,
+                          QStringLiteral("La lecture du fichier « %1 » s'est arrêtée à la ligne %2 (%3).\n\n"
+                                         "Le projet est ouvert avec ce qui a pu être lu.")
+                              .arg(shown)
+                              .arg(r.line)
+                              .arg(r.reason),
+                          Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+    return true;
+}
+
+}  // namespace plk

@@ -1,0 +1,46 @@
+#pragma once
+// The file side of the project commands: the open and save dialogs, reading a file
+// into a project window (or importing a legacy one), and saving a window's project.
+
+#include "app/ui/Dialogs.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace plk {
+
+class AppPaths;
+class frmProjet;
+
+class ProjectFiles {
+public:
+    ProjectFiles(Dialogs& dialogs, const AppPaths& paths) : m_dialogs(dialogs), m_paths(paths) {}
+
+    /// Enregistrer (or Enregistrer sous): asks for a file when the window has none or
+    /// when `saveAs`; true when the project was written.
+    bool save(frmProjet& window, bool saveAs);
+
+    /// The file chosen in the open dialog; `legacy` when the old format's filter was in use.
+    struct Choice {
+        QString path;
+        QString fileTitle;
+        bool legacy = false;
+    };
+    std::optional<Choice> askOpen(QWidget* parent);
+
+    /// Reads a project file into a new window (the reader keeps what it read before a
+    /// bad record and the user is told where it stopped), or imports a legacy file.
+    /// False when nothing could be read: the window is to be dropped.
+    bool readInto(frmProjet& window, const Choice& file);
+
+    static QStringList openFilters();
+    static QStringList saveFilters();
+
+private:
+    Dialogs& m_dialogs;
+    const AppPaths& m_paths;
+};
+
+}  // namespace plk

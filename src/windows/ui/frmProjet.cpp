@@ -1,0 +1,305 @@
+#include "windows/ui/frmProjet.h"
+
+#include "app/core/AppPaths.h"
+#include "app/core/AppState.h"
+#include "app/ui/Dialogs.h"
+#include "canvas/ui/CanvasWidget.h"
+#include "canvas/ui/EtiquetteView.h"
+#include "windows/ui/MainWindowServices.h"
+#include "windows/ui/ProjectIcons.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace plk {
+
+namespace {
+
+constexpr int kRightButton = 2;
+
+QString positionStatus(float x, float y)
+{
+    return QStringLiteral("X : %1 Mm - Y : %2 Mm").arg(int(std::floor(x)) + 1).arg(int(std::floor(y)) + 1);
+}
+
+const QStringList kLogoFilters{QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf - Ico (*.bmp *.jpg *.gif *.wmf *.emf *.ico)"),
+                               QStringLiteral("Toutes les images (*.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.svg *.ico)")};
+
+}  // namespace
+
+frmProjet::frmProjet(MainWindowServices& main, const QString& firstTabCaption, QWidget* parent)
+    : QWidget(parent),
+      m_main(main),
+      m_project(std::make_unique<Project>(firstTabCaption)),
+      m_tabs(new QTabBar(this)),
+      m_toolbar(new QToolBar(this)),
+      m_stack(new QStackedWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMinimumSize(320, 240);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
+    m_tabs->setExpanding(false);
+    m_tabs->setDrawBase(true);
+    layout->addWidget(m_tabs);
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tabPage"));
+    page->setStyleSheet(QStringLiteral("#tabPage { border: 1px solid palette(mid); border-top: none; }"));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(4, 4, 4, 4);
+    pageLayout->setSpacing(2);
+    pageLayout->addWidget(m_toolbar);
+    pageLayout->addWidget(m_stack, 1);
+    layout->addWidget(page, 1);
+    buildToolbar();
+
+    addView(1);
+    connect(m_project.get(), &Project::tabAdded, this, &frmProjet::addView);
+    connect(m_project.get(), &Project::tabRemoved, this, &frmProjet::removeView);
+    connect(m_project.get(), &Project::tabCaptionChanged, this,
+            [this](int i) { m_tabs->setTabText(i - 1, m_project->tabCaption(i)); });
+    connect(m_tabs, &QTabBar::currentChanged, this, &frmProjet::tabSwitch);
+    m_tabs->installEventFilter(this);
+    tabSwitch();
+}
+
+frmProjet::~frmProjet() = default;
+
+void frmProjet::buildToolbar()
+{
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const auto button = [this](const QString& caption, ProjectIcon icon, auto onClick, QMenu* menu = nullptr) {
+        auto* b = new QToolButton(m_toolbar);
+        b->setText(caption);
+        b->setToolTip(caption);
+        b->setIcon(projectIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setAutoRaise(true);
+        if (menu) {
+            b->setMenu(menu);
+            b->setPopupMode(QToolButton::MenuButtonPopup);
+        }
+        connect(b, &QToolButton::clicked, this, onClick);
+        m_toolbar->addWidget(b);
+    };
+    button(QStringLiteral("Projet"), ProjectIcon::Project, [this] { Gestion_Onglet(1); }, m_main.projectMenu());
+    m_toolbar->addSeparator();
+    button(QStringLiteral("Enregistrer"), ProjectIcon::Save, [this] { m_main.Mnu_ID_Fichier_Click(3); });
+    button(QStringLiteral("Edition"), ProjectIcon::Edit, [this] { m_main.Mnu_ID_Edition_Click(10); }, m_main.editMenu());
+    m_toolbar->addSeparator();
+    button(QStringLiteral("Aperçu"), ProjectIcon::Preview, [this] { m_main.Mnu_ID_Fichier_Click(9); });
+    button(QStringLiteral("Imprimer"), ProjectIcon::Print, [this] { m_main.Mnu_ID_Fichier_Click(10); });
+    m_toolbar->addSeparator();
+    button(QStringLiteral("Clôturer"), ProjectIcon::Close, [this] { m_main.Mnu_ID_Fichier_Click(7); });
+}
+
+void frmProjet::setCaption(const QString& caption)
+{
+    m_project->caption = caption;
+    setWindowTitle(caption);
+}
+
+int frmProjet::selectedTab() const { return m_tabs->currentIndex() + 1; }
+
+void frmProjet::selectTab(int index) { m_tabs->setCurrentIndex(index - 1); }
+
+void frmProjet::addView(int index)
+{
+    auto* view = new EtiquetteView(m_project->tab(index), m_stack);
+    m_views.push_back(view);
+    m_stack->addWidget(view);
+    connectSurface(index);
+    const QSignalBlocker block(m_tabs);
+    m_tabs->addTab(m_project->tabCaption(index));
+}
+
+void frmProjet::removeView(int index)
+{
+    EtiquetteView* view = m_views.at(std::size_t(index - 1));
+    m_views.erase(m_views.begin() + (index - 1));
+    m_stack->removeWidget(view);
+    delete view;
+    const QSignalBlocker block(m_tabs);
+    m_tabs->removeTab(index - 1);
+}
+
+void frmProjet::tabSwitch()
+{
+    const int s = selectedTab();
+    if (s < 1 || s > tabCount())
+        return;
+    m_stack->setCurrentWidget(view(s));
+    surface(s).ResetFocus();
+    view(s)->canvas()->setFocus();
+    m_main.setStatusSize(sizeStatus());
+    m_main.setDeleteTabEnabled(s != 1);
+}
+
+QString frmProjet::sizeStatus() const
+{
+    const Etiquette& t = surface(selectedTab());
+    const RegionalFormat f = RegionalFormat::system();
+    return QStringLiteral("L : %1 Mm - H : %2 Mm").arg(f.formatReal(t.prjWidth()), f.formatReal(t.prjHeight()));
+}
+
+void frmProjet::connectSurface(int index)
+{
+    Etiquette& t = surface(index);
+    const auto contextMenu = [this](bool deleteEnabled) {
+        m_main.popupEditMenu(QCursor::pos(), deleteEnabled);
+    };
+    connect(&t, &Etiquette::LabelMouseDown, this, [contextMenu](int, int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(true);
+    });
+    connect(&t, &Etiquette::LogoMouseDown, this, [contextMenu](int, int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(true);
+    });
+    connect(&t, &Etiquette::FondMouseDown, this, [contextMenu](int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(false);
+    });
+    connect(&t, &Etiquette::LabelClick, this, [this, &t, index](int o, int top, int left) {
+        ObjetActif = std::int16_t(o);
+        if (t.LabelFocus >= 1 && m_main.toolBox())
+            m_main.toolBox()->showTextObject(*this, index, t.Caption(o), t.FontBold, t.FontItalic, t.FontUnderline,
+                                             t.FontStrikethru, left, top);
+    });
+    connect(&t, &Etiquette::LogoClick, this, [this, &t, index](int o, int top, int left, int width, int height) {
+        ObjetActif = std::int16_t(o);
+        if (t.LogoFocus > 0 && m_main.toolBox())
+            m_main.toolBox()->showLogo(*this, index, left, top, width, height);
+    });
+    connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
+    connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
+    connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
+    connect(&t, &Etiquette::ProjetMouseMove, this,
+            [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
+    connect(&t, &Etiquette::sizeChanged, this, [this, index] {
+        if (index == selectedTab())
+            m_main.setStatusSize(sizeStatus());
+    });
+}
+
+void frmProjet::backgroundClicked()
+{
+    ObjetActif = 0;
+    if (BoiteVisible && m_main.toolBox())
+        m_main.toolBox()->clearObject();
+}
+
+void frmProjet::editText(int tab, int object)
+{
+    Etiquette& t = surface(tab);
+    const auto text = m_main.dialogs().inputText(
+        this,
+        QStringLiteral("Personnalisez cet objet en y ajoutant votre propre texte.\n\n"
+                       "Apuyez ensuite sur le bouton OK pour modifier la police de cet objet."),
+        QStringLiteral("Modifier l'objet"), t.Caption(object));
+    if (!text || text->isEmpty())
+        return;
+    QFont initial(t.FontName);
+    initial.setPointSize(std::max<int>(1, t.FontSize));
+    initial.setBold(t.FontBold);
+    initial.setItalic(t.FontItalic);
+    initial.setUnderline(t.FontUnderline);
+    initial.setStrikeOut(t.FontStrikethru);
+    const auto font = m_main.dialogs().font(this, initial);
+    if (!font)
+        return;  // the text changes only once the font is confirmed
+    t.Caption(object, *text);
+    t.FontStyle(object, font->family(), int(std::lround(font->pointSizeF())), font->bold(), font->italic(),
+                font->underline(), font->strikeOut());
+    t.FontCouleur(object, t.FontColor);
+}
+
+void frmProjet::replaceLogo(int tab, int object)
+{
+    Etiquette& t = surface(tab);
+    const QString current = t.Image(object, QString(), true);
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Importer un logo");
+    request.filters = kLogoFilters;
+    request.directory = current.isEmpty() ? m_main.paths().imagesFolder() : current;
+    const auto chosen = m_main.dialogs().openFile(this, request);
+    if (!chosen)
+        return;
+    t.Image(object, chosen->path);
+}
+
+void frmProjet::Gestion_Onglet(int action, int index)
+{
+    Dialogs& dialogs = m_main.dialogs();
+    switch (action) {
+    case 1: m_main.addTabWithWizard(*this); break;
+    case 2: {
+        const auto answer = dialogs.inputText(this, QStringLiteral("Renommer l'onglet courant."),
+                                              QStringLiteral("Renommer l'onglet"), m_project->tabCaption(index));
+        if (!answer || answer->isEmpty())
+            return;
+        m_project->setTabCaption(index, *answer);
+        surface(index).NameProjet = withoutSeparators(*answer);
+        break;
+    }
+    case 3:
+        if (index != tabCount()) {
+            dialogs.message(this, QStringLiteral("Vous ne pouvez supprimer que le dernier onglet de chaque projet."),
+                            Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            return;
+        }
+        if (dialogs.message(this, QStringLiteral("Souhaitez-vous vraiment supprimer cet onglet du projet ?"),
+                            Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+            return;
+        if (m_project->removeLastTab())
+            tabSwitch();
+        break;
+    default: break;
+    }
+}
+
+void frmProjet::activate()
+{
+    if (windowTitle().isEmpty())
+        setCaption(surface(selectedTab()).NameProjet);
+    m_main.setStatusSize(sizeStatus());
+    if (BoiteVisible && m_main.toolBox()) {
+        m_main.toolBox()->Remplir_Outils(*this, selectedTab());
+        m_main.toolBox()->showToolBox();
+    }
+    backgroundClicked();
+}
+
+bool frmProjet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && BoiteVisible && m_main.toolBox())
+        m_main.toolBox()->Remplir_Outils(*this, selectedTab());
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmProjet::closeEvent(QCloseEvent* event)
+{
+    const Dialogs::Answer answer = m_main.dialogs().message(
+        this, QStringLiteral("Souhaitez-vous enregistrer les modifications de ce projet ?"), Dialogs::Icon::Question,
+        Dialogs::Buttons::YesNoCancel, QStringLiteral("Enregistrez - [%1] ?").arg(caption()));
+    // A save that was cancelled or failed keeps the window open, so no work is lost.
+    if (answer == Dialogs::Answer::Cancel || (answer == Dialogs::Answer::Yes && !m_main.saveProject(*this))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_main.setStatusSize(kNoSizeStatus);
+    m_main.setStatusPosition(kNoPositionStatus);
+}
+
+}  // namespace plk

@@ -1,0 +1,76 @@
+#pragma once
+// The window of one open project: a tab strip with one design surface per tab, a
+// toolbar of the most used commands, and the handling of the surfaces' events
+// (tool box updates, status texts, context menus, the two edit dialogs).
+
+#include "document/core/Project.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QTabBar;
+class QStackedWidget;
+class QToolBar;
+class QToolButton;
+
+namespace plk {
+
+class EtiquetteView;
+class MainWindowServices;
+
+class frmProjet : public QWidget {
+    Q_OBJECT
+
+public:
+    /// A new window with one tab; `firstTabCaption` names that tab.
+    frmProjet(MainWindowServices& main, const QString& firstTabCaption = QString(), QWidget* parent = nullptr);
+    ~frmProjet() override;
+
+    Project& project() const { return *m_project; }
+    QString filePath() const { return m_project->filePath; }
+    void setFilePath(const QString& path) { m_project->filePath = path; }
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption);
+    /// The name last chosen in this window's save dialog.
+    QString lastSaveName;
+
+    int tabCount() const { return m_project->tabCount(); }
+    /// The selected tab, counted from 1.
+    int selectedTab() const;
+    void selectTab(int index);
+    Etiquette& surface(int index) const { return m_project->tab(index); }
+    EtiquetteView* view(int index) const { return m_views.at(std::size_t(index - 1)); }
+    QTabBar* tabStrip() const { return m_tabs; }
+    QToolBar* toolbar() const { return m_toolbar; }
+
+    /// 1 add a tab, 2 rename tab `index`, 3 delete tab `index` (only the last one).
+    void Gestion_Onglet(int action, int index = 0);
+    /// Runs when the window becomes the active one.
+    void activate();
+    /// The text of status panel 2 for the selected tab.
+    QString sizeStatus() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildToolbar();
+    void addView(int index);
+    void removeView(int index);
+    void tabSwitch();
+    void connectSurface(int index);
+    void backgroundClicked();
+    void editText(int tab, int object);
+    void replaceLogo(int tab, int object);
+
+    MainWindowServices& m_main;
+    std::unique_ptr<Project> m_project;
+    QTabBar* m_tabs;
+    QToolBar* m_toolbar;
+    QStackedWidget* m_stack;
+    std::vector<EtiquetteView*> m_views;
+};
+
+}  // namespace plk
