@@ -72,7 +72,11 @@ frmProjet::frmProjet(MainWindowServices& main, const QString& firstTabCaption, Q
     tabSwitch();
 }
 
-frmProjet::~frmProjet() = default;
+frmProjet::~frmProjet()
+{
+    // The views draw the tabs: they go before the project that owns the tabs.
+    qDeleteAll(m_views);
+}
 
 void frmProjet::buildToolbar()
 {
