@@ -239,8 +239,10 @@ bool ucToolbar::ButtonVisible(int button) const
 
 void ucToolbar::setButtonVisible(int button, bool visible)
 {
-    if (const Record* r = record(button))
+    if (const Record* r = record(button)) {
         r->action->setVisible(visible);
+        m_toolbar->layout()->activate();  // the toolbar shows and hides its widgets when laid out
+    }
 }
 
 int ucToolbar::ButtonStyle(int button) const
