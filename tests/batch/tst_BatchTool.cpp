@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,6 +89,21 @@ private Q_SLOTS:
         QCOMPARE(plk::test::readBytes(out), QByteArray("ONGLET|Vieux\r\n"
                                                        "PROJET|Vieux|50|30|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux\r\n"
                                                        "FOND|0\r\nPRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
+    }
+
+    void snapshotWritesTheTabsPicture()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Carte.plk");
+        plk::test::writeBytes(in, kProject + "ONGLET|Deux\r\nPROJET|Deux|50|50|255|0|Faux|Faux|Faux\r\nFOND|1|255\r\n");
+        QCOMPARE(batch({"snapshot", in, dir.filePath("un.png")}).exitCode, 0);
+        QCOMPARE(QImage(dir.filePath("un.png")).size(), QSize(323, 204));
+        QCOMPARE(batch({"snapshot", in, dir.filePath("deux.bmp"), "--tab", "2", "--background-only"}).exitCode, 0);
+        const QImage two(dir.filePath("deux.bmp"));
+        QCOMPARE(two.size(), QSize(189, 189));
+        QCOMPARE(two.pixelColor(90, 90), QColor(Qt::red));
+        QCOMPARE(batch({"snapshot", in, dir.filePath("x.png"), "--tab", "3"}).exitCode, 1);
+        QCOMPARE(batch({"snapshot", in, dir.filePath("x.png"), "--tabs"}).exitCode, 2);
     }
 
     void failuresAndUsage()

@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 using namespace plk;
 
@@ -110,6 +111,51 @@ private Q_SLOTS:
         t.objectClick(Etiquette::ObjectKind::Label, 1);
         t.DelLabel();
         QVERIFY(t.Picture() != full);
+    }
+
+    void gradientDirectionsPutColourOneWhereTheEditorSays_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QPointF>("start");  // where colour n°1 sits, as a fraction of the canvas
+        QTest::newRow("top left") << 0 << QPointF(0, 0);
+        QTest::newRow("top middle") << 1 << QPointF(0.5, 0);
+        QTest::newRow("top right") << 2 << QPointF(1, 0);
+        QTest::newRow("middle left") << 3 << QPointF(0, 0.5);
+        QTest::newRow("middle right") << 4 << QPointF(1, 0.5);
+        QTest::newRow("bottom left") << 5 << QPointF(0, 1);
+        QTest::newRow("bottom middle") << 6 << QPointF(0.5, 1);
+        QTest::newRow("bottom right") << 7 << QPointF(1, 1);
+    }
+
+    void gradientDirectionsPutColourOneWhereTheEditorSays()
+    {
+        QFETCH(int, direction);
+        QFETCH(QPointF, start);
+        Etiquette t;
+        t.NewProjet("G", 60, 60, 0, 0, false, false, false);
+        t.pctDegrade(direction, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
+        QCOMPARE(t.TypeFond, std::int16_t(3));
+        const QImage img = t.Picture(true);
+        const auto at = [&img](QPointF f) {
+            const int x = std::clamp(int(f.x() * (img.width() - 1)), 2, img.width() - 3);
+            const int y = std::clamp(int(f.y() * (img.height() - 1)), 2, img.height() - 3);
+            return img.pixelColor(x, y);
+        };
+        const QColor first = at(start);
+        const QColor last = at(QPointF(1 - start.x(), 1 - start.y()));
+        QVERIFY2(first.red() > 200 && first.blue() < 60, qPrintable(first.name()));
+        QVERIFY2(last.blue() > 200 && last.red() < 60, qPrintable(last.name()));
+        const QColor middle = at(QPointF(0.5, 0.5));
+        QVERIFY2(middle.green() > 200, qPrintable(middle.name()));
+    }
+
+    void gradientOutsideTheDirectionsLeavesACleanCanvas()
+    {
+        Etiquette t;
+        t.NewProjet("G", 30, 30, rgbColor(255, 255, 255), 0, false, false, false);
+        t.pctDegrade(9, 255, 65280, 16711680);
+        QCOMPARE(t.TypeFond, std::int16_t(3));
+        QCOMPARE(t.Picture(true).pixelColor(50, 50), QColor(Qt::white));
     }
 
     void missingPictureFallsBackAndDefaultUsesWindowColour()
