@@ -5,6 +5,8 @@
 #include <QButtonGroup>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace plk {
 
@@ -60,6 +62,23 @@ constexpr int kOptionSize = 200;
 constexpr int kOptionColumns[] = {2550, 2790, 3030};
 constexpr int kOptionRows[] = {0, 240, 480};
 
+// An option button whose round indicator fits its small cell whatever the style's
+// own indicator size.
+class DirectionOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.rect = rect();
+        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+    }
+};
+
 struct OptionPlace {
     int column;
     int row;
@@ -87,7 +106,7 @@ ucDegrade::ucDegrade(QWidget* parent) : QWidget(parent), m_group(new QButtonGrou
         m_wells[std::size_t(i)] = well;
     }
     for (int i = 0; i < kDirections; ++i) {
-        auto* option = new QRadioButton(this);
+        auto* option = new DirectionOption(this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setToolTip(QString::fromUtf8(kOptions[i].tip));
         const QRect cell(kOptionColumns[kOptions[i].column], kOptionRows[kOptions[i].row], kOptionSize, kOptionSize);
