@@ -6,7 +6,8 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "windows/ui/MainWindowServices.h"
-#include "windows/ui/ProjectIcons.h"
+#include "widgets/core/ProgramIcons.h"
+#include "widgets/ui/ucToolbar.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -14,8 +15,7 @@
 #include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QToolBar>
-#include <QToolButton>
+#include <QMenu>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -40,7 +40,7 @@ frmProjet::frmProjet(MainWindowServices& main, const QString& firstTabCaption, Q
       m_main(main),
       m_project(std::make_unique<Project>(firstTabCaption)),
       m_tabs(new QTabBar(this)),
-      m_toolbar(new QToolBar(this)),
+      m_toolbar(new ucToolbar(this)),
       m_stack(new QStackedWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,31 +80,42 @@ frmProjet::~frmProjet()
 
 void frmProjet::buildToolbar()
 {
-    m_toolbar->setIconSize(QSize(16, 16));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const auto button = [this](const QString& caption, ProjectIcon icon, auto onClick, QMenu* menu = nullptr) {
-        auto* b = new QToolButton(m_toolbar);
-        b->setText(caption);
-        b->setToolTip(caption);
-        b->setIcon(projectIcon(icon));
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setAutoRaise(true);
-        if (menu) {
-            b->setMenu(menu);
-            b->setPopupMode(QToolButton::MenuButtonPopup);
-        }
-        connect(b, &QToolButton::clicked, this, onClick);
-        m_toolbar->addWidget(b);
+    m_toolbar->Initialize(16, true, true, 0);
+    static constexpr std::pair<const char*, const char*> kImages[] = {
+        {"document-new", ":/icons/toolbar/projet.svg"},          {"document-save", ":/icons/toolbar/enregistrer.svg"},
+        {"document-properties", ":/icons/toolbar/edition.svg"},  {"document-print-preview", ":/icons/toolbar/apercu.svg"},
+        {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
     };
-    button(QStringLiteral("Projet"), ProjectIcon::Project, [this] { Gestion_Onglet(1); }, m_main.projectMenu());
-    m_toolbar->addSeparator();
-    button(QStringLiteral("Enregistrer"), ProjectIcon::Save, [this] { m_main.Mnu_ID_Fichier_Click(3); });
-    button(QStringLiteral("Edition"), ProjectIcon::Edit, [this] { m_main.Mnu_ID_Edition_Click(10); }, m_main.editMenu());
-    m_toolbar->addSeparator();
-    button(QStringLiteral("Aperçu"), ProjectIcon::Preview, [this] { m_main.Mnu_ID_Fichier_Click(9); });
-    button(QStringLiteral("Imprimer"), ProjectIcon::Print, [this] { m_main.Mnu_ID_Fichier_Click(10); });
-    m_toolbar->addSeparator();
-    button(QStringLiteral("Clôturer"), ProjectIcon::Close, [this] { m_main.Mnu_ID_Fichier_Click(7); });
+    for (const auto& [theme, resource] : kImages)
+        m_toolbar->AddIcon(themedIcon(theme, resource));
+    m_toolbar->AddButton(QStringLiteral("Projet"), 0, QStringLiteral("Projet"), ucToolbar::StyleDropDown);
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Enregistrer"), 1, QStringLiteral("Enregistrer"));
+    m_toolbar->AddButton(QStringLiteral("Edition"), 2, QStringLiteral("Edition"), ucToolbar::StyleDropDown);
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Aperçu"), 3, QStringLiteral("Aperçu"));
+    m_toolbar->AddButton(QStringLiteral("Imprimer"), 4, QStringLiteral("Imprimer"));
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Clôturer"), 5, QStringLiteral("Clôturer"));
+    connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
+        switch (button) {
+        case 1: Gestion_Onglet(1); break;
+        case 3: m_main.Mnu_ID_Fichier_Click(3); break;
+        case 4: m_main.Mnu_ID_Edition_Click(10); break;
+        case 6: m_main.Mnu_ID_Fichier_Click(9); break;
+        case 7: m_main.Mnu_ID_Fichier_Click(10); break;
+        case 9: m_main.Mnu_ID_Fichier_Click(7); break;
+        default: break;
+        }
+    });
+    connect(m_toolbar, &ucToolbar::ButtonDropDown, this, [this](int button, int x, int y) {
+        QWidget* container = m_toolbar->parentWidget();
+        const QPoint at = container->mapToGlobal(QPoint(x / kTwipsPerPixel, y / kTwipsPerPixel));
+        if (button == 1)
+            m_main.projectMenu()->popup(at);
+        else if (button == 4)
+            m_main.editMenu()->popup(at);
+    });
 }
 
 void frmProjet::setCaption(const QString& caption)

@@ -11,13 +11,12 @@
 
 class QTabBar;
 class QStackedWidget;
-class QToolBar;
-class QToolButton;
 
 namespace plk {
 
 class EtiquetteView;
 class MainWindowServices;
+class ucToolbar;
 
 class frmProjet : public QWidget {
     Q_OBJECT
@@ -42,7 +41,7 @@ public:
     Etiquette& surface(int index) const { return m_project->tab(index); }
     EtiquetteView* view(int index) const { return m_views.at(std::size_t(index - 1)); }
     QTabBar* tabStrip() const { return m_tabs; }
-    QToolBar* toolbar() const { return m_toolbar; }
+    ucToolbar* toolbar() const { return m_toolbar; }
 
     /// 1 add a tab, 2 rename tab `index`, 3 delete tab `index` (only the last one).
     void Gestion_Onglet(int action, int index = 0);
@@ -68,7 +67,7 @@ private:
     MainWindowServices& m_main;
     std::unique_ptr<Project> m_project;
     QTabBar* m_tabs;
-    QToolBar* m_toolbar;
+    ucToolbar* m_toolbar;
     QStackedWidget* m_stack;
     std::vector<EtiquetteView*> m_views;
 };
