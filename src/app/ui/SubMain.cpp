@@ -5,6 +5,7 @@
 #include "app/core/Fonts.h"
 #include "app/core/Settings.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/TaskPaneSetup.h"
 #include "app/ui/frmMenu.h"
 
 #include <QApplication>
@@ -72,6 +73,13 @@ int SubMain(QApplication& app)
     frmMenu menu(paths, dialogs);
     restoreMainWindow(menu, paths);
     restoreOptions(paths);
+    buildTaskPane(menu);
+    try {
+        SaveLoadTaskPane(menu, 0);
+    } catch (const std::exception&) {
+        // A damaged "BARRE XP" section leaves the groups closed.
+    }
+    menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
     menu.show();
     return app.exec();
 }

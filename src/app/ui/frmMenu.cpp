@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QWindowStateChangeEvent>
 
@@ -438,20 +439,36 @@ bool frmMenu::saveProject(frmProjet& window) { return m_files.save(window, false
 
 // --- task pane ----------------------------------------------------------------------------
 
-void frmMenu::setTaskPane(QWidget* pane)
+void frmMenu::setTaskPane(QWidget* pane, const QColor& background)
 {
     m_taskPane = pane;
-    pane->setParent(centralWidget());
-    static_cast<QHBoxLayout*>(centralWidget()->layout())->insertWidget(0, pane);
+    // The pane sizes itself to its groups; the column it stands in keeps its colour
+    // down to the status bar and scrolls when the groups are taller than the window.
+    m_taskPaneColumn = new QScrollArea(centralWidget());
+    m_taskPaneColumn->setFrameShape(QFrame::NoFrame);
+    m_taskPaneColumn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette pal = m_taskPaneColumn->palette();
+    pal.setColor(QPalette::Window, background);
+    m_taskPaneColumn->setPalette(pal);
+    m_taskPaneColumn->setBackgroundRole(QPalette::Window);
+    m_taskPaneColumn->setWidget(pane);
+    m_taskPaneColumn->setFixedWidth(pane->sizeHint().width());
+    static_cast<QHBoxLayout*>(centralWidget()->layout())->insertWidget(0, m_taskPaneColumn);
 }
 
 void frmMenu::setTaskPaneOnRight(bool right)
 {
-    if (!m_taskPane)
+    if (!m_taskPaneColumn)
         return;
     auto* layout = static_cast<QHBoxLayout*>(centralWidget()->layout());
-    layout->removeWidget(m_taskPane);
-    layout->insertWidget(right ? 1 : 0, m_taskPane);
+    layout->removeWidget(m_taskPaneColumn);
+    layout->insertWidget(right ? 1 : 0, m_taskPaneColumn);
+}
+
+void frmMenu::setTaskPaneVisible(bool visible)
+{
+    if (m_taskPaneColumn)
+        m_taskPaneColumn->setVisible(visible);
 }
 
 // --- window events ------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "app/core/AppPaths.h"
 #include "document/ui/ProjectFiles.h"
+#include "widgets/core/ProgramIcons.h"
 #include "windows/ui/MainWindowServices.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QScrollArea;
 
 namespace plk {
 
@@ -42,6 +44,8 @@ public:
     ~frmMenu() override;
 
     MainWindowParts parts;
+    /// The 16-pixel pictures of the task pane's items.
+    TPict ico16 = taskPaneImages();
 
     // --- command handlers, by menu index -------------------------------------------
     void Mnu_ID_Fichier_Click(int index) override;
@@ -71,8 +75,9 @@ public:
     QLabel* statusPanel(int panel) const { return m_panels[panel - 1]; }
     QMdiArea* workspace() const { return m_mdi; }
     /// Places a widget as the task pane, docked on the left or on the right.
-    void setTaskPane(QWidget* pane);
+    void setTaskPane(QWidget* pane, const QColor& background);
     void setTaskPaneOnRight(bool right);
+    void setTaskPaneVisible(bool visible);
     QWidget* taskPane() const { return m_taskPane; }
 
     // --- MainWindowServices ----------------------------------------------------------
@@ -120,6 +125,7 @@ private:
     QList<QAction*> m_windowList;
     QLabel* m_panels[3];
     QWidget* m_taskPane = nullptr;
+    QScrollArea* m_taskPaneColumn = nullptr;
     ToolBoxLink* m_toolBox = nullptr;
 };
 
