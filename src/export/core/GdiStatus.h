@@ -1,7 +1,7 @@
 #pragma once
-// Status codes of the picture writers. They keep the published numbers and texts of
-// the imaging library the export was first written against, so that the export
-// dialog's "Erreur n°" messages read the same everywhere.
+// Status codes of the picture writers, numbered and worded as the Windows imaging
+// library (GDI+) publishes them, so that an "Erreur n°" message names the same
+// failure on every platform.
 
 #include <QString>
 
