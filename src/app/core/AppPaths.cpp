@@ -19,11 +19,13 @@ AppPaths AppPaths::forRunningProgram()
     return AppPaths(data + QStringLiteral("/Plakatorium"));
 }
 
-void AppPaths::createFolders() const
+bool AppPaths::createFolders() const
 {
+    const bool newTemplates = !QFileInfo::exists(templatesFolder());
     QDir().mkpath(m_root);
     QDir().mkpath(templatesFolder());
     QDir().mkpath(projectsFolder());
+    return newTemplates && QFileInfo(templatesFolder()).isDir();
 }
 
 }  // namespace plk

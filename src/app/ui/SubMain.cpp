@@ -1,15 +1,19 @@
 #include "app/ui/SubMain.h"
 
 #include "app/core/AppPaths.h"
-#include "app/core/AppState.h"
 #include "app/core/Fonts.h"
 #include "app/core/Settings.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/HelpWindow.h"
 #include "app/ui/TaskPaneSetup.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frmOptions.h"
+#include "document/ui/TemplateMenu.h"
 #include "app/ui/frmMenu.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -37,16 +41,6 @@ void restoreMainWindow(frmMenu& menu, const AppPaths& paths)
     menu.setGeometry(g);
 }
 
-void restoreOptions(const AppPaths& paths)
-{
-    const auto values = loadOptions(paths.settingsFile());
-    std::int16_t* targets[5] = {&Options.Afficher, &Options.Animation, &Options.Position, &Options.Maximiser,
-                                &Options.Boite};
-    for (int i = 0; i < 5; ++i)
-        if (values[std::size_t(i)])
-            *targets[i] = std::int16_t(*values[std::size_t(i)] != 0);
-}
-
 }  // namespace
 
 int SubMain(QApplication& app)
@@ -55,7 +49,9 @@ int SubMain(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Plakatorium"));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
     const AppPaths paths = AppPaths::forRunningProgram();
-    paths.createFolders();
+    if (paths.createFolders())
+        installShippedTemplates(paths.templatesFolder());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/plakatorium.svg")));
 
     QtDialogs qtDialogs;
     Dialogs& dialogs = qtDialogs;
@@ -72,13 +68,20 @@ int SubMain(QApplication& app)
 
     frmMenu menu(paths, dialogs);
     restoreMainWindow(menu, paths);
-    restoreOptions(paths);
+    frmOptions options(menu);
+    options.SaveLoadOptions(0);
     buildTaskPane(menu);
     try {
         SaveLoadTaskPane(menu, 0);
     } catch (const std::exception&) {
         // A damaged "BARRE XP" section leaves the groups closed.
     }
+    TemplateMenu templates(menu);
+    frmAbout about(menu);
+    HelpWindow help(&menu);
+    menu.parts.showOptions = [&options] { options.exec(); };
+    menu.parts.showAbout = [&about] { about.exec(); };
+    menu.parts.showHelp = [&help](const QString& key) { help.ShowHelpTopic(key); };
     menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
     menu.show();
     return app.exec();

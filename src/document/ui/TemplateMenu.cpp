@@ -1,0 +1,108 @@
+#include "document/ui/TemplateMenu.h"
+
+#include "app/ui/frmMenu.h"
+#include "document/core/ProjectFile.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace plk {
+
+const QString& TemplateMenu::placeholder()
+{
+    static const QString text = QStringLiteral("[ Aucun gabarit disponible ]");
+    return text;
+}
+
+TemplateMenu::TemplateMenu(frmMenu& menu)
+    : QObject(&menu), m_menu(menu)
+{
+    menu.parts.refreshTemplates = [this] { RefreshTemplateMenu(); };
+    menu.parts.saveAsTemplate = [this] {
+        if (frmProjet* window = m_menu.activeProject())
+            SaveAsTemplate(*window);
+    };
+    RefreshTemplateMenu();
+}
+
+void TemplateMenu::RefreshTemplateMenu()
+{
+    QMenu* gabarits = m_menu.templatesMenu();
+    for (int i = 1; i < m_entries.size(); ++i)
+        delete m_entries[i];
+    if (m_entries.isEmpty()) {
+        QAction* first = gabarits->addAction(QString());
+        connect(first, &QAction::triggered, this, [this] { Mnu_File_Gabarits_Click(0); });
+        m_entries.append(first);
+    }
+    m_entries.resize(1);
+    m_entries[0]->setText(placeholder());
+    m_entries[0]->setData(QString());
+
+    const QString folder = m_menu.paths().templatesFolder();
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.gab")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (int j = 0; j < files.size(); ++j) {
+        if (j > 0) {
+            QAction* entry = gabarits->addAction(QString());
+            connect(entry, &QAction::triggered, this, [this, j] { Mnu_File_Gabarits_Click(j); });
+            m_entries.append(entry);
+        }
+        // "&" would be taken for a shortcut mark in a menu caption.
+        m_entries[j]->setText(captionFromFileTitle(files[j]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_entries[j]->setData(folder + QLatin1Char('/') + files[j]);
+    }
+}
+
+void TemplateMenu::Mnu_File_Gabarits_Click(int index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return;
+    const QString path = m_entries[index]->data().toString();
+    if (path.isEmpty())
+        return;
+    frmProjet* window = m_menu.createProjectWindow();
+    ProjectFiles files(m_menu.dialogs(), m_menu.paths());
+    if (!files.readInto(*window, {path, QFileInfo(path).fileName(), false})) {
+        delete window->parentWidget();  // never shown
+        return;
+    }
+    // A new project: Enregistrer asks for a name, the template itself stays as it is.
+    window->setFilePath(QString());
+    m_menu.showProjectWindow(window);
+}
+
+void TemplateMenu::SaveAsTemplate(frmProjet& window)
+{
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Enregistrer le projet sous...");
+    request.filters = {QStringLiteral("Gabarit Plakatorium (*.gab)")};
+    request.directory = m_menu.paths().templatesFolder();
+    request.fileName = window.caption();
+    const auto chosen = m_menu.dialogs().saveFile(&window, request);
+    if (!chosen)
+        return;
+    const QString reason = writeProjectFile(chosen->path, window.project());
+    if (!reason.isEmpty()) {
+        m_menu.dialogs().message(&window,
+                                 QStringLiteral("Erreur lors de l'enregistrement du gabarit.\n\n%1\n%2")
+                                     .arg(QDir::toNativeSeparators(chosen->path), reason),
+                                 Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return;
+    }
+    RefreshTemplateMenu();
+}
+
+void installShippedTemplates(const QString& templatesFolder)
+{
+    const QDir shipped(QStringLiteral(":/templates"));
+    for (const QString& name : shipped.entryList({QStringLiteral("*.gab")}, QDir::Files)) {
+        const QString target = templatesFolder + QLatin1Char('/') + name;
+        if (!QFileInfo::exists(target) && QFile::copy(shipped.filePath(name), target))
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+}
+
+}  // namespace plk
