@@ -9,6 +9,7 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmOptions.h"
 #include "document/ui/TemplateMenu.h"
+#include "export/ui/frmExport.h"
 #include "app/ui/frmMenu.h"
 
 #include <QApplication>
@@ -81,6 +82,8 @@ int SubMain(QApplication& app)
     HelpWindow help(&menu);
     menu.parts.showOptions = [&options] { options.exec(); };
     menu.parts.showAbout = [&about] { about.exec(); };
+    frmExport exporter(menu);
+    menu.parts.showExport = [&exporter] { exporter.exec(); };
     menu.parts.showHelp = [&help](const QString& key) { help.ShowHelpTopic(key); };
     menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
     menu.show();

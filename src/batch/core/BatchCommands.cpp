@@ -3,6 +3,7 @@
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectJson.h"
+#include "export/core/cGdiPlus.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -17,9 +18,10 @@ const char* const kHelp =
     "  info FICHIER          affiche le projet lu dans FICHIER en JSON\n"
     "  convert ENTREE SORTIE lit ENTREE (un nom en .prj passe par l'import de\n"
     "                        l'ancien format) et l'écrit dans SORTIE au format projet\n"
-    "  snapshot ENTREE IMAGE [--tab N] [--background-only]\n"
+    "  snapshot ENTREE IMAGE [--tab N] [--background-only] [--quality Q]\n"
     "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
-    "                        (PNG ou BMP, selon l'extension)\n"
+    "                        au format de son extension (bmp, jpg, gif, png, tif...) ;\n"
+    "                        Q, de 0 à 100 (80 par défaut), est la qualité JPEG\n"
     "  --help                affiche cette aide\n"
     "\n"
     "Nombres et booléens suivent les réglages régionaux (LC_ALL, LC_NUMERIC, LANG).\n"
@@ -51,21 +53,32 @@ int usage(QTextStream& err)
     return BatchUsageError;
 }
 
-/// Options after the positional arguments: "--tab N" and plain flags.
+/// Options after the positional arguments: "--tab N", "--quality Q" and plain flags.
 struct Options {
     int tab = 1;
+    int quality = 80;  // the export dialog's own starting quality
     bool backgroundOnly = false;
     bool valid = true;
 };
+
+/// Reads the number after an option, or marks the options invalid.
+int optionNumber(const QStringList& args, qsizetype& i, bool& valid)
+{
+    bool ok = false;
+    const int value = args[++i].toInt(&ok);
+    valid = valid && ok;
+    return value;
+}
 
 Options parseOptions(const QStringList& args, qsizetype from)
 {
     Options o;
     for (qsizetype i = from; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--tab") && i + 1 < args.size()) {
-            bool ok = false;
-            o.tab = args[++i].toInt(&ok);
-            o.valid = o.valid && ok;
+            o.tab = optionNumber(args, i, o.valid);
+        } else if (args[i] == QLatin1String("--quality") && i + 1 < args.size()) {
+            o.quality = optionNumber(args, i, o.valid);
+            o.valid = o.valid && o.quality >= 0 && o.quality <= 100;
         } else if (args[i] == QLatin1String("--background-only")) {
             o.backgroundOnly = true;
         } else {
@@ -78,16 +91,18 @@ Options parseOptions(const QStringList& args, qsizetype from)
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    const QString suffix = QFileInfo(args[2]).suffix().toLower();
-    if (!o.valid || (suffix != QLatin1String("png") && suffix != QLatin1String("bmp")))
+    cGdiPlus writer;
+    if (!o.valid || writer.encoderFor(args[2]) < 0)
         return usage(err);
     if (o.tab < 1 || o.tab > project.tabCount()) {
         err << QStringLiteral("%1 : pas d'onglet %2").arg(args[1]).arg(o.tab) << '\n';
         return BatchInputError;
     }
     const QImage picture = project.tab(o.tab).Picture(o.backgroundOnly);
-    if (!picture.save(args[2], suffix.toUpper().toLatin1().constData())) {
-        err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
+    QString reason;
+    QObject::connect(&writer, &cGdiPlus::Error, [&reason](int, const QString& text) { reason = text; });
+    if (!writer.PictureBoxToFile(picture, args[2], o.quality)) {
+        err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
     }
     return BatchOk;

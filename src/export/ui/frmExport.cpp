@@ -1,0 +1,169 @@
+#include "export/ui/frmExport.h"
+
+#include "app/ui/Dialogs.h"
+#include "app/ui/frmMenu.h"
+#include "canvas/core/Etiquette.h"
+#include "export/core/cGdiPlus.h"
+#include "widgets/ui/HeaderPlus.h"
+#include "widgets/ui/Line3D.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace plk {
+
+namespace {
+
+// Each text names its file pattern, so it is also the save dialog's one filter.
+constexpr const char* kFormats[5] = {
+    "Microsoft Bitmap (*.bmp)",
+    "Joint Photographic Expert Group (*.jpg)",
+    "Graphics Interchange Format (*.gif)",
+    "Portable Network Graphics (*.png)",
+    "Tagged Image File Format (*.tiff)",
+};
+
+constexpr int kJpegRow = 1;
+// Where the slider starts: a JPEG quality of 80 %.
+constexpr int kInitialQualityStep = 8;
+
+}  // namespace
+
+frmExport::frmExport(frmMenu& menu)
+    : QDialog(&menu), m_menu(menu)
+{
+    setWindowTitle(QStringLiteral("Exporter dans une image"));
+    setModal(true);
+
+    m_header = new HeaderPlus(this);
+    m_header->setCaption1(QStringLiteral("Exporter dans une image"));
+    m_header->setCaption2(QStringLiteral("Exporter votre projet dans 5 formats d'images"));
+
+    m_combo = new QComboBox(this);
+    for (const char* text : kFormats)
+        m_combo->addItem(QString::fromUtf8(text));
+    auto* formatLabel = new QLabel(QStringLiteral("Format de sortie :"), this);
+    formatLabel->setBuddy(m_combo);
+
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setRange(0, 10);
+    m_slider->setPageStep(1);
+    m_slider->setTickPosition(QSlider::TicksBelow);
+    m_slider->setTickInterval(1);
+    m_qualityLabel = new QLabel(QStringLiteral("Taux de compression JPG :"), this);
+    m_qualityLabel->setBuddy(m_slider);
+
+    static const char* const kCaptions[3] = {"Exporter", "Annuler", "Aide"};
+    for (int i = 0; i < 3; ++i)
+        m_buttons[std::size_t(i)] = new QPushButton(QString::fromUtf8(kCaptions[i]), this);
+    m_buttons[0]->setDefault(true);
+
+    connect(m_combo, &QComboBox::currentIndexChanged, this, &frmExport::formatChanged);
+    connect(m_slider, &QSlider::valueChanged, this, &frmExport::sliderMoved);
+    connect(m_buttons[0], &QPushButton::clicked, this, [this] { Export(m_combo->currentIndex()); });
+    connect(m_buttons[1], &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_buttons[2], &QPushButton::clicked, this, [this] {
+        if (m_menu.parts.showHelp)
+            m_menu.parts.showHelp(windowTitle());
+    });
+
+    auto* controls = new QGridLayout;
+    controls->addWidget(formatLabel, 0, 0);
+    controls->addWidget(m_combo, 0, 1);
+    controls->addWidget(m_qualityLabel, 1, 0);
+    controls->addWidget(m_slider, 1, 1);
+    controls->setColumnStretch(1, 1);
+    controls->setContentsMargins(12, 8, 12, 8);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : m_buttons)
+        buttons->addWidget(button);
+    buttons->setContentsMargins(12, 0, 12, 8);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_header);
+    layout->addLayout(controls);
+    layout->addWidget(new Line3D(this));
+    layout->addLayout(buttons);
+
+    m_slider->setValue(kInitialQualityStep);
+    sliderMoved(m_slider->value());
+    m_combo->setCurrentIndex(0);
+    formatChanged(0);
+    resize(420, sizeHint().height());
+}
+
+QString frmExport::filterFor(int index)
+{
+    if (index < 0 || index > 4)
+        return QString();
+    return QString::fromUtf8(kFormats[index]);
+}
+
+void frmExport::showEvent(QShowEvent* event)
+{
+    const QRect main = m_menu.geometry();
+    move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
+    m_combo->setCurrentIndex(0);
+    formatChanged(0);
+    QDialog::showEvent(event);
+}
+
+void frmExport::formatChanged(int index)
+{
+    const bool jpeg = index == kJpegRow;
+    m_qualityLabel->setEnabled(jpeg);
+    m_slider->setEnabled(jpeg);
+}
+
+void frmExport::sliderMoved(int position)
+{
+    m_slider->setToolTip(QString::number(position * 10) + QStringLiteral(" %"));
+}
+
+void frmExport::Export(int format)
+{
+    frmProjet* window = m_menu.activeProject();
+    if (!window)
+        return;
+    const Etiquette& tab = window->surface(window->selectedTab());
+
+    Dialogs::FileRequest request;
+    const QString filter = filterFor(format);
+    if (!filter.isEmpty())
+        request.filters << filter;
+    request.filterIndex = 0;
+    request.directory = m_menu.paths().programFolder();
+    request.fileName = tab.NameProjet;
+    Dialogs& dialogs = m_menu.dialogs();
+    const std::optional<Dialogs::FileAnswer> answer = dialogs.saveFile(this, request);
+    if (!answer || answer->path.isEmpty())
+        return;
+
+    m_picture = tab.Picture();
+    cGdiPlus gdi;
+    connect(&gdi, &cGdiPlus::Error, this, &frmExport::GDI_Plus_Error);
+    if (gdi.PictureBoxToFile(m_picture, answer->path, m_slider->value() * 10))
+        dialogs.message(this, QStringLiteral("Exportation du projet terminé."), Dialogs::Icon::Information,
+                        Dialogs::Buttons::Ok);
+    else
+        dialogs.message(this, QStringLiteral("Erreur lors de l'exportation."), Dialogs::Icon::Exclamation,
+                        Dialogs::Buttons::Ok);
+}
+
+void frmExport::GDI_Plus_Error(int lGdiError, const QString& sErrorDesc)
+{
+    m_menu.dialogs().message(this, QStringLiteral("Une erreur est survenue :\n") + sErrorDesc,
+                             Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok,
+                             QStringLiteral("Erreur n°") + QString::number(lGdiError));
+}
+
+}  // namespace plk

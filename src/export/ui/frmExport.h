@@ -1,0 +1,58 @@
+#pragma once
+// "Exporter dans une image": the selected tab of the active project window saved as
+// a BMP, JPEG, GIF, PNG or TIFF picture, with a quality for JPEG. The dialog stays
+// open after an export, so several files can be written in a row.
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace plk {
+
+class HeaderPlus;
+class frmMenu;
+
+class frmExport : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmExport(frmMenu& menu);
+
+    /// The save dialog's filter for a format of the list; empty outside 0..4.
+    static QString filterFor(int index);
+
+    /// Asks for a file name and writes the selected tab's picture in it. Cancelling the
+    /// save dialog or an empty name ends it without a message.
+    void Export(int format);
+
+    HeaderPlus* header() const { return m_header; }
+    QComboBox* Combo1() const { return m_combo; }
+    QSlider* Slider1() const { return m_slider; }
+    QLabel* qualityLabel() const { return m_qualityLabel; }
+    QPushButton* Bouton1(int index) const { return m_buttons.at(std::size_t(index)); }
+    /// The picture of the last export.
+    const QImage& pctProjet() const { return m_picture; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void formatChanged(int index);
+    void sliderMoved(int position);
+    void GDI_Plus_Error(int lGdiError, const QString& sErrorDesc);
+
+    frmMenu& m_menu;
+    HeaderPlus* m_header;
+    QComboBox* m_combo;
+    QLabel* m_qualityLabel;
+    QSlider* m_slider;
+    std::array<QPushButton*, 3> m_buttons{};
+    QImage m_picture;
+};
+
+}  // namespace plk
