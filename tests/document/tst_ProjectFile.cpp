@@ -8,13 +8,6 @@ using namespace plk;
 
 namespace {
 
-const QByteArray kExample =
-    "ONGLET|Carte\r\n"
-    "PROJET|Carte|85,5|54|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux\r\n"
-    "LABEL|ZONE DE TEXTE|5|5|Tahoma|8|Faux|Faux|Faux|Faux|-2147483630\r\n"
-    "FOND|1|-2147483643\r\n"
-    "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
-
 QByteArray written(Project& p, const RegionalFormat& f) { return projectFileText(p, f).toLatin1(); }
 
 }  // namespace
@@ -28,22 +21,22 @@ private Q_SLOTS:
     void exampleRoundTripsByteForByte()
     {
         Project p;
-        QVERIFY(readProjectData(kExample, p, test::french()).ok());
+        QVERIFY(readProjectData(test::kExampleProject, p, test::french()).ok());
         QCOMPARE(p.tabCaption(1), QStringLiteral("Carte"));
         QCOMPARE(p.tab(1).prjWidth(), 85.5);
         QCOMPARE(p.tab(1).IDlabel, std::int16_t(1));
-        QCOMPARE(written(p, test::french()), kExample);
+        QCOMPARE(written(p, test::french()), test::kExampleProject);
 
-        QByteArray english = kExample;
+        QByteArray english = test::kExampleProject;
         english.replace("85,5", "85.5").replace("Faux", "False").replace("Vrai", "True");
         QCOMPARE(written(p, test::english()), english);
 
         // A French file reads the same on an English desktop.
         Project q;
-        QVERIFY(readProjectData(kExample, q, test::english()).ok());
+        QVERIFY(readProjectData(test::kExampleProject, q, test::english()).ok());
         QCOMPARE(q.tab(1).prjWidth(), 85.5);
         QCOMPARE(q.tab(1).Bordure, true);
-        QCOMPARE(written(q, test::french()), kExample);
+        QCOMPARE(written(q, test::french()), test::kExampleProject);
     }
 
     void emptyTabIsFourRecordsAndCountsBecomeOne()

@@ -2,7 +2,7 @@
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
 #include "export/ui/frmExport.h"
-#include "support/ScriptedDialogs.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "windows/ui/frmProjet.h"
@@ -24,31 +24,22 @@ using Icon = Dialogs::Icon;
 
 namespace {
 
-const QByteArray kExample =
-    "ONGLET|Carte\r\n"
-    "PROJET|Carte|85,5|54|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux\r\n"
-    "LABEL|ZONE DE TEXTE|5|5|Tahoma|8|Faux|Faux|Faux|Faux|-2147483630\r\n"
-    "FOND|1|255\r\n"
-    "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
+// The example on a red background, to tell the picture's pixels apart.
+const QByteArray kRedExample = QByteArray(test::kExampleProject).replace("FOND|1|-2147483643", "FOND|1|255");
 
 }  // namespace
 
 class TestFrmExport : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<test::ScriptedDialogs> m_dialogs;
-    std::unique_ptr<frmMenu> m_menu;
+    test::MainWindowFixture m_fx;
     std::unique_ptr<frmExport> m_export;
 
     frmProjet* openExample()
     {
-        const QString path = m_dir.filePath("Exemple.plk");
-        test::writeBytes(path, kExample);
-        m_dialogs->files.push_back(Dialogs::FileAnswer{path, 0});
-        m_menu->Mnu_ID_Fichier_Click(1);
-        m_dialogs->shown.clear();
-        return m_menu->activeProject();
+        frmProjet* window = m_fx.open(kRedExample);
+        m_fx.dialogs->shown.clear();
+        return window;
     }
 
     QStringList filesIn(const QString& folder) const
@@ -65,22 +56,14 @@ private Q_SLOTS:
 
     void init()
     {
-        m_dialogs = std::make_unique<test::ScriptedDialogs>();
-        m_menu = std::make_unique<frmMenu>(AppPaths(m_dir.path()), *m_dialogs);
-        m_menu->show();
-        Options = AppOptions();
-        BoiteVisible = false;
-        m_export = std::make_unique<frmExport>(*m_menu);
+        m_fx.start();
+        m_export = std::make_unique<frmExport>(*m_fx.menu);
     }
 
     void cleanup()
     {
         m_export.reset();
-        for (QMdiSubWindow* sub : m_menu->workspace()->subWindowList()) {
-            m_dialogs->answers.push_back(Answer::No);
-            sub->close();
-        }
-        m_menu.reset();
+        m_fx.stop();
     }
 
     void controlsAndTexts()
@@ -118,7 +101,7 @@ private Q_SLOTS:
     void helpOpensTheDialogsTopic()
     {
         QStringList keys;
-        m_menu->parts.showHelp = [&keys](const QString& key) { keys << key; };
+        m_fx.menu->parts.showHelp = [&keys](const QString& key) { keys << key; };
         m_export->Bouton1(2)->click();
         QCOMPARE(keys, QStringList{QStringLiteral("Exporter dans une image")});
     }
@@ -127,22 +110,22 @@ private Q_SLOTS:
     {
         frmProjet* w = openExample();
         QVERIFY(w);
-        const QString out = m_dir.filePath("Sortie.png");
-        m_dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
+        const QString out = m_fx.dir.filePath("Sortie.png");
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
         m_export->Combo1()->setCurrentIndex(3);
         m_export->Bouton1(0)->click();
 
-        QCOMPARE(m_dialogs->shown.size(), 2);
-        const auto& save = m_dialogs->shown.at(0);
+        QCOMPARE(m_fx.dialogs->shown.size(), 2);
+        const auto& save = m_fx.dialogs->shown.at(0);
         QCOMPARE(save.kind, QStringLiteral("save"));
         QCOMPARE(save.request.filters, QStringList{QStringLiteral("Portable Network Graphics (*.png)")});
         QCOMPARE(save.request.filterIndex, 0);
-        QCOMPARE(save.request.directory, m_dir.path());
+        QCOMPARE(save.request.directory, m_fx.dir.path());
         QCOMPARE(save.request.fileName, w->surface(w->selectedTab()).NameProjet);
         QVERIFY(save.request.defaultSuffix.isEmpty());
-        QCOMPARE(m_dialogs->shown.at(1).text, QStringLiteral("Exportation du projet terminé."));
-        QCOMPARE(m_dialogs->shown.at(1).icon, Icon::Information);
-        QVERIFY(m_dialogs->shown.at(1).title.isEmpty());
+        QCOMPARE(m_fx.dialogs->shown.at(1).text, QStringLiteral("Exportation du projet terminé."));
+        QCOMPARE(m_fx.dialogs->shown.at(1).icon, Icon::Information);
+        QVERIFY(m_fx.dialogs->shown.at(1).title.isEmpty());
 
         const QImage expected = w->surface(w->selectedTab()).Picture().convertToFormat(QImage::Format_RGB32);
         QImage written(out, "PNG");
@@ -155,41 +138,41 @@ private Q_SLOTS:
     void aNameWithoutExtensionFails()
     {
         QVERIFY(openExample());
-        const QString out = m_dir.filePath("Sortie");
-        m_dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
+        const QString out = m_fx.dir.filePath("Sortie");
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
         m_export->Bouton1(0)->click();
-        QCOMPARE(m_dialogs->shown.size(), 2);
-        QCOMPARE(m_dialogs->shown.at(1).kind, QStringLiteral("message"));
-        QCOMPARE(m_dialogs->shown.at(1).text, QStringLiteral("Erreur lors de l'exportation."));
-        QCOMPARE(m_dialogs->shown.at(1).icon, Icon::Exclamation);
-        QVERIFY(m_dialogs->shown.at(1).title.isEmpty());
+        QCOMPARE(m_fx.dialogs->shown.size(), 2);
+        QCOMPARE(m_fx.dialogs->shown.at(1).kind, QStringLiteral("message"));
+        QCOMPARE(m_fx.dialogs->shown.at(1).text, QStringLiteral("Erreur lors de l'exportation."));
+        QCOMPARE(m_fx.dialogs->shown.at(1).icon, Icon::Exclamation);
+        QVERIFY(m_fx.dialogs->shown.at(1).title.isEmpty());
         QVERIFY(!QFile::exists(out));
     }
 
     void aFailedWriteShowsTheErrorFirst()
     {
         QVERIFY(openExample());
-        const QString out = m_dir.filePath("absent/Sortie.bmp");
-        m_dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
+        const QString out = m_fx.dir.filePath("absent/Sortie.bmp");
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
         m_export->Bouton1(0)->click();
-        QCOMPARE(m_dialogs->shown.size(), 3);
-        QCOMPARE(m_dialogs->shown.at(1).text.section(QLatin1Char('\n'), 0, 0),
+        QCOMPARE(m_fx.dialogs->shown.size(), 3);
+        QCOMPARE(m_fx.dialogs->shown.at(1).text.section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("Une erreur est survenue :"));
-        QVERIFY(m_dialogs->shown.at(1).title.startsWith(QStringLiteral("Erreur n°")));
-        QCOMPARE(m_dialogs->shown.at(1).icon, Icon::Exclamation);
-        QCOMPARE(m_dialogs->shown.at(2).text, QStringLiteral("Erreur lors de l'exportation."));
+        QVERIFY(m_fx.dialogs->shown.at(1).title.startsWith(QStringLiteral("Erreur n°")));
+        QCOMPARE(m_fx.dialogs->shown.at(1).icon, Icon::Exclamation);
+        QCOMPARE(m_fx.dialogs->shown.at(2).text, QStringLiteral("Erreur lors de l'exportation."));
     }
 
     void cancellingTheSaveDialogWritesNothing()
     {
         QVERIFY(openExample());
-        const QStringList before = filesIn(m_dir.path());
-        m_dialogs->files.push_back(std::nullopt);
+        const QStringList before = filesIn(m_fx.dir.path());
+        m_fx.dialogs->files.push_back(std::nullopt);
         m_export->Combo1()->setCurrentIndex(3);
         m_export->Bouton1(0)->click();
-        QCOMPARE(m_dialogs->shown.size(), 1);
-        QCOMPARE(m_dialogs->shown.at(0).kind, QStringLiteral("save"));
-        QCOMPARE(filesIn(m_dir.path()), before);
+        QCOMPARE(m_fx.dialogs->shown.size(), 1);
+        QCOMPARE(m_fx.dialogs->shown.at(0).kind, QStringLiteral("save"));
+        QCOMPARE(filesIn(m_fx.dir.path()), before);
     }
 
     void annulerClosesTheDialog()
@@ -198,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(m_export->isVisible());
         m_export->Bouton1(1)->click();
         QVERIFY(!m_export->isVisible());
-        QVERIFY(m_dialogs->shown.isEmpty());
+        QVERIFY(m_fx.dialogs->shown.isEmpty());
     }
 };
 

@@ -12,6 +12,14 @@ namespace plk::test {
 /// Registers the fonts the program itself registers (Tahoma).
 void initFonts();
 
+/// The example project of the file format's documentation, in French form.
+inline const QByteArray kExampleProject =
+    "ONGLET|Carte\r\n"
+    "PROJET|Carte|85,5|54|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux\r\n"
+    "LABEL|ZONE DE TEXTE|5|5|Tahoma|8|Faux|Faux|Faux|Faux|-2147483630\r\n"
+    "FOND|1|-2147483643\r\n"
+    "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
+
 inline RegionalFormat french() { return RegionalFormat::forLocale(QStringLiteral("fr_FR.UTF-8")); }
 inline RegionalFormat english() { return RegionalFormat::forLocale(QStringLiteral("en_US.UTF-8")); }
 

@@ -1,0 +1,46 @@
+#include "support/MainWindowFixture.h"
+
+#include "app/core/AppState.h"
+#include "app/ui/frmMenu.h"
+#include "support/TestSupport.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace plk::test {
+
+MainWindowFixture::MainWindowFixture() = default;
+
+MainWindowFixture::~MainWindowFixture() { stop(); }
+
+void MainWindowFixture::start()
+{
+    Options = AppOptions();
+    BoiteVisible = false;
+    dialogs = std::make_unique<ScriptedDialogs>();
+    menu = std::make_unique<frmMenu>(AppPaths(dir.path()), *dialogs);
+    menu->show();
+}
+
+void MainWindowFixture::stop()
+{
+    if (!menu)
+        return;
+    for (QMdiSubWindow* sub : menu->workspace()->subWindowList()) {
+        dialogs->answers.push_back(Dialogs::Answer::No);
+        sub->close();
+    }
+    menu.reset();
+}
+
+frmProjet* MainWindowFixture::open(const QByteArray& bytes, int filter, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    writeBytes(path, bytes);
+    dialogs->files.push_back(Dialogs::FileAnswer{path, filter});
+    menu->Mnu_ID_Fichier_Click(1);
+    return menu->activeProject();
+}
+
+}  // namespace plk::test

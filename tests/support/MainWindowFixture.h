@@ -1,0 +1,37 @@
+#pragma once
+// A main window over a temporary program folder, answered by scripted dialogs: the
+// starting point of the tests that drive the program's windows and commands.
+
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace plk {
+class frmMenu;
+class frmProjet;
+}  // namespace plk
+
+namespace plk::test {
+
+class MainWindowFixture {
+public:
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    /// Shows a fresh main window and puts the application-wide options back to their defaults.
+    void start();
+    /// Closes every project window without saving, then the main window.
+    void stop();
+    /// Opens the bytes, written to a file of the program's folder, through "Ouvrir".
+    frmProjet* open(const QByteArray& bytes = kExampleProject, int filter = 0,
+                    const QString& name = QStringLiteral("Exemple.plk"));
+
+    QTemporaryDir dir;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<frmMenu> menu;
+};
+
+}  // namespace plk::test
