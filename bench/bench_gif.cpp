@@ -1,7 +1,6 @@
 // Encoding a 100 x 60 mm gradient label as GIF: palette, dithering and compression.
-#include "canvas/core/ImageSurface.h"
+#include "BenchCard.h"
 #include "export/core/GifWriter.h"
-#include "gradient/core/ColorGradient.h"
 
 #include <QBuffer>
 
@@ -11,13 +10,8 @@ namespace {
 
 QImage gradientLabel(int direction)
 {
-    plk::ColorGradient gradient;
-    gradient.SetColor(0, plk::rgbColor(200, 30, 30));
-    gradient.SetColor(5, plk::rgbColor(250, 240, 200));
-    gradient.SetColor(10, plk::rgbColor(20, 60, 180));
-    plk::ImageSurface surface = plk::ImageSurface::fromTwips(100 * plk::kTwipsPerMm, 60 * plk::kTwipsPerMm);
-    surface.setScaleMode(plk::Surface::ScaleMode::Twips);
-    gradient.PaintObject(surface, direction);
+    plk::ImageSurface surface = plk::bench::cardSurface();
+    plk::bench::cardGradient().PaintObject(surface, direction);
     return surface.image();
 }
 
