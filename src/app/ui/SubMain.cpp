@@ -10,6 +10,8 @@
 #include "app/ui/frmOptions.h"
 #include "document/ui/TemplateMenu.h"
 #include "app/ui/frmMenu.h"
+#include "windows/ui/frmAssist.h"
+#include "windows/ui/frmOutils.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,6 +81,10 @@ int SubMain(QApplication& app)
     TemplateMenu templates(menu);
     frmAbout about(menu);
     HelpWindow help(&menu);
+    frmOutils outils(menu);
+    menu.setToolBox(&outils);
+    frmAssist assist(menu);
+    menu.parts.showWizard = [&assist](bool addTabMode, frmProjet* window) { assist.Afficher(addTabMode, window); };
     menu.parts.showOptions = [&options] { options.exec(); };
     menu.parts.showAbout = [&about] { about.exec(); };
     menu.parts.showHelp = [&help](const QString& key) { help.ShowHelpTopic(key); };
