@@ -4,6 +4,7 @@
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
+#include "widgets/core/Twips.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
 #include "widgets/ui/TxtBox.h"
@@ -16,12 +17,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace plk {
 
 namespace {
 
+constexpr int kWidthTwips = 6900;
 constexpr int kDefaultWidthMm = 80;
 constexpr int kDefaultHeightMm = 50;
 constexpr OleColor kDefaultColours[2] = {kColorWindowBackground, kColorWindowFrame};
@@ -173,7 +176,7 @@ frmAssist::frmAssist(frmMenu& menu)
             m_menu.parts.showHelp(windowTitle());
     });
     load();
-    setFixedSize(sizeHint());
+    setFixedSize(std::max(sizeHint().width(), twipsToPixels(kWidthTwips)), sizeHint().height());
 }
 
 QLabel* frmAssist::Label1(int index) const

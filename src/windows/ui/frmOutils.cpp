@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -37,6 +38,17 @@ constexpr double kShownHighest = 999;
 
 int pixels(double twips) { return int(twips / kTwipsPerPixel); }
 
+// The desktop's style with less room beside each tab's caption.
+class TightTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 }  // namespace
 
 frmOutils::frmOutils(frmMenu& menu)
@@ -50,8 +62,13 @@ frmOutils::frmOutils(frmMenu& menu)
     setAttribute(Qt::WA_ShowWithoutActivating);
     for (const char* caption : kPageCaptions)
         m_tabs->addTab(QString::fromUtf8(caption));
+    // The five captions share the narrow window: tight tabs, never scroll buttons.
+    auto* tight = new TightTabStyle;
+    tight->setParent(m_tabs);
+    m_tabs->setStyle(tight);
     m_tabs->setExpanding(true);
     m_tabs->setDrawBase(true);
+    m_tabs->setUsesScrollButtons(false);
     m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage()};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
