@@ -58,7 +58,8 @@ frmOutils::frmOutils(frmMenu& menu)
       m_stack(new QStackedWidget(this))
 {
     setWindowTitle(QStringLiteral(" Boite à outils"));
-    // It stays above the other windows without taking the focus from the project.
+    // It is shown only while asked for, and then stays above the other windows
+    // without taking the focus from the project.
     setAttribute(Qt::WA_ShowWithoutActivating);
     for (const char* caption : kPageCaptions)
         m_tabs->addTab(QString::fromUtf8(caption));
@@ -108,9 +109,7 @@ void frmOutils::selectPage(int index)
 
 void frmOutils::pageSwitch()
 {
-    QWidget* shown = page(selectedPage());
-    m_stack->setCurrentWidget(shown);
-    shown->raise();
+    m_stack->setCurrentWidget(page(selectedPage()));
 }
 
 // --- life of the window -----------------------------------------------------------------
@@ -133,6 +132,7 @@ void frmOutils::load()
 
 void frmOutils::unload()
 {
+    // Pages are stored counted from 1, "PROJET" being page 1.
     m_loaded = false;
     BoiteVisible = false;
     saveToolBox(m_menu.paths().settingsFile(), selectedPage(), double(pixelsToTwips(y())), double(pixelsToTwips(x())),
@@ -304,8 +304,8 @@ void frmOutils::Remplir_Outils(frmProjet& window, int t)
     try {
         s.Refresh();
     } catch (const EtiquetteError&) {
-        // A background picture that cannot be read any more was told of when chosen;
-        // filling the tool box is no time to ask again.
+        // A background picture that can no longer be read leaves the plain canvas; the
+        // user was told when choosing it, and filling the tool box says nothing more.
     }
     s.ResetFocus();
 }

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace plk {
 
