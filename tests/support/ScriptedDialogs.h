@@ -26,6 +26,8 @@ public:
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<QFont>> fonts;
     QList<Shown> shown;
+    QList<QColor> colourStarts;  // the colour each colour dialog started at
+    QList<QFont> fontStarts;     // the font each font dialog started with
 
     Answer message(QWidget*, const QString& text, Icon icon, Buttons buttons, const QString& title) override
     {
@@ -51,13 +53,15 @@ public:
         shown.append({QStringLiteral("save"), request.title, request.title, {}, {}, request});
         return next(files);
     }
-    std::optional<QColor> colour(QWidget*, const QColor&) override
+    std::optional<QColor> colour(QWidget*, const QColor& initial) override
     {
+        colourStarts.append(initial);
         shown.append({QStringLiteral("colour"), {}, {}, {}, {}, {}});
         return next(colours);
     }
-    std::optional<QFont> font(QWidget*, const QFont&) override
+    std::optional<QFont> font(QWidget*, const QFont& initial) override
     {
+        fontStarts.append(initial);
         shown.append({QStringLiteral("font"), {}, {}, {}, {}, {}});
         return next(fonts);
     }

@@ -11,6 +11,8 @@
 #include "document/ui/TemplateMenu.h"
 #include "export/ui/frmExport.h"
 #include "app/ui/frmMenu.h"
+#include "windows/ui/frmAssist.h"
+#include "windows/ui/frmOutils.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,6 +82,10 @@ int SubMain(QApplication& app)
     TemplateMenu templates(menu);
     frmAbout about(menu);
     HelpWindow help(&menu);
+    frmOutils outils(menu);
+    menu.setToolBox(&outils);
+    frmAssist assist(menu);
+    menu.parts.showWizard = [&assist](bool addTabMode, frmProjet* window) { assist.Afficher(addTabMode, window); };
     menu.parts.showOptions = [&options] { options.exec(); };
     menu.parts.showAbout = [&about] { about.exec(); };
     frmExport exporter(menu);

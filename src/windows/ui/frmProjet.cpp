@@ -6,6 +6,7 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/PictureRequests.h"
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/ui/ucToolbar.h"
 
@@ -29,9 +30,6 @@ QString positionStatus(float x, float y)
 {
     return QStringLiteral("X : %1 Mm - Y : %2 Mm").arg(int(std::floor(x)) + 1).arg(int(std::floor(y)) + 1);
 }
-
-const QStringList kLogoFilters{QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf - Ico (*.bmp *.jpg *.gif *.wmf *.emf *.ico)"),
-                               QStringLiteral("Toutes les images (*.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.svg *.ico)")};
 
 }  // namespace
 
@@ -160,12 +158,13 @@ void frmProjet::tabSwitch()
     m_main.setDeleteTabEnabled(s != 1);
 }
 
-QString frmProjet::sizeStatus() const
+QString tabSizeStatus(const Etiquette& t)
 {
-    const Etiquette& t = surface(selectedTab());
     const RegionalFormat f = RegionalFormat::system();
     return QStringLiteral("L : %1 Mm - H : %2 Mm").arg(f.formatReal(t.prjWidth()), f.formatReal(t.prjHeight()));
 }
+
+QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab())); }
 
 void frmProjet::connectSurface(int index)
 {
@@ -243,11 +242,7 @@ void frmProjet::replaceLogo(int tab, int object)
 {
     Etiquette& t = surface(tab);
     const QString current = t.Image(object, QString(), true);
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("Importer un logo");
-    request.filters = kLogoFilters;
-    request.directory = current.isEmpty() ? m_main.paths().imagesFolder() : current;
-    const auto chosen = m_main.dialogs().openFile(this, request);
+    const auto chosen = m_main.dialogs().openFile(this, logoPictureRequest(current, m_main.paths()));
     if (!chosen)
         return;
     t.Image(object, chosen->path);

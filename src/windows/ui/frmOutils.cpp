@@ -1,0 +1,313 @@
+// The tool box as a window: its pages, where it stands, what it remembers between
+// runs, and how it is filled from a tab. The pages' controls and handlers are in
+// frmOutilsObjets.cpp (PROJET, TEXTE, LOGO) and frmOutilsOnglet.cpp (FOND, OPTIONS).
+
+#include "windows/ui/frmOutils.h"
+
+#include "app/core/AppState.h"
+#include "app/core/Settings.h"
+#include "app/ui/frmMenu.h"
+#include "canvas/core/Etiquette.h"
+#include "document/core/Rounding.h"
+#include "gradient/ui/ucDegrade.h"
+#include "widgets/core/Twips.h"
+#include "widgets/ui/TxtBox.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProxyStyle>
+#include <QScopedValueRollback>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace plk {
+
+namespace {
+
+const char* const kPageCaptions[5] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS"};
+
+// The fields hold three characters: a number that needs more shows as the nearest
+// one that fits.
+constexpr double kShownLowest = -99;
+constexpr double kShownHighest = 999;
+
+int pixels(double twips) { return int(twips / kTwipsPerPixel); }
+
+// The desktop's style with less room beside each tab's caption.
+class TightTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+}  // namespace
+
+frmOutils::frmOutils(frmMenu& menu)
+    : QWidget(&menu, Qt::Tool | Qt::WindowStaysOnTopHint),
+      m_menu(menu),
+      m_tabs(new QTabBar(this)),
+      m_stack(new QStackedWidget(this))
+{
+    setWindowTitle(QStringLiteral(" Boite à outils"));
+    // It is shown only while asked for, and then stays above the other windows
+    // without taking the focus from the project.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    for (const char* caption : kPageCaptions)
+        m_tabs->addTab(QString::fromUtf8(caption));
+    // The five captions share the narrow window: tight tabs, never scroll buttons.
+    auto* tight = new TightTabStyle;
+    tight->setParent(m_tabs);
+    m_tabs->setStyle(tight);
+    m_tabs->setExpanding(true);
+    m_tabs->setDrawBase(true);
+    m_tabs->setUsesScrollButtons(false);
+    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage()};
+    for (QWidget* page : m_pages) {
+        // Pages are painted in the button-face colour of the desktop.
+        page->setAutoFillBackground(true);
+        QPalette pal = page->palette();
+        pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+        page->setPalette(pal);
+        m_stack->addWidget(page);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(pixels(150) - 4, 6, 6, 6);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_stack, 1);
+    connect(m_tabs, &QTabBar::currentChanged, this, &frmOutils::pageSwitch);
+
+    setFixedWidth(twipsToPixels(kWidthTwips));
+    setFixedHeight(sizeHint().height());
+    pageSwitch();
+}
+
+frmOutils::~frmOutils()
+{
+    if (m_menu.toolBox() == this)
+        m_menu.setToolBox(nullptr);
+}
+
+// --- pages --------------------------------------------------------------------------------
+
+int frmOutils::selectedPage() const { return m_tabs->currentIndex() + 1; }
+
+void frmOutils::selectPage(int index)
+{
+    if (index >= 1 && index <= int(m_pages.size()))
+        m_tabs->setCurrentIndex(index - 1);
+}
+
+void frmOutils::pageSwitch()
+{
+    m_stack->setCurrentWidget(page(selectedPage()));
+}
+
+// --- life of the window -----------------------------------------------------------------
+
+void frmOutils::load()
+{
+    m_loaded = true;
+    const QRect main = m_menu.frameGeometry();
+    move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
+    selectPage(PageProjet);
+    pageSwitch();
+    const ToolBoxSettings saved = loadToolBox(m_menu.paths().settingsFile(), RegionalFormat::system());
+    if (saved.page)
+        selectPage(*saved.page);
+    if (saved.top)
+        move(x(), pixels(*saved.top));
+    if (saved.left)
+        move(pixels(*saved.left), y());
+}
+
+void frmOutils::unload()
+{
+    // Pages are stored counted from 1, "PROJET" being page 1.
+    m_loaded = false;
+    BoiteVisible = false;
+    saveToolBox(m_menu.paths().settingsFile(), selectedPage(), double(pixelsToTwips(y())), double(pixelsToTwips(x())),
+                RegionalFormat::system());
+}
+
+void frmOutils::activation()
+{
+    const bool project = activeWindow() != nullptr;
+    for (int p = PageProjet; p <= PageFond; ++p)
+        page(p)->setEnabled(project);
+}
+
+void frmOutils::showEvent(QShowEvent* event)
+{
+    activation();
+    QWidget::showEvent(event);
+}
+
+bool frmOutils::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        activation();
+    return QWidget::event(event);
+}
+
+void frmOutils::closeEvent(QCloseEvent* event)
+{
+    if (m_loaded)
+        unload();
+    event->accept();
+}
+
+void frmOutils::showToolBox()
+{
+    if (!m_loaded)
+        load();
+    show();
+    raise();
+    activation();
+}
+
+void frmOutils::hideToolBox() { hide(); }
+
+void frmOutils::closeToolBox()
+{
+    hide();
+    if (m_loaded)
+        unload();
+}
+
+// --- the tab being edited ---------------------------------------------------------------
+
+frmProjet* frmOutils::activeWindow() const { return m_menu.activeProject(); }
+
+Etiquette* frmOutils::surface() const
+{
+    frmProjet* window = activeWindow();
+    if (!window || OngletOutils < 1 || OngletOutils > window->tabCount())
+        return nullptr;
+    return &window->surface(OngletOutils);
+}
+
+void frmOutils::edit(const std::function<void(Etiquette&)>& change)
+{
+    Etiquette* tab = surface();
+    if (!tab)
+        return;
+    try {
+        change(*tab);
+    } catch (const EtiquetteError& e) {
+        m_menu.dialogs().message(this, QString::fromStdString(e.what()), Dialogs::Icon::Exclamation,
+                                 Dialogs::Buttons::Ok);
+    }
+}
+
+void frmOutils::showNumber(TxtBox* field, double value)
+{
+    const QScopedValueRollback filling(m_filling, true);
+    const int whole = int(std::clamp(roundHalfEven(value), kShownLowest, kShownHighest));
+    // The spin bar goes to the nearest end of its range; the text shows the number.
+    field->setValue(std::clamp(whole, kFieldLowest, kFieldHighest));
+    field->setText(QString::number(whole));
+}
+
+void frmOutils::showStyles(bool bold, bool italic, bool underline, bool strikethru)
+{
+    const bool values[4] = {bold, italic, underline, strikethru};
+    for (std::size_t k = 0; k < m_styles.size(); ++k)
+        m_styles[k]->setChecked(values[k]);
+}
+
+void frmOutils::clearAlignment()
+{
+    const QScopedValueRollback filling(m_filling, true);
+    m_alignment->setCurrentRow(-1);
+    m_alignment->clearSelection();
+}
+
+// --- what the project windows show in it -------------------------------------------------
+
+void frmOutils::showTextObject(frmProjet&, int tab, const QString& caption, bool bold, bool italic, bool underline,
+                               bool strikethru, int left, int top)
+{
+    if (!m_loaded)
+        load();
+    const QScopedValueRollback filling(m_filling, true);
+    OngletOutils = std::int16_t(tab);
+    m_content->setText(caption);
+    showStyles(bold, italic, underline, strikethru);
+    showNumber(m_x.box, left);
+    showNumber(m_y.box, top);
+}
+
+void frmOutils::showLogo(frmProjet&, int tab, int left, int top, int width, int height)
+{
+    if (!m_loaded)
+        load();
+    const QScopedValueRollback filling(m_filling, true);
+    OngletOutils = std::int16_t(tab);
+    m_content->clear();
+    showStyles(false, false, false, false);
+    showNumber(m_x.box, left);
+    showNumber(m_y.box, top);
+    showNumber(m_logoWidth.box, width);
+    showNumber(m_logoHeight.box, height);
+}
+
+void frmOutils::clearObject()
+{
+    const QScopedValueRollback filling(m_filling, true);
+    m_content->clear();
+    clearAlignment();
+    showStyles(false, false, false, false);
+    for (TxtBox* field : {m_x.box, m_y.box, m_logoWidth.box, m_logoHeight.box})
+        showNumber(field, 1);
+}
+
+void frmOutils::Remplir_Outils(frmProjet& window, int t)
+{
+    if (!m_loaded)
+        load();
+    Etiquette& s = window.surface(t);
+    {
+        const QScopedValueRollback filling(m_filling, true);
+        m_content->clear();
+        clearAlignment();
+        OngletOutils = std::int16_t(t);
+
+        m_background->setCurrentRow(s.TypeFond);
+        showBackgroundControls(s.TypeFond);
+        if (s.TypeFond == 3) {
+            m_degrade->Color1 = s.gradColor1;
+            m_degrade->Color2 = s.gradColor2;
+            m_degrade->Color3 = s.gradColor3;
+            m_degrade->Direction = s.gradAngle;
+            m_degrade->Refresh();  // shows the tab's colours and direction
+        }
+
+        m_display->setCurrentRow(s.CD_Pochette ? 2 : (s.CD_Disque ? 1 : 0));
+        showNumber(m_tabWidth.box, s.prjWidth());
+        showNumber(m_tabHeight.box, s.prjHeight());
+        m_preferences[0]->setChecked(s.Cadenas);
+        m_preferences[1]->setChecked(s.DepRegle);
+        m_preferences[2]->setChecked(!s.Bordure);
+    }
+    // The tab is painted again with its own background, never with what the
+    // controls showed for the tab filled before it.
+    try {
+        s.Refresh();
+    } catch (const EtiquetteError&) {
+        // A background picture that can no longer be read leaves the plain canvas; the
+        // user was told when choosing it, and filling the tool box says nothing more.
+    }
+    s.ResetFocus();
+}
+
+}  // namespace plk

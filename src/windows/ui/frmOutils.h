@@ -1,0 +1,184 @@
+#pragma once
+// " Boite à outils": the floating tool box that edits the selected object and the
+// settings of one tab of the active project window. It holds no document data:
+// every edit goes at once to the tab's surface, and the fields are filled from the
+// tab when an object is clicked, the tab changes or the tool box opens.
+//
+// Filling the fields from a tab never writes to the tab: only what the user types,
+// spins, ticks or picks is applied. A tab of 85.5 mm shows 86 and stays 85.5 mm; a
+// value outside a field's range (a tab wider than 200 mm, an object dragged off the
+// canvas) is shown as it is and left alone.
+
+#include "windows/ui/FormParts.h"
+#include "windows/ui/MainWindowServices.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace plk {
+
+class Etiquette;
+class frmMenu;
+class ucDegrade;
+
+class frmOutils : public QWidget, public ToolBoxLink {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidthTwips = 4170;
+    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions };
+
+    /// Made once for the whole run; it is placed and shown when first asked for.
+    explicit frmOutils(frmMenu& menu);
+    ~frmOutils() override;
+
+    /// The tab being edited in the active project window, counted from 1.
+    std::int16_t OngletOutils = 0;
+
+    // --- ToolBoxLink ----------------------------------------------------------------
+    void showTextObject(frmProjet& window, int tab, const QString& caption, bool bold, bool italic, bool underline,
+                        bool strikethru, int left, int top) override;
+    void showLogo(frmProjet& window, int tab, int left, int top, int width, int height) override;
+    void clearObject() override;
+    void Remplir_Outils(frmProjet& window, int tab) override;
+    void showToolBox() override;
+    void hideToolBox() override;
+    void closeToolBox() override;
+
+    // --- the window's parts ---------------------------------------------------------
+    QTabBar* Tab1() const { return m_tabs; }
+    /// Page 1 "PROJET" … 5 "OPTIONS".
+    QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
+    int selectedPage() const;
+    void selectPage(int index);
+
+    // PROJET
+    QPushButton* textObjectButton() const { return m_textObject; }
+    QPushButton* logoObjectButton() const { return m_logoObject; }
+    TxtBox* fieldX() const { return m_x.box; }
+    TxtBox* fieldY() const { return m_y.box; }
+    QListWidget* alignmentList() const { return m_alignment; }
+    // TEXTE
+    QLineEdit* contentField() const { return m_content; }
+    QPushButton* fontButton() const { return m_fontButton; }
+    QPushButton* colourButton() const { return m_colourButton; }
+    /// 0 "Gras", 1 "Italique", 2 "Souligné", 3 "Barré".
+    QCheckBox* styleBox(int index) const { return m_styles.at(std::size_t(index)); }
+    // LOGO
+    QPushButton* importButton() const { return m_import; }
+    QPushButton* defaultSizeButton() const { return m_defaultSize; }
+    TxtBox* logoWidthField() const { return m_logoWidth.box; }
+    const MillimetreField& logoHeight() const { return m_logoHeight; }
+    QCheckBox* proportionsBox() const { return m_proportions; }
+    // FOND
+    QListWidget* backgroundList() const { return m_background; }
+    QPushButton* backgroundButton() const { return m_backgroundButton; }
+    QGroupBox* gradientGroup() const { return m_gradientGroup; }
+    ucDegrade* Degrade() const { return m_degrade; }
+    QListWidget* displayList() const { return m_display; }
+    // OPTIONS
+    TxtBox* tabWidthField() const { return m_tabWidth.box; }
+    TxtBox* tabHeightField() const { return m_tabHeight.box; }
+    /// 0 "Verrouiller tous les objets du projet", 1 "Déplacer les règles du projet",
+    /// 2 "Désactiver la bordure du projet".
+    QCheckBox* preferenceBox(int index) const { return m_preferences.at(std::size_t(index)); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Construction, one page each.
+    QWidget* buildProjetPage();
+    QWidget* buildTextePage();
+    QWidget* buildLogoPage();
+    QWidget* buildFondPage();
+    QWidget* buildOptionsPage();
+
+    // Life of the window.
+    void load();
+    void unload();
+    void activation();
+    void pageSwitch();
+
+    // The tab being edited, when there is an active project window holding it.
+    frmProjet* activeWindow() const;
+    Etiquette* surface() const;
+    /// Runs an edit; a failure the user should know of is told, nothing else happens.
+    void edit(const std::function<void(Etiquette&)>& change);
+    /// Shows a whole number without running the field's change handling.
+    void showNumber(TxtBox* field, double value);
+    void showStyles(bool bold, bool italic, bool underline, bool strikethru);
+    void clearAlignment();
+
+    // PROJET
+    void positionChanged();
+    void alignmentClicked(int entry);
+    // TEXTE
+    void contentEdited(const QString& text);
+    void chooseFont();
+    void chooseColour();
+    void styleClicked(int style, bool ticked);
+    // LOGO
+    void importLogo();
+    void restoreLogoSize();
+    void showLogoSize(Etiquette& tab, int logo);
+    void logoSizeChanged();
+    void proportionsToggled(bool ticked);
+    // FOND
+    void backgroundClicked(int entry);
+    void showBackgroundControls(int entry);
+    void backgroundButtonClicked();
+    void paintPicture(Etiquette& tab, const QString& path);
+    void drawDegrade();
+    void selectGradientColour(int index);
+    void displayClicked(int entry);
+    // OPTIONS
+    void tabSizeChanged(bool width);
+    void preferenceClicked(int index, bool ticked);
+
+    frmMenu& m_menu;
+    bool m_loaded = false;
+    bool m_filling = false;  // fields are being filled from a tab: their handlers keep still
+
+    QTabBar* m_tabs;
+    QStackedWidget* m_stack;
+    std::array<QWidget*, 5> m_pages{};
+
+    QPushButton* m_textObject = nullptr;
+    QPushButton* m_logoObject = nullptr;
+    MillimetreField m_x, m_y;
+    QListWidget* m_alignment = nullptr;
+
+    QLineEdit* m_content = nullptr;
+    QPushButton* m_fontButton = nullptr;
+    QPushButton* m_colourButton = nullptr;
+    std::array<QCheckBox*, 4> m_styles{};
+
+    QPushButton* m_import = nullptr;
+    QPushButton* m_defaultSize = nullptr;
+    MillimetreField m_logoWidth, m_logoHeight;
+    QCheckBox* m_proportions = nullptr;
+
+    QListWidget* m_background = nullptr;
+    QPushButton* m_backgroundButton = nullptr;
+    QGroupBox* m_gradientGroup = nullptr;
+    ucDegrade* m_degrade = nullptr;
+    QListWidget* m_display = nullptr;
+
+    MillimetreField m_tabWidth, m_tabHeight;
+    std::array<QCheckBox*, 3> m_preferences{};
+};
+
+}  // namespace plk

@@ -1,0 +1,484 @@
+// The tool box: what each control does to the tab it edits, what filling it from a
+// tab leaves in the tab, and where it stands between two showings.
+
+#include "app/core/AppState.h"
+#include "app/core/IniFile.h"
+#include "app/ui/frmMenu.h"
+#include "canvas/core/Etiquette.h"
+#include "gradient/ui/ucDegrade.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "widgets/core/Twips.h"
+#include "widgets/ui/TxtBox.h"
+#include "windows/ui/frmOutils.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+
+namespace {
+
+// Types into a field as a user does after selecting what it shows.
+void typeInto(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(field, text);
+}
+void typeInto(TxtBox* field, const QString& text) { typeInto(field->Text1(), text); }
+
+QStringList entries(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList groupTitles(const QWidget* page)
+{
+    QStringList titles;
+    for (const QGroupBox* g : page->findChildren<QGroupBox*>())
+        titles << g->title();
+    return titles;
+}
+
+void clickEntry(QListWidget* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+}  // namespace
+
+class TestFrmOutils : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<test::ScriptedDialogs> m_dialogs;
+    std::unique_ptr<frmMenu> m_menu;
+    std::unique_ptr<frmOutils> m_outils;
+
+    frmProjet* newProject(double width = 80, double height = 50)
+    {
+        frmProjet* w = m_menu->createProjectWindow(QStringLiteral("Carte"));
+        w->surface(1).NewProjet(QStringLiteral("Carte"), width, height, kColorWindowBackground, kColorWindowFrame,
+                                false, false, true);
+        w->setCaption(QStringLiteral("Carte"));
+        m_menu->showProjectWindow(w);
+        return w;
+    }
+    /// A project with the tool box open on it, as "Boite à outils" leaves it.
+    Etiquette& openToolBox(double width = 80, double height = 50)
+    {
+        frmProjet* w = newProject(width, height);
+        m_menu->Mnu_ID_Edition_Click(10);
+        return w->surface(1);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "fr_FR.UTF-8");  // status texts and settings in French form
+        test::initFonts();
+    }
+
+    void init()
+    {
+        QFile::remove(AppPaths(m_dir.path()).settingsFile());
+        Options = AppOptions();
+        BoiteVisible = false;
+        ObjetActif = 0;
+        m_dialogs = std::make_unique<test::ScriptedDialogs>();
+        m_menu = std::make_unique<frmMenu>(AppPaths(m_dir.path()), *m_dialogs);
+        m_menu->show();
+        m_outils = std::make_unique<frmOutils>(*m_menu);
+        m_menu->setToolBox(m_outils.get());
+    }
+
+    void cleanup()
+    {
+        for (QMdiSubWindow* sub : m_menu->workspace()->subWindowList()) {
+            m_dialogs->answers.push_back(Dialogs::Answer::No);
+            sub->close();
+        }
+        m_outils.reset();
+        m_menu.reset();
+    }
+
+    void windowPagesAndCaptions()
+    {
+        QCOMPARE(m_outils->windowTitle(), QStringLiteral(" Boite à outils"));
+        QVERIFY(m_outils->windowFlags().testFlag(Qt::Tool));
+        QVERIFY(m_outils->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(m_outils->width(), twipsToPixels(4170));
+        QStringList tabs;
+        for (int i = 0; i < m_outils->Tab1()->count(); ++i)
+            tabs << m_outils->Tab1()->tabText(i);
+        QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS"}));
+        QCOMPARE(groupTitles(m_outils->page(1)),
+                 QStringList({"Gestion des objets :", "Position d'un objet :", "Alignement d'un objet :"}));
+        QCOMPARE(groupTitles(m_outils->page(4)),
+                 QStringList({"Propriété du fond :", "Propriétés du dégradé :", "Mode d'affichage :"}));
+        QCOMPARE(m_outils->logoObjectButton()->toolTip(), QStringLiteral("Ajouter un objet logo"));
+        QCOMPARE(m_outils->defaultSizeButton()->toolTip(), QStringLiteral("Restaurer les dimensions du logo"));
+        QCOMPARE(entries(m_outils->alignmentList()),
+                 QStringList({"Aligner sur l'horizontal", "Aligner sur la verticale", "Milieu absolu",
+                              "Justifié à gauche", "Justifié à droite"}));
+        QCOMPARE(entries(m_outils->displayList()),
+                 QStringList({"Affichage standard", "Afficher les limites du contour d'un CD",
+                              "Afficher les limites d'une pochette CD"}));
+        QCOMPARE(m_outils->styleBox(3)->text(), QStringLiteral("Barré"));
+        QCOMPARE(m_outils->preferenceBox(2)->text(), QStringLiteral("Désactiver la bordure du projet"));
+        QCOMPARE(m_outils->logoHeight().unit->text(), QStringLiteral("Millimètres"));
+        QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("1"));
+    }
+
+    void firstRunIsCentredOnProjetThenPlaceAndPageComeBack()
+    {
+        m_menu->move(40, 30);
+        openToolBox();
+        QVERIFY(m_outils->isVisible());
+        QVERIFY(BoiteVisible);
+        const QRect main = m_menu->frameGeometry();
+        QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,
+                                         main.top() + main.height() / 2 - m_outils->height() / 2));
+        QCOMPARE(m_outils->selectedPage(), 1);
+
+        m_outils->selectPage(4);
+        m_outils->move(100, 120);
+        m_outils->close();
+        QVERIFY(!BoiteVisible);
+        const QString ini = m_menu->paths().settingsFile();
+        QCOMPARE(ReadIni(ini, "OUTILS", "Onglet"), QStringLiteral("4"));
+        QCOMPARE(ReadIni(ini, "OUTILS", "Top"), QStringLiteral("1800"));
+        QCOMPARE(ReadIni(ini, "OUTILS", "Left"), QStringLiteral("1500"));
+
+        // The next run's tool box comes back there.
+        m_outils = std::make_unique<frmOutils>(*m_menu);
+        m_menu->setToolBox(m_outils.get());
+        m_menu->Mnu_ID_Edition_Click(10);
+        QCOMPARE(m_outils->selectedPage(), 4);
+        QCOMPARE(m_outils->pos(), QPoint(100, 120));
+    }
+
+    void pagesOneToFourNeedAProject()
+    {
+        m_outils->showToolBox();
+        for (int p = 1; p <= 4; ++p)
+            QVERIFY(!m_outils->page(p)->isEnabled());
+        QVERIFY(m_outils->page(5)->isEnabled());
+        openToolBox();
+        for (int p = 1; p <= 5; ++p)
+            QVERIFY(m_outils->page(p)->isEnabled());
+    }
+
+    void fillingShowsWholeMillimetresAndLeavesTheTabAlone()
+    {
+        frmProjet* w = newProject(85.5, 250);
+        Etiquette& t = w->surface(1);
+        t.NewLabel(12.3, 7.6);
+        t.NewLogo();
+        const QString before = t.RecupererObjet(1) + t.RecupererObjet(2) + t.RecupererObjet(3);
+        m_menu->Mnu_ID_Edition_Click(10);
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("86"));
+        QCOMPARE(m_outils->tabHeightField()->Text(), QStringLiteral("250"));  // shown though out of range
+        QCOMPARE(m_outils->tabHeightField()->Value(), 200);
+        m_outils->proportionsBox()->setChecked(true);
+        t.objectClick(Etiquette::ObjectKind::Label, 1);
+        QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("8"));
+        QCOMPARE(m_outils->fieldY()->Text(), QStringLiteral("12"));
+        t.objectClick(Etiquette::ObjectKind::Logo, 1);
+        t.backgroundClick();
+        QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("1"));
+        QCOMPARE(t.RecupererObjet(1) + t.RecupererObjet(2) + t.RecupererObjet(3), before);
+        QVERIFY(!t.logo(1).Stretch);
+        QCOMPARE(m_menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 250 Mm"));
+    }
+
+    void typingAWidthResizesTheTabAtOnce()
+    {
+        Etiquette& t = openToolBox();
+        typeInto(m_outils->tabWidthField(), QStringLiteral("120"));
+        QCOMPARE(t.prjWidth(), 120.0);
+        QCOMPARE(t.canvasImage().width(), qRound(120 * 56.7 / 15));
+        QCOMPARE(m_menu->statusPanel(2)->text(), QStringLiteral("L : 120 Mm - H : 50 Mm"));
+        // Beyond the range the field shows what was typed; the tab keeps the last valid number.
+        typeInto(m_outils->tabHeightField(), QStringLiteral("250"));
+        QCOMPARE(t.prjHeight(), 25.0);
+    }
+
+    void alignmentWithoutSelectionClearsItself()
+    {
+        Etiquette& t = openToolBox();
+        t.NewLabel();
+        t.backgroundClick();
+        QCOMPARE(ObjetActif, std::int16_t(0));
+        clickEntry(m_outils->alignmentList(), 2);  // "Milieu absolu"
+        QCOMPARE(m_outils->alignmentList()->currentRow(), -1);
+        QVERIFY(m_outils->alignmentList()->selectedItems().isEmpty());
+        QCOMPARE(t.label(1).Left, 5.0f);
+        QCOMPARE(t.label(1).Top, 5.0f);
+    }
+
+    void alignmentMovesTheClickedObjectAndShowsWhereItWent()
+    {
+        Etiquette& t = openToolBox();
+        t.NewLabel();
+        t.objectClick(Etiquette::ObjectKind::Label, 1);
+        clickEntry(m_outils->alignmentList(), 3);  // "Justifié à gauche": 150 twips
+        QCOMPARE(t.label(1).Left, float(150 / 56.7));
+        QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("3"));
+        // Another object, the same entry clicked again: it is aligned too.
+        t.NewLabel();
+        t.objectClick(Etiquette::ObjectKind::Label, 2);
+        clickEntry(m_outils->alignmentList(), 3);
+        QCOMPARE(t.label(2).Left, float(150 / 56.7));
+
+        typeInto(m_outils->fieldY(), QStringLiteral("20"));
+        QCOMPARE(t.label(2).Top, 20.0f);
+        QCOMPARE(t.label(2).Left, 3.0f);  // the X field's text is written with it
+    }
+
+    void contentFieldWritesOnlyToASelectedTextObject()
+    {
+        Etiquette& t = openToolBox();
+        t.NewLabel();
+        t.NewLogo();
+        t.objectClick(Etiquette::ObjectKind::Label, 1);
+        QCOMPARE(m_outils->contentField()->text(), QStringLiteral("ZONE DE TEXTE"));
+        typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
+        QCOMPARE(t.label(1).Caption, QStringLiteral("Dupont"));
+        typeInto(m_outils->contentField(), QString());
+        QCOMPARE(t.label(1).Caption, QStringLiteral("Dupont"));
+
+        t.objectClick(Etiquette::ObjectKind::Logo, 1);
+        QCOMPARE(m_outils->contentField()->text(), QString());
+        typeInto(m_outils->contentField(), QStringLiteral("Durand"));
+        QCOMPARE(t.label(1).Caption, QStringLiteral("Dupont"));
+    }
+
+    void fontColourAndStylesOfTheSelectedText()
+    {
+        Etiquette& t = openToolBox();
+        t.NewLabel();
+        t.objectClick(Etiquette::ObjectKind::Label, 1);
+        typeInto(m_outils->contentField(), QString());
+        QTest::mouseClick(m_outils->fontButton(), Qt::LeftButton);
+        QVERIFY(m_dialogs->shown.isEmpty());  // nothing to style without a text
+
+        typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
+        m_outils->selectPage(2);
+        QTest::mouseClick(m_outils->styleBox(2), Qt::LeftButton);  // "Souligné"
+        QVERIFY(t.label(1).FontUnderline);
+        QFont big(QStringLiteral("Tahoma"), 14);
+        big.setBold(true);
+        m_dialogs->fonts.push_back(big);
+        QTest::mouseClick(m_outils->fontButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs->fontStarts.at(0).family(), QStringLiteral("Tahoma"));
+        QCOMPARE(m_dialogs->fontStarts.at(0).pointSize(), 8);
+        QCOMPARE(t.label(1).FontSize, 14.0f);
+        QVERIFY(t.label(1).FontBold);
+        QVERIFY(t.label(1).FontUnderline);  // kept from its box
+        QVERIFY(m_outils->styleBox(0)->isChecked());
+
+        m_dialogs->colours.push_back(QColor(200, 0, 0));
+        QTest::mouseClick(m_outils->colourButton(), Qt::LeftButton);
+        QCOMPARE(t.label(1).ForeColor, rgbColor(200, 0, 0));
+        m_dialogs->colours.push_back(std::nullopt);
+        QTest::mouseClick(m_outils->colourButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs->colourStarts.last(), QColor(200, 0, 0));
+        QCOMPARE(t.label(1).ForeColor, rgbColor(200, 0, 0));
+    }
+
+    void keptProportionsMakeTheLogoSquare()
+    {
+        Etiquette& t = openToolBox();
+        t.NewLogo();
+        t.objectClick(Etiquette::ObjectKind::Logo, 1);
+        m_outils->selectPage(3);
+        QTest::mouseClick(m_outils->proportionsBox(), Qt::LeftButton);
+        QVERIFY(!m_outils->logoHeight().box->isEnabled());
+        QVERIFY(!m_outils->logoHeight().caption->isEnabled());
+        QVERIFY(!m_outils->logoHeight().unit->isEnabled());
+        typeInto(m_outils->logoWidthField(), QStringLiteral("30"));
+        QCOMPARE(m_outils->logoHeight().box->Text(), QStringLiteral("30"));
+        QCOMPARE(t.logoRect(1).size(), QSizeF(30, 30));
+
+        QTest::mouseClick(m_outils->defaultSizeButton(), Qt::LeftButton);
+        QVERIFY(!m_outils->proportionsBox()->isChecked());
+        QVERIFY(m_outils->logoHeight().box->isEnabled());
+        QVERIFY(!t.logo(1).Stretch);
+        QCOMPARE(m_outils->logoWidthField()->Text(), QString::number(qRound(t.logoRect(1).width())));
+    }
+
+    void importALogoPicture()
+    {
+        Etiquette& t = openToolBox();
+        t.NewLogo();
+        t.objectClick(Etiquette::ObjectKind::Logo, 1);
+        typeInto(m_outils->logoWidthField(), QStringLiteral("40"));
+        QImage picture(120, 60, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        const QString file = m_dir.filePath("logo.png");
+        QVERIFY(picture.save(file));
+
+        QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);  // cancelled
+        QCOMPARE(m_dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
+        QCOMPARE(m_dialogs->shown.last().request.directory, m_dir.filePath("Images"));
+        QVERIFY(t.logo(1).Stretch);  // untouched by Annuler
+        QCOMPARE(t.logoRect(1).width(), 40.0);
+
+        m_dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
+        QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);
+        QCOMPARE(t.logo(1).Tag, file);
+        QCOMPARE(m_outils->logoWidthField()->Text(), QStringLiteral("32"));  // 120 px of 15 twips
+        QCOMPARE(m_outils->logoHeight().box->Text(), QStringLiteral("16"));
+        QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);
+        QCOMPARE(m_dialogs->shown.last().request.directory, file);
+
+        const QString broken = m_dir.filePath("broken.png");
+        test::writeBytes(broken, "not a picture");
+        m_dialogs->files.push_back(Dialogs::FileAnswer{broken, 0});
+        QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);
+        QCOMPARE(t.logo(1).Tag, file);
+        QVERIFY(m_dialogs->shown.last().text.contains("broken.png"));
+    }
+
+    void backgroundListEnablesItsControls()
+    {
+        Etiquette& t = openToolBox();
+        QListWidget* list = m_outils->backgroundList();
+        QCOMPARE(list->currentRow(), 1);  // the wizard's plain colour
+        list->setCurrentRow(0);
+        QCOMPARE(t.TypeFond, std::int16_t(0));
+        QVERIFY(!m_outils->backgroundButton()->isEnabled());
+        QVERIFY(!m_outils->gradientGroup()->isEnabled());
+        list->setCurrentRow(2);
+        QCOMPARE(m_outils->backgroundButton()->toolTip(), QStringLiteral("Sélection d'une image"));
+        QCOMPARE(m_outils->backgroundButton()->text(), QStringLiteral("Image en arrière plan"));
+        QCOMPARE(t.TypeFond, std::int16_t(0));  // no picture yet: the default background
+        list->setCurrentRow(3);
+        QVERIFY(m_outils->gradientGroup()->isEnabled());
+        QVERIFY(!m_outils->backgroundButton()->isEnabled());
+
+        list->setCurrentRow(1);
+        QCOMPARE(m_outils->backgroundButton()->toolTip(), QStringLiteral("Sélection d'une couleur"));
+        m_dialogs->colours.push_back(QColor(0, 0, 255));
+        QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
+        QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|1|%1").arg(rgbColor(0, 0, 255)));
+
+        // "Bordure du projet" paints nothing; its button then edits the border colour.
+        const QImage painted = t.canvasImage();
+        list->setCurrentRow(4);
+        QCOMPARE(t.canvasImage(), painted);
+        QVERIFY(m_outils->backgroundButton()->isEnabled());
+        m_dialogs->colours.push_back(QColor(255, 0, 0));
+        QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
+        QCOMPARE(t.BorderColor(), rgbColor(255, 0, 0));
+        QCOMPARE(t.canvasImage().pixelColor(0, t.canvasImage().height() / 2), QColor(255, 0, 0));
+        QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|1|%1").arg(rgbColor(0, 0, 255)));
+    }
+
+    void backgroundPicture()
+    {
+        Etiquette& t = openToolBox();
+        m_outils->backgroundList()->setCurrentRow(2);
+        QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);  // cancelled
+        QCOMPARE(m_dialogs->shown.last().request.title, QStringLiteral("Arrière plan"));
+        QCOMPARE(m_dialogs->shown.last().request.directory, m_dir.filePath("Images/Images de fond"));
+        QImage picture(10, 10, QImage::Format_RGB32);
+        picture.fill(Qt::yellow);
+        const QString file = m_dir.filePath("fond.png");
+        QVERIFY(picture.save(file));
+        m_dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
+        QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
+        QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|2|") + file);
+        QCOMPARE(t.canvasImage().pixelColor(20, 20), QColor(Qt::yellow));
+    }
+
+    void gradientEditorPaintsTheTab()
+    {
+        Etiquette& t = openToolBox();
+        m_outils->backgroundList()->setCurrentRow(3);
+        ucDegrade* editor = m_outils->Degrade();
+        m_dialogs->colours = {QColor(255, 0, 0), std::nullopt};
+        QTest::mouseClick(editor->pctColor(1), Qt::LeftButton);
+        QCOMPARE(t.TypeFond, std::int16_t(1));  // no direction yet: nothing painted
+        QTest::mouseClick(editor->Option1(6), Qt::LeftButton);
+        QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
+        QTest::mouseClick(editor->pctColor(3), Qt::LeftButton);  // cancelled
+        QCOMPARE(m_dialogs->colourStarts.last(), QColor(0, 0, 0));
+        QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
+    }
+
+    void fillingKeepsEachTabsOwnGradient()
+    {
+        frmProjet* w = newProject();
+        w->project().addTab(QStringLiteral("Verso"));
+        w->surface(1).pctDegrade(1, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
+        w->surface(2).NewProjet(QStringLiteral("Verso"), 60, 40, 0, 0, false, false, false);
+        w->surface(2).pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
+        const QString verso = w->surface(2).RecupererObjet(4);
+        m_menu->Mnu_ID_Edition_Click(10);
+        QCOMPARE(m_outils->Degrade()->Direction, 1);
+        w->selectTab(2);
+        m_outils->Remplir_Outils(*w, 2);
+        QCOMPARE(w->surface(2).RecupererObjet(4), verso);
+        QCOMPARE(m_outils->Degrade()->Direction, 5);
+        QCOMPARE(m_outils->Degrade()->Color2, rgbColor(40, 50, 60));
+        QVERIFY(m_outils->Degrade()->Option1(5)->isChecked());
+        QCOMPARE(m_outils->OngletOutils, std::int16_t(2));
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("60"));
+        QVERIFY(m_outils->preferenceBox(2)->isChecked());
+    }
+
+    void displayListAndTabPreferences()
+    {
+        Etiquette& t = openToolBox();
+        m_outils->displayList()->setCurrentRow(1);
+        QVERIFY(t.CD_Disque);
+        m_outils->displayList()->setCurrentRow(2);
+        QVERIFY(t.CD_Pochette);
+        QVERIFY(!t.CD_Disque);  // the CD outline goes off
+        m_outils->selectPage(5);
+        QTest::mouseClick(m_outils->preferenceBox(0), Qt::LeftButton);
+        QTest::mouseClick(m_outils->preferenceBox(1), Qt::LeftButton);
+        QTest::mouseClick(m_outils->preferenceBox(2), Qt::LeftButton);
+        QCOMPARE(t.RecupererObjet(1), QStringLiteral("PROJET|Carte|80|50|-2147483643|-2147483642|Vrai|Vrai|Faux|Faux|Vrai"));
+        QCOMPARE(t.canvasImage().pixelColor(0, 40), toQColor(kColorWindowBackground));  // no border drawn
+        QTest::mouseClick(m_outils->preferenceBox(1), Qt::LeftButton);
+        QVERIFY(!t.DepRegle);
+    }
+
+    void objectButtonsAndTheActiveWindowWhileTheToolBoxHasTheFocus()
+    {
+        Etiquette& t = openToolBox();
+        m_outils->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_outils.get()));
+        QVERIFY(m_menu->activeProject());
+        QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
+        QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
+        QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
+        QCOMPARE(t.IDlabel, std::int16_t(1));
+        QCOMPARE(t.IDlogo, std::int16_t(2));
+        QVERIFY(t.label(1).Visible);
+        QCOMPARE(t.logo(2).Left, 5.0f);
+    }
+};
+
+QTEST_MAIN(TestFrmOutils)
+#include "tst_frmOutils.moc"
