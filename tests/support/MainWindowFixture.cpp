@@ -23,7 +23,7 @@ void MainWindowFixture::start()
     menu->show();
 }
 
-void MainWindowFixture::stop()
+void MainWindowFixture::closeProjects()
 {
     if (!menu)
         return;
@@ -31,6 +31,11 @@ void MainWindowFixture::stop()
         dialogs->answers.push_back(Dialogs::Answer::No);
         sub->close();
     }
+}
+
+void MainWindowFixture::stop()
+{
+    closeProjects();
     menu.reset();
 }
 

@@ -23,7 +23,9 @@ public:
 
     /// Shows a fresh main window and puts the application-wide options back to their defaults.
     void start();
-    /// Closes every project window without saving, then the main window.
+    /// Closes every project window without saving.
+    void closeProjects();
+    /// Closes the project windows, then the main window.
     void stop();
     /// Opens the bytes, written to a file of the program's folder, through "Ouvrir".
     frmProjet* open(const QByteArray& bytes = kExampleProject, int filter = 0,

@@ -6,7 +6,7 @@
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
-#include "support/ScriptedDialogs.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/TxtBox.h"
@@ -29,9 +29,7 @@ using namespace plk;
 class TestFrmAssist : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<test::ScriptedDialogs> m_dialogs;
-    std::unique_ptr<frmMenu> m_menu;
+    test::MainWindowFixture m_fx;
     std::unique_ptr<frmOutils> m_outils;
     std::unique_ptr<frmAssist> m_assist;
     QStringList m_help;
@@ -40,7 +38,7 @@ class TestFrmAssist : public QObject {
     void open(bool addTabMode)
     {
         m_assist->AddTabMode = addTabMode;
-        m_assist->TabWindow = m_menu->activeProject();
+        m_assist->TabWindow = m_fx.menu->activeProject();
         m_assist->show();
     }
 
@@ -53,33 +51,26 @@ private Q_SLOTS:
 
     void init()
     {
-        Options = AppOptions();
-        BoiteVisible = false;
-        m_dialogs = std::make_unique<test::ScriptedDialogs>();
-        m_menu = std::make_unique<frmMenu>(AppPaths(m_dir.path()), *m_dialogs);
-        m_menu->show();
-        m_outils = std::make_unique<frmOutils>(*m_menu);
-        m_menu->setToolBox(m_outils.get());
-        m_assist = std::make_unique<frmAssist>(*m_menu);
-        m_menu->parts.showWizard = [this](bool addTabMode, frmProjet*) { open(addTabMode); };
+        m_fx.start();
+        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
+        m_fx.menu->setToolBox(m_outils.get());
+        m_assist = std::make_unique<frmAssist>(*m_fx.menu);
+        m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) { open(addTabMode); };
         m_help.clear();
-        m_menu->parts.showHelp = [this](const QString& key) { m_help << key; };
+        m_fx.menu->parts.showHelp = [this](const QString& key) { m_help << key; };
     }
 
     void cleanup()
     {
-        for (QMdiSubWindow* sub : m_menu->workspace()->subWindowList()) {
-            m_dialogs->answers.push_back(Dialogs::Answer::No);
-            sub->close();
-        }
+        m_fx.closeProjects();
         m_assist.reset();
         m_outils.reset();
-        m_menu.reset();
+        m_fx.stop();
     }
 
     void carteDeVisiteWithTheDefaults()
     {
-        m_menu->Mnu_ID_Fichier_Click(0);
+        m_fx.menu->Mnu_ID_Fichier_Click(0);
         QVERIFY(m_assist->isVisible());
         QCOMPARE(m_assist->windowTitle(), QStringLiteral("Créer un nouveau projet"));
         QCOMPARE(m_assist->banner()->Caption2(), QStringLiteral("Trois étapes seulement pour créer votre projet"));
@@ -93,7 +84,7 @@ private Q_SLOTS:
         QVERIFY(m_assist->Bouton2(0)->isEnabled());
         QTest::mouseClick(m_assist->Bouton2(0), Qt::LeftButton);
         QVERIFY(!m_assist->isVisible());
-        frmProjet* w = m_menu->activeProject();
+        frmProjet* w = m_fx.menu->activeProject();
         QVERIFY(w);
         QCOMPARE(w->caption(), QStringLiteral("carte de visite"));
         QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("carte de visite"));
@@ -101,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(w->surface(1).RecupererObjet(1),
                  QStringLiteral("PROJET|Carte De Visite|80|50|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux"));
         QCOMPARE(w->surface(1).RecupererObjet(4), QStringLiteral("FOND|1|-2147483643"));
-        QCOMPARE(m_menu->statusPanel(2)->text(), QStringLiteral("L : 80 Mm - H : 50 Mm"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 80 Mm - H : 50 Mm"));
         QVERIFY(!BoiteVisible);
         QVERIFY(!m_outils->isVisible());
     }
@@ -112,11 +103,11 @@ private Q_SLOTS:
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("ETIQUETTE cd"));
         m_assist->TxtBox1()->Text1()->selectAll();
         QTest::keyClicks(m_assist->TxtBox1()->Text1(), QStringLiteral("120"));
-        m_dialogs->colours = {QColor(0, 128, 255), std::nullopt};
+        m_fx.dialogs->colours = {QColor(0, 128, 255), std::nullopt};
         QTest::mouseClick(m_assist->Bouton1(1), Qt::LeftButton);
         QCOMPARE(m_assist->pctFond(1)->colour(), rgbColor(0, 128, 255));
         QTest::mouseClick(m_assist->Bouton1(2), Qt::LeftButton);  // cancelled
-        QCOMPARE(m_dialogs->colourStarts.last(), toQColor(kColorWindowFrame));
+        QCOMPARE(m_fx.dialogs->colourStarts.last(), toQColor(kColorWindowFrame));
         QCOMPARE(m_assist->pctFond(2)->colour(), kColorWindowFrame);
         QTest::mouseClick(m_assist->Check1(), Qt::LeftButton);
         QVERIFY(!m_assist->Bouton1(2)->isEnabled());
@@ -125,8 +116,8 @@ private Q_SLOTS:
         QTest::mouseClick(m_assist->Check2(), Qt::LeftButton);
         // Enter in the name field creates, once.
         QTest::keyClick(m_assist->Text1(), Qt::Key_Return);
-        QCOMPARE(m_menu->projectWindows().size(), 1);
-        Etiquette& t = m_menu->activeProject()->surface(1);
+        QCOMPARE(m_fx.menu->projectWindows().size(), 1);
+        Etiquette& t = m_fx.menu->activeProject()->surface(1);
         QCOMPARE(t.RecupererObjet(1), QStringLiteral("PROJET|Etiquette Cd|120|50|%1|-2147483642|Faux|Faux|Faux|Faux|Faux")
                                           .arg(rgbColor(0, 128, 255)));
         QVERIFY(BoiteVisible);
@@ -142,14 +133,14 @@ private Q_SLOTS:
         QTest::mouseClick(m_assist->Bouton2(0), Qt::LeftButton);
         QTest::keyClick(m_assist->Text1(), Qt::Key_Return);
         QVERIFY(m_assist->isVisible());
-        QVERIFY(m_menu->projectWindows().isEmpty());
+        QVERIFY(m_fx.menu->projectWindows().isEmpty());
 
         QTest::mouseClick(m_assist->Bouton2(2), Qt::LeftButton);
         QCOMPARE(m_help, QStringList{QStringLiteral("Créer un nouveau projet")});
         QTest::mouseClick(m_assist->Check1(), Qt::LeftButton);
         QTest::mouseClick(m_assist->Bouton2(1), Qt::LeftButton);
         QVERIFY(!m_assist->isVisible());
-        QVERIFY(m_menu->projectWindows().isEmpty());
+        QVERIFY(m_fx.menu->projectWindows().isEmpty());
         open(false);
         QCOMPARE(m_assist->Text1()->text(), QString());
         QVERIFY(!m_assist->Check1()->isChecked());
@@ -158,12 +149,12 @@ private Q_SLOTS:
 
     void addTabOnATwoTabProject()
     {
-        frmProjet* w = m_menu->createProjectWindow(QStringLiteral("Recto"));
+        frmProjet* w = m_fx.menu->createProjectWindow(QStringLiteral("Recto"));
         w->setCaption(QStringLiteral("Carte"));
         w->project().addTab(QStringLiteral("Verso"));
-        m_menu->showProjectWindow(w);
+        m_fx.menu->showProjectWindow(w);
         BoiteVisible = false;
-        m_menu->Mnu_ID_Projet_Click(0);  // "Ajouter un nouvel onglet"
+        m_fx.menu->Mnu_ID_Projet_Click(0);  // "Ajouter un nouvel onglet"
         QCOMPARE(m_assist->windowTitle(), QStringLiteral("Ajouter un nouvel onglet"));
         QCOMPARE(m_assist->banner()->Caption1(), QStringLiteral("Ajouter un nouvel onglet"));
         QCOMPARE(m_assist->banner()->Caption2(), QStringLiteral("Ajouter un nouvel onglet dans votre projet"));
@@ -173,13 +164,13 @@ private Q_SLOTS:
 
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("dos de carte"));
         QTest::mouseClick(m_assist->Bouton2(0), Qt::LeftButton);
-        QCOMPARE(m_menu->projectWindows().size(), 1);
+        QCOMPARE(m_fx.menu->projectWindows().size(), 1);
         QCOMPARE(w->tabCount(), 3);
         QCOMPARE(w->selectedTab(), 3);
         QCOMPARE(w->tabStrip()->tabText(2), QStringLiteral("dos de carte"));
         QCOMPARE(w->surface(3).NameProjet, QStringLiteral("Dos De Carte"));
         QCOMPARE(w->caption(), QStringLiteral("Carte"));
-        QVERIFY(m_menu->projectAction(4)->isEnabled());  // the new last tab can be deleted
+        QVERIFY(m_fx.menu->projectAction(4)->isEnabled());  // the new last tab can be deleted
         QVERIFY(!BoiteVisible);
 
         // The next new project has the normal texts back.

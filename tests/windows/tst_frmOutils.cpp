@@ -6,7 +6,7 @@
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
-#include "support/ScriptedDialogs.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
 #include "widgets/core/Twips.h"
 #include "widgets/ui/TxtBox.h"
@@ -67,25 +67,23 @@ void clickEntry(QListWidget* list, int row)
 class TestFrmOutils : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<test::ScriptedDialogs> m_dialogs;
-    std::unique_ptr<frmMenu> m_menu;
+    test::MainWindowFixture m_fx;
     std::unique_ptr<frmOutils> m_outils;
 
     frmProjet* newProject(double width = 80, double height = 50)
     {
-        frmProjet* w = m_menu->createProjectWindow(QStringLiteral("Carte"));
+        frmProjet* w = m_fx.menu->createProjectWindow(QStringLiteral("Carte"));
         w->surface(1).NewProjet(QStringLiteral("Carte"), width, height, kColorWindowBackground, kColorWindowFrame,
                                 false, false, true);
         w->setCaption(QStringLiteral("Carte"));
-        m_menu->showProjectWindow(w);
+        m_fx.menu->showProjectWindow(w);
         return w;
     }
     /// A project with the tool box open on it, as "Boite à outils" leaves it.
     Etiquette& openToolBox(double width = 80, double height = 50)
     {
         frmProjet* w = newProject(width, height);
-        m_menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(10);
         return w->surface(1);
     }
 
@@ -98,25 +96,18 @@ private Q_SLOTS:
 
     void init()
     {
-        QFile::remove(AppPaths(m_dir.path()).settingsFile());
-        Options = AppOptions();
-        BoiteVisible = false;
+        QFile::remove(AppPaths(m_fx.dir.path()).settingsFile());
         ObjetActif = 0;
-        m_dialogs = std::make_unique<test::ScriptedDialogs>();
-        m_menu = std::make_unique<frmMenu>(AppPaths(m_dir.path()), *m_dialogs);
-        m_menu->show();
-        m_outils = std::make_unique<frmOutils>(*m_menu);
-        m_menu->setToolBox(m_outils.get());
+        m_fx.start();
+        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
+        m_fx.menu->setToolBox(m_outils.get());
     }
 
     void cleanup()
     {
-        for (QMdiSubWindow* sub : m_menu->workspace()->subWindowList()) {
-            m_dialogs->answers.push_back(Dialogs::Answer::No);
-            sub->close();
-        }
+        m_fx.closeProjects();
         m_outils.reset();
-        m_menu.reset();
+        m_fx.stop();
     }
 
     void windowPagesAndCaptions()
@@ -149,11 +140,11 @@ private Q_SLOTS:
 
     void firstRunIsCentredOnProjetThenPlaceAndPageComeBack()
     {
-        m_menu->move(40, 30);
+        m_fx.menu->move(40, 30);
         openToolBox();
         QVERIFY(m_outils->isVisible());
         QVERIFY(BoiteVisible);
-        const QRect main = m_menu->frameGeometry();
+        const QRect main = m_fx.menu->frameGeometry();
         QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,
                                          main.top() + main.height() / 2 - m_outils->height() / 2));
         QCOMPARE(m_outils->selectedPage(), 1);
@@ -162,15 +153,15 @@ private Q_SLOTS:
         m_outils->move(100, 120);
         m_outils->close();
         QVERIFY(!BoiteVisible);
-        const QString ini = m_menu->paths().settingsFile();
+        const QString ini = m_fx.menu->paths().settingsFile();
         QCOMPARE(ReadIni(ini, "OUTILS", "Onglet"), QStringLiteral("4"));
         QCOMPARE(ReadIni(ini, "OUTILS", "Top"), QStringLiteral("1800"));
         QCOMPARE(ReadIni(ini, "OUTILS", "Left"), QStringLiteral("1500"));
 
         // The next run's tool box comes back there.
-        m_outils = std::make_unique<frmOutils>(*m_menu);
-        m_menu->setToolBox(m_outils.get());
-        m_menu->Mnu_ID_Edition_Click(10);
+        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
+        m_fx.menu->setToolBox(m_outils.get());
+        m_fx.menu->Mnu_ID_Edition_Click(10);
         QCOMPARE(m_outils->selectedPage(), 4);
         QCOMPARE(m_outils->pos(), QPoint(100, 120));
     }
@@ -193,7 +184,7 @@ private Q_SLOTS:
         t.NewLabel(12.3, 7.6);
         t.NewLogo();
         const QString before = t.RecupererObjet(1) + t.RecupererObjet(2) + t.RecupererObjet(3);
-        m_menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(10);
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("86"));
         QCOMPARE(m_outils->tabHeightField()->Text(), QStringLiteral("250"));  // shown though out of range
         QCOMPARE(m_outils->tabHeightField()->Value(), 200);
@@ -206,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("1"));
         QCOMPARE(t.RecupererObjet(1) + t.RecupererObjet(2) + t.RecupererObjet(3), before);
         QVERIFY(!t.logo(1).Stretch);
-        QCOMPARE(m_menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 250 Mm"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 250 Mm"));
     }
 
     void typingAWidthResizesTheTabAtOnce()
@@ -215,7 +206,7 @@ private Q_SLOTS:
         typeInto(m_outils->tabWidthField(), QStringLiteral("120"));
         QCOMPARE(t.prjWidth(), 120.0);
         QCOMPARE(t.canvasImage().width(), qRound(120 * 56.7 / 15));
-        QCOMPARE(m_menu->statusPanel(2)->text(), QStringLiteral("L : 120 Mm - H : 50 Mm"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 120 Mm - H : 50 Mm"));
         // Beyond the range the field shows what was typed; the tab keeps the last valid number.
         typeInto(m_outils->tabHeightField(), QStringLiteral("250"));
         QCOMPARE(t.prjHeight(), 25.0);
@@ -278,7 +269,7 @@ private Q_SLOTS:
         t.objectClick(Etiquette::ObjectKind::Label, 1);
         typeInto(m_outils->contentField(), QString());
         QTest::mouseClick(m_outils->fontButton(), Qt::LeftButton);
-        QVERIFY(m_dialogs->shown.isEmpty());  // nothing to style without a text
+        QVERIFY(m_fx.dialogs->shown.isEmpty());  // nothing to style without a text
 
         typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
         m_outils->selectPage(2);
@@ -286,21 +277,21 @@ private Q_SLOTS:
         QVERIFY(t.label(1).FontUnderline);
         QFont big(QStringLiteral("Tahoma"), 14);
         big.setBold(true);
-        m_dialogs->fonts.push_back(big);
+        m_fx.dialogs->fonts.push_back(big);
         QTest::mouseClick(m_outils->fontButton(), Qt::LeftButton);
-        QCOMPARE(m_dialogs->fontStarts.at(0).family(), QStringLiteral("Tahoma"));
-        QCOMPARE(m_dialogs->fontStarts.at(0).pointSize(), 8);
+        QCOMPARE(m_fx.dialogs->fontStarts.at(0).family(), QStringLiteral("Tahoma"));
+        QCOMPARE(m_fx.dialogs->fontStarts.at(0).pointSize(), 8);
         QCOMPARE(t.label(1).FontSize, 14.0f);
         QVERIFY(t.label(1).FontBold);
         QVERIFY(t.label(1).FontUnderline);  // kept from its box
         QVERIFY(m_outils->styleBox(0)->isChecked());
 
-        m_dialogs->colours.push_back(QColor(200, 0, 0));
+        m_fx.dialogs->colours.push_back(QColor(200, 0, 0));
         QTest::mouseClick(m_outils->colourButton(), Qt::LeftButton);
         QCOMPARE(t.label(1).ForeColor, rgbColor(200, 0, 0));
-        m_dialogs->colours.push_back(std::nullopt);
+        m_fx.dialogs->colours.push_back(std::nullopt);
         QTest::mouseClick(m_outils->colourButton(), Qt::LeftButton);
-        QCOMPARE(m_dialogs->colourStarts.last(), QColor(200, 0, 0));
+        QCOMPARE(m_fx.dialogs->colourStarts.last(), QColor(200, 0, 0));
         QCOMPARE(t.label(1).ForeColor, rgbColor(200, 0, 0));
     }
 
@@ -333,29 +324,29 @@ private Q_SLOTS:
         typeInto(m_outils->logoWidthField(), QStringLiteral("40"));
         QImage picture(120, 60, QImage::Format_RGB32);
         picture.fill(Qt::green);
-        const QString file = m_dir.filePath("logo.png");
+        const QString file = m_fx.dir.filePath("logo.png");
         QVERIFY(picture.save(file));
 
         QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);  // cancelled
-        QCOMPARE(m_dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
-        QCOMPARE(m_dialogs->shown.last().request.directory, m_dir.filePath("Images"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
         QVERIFY(t.logo(1).Stretch);  // untouched by Annuler
         QCOMPARE(t.logoRect(1).width(), 40.0);
 
-        m_dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
         QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);
         QCOMPARE(t.logo(1).Tag, file);
         QCOMPARE(m_outils->logoWidthField()->Text(), QStringLiteral("32"));  // 120 px of 15 twips
         QCOMPARE(m_outils->logoHeight().box->Text(), QStringLiteral("16"));
         QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);
-        QCOMPARE(m_dialogs->shown.last().request.directory, file);
+        QCOMPARE(m_fx.dialogs->shown.last().request.directory, file);
 
-        const QString broken = m_dir.filePath("broken.png");
+        const QString broken = m_fx.dir.filePath("broken.png");
         test::writeBytes(broken, "not a picture");
-        m_dialogs->files.push_back(Dialogs::FileAnswer{broken, 0});
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{broken, 0});
         QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);
         QCOMPARE(t.logo(1).Tag, file);
-        QVERIFY(m_dialogs->shown.last().text.contains("broken.png"));
+        QVERIFY(m_fx.dialogs->shown.last().text.contains("broken.png"));
     }
 
     void backgroundListEnablesItsControls()
@@ -377,7 +368,7 @@ private Q_SLOTS:
 
         list->setCurrentRow(1);
         QCOMPARE(m_outils->backgroundButton()->toolTip(), QStringLiteral("Sélection d'une couleur"));
-        m_dialogs->colours.push_back(QColor(0, 0, 255));
+        m_fx.dialogs->colours.push_back(QColor(0, 0, 255));
         QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|1|%1").arg(rgbColor(0, 0, 255)));
 
@@ -386,7 +377,7 @@ private Q_SLOTS:
         list->setCurrentRow(4);
         QCOMPARE(t.canvasImage(), painted);
         QVERIFY(m_outils->backgroundButton()->isEnabled());
-        m_dialogs->colours.push_back(QColor(255, 0, 0));
+        m_fx.dialogs->colours.push_back(QColor(255, 0, 0));
         QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
         QCOMPARE(t.BorderColor(), rgbColor(255, 0, 0));
         QCOMPARE(t.canvasImage().pixelColor(0, t.canvasImage().height() / 2), QColor(255, 0, 0));
@@ -398,13 +389,13 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         m_outils->backgroundList()->setCurrentRow(2);
         QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);  // cancelled
-        QCOMPARE(m_dialogs->shown.last().request.title, QStringLiteral("Arrière plan"));
-        QCOMPARE(m_dialogs->shown.last().request.directory, m_dir.filePath("Images/Images de fond"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Arrière plan"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images/Images de fond"));
         QImage picture(10, 10, QImage::Format_RGB32);
         picture.fill(Qt::yellow);
-        const QString file = m_dir.filePath("fond.png");
+        const QString file = m_fx.dir.filePath("fond.png");
         QVERIFY(picture.save(file));
-        m_dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
         QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|2|") + file);
         QCOMPARE(t.canvasImage().pixelColor(20, 20), QColor(Qt::yellow));
@@ -415,13 +406,13 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         m_outils->backgroundList()->setCurrentRow(3);
         ucDegrade* editor = m_outils->Degrade();
-        m_dialogs->colours = {QColor(255, 0, 0), std::nullopt};
+        m_fx.dialogs->colours = {QColor(255, 0, 0), std::nullopt};
         QTest::mouseClick(editor->pctColor(1), Qt::LeftButton);
         QCOMPARE(t.TypeFond, std::int16_t(1));  // no direction yet: nothing painted
         QTest::mouseClick(editor->Option1(6), Qt::LeftButton);
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
         QTest::mouseClick(editor->pctColor(3), Qt::LeftButton);  // cancelled
-        QCOMPARE(m_dialogs->colourStarts.last(), QColor(0, 0, 0));
+        QCOMPARE(m_fx.dialogs->colourStarts.last(), QColor(0, 0, 0));
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
     }
 
@@ -433,7 +424,7 @@ private Q_SLOTS:
         w->surface(2).NewProjet(QStringLiteral("Verso"), 60, 40, 0, 0, false, false, false);
         w->surface(2).pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
         const QString verso = w->surface(2).RecupererObjet(4);
-        m_menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(10);
         QCOMPARE(m_outils->Degrade()->Direction, 1);
         w->selectTab(2);
         m_outils->Remplir_Outils(*w, 2);
@@ -469,7 +460,7 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         m_outils->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_outils.get()));
-        QVERIFY(m_menu->activeProject());
+        QVERIFY(m_fx.menu->activeProject());
         QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
         QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
         QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
