@@ -9,6 +9,8 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmOptions.h"
 #include "document/ui/TemplateMenu.h"
+#include "print/core/PrintJob.h"
+#include "print/ui/PrintCommands.h"
 #include "app/ui/frmMenu.h"
 
 #include <QApplication>
@@ -82,6 +84,10 @@ int SubMain(QApplication& app)
     menu.parts.showOptions = [&options] { options.exec(); };
     menu.parts.showAbout = [&about] { about.exec(); };
     menu.parts.showHelp = [&help](const QString& key) { help.ShowHelpTopic(key); };
+    const SystemPrinters printers;
+    PrintCommands printing(menu, printers);
+    menu.parts.showPrint = [&printing] { printing.showPrint(); };
+    menu.parts.showPreview = [&printing] { printing.ShowPrintPreview(true); };
     menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
     menu.show();
     return app.exec();

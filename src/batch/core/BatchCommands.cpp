@@ -3,7 +3,9 @@
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectJson.h"
+#include "print/core/PrintJob.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 
@@ -20,6 +22,12 @@ const char* const kHelp =
     "  snapshot ENTREE IMAGE [--tab N] [--background-only]\n"
     "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
     "                        (PNG ou BMP, selon l'extension)\n"
+    "  sheets ENTREE SORTIE.pdf [--tab N]\n"
+    "                        imprime les planches de l'onglet N dans le fichier PDF\n"
+    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
+    "  preview ENTREE DOSSIER [--tab N]\n"
+    "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
+    "                        (Page1.png, Page2.png ...)\n"
     "  --help                affiche cette aide\n"
     "\n"
     "Nombres et booléens suivent les réglages régionaux (LC_ALL, LC_NUMERIC, LANG).\n"
@@ -75,20 +83,68 @@ Options parseOptions(const QStringList& args, qsizetype from)
     return o;
 }
 
+bool hasTab(const QStringList& args, const Project& project, int tab, QTextStream& err)
+{
+    if (tab >= 1 && tab <= project.tabCount())
+        return true;
+    err << QStringLiteral("%1 : pas d'onglet %2").arg(args[1]).arg(tab) << '\n';
+    return false;
+}
+
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     const QString suffix = QFileInfo(args[2]).suffix().toLower();
     if (!o.valid || (suffix != QLatin1String("png") && suffix != QLatin1String("bmp")))
         return usage(err);
-    if (o.tab < 1 || o.tab > project.tabCount()) {
-        err << QStringLiteral("%1 : pas d'onglet %2").arg(args[1]).arg(o.tab) << '\n';
+    if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
-    }
     const QImage picture = project.tab(o.tab).Picture(o.backgroundOnly);
     if (!picture.save(args[2], suffix.toUpper().toLatin1().constData())) {
         err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
         return BatchInputError;
+    }
+    return BatchOk;
+}
+
+/// The tab's sheets, printed with its stored settings into a PDF file.
+int sheets(const QStringList& args, Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 3);
+    if (!o.valid || o.backgroundOnly || QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
+        return usage(err);
+    if (!hasTab(args, project, o.tab, err))
+        return BatchInputError;
+    Etiquette& tab = project.tab(o.tab);
+    tab.PrinterName = kPdfFileEntry;
+    tab.Resolution = qualityCodeForIndex(tab.print.ImpResol);
+    if (!Print_Projet(tab, layoutValues(tab.print), SystemPrinters(), args[2])) {
+        err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
+        return BatchInputError;
+    }
+    return BatchOk;
+}
+
+/// The preview's page pictures of the tab, as Page1.png, Page2.png ... in a folder.
+int preview(const QStringList& args, const Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 3);
+    if (!o.valid || o.backgroundOnly)
+        return usage(err);
+    if (!hasTab(args, project, o.tab, err))
+        return BatchInputError;
+    const QDir folder(args[2]);
+    const std::vector<QImage> pages = previewPages(project.tab(o.tab), layoutValues(project.tab(o.tab).print));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        err << QStringLiteral("%1 : dossier impossible à créer").arg(args[2]) << '\n';
+        return BatchInputError;
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(i + 1));
+        if (!pages[i].save(path, "PNG")) {
+            err << QStringLiteral("%1 : écriture impossible").arg(path) << '\n';
+            return BatchInputError;
+        }
     }
     return BatchOk;
 }
@@ -104,7 +160,9 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
     const QString command = args.value(0);
     const bool known = (command == QLatin1String("info") && args.size() == 2) ||
                        (command == QLatin1String("convert") && args.size() == 3) ||
-                       (command == QLatin1String("snapshot") && args.size() >= 3);
+                       ((command == QLatin1String("snapshot") || command == QLatin1String("sheets") ||
+                         command == QLatin1String("preview")) &&
+                        args.size() >= 3);
     if (!known)
         return usage(err);
 
@@ -121,6 +179,10 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (command == QLatin1String("snapshot"))
         return snapshot(args, project, err);
+    if (command == QLatin1String("sheets"))
+        return sheets(args, project, err);
+    if (command == QLatin1String("preview"))
+        return preview(args, project, err);
     const QString reason = writeProjectFile(args[2], project, format);
     if (!reason.isEmpty()) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
