@@ -113,7 +113,9 @@ std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const 
 void prepareSheets(QPrinter& printer)
 {
     printer.setFullPage(false);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    // Choosing the size again would drop the minimum margins the driver gave for it.
+    if (printer.pageLayout().pageSize().id() != QPageSize::A4)
+        printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     const QPageLayout layout = printer.pageLayout();
     printer.setPageMargins(layout.minimumMargins(), layout.units());

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -15,7 +16,6 @@
 #include <memory>
 #include <vector>
 
-class QPrinter;
 
 namespace plk {
 
