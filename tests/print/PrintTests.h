@@ -27,6 +27,8 @@ public:
         : m_folder(std::move(folder)), m_entries(std::move(entries)), m_default(std::move(defaultName))
     {
     }
+    /// The system's list changes: printers come and go.
+    void setEntries(std::vector<Entry> entries) { m_entries = std::move(entries); }
     QStringList printerNames() const override;
     QString defaultPrinterName() const override { return m_default; }
     std::unique_ptr<QPrinter> printer(const QString& name) const override;

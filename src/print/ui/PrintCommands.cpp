@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace plk {
@@ -44,7 +46,13 @@ frmPage* PrintCommands::preview() const { return m_preview; }
 
 Dialogs& PrintCommands::dialogs() const { return m_menu.dialogs(); }
 
-frmProjet* PrintCommands::project() const { return m_menu.activeProject(); }
+frmProjet* PrintCommands::project() const
+{
+    // While a print window is active the main window is not, and its workspace has no
+    // active sub-window: the current one is the project the command was started on.
+    QMdiSubWindow* sub = m_menu.workspace()->currentSubWindow();
+    return sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr;
+}
 
 Etiquette* PrintCommands::selectedTab() const
 {

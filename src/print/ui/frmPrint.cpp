@@ -87,6 +87,7 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     m_quality->setObjectName(QStringLiteral("RS"));
     for (const PrintQuality& q : printQualities())
         m_quality->addItem(q.text);
+    m_quality->setCurrentIndex(1);
 
     static const char* const kButtons[4] = {"Aperçu", "Imprimer", "Retour", "Aide"};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
