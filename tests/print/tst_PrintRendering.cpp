@@ -241,17 +241,6 @@ private Q_SLOTS:
         QVERIFY(Print_Projet(tab(), v, printers, pdf));
         QVERIFY(QFile::exists(pdf));
     }
-
-    void qualityCodesAndTheirDefault()
-    {
-        QCOMPARE(printQualities()[0].text, QStringLiteral("  35 Dpi"));
-        QCOMPARE(printQualities()[3].text, QStringLiteral("300 Dpi"));
-        QCOMPARE(qualityCodeForIndex(2), std::int16_t(-3));
-        QCOMPARE(qualityCodeForIndex(7), std::int16_t(-2));
-        QCOMPARE(qualityCodeForIndex(-1), std::int16_t(-2));
-        QCOMPARE(dotsPerInchForQuality(-4), 300);
-        QCOMPARE(dotsPerInchForQuality(0), 0);
-    }
 };
 
 QTEST_MAIN(TestPrintRendering)

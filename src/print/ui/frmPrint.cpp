@@ -112,41 +112,36 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
             m_commands.menu().parts.showHelp(windowTitle());
     });
 
-    // Printer, margins, quality and sheets.
-    auto* properties = new QGridLayout;
-    properties->setColumnMinimumWidth(0, 16);
-    properties->addWidget(fieldLabel(QStringLiteral("Imprimante par défaut :"), m_printers, this), 0, 1);
+    // One grid for both sections, so that their fields line up: an indent, then
+    // two label-and-field pairs a row.
+    auto* grid = new QGridLayout;
+    grid->setColumnMinimumWidth(0, 16);
+    grid->setColumnMinimumWidth(3, 16);
+    grid->setColumnStretch(6, 1);
+    grid->setVerticalSpacing(8);
+    const auto pair = [this, grid](int row, int column, const char* label, QWidget* field) {
+        grid->addWidget(fieldLabel(QString::fromUtf8(label), field, this), row, column);
+        grid->addWidget(field, row, column + 1);
+    };
+    grid->addWidget(heading(QStringLiteral("Propriétés de l'impression :"), this), 0, 0, 1, 7);
+    grid->addWidget(fieldLabel(QStringLiteral("Imprimante par défaut :"), m_printers, this), 1, 1);
     auto* printerRow = new QHBoxLayout;
     printerRow->addWidget(m_printers, 1);
     printerRow->addWidget(m_refresh);
-    properties->addLayout(printerRow, 0, 2, 1, 4);
-    properties->addWidget(fieldLabel(QStringLiteral("Marge Haut :"), m_margeH, this), 1, 1);
-    properties->addWidget(m_margeH, 1, 2);
-    properties->addWidget(fieldLabel(QStringLiteral("Marge Gauche :"), m_margeG, this), 1, 3);
-    properties->addWidget(m_margeG, 1, 4);
-    properties->addWidget(fieldLabel(QStringLiteral("Résolution :"), m_quality, this), 2, 1);
-    properties->addWidget(m_quality, 2, 2);
-    properties->addWidget(fieldLabel(QStringLiteral("Page(s) :"), m_nbrP, this), 2, 3);
-    properties->addWidget(m_nbrP, 2, 4);
-    properties->setColumnStretch(5, 1);
-
-    // Where the labels go on a sheet.
-    auto* layoutGrid = new QGridLayout;
-    layoutGrid->setColumnMinimumWidth(0, 16);
-    layoutGrid->addWidget(fieldLabel(QStringLiteral("Position X :"), m_posX, this), 0, 1);
-    layoutGrid->addWidget(m_posX, 0, 2);
-    layoutGrid->addWidget(fieldLabel(QStringLiteral("Position Y :"), m_posY, this), 0, 3);
-    layoutGrid->addWidget(m_posY, 0, 4);
-    layoutGrid->addWidget(fieldLabel(QStringLiteral("Espace H :"), m_sepH, this), 1, 1);
-    layoutGrid->addWidget(m_sepH, 1, 2);
-    layoutGrid->addWidget(fieldLabel(QStringLiteral("Espace V :"), m_sepV, this), 1, 3);
-    layoutGrid->addWidget(m_sepV, 1, 4);
-    layoutGrid->addWidget(new QLabel(QStringLiteral("Quantité sur une page :"), this), 2, 1, 1, 4);
-    layoutGrid->addWidget(fieldLabel(QStringLiteral("Horizontal :"), m_nbrH, this), 3, 1);
-    layoutGrid->addWidget(m_nbrH, 3, 2);
-    layoutGrid->addWidget(fieldLabel(QStringLiteral("Vertical :"), m_nbrV, this), 3, 3);
-    layoutGrid->addWidget(m_nbrV, 3, 4);
-    layoutGrid->setColumnStretch(5, 1);
+    grid->addLayout(printerRow, 1, 2, 1, 5);
+    pair(2, 1, "Marge Haut :", m_margeH);
+    pair(2, 4, "Marge Gauche :", m_margeG);
+    pair(3, 1, "Résolution :", m_quality);
+    pair(3, 4, "Page(s) :", m_nbrP);
+    grid->setRowMinimumHeight(4, 6);
+    grid->addWidget(heading(QStringLiteral("Mise en page du projet :"), this), 5, 0, 1, 7);
+    pair(6, 1, "Position X :", m_posX);
+    pair(6, 4, "Position Y :", m_posY);
+    pair(7, 1, "Espace H :", m_sepH);
+    pair(7, 4, "Espace V :", m_sepV);
+    grid->addWidget(new QLabel(QStringLiteral("Quantité sur une page :"), this), 8, 1, 1, 5);
+    pair(9, 1, "Horizontal :", m_nbrH);
+    pair(9, 4, "Vertical :", m_nbrV);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_buttons[0]);
@@ -158,11 +153,7 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 8, 12, 12);
     body->setSpacing(8);
-    body->addWidget(heading(QStringLiteral("Propriétés de l'impression :"), this));
-    body->addLayout(properties);
-    body->addSpacing(4);
-    body->addWidget(heading(QStringLiteral("Mise en page du projet :"), this));
-    body->addLayout(layoutGrid);
+    body->addLayout(grid);
     body->addSpacing(4);
     body->addWidget(new Line3D(this));
     body->addLayout(buttons);
