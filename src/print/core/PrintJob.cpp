@@ -113,7 +113,8 @@ std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const 
 void prepareSheets(QPrinter& printer)
 {
     printer.setFullPage(false);
-    // Choosing the size again would drop the minimum margins the driver gave for it.
+    // Setting the size anew resets the minimum margins on some print engines; a
+    // printer already at A4 keeps the ones its driver gave.
     if (printer.pageLayout().pageSize().id() != QPageSize::A4)
         printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);

@@ -6,9 +6,8 @@
 #include "print/core/PrintJob.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
-#include "windows/ui/frmProjet.h"
-
 #include "widgets/ui/ToolbarButton.h"
+#include "windows/ui/frmProjet.h"
 
 #include <QApplication>
 #include <QFileInfo>
