@@ -7,10 +7,12 @@
 #include "app/ui/HelpWindow.h"
 #include "app/ui/TaskPaneSetup.h"
 #include "app/ui/frmAbout.h"
+#include "app/ui/frmMenu.h"
 #include "app/ui/frmOptions.h"
 #include "document/ui/TemplateMenu.h"
 #include "export/ui/frmExport.h"
-#include "app/ui/frmMenu.h"
+#include "print/core/PrintJob.h"
+#include "print/ui/PrintCommands.h"
 #include "windows/ui/frmAssist.h"
 #include "windows/ui/frmOutils.h"
 
@@ -91,6 +93,10 @@ int SubMain(QApplication& app)
     frmExport exporter(menu);
     menu.parts.showExport = [&exporter] { exporter.exec(); };
     menu.parts.showHelp = [&help](const QString& key) { help.ShowHelpTopic(key); };
+    const SystemPrinters printers;
+    PrintCommands printing(menu, printers);
+    menu.parts.showPrint = [&printing] { printing.showPrint(); };
+    menu.parts.showPreview = [&printing] { printing.ShowPrintPreview(true); };
     menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
     menu.show();
     return app.exec();

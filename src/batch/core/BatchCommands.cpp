@@ -4,7 +4,9 @@
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectJson.h"
 #include "export/core/cGdiPlus.h"
+#include "print/core/PrintJob.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 
@@ -22,6 +24,12 @@ const char* const kHelp =
     "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
     "                        au format de son extension (bmp, jpg, gif, png, tif...) ;\n"
     "                        Q, de 0 à 100 (80 par défaut), est la qualité JPEG\n"
+    "  sheets ENTREE SORTIE.pdf [--tab N]\n"
+    "                        imprime les planches de l'onglet N dans le fichier PDF\n"
+    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
+    "  preview ENTREE DOSSIER [--tab N]\n"
+    "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
+    "                        (Page1.png, Page2.png ...)\n"
     "  --help                affiche cette aide\n"
     "\n"
     "Nombres et booléens suivent les réglages régionaux (LC_ALL, LC_NUMERIC, LANG).\n"
@@ -58,6 +66,7 @@ struct Options {
     int tab = 1;
     int quality = 80;  // the export dialog's own starting quality
     bool backgroundOnly = false;
+    bool pictureOptions = false;  // --background-only or --quality: for snapshot only
     bool valid = true;
 };
 
@@ -79,13 +88,23 @@ Options parseOptions(const QStringList& args, qsizetype from)
         } else if (args[i] == QLatin1String("--quality") && i + 1 < args.size()) {
             o.quality = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.quality >= 0 && o.quality <= 100;
+            o.pictureOptions = true;
         } else if (args[i] == QLatin1String("--background-only")) {
             o.backgroundOnly = true;
+            o.pictureOptions = true;
         } else {
             o.valid = false;
         }
     }
     return o;
+}
+
+bool hasTab(const QStringList& args, const Project& project, int tab, QTextStream& err)
+{
+    if (tab >= 1 && tab <= project.tabCount())
+        return true;
+    err << QStringLiteral("%1 : pas d'onglet %2").arg(args[1]).arg(tab) << '\n';
+    return false;
 }
 
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
@@ -94,16 +113,56 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
     cGdiPlus writer;
     if (!o.valid || writer.encoderFor(args[2]) < 0)
         return usage(err);
-    if (o.tab < 1 || o.tab > project.tabCount()) {
-        err << QStringLiteral("%1 : pas d'onglet %2").arg(args[1]).arg(o.tab) << '\n';
+    if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
-    }
     const QImage picture = project.tab(o.tab).Picture(o.backgroundOnly);
     QString reason;
     QObject::connect(&writer, &cGdiPlus::Error, [&reason](int, const QString& text) { reason = text; });
     if (!writer.PictureBoxToFile(picture, args[2], o.quality)) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
+    }
+    return BatchOk;
+}
+
+/// The tab's sheets, printed with its stored settings into a PDF file.
+int sheets(const QStringList& args, Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 3);
+    if (!o.valid || o.pictureOptions || QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
+        return usage(err);
+    if (!hasTab(args, project, o.tab, err))
+        return BatchInputError;
+    Etiquette& tab = project.tab(o.tab);
+    tab.PrinterName = kPdfFileEntry;
+    tab.Resolution = qualityCodeForIndex(tab.print.ImpResol);
+    if (!Print_Projet(tab, layoutValues(tab.print), SystemPrinters(), args[2])) {
+        err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
+        return BatchInputError;
+    }
+    return BatchOk;
+}
+
+/// The preview's page pictures of the tab, as Page1.png, Page2.png ... in a folder.
+int preview(const QStringList& args, const Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 3);
+    if (!o.valid || o.pictureOptions)
+        return usage(err);
+    if (!hasTab(args, project, o.tab, err))
+        return BatchInputError;
+    const QDir folder(args[2]);
+    const std::vector<QImage> pages = previewPages(project.tab(o.tab), layoutValues(project.tab(o.tab).print));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        err << QStringLiteral("%1 : dossier impossible à créer").arg(args[2]) << '\n';
+        return BatchInputError;
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(i + 1));
+        if (!pages[i].save(path, "PNG")) {
+            err << QStringLiteral("%1 : écriture impossible").arg(path) << '\n';
+            return BatchInputError;
+        }
     }
     return BatchOk;
 }
@@ -119,7 +178,9 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
     const QString command = args.value(0);
     const bool known = (command == QLatin1String("info") && args.size() == 2) ||
                        (command == QLatin1String("convert") && args.size() == 3) ||
-                       (command == QLatin1String("snapshot") && args.size() >= 3);
+                       ((command == QLatin1String("snapshot") || command == QLatin1String("sheets") ||
+                         command == QLatin1String("preview")) &&
+                        args.size() >= 3);
     if (!known)
         return usage(err);
 
@@ -136,6 +197,10 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (command == QLatin1String("snapshot"))
         return snapshot(args, project, err);
+    if (command == QLatin1String("sheets"))
+        return sheets(args, project, err);
+    if (command == QLatin1String("preview"))
+        return preview(args, project, err);
     const QString reason = writeProjectFile(args[2], project, format);
     if (!reason.isEmpty()) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';

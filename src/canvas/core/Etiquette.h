@@ -65,6 +65,7 @@ public:
     std::int16_t IDlogo = 0;
     PrintSettings print;
     std::int16_t Resolution = 0;  // print-quality code of the chosen quality; not stored
+    QString PrinterName;          // the printer chosen in the print set-up; not stored
 
     // --- editing state ------------------------------------------------------------
     std::int16_t LabelFocus = -1;

@@ -9,7 +9,13 @@
 namespace plk {
 
 RulerWidget::RulerWidget(Qt::Orientation orientation, Etiquette& tab, QWidget* parent)
-    : QWidget(parent), m_orientation(orientation), m_tab(tab)
+    : RulerWidget(orientation, [&tab] { return tab.DepRegle; }, parent)
+{
+    m_tab = &tab;
+}
+
+RulerWidget::RulerWidget(Qt::Orientation orientation, std::function<bool()> movable, QWidget* parent)
+    : QWidget(parent), m_orientation(orientation), m_tab(nullptr), m_movable(std::move(movable))
 {
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -55,15 +61,15 @@ void RulerWidget::mousePressEvent(QMouseEvent* e)
 
 void RulerWidget::mouseMoveEvent(QMouseEvent* e)
 {
-    if (e->buttons() != Qt::LeftButton || !m_tab.DepRegle)
+    if (e->buttons() != Qt::LeftButton || !m_movable())
         return;
     move(pos() + (e->position().toPoint() - m_grab));
 }
 
 void RulerWidget::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (rect().contains(e->position().toPoint()))
-        m_tab.backgroundClick();
+    if (m_tab && rect().contains(e->position().toPoint()))
+        m_tab->backgroundClick();
 }
 
 }  // namespace plk

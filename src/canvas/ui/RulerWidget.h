@@ -1,9 +1,11 @@
 #pragma once
 // A ruler along the top (horizontal) or the left (vertical) of a tab's view,
 // graduated in millimetres from its own edge. While the tab allows it, the user
-// drags it anywhere to lay it against the design.
+// drags it anywhere to lay it against the design. The print preview's rulers are
+// the same, over a page instead of a tab.
 
 #include <QWidget>
+#include <functional>
 
 namespace plk {
 
@@ -14,6 +16,8 @@ class RulerWidget : public QWidget {
 
 public:
     RulerWidget(Qt::Orientation orientation, Etiquette& tab, QWidget* parent = nullptr);
+    /// A ruler with no tab behind it, movable while `movable` says so.
+    RulerWidget(Qt::Orientation orientation, std::function<bool()> movable, QWidget* parent = nullptr);
 
     Qt::Orientation orientation() const { return m_orientation; }
 
@@ -29,7 +33,8 @@ protected:
 
 private:
     Qt::Orientation m_orientation;
-    Etiquette& m_tab;
+    Etiquette* m_tab;  // none for a preview's ruler
+    std::function<bool()> m_movable;
     QPoint m_grab;
 };
 

@@ -1,0 +1,65 @@
+#pragma once
+// Where the labels of a tab fall on a sheet. Printing and the preview both place
+// labels through this one layout, so what the preview shows is what the printer gets.
+//
+// Coordinates are millimetres from the origin of the printer's printable area, that
+// is the paper's corner shifted by the printer's unprintable margins: a label asked
+// for at ImpPosX from the paper's edge is drawn at ImpPosX - ImpMargeG.
+
+#include "document/core/Records.h"
+
+#include <QPointF>
+#include <QSizeF>
+#include <cstdint>
+#include <vector>
+
+namespace plk {
+
+/// The nine layout values, in the order every print routine takes them.
+struct LayoutValues {
+    std::int16_t ImpPosX = 0;
+    std::int16_t ImpPosY = 0;
+    std::int16_t ImpSepH = 0;
+    std::int16_t ImpSepV = 0;
+    std::int16_t ImpNbrH = 1;
+    std::int16_t ImpNbrV = 1;
+    std::int16_t ImpNbrP = 1;
+    std::int16_t ImpMargeG = 0;
+    std::int16_t ImpMargeH = 0;
+};
+
+/// The layout values a tab's stored print settings give.
+LayoutValues layoutValues(const PrintSettings& settings);
+
+// The ranges of the print set-up's fields. The counts of a layout are held to them
+// whatever their source, so that a damaged or hostile project file cannot ask for
+// millions of labels.
+inline constexpr int kMaxSheets = 10;
+inline constexpr int kMaxAcross = 20;
+inline constexpr int kMaxDown = 20;
+inline constexpr int kMaxPosition = 200;  // positions and gaps, mm
+inline constexpr int kMaxMargin = 10;     // unprintable margins, mm
+
+class SheetLayout {
+public:
+    /// The layout of labels of `labelSize` millimetres with the given values.
+    SheetLayout(const LayoutValues& values, QSizeF labelSize);
+
+    int sheetCount() const { return m_sheets; }
+    int across() const { return m_across; }
+    int down() const { return m_down; }
+    QSizeF labelSize() const { return m_size; }
+    /// The top-left corners of the labels of one sheet, row by row, left to right;
+    /// every sheet repeats them. Whole millimetres: the running position is rounded
+    /// after every label, so a fractional label size does not build up.
+    const std::vector<QPointF>& labels() const { return m_labels; }
+
+private:
+    int m_sheets;
+    int m_across;
+    int m_down;
+    QSizeF m_size;
+    std::vector<QPointF> m_labels;
+};
+
+}  // namespace plk

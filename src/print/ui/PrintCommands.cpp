@@ -1,0 +1,144 @@
+#include "print/ui/PrintCommands.h"
+
+#include "app/ui/Dialogs.h"
+#include "app/ui/frmMenu.h"
+#include "canvas/core/Etiquette.h"
+#include "print/core/PrintJob.h"
+#include "print/ui/frmPage.h"
+#include "print/ui/frmPrint.h"
+#include "widgets/ui/ToolbarButton.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+namespace plk {
+
+namespace {
+
+/// The hourglass pointer while printing or building a preview blocks the program.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+PrintCommands::PrintCommands(frmMenu& menu, const PrinterCatalog& printers)
+    : currentPrinter(printers.defaultPrinterName()), m_menu(menu), m_printers(printers),
+      m_print(new frmPrint(*this, &menu))
+{
+}
+
+PrintCommands::~PrintCommands() { delete m_print; }
+
+frmPrint& PrintCommands::printDialog() const { return *m_print; }
+
+frmPage* PrintCommands::preview() const { return m_preview; }
+
+Dialogs& PrintCommands::dialogs() const { return m_menu.dialogs(); }
+
+frmProjet* PrintCommands::project() const
+{
+    // While a print window is active the main window is not, and its workspace has no
+    // active sub-window: the current one is the project the command was started on.
+    QMdiSubWindow* sub = m_menu.workspace()->currentSubWindow();
+    return sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr;
+}
+
+Etiquette* PrintCommands::selectedTab() const
+{
+    frmProjet* window = project();
+    return window ? &window->surface(window->selectedTab()) : nullptr;
+}
+
+QWidget* PrintCommands::topWindow() const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : &m_menu;
+}
+
+void PrintCommands::showPrint() { m_print->showModal(); }
+
+void PrintCommands::configureFromPreview()
+{
+    m_print->Load();
+    m_print->Bouton2(0)->setEnabled(false);
+    m_print->showModal();
+}
+
+void PrintCommands::ShowPrintPreview(bool fromStoredSettings)
+{
+    Etiquette* tab = selectedTab();
+    if (!tab)
+        return;
+    const LayoutValues values = fromStoredSettings ? layoutValues(tab->print) : m_print->fieldValues();
+    m_preview = new frmPage(*this, topWindow());
+    // From the set-up dialog, which stays open under the preview: no second set-up.
+    if (!fromStoredSettings)
+        m_preview->Bouton(0)->setEnabled(false);
+    {
+        const BusyCursor busy;
+        m_preview->Print_Preview(*tab, values);
+    }
+    m_preview->showModal();
+}
+
+QString PrintCommands::askPdfFile(const frmProjet& window)
+{
+    Dialogs::FileRequest request;
+    request.title = kPdfFileEntry;
+    request.filters = {QStringLiteral("Document PDF (*.pdf)")};
+    request.directory =
+        window.filePath().isEmpty() ? m_menu.paths().projectsFolder() : QFileInfo(window.filePath()).absolutePath();
+    request.fileName = window.project().tabCaption(window.selectedTab()) + QStringLiteral(".pdf");
+    request.defaultSuffix = QStringLiteral("pdf");
+    const auto answer = dialogs().saveFile(topWindow(), request);
+    return answer ? answer->path : QString();
+}
+
+void PrintCommands::ConfirmAndPrint()
+{
+    frmProjet* window = project();
+    if (!window)
+        return;
+    if (dialogs().message(topWindow(), QStringLiteral("Etes-vous sûr de vouloir imprimer le projet ?"),
+                          Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    Etiquette& tab = window->surface(window->selectedTab());
+    // Printing from a preview that was not opened from the set-up dialog: the values
+    // are those the dialog loads from the tab.
+    const bool loadedHere = !m_print->isLoaded();
+    m_print->Load();
+    const LayoutValues values = m_print->fieldValues();
+    if (loadedHere)
+        m_print->Unload();
+
+    QString pdfFile;
+    if (tab.PrinterName == kPdfFileEntry) {
+        pdfFile = askPdfFile(*window);
+        if (pdfFile.isEmpty())
+            return;
+    }
+    bool printed = false;
+    {
+        const BusyCursor busy;
+        printed = Print_Projet(tab, values, m_printers, pdfFile);
+    }
+    if (printed)
+        return;
+    const QString text =
+        pdfFile.isEmpty()
+            ? QStringLiteral("L'impression n'a pas pu aboutir sur l'imprimante « %1 ».").arg(tab.PrinterName)
+            : QStringLiteral("Le fichier PDF « %1 » n'a pas pu être écrit.").arg(QFileInfo(pdfFile).fileName());
+    dialogs().message(topWindow(), text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+}
+
+}  // namespace plk

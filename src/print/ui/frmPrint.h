@@ -1,0 +1,89 @@
+#pragma once
+// "Imprimer le projet": the print set-up of the selected tab — the printer and its
+// unprintable margins, the print quality, the number of sheets, and where the labels
+// go on a sheet. The fields are loaded from the tab when the dialog opens and stored
+// back into it when it closes; "Aperçu" and "Imprimer" use the fields as they stand.
+//
+// The dialog is modal without a nested event loop: opening returns at once and
+// closing stores the fields (done()).
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QPushButton;
+class QPrinter;
+
+namespace plk {
+
+class Etiquette;
+class HeaderPlus;
+class PrintCommands;
+class TxtBox;
+struct LayoutValues;
+
+class frmPrint : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmPrint(PrintCommands& commands, QWidget* parent = nullptr);
+
+    /// Loads the selected tab into the fields (once until the dialog is unloaded).
+    void Load();
+    /// Stores the fields back into the tab; the next use loads afresh.
+    void Unload();
+    bool isLoaded() const { return m_tab != nullptr; }
+    /// Loads, then shows the dialog modally.
+    void showModal();
+
+    /// The nine layout values of the fields, in order.
+    LayoutValues fieldValues() const;
+    /// Clears the list and fills it with the installed printers in the system's order
+    /// and the PDF entry; selects the current printer.
+    void FillPrinterList(QComboBox* list);
+    /// Writes the printer's unprintable margins (whole mm) into the two fields.
+    void ReadPrinterMargins(TxtBox* left, TxtBox* top, QPrinter& printer);
+
+    HeaderPlus* Header() const { return m_header; }
+    QComboBox* Combo1() const { return m_printers; }
+    QPushButton* Bouton1() const { return m_refresh; }
+    QComboBox* RS() const { return m_quality; }
+    TxtBox* MargeH() const { return m_margeH; }
+    TxtBox* MargeG() const { return m_margeG; }
+    TxtBox* NbrP() const { return m_nbrP; }
+    TxtBox* PosX() const { return m_posX; }
+    TxtBox* PosY() const { return m_posY; }
+    TxtBox* SepH() const { return m_sepH; }
+    TxtBox* SepV() const { return m_sepV; }
+    TxtBox* NbrH() const { return m_nbrH; }
+    TxtBox* NbrV() const { return m_nbrV; }
+    /// 0 "Aperçu", 1 "Imprimer", 2 "Retour", 3 "Aide".
+    QPushButton* Bouton2(int index) const { return m_buttons.at(std::size_t(index)); }
+
+    void done(int result) override;
+
+private:
+    void printerSelected();
+    void qualitySelected();
+    void centreOverMainWindow();
+
+    PrintCommands& m_commands;
+    Etiquette* m_tab = nullptr;  // the tab being set up, while loaded
+    bool m_hidToolBox = false;
+    HeaderPlus* m_header;
+    QComboBox* m_printers;
+    QPushButton* m_refresh;
+    QComboBox* m_quality;
+    TxtBox* m_margeH;
+    TxtBox* m_margeG;
+    TxtBox* m_nbrP;
+    TxtBox* m_posX;
+    TxtBox* m_posY;
+    TxtBox* m_sepH;
+    TxtBox* m_sepV;
+    TxtBox* m_nbrH;
+    TxtBox* m_nbrV;
+    std::array<QPushButton*, 4> m_buttons{};
+};
+
+}  // namespace plk

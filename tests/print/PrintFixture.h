@@ -1,0 +1,88 @@
+#pragma once
+// The program's main window with a project opened from a file, printers for tests,
+// scripted dialogs and a tool box that records what it is asked, for the tests of
+// the print set-up and the preview.
+
+#include "app/core/AppState.h"
+#include "app/ui/frmMenu.h"
+#include "print/PrintTests.h"
+#include "print/ui/PrintCommands.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+
+namespace plk::test {
+
+class RecordingToolBox final : public ToolBoxLink {
+public:
+    QStringList calls;
+    void showTextObject(frmProjet&, int, const QString&, bool, bool, bool, bool, int, int) override {}
+    void showLogo(frmProjet&, int, int, int, int, int) override {}
+    void clearObject() override {}
+    void Remplir_Outils(frmProjet&, int) override {}
+    void showToolBox() override { calls << QStringLiteral("show"); }
+    void hideToolBox() override { calls << QStringLiteral("hide"); }
+    void closeToolBox() override
+    {
+        calls << QStringLiteral("close");
+        BoiteVisible = false;
+    }
+};
+
+struct PrintFixture {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingToolBox toolBox;
+    std::unique_ptr<frmMenu> menu;
+    std::unique_ptr<FakePrinters> printers;
+    std::unique_ptr<PrintCommands> commands;
+    QStringList help;
+
+    /// Printers "Bureau" (unprintable margins 4.2 and 3.6 mm) and "Atelier" (none),
+    /// "Atelier" being the system's current one.
+    PrintFixture()
+    {
+        Options = AppOptions();
+        BoiteVisible = false;
+        menu = std::make_unique<frmMenu>(AppPaths(dir.path()), dialogs);
+        menu->setGeometry(100, 100, 1000, 760);
+        menu->setToolBox(&toolBox);
+        printers = std::make_unique<FakePrinters>(
+            dir.path(),
+            std::vector<FakePrinters::Entry>{{QStringLiteral("Bureau"), QMarginsF(4.2, 3.6, 4.2, 3.6)},
+                                             {QStringLiteral("Atelier"), QMarginsF()}},
+            QStringLiteral("Atelier"));
+        commands = std::make_unique<PrintCommands>(*menu, *printers);
+        menu->parts.showPrint = [this] { commands->showPrint(); };
+        menu->parts.showPreview = [this] { commands->ShowPrintPreview(true); };
+        menu->parts.showHelp = [this](const QString& key) { help << key; };
+        menu->show();
+    }
+
+    ~PrintFixture()
+    {
+        commands.reset();
+        for (QMdiSubWindow* sub : menu->workspace()->subWindowList()) {
+            dialogs.answers.push_back(Dialogs::Answer::No);
+            sub->close();
+        }
+        menu.reset();
+    }
+
+    /// Opens a project file with these bytes, as "Ouvrir un projet..." does.
+    frmProjet* open(const QByteArray& bytes, const QString& name = QStringLiteral("Exemple.plk"))
+    {
+        const QString path = dir.filePath(name);
+        writeBytes(path, bytes);
+        dialogs.files.push_back(Dialogs::FileAnswer{path, 0});
+        menu->Mnu_ID_Fichier_Click(1);
+        dialogs.shown.clear();
+        return menu->activeProject();
+    }
+};
+
+}  // namespace plk::test

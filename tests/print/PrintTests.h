@@ -1,0 +1,56 @@
+#pragma once
+// Shared pieces of the printing tests: printers that write PDF files into a folder,
+// PDF pages rasterised with pdftoppm, and the rectangles of a colour on a page.
+
+#include "print/core/PrintJob.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QMarginsF>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace plk::test {
+
+/// Installed printers for tests: each "prints" into <folder>/<name>.pdf and has the
+/// unprintable margins it was given (mm).
+class FakePrinters final : public PrinterCatalog {
+public:
+    struct Entry {
+        QString name;
+        QMarginsF margins;
+    };
+    FakePrinters(QString folder, std::vector<Entry> entries, QString defaultName = QString())
+        : m_folder(std::move(folder)), m_entries(std::move(entries)), m_default(std::move(defaultName))
+    {
+    }
+    /// The system's list changes: printers come and go.
+    void setEntries(std::vector<Entry> entries) { m_entries = std::move(entries); }
+    QStringList printerNames() const override;
+    QString defaultPrinterName() const override { return m_default; }
+    std::unique_ptr<QPrinter> printer(const QString& name) const override;
+    QString outputOf(const QString& name) const { return m_folder + QLatin1Char('/') + name + QStringLiteral(".pdf"); }
+
+private:
+    QString m_folder;
+    std::vector<Entry> m_entries;
+    QString m_default;
+};
+
+/// The pages of a PDF file at `dotsPerInch`; empty when pdftoppm fails.
+QList<QImage> rasterise(const QString& pdf, int dotsPerInch);
+
+/// Bounding boxes of the connected areas of pixels that match, largest first;
+/// areas smaller than `minimumPixels` are left out.
+QList<QRect> regions(const QImage& image, const std::function<bool(QRgb)>& match, int minimumPixels = 50);
+
+/// Near a colour, within `tolerance` on each channel.
+std::function<bool(QRgb)> near(QColor colour, int tolerance = 40);
+
+/// Rectangles sorted row by row (top to bottom, then left to right).
+QList<QRect> inReadingOrder(QList<QRect> rects);
+
+}  // namespace plk::test

@@ -1,0 +1,105 @@
+// plakatorium-batch sheets and preview: what they leave on disk.
+
+#include "print/PrintTests.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run batch(const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "fr_FR.UTF-8");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PLK_BATCH_EXE), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// Tab 2: 2 sheets of 2 x 5 red 90 x 50 labels from (15, 12), margins 5 and 4.
+const QByteArray kProject =
+    "ONGLET|Un\r\n"
+    "PROJET|Un|50|50|65280|0|Faux|Faux|Faux|Faux|Faux\r\n"
+    "FOND|1|65280\r\n"
+    "PRINT|0|0|0|1|1|10|10|0|0|1|1\r\n"
+    "ONGLET|Deux\r\n"
+    "PROJET|Deux|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
+    "FOND|1|255\r\n"
+    "PRINT|0|5|4|2|2|15|12|2|3|2|5\r\n";
+
+}  // namespace
+
+class TestBatchPrint : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sheetsPrintTheTabsStoredSettingsToPdf()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Cartes.plk"), pdf = dir.filePath("planches.pdf");
+        plk::test::writeBytes(in, kProject);
+        const Run r = batch({"sheets", in, pdf, "--tab", "2"});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QImage> pages = plk::test::rasterise(pdf, 127);
+        QCOMPARE(pages.size(), 2);
+        // A PDF file has no unprintable margins: the stored 5 and 4 mm shift the labels.
+        const QList<QRect> labels =
+            plk::test::inReadingOrder(plk::test::regions(pages[1], plk::test::near(Qt::red), 2000));
+        QCOMPARE(labels.size(), 10);
+        const QList<QPoint> expected{{10, 8}, {102, 8}, {10, 61}, {102, 61}, {10, 114},
+                                     {102, 114}, {10, 167}, {102, 167}, {10, 220}, {102, 220}};
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(std::abs(labels[i].left() - expected[i].x() * 5) <= 2);
+            QVERIFY(std::abs(labels[i].top() - expected[i].y() * 5) <= 2);
+        }
+    }
+
+    void previewWritesOnePicturePerPage()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Cartes.plk"), out = dir.filePath("pages/apercu");
+        plk::test::writeBytes(in, kProject);
+        QCOMPARE(batch({"preview", in, out, "--tab", "2"}).exitCode, 0);
+        QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name), (QStringList{"Page1.png", "Page2.png"}));
+        const QImage page(QDir(out).filePath("Page2.png"));
+        QCOMPARE(page.size(), QSize(794, 1123));
+        QCOMPARE(plk::test::regions(page, plk::test::near(Qt::red), 2000).size(), 10);
+
+        QCOMPARE(batch({"preview", in, dir.filePath("un")}).exitCode, 0);
+        QCOMPARE(QDir(dir.filePath("un")).entryList(QDir::Files), QStringList{"Page1.png"});
+        QCOMPARE(plk::test::regions(QImage(dir.filePath("un/Page1.png")), plk::test::near(Qt::green), 2000).size(), 1);
+    }
+
+    void failuresAndUsage()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Cartes.plk");
+        plk::test::writeBytes(in, kProject);
+        QCOMPARE(batch({"sheets", in, dir.filePath("x.pdf"), "--tab", "3"}).exitCode, 1);
+        QCOMPARE(batch({"sheets", in, dir.filePath("x.png")}).exitCode, 2);
+        QCOMPARE(batch({"sheets", in}).exitCode, 2);
+        QCOMPARE(batch({"preview", in, dir.filePath("p"), "--background-only"}).exitCode, 2);
+        const Run unwritable = batch({"sheets", in, dir.filePath("absent/x.pdf")});
+        QCOMPARE(unwritable.exitCode, 1);
+        QVERIFY(unwritable.err.contains("x.pdf"));
+        plk::test::writeBytes(dir.filePath("fichier"), "pas un dossier");
+        QCOMPARE(batch({"preview", in, dir.filePath("fichier")}).exitCode, 1);
+        const Run help = batch({"--help"});
+        QVERIFY(help.out.contains("sheets ENTREE SORTIE.pdf [--tab N]"));
+        QVERIFY(help.out.contains("preview ENTREE DOSSIER [--tab N]"));
+    }
+};
+
+QTEST_MAIN(TestBatchPrint)
+#include "tst_BatchPrint.moc"

@@ -1,0 +1,113 @@
+// A real print job through the CUPS queue "PDF" (cups-pdf), set up by .ci/run: the
+// job's PDF file must have one page per sheet and the labels where the layout puts
+// them. Skipped on a machine without that queue.
+
+#include "canvas/core/Etiquette.h"
+#include "print/PrintTests.h"
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QtTest>
+#include <pwd.h>
+#include <unistd.h>
+
+using namespace plk;
+
+namespace {
+
+const QString kQueue = QStringLiteral("PDF");
+
+/// Where cups-pdf writes the jobs of the user running the tests.
+QString cupsPdfFolder()
+{
+    const passwd* user = getpwuid(getuid());
+    const QString home = user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
+    QString out = QStringLiteral("${HOME}/PDF");
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        static const QRegularExpression line(QStringLiteral("^\\s*Out\\s+(\\S.*)$"));
+        for (const QString& l : QString::fromLocal8Bit(conf.readAll()).split(QLatin1Char('\n'))) {
+            const QRegularExpressionMatch m = line.match(l);
+            if (m.hasMatch())
+                out = m.captured(1).trimmed();
+        }
+    }
+    return out.replace(QStringLiteral("${HOME}"), home);
+}
+
+QString jobFile(const QString& folder, const QString& title)
+{
+    const QStringList found = QDir(folder).entryList({QStringLiteral("*") + title + QStringLiteral("*.pdf")}, QDir::Files);
+    return found.isEmpty() ? QString() : QDir(folder).filePath(found.first());
+}
+
+}  // namespace
+
+class TestCupsQueue : public QObject {
+    Q_OBJECT
+
+    QString m_output;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        test::initFonts();
+        if (!QPrinterInfo::availablePrinterNames().contains(kQueue))
+            QSKIP("Pas de file d'impression CUPS « PDF » sur cette machine (.ci/run la crée).");
+    }
+
+    void cleanup()
+    {
+        if (!m_output.isEmpty())
+            QFile::remove(m_output);
+    }
+
+    void twoSheetsThroughTheQueue()
+    {
+        Etiquette tab;
+        tab.setPrjWidth(90);
+        tab.setPrjHeight(50);
+        tab.pctFond(rgbColor(255, 0, 0));
+        const QString title = QStringLiteral("PlkCups%1x%2").arg(QCoreApplication::applicationPid()).arg(
+            QDateTime::currentMSecsSinceEpoch());
+        tab.NameProjet = title;
+        tab.PrinterName = kQueue;
+        tab.Resolution = -4;
+
+        // The margins as the set-up reads them, and the true offset of the printable area.
+        const SystemPrinters printers;
+        const auto printer = printers.printer(kQueue);
+        QVERIFY(printer);
+        const QPoint margins = printerMargins(*printer);
+        const QPointF offset = printer->pageRect(QPrinter::Millimeter).topLeft();
+        const LayoutValues values{15, 12, 2, 3, 2, 5, 2, std::int16_t(margins.x()), std::int16_t(margins.y())};
+
+        const QString folder = cupsPdfFolder();
+        QVERIFY(Print_Projet(tab, values, printers));
+        QTRY_VERIFY_WITH_TIMEOUT(!(m_output = jobFile(folder, title)).isEmpty(), 60000);
+        // cups-pdf writes the file in steps: wait until it reads as a whole document.
+        QList<QImage> pages;
+        QTRY_COMPARE_WITH_TIMEOUT((pages = test::rasterise(m_output, 127)).size(), 2, 30000);
+
+        const SheetLayout layout(values, QSizeF(90, 50));
+        for (const QImage& page : pages) {
+            const QList<QRect> labels = test::inReadingOrder(test::regions(page, test::near(Qt::red), 2000));
+            QCOMPARE(labels.size(), 10);
+            for (int i = 0; i < 10; ++i) {
+                const QPointF onPaper = layout.labels()[std::size_t(i)] + offset;  // mm from the paper's corner
+                QVERIFY2(std::abs(labels[i].left() - onPaper.x() * 5) <= 3, qPrintable(QString::number(i)));
+                QVERIFY(std::abs(labels[i].top() - onPaper.y() * 5) <= 3);
+                QVERIFY(std::abs(labels[i].width() - 90 * 5) <= 3);
+                QVERIFY(std::abs(labels[i].height() - 50 * 5) <= 3);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestCupsQueue)
+#include "tst_CupsQueue.moc"

@@ -1,0 +1,247 @@
+// Printing a tab: what goes on paper, in which order, at which whole millimetre, how
+// many pages, and a job that cannot be set up is abandoned.
+
+#include "canvas/core/Etiquette.h"
+#include "document/core/Project.h"
+#include "document/core/ProjectFile.h"
+#include "print/PrintTests.h"
+#include "print/core/SheetRenderer.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+
+namespace {
+
+/// Records what is drawn, one line per call.
+class RecordingSurface final : public Surface {
+public:
+    QStringList calls;
+    const QImage* background = nullptr;
+
+    void setScaleMode(ScaleMode) override {}
+    ScaleMode scaleMode() const override { return ScaleMode::Millimetres; }
+    double scaleWidth() const override { return 210; }
+    double scaleHeight() const override { return 297; }
+    int widthTwips() const override { return 11907; }
+    int heightTwips() const override { return 16840; }
+    void clear(const QColor&) override { calls << QStringLiteral("clear"); }
+    void line(double, double, double, double, const QColor&) override { calls << QStringLiteral("line"); }
+    void box(double x1, double y1, double x2, double y2, const QColor& c, int) override
+    {
+        calls << QStringLiteral("box %1 %2 %3 %4 %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(c.name());
+    }
+    void circle(double, double, double, const QColor&, bool) override { calls << QStringLiteral("circle"); }
+    void picture(const QImage& image, double x, double y, double w, double h) override
+    {
+        const QString what = background && image.cacheKey() == background->cacheKey() ? QStringLiteral("background")
+                                                                                     : QStringLiteral("logo");
+        calls << QStringLiteral("%1 %2 %3 %4 %5").arg(what).arg(x).arg(y).arg(w).arg(h);
+    }
+    void text(double x, double y, const QString& text, const QFont& font, const QColor& c) override
+    {
+        calls << QStringLiteral("text %1 %2 %3 %4 %5").arg(x).arg(y).arg(text, font.family(), c.name());
+    }
+};
+
+class RecordingSheets final : public SheetOutput {
+public:
+    RecordingSurface surface;
+    int sheets = 1;
+    Surface& sheet() override { return surface; }
+    bool newSheet() override
+    {
+        ++sheets;
+        surface.calls << QStringLiteral("new sheet");
+        return true;
+    }
+};
+
+// 60 x 30 mm, red, black border; a text and a logo at half millimetres; a second
+// text and a second logo deleted afterwards.
+const QByteArray kTab =
+    "ONGLET|Badge\r\n"
+    "PROJET|Badge|60|30|255|0|Faux|Faux|Vrai|Faux|Faux\r\n"
+    "LABEL|Bonjour|4,5|12,5|Tahoma|10|Faux|Faux|Faux|Faux|16711680\r\n"
+    "LABEL|Cachée|20|20|Tahoma|10|Faux|Faux|Faux|Faux|0\r\n"
+    "LOGO||2|13,5|10|8\r\n"
+    "LOGO||15|40|5|5\r\n"
+    "FOND|1|255\r\n"
+    "PRINT|0|0|0|1|2|10|20|4|6|2|2\r\n";
+
+LayoutValues values(int posX, int posY, int sepH, int sepV, int across, int down, int sheets, int margeG, int margeH)
+{
+    const auto s = [](int v) { return std::int16_t(v); };
+    return {s(posX), s(posY), s(sepH), s(sepV), s(across), s(down), s(sheets), s(margeG), s(margeH)};
+}
+
+}  // namespace
+
+class TestPrintRendering : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<Project> m_project;
+
+    Etiquette& tab() { return m_project->tab(1); }
+
+private Q_SLOTS:
+    void initTestCase() { test::initFonts(); }
+
+    void init()
+    {
+        m_project = std::make_unique<Project>();
+        QVERIFY(readProjectData(kTab, *m_project, test::french()).ok());
+        Etiquette& t = tab();
+        t.objectClick(Etiquette::ObjectKind::Label, 2);
+        t.DelLabel();
+        t.objectClick(Etiquette::ObjectKind::Logo, 2);
+        t.DelLogo();
+        t.ResetFocus();
+        t.PrinterName = kPdfFileEntry;
+        t.Resolution = -3;
+    }
+
+    void eachLabelIsBackgroundBorderLogosThenTexts()
+    {
+        const QImage background = tab().Picture(true);
+        RecordingSheets sheets;
+        sheets.surface.background = &background;
+        const SheetLayout layout(values(10, 20, 4, 6, 2, 1, 2, 0, 0), QSizeF(60, 30));
+        QVERIFY(renderSheets(sheets, layout, printedLabel(tab(), background)));
+        QCOMPARE(sheets.sheets, 2);
+        // The text sits at 10 + 12.5 = 22.5 -> 22 and 20 + 4.5 = 24.5 -> 24; the logo at
+        // 10 + 13.5 = 23.5 -> 24. On the second label, 74 + 12.5 = 86.5 -> 86.
+        const QStringList oneSheet{
+            "background 10 20 60 30", "box 10 20 70 50 #000000", "logo 24 22 10 8",
+            "text 22 24 Bonjour Tahoma #0000ff",
+            "background 74 20 60 30", "box 74 20 134 50 #000000", "logo 88 22 10 8",
+            "text 86 24 Bonjour Tahoma #0000ff",
+        };
+        QCOMPARE(sheets.surface.calls, oneSheet + QStringList{"new sheet"} + oneSheet);
+    }
+
+    void withoutBorderOrObjectsOnlyBackgroundsArePrinted()
+    {
+        Etiquette plain;
+        plain.setPrjWidth(20);
+        plain.setPrjHeight(10);
+        plain.pctFond(rgbColor(0, 255, 0));
+        const QImage background = plain.Picture(true);
+        RecordingSheets sheets;
+        sheets.surface.background = &background;
+        QVERIFY(renderSheets(sheets, SheetLayout(values(0, 0, 0, 0, 3, 1, 1, 0, 0), QSizeF(20, 10)),
+                             printedLabel(plain, background)));
+        QCOMPARE(sheets.surface.calls,
+                 (QStringList{"background 0 0 20 10", "background 20 0 20 10", "background 40 0 20 10"}));
+    }
+
+    void sheetsGoToAPdfFileOnePagePerSheet()
+    {
+        const QString pdf = m_dir.filePath("badges.pdf");
+        QVERIFY(Print_Projet(tab(), values(10, 20, 4, 6, 2, 3, 3, 0, 0), test::FakePrinters(m_dir.path(), {}), pdf));
+        const QList<QImage> pages = test::rasterise(pdf, 127);  // 5 pixels a millimetre
+        QCOMPARE(pages.size(), 3);
+        for (const QImage& page : pages) {
+            QVERIFY(std::abs(page.width() - 1050) <= 1 && std::abs(page.height() - 1485) <= 1);  // A4
+            const QList<QRect> labels = test::inReadingOrder(test::regions(page, test::near(Qt::red), 2000));
+            QCOMPARE(labels.size(), 6);
+            const QList<QPoint> expected{{10, 20}, {74, 20}, {10, 56}, {74, 56}, {10, 92}, {74, 92}};
+            for (int i = 0; i < 6; ++i) {
+                // Inside the one-dot border: the red starts just after the label's corner.
+                QVERIFY2(std::abs(labels[i].left() - expected[i].x() * 5) <= 2, qPrintable(QString::number(i)));
+                QVERIFY(std::abs(labels[i].top() - expected[i].y() * 5) <= 2);
+                // The border's dots, antialiased, take up to two pixels on each side.
+                QVERIFY(std::abs(labels[i].width() - 60 * 5) <= 5);
+                QVERIFY(std::abs(labels[i].height() - 30 * 5) <= 5);
+                // The border: dark just outside the red, on the left edge.
+                const QColor edge = page.pixelColor(labels[i].left() - 1, labels[i].center().y());
+                QVERIFY2(edge.lightness() < 120, qPrintable(edge.name()));
+            }
+            QCOMPARE(page.pixelColor(5, 5), QColor(Qt::white));
+        }
+    }
+
+    void onPaperTextsAreOverLogosAndHiddenObjectsAreNotPrinted()
+    {
+        // A solid green logo under the text; on screen the logo would cover it.
+        QImage green(40, 12, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        const QString picture = m_dir.filePath("vert.png");
+        QVERIFY(green.save(picture));
+        tab().Image(1, picture);
+        tab().objectClick(Etiquette::ObjectKind::Logo, 1);
+        tab().PositionObjet(1, 4, 12);
+        QCOMPARE(tab().logo(1).Left, 12.0f);
+        tab().SizeLogo(1, 40, 12);
+        const QString pdf = m_dir.filePath("ordre.pdf");
+        QVERIFY(Print_Projet(tab(), values(0, 0, 0, 0, 1, 1, 1, 0, 0), test::FakePrinters(m_dir.path(), {}), pdf));
+        const QList<QImage> pages = test::rasterise(pdf, 254);  // 10 pixels a millimetre
+        QCOMPARE(pages.size(), 1);
+        const QImage label = pages[0].copy(0, 0, 600, 300);
+        // Blue text pixels inside the logo's rectangle (x 12..52, y 4..16 mm).
+        const QList<QRect> blue = test::regions(label, test::near(Qt::blue, 80), 5);
+        QVERIFY(!blue.isEmpty());
+        QRect text;
+        for (const QRect& r : blue)
+            text |= r;
+        QVERIFY(QRect(120, 40, 400, 120).contains(text));
+        // The deleted logo at (40, 15) mm is not there: the label's red shows.
+        QVERIFY(test::near(Qt::red, 8)(label.pixel(420, 170)));
+        // The deleted text at (20, 20) mm is not there either: no black in that area.
+        const QList<QRect> black = test::regions(label.copy(190, 190, 200, 60), test::near(Qt::black, 80), 5);
+        QVERIFY(black.isEmpty());
+        // The other snapshot order (texts under logos) would leave no blue at all.
+        const std::vector<QImage> preview = previewPages(tab(), values(0, 0, 0, 0, 1, 1, 1, 0, 0));
+        QVERIFY(test::regions(preview[0].copy(0, 0, 227, 114), test::near(Qt::blue, 80), 5).isEmpty());
+    }
+
+    void theOriginIsTheCornerOfThePrintableArea()
+    {
+        // A printer that cannot print the first 5 mm across and 4 mm down.
+        const test::FakePrinters printers(m_dir.path(), {{QStringLiteral("Bureau"), QMarginsF(5, 4, 5, 4)}});
+        const auto printer = printers.printer(QStringLiteral("Bureau"));
+        QCOMPARE(printerMargins(*printer), QPoint(5, 4));
+        tab().PrinterName = QStringLiteral("Bureau");
+        // With its margins in the settings, the label lands at 15, 12 from the paper's edge.
+        QVERIFY(Print_Projet(tab(), values(15, 12, 0, 0, 1, 1, 1, 5, 4), printers));
+        const QList<QImage> pages = test::rasterise(printers.outputOf(QStringLiteral("Bureau")), 127);
+        QCOMPARE(pages.size(), 1);
+        const QList<QRect> labels = test::regions(pages[0], test::near(Qt::red), 2000);
+        QCOMPARE(labels.size(), 1);
+        QVERIFY(std::abs(labels[0].left() - 15 * 5) <= 2);
+        QVERIFY(std::abs(labels[0].top() - 12 * 5) <= 2);
+    }
+
+    void aJobThatCannotBeSetUpIsAbandoned()
+    {
+        const QTemporaryDir output;
+        const test::FakePrinters printers(output.path(), {{QStringLiteral("Bureau"), QMarginsF()}});
+        const LayoutValues v = values(10, 10, 0, 0, 1, 1, 1, 0, 0);
+        const QString pdf = m_dir.filePath("jamais.pdf");
+
+        tab().PrinterName.clear();  // never chosen
+        QVERIFY(!Print_Projet(tab(), v, printers, pdf));
+        tab().PrinterName = QStringLiteral("Disparue");
+        QVERIFY(!Print_Projet(tab(), v, printers, pdf));
+        tab().PrinterName = QStringLiteral("Bureau");
+        tab().Resolution = 0;  // no quality chosen
+        QVERIFY(!Print_Projet(tab(), v, printers, pdf));
+        QVERIFY(!QFile::exists(printers.outputOf(QStringLiteral("Bureau"))));
+
+        tab().Resolution = -1;
+        tab().PrinterName = kPdfFileEntry;
+        QVERIFY(!Print_Projet(tab(), v, printers, QString()));
+        QVERIFY(!Print_Projet(tab(), v, printers, m_dir.filePath("pas/de/dossier.pdf")));
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(!QFile::exists(m_dir.filePath("pas/de/dossier.pdf")));
+        QVERIFY(Print_Projet(tab(), v, printers, pdf));
+        QVERIFY(QFile::exists(pdf));
+    }
+};
+
+QTEST_MAIN(TestPrintRendering)
+#include "tst_PrintRendering.moc"

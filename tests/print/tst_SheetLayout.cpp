@@ -1,0 +1,163 @@
+// Where labels fall on a sheet, and what the preview's page pictures show there.
+
+#include "canvas/core/Etiquette.h"
+#include "print/PrintTests.h"
+#include "print/core/SheetLayout.h"
+#include "support/TestSupport.h"
+
+#include <QtTest>
+
+using namespace plk;
+
+namespace {
+
+LayoutValues values(int posX, int posY, int sepH, int sepV, int across, int down, int sheets, int margeG, int margeH)
+{
+    const auto s = [](int v) { return std::int16_t(v); };
+    return {s(posX), s(posY), s(sepH), s(sepV), s(across), s(down), s(sheets), s(margeG), s(margeH)};
+}
+
+QList<double> columns(const SheetLayout& l)
+{
+    QList<double> xs;
+    for (int c = 0; c < l.across(); ++c)
+        xs << l.labels()[std::size_t(c)].x();
+    return xs;
+}
+
+QList<double> rows(const SheetLayout& l)
+{
+    QList<double> ys;
+    for (int r = 0; r < l.down(); ++r)
+        ys << l.labels()[std::size_t(r * l.across())].y();
+    return ys;
+}
+
+}  // namespace
+
+class TestSheetLayout : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { test::initFonts(); }
+
+    void workedExample()
+    {
+        // First label at 15, 12 from the paper's edge; the printer cannot print the
+        // first 5 and 4 mm; 90 x 50 labels, gaps 2 and 3, 2 across, 5 down.
+        const SheetLayout l(values(15, 12, 2, 3, 2, 5, 1, 5, 4), QSizeF(90, 50));
+        QCOMPARE(columns(l), (QList<double>{10, 102}));
+        QCOMPARE(rows(l), (QList<double>{8, 61, 114, 167, 220}));
+        QCOMPARE(l.labels().size(), std::size_t(10));
+        // Row by row, left to right.
+        QCOMPARE(l.labels()[1], QPointF(102, 8));
+        QCOMPARE(l.labels()[2], QPointF(10, 61));
+        QCOMPARE(l.labels().back(), QPointF(102, 220));
+    }
+
+    void runningPositionIsRoundedHalfToEven()
+    {
+        // 10 + 85.5 + 10 = 105.5 -> 106; 106 + 85.5 + 10 = 201.5 -> 202: the half
+        // goes to the even neighbour and does not build up from label to label.
+        const SheetLayout l(values(10, 0, 10, 10, 4, 3, 1, 0, 0), QSizeF(85.5, 54.5));
+        QCOMPARE(columns(l), (QList<double>{10, 106, 202, 298}));
+        // 0 + 54.5 + 10 = 64.5 -> 64 (even); 64 + 64.5 = 128.5 -> 128.
+        QCOMPARE(rows(l), (QList<double>{0, 64, 128}));
+    }
+
+    void marginsMoveTheOriginOnly()
+    {
+        const SheetLayout l(values(3, 2, 0, 0, 1, 1, 1, 10, 10), QSizeF(20, 20));
+        QCOMPARE(l.labels().front(), QPointF(-7, -8));
+    }
+
+    void countsAreHeldToTheDialogsRanges()
+    {
+        const SheetLayout zero(values(0, 0, 0, 0, 0, 0, 0, 0, 0), QSizeF(10, 10));
+        QCOMPARE(zero.sheetCount(), 1);
+        QCOMPARE(zero.across(), 1);
+        QCOMPARE(zero.down(), 1);
+        QCOMPARE(zero.labels().size(), std::size_t(1));
+
+        const SheetLayout hostile(values(0, 0, 0, 0, 32767, 32767, 32767, 0, 0), QSizeF(10, 10));
+        QCOMPARE(hostile.sheetCount(), 10);
+        QCOMPARE(hostile.across(), 20);
+        QCOMPARE(hostile.down(), 20);
+        QCOMPARE(hostile.labels().size(), std::size_t(400));
+
+        const SheetLayout negative(values(0, 0, 0, 0, -5, -1, -3, 0, 0), QSizeF(10, 10));
+        QCOMPARE(negative.labels().size(), std::size_t(1));
+        QCOMPARE(negative.sheetCount(), 1);
+    }
+
+    void storedSettingsGiveTheNineValuesInOrder()
+    {
+        PrintSettings s;
+        s.ImpDefaut = 2;
+        s.ImpMargeG = 5;
+        s.ImpMargeH = 4;
+        s.ImpResol = 3;
+        s.ImpNbrP = 7;
+        s.ImpPosX = 15;
+        s.ImpPosY = 12;
+        s.ImpSepH = 2;
+        s.ImpSepV = 3;
+        s.ImpNbrH = 6;
+        s.ImpNbrV = 8;
+        const LayoutValues v = layoutValues(s);
+        QCOMPARE(QList<int>({v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG,
+                             v.ImpMargeH}),
+                 QList<int>({15, 12, 2, 3, 6, 8, 7, 5, 4}));
+    }
+
+    void previewPagesShowTheLabelsWhereTheLayoutPutsThem()
+    {
+        Etiquette tab;
+        tab.setPrjWidth(90);
+        tab.setPrjHeight(50);
+        tab.pctFond(rgbColor(255, 0, 0));
+        const std::vector<QImage> pages = previewPages(tab, values(15, 12, 2, 3, 2, 5, 3, 5, 4));
+        QCOMPARE(pages.size(), std::size_t(3));
+        // A4 at 15 twips a pixel: 11907 x 16839.9 twips.
+        QCOMPARE(pages[0].size(), QSize(794, 1123));
+        constexpr double kPixelsPerMm = 56.7 / 15;
+        for (const QImage& page : pages) {
+            const QList<QRect> labels = test::inReadingOrder(test::regions(page, test::near(Qt::red)));
+            QCOMPARE(labels.size(), 10);
+            const QList<QPointF> expected{{10, 8}, {102, 8}, {10, 61}, {102, 61}, {10, 114},
+                                          {102, 114}, {10, 167}, {102, 167}, {10, 220}, {102, 220}};
+            for (int i = 0; i < 10; ++i) {
+                const QRect r = labels[i];
+                QVERIFY2(std::abs(r.left() - expected[i].x() * kPixelsPerMm) <= 1.0, qPrintable(QString::number(i)));
+                QVERIFY(std::abs(r.top() - expected[i].y() * kPixelsPerMm) <= 1.0);
+                QVERIFY(std::abs(r.width() - 90 * kPixelsPerMm) <= 2.0);
+                QVERIFY(std::abs(r.height() - 50 * kPixelsPerMm) <= 2.0);
+            }
+            QCOMPARE(page.pixelColor(3, 3), QColor(Qt::white));
+        }
+    }
+
+    void previewPastesTheWholeLabelAndCutsAtThePageEdge()
+    {
+        Etiquette tab;
+        tab.setPrjWidth(150);
+        tab.setPrjHeight(40);
+        tab.pctFond(rgbColor(0, 0, 255));
+        tab.NewLabel(10, 10);
+        tab.Caption(1, QStringLiteral("MMMMMMMM"));
+        tab.FontStyle(1, QStringLiteral("Tahoma"), 20, true, false, false, false);
+        tab.FontCouleur(1, rgbColor(255, 255, 0));
+        // Two across: the second label starts at 160 mm and runs past 210 mm.
+        const std::vector<QImage> pages = previewPages(tab, values(0, 0, 10, 0, 2, 1, 1, 0, 0));
+        QCOMPARE(pages.size(), std::size_t(1));
+        const QList<QRect> blue = test::inReadingOrder(test::regions(pages[0], test::near(Qt::blue), 2000));
+        QCOMPARE(blue.size(), 2);
+        QCOMPARE(blue[1].right(), pages[0].width() - 1);
+        // The snapshot carries the text: yellow inside each label.
+        QVERIFY(!test::regions(pages[0].copy(blue[0]), test::near(Qt::yellow, 60), 20).isEmpty());
+        QVERIFY(!test::regions(pages[0].copy(blue[1]), test::near(Qt::yellow, 60), 20).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSheetLayout)
+#include "tst_SheetLayout.moc"

@@ -1,0 +1,293 @@
+// The print preview window: one page per sheet, the tabs and navigation buttons,
+// the page indicator, scrolling, rulers, "Configurer", printing and closing.
+
+#include "canvas/core/Etiquette.h"
+#include "canvas/ui/RulerWidget.h"
+#include "print/PrintFixture.h"
+#include "print/ui/frmPage.h"
+#include "print/ui/frmPrint.h"
+#include "widgets/core/Twips.h"
+#include "widgets/ui/ToolbarButton.h"
+#include "widgets/ui/TxtBox.h"
+#include "widgets/ui/ucToolbar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QtTest>
+
+using namespace plk;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+QByteArray projectWith(const QByteArray& printRecord)
+{
+    return "ONGLET|Carte\r\n"
+           "PROJET|Carte|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
+           "FOND|1|255\r\n" +
+           printRecord + "\r\n";
+}
+
+// The PDF entry, 3 sheets of 2 x 5 labels from (15, 12) with margins 5 and 4.
+const QByteArray kThreeSheets = projectWith("PRINT|2|5|4|1|3|15|12|2|3|2|5");
+const QByteArray kOneSheet = projectWith("PRINT|2|0|0|1|1|10|10|0|0|1|1");
+
+QStringList tabTexts(const QTabBar* bar)
+{
+    QStringList t;
+    for (int i = 0; i < bar->count(); ++i)
+        t << bar->tabText(i);
+    return t;
+}
+
+}  // namespace
+
+class TestFrmPage : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::PrintFixture> f;
+
+    frmPage* preview(const QByteArray& project)
+    {
+        if (!f->open(project))
+            return nullptr;
+        f->menu->Mnu_ID_Fichier_Click(9);  // "Aperçu avant impression"
+        return f->commands->preview();
+    }
+
+    /// The page picture the pointer would see at the middle of the page.
+    static QWidget* shownPage(frmPage* p)
+    {
+        const QLabel* first = p->Page(1);
+        return p->Fond()->childAt(first->geometry().center());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "fr_FR.UTF-8");
+        test::initFonts();
+    }
+    void init() { f = std::make_unique<test::PrintFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void oneSheetGivesOnePageAndNoNavigation()
+    {
+        frmPage* p = preview(kOneSheet);
+        QVERIFY(p);
+        QVERIFY(p->isVisible());
+        QCOMPARE(p->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(f->toolBox.calls, QStringList{"close"});  // the menu closes the tool box first
+        QCOMPARE(p->PageCount(), 1);
+        QCOMPARE(tabTexts(p->Tab1()), QStringList{"Page n°1"});
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/01"));
+        for (int i = 2; i <= 5; ++i)
+            QVERIFY(!p->Bouton(i)->isEnabled());
+        QVERIFY(p->Bouton(0)->isEnabled());
+        QVERIFY(p->Bouton(1)->isEnabled());
+        QCOMPARE(p->Label1()->text(), QStringLiteral("Gestionnaire d'impression v1.0.0"));
+        QCOMPARE(p->Check1()->text(), QStringLiteral(" Déplacer les règles"));
+        QCOMPARE(p->currentPage(), 0);
+    }
+
+    void buttonsCaptionsAndTips()
+    {
+        frmPage* p = preview(kThreeSheets);
+        const QStringList captions{"Configurer", "Imprimer", "<<", "<", ">", ">>", "Fermer"};
+        const QStringList tips{"Configurer l'impression", "Imprimer le document", "Première page", "Page précédente",
+                               "Page suivante", "Dernière page", "Quitter l'aperçu"};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(p->Bouton(i)->text(), captions[i]);
+            QCOMPARE(p->Bouton(i)->toolTip(), tips[i]);
+        }
+    }
+
+    void threeSheetsNavigate()
+    {
+        frmPage* p = preview(kThreeSheets);
+        QVERIFY(p);
+        QCOMPARE(p->PageCount(), 3);
+        QCOMPARE(tabTexts(p->Tab1()), (QStringList{"Page n°1", "Page n°2", "Page n°3"}));
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/03"));
+        for (int i = 2; i <= 5; ++i)
+            QVERIFY(p->Bouton(i)->isEnabled());
+        QCOMPARE(shownPage(p), p->Page(1));
+
+        // "<" before any page was chosen stays on the first page.
+        QTest::mouseClick(p->Bouton(3), Qt::LeftButton);
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/03"));
+        QCOMPARE(shownPage(p), p->Page(1));
+        // ">" from the start goes to page 2.
+        QTest::mouseClick(p->Bouton(4), Qt::LeftButton);
+        QCOMPARE(p->currentPage(), 2);
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 02/03"));
+        QCOMPARE(p->Tab1()->currentIndex(), 1);
+        QCOMPARE(shownPage(p), p->Page(2));
+        QTest::mouseClick(p->Bouton(5), Qt::LeftButton);  // ">>"
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 03/03"));
+        QCOMPARE(shownPage(p), p->Page(3));
+        QTest::mouseClick(p->Bouton(4), Qt::LeftButton);  // ">" on the last page
+        QCOMPARE(p->currentPage(), 3);
+        QTest::mouseClick(p->Bouton(3), Qt::LeftButton);  // "<"
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 02/03"));
+        QTest::mouseClick(p->Bouton(2), Qt::LeftButton);  // "<<"
+        QCOMPARE(p->currentPage(), 1);
+        QTest::mouseClick(p->Bouton(3), Qt::LeftButton);  // "<" on page 1
+        QCOMPARE(p->currentPage(), 1);
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/03"));
+        QCOMPARE(shownPage(p), p->Page(1));
+
+        // A click on a tab shows its page.
+        p->Tab1()->setCurrentIndex(2);
+        QCOMPARE(p->currentPage(), 3);
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 03/03"));
+        QCOMPARE(shownPage(p), p->Page(3));
+    }
+
+    void pagesShowTheLabelsOfTheLayout()
+    {
+        frmPage* p = preview(kThreeSheets);
+        constexpr double kPixelsPerMm = 56.7 / 15;
+        for (int page = 1; page <= 3; ++page) {
+            const QImage image = p->pageImage(page);
+            QCOMPARE(image.size(), QSize(794, 1123));
+            QCOMPARE(p->Page(page)->size(), image.size());
+            const QList<QRect> labels = test::inReadingOrder(test::regions(image, test::near(Qt::red), 2000));
+            QCOMPARE(labels.size(), 10);
+            // The worked example: columns 10 and 102, rows 8, 61, 114, 167 and 220.
+            QVERIFY(std::abs(labels[0].left() - 10 * kPixelsPerMm) <= 1);
+            QVERIFY(std::abs(labels[1].left() - 102 * kPixelsPerMm) <= 1);
+            QVERIFY(std::abs(labels[0].top() - 8 * kPixelsPerMm) <= 1);
+            QVERIFY(std::abs(labels[9].top() - 220 * kPixelsPerMm) <= 1);
+        }
+    }
+
+    void aHostileFileCannotAskForMillionsOfLabels()
+    {
+        frmPage* p = preview(projectWith("PRINT|2|0|0|1|32767|0|0|0|0|32767|32767"));
+        QVERIFY(p);
+        QCOMPARE(p->PageCount(), 10);
+        QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/10"));
+        const QList<QRect> labels = test::regions(p->pageImage(10), test::near(Qt::red), 1);
+        QVERIFY(!labels.isEmpty());
+    }
+
+    void theScrollBarMovesThePagesWithTheirShadowAndRulers()
+    {
+        frmPage* p = preview(kThreeSheets);
+        QScrollBar* bar = p->VScroll1();
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->pageStep(), 50);
+        QCOMPARE(bar->singleStep(), 20);
+        QCOMPARE(frmPage::pageTopTwips(0), 700);
+        QCOMPARE(frmPage::pageTopTwips(100), -7514);
+        QCOMPARE(p->Page(1)->y(), twipsToPixels(700));
+        const QPoint shadow = p->Ombre()->pos() - p->Page(1)->pos();
+        QCOMPARE(shadow, QPoint(twipsToPixels(100), twipsToPixels(100)));
+        const QPoint ruler = p->Regle(0)->pos() - p->Page(1)->pos();
+        QCOMPARE(ruler, QPoint(0, -twipsToPixels(300)));
+        QCOMPARE(p->Regle(1)->pos() - p->Page(1)->pos(), QPoint(-twipsToPixels(300), 0));
+
+        bar->setValue(100);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(p->Page(i)->y(), twipsToPixels(-7514));
+        QCOMPARE(p->Ombre()->pos() - p->Page(1)->pos(), shadow);
+        QCOMPARE(p->Regle(0)->pos() - p->Page(1)->pos(), ruler);
+        // The wheel over the page area scrolls too.
+        QWheelEvent wheel(QPointF(50, 50), p->Fond()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(p->Fond(), &wheel);
+        QVERIFY(bar->value() < 100);
+        QTest::keyClick(p->Fond(), Qt::Key_Home);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(p->Page(2)->y(), twipsToPixels(700));
+    }
+
+    void rulersMoveOnlyWhenAskedTo()
+    {
+        frmPage* p = preview(kOneSheet);
+        RulerWidget* ruler = p->Regle(0);
+        const QPoint before = ruler->pos();
+        QTest::mousePress(ruler, Qt::LeftButton, {}, QPoint(30, 5));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(70, 45), ruler->mapToGlobal(QPointF(70, 45)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(ruler, &drag);
+        QTest::mouseRelease(ruler, Qt::LeftButton, {}, QPoint(70, 45));
+        QCOMPARE(ruler->pos(), before);
+
+        p->Check1()->setChecked(true);
+        QTest::mousePress(ruler, Qt::LeftButton, {}, QPoint(30, 5));
+        QCoreApplication::sendEvent(ruler, &drag);
+        QCOMPARE(ruler->pos(), before + QPoint(40, 40));
+        // Resizing keeps a ruler that was moved where it was.
+        p->resize(p->width() + 40, p->height() + 20);
+        QCOMPARE(ruler->pos(), before + QPoint(40, 40));
+    }
+
+    void theFooterAndThePageAreaFollowTheWindow()
+    {
+        frmPage* p = preview(kOneSheet);
+        p->resize(1000, 760);
+        QCOMPARE(p->Label1()->y(), 760 - twipsToPixels(290));
+        QCOMPARE(p->Fond()->geometry().bottom() + 1, p->Label1()->y() - twipsToPixels(150));
+        QCOMPARE(p->VScroll1()->height(), p->Fond()->height());
+        p->resize(1000, 900);
+        QCOMPARE(p->Label1()->y(), 900 - twipsToPixels(290));
+    }
+
+    void closingReleasesTheWindow()
+    {
+        frmPage* p = preview(kThreeSheets);
+        QVERIFY(p);
+        QTest::mouseClick(p->Bouton(6), Qt::LeftButton);  // "Fermer"
+        QTRY_VERIFY(!f->commands->preview());
+        // The next preview is built afresh from page 1.
+        f->menu->activateWindow();
+        QTRY_VERIFY(f->menu->activeProject());
+        f->menu->Mnu_ID_Fichier_Click(9);
+        QVERIFY(f->commands->preview());
+        QCOMPARE(f->commands->preview()->currentPage(), 0);
+        QTest::keyClick(f->commands->preview(), Qt::Key_Escape);
+        QTRY_VERIFY(!f->commands->preview());
+    }
+
+    void configureOpensTheSetUpWithoutItsOwnPreview()
+    {
+        frmPage* p = preview(kThreeSheets);
+        QTest::mouseClick(p->Bouton(0), Qt::LeftButton);  // "Configurer"
+        frmPrint& d = f->commands->printDialog();
+        QVERIFY(d.isVisible());
+        QVERIFY(!d.Bouton2(0)->isEnabled());
+        QCOMPARE(d.NbrP()->Value(), 3);
+        QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
+        QVERIFY(!d.isVisible());
+        QVERIFY(p->isVisible());
+        p->close();
+        QTRY_VERIFY(!f->commands->preview());
+        f->commands->showPrint();
+        QVERIFY(d.Bouton2(0)->isEnabled());
+        d.close();
+    }
+
+    void printingFromAPreviewOfTheStoredSettings()
+    {
+        frmPage* p = preview(kThreeSheets);
+        const QString pdf = f->dir.filePath("apercu.pdf");
+        f->dialogs.answers.push_back(Answer::Yes);
+        f->dialogs.files.push_back(Dialogs::FileAnswer{pdf, 0});
+        QTest::mouseClick(p->Bouton(1), Qt::LeftButton);  // "Imprimer"
+        QCOMPARE(f->dialogs.shown.size(), 2);
+        QCOMPARE(f->dialogs.shown.at(0).text, QStringLiteral("Etes-vous sûr de vouloir imprimer le projet ?"));
+        QCOMPARE(test::rasterise(pdf, 20).size(), 3);
+        // The set-up dialog lent its values but is not left loaded behind the preview.
+        QVERIFY(!f->commands->printDialog().isLoaded());
+        QVERIFY(!f->commands->printDialog().isVisible());
+        QVERIFY(p->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmPage)
+#include "tst_frmPage.moc"

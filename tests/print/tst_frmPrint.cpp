@@ -1,0 +1,355 @@
+// The print set-up dialog: what it loads from the tab, what choosing a printer or a
+// quality does, what it stores back on closing, and printing after the question.
+
+#include "canvas/core/Etiquette.h"
+#include "print/PrintFixture.h"
+#include "print/ui/frmPage.h"
+#include "print/ui/frmPrint.h"
+#include "widgets/ui/HeaderPlus.h"
+#include "widgets/ui/ToolbarButton.h"
+#include "widgets/ui/TxtBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace plk;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+QByteArray projectWith(const QByteArray& printRecord)
+{
+    return "ONGLET|Carte\r\n"
+           "PROJET|Carte|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
+           "FOND|1|255\r\n" +
+           printRecord + "\r\n";
+}
+
+const QByteArray kNeverSetUp = projectWith("PRINT|0|0|0|0|0|0|0|0|0|0|0");
+// Atelier, margins 2 and 3, 150 Dpi, 2 sheets, first label at 15, 12, gaps 2 and 3, 2 x 5.
+const QByteArray kSetUp = projectWith("PRINT|1|2|3|2|2|15|12|2|3|2|5");
+
+QList<int> fields(const frmPrint& d)
+{
+    QList<int> v;
+    for (const TxtBox* b : {d.MargeG(), d.MargeH(), d.NbrP(), d.PosX(), d.PosY(), d.SepH(), d.SepV(), d.NbrH(), d.NbrV()})
+        v << b->Value();
+    return v;
+}
+
+QStringList texts(const frmPrint& d)
+{
+    QStringList v;
+    for (const TxtBox* b : {d.MargeG(), d.MargeH(), d.NbrP(), d.PosX(), d.PosY(), d.SepH(), d.SepV(), d.NbrH(), d.NbrV()})
+        v << b->Text();
+    return v;
+}
+
+void type(TxtBox* box, const QString& text)
+{
+    box->Text1()->selectAll();
+    QTest::keyClicks(box->Text1(), text);
+}
+
+}  // namespace
+
+class TestFrmPrint : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::PrintFixture> f;
+
+    frmPrint& dialog() { return f->commands->printDialog(); }
+    Etiquette& tab() { return f->commands->project()->surface(1); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "fr_FR.UTF-8");
+        test::initFonts();
+    }
+    void init() { f = std::make_unique<test::PrintFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void designValuesBeforeLoading()
+    {
+        const frmPrint& d = dialog();
+        QCOMPARE(fields(d), (QList<int>{0, 0, 1, 10, 10, 10, 10, 1, 1}));
+        QCOMPARE(d.RS()->currentIndex(), 1);
+        QCOMPARE(d.RS()->count(), 4);
+        QCOMPARE(d.RS()->itemText(0), QStringLiteral("  35 Dpi"));
+        QCOMPARE(d.RS()->itemText(1), QStringLiteral("  75 Dpi"));
+        QCOMPARE(d.RS()->itemText(2), QStringLiteral("150 Dpi"));
+        QCOMPARE(d.RS()->itemText(3), QStringLiteral("300 Dpi"));
+        QCOMPARE(d.Header()->Caption2(), QStringLiteral("Gérez la mise en page et l'impression de votre projet"));
+        QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer le projet"));
+        QCOMPARE(d.MargeG()->Max(), 10);
+        QCOMPARE(d.NbrP()->Max(), 10);
+        QCOMPARE(d.PosX()->Max(), 200);
+        QCOMPARE(d.NbrH()->Min(), 1);
+        QCOMPARE(d.NbrV()->Max(), 20);
+        QCOMPARE(d.PosX()->MaxLength(), 3);
+        QCOMPARE(d.NbrV()->MaxLength(), 2);
+    }
+
+    void aTabNeverSetUpOpensWithCountsAtOneAndTheFirstEntries()
+    {
+        frmProjet* w = f->open(kNeverSetUp);
+        QVERIFY(w);
+        f->menu->Mnu_ID_Fichier_Click(10);
+        frmPrint& d = dialog();
+        QVERIFY(d.isVisible());
+        QVERIFY(d.isModal());
+        QCOMPARE(d.windowTitle(), QStringLiteral("Imprimer - [Exemple]"));
+        QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer l'onglet : Carte"));
+        QCOMPARE(d.Combo1()->count(), 3);
+        QCOMPARE(d.Combo1()->itemText(0), QStringLiteral("Bureau"));
+        QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Atelier"));
+        QCOMPARE(d.Combo1()->itemText(2), QStringLiteral("Imprimer dans un fichier PDF"));
+        QCOMPARE(d.Combo1()->currentIndex(), 0);
+        QCOMPARE(d.RS()->currentIndex(), 0);
+        // The stored margins (0) win over the first printer's own (4 and 4).
+        QCOMPARE(fields(d), (QList<int>{0, 0, 1, 0, 0, 0, 0, 1, 1}));
+        QCOMPARE(texts(d), (QStringList{"0", "0", "1", "0", "0", "0", "0", "1", "1"}));
+        QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
+        QCOMPARE(tab().Resolution, std::int16_t(-1));
+        // Centred over the main window.
+        const QRect main = f->menu->geometry();
+        QCOMPARE(d.x(), main.left() + main.width() / 2 - d.width() / 2);
+        QCOMPARE(d.y(), main.top() + main.height() / 2 - d.height() / 2);
+    }
+
+    void storedSettingsLoadIntoTheFields()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        const frmPrint& d = dialog();
+        QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
+        QCOMPARE(d.RS()->currentText(), QStringLiteral("150 Dpi"));
+        QCOMPARE(fields(d), (QList<int>{2, 3, 2, 15, 12, 2, 3, 2, 5}));
+        QCOMPARE(tab().PrinterName, QStringLiteral("Atelier"));
+        QCOMPARE(tab().Resolution, std::int16_t(-3));
+        const LayoutValues v = d.fieldValues();
+        QCOMPARE(QList<int>({v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG,
+                             v.ImpMargeH}),
+                 QList<int>({15, 12, 2, 3, 2, 5, 2, 2, 3}));
+    }
+
+    void valuesOutsideTheRangesAreBroughtIntoThem()
+    {
+        f->open(projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
+        f->commands->showPrint();
+        const frmPrint& d = dialog();
+        QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));  // no entry 9: the current printer
+        QCOMPARE(d.RS()->currentIndex(), 1);                              // no quality 8: the set-up's first choice
+        QCOMPARE(fields(d), (QList<int>{10, 4, 10, 200, 7, 200, 200, 20, 1}));
+    }
+
+    void choosingAPrinterReadsItsMarginsAndReopeningRestoresTheStoredOnes()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        d.Combo1()->setFocus();
+        QTest::keyClick(d.Combo1(), Qt::Key_Up);  // Atelier -> Bureau
+        QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Bureau"));
+        QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
+        QCOMPARE(d.MargeG()->Value(), 4);  // 4.2 mm
+        QCOMPARE(d.MargeH()->Value(), 4);  // 3.6 mm
+        d.Combo1()->setCurrentIndex(2);
+        QCOMPARE(tab().PrinterName, kPdfFileEntry);
+        QCOMPARE(d.MargeG()->Value(), 0);
+        QCOMPARE(d.MargeH()->Value(), 0);
+        type(d.MargeG(), "7");
+        QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
+        QVERIFY(!d.isVisible());
+        QCOMPARE(tab().print.ImpDefaut, std::int16_t(2));
+        QCOMPARE(tab().print.ImpMargeG, std::int16_t(7));
+        QCOMPARE(tab().print.ImpMargeH, std::int16_t(0));
+
+        f->commands->showPrint();
+        QCOMPARE(d.Combo1()->currentText(), kPdfFileEntry);
+        QCOMPARE(d.MargeG()->Value(), 7);
+        // The printer chosen last is the current one now: "Actualiser" keeps it.
+        QTest::mouseClick(d.Bouton1(), Qt::LeftButton);
+        QCOMPARE(d.Combo1()->count(), 3);
+        QCOMPARE(d.Combo1()->currentText(), kPdfFileEntry);
+        QCOMPARE(d.MargeG()->Value(), 7);
+    }
+
+    void refreshingWhenTheChosenPrinterWentAway()
+    {
+        f->open(projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
+        QCOMPARE(d.MargeG()->Value(), 1);
+        f->printers->setEntries({{QStringLiteral("Atelier"), QMarginsF()}, {QStringLiteral("Cave"), QMarginsF(6, 6, 6, 6)}});
+        QTest::mouseClick(d.Bouton1(), Qt::LeftButton);  // Actualiser
+        QCOMPARE(d.Combo1()->count(), 3);
+        QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Cave"));
+        QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
+        QCOMPARE(tab().PrinterName, QStringLiteral("Atelier"));
+        QCOMPARE(d.MargeG()->Value(), 0);
+    }
+
+    void choosingAQualityStoresItsCode()
+    {
+        f->open(kNeverSetUp);
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        d.RS()->setCurrentIndex(2);
+        QCOMPARE(tab().Resolution, std::int16_t(-3));
+        d.RS()->setCurrentIndex(3);
+        QCOMPARE(tab().Resolution, std::int16_t(-4));
+        d.RS()->setCurrentIndex(2);
+        d.close();
+        QCOMPARE(tab().print.ImpResol, std::int16_t(2));
+    }
+
+    void closingStoresEveryFieldAndTheRecordWritesThem()
+    {
+        f->open(kNeverSetUp);
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        d.Combo1()->setCurrentIndex(1);
+        type(d.MargeG(), "3");
+        type(d.MargeH(), "5");
+        d.RS()->setCurrentIndex(3);
+        type(d.NbrP(), "4");
+        type(d.PosX(), "15");
+        type(d.PosY(), "12");
+        type(d.SepH(), "2");
+        type(d.SepV(), "3");
+        type(d.NbrH(), "2");
+        type(d.NbrV(), "5");
+        QCOMPARE(tab().print.ImpPosX, std::int16_t(0));  // nothing stored while open
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(tab().RecupererObjet(5), QStringLiteral("PRINT|1|3|5|3|4|15|12|2|3|2|5"));
+    }
+
+    void theToolBoxHidesWhileTheDialogIsOpen()
+    {
+        f->open(kNeverSetUp);
+        BoiteVisible = true;
+        f->commands->showPrint();
+        QCOMPARE(f->toolBox.calls, QStringList{"hide"});
+        dialog().close();
+        QCOMPARE(f->toolBox.calls, (QStringList{"hide", "show"}));
+        BoiteVisible = false;
+        f->commands->showPrint();
+        dialog().close();
+        QCOMPARE(f->toolBox.calls.size(), 2);
+    }
+
+    void previewShowsTheUnsavedValuesAndOffersNoSecondSetUp()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        type(d.NbrP(), "3");
+        QTest::mouseClick(d.Bouton2(0), Qt::LeftButton);  // Aperçu
+        frmPage* page = f->commands->preview();
+        QVERIFY(page);
+        QVERIFY(page->isVisible());
+        QCOMPARE(page->PageCount(), 3);
+        QVERIFY(!page->Bouton(0)->isEnabled());  // "Configurer"
+        QCOMPARE(tab().print.ImpNbrP, std::int16_t(2));
+        page->Bouton_Click(6);
+        QTRY_VERIFY(!f->commands->preview());
+        d.close();
+        QCOMPARE(tab().print.ImpNbrP, std::int16_t(3));
+    }
+
+    void printingAsksFirstAndNoPrintsNothing()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        f->dialogs.answers.push_back(Answer::No);
+        QTest::mouseClick(dialog().Bouton2(1), Qt::LeftButton);  // Imprimer
+        QCOMPARE(f->dialogs.shown.size(), 1);
+        const auto& q = f->dialogs.shown.at(0);
+        QCOMPARE(q.text, QStringLiteral("Etes-vous sûr de vouloir imprimer le projet ?"));
+        QCOMPARE(q.icon, Dialogs::Icon::Question);
+        QCOMPARE(q.buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(q.title, QString());
+        QVERIFY(!QFile::exists(f->printers->outputOf(QStringLiteral("Atelier"))));
+
+        f->dialogs.answers.push_back(Answer::Yes);
+        QTest::mouseClick(dialog().Bouton2(1), Qt::LeftButton);
+        QCOMPARE(test::rasterise(f->printers->outputOf(QStringLiteral("Atelier")), 20).size(), 2);
+        QCOMPARE(f->dialogs.shown.size(), 2);
+    }
+
+    void theLastEntryPrintsIntoAPdfFileOfTheUsersChoice()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        d.Combo1()->setCurrentIndex(2);
+        type(d.NbrP(), "3");
+        f->dialogs.answers.push_back(Answer::Yes);
+        f->dialogs.files.push_back(std::nullopt);  // the file dialog is cancelled
+        f->commands->ConfirmAndPrint();
+        QCOMPARE(f->dialogs.shown.size(), 2);
+        const auto& save = f->dialogs.shown.at(1);
+        QCOMPARE(save.kind, QStringLiteral("save"));
+        QCOMPARE(save.request.title, QStringLiteral("Imprimer dans un fichier PDF"));
+        QCOMPARE(save.request.fileName, QStringLiteral("Carte.pdf"));
+        QCOMPARE(save.request.directory, f->dir.path());  // beside the project file
+        QCOMPARE(save.request.defaultSuffix, QStringLiteral("pdf"));
+
+        const QString pdf = f->dir.filePath("planches.pdf");
+        f->dialogs.answers.push_back(Answer::Yes);
+        f->dialogs.files.push_back(Dialogs::FileAnswer{pdf, 0});
+        f->commands->ConfirmAndPrint();
+        QCOMPARE(f->dialogs.shown.size(), 4);  // no message after a successful job
+        const QList<QImage> pages = test::rasterise(pdf, 127);
+        QCOMPARE(pages.size(), 3);
+        // Choosing the PDF entry set both margins to 0: the 2 x 5 labels start at 15, 12
+        // from the paper's edge, 92 mm apart across and 53 mm down.
+        const QList<QRect> labels = test::inReadingOrder(test::regions(pages[2], test::near(Qt::red), 2000));
+        QCOMPARE(labels.size(), 10);
+        QVERIFY(std::abs(labels[0].left() - 15 * 5) <= 2);
+        QVERIFY(std::abs(labels[0].top() - 12 * 5) <= 2);
+        QVERIFY(std::abs(labels[9].left() - (15 + 92) * 5) <= 2);
+        QVERIFY(std::abs(labels[9].top() - (12 + 4 * 53) * 5) <= 2);
+    }
+
+    void aFailedJobIsReportedInFrench()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        dialog().Combo1()->setCurrentIndex(2);
+        f->dialogs.answers.push_back(Answer::Yes);
+        f->dialogs.files.push_back(Dialogs::FileAnswer{f->dir.filePath("absent/planches.pdf"), 0});
+        f->commands->ConfirmAndPrint();
+        QCOMPARE(f->dialogs.shown.size(), 3);
+        QCOMPARE(f->dialogs.shown.at(2).text, QStringLiteral("Le fichier PDF « planches.pdf » n'a pas pu être écrit."));
+        QCOMPARE(f->dialogs.shown.at(2).icon, Dialogs::Icon::Exclamation);
+    }
+
+    void helpOpensAtTheDialogsCaption()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        QTest::mouseClick(dialog().Bouton2(3), Qt::LeftButton);
+        QCOMPARE(f->help, QStringList{"Imprimer - [Exemple]"});
+    }
+
+    void withoutAProjectTheCommandsShowTheGuard()
+    {
+        f->menu->Mnu_ID_Fichier_Click(10);
+        f->menu->Mnu_ID_Fichier_Click(9);
+        QCOMPARE(f->dialogs.shown.size(), 2);
+        QCOMPARE(f->dialogs.shown.at(0).text,
+                 QStringLiteral("Vous devez créer ou ouvrir un projet pour pouvoir utiliser cette fonction."));
+        QVERIFY(!dialog().isVisible());
+        QVERIFY(!f->commands->preview());
+    }
+};
+
+QTEST_MAIN(TestFrmPrint)
+#include "tst_frmPrint.moc"
