@@ -7,7 +7,7 @@
 #include "app/ui/frmMenu.h"
 #include "print/PrintTests.h"
 #include "print/ui/PrintCommands.h"
-#include "support/ScriptedDialogs.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -33,11 +33,8 @@ public:
     }
 };
 
-struct PrintFixture {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
+struct PrintFixture : MainWindowFixture {
     RecordingToolBox toolBox;
-    std::unique_ptr<frmMenu> menu;
     std::unique_ptr<FakePrinters> printers;
     std::unique_ptr<PrintCommands> commands;
     QStringList help;
@@ -46,9 +43,7 @@ struct PrintFixture {
     /// "Atelier" being the system's current one.
     PrintFixture()
     {
-        Options = AppOptions();
-        BoiteVisible = false;
-        menu = std::make_unique<frmMenu>(AppPaths(dir.path()), dialogs);
+        start();
         menu->setGeometry(100, 100, 1000, 760);
         menu->setToolBox(&toolBox);
         printers = std::make_unique<FakePrinters>(
@@ -60,28 +55,21 @@ struct PrintFixture {
         menu->parts.showPrint = [this] { commands->showPrint(); };
         menu->parts.showPreview = [this] { commands->ShowPrintPreview(true); };
         menu->parts.showHelp = [this](const QString& key) { help << key; };
-        menu->show();
     }
 
     ~PrintFixture()
     {
         commands.reset();
-        for (QMdiSubWindow* sub : menu->workspace()->subWindowList()) {
-            dialogs.answers.push_back(Dialogs::Answer::No);
-            sub->close();
-        }
-        menu.reset();
+        stop();
     }
 
-    /// Opens a project file with these bytes, as "Ouvrir un projet..." does.
+    /// Opens a project file with these bytes, as "Ouvrir un projet..." does, and
+    /// forgets the dialogs that took.
     frmProjet* open(const QByteArray& bytes, const QString& name = QStringLiteral("Exemple.plk"))
     {
-        const QString path = dir.filePath(name);
-        writeBytes(path, bytes);
-        dialogs.files.push_back(Dialogs::FileAnswer{path, 0});
-        menu->Mnu_ID_Fichier_Click(1);
-        dialogs.shown.clear();
-        return menu->activeProject();
+        frmProjet* window = MainWindowFixture::open(bytes, 0, name);
+        dialogs->shown.clear();
+        return window;
     }
 };
 

@@ -15,6 +15,15 @@
 
 namespace plk::test {
 
+/// A one-tab project of a 90 x 50 mm red card with the given PRINT record.
+inline QByteArray projectWith(const QByteArray& printRecord)
+{
+    return "ONGLET|Carte\r\n"
+           "PROJET|Carte|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
+           "FOND|1|255\r\n" +
+           printRecord + "\r\n";
+}
+
 /// Installed printers for tests: each "prints" into <folder>/<name>.pdf and has the
 /// unprintable margins it was given (mm).
 class FakePrinters final : public PrinterCatalog {

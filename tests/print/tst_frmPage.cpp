@@ -23,17 +23,9 @@ using Answer = Dialogs::Answer;
 
 namespace {
 
-QByteArray projectWith(const QByteArray& printRecord)
-{
-    return "ONGLET|Carte\r\n"
-           "PROJET|Carte|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
-           "FOND|1|255\r\n" +
-           printRecord + "\r\n";
-}
-
 // The PDF entry, 3 sheets of 2 x 5 labels from (15, 12) with margins 5 and 4.
-const QByteArray kThreeSheets = projectWith("PRINT|2|5|4|1|3|15|12|2|3|2|5");
-const QByteArray kOneSheet = projectWith("PRINT|2|0|0|1|1|10|10|0|0|1|1");
+const QByteArray kThreeSheets = test::projectWith("PRINT|2|5|4|1|3|15|12|2|3|2|5");
+const QByteArray kOneSheet = test::projectWith("PRINT|2|0|0|1|1|10|10|0|0|1|1");
 
 QStringList tabTexts(const QTabBar* bar)
 {
@@ -167,7 +159,7 @@ private Q_SLOTS:
 
     void aHostileFileCannotAskForMillionsOfLabels()
     {
-        frmPage* p = preview(projectWith("PRINT|2|0|0|1|32767|0|0|0|0|32767|32767"));
+        frmPage* p = preview(test::projectWith("PRINT|2|0|0|1|32767|0|0|0|0|32767|32767"));
         QVERIFY(p);
         QCOMPARE(p->PageCount(), 10);
         QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/10"));
@@ -276,11 +268,11 @@ private Q_SLOTS:
     {
         frmPage* p = preview(kThreeSheets);
         const QString pdf = f->dir.filePath("apercu.pdf");
-        f->dialogs.answers.push_back(Answer::Yes);
-        f->dialogs.files.push_back(Dialogs::FileAnswer{pdf, 0});
+        f->dialogs->answers.push_back(Answer::Yes);
+        f->dialogs->files.push_back(Dialogs::FileAnswer{pdf, 0});
         QTest::mouseClick(p->Bouton(1), Qt::LeftButton);  // "Imprimer"
-        QCOMPARE(f->dialogs.shown.size(), 2);
-        QCOMPARE(f->dialogs.shown.at(0).text, QStringLiteral("Etes-vous sûr de vouloir imprimer le projet ?"));
+        QCOMPARE(f->dialogs->shown.size(), 2);
+        QCOMPARE(f->dialogs->shown.at(0).text, QStringLiteral("Etes-vous sûr de vouloir imprimer le projet ?"));
         QCOMPARE(test::rasterise(pdf, 20).size(), 3);
         // The set-up dialog lent its values but is not left loaded behind the preview.
         QVERIFY(!f->commands->printDialog().isLoaded());

@@ -19,17 +19,9 @@ using Answer = Dialogs::Answer;
 
 namespace {
 
-QByteArray projectWith(const QByteArray& printRecord)
-{
-    return "ONGLET|Carte\r\n"
-           "PROJET|Carte|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\n"
-           "FOND|1|255\r\n" +
-           printRecord + "\r\n";
-}
-
-const QByteArray kNeverSetUp = projectWith("PRINT|0|0|0|0|0|0|0|0|0|0|0");
+const QByteArray kNeverSetUp = test::projectWith("PRINT|0|0|0|0|0|0|0|0|0|0|0");
 // Atelier, margins 2 and 3, 150 Dpi, 2 sheets, first label at 15, 12, gaps 2 and 3, 2 x 5.
-const QByteArray kSetUp = projectWith("PRINT|1|2|3|2|2|15|12|2|3|2|5");
+const QByteArray kSetUp = test::projectWith("PRINT|1|2|3|2|2|15|12|2|3|2|5");
 
 QList<int> fields(const frmPrint& d)
 {
@@ -138,7 +130,7 @@ private Q_SLOTS:
 
     void valuesOutsideTheRangesAreBroughtIntoThem()
     {
-        f->open(projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
+        f->open(test::projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
         f->commands->showPrint();
         const frmPrint& d = dialog();
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));  // no entry 9: the current printer
@@ -180,7 +172,7 @@ private Q_SLOTS:
 
     void refreshingWhenTheChosenPrinterWentAway()
     {
-        f->open(projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
+        f->open(test::projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
         f->commands->showPrint();
         frmPrint& d = dialog();
         QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
@@ -267,20 +259,20 @@ private Q_SLOTS:
     {
         f->open(kSetUp);
         f->commands->showPrint();
-        f->dialogs.answers.push_back(Answer::No);
+        f->dialogs->answers.push_back(Answer::No);
         QTest::mouseClick(dialog().Bouton2(1), Qt::LeftButton);  // Imprimer
-        QCOMPARE(f->dialogs.shown.size(), 1);
-        const auto& q = f->dialogs.shown.at(0);
+        QCOMPARE(f->dialogs->shown.size(), 1);
+        const auto& q = f->dialogs->shown.at(0);
         QCOMPARE(q.text, QStringLiteral("Etes-vous sûr de vouloir imprimer le projet ?"));
         QCOMPARE(q.icon, Dialogs::Icon::Question);
         QCOMPARE(q.buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(q.title, QString());
         QVERIFY(!QFile::exists(f->printers->outputOf(QStringLiteral("Atelier"))));
 
-        f->dialogs.answers.push_back(Answer::Yes);
+        f->dialogs->answers.push_back(Answer::Yes);
         QTest::mouseClick(dialog().Bouton2(1), Qt::LeftButton);
         QCOMPARE(test::rasterise(f->printers->outputOf(QStringLiteral("Atelier")), 20).size(), 2);
-        QCOMPARE(f->dialogs.shown.size(), 2);
+        QCOMPARE(f->dialogs->shown.size(), 2);
     }
 
     void theLastEntryPrintsIntoAPdfFileOfTheUsersChoice()
@@ -290,11 +282,11 @@ private Q_SLOTS:
         frmPrint& d = dialog();
         d.Combo1()->setCurrentIndex(2);
         type(d.NbrP(), "3");
-        f->dialogs.answers.push_back(Answer::Yes);
-        f->dialogs.files.push_back(std::nullopt);  // the file dialog is cancelled
+        f->dialogs->answers.push_back(Answer::Yes);
+        f->dialogs->files.push_back(std::nullopt);  // the file dialog is cancelled
         f->commands->ConfirmAndPrint();
-        QCOMPARE(f->dialogs.shown.size(), 2);
-        const auto& save = f->dialogs.shown.at(1);
+        QCOMPARE(f->dialogs->shown.size(), 2);
+        const auto& save = f->dialogs->shown.at(1);
         QCOMPARE(save.kind, QStringLiteral("save"));
         QCOMPARE(save.request.title, QStringLiteral("Imprimer dans un fichier PDF"));
         QCOMPARE(save.request.fileName, QStringLiteral("Carte.pdf"));
@@ -302,10 +294,10 @@ private Q_SLOTS:
         QCOMPARE(save.request.defaultSuffix, QStringLiteral("pdf"));
 
         const QString pdf = f->dir.filePath("planches.pdf");
-        f->dialogs.answers.push_back(Answer::Yes);
-        f->dialogs.files.push_back(Dialogs::FileAnswer{pdf, 0});
+        f->dialogs->answers.push_back(Answer::Yes);
+        f->dialogs->files.push_back(Dialogs::FileAnswer{pdf, 0});
         f->commands->ConfirmAndPrint();
-        QCOMPARE(f->dialogs.shown.size(), 4);  // no message after a successful job
+        QCOMPARE(f->dialogs->shown.size(), 4);  // no message after a successful job
         const QList<QImage> pages = test::rasterise(pdf, 127);
         QCOMPARE(pages.size(), 3);
         // Choosing the PDF entry set both margins to 0: the 2 x 5 labels start at 15, 12
@@ -323,12 +315,12 @@ private Q_SLOTS:
         f->open(kSetUp);
         f->commands->showPrint();
         dialog().Combo1()->setCurrentIndex(2);
-        f->dialogs.answers.push_back(Answer::Yes);
-        f->dialogs.files.push_back(Dialogs::FileAnswer{f->dir.filePath("absent/planches.pdf"), 0});
+        f->dialogs->answers.push_back(Answer::Yes);
+        f->dialogs->files.push_back(Dialogs::FileAnswer{f->dir.filePath("absent/planches.pdf"), 0});
         f->commands->ConfirmAndPrint();
-        QCOMPARE(f->dialogs.shown.size(), 3);
-        QCOMPARE(f->dialogs.shown.at(2).text, QStringLiteral("Le fichier PDF « planches.pdf » n'a pas pu être écrit."));
-        QCOMPARE(f->dialogs.shown.at(2).icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(f->dialogs->shown.size(), 3);
+        QCOMPARE(f->dialogs->shown.at(2).text, QStringLiteral("Le fichier PDF « planches.pdf » n'a pas pu être écrit."));
+        QCOMPARE(f->dialogs->shown.at(2).icon, Dialogs::Icon::Exclamation);
     }
 
     void helpOpensAtTheDialogsCaption()
@@ -343,8 +335,8 @@ private Q_SLOTS:
     {
         f->menu->Mnu_ID_Fichier_Click(10);
         f->menu->Mnu_ID_Fichier_Click(9);
-        QCOMPARE(f->dialogs.shown.size(), 2);
-        QCOMPARE(f->dialogs.shown.at(0).text,
+        QCOMPARE(f->dialogs->shown.size(), 2);
+        QCOMPARE(f->dialogs->shown.at(0).text,
                  QStringLiteral("Vous devez créer ou ouvrir un projet pour pouvoir utiliser cette fonction."));
         QVERIFY(!dialog().isVisible());
         QVERIFY(!f->commands->preview());

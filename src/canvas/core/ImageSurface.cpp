@@ -4,22 +4,6 @@
 
 namespace plk {
 
-namespace {
-
-Qt::PenStyle penStyle(int drawStyle)
-{
-    switch (drawStyle) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
-    }
-}
-
-}  // namespace
-
 ImageSurface::ImageSurface(QSize pixels)
     : m_image(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied)
 {

@@ -13,6 +13,20 @@ namespace plk {
 inline constexpr double kTwipsPerMm = 56.7;
 inline constexpr int kTwipsPerPixel = 15;  // 96 dpi
 
+/// The Qt pen of a drawing style number (0 solid, 1 dash, 2 dot, 3 dash-dot,
+/// 4 dash-dot-dot, 5 none; others solid).
+inline Qt::PenStyle penStyle(int drawStyle)
+{
+    switch (drawStyle) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
 class Surface {
 public:
     enum class ScaleMode { Twips, Millimetres };

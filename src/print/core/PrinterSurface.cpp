@@ -10,18 +10,6 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 constexpr double kTwipsPerInch = 1440.0;
 
-Qt::PenStyle penStyle(int drawStyle)
-{
-    switch (drawStyle) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
-    }
-}
-
 }  // namespace
 
 PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch)
