@@ -5,28 +5,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run batch(const QStringList& args, const QString& locale = QStringLiteral("fr_FR.UTF-8"))
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", locale);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PLK_BATCH_EXE), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using plk::test::batch;
+using Run = plk::test::BatchRun;
 
 const QByteArray kProject =
     "ONGLET|Carte\r\n"

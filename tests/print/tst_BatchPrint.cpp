@@ -4,28 +4,13 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run batch(const QStringList& args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "fr_FR.UTF-8");
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PLK_BATCH_EXE), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using plk::test::batch;
+using Run = plk::test::BatchRun;
 
 // Tab 2: 2 sheets of 2 x 5 red 90 x 50 labels from (15, 12), margins 5 and 4.
 const QByteArray kProject =

@@ -3,11 +3,24 @@
 #include "app/core/Fonts.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QtTest>
 
 namespace plk::test {
 
 void initFonts() { registerProgramFonts(); }
+
+BatchRun batch(const QStringList& args, const QString& locale)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PLK_BATCH_EXE), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
 
 QByteArray readBytes(const QString& path)
 {

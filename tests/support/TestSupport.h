@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace plk::test {
 
@@ -22,6 +23,16 @@ inline const QByteArray kExampleProject =
 
 inline RegionalFormat french() { return RegionalFormat::forLocale(QStringLiteral("fr_FR.UTF-8")); }
 inline RegionalFormat english() { return RegionalFormat::forLocale(QStringLiteral("en_US.UTF-8")); }
+
+/// What a run of plakatorium-batch printed and returned.
+struct BatchRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+/// Runs plakatorium-batch with the arguments under the given regional settings.
+BatchRun batch(const QStringList& args, const QString& locale = QStringLiteral("fr_FR.UTF-8"));
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
