@@ -24,6 +24,14 @@ inline QByteArray projectWith(const QByteArray& printRecord)
            printRecord + "\r\n";
 }
 
+/// Layout values written in the order the print routines take them.
+inline LayoutValues values(int posX, int posY, int sepH, int sepV, int across, int down, int sheets, int margeG,
+                           int margeH)
+{
+    const auto s = [](int v) { return std::int16_t(v); };
+    return {s(posX), s(posY), s(sepH), s(sepV), s(across), s(down), s(sheets), s(margeG), s(margeH)};
+}
+
 /// Installed printers for tests: each "prints" into <folder>/<name>.pdf and has the
 /// unprintable margins it was given (mm).
 class FakePrinters final : public PrinterCatalog {

@@ -85,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(printer);
         const QPoint margins = printerMargins(*printer);
         const QPointF offset = printer->pageRect(QPrinter::Millimeter).topLeft();
-        const LayoutValues values{15, 12, 2, 3, 2, 5, 2, std::int16_t(margins.x()), std::int16_t(margins.y())};
+        const LayoutValues values = test::values(15, 12, 2, 3, 2, 5, 2, int(margins.x()), int(margins.y()));
 
         const QString folder = cupsPdfFolder();
         QVERIFY(Print_Projet(tab, values, printers));

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 using namespace plk;
+using test::values;
 
 namespace {
 
@@ -71,12 +72,6 @@ const QByteArray kTab =
     "LOGO||15|40|5|5\r\n"
     "FOND|1|255\r\n"
     "PRINT|0|0|0|1|2|10|20|4|6|2|2\r\n";
-
-LayoutValues values(int posX, int posY, int sepH, int sepV, int across, int down, int sheets, int margeG, int margeH)
-{
-    const auto s = [](int v) { return std::int16_t(v); };
-    return {s(posX), s(posY), s(sepH), s(sepV), s(across), s(down), s(sheets), s(margeG), s(margeH)};
-}
 
 }  // namespace
 

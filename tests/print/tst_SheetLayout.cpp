@@ -8,14 +8,9 @@
 #include <QtTest>
 
 using namespace plk;
+using test::values;
 
 namespace {
-
-LayoutValues values(int posX, int posY, int sepH, int sepV, int across, int down, int sheets, int margeG, int margeH)
-{
-    const auto s = [](int v) { return std::int16_t(v); };
-    return {s(posX), s(posY), s(sepH), s(sepV), s(across), s(down), s(sheets), s(margeG), s(margeH)};
-}
 
 QList<double> columns(const SheetLayout& l)
 {
