@@ -174,7 +174,7 @@ void frmMenu::rebuildWindowList()
         QMdiSubWindow* sub = subs[i];
         QAction* a = m_fenetre->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->widget()->windowTitle()));
         a->setCheckable(true);
-        a->setChecked(sub == m_mdi->activeSubWindow());
+        a->setChecked(sub == m_mdi->currentSubWindow());
         connect(a, &QAction::triggered, this, [this, sub] { m_mdi->setActiveSubWindow(sub); });
         m_windowList.append(a);
     }
@@ -223,7 +223,7 @@ void frmMenu::Mnu_ID_Fichier_Click(int index)
         break;
     case 7:
         if (active) {
-            m_mdi->activeSubWindow()->close();
+            m_mdi->currentSubWindow()->close();
             setStatusSize(kNoSizeStatus);
             setStatusPosition(kNoPositionStatus);
         }
@@ -318,7 +318,7 @@ void frmMenu::Mnu_ID_Fenetre_Click(int index)
         break;
     }
     case 5:
-        if (QMdiSubWindow* active = m_mdi->activeSubWindow())
+        if (QMdiSubWindow* active = m_mdi->currentSubWindow())
             active->close();
         break;
     default: break;
@@ -373,7 +373,10 @@ void frmMenu::openProject()
 
 frmProjet* frmMenu::activeProject() const
 {
-    QMdiSubWindow* sub = m_mdi->activeSubWindow();
+    // The current sub-window, not the active one: while a dialog, the tool box or a
+    // print window has the focus the workspace has no active sub-window, yet the
+    // command at hand is still for the project the user was working on.
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
     return sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr;
 }
 

@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace plk {
@@ -45,13 +43,7 @@ frmPage* PrintCommands::preview() const { return m_preview; }
 
 Dialogs& PrintCommands::dialogs() const { return m_menu.dialogs(); }
 
-frmProjet* PrintCommands::project() const
-{
-    // While a print window is active the main window is not, and its workspace has no
-    // active sub-window: the current one is the project the command was started on.
-    QMdiSubWindow* sub = m_menu.workspace()->currentSubWindow();
-    return sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr;
-}
+frmProjet* PrintCommands::project() const { return m_menu.activeProject(); }
 
 Etiquette* PrintCommands::selectedTab() const
 {
