@@ -1,6 +1,6 @@
-#include "app/core/IniFile.h"
+#include "base/core/IniFile.h"
 #include "app/core/Settings.h"
-#include "document/core/ValueReader.h"
+#include "base/core/ValueReader.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The gradient editor: its wells and options, the two events and when they come.
 
+#include "base/core/Twips.h"
 #include "gradient/ui/ucDegrade.h"
-#include "widgets/core/Twips.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 // Shared pieces of the printing tests: printers that write PDF files into a folder,
 // PDF pages rasterised with pdftoppm, and the rectangles of a colour on a page.
 
-#include "print/core/PrintJob.h"
+#include "print/ui/PrinterOutput.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,12 +1,12 @@
 // The print preview window: one page per sheet, the tabs and navigation buttons,
 // the page indicator, scrolling, rulers, "Configurer", printing and closing.
 
+#include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/RulerWidget.h"
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
-#include "widgets/core/Twips.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
 #include "widgets/ui/ucToolbar.h"

@@ -2,7 +2,7 @@
 // Dialogs that answer from a script, for widget tests: every call is recorded and
 // takes the next scripted answer of its kind (or a cancel when none is left).
 
-#include "app/ui/Dialogs.h"
+#include "widgets/ui/Dialogs.h"
 
 #include <QList>
 #include <deque>

@@ -2,7 +2,7 @@
 // Shared set-up of the test programs: the program's fonts, pinned regional formats,
 // and small file helpers.
 
-#include "document/core/RegionalFormat.h"
+#include "base/core/RegionalFormat.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 // The task pane: groups opening and closing (at once and sliding), their stacking in
 // twips, pane-wide item numbers, the title's context menu, hovering and painting.
 
+#include "base/core/Twips.h"
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/core/TaskGroupMotion.h"
-#include "widgets/core/Twips.h"
 #include "widgets/ui/BarreXP.h"
 
 #include <QEnterEvent>

@@ -1,8 +1,8 @@
 // The numeric field, the banner, the etched line and the picture holder.
 
+#include "base/core/Twips.h"
 #include "support/TestSupport.h"
 #include "widgets/core/TPict.h"
-#include "widgets/core/Twips.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
 #include "widgets/ui/TxtBox.h"

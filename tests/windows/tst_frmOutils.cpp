@@ -2,13 +2,13 @@
 // tab leaves in the tab, and where it stands between two showings.
 
 #include "app/core/AppState.h"
-#include "app/core/IniFile.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/IniFile.h"
+#include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
-#include "widgets/core/Twips.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/frmOutils.h"
 #include "windows/ui/frmProjet.h"

@@ -1,7 +1,7 @@
 #include "app/core/Settings.h"
 
-#include "app/core/IniFile.h"
-#include "document/core/ValueReader.h"
+#include "base/core/IniFile.h"
+#include "base/core/ValueReader.h"
 
 namespace plk {
 

@@ -4,7 +4,7 @@
 // first start leaves every window as designed.
 
 #include "app/core/AppState.h"
-#include "document/core/RegionalFormat.h"
+#include "base/core/RegionalFormat.h"
 
 #include <QRectF>
 #include <QString>

@@ -3,7 +3,6 @@
 #include "app/core/AppPaths.h"
 #include "app/core/Fonts.h"
 #include "app/core/Settings.h"
-#include "app/ui/Dialogs.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/TaskPaneSetup.h"
 #include "app/ui/frmAbout.h"
@@ -11,8 +10,9 @@
 #include "app/ui/frmOptions.h"
 #include "document/ui/TemplateMenu.h"
 #include "export/ui/frmExport.h"
-#include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
+#include "print/ui/PrinterOutput.h"
+#include "widgets/ui/Dialogs.h"
 #include "windows/ui/frmAssist.h"
 #include "windows/ui/frmOutils.h"
 

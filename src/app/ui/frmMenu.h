@@ -22,20 +22,6 @@ namespace plk {
 
 class frmProjet;
 
-/// Where the windows the main window opens come from; later parts of the program plug
-/// theirs in (the wizard, the tool box, printing, export, preferences, help).
-struct MainWindowParts {
-    std::function<void(bool addTabMode, frmProjet* window)> showWizard;
-    std::function<void()> showPrint;
-    std::function<void()> showPreview;
-    std::function<void()> showExport;
-    std::function<void()> showOptions;
-    std::function<void()> showAbout;
-    std::function<void(const QString& key)> showHelp;
-    std::function<void()> refreshTemplates;
-    std::function<void()> saveAsTemplate;
-};
-
 class frmMenu : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 
@@ -54,17 +40,15 @@ public:
     void Mnu_ID_Aide_Click(int index);
     void Mnu_ID_Projet_Click(int index);
 
-    /// The active project window, or none.
-    frmProjet* activeProject() const;
+    frmProjet* activeProject() const override;
     QList<frmProjet*> projectWindows() const;
     /// Makes, shows and activates a project window (maximised when the preference says so).
     frmProjet* OpenProjectWindow(const QString& path, const QString& fileTitle);
-    /// Makes a project window that is shown only once its content is in.
-    frmProjet* createProjectWindow(const QString& firstTabCaption = QString());
-    void showProjectWindow(frmProjet* window);
+    frmProjet* createProjectWindow(const QString& firstTabCaption = QString()) override;
+    void showProjectWindow(frmProjet* window) override;
 
     QMenu* fileMenu() const { return m_fichier; }
-    QMenu* templatesMenu() const { return m_gabarits; }
+    QMenu* templatesMenu() const override { return m_gabarits; }
     QMenu* windowMenu() const { return m_fenetre; }
     QMenu* helpMenu() const { return m_aide; }
     QAction* fileAction(int index) const { return m_fileActions.value(index); }
@@ -92,7 +76,14 @@ public:
     Dialogs& dialogs() override { return m_dialogs; }
     const AppPaths& paths() const override { return m_paths; }
     ToolBoxLink* toolBox() override { return m_toolBox; }
-    void setToolBox(ToolBoxLink* toolBox) { m_toolBox = toolBox; }
+    void setToolBox(ToolBoxLink* toolBox) override { m_toolBox = toolBox; }
+    QWidget* mainWidget() override { return this; }
+    MainWindowParts& commandParts() override { return parts; }
+    void showHelp(const QString& key) override
+    {
+        if (parts.showHelp)
+            parts.showHelp(key);
+    }
 
     /// Runs before the window closes: a callback saves the task pane's state.
     std::function<void()> onQueryClose;

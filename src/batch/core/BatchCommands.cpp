@@ -134,9 +134,8 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
     Etiquette& tab = project.tab(o.tab);
-    tab.PrinterName = kPdfFileEntry;
     tab.Resolution = qualityCodeForIndex(tab.print.ImpResol);
-    if (!Print_Projet(tab, layoutValues(tab.print), SystemPrinters(), args[2])) {
+    if (!printSheetsToPdf(tab, layoutValues(tab.print), args[2])) {
         err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
         return BatchInputError;
     }

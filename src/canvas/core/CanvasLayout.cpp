@@ -1,6 +1,6 @@
 #include "canvas/core/CanvasLayout.h"
 
-#include "document/core/Rounding.h"
+#include "base/core/Rounding.h"
 
 #include <cstdint>
 

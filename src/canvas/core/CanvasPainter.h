@@ -2,8 +2,8 @@
 // What is drawn on a tab's canvas besides its objects: the border and the CD guides.
 // All coordinates are millimetres.
 
-#include "canvas/core/Surface.h"
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
+#include "base/core/Surface.h"
 
 namespace plk {
 

@@ -1,10 +1,10 @@
 #include "canvas/core/Etiquette.h"
 
+#include "base/core/Rounding.h"
 #include "canvas/core/CanvasPainter.h"
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/ObjectClipboard.h"
 #include "canvas/core/ObjectRecords.h"
-#include "document/core/Rounding.h"
 #include "gradient/core/ColorGradient.h"
 
 #include <QFontInfo>

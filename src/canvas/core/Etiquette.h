@@ -5,9 +5,9 @@
 // view (a widget elsewhere) shows them and hands the pointer events back in.
 // Positions and sizes are millimetres within the canvas.
 
+#include "base/core/Records.h"
+#include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
-#include "document/core/Records.h"
-#include "document/core/RegionalFormat.h"
 
 #include <QObject>
 #include <QRectF>

@@ -2,7 +2,7 @@
 // Surface over a QImage at 15 twips per pixel: the persistent picture of a canvas,
 // of a snapshot, or of a page.
 
-#include "canvas/core/Surface.h"
+#include "base/core/Surface.h"
 
 #include <QPainter>
 

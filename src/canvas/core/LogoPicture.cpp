@@ -1,6 +1,6 @@
 #include "canvas/core/LogoPicture.h"
 
-#include "canvas/core/Surface.h"
+#include "base/core/Surface.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,8 +1,8 @@
 #include "canvas/core/ObjectRecords.h"
 
+#include "base/core/Rounding.h"
+#include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
-#include "document/core/Rounding.h"
-#include "document/core/ValueReader.h"
 
 #include <QStringList>
 

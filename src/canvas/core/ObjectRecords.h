@@ -2,8 +2,8 @@
 // The LABEL and LOGO records: one text line per object, the same for the project
 // file and for the object clipboard.
 
-#include "document/core/RegionalFormat.h"
-#include "document/core/Records.h"
+#include "base/core/Records.h"
+#include "base/core/RegionalFormat.h"
 
 #include <QString>
 

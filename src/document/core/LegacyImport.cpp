@@ -1,8 +1,8 @@
 #include "document/core/LegacyImport.h"
 
-#include "app/core/IniFile.h"
-#include "canvas/core/Surface.h"
-#include "document/core/ValueReader.h"
+#include "base/core/IniFile.h"
+#include "base/core/Surface.h"
+#include "base/core/ValueReader.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "document/core/ProjectFile.h"
 
+#include "base/core/Cp1252.h"
+#include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
-#include "document/core/Cp1252.h"
-#include "document/core/ValueReader.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -3,8 +3,8 @@
 // For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT. Templates use the
 // same format.
 
+#include "base/core/RegionalFormat.h"
 #include "document/core/Project.h"
-#include "document/core/RegionalFormat.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The file side of the project commands: the open and save dialogs, reading a file
 // into a project window (or importing a legacy one), and saving a window's project.
 
-#include "app/ui/Dialogs.h"
+#include "widgets/ui/Dialogs.h"
 
 #include <QString>
 #include <optional>

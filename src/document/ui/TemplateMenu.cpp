@@ -1,7 +1,10 @@
 #include "document/ui/TemplateMenu.h"
 
-#include "app/ui/frmMenu.h"
+#include "app/core/AppPaths.h"
 #include "document/core/ProjectFile.h"
+#include "document/ui/ProjectFiles.h"
+#include "widgets/ui/Dialogs.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
@@ -17,11 +20,11 @@ const QString& TemplateMenu::placeholder()
     return text;
 }
 
-TemplateMenu::TemplateMenu(frmMenu& menu)
-    : QObject(&menu), m_menu(menu)
+TemplateMenu::TemplateMenu(MainWindowServices& menu)
+    : QObject(menu.mainWidget()), m_menu(menu)
 {
-    menu.parts.refreshTemplates = [this] { RefreshTemplateMenu(); };
-    menu.parts.saveAsTemplate = [this] {
+    menu.commandParts().refreshTemplates = [this] { RefreshTemplateMenu(); };
+    menu.commandParts().saveAsTemplate = [this] {
         if (frmProjet* window = m_menu.activeProject())
             SaveAsTemplate(*window);
     };

@@ -9,14 +9,14 @@ class QAction;
 
 namespace plk {
 
-class frmMenu;
+class MainWindowServices;
 class frmProjet;
 
 class TemplateMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit TemplateMenu(frmMenu& menu);
+    explicit TemplateMenu(MainWindowServices& menu);
 
     /// Rebuilds the template entries from the templates folder.
     void RefreshTemplateMenu();
@@ -31,7 +31,7 @@ public:
     static const QString& placeholder();
 
 private:
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     QVector<QAction*> m_entries;
 };
 

@@ -1,11 +1,12 @@
 #include "export/ui/frmExport.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/frmMenu.h"
+#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
 #include "export/core/cGdiPlus.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QComboBox>
@@ -35,8 +36,8 @@ constexpr int kInitialQualityStep = 8;
 
 }  // namespace
 
-frmExport::frmExport(frmMenu& menu)
-    : QDialog(&menu), m_menu(menu)
+frmExport::frmExport(MainWindowServices& menu)
+    : QDialog(menu.mainWidget()), m_menu(menu)
 {
     setWindowTitle(QStringLiteral("Exporter dans une image"));
     setModal(true);
@@ -69,8 +70,7 @@ frmExport::frmExport(frmMenu& menu)
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { Export(m_combo->currentIndex()); });
     connect(m_buttons[1], &QPushButton::clicked, this, &QDialog::reject);
     connect(m_buttons[2], &QPushButton::clicked, this, [this] {
-        if (m_menu.parts.showHelp)
-            m_menu.parts.showHelp(windowTitle());
+        m_menu.showHelp(windowTitle());
     });
 
     auto* controls = new QGridLayout;
@@ -110,7 +110,7 @@ QString frmExport::filterFor(int index)
 
 void frmExport::showEvent(QShowEvent* event)
 {
-    const QRect main = m_menu.geometry();
+    const QRect main = m_menu.mainWidget()->geometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
     m_combo->setCurrentIndex(0);
     formatChanged(0);

@@ -15,13 +15,13 @@ class QSlider;
 namespace plk {
 
 class HeaderPlus;
-class frmMenu;
+class MainWindowServices;
 
 class frmExport : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmExport(frmMenu& menu);
+    explicit frmExport(MainWindowServices& menu);
 
     /// The save dialog's filter for a format of the list; empty outside 0..4.
     static QString filterFor(int index);
@@ -46,7 +46,7 @@ private:
     void sliderMoved(int position);
     void GDI_Plus_Error(int lGdiError, const QString& sErrorDesc);
 
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     HeaderPlus* m_header;
     QComboBox* m_combo;
     QLabel* m_qualityLabel;

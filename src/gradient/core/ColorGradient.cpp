@@ -1,7 +1,7 @@
 #include "gradient/core/ColorGradient.h"
 
-#include "canvas/core/Surface.h"
-#include "document/core/Rounding.h"
+#include "base/core/Rounding.h"
+#include "base/core/Surface.h"
 
 #include <algorithm>
 #include <cmath>

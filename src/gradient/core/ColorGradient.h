@@ -14,7 +14,7 @@
 //   8 radial, stop 0 at the centre, stop 10 at the corners
 // Any other direction paints nothing.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "gradient/ui/ucDegrade.h"
 
-#include "widgets/core/Twips.h"
+#include "base/core/Twips.h"
 
 #include <QButtonGroup>
 #include <QPainter>

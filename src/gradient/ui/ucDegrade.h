@@ -4,7 +4,7 @@
 // starts. It paints no gradient itself; it tells its owner when a direction is
 // picked and when a well is clicked.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 
 #include <QAbstractButton>
 #include <QWidget>

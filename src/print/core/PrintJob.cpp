@@ -2,35 +2,30 @@
 
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
-#include "document/core/Rounding.h"
 #include "print/core/PrinterSurface.h"
 #include "print/core/SheetRenderer.h"
 
 #include <QFile>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
 
 namespace plk {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-
-/// The pages of a print job, each drawn on through the printer's painter.
-class PrinterPages final : public SheetOutput {
+/// The pages of a print job, each drawn on through the device's painter.
+class DevicePages final : public SheetOutput {
 public:
-    PrinterPages(QPainter& painter, QPrinter& printer)
-        : m_printer(printer),
-          m_surface(painter, printer.pageRect(QPrinter::Millimeter).size(),
-                    QSizeF(printer.logicalDpiX(), printer.logicalDpiY()))
+    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch)
+        : m_device(device), m_surface(painter, pageMm, dotsPerInch)
     {
     }
     Surface& sheet() override { return m_surface; }
-    bool newSheet() override { return m_printer.newPage(); }
+    bool newSheet() override { return m_device.newPage(); }
 
 private:
-    QPrinter& m_printer;
+    QPagedPaintDevice& m_device;
     PrinterSurface m_surface;
 };
 
@@ -60,19 +55,7 @@ private:
 
 }  // namespace
 
-// --- printers ---------------------------------------------------------------------------
-
-QStringList SystemPrinters::printerNames() const { return QPrinterInfo::availablePrinterNames(); }
-
-QString SystemPrinters::defaultPrinterName() const { return QPrinterInfo::defaultPrinterName(); }
-
-std::unique_ptr<QPrinter> SystemPrinters::printer(const QString& name) const
-{
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (name.isEmpty() || info.isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-}
+// --- print qualities ---------------------------------------------------------------------
 
 const std::array<PrintQuality, 4>& printQualities()
 {
@@ -100,75 +83,44 @@ std::int16_t qualityCodeForIndex(int index)
     return qualities[std::size_t(index >= 0 && index < int(qualities.size()) ? index : 1)].code;
 }
 
-std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const QString& entry, const QString& pdfFile)
-{
-    if (entry != kPdfFileEntry)
-        return printers.printer(entry);
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
-    pdf->setOutputFileName(pdfFile);
-    return pdf;
-}
-
-void prepareSheets(QPrinter& printer)
-{
-    printer.setFullPage(false);
-    // Setting the size anew resets the minimum margins on some print engines; a
-    // printer already at A4 keeps the ones its driver gave.
-    if (printer.pageLayout().pageSize().id() != QPageSize::A4)
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    const QPageLayout layout = printer.pageLayout();
-    printer.setPageMargins(layout.minimumMargins(), layout.units());
-}
-
-QPoint printerMargins(QPrinter& printer)
-{
-    prepareSheets(printer);
-    const QPointF offset =
-        printer.pageRect(QPrinter::DevicePixel).topLeft() - printer.paperRect(QPrinter::DevicePixel).topLeft();
-    const auto toMm = [](double pixels, int dotsPerInch) {
-        const double twipsPerPixel = kTwipsPerInch / dotsPerInch;
-        return int(roundHalfEven(pixels * twipsPerPixel / kTwipsPerMm));
-    };
-    return {toMm(offset.x(), printer.logicalDpiX()), toMm(offset.y(), printer.logicalDpiY())};
-}
-
 // --- the print job ----------------------------------------------------------------------
 
-bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile)
+bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
+                 const Etiquette& tab, const LayoutValues& values)
 {
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()));
-    const QImage background = tab.Picture(true);
-
-    const bool toFile = tab.PrinterName == kPdfFileEntry;
-    if (tab.PrinterName.isEmpty() || (toFile && pdfFile.isEmpty()))
-        return false;
-    const std::unique_ptr<QPrinter> printer = printerForEntry(printers, tab.PrinterName, pdfFile);
-    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution);
-    if (!printer || dotsPerInch == 0)
-        return false;
-    printer->setDocName(tab.NameProjet.isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet);
-    prepareSheets(*printer);
-    printer->setResolution(dotsPerInch);
-
-    QPainter painter;
-    if (!painter.begin(printer.get()))
-        return false;
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
-        PrinterPages pages(painter, *printer);
-        if (renderSheets(pages, layout, printedLabel(tab, background)) && painter.end())
-            return true;
+        DevicePages pages(painter, device, pageMm, dotsPerInch);
+        return renderSheets(pages, layout, printedLabel(tab, tab.Picture(true)));
     } catch (const std::exception&) {
-        // Out of memory or a picture that failed: the job is abandoned below.
+        // Out of memory or a picture that failed: the caller abandons the job.
+        return false;
     }
-    printer->abort();
-    if (painter.isActive())
-        painter.end();
-    if (toFile)
+}
+
+bool printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile)
+{
+    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution);
+    if (dotsPerInch == 0 || pdfFile.isEmpty())
+        return false;
+    bool written = false;
+    {
+        QPdfWriter pdf(pdfFile);
+        pdf.setTitle(tab.NameProjet.isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet);
+        pdf.setCreator(QStringLiteral("Plakatorium"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setResolution(dotsPerInch);
+        QPainter painter;
+        if (painter.begin(&pdf)) {
+            const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
+            const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values);
+            written = painter.end() && drawn;
+        }
+    }
+    if (!written)
         QFile::remove(pdfFile);
-    return false;
+    return written;
 }
 
 std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values)

@@ -1,21 +1,21 @@
 #pragma once
 // Printing a tab on sheets of labels, and the page pictures of its preview.
 //
-// A print job goes to an installed printer (CUPS through Qt's printing) or, for a
-// user without a printer, to a PDF file: the printer list ends with that entry.
+// The sheets are drawn on any paged device: a PDF file here, an installed printer
+// through the user interface's printing (CUPS), which reuses the same drawing.
 
 #include "print/core/SheetLayout.h"
 
 #include <QImage>
-#include <QPoint>
-#include <QPrinter>
+#include <QSizeF>
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
+
+class QPagedPaintDevice;
+class QPainter;
 
 namespace plk {
 
@@ -23,26 +23,6 @@ class Etiquette;
 
 /// The last entry of the printer list: the sheets go to a PDF file.
 inline const QString kPdfFileEntry = QStringLiteral("Imprimer dans un fichier PDF");
-
-/// The printers installed on the system.
-class PrinterCatalog {
-public:
-    virtual ~PrinterCatalog() = default;
-    /// Device names, in the system's order.
-    virtual QStringList printerNames() const = 0;
-    /// The system's current (default) printer; empty when there is none.
-    virtual QString defaultPrinterName() const = 0;
-    /// A printer object for an installed printer; null when none has that name.
-    virtual std::unique_ptr<QPrinter> printer(const QString& name) const = 0;
-};
-
-/// The printers CUPS knows.
-class SystemPrinters final : public PrinterCatalog {
-public:
-    QStringList printerNames() const override;
-    QString defaultPrinterName() const override;
-    std::unique_ptr<QPrinter> printer(const QString& name) const override;
-};
 
 /// A print quality of the set-up's list: its text, the code handed to the printer,
 /// and the resolution that code stands for.
@@ -61,25 +41,17 @@ int dotsPerInchForQuality(std::int16_t code);
 /// outside the list.
 std::int16_t qualityCodeForIndex(int index);
 
-/// Makes a printer object for a list entry: an installed printer or, for the PDF
-/// entry, a PDF writer to `pdfFile`. Null when the entry names no printer.
-std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const QString& entry,
-                                          const QString& pdfFile = QString());
+/// Draws the tab's sheets through a painter that has begun on a paged device (a
+/// printer or a PDF writer) whose printable area is `pageMm` at `dotsPerInch`. False
+/// when a page could not be started or drawing failed.
+bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
+                 const Etiquette& tab, const LayoutValues& values);
 
-/// Sets a printer up for sheets of labels: A4 portrait, and margins at the printer's
-/// minimum so that drawing starts at the corner of its printable area.
-void prepareSheets(QPrinter& printer);
-
-/// The printer's unprintable margins (the offset of its printable area from the
-/// paper's corner) in whole millimetres, left in x and top in y.
-QPoint printerMargins(QPrinter& printer);
-
-/// Prints the tab's sheets on the printer of its `PrinterName` (a PDF entry writes
-/// `pdfFile`), at the print quality of its `Resolution`. True when the document was
-/// completed and handed over; false when no printer could be selected or set up, or
-/// drawing failed, and then the job is abandoned.
-bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers,
-                  const QString& pdfFile = QString());
+/// Writes the tab's sheets as an A4 PDF file at the print quality of its `Resolution`
+/// (the sheet starts at the paper's corner: a file has no unprintable margin). False
+/// when the quality is none of the list's or the file could not be written; a
+/// partly written file is removed.
+bool printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile);
 
 /// Page size of the preview's page pictures, in twips: A4 at 56.7 twips per mm.
 inline constexpr double kPageWidthTwips = 210 * 56.7;

@@ -3,7 +3,7 @@
 // printer's own resolution. Text goes through the printer's fonts at their point
 // size; pictures are stretched onto the page.
 
-#include "canvas/core/Surface.h"
+#include "base/core/Surface.h"
 
 #include <QPainter>
 #include <QSizeF>

@@ -1,6 +1,6 @@
 #include "print/core/SheetLayout.h"
 
-#include "document/core/Rounding.h"
+#include "base/core/Rounding.h"
 
 #include <algorithm>
 

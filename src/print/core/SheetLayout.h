@@ -6,7 +6,7 @@
 // is the paper's corner shifted by the printer's unprintable margins: a label asked
 // for at ImpPosX from the paper's edge is drawn at ImpPosX - ImpMargeG.
 
-#include "document/core/Records.h"
+#include "base/core/Records.h"
 
 #include <QPointF>
 #include <QSizeF>

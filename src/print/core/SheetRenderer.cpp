@@ -1,7 +1,7 @@
 #include "print/core/SheetRenderer.h"
 
+#include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
-#include "document/core/Rounding.h"
 
 namespace plk {
 

@@ -2,7 +2,7 @@
 // Drawing a tab's labels on sheets: the loop over sheets and label positions that
 // printing and the preview share, and what one label looks like in each.
 
-#include "canvas/core/Surface.h"
+#include "base/core/Surface.h"
 #include "print/core/SheetLayout.h"
 
 #include <QImage>

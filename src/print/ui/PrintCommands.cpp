@@ -1,12 +1,13 @@
 #include "print/ui/PrintCommands.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/frmMenu.h"
+#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
-#include "print/core/PrintJob.h"
+#include "print/ui/PrinterOutput.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ToolbarButton.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QApplication>
@@ -29,9 +30,9 @@ public:
 
 }  // namespace
 
-PrintCommands::PrintCommands(frmMenu& menu, const PrinterCatalog& printers)
+PrintCommands::PrintCommands(MainWindowServices& menu, const PrinterCatalog& printers)
     : currentPrinter(printers.defaultPrinterName()), m_menu(menu), m_printers(printers),
-      m_print(new frmPrint(*this, &menu))
+      m_print(new frmPrint(*this, menu.mainWidget()))
 {
 }
 
@@ -54,7 +55,7 @@ Etiquette* PrintCommands::selectedTab() const
 QWidget* PrintCommands::topWindow() const
 {
     QWidget* modal = QApplication::activeModalWidget();
-    return modal ? modal : &m_menu;
+    return modal ? modal : m_menu.mainWidget();
 }
 
 void PrintCommands::showPrint() { m_print->showModal(); }

@@ -14,14 +14,14 @@ namespace plk {
 class Dialogs;
 class Etiquette;
 class PrinterCatalog;
-class frmMenu;
+class MainWindowServices;
 class frmPage;
 class frmPrint;
 class frmProjet;
 
 class PrintCommands {
 public:
-    PrintCommands(frmMenu& menu, const PrinterCatalog& printers);
+    PrintCommands(MainWindowServices& menu, const PrinterCatalog& printers);
     ~PrintCommands();
     PrintCommands(const PrintCommands&) = delete;
     PrintCommands& operator=(const PrintCommands&) = delete;
@@ -37,7 +37,7 @@ public:
     /// The preview's "Configurer": the set-up dialog without its own "Aperçu".
     void configureFromPreview();
 
-    frmMenu& menu() const { return m_menu; }
+    MainWindowServices& menu() const { return m_menu; }
     Dialogs& dialogs() const;
     const PrinterCatalog& printers() const { return m_printers; }
     frmPrint& printDialog() const;
@@ -55,7 +55,7 @@ private:
     QWidget* topWindow() const;
     QString askPdfFile(const frmProjet& window);
 
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     const PrinterCatalog& m_printers;
     QPointer<frmPrint> m_print;  // a dialog of the main window
     QPointer<frmPage> m_preview;

@@ -1,15 +1,17 @@
 #include "print/ui/frmPage.h"
 
+#include "app/core/AppPaths.h"
 #include "app/core/Version.h"
-#include "app/ui/frmMenu.h"
+#include "base/core/Rounding.h"
+#include "base/core/Twips.h"
 #include "canvas/core/CanvasLayout.h"
 #include "canvas/ui/RulerWidget.h"
-#include "document/core/Rounding.h"
 #include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
-#include "widgets/core/Twips.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
+#include "windows/ui/MainWindowServices.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -102,9 +104,9 @@ frmPage::frmPage(PrintCommands& commands, QWidget* parent)
                 Bouton_Click(int(i));
     });
 
-    const QRect main = m_commands.menu().geometry();
+    const QRect main = m_commands.menu().mainWidget()->geometry();
     QSize size(std::max(960, main.width() * 9 / 10), std::max(720, main.height() * 9 / 10));
-    if (const QScreen* s = m_commands.menu().screen())
+    if (const QScreen* s = m_commands.menu().mainWidget()->screen())
         size = size.boundedTo(s->availableGeometry().size());
     resize(size);
     move(main.center() - QPoint(size.width() / 2, size.height() / 2));

@@ -1,13 +1,15 @@
 #include "print/ui/frmPrint.h"
 
+#include "app/core/AppPaths.h"
 #include "app/core/AppState.h"
-#include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
-#include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
+#include "print/ui/PrinterOutput.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QComboBox>
@@ -108,8 +110,7 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { m_commands.ConfirmAndPrint(); });
     connect(m_buttons[2], &QPushButton::clicked, this, &frmPrint::close);
     connect(m_buttons[3], &QPushButton::clicked, this, [this] {
-        if (m_commands.menu().parts.showHelp)
-            m_commands.menu().parts.showHelp(windowTitle());
+        m_commands.menu().showHelp(windowTitle());
     });
 
     // One grid for both sections, so that their fields line up: an indent, then
@@ -206,7 +207,7 @@ void frmPrint::qualitySelected()
 
 void frmPrint::centreOverMainWindow()
 {
-    const QRect main = m_commands.menu().geometry();
+    const QRect main = m_commands.menu().mainWidget()->geometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
 }
 

@@ -1,9 +1,9 @@
 #include "widgets/ui/BarreXP.h"
 
+#include "base/core/Twips.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "widgets/core/TPict.h"
 #include "widgets/core/TaskPaneLayout.h"
-#include "widgets/core/Twips.h"
 
 #include <QMenu>
 #include <QMessageBox>

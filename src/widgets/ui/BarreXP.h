@@ -4,7 +4,7 @@
 // across the whole pane, and that number is what a click reports. Geometry is kept
 // in twips and turned into pixels only where the child widgets are placed.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 #include "widgets/core/TaskGroupMotion.h"
 #include "widgets/ui/TaskPaneParts.h"
 

@@ -1,6 +1,6 @@
 #include "widgets/ui/HeaderPlus.h"
 
-#include "widgets/core/Twips.h"
+#include "base/core/Twips.h"
 #include "widgets/ui/Line3D.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "widgets/ui/Line3D.h"
 
-#include "widgets/core/Twips.h"
+#include "base/core/Twips.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "widgets/ui/TaskPaneParts.h"
 
+#include "base/core/Twips.h"
 #include "widgets/core/TaskPaneLayout.h"
-#include "widgets/core/Twips.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // the items inside it. They paint themselves from the pane's shared colours and
 // report clicks and hovering to the pane, which decides what happens.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #include "widgets/ui/TxtBox.h"
 
-#include "widgets/core/Twips.h"
+#include "base/core/Twips.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "widgets/ui/ucToolbar.h"
 
+#include "base/core/Twips.h"
 #include "widgets/core/ToolbarHotTracking.h"
-#include "widgets/core/Twips.h"
 #include "widgets/ui/ToolbarButton.h"
 
 #include <QBitmap>

@@ -4,7 +4,7 @@
 // (separators included); every per-button member and every event uses that number.
 // Nothing works before `Initialize`.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 
 #include <QIcon>
 #include <QList>

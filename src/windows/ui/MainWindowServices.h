@@ -1,11 +1,14 @@
 #pragma once
-// What a project window asks of the main window that holds it: its commands, its
-// pop-up menus, its status bar, the dialogs, the program's folders and the tool box.
+// What the windows ask of the main window that holds them: its commands, its pop-up
+// menus, its status bar, the dialogs, the program's folders, the tool box, the project
+// windows of its workspace and the help. Windows see the main window only through this.
 
 #include <QPoint>
 #include <QString>
+#include <functional>
 
 class QMenu;
+class QWidget;
 
 namespace plk {
 
@@ -34,6 +37,20 @@ public:
     virtual void closeToolBox() = 0;
 };
 
+/// Where the windows the main window opens come from; later parts of the program plug
+/// theirs in (the wizard, the tool box, printing, export, preferences, help).
+struct MainWindowParts {
+    std::function<void(bool addTabMode, frmProjet* window)> showWizard;
+    std::function<void()> showPrint;
+    std::function<void()> showPreview;
+    std::function<void()> showExport;
+    std::function<void()> showOptions;
+    std::function<void()> showAbout;
+    std::function<void(const QString& key)> showHelp;
+    std::function<void()> refreshTemplates;
+    std::function<void()> saveAsTemplate;
+};
+
 class MainWindowServices {
 public:
     virtual ~MainWindowServices() = default;
@@ -58,6 +75,21 @@ public:
     virtual const AppPaths& paths() const = 0;
     /// The tool box, once it exists.
     virtual ToolBoxLink* toolBox() = 0;
+    virtual void setToolBox(ToolBoxLink* toolBox) = 0;
+
+    /// The main window itself: the parent of dialogs and the place they are centred on.
+    virtual QWidget* mainWidget() = 0;
+    /// The project window on screen in the workspace, or none.
+    virtual frmProjet* activeProject() const = 0;
+    /// Makes a project window that is shown only once its content is in.
+    virtual frmProjet* createProjectWindow(const QString& firstTabCaption = QString()) = 0;
+    virtual void showProjectWindow(frmProjet* window) = 0;
+    /// The "Gabarits" menu, which lists the templates.
+    virtual QMenu* templatesMenu() const = 0;
+    /// Opens the help at the page of the key.
+    virtual void showHelp(const QString& key) = 0;
+    /// The windows and commands plugged into the main window.
+    virtual MainWindowParts& commandParts() = 0;
 };
 
 inline const QString kNoSizeStatus = QStringLiteral("L : 00 Mm - H : 00 Mm");

@@ -3,7 +3,7 @@
 // window's double click and the tool box's "Importer un logo") and a tab's
 // background picture (the tool box's background button).
 
-#include "app/ui/Dialogs.h"
+#include "widgets/ui/Dialogs.h"
 
 namespace plk {
 

@@ -1,13 +1,15 @@
 #include "windows/ui/frmAssist.h"
 
+#include "app/core/AppPaths.h"
 #include "app/core/AppState.h"
-#include "app/ui/frmMenu.h"
+#include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
-#include "widgets/core/Twips.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QCheckBox>
@@ -76,8 +78,8 @@ QString properCase(const QString& text)
     return result;
 }
 
-frmAssist::frmAssist(frmMenu& menu)
-    : QDialog(&menu),
+frmAssist::frmAssist(MainWindowServices& menu)
+    : QDialog(menu.mainWidget()),
       m_menu(menu),
       m_banner(new HeaderPlus(this)),
       m_name(new QLineEdit(this)),
@@ -172,8 +174,7 @@ frmAssist::frmAssist(frmMenu& menu)
     connect(m_buttons[0], &QPushButton::clicked, this, &frmAssist::create);
     connect(m_buttons[1], &QPushButton::clicked, this, &QDialog::reject);
     connect(m_buttons[2], &QPushButton::clicked, this, [this] {
-        if (m_menu.parts.showHelp)
-            m_menu.parts.showHelp(windowTitle());
+        m_menu.showHelp(windowTitle());
     });
     load();
     setFixedSize(std::max(sizeHint().width(), twipsToPixels(kWidthTwips)), sizeHint().height());
@@ -225,7 +226,7 @@ void frmAssist::load()
     m_showToolBox->setEnabled(!AddTabMode);
     m_name->setFocus();
 
-    const QRect main = m_menu.frameGeometry();
+    const QRect main = m_menu.mainWidget()->frameGeometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
 }
 

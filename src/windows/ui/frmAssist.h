@@ -4,7 +4,7 @@
 // window with one tab, or, in its add-tab mode, appends a tab to a project window.
 // Every showing starts again from the designed defaults.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 #include "windows/ui/FormParts.h"
 
 #include <QDialog>
@@ -20,14 +20,14 @@ namespace plk {
 
 class ColorWell;
 class HeaderPlus;
-class frmMenu;
+class MainWindowServices;
 class frmProjet;
 
 class frmAssist : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAssist(frmMenu& menu);
+    explicit frmAssist(MainWindowServices& menu);
 
     /// Set by the caller before showing: false creates a new project, true adds a tab
     /// to `TabWindow`.
@@ -64,7 +64,7 @@ private:
     void load();
     void pickColour(int index);
 
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     HeaderPlus* m_banner;
     std::array<QLabel*, 3> m_steps{};
     QLineEdit* m_name;

@@ -4,14 +4,16 @@
 
 #include "windows/ui/frmOutils.h"
 
+#include "app/core/AppPaths.h"
 #include "app/core/AppState.h"
 #include "app/core/Settings.h"
-#include "app/ui/frmMenu.h"
+#include "base/core/Rounding.h"
+#include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
-#include "document/core/Rounding.h"
 #include "gradient/ui/ucDegrade.h"
-#include "widgets/core/Twips.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QCheckBox>
@@ -51,8 +53,8 @@ public:
 
 }  // namespace
 
-frmOutils::frmOutils(frmMenu& menu)
-    : QWidget(&menu, Qt::Tool | Qt::WindowStaysOnTopHint),
+frmOutils::frmOutils(MainWindowServices& menu)
+    : QWidget(menu.mainWidget(), Qt::Tool | Qt::WindowStaysOnTopHint),
       m_menu(menu),
       m_tabs(new QTabBar(this)),
       m_stack(new QStackedWidget(this))
@@ -117,7 +119,7 @@ void frmOutils::pageSwitch()
 void frmOutils::load()
 {
     m_loaded = true;
-    const QRect main = m_menu.frameGeometry();
+    const QRect main = m_menu.mainWidget()->frameGeometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
     selectPage(PageProjet);
     pageSwitch();

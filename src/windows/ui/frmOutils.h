@@ -28,7 +28,7 @@ class QTabBar;
 namespace plk {
 
 class Etiquette;
-class frmMenu;
+class MainWindowServices;
 class ucDegrade;
 
 class frmOutils : public QWidget, public ToolBoxLink {
@@ -39,7 +39,7 @@ public:
     enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions };
 
     /// Made once for the whole run; it is placed and shown when first asked for.
-    explicit frmOutils(frmMenu& menu);
+    explicit frmOutils(MainWindowServices& menu);
     ~frmOutils() override;
 
     /// The tab being edited in the active project window, counted from 1.
@@ -148,7 +148,7 @@ private:
     void tabSizeChanged(bool width);
     void preferenceClicked(int index, bool ticked);
 
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     bool m_loaded = false;
     bool m_filling = false;  // fields are being filled from a tab: their handlers keep still
 

@@ -4,11 +4,13 @@
 
 #include "windows/ui/frmOutils.h"
 
+#include "app/core/AppPaths.h"
 #include "app/core/AppState.h"
-#include "app/ui/frmMenu.h"
+#include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
-#include "document/core/Rounding.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
 
 #include <QCheckBox>

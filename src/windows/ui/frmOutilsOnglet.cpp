@@ -3,11 +3,13 @@
 
 #include "windows/ui/frmOutils.h"
 
-#include "app/ui/frmMenu.h"
+#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "gradient/ui/ucDegrade.h"
+#include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
 #include "windows/ui/frmProjet.h"
 

@@ -2,13 +2,13 @@
 
 #include "app/core/AppPaths.h"
 #include "app/core/AppState.h"
-#include "app/ui/Dialogs.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
+#include "widgets/core/ProgramIcons.h"
+#include "widgets/ui/Dialogs.h"
+#include "widgets/ui/ucToolbar.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
-#include "widgets/core/ProgramIcons.h"
-#include "widgets/ui/ucToolbar.h"
 
 #include <QCloseEvent>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "document/core/Cp1252.h"
+#include "base/core/Cp1252.h"
 
 #include <array>
 

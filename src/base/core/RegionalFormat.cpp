@@ -1,4 +1,4 @@
-#include "document/core/RegionalFormat.h"
+#include "base/core/RegionalFormat.h"
 
 #include <QLocale>
 #include <array>

@@ -1,6 +1,6 @@
-#include "document/core/RegionalFormat.h"
-#include "document/core/Rounding.h"
-#include "document/core/ValueReader.h"
+#include "base/core/RegionalFormat.h"
+#include "base/core/Rounding.h"
+#include "base/core/ValueReader.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>

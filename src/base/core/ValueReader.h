@@ -3,9 +3,9 @@
 // booleans in the user's regional form. A value that does not convert or does not
 // fit its type throws FormatError, which ends the reading of that record.
 
-#include "document/core/Colors.h"
-#include "document/core/RegionalFormat.h"
-#include "document/core/Rounding.h"
+#include "base/core/Colors.h"
+#include "base/core/RegionalFormat.h"
+#include "base/core/Rounding.h"
 
 #include <QStringList>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "app/core/IniFile.h"
+#include "base/core/IniFile.h"
 
-#include "document/core/Cp1252.h"
+#include "base/core/Cp1252.h"
 
 #include <QFile>
 #include <QSaveFile>

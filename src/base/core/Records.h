@@ -2,7 +2,7 @@
 // The records of a tab: its text objects, logos, background and print settings,
 // with the defaults a new tab and a new object start from.
 
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 
 #include <QString>
 #include <cstdint>

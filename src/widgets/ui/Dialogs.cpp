@@ -1,4 +1,4 @@
-#include "app/ui/Dialogs.h"
+#include "widgets/ui/Dialogs.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

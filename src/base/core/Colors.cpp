@@ -1,4 +1,4 @@
-#include "document/core/Colors.h"
+#include "base/core/Colors.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -2,7 +2,7 @@
 // Geometry of the widgets is kept in twips (1440 per inch) and turned into logical
 // pixels only where a Qt widget is placed or painted: 15 twips per pixel at 96 dpi.
 
-#include "canvas/core/Surface.h"
+#include "base/core/Surface.h"
 
 #include <QPoint>
 #include <QRect>

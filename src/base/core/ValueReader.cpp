@@ -1,4 +1,4 @@
-#include "document/core/ValueReader.h"
+#include "base/core/ValueReader.h"
 
 namespace plk {
 

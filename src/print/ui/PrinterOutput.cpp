@@ -1,0 +1,87 @@
+#include "print/ui/PrinterOutput.h"
+
+#include "base/core/Rounding.h"
+#include "base/core/Surface.h"
+#include "canvas/core/Etiquette.h"
+
+#include <QPainter>
+#include <QPrinterInfo>
+
+namespace plk {
+
+QStringList SystemPrinters::printerNames() const { return QPrinterInfo::availablePrinterNames(); }
+
+QString SystemPrinters::defaultPrinterName() const { return QPrinterInfo::defaultPrinterName(); }
+
+std::unique_ptr<QPrinter> SystemPrinters::printer(const QString& name) const
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (name.isEmpty() || info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const QString& entry, const QString& pdfFile)
+{
+    if (entry != kPdfFileEntry)
+        return printers.printer(entry);
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(pdfFile);
+    return pdf;
+}
+
+void prepareSheets(QPrinter& printer)
+{
+    printer.setFullPage(false);
+    // Setting the size anew resets the minimum margins on some print engines; a
+    // printer already at A4 keeps the ones its driver gave.
+    if (printer.pageLayout().pageSize().id() != QPageSize::A4)
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+QPoint printerMargins(QPrinter& printer)
+{
+    constexpr double kTwipsPerInch = 1440.0;
+    prepareSheets(printer);
+    const QPointF offset =
+        printer.pageRect(QPrinter::DevicePixel).topLeft() - printer.paperRect(QPrinter::DevicePixel).topLeft();
+    const auto toMm = [](double pixels, int dotsPerInch) {
+        const double twipsPerPixel = kTwipsPerInch / dotsPerInch;
+        return int(roundHalfEven(pixels * twipsPerPixel / kTwipsPerMm));
+    };
+    return {toMm(offset.x(), printer.logicalDpiX()), toMm(offset.y(), printer.logicalDpiY())};
+}
+
+bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile)
+{
+    if (tab.PrinterName.isEmpty())
+        return false;
+    if (tab.PrinterName == kPdfFileEntry)
+        return printSheetsToPdf(tab, values, pdfFile);
+
+    const std::unique_ptr<QPrinter> printer = printers.printer(tab.PrinterName);
+    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution);
+    if (!printer || dotsPerInch == 0)
+        return false;
+    printer->setDocName(tab.NameProjet.isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet);
+    prepareSheets(*printer);
+    printer->setResolution(dotsPerInch);
+
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return false;
+    const QSizeF pageMm = printer->pageRect(QPrinter::Millimeter).size();
+    const QSizeF dpi(printer->logicalDpiX(), printer->logicalDpiY());
+    if (paintSheets(painter, *printer, pageMm, dpi, tab, values) && painter.end())
+        return true;
+    printer->abort();
+    if (painter.isActive())
+        painter.end();
+    return false;
+}
+
+}  // namespace plk
