@@ -1,7 +1,6 @@
 #include "widgets/ui/BarreXP.h"
 
 #include "base/core/Twips.h"
-#include "canvas/ui/CanvasWidget.h"
 #include "widgets/core/TPict.h"
 #include "widgets/core/TaskPaneLayout.h"
 
