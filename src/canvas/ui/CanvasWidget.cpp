@@ -1,5 +1,7 @@
 #include "canvas/ui/CanvasWidget.h"
 
+#include "base/core/MouseCodes.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,16 +19,6 @@ QRectF mmToPx(const QRectF& r)
 }
 
 }  // namespace
-
-int buttonCode(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int shiftCode(Qt::KeyboardModifiers m)
-{
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
 
 CanvasWidget::CanvasWidget(Etiquette& tab, QWidget* parent)
     : QWidget(parent), m_tab(tab)

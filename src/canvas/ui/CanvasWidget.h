@@ -41,9 +41,4 @@ private:
     bool m_backgroundPressed = false;
 };
 
-/// Button and modifier codes as the tab's events carry them: 1 left, 2 right, 4 middle;
-/// 1 Shift, 2 Ctrl, 4 Alt.
-int buttonCode(Qt::MouseButtons buttons);
-int shiftCode(Qt::KeyboardModifiers modifiers);
-
 }  // namespace plk

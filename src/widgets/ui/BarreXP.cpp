@@ -1,5 +1,6 @@
 #include "widgets/ui/BarreXP.h"
 
+#include "base/core/MouseCodes.h"
 #include "base/core/Twips.h"
 #include "widgets/core/TPict.h"
 #include "widgets/core/TaskPaneLayout.h"
