@@ -1,0 +1,209 @@
+#include "merge/core/DataFile.h"
+
+#include "base/core/Cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <array>
+
+namespace plk {
+
+namespace {
+
+constexpr char16_t kQuote = u'"';
+constexpr char16_t kNoSeparator = 0xFFFF;  // a noncharacter: never found in a text
+
+QString failure(const QString& name, int line, const QString& reason)
+{
+    const QString where = line > 0 ? QStringLiteral("Fichier de données « %1 », ligne %2").arg(name).arg(line)
+                                   : QStringLiteral("Fichier de données « %1 »").arg(name);
+    return where + QStringLiteral(" : ") + reason;
+}
+
+bool isLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+/// The separator the first row uses most outside quotes.
+char16_t detectSeparator(QStringView text)
+{
+    constexpr std::array<char16_t, 3> candidates{u';', u',', u'\t'};
+    std::array<int, 3> counts{};
+    bool quoted = false;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == kQuote)
+            quoted = !quoted;
+        else if (!quoted && isLineBreak(c))
+            break;
+        else if (!quoted) {
+            for (std::size_t k = 0; k < candidates.size(); ++k)
+                counts[k] += c == candidates[k] ? 1 : 0;
+        }
+    }
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < candidates.size(); ++k) {
+        if (counts[k] > counts[best])
+            best = k;
+    }
+    return counts[best] > 0 ? candidates[best] : kNoSeparator;
+}
+
+/// Walks a CSV text record by record, counting lines for the messages.
+class CsvScanner {
+public:
+    CsvScanner(QStringView text, char16_t separator) : m_text(text), m_separator(separator) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    int line() const { return m_line; }
+
+    /// Reads one record, handing each value to `take`. False when a quoted value
+    /// runs to the end of the text; unclosedLine() is then where it began.
+    template <typename Take>
+    bool record(Take&& take)
+    {
+        m_value.resize(0);
+        bool fresh = true;  // nothing of the current value read yet
+        while (m_pos < m_text.size()) {
+            const char16_t c = m_text[m_pos].unicode();
+            if (c == kQuote && fresh) {
+                if (!quoted())
+                    return false;
+                fresh = false;
+            } else if (c == m_separator) {
+                take(QStringView(m_value));
+                m_value.resize(0);
+                fresh = true;
+                ++m_pos;
+            } else if (isLineBreak(c)) {
+                skipLineBreak();
+                break;
+            } else {
+                m_value += QChar(c);
+                fresh = false;
+                ++m_pos;
+            }
+        }
+        take(QStringView(m_value));
+        return true;
+    }
+
+    int unclosedLine() const { return m_unclosedLine; }
+
+private:
+    /// A quoted value from its opening quote to its closing one.
+    bool quoted()
+    {
+        m_unclosedLine = m_line;
+        ++m_pos;
+        while (m_pos < m_text.size()) {
+            const char16_t c = m_text[m_pos].unicode();
+            if (c == kQuote) {
+                ++m_pos;
+                if (m_pos < m_text.size() && m_text[m_pos].unicode() == kQuote) {
+                    m_value += QChar(kQuote);
+                    ++m_pos;
+                    continue;
+                }
+                return true;
+            }
+            if (isLineBreak(c)) {
+                skipLineBreak();
+                m_value += QChar(u'\n');
+                continue;
+            }
+            m_value += QChar(c);
+            ++m_pos;
+        }
+        return false;
+    }
+
+    void skipLineBreak()
+    {
+        const bool cr = m_text[m_pos].unicode() == u'\r';
+        ++m_pos;
+        if (cr && m_pos < m_text.size() && m_text[m_pos].unicode() == u'\n')
+            ++m_pos;
+        ++m_line;
+    }
+
+    QStringView m_text;
+    char16_t m_separator;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    int m_unclosedLine = 0;
+    QString m_value;
+};
+
+QString unclosedQuote(const QString& name, const CsvScanner& scanner)
+{
+    return failure(name, scanner.unclosedLine(), QStringLiteral("un guillemet ouvert n'est jamais fermé."));
+}
+
+}  // namespace
+
+QString decodeDataText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes);
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes);
+    // The UTF-8 decoder drops a leading byte-order mark itself.
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromCp1252(bytes);
+}
+
+DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
+{
+    const QString text = decodeDataText(bytes);
+    CsvScanner scanner(text, detectSeparator(text));
+
+    QStringList fields;
+    bool named = false;
+    const bool headerRead = scanner.record([&](QStringView value) {
+        if (fields.size() <= kMaxDataFields)
+            fields.append(value.trimmed().toString());
+        named = named || !value.trimmed().isEmpty();
+    });
+    if (!headerRead)
+        return {{}, unclosedQuote(name, scanner)};
+    if (!named)
+        return {{}, failure(name, 1, QStringLiteral("la première ligne doit nommer les champs ; elle est vide."))};
+    if (fields.size() > kMaxDataFields)
+        return {{}, failure(name, 1, QStringLiteral("plus de %1 champs.").arg(kMaxDataFields))};
+
+    DataTable table(fields);
+    while (!scanner.atEnd()) {
+        const int line = scanner.line();
+        if (!scanner.record([&table](QStringView value) { table.addValue(value); }))
+            return {{}, unclosedQuote(name, scanner)};
+        table.endRow();
+        if (table.rowCount() > kMaxDataRows) {
+            return {{}, failure(name, line, QStringLiteral("plus de 100 000 lignes de données ; "
+                                                           "la fusion en accepte au plus 100 000."))};
+        }
+    }
+    return {std::move(table), QString()};
+}
+
+DataFileResult readDataFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, failure(path, 0, QStringLiteral("fichier introuvable."))};
+    if (!info.isFile())
+        return {{}, failure(path, 0, QStringLiteral("ce n'est pas un fichier ordinaire."))};
+    if (info.size() > kMaxDataFileBytes)
+        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(file.errorString()))};
+    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    if (bytes.size() > kMaxDataFileBytes)
+        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+    return readDataBytes(bytes, path);
+}
+
+}  // namespace plk

@@ -1,0 +1,76 @@
+#include "merge/core/FieldMarkers.h"
+
+namespace plk {
+
+namespace {
+
+constexpr char16_t kOpen = u'«';
+constexpr char16_t kClose = u'»';
+
+/// Calls `found(begin, end, name)` for every marker of the text, where [begin, end)
+/// covers the guillemets. A « that another « follows before any » is plain text.
+template <typename Found>
+void forEachMarker(QStringView text, Found&& found)
+{
+    qsizetype open = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == kOpen) {
+            open = i;
+        } else if (c == kClose && open >= 0) {
+            const QStringView name = text.sliced(open + 1, i - open - 1).trimmed();
+            if (!name.isEmpty())
+                found(open, i + 1, name);
+            open = -1;
+        } else if (c == u'\n' || c == u'\r') {
+            open = -1;
+        }
+    }
+}
+
+void appendOnce(QStringList& list, QStringView name)
+{
+    if (!list.contains(name))
+        list.append(name.toString());
+}
+
+}  // namespace
+
+QStringList fieldMarkers(QStringView text)
+{
+    QStringList names;
+    forEachMarker(text, [&names](qsizetype, qsizetype, QStringView name) { appendOnce(names, name); });
+    return names;
+}
+
+QString mergeText(const QString& text, const DataTable& table, int row)
+{
+    QString merged;
+    qsizetype copied = 0;
+    forEachMarker(text, [&](qsizetype begin, qsizetype end, QStringView name) {
+        const int field = table.fieldIndex(name);
+        if (field < 0)
+            return;
+        QString value = table.value(row, field);
+        value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        merged += QStringView(text).sliced(copied, begin - copied);
+        merged += value;
+        copied = end;
+    });
+    merged += QStringView(text).sliced(copied);
+    return merged;
+}
+
+QStringList unknownMarkers(const QStringList& texts, const QStringList& fields)
+{
+    QStringList unknown;
+    for (const QString& text : texts) {
+        forEachMarker(text, [&](qsizetype, qsizetype, QStringView name) {
+            if (!fields.contains(name))
+                appendOnce(unknown, name);
+        });
+    }
+    return unknown;
+}
+
+}  // namespace plk

@@ -1,0 +1,25 @@
+#pragma once
+// Field markers: «Nom» in a text stands for the value of the field "Nom" of the
+// row being printed. Blanks inside the guillemets are ignored, so that « Nom »
+// typed the French way names the same field.
+
+#include "merge/core/DataTable.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace plk {
+
+/// The names of the markers in a text, in order, each once.
+QStringList fieldMarkers(QStringView text);
+
+/// The text with every marker that names a field of the table replaced by the
+/// row's value. The text is one line: a line break in a value shows as a space.
+/// A marker that names no field stays as typed.
+QString mergeText(const QString& text, const DataTable& table, int row);
+
+/// The markers of the texts that name no field, each once, in order of appearance:
+/// what the user is warned about before printing.
+QStringList unknownMarkers(const QStringList& texts, const QStringList& fields);
+
+}  // namespace plk

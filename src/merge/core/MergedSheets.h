@@ -1,0 +1,30 @@
+#pragma once
+// Where the rows of a data file go on the sheets: one label per row, in the
+// layout's order (across, then down, then the next sheet), starting at a chosen
+// label of the first sheet. The number of sheets follows from the rows.
+
+namespace plk {
+
+class MergedSheets {
+public:
+    /// `firstLabel` counts from 1 and is brought into 1..labelsPerSheet.
+    MergedSheets(int labelsPerSheet, int firstLabel, int rowCount);
+
+    int labelsPerSheet() const { return m_perSheet; }
+    /// The label of the first sheet that gets the first row, from 0.
+    int firstSlot() const { return m_firstSlot; }
+    int rowCount() const { return m_rows; }
+    /// 0 when there is no row.
+    int sheetCount() const;
+
+    /// The row printed at a label (sheet and label from 0); -1 when the label stays
+    /// empty (before the first label, or after the last row).
+    int rowAt(int sheet, int label) const;
+
+private:
+    int m_perSheet;
+    int m_firstSlot;
+    int m_rows;
+};
+
+}  // namespace plk
