@@ -94,14 +94,16 @@ private Q_SLOTS:
     {
         installShippedTemplates(m_fx.dir.filePath("Gabarits"));
         const QStringList files = QDir(m_fx.dir.filePath("Gabarits")).entryList({"*.gab"});
-        QCOMPARE(files.size(), 3);
+        QCOMPARE(files.size(), 4);
+        // The address template's sample data goes with it.
+        QVERIFY(QFileInfo(m_fx.dir.filePath("Gabarits/Adresses (exemple).csv")).isFile());
         TemplateMenu templates(*m_fx.menu);
         for (int i = 0; i < files.size(); ++i) {
             const qsizetype messages = m_fx.dialogs->shown.size();
             templates.Mnu_File_Gabarits_Click(i);
             QCOMPARE(m_fx.dialogs->shown.size(), messages);  // read without a warning
         }
-        QCOMPARE(m_fx.menu->projectWindows().size(), 3);
+        QCOMPARE(m_fx.menu->projectWindows().size(), 4);
     }
 
     void preferencesActAtOnceAndCancelUndoes()

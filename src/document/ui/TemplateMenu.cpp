@@ -101,7 +101,8 @@ void TemplateMenu::SaveAsTemplate(frmProjet& window)
 void installShippedTemplates(const QString& templatesFolder)
 {
     const QDir shipped(QStringLiteral(":/templates"));
-    for (const QString& name : shipped.entryList({QStringLiteral("*.gab")}, QDir::Files)) {
+    // The address template's sample data file goes beside it.
+    for (const QString& name : shipped.entryList({QStringLiteral("*.gab"), QStringLiteral("*.csv")}, QDir::Files)) {
         const QString target = templatesFolder + QLatin1Char('/') + name;
         if (!QFileInfo::exists(target) && QFile::copy(shipped.filePath(name), target))
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
