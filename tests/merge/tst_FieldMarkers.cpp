@@ -1,7 +1,10 @@
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
+#include "merge/core/MergeData.h"
 #include "support/MergeFixtures.h"
+#include "support/TestSupport.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace plk;
@@ -44,6 +47,28 @@ private Q_SLOTS:
                  QStringList({"Pays", "Civilité"}));
         QCOMPARE(unknownMarkers({QStringLiteral("«nom»")}, fields), QStringList({"nom"}));  // names are exact
         QCOMPARE(unknownMarkers({QStringLiteral("«Nom»"), QStringLiteral("texte")}, fields), QStringList());
+    }
+
+    void aTabsDataIsReadAndCheckedAgainstItsTexts()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("adresses.csv"));
+        test::writeBytes(path, test::csvFile(test::addressFields(), test::fiftyAddresses()));
+        const MergeSettings settings = chosenDataFile(path, dir.path());
+        MergeData data = loadMergeData(settings, {QStringLiteral("«Nom» «Pays»"), QStringLiteral("«Civilité»")});
+        QVERIFY(data.ok());
+        QCOMPARE(data.table.rowCount(), 50);
+        QCOMPARE(data.unknown, QStringList({"Pays", "Civilité"}));
+        QCOMPARE(unknownMarkersWarning(data.unknown),
+                 QStringLiteral("Ces champs ne figurent pas dans le fichier de données ; ils seront imprimés tels quels :"
+                                "\n\n«Pays», «Civilité»"));
+        QCOMPARE(unknownMarkersWarning({QStringLiteral("Pays")}),
+                 QStringLiteral("Ce champ ne figure pas dans le fichier de données ; il sera imprimé tel quel :\n\n«Pays»"));
+
+        QVERIFY(QFile::remove(path));
+        data = loadMergeData(settings, {QStringLiteral("«Nom»")});
+        QCOMPARE(data.error, QStringLiteral("Fichier de données « %1 » : fichier introuvable.").arg(path));
+        QCOMPARE(data.table.rowCount(), 0);
     }
 };
 
