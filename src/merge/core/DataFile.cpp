@@ -191,18 +191,19 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 DataFileResult readDataFile(const QString& path)
 {
     const QFileInfo info(path);
+    const QString tooLarge = failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."));
     if (!info.exists())
         return {{}, failure(path, 0, QStringLiteral("fichier introuvable."))};
     if (!info.isFile())
         return {{}, failure(path, 0, QStringLiteral("ce n'est pas un fichier ordinaire."))};
     if (info.size() > kMaxDataFileBytes)
-        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+        return {{}, tooLarge};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(file.errorString()))};
     const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
     if (bytes.size() > kMaxDataFileBytes)
-        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+        return {{}, tooLarge};
     return readDataBytes(bytes, path);
 }
 
