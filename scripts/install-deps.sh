@@ -6,11 +6,12 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
-  libgl-dev libgif-dev
+  libgl-dev libgif-dev libzint-dev
   fonts-wine fontconfig fonts-dejavu-core
   xvfb xauth
   cups cups-client printer-driver-cups-pdf poppler-utils
   libbenchmark-dev
+  libzxing-dev  # tests only: they decode the barcodes the program draws
 )
 
 missing=()

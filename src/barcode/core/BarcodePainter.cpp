@@ -1,0 +1,115 @@
+#include "barcode/core/BarcodePainter.h"
+
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace plk {
+
+namespace {
+
+constexpr double kMinBarHeight = 1.0;  // modules, for a box too flat for the text
+constexpr double kFarAway = 1 << 24;   // device units
+
+QRectF scaled(const QRectF& r, double module, const QPointF& origin)
+{
+    return {origin + r.topLeft() * module, r.size() * module};
+}
+
+/// Whole device pixels for each edge, so neighbouring rectangles meet exactly.
+QRect pixelRect(const QRectF& r)
+{
+    const QPoint topLeft(int(std::lround(r.left())), int(std::lround(r.top())));
+    const QPoint bottomRight(int(std::lround(r.right())), int(std::lround(r.bottom())));
+    return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
+}
+
+void drawText(QPainter& painter, const BarcodeText& t, double module, const QPointF& origin)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    const double size = t.size * module;
+    font.setPixelSize(std::max(1, int(std::lround(size))));
+    double advance = QFontMetricsF(font, painter.device()).horizontalAdvance(t.text);
+    const double room = t.width * module;
+    if (room > 0 && advance > room) {
+        // Narrow the text to the room the code leaves it, rather than over the bars.
+        font.setPixelSize(std::max(1, int(std::floor(font.pixelSize() * room / advance))));
+        advance = QFontMetricsF(font, painter.device()).horizontalAdvance(t.text);
+    }
+    const QPointF at = origin + t.baseline * module;
+    double x = at.x();
+    if (t.alignment & Qt::AlignHCenter)
+        x -= advance / 2;
+    else if (t.alignment & Qt::AlignRight)
+        x -= advance;
+    painter.setFont(font);
+    painter.drawText(QPointF(x, at.y()), t.text);
+}
+
+}  // namespace
+
+BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showText, const QRectF& box, bool wholeUnits)
+{
+    BarcodePlacement p;
+    BarcodeEncoding encoding = encodeBarcode(kind, data, showText);
+    p.error = encoding.error;
+    if (!encoding.ok() || box.isEmpty())
+        return p;
+
+    const QSizeF size = encoding.symbol.size;
+    const bool linear = isLinear(kind);
+    double module = linear ? box.width() / size.width()
+                           : std::min(box.width() / size.width(), box.height() / size.height());
+    if (wholeUnits)
+        module = std::max(1.0, std::floor(module));
+    if (linear) {
+        // Everything but the bars (text, guard bars, bearers) keeps its height in modules.
+        const double fixed = size.height() - encoding.symbol.barHeight;
+        const double bars = std::max(kMinBarHeight, box.height() / module - fixed);
+        encoding = encodeBarcode(kind, data, showText, bars);
+    }
+    p.symbol = std::move(encoding.symbol);
+    p.module = module;
+    p.origin = box.center() - QPointF(p.symbol.size.width(), p.symbol.size.height()) * module / 2;
+    if (wholeUnits)
+        p.origin = QPointF(std::round(p.origin.x()), std::round(p.origin.y()));
+    return p;
+}
+
+bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
+                  const QColor& colour)
+{
+    const QRectF box = painter.deviceTransform().mapRect(target);
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    const BarcodePlacement p = placeBarcode(kind, data, showText, box, raster);
+    if (!p.error.isEmpty())
+        return false;
+    // A code dragged far off its page is not drawn: its device coordinates could
+    // leave the range of whole pixels.
+    if (!QRectF(-kFarAway, -kFarAway, 2 * kFarAway, 2 * kFarAway).contains(p.rect()))
+        return true;
+
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(colour);
+    if (raster) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        for (const QRectF& r : p.symbol.modules)
+            painter.fillRect(pixelRect(scaled(r, p.module, p.origin)), colour);
+    } else {
+        // One path, so viewers draw no hairline seams between touching rectangles.
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        for (const QRectF& r : p.symbol.modules)
+            path.addRect(scaled(r, p.module, p.origin));
+        painter.fillPath(path, colour);
+    }
+    for (const BarcodeText& t : p.symbol.texts)
+        drawText(painter, t, p.module, p.origin);
+    painter.restore();
+    return true;
+}
+
+}  // namespace plk

@@ -1,0 +1,35 @@
+#pragma once
+// Drawing a code as filled rectangles on any QPainter: a picture, a PDF page, an
+// SVG file or a printer. On a picture every module takes a whole number of pixels,
+// so no bar or square is ever blurred; on vector devices the code fills its box.
+
+#include "barcode/core/BarcodeSymbol.h"
+
+#include <QColor>
+#include <QPainter>
+
+namespace plk {
+
+/// Where a code lands in device coordinates.
+struct BarcodePlacement {
+    BarcodeSymbol symbol;
+    double module = 0;  // device units per module
+    QPointF origin;     // top-left corner of the symbol (quiet zones included)
+    QString error;      // the data cannot be encoded (nothing to draw)
+
+    QRectF rect() const { return {origin, symbol.size * module}; }
+};
+
+/// Fits the code into `box` (device units). A two-dimensional code keeps square
+/// modules and is centred; a linear code spans the box's width and its bars grow to
+/// fill its height. With `wholeUnits` the module is the largest whole number of
+/// units that fits (at least one) and the code is centred on whole units.
+BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showText, const QRectF& box,
+                              bool wholeUnits);
+
+/// Draws the code into `target` (the painter's logical coordinates) in `colour`.
+/// Returns false, drawing nothing, when the data cannot be encoded.
+bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
+                  const QColor& colour);
+
+}  // namespace plk

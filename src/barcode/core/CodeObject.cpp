@@ -1,0 +1,106 @@
+#include "barcode/core/CodeObject.h"
+
+#include "barcode/core/BarcodeSymbol.h"
+#include "base/core/ValueReader.h"
+
+namespace plk {
+
+namespace {
+
+constexpr QSizeF kSquareCode(20, 20);
+constexpr QSizeF kStackedCode(40, 15);
+constexpr QSizeF kLinearCode(40, 25);
+
+double codeLength(const RecordFields& r, int field)
+{
+    const double value = r.real(field);
+    if (!(value > 0 && value <= kMaxCodeSize))
+        throw FormatError("taille de code hors limites : « " + r.text(field).toStdString() + " »");
+    return value;
+}
+
+}  // namespace
+
+QSizeF defaultCodeSize(BarcodeKind kind)
+{
+    if (isLinear(kind))
+        return kLinearCode;
+    return kind == BarcodeKind::PDF417 ? kStackedCode : kSquareCode;
+}
+
+QString escapeCodeData(const QString& data)
+{
+    QString out;
+    out.reserve(data.size());
+    for (const QChar c : data) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('|'))
+            out += QLatin1String("\\p");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString unescapeCodeData(const QString& field)
+{
+    QString out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field.at(i);
+        if (c != QLatin1Char('\\')) {
+            out += c;
+            continue;
+        }
+        const QChar next = i + 1 < field.size() ? field.at(i + 1) : QChar();
+        if (next == QLatin1Char('\\'))
+            out += QLatin1Char('\\');
+        else if (next == QLatin1Char('p'))
+            out += QLatin1Char('|');
+        else if (next == QLatin1Char('n'))
+            out += QLatin1Char('\n');
+        else
+            throw FormatError("séquence inconnue dans les données du code : « \\" + QString(next).toStdString() + " »");
+        ++i;
+    }
+    return out;
+}
+
+QString codeRecord(const CodeObject& c, const RegionalFormat& f)
+{
+    return QStringList{kCodeKeyword,
+                       barcodeKindName(c.Kind),
+                       escapeCodeData(c.Data),
+                       f.formatReal(c.Top),
+                       f.formatReal(c.Left),
+                       f.formatReal(c.Width),
+                       f.formatReal(c.Height),
+                       QString::number(c.ForeColor),
+                       f.formatBool(c.ShowText)}
+        .join(QLatin1Char('|'));
+}
+
+CodeObject codeFromRecord(const QStringList& fields, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    CodeObject c;
+    const auto kind = barcodeKindFromName(r.text(1));
+    if (!kind)
+        throw FormatError("type de code inconnu : « " + r.text(1).toStdString() + " »");
+    c.Kind = *kind;
+    c.Data = unescapeCodeData(r.text(2));
+    c.Top = r.real(3);
+    c.Left = r.real(4);
+    c.Width = codeLength(r, 5);
+    c.Height = codeLength(r, 6);
+    c.ForeColor = r.colour(7);
+    c.ShowText = r.boolean(8);
+    if (const QString error = barcodeDataError(c.Kind, c.Data); !error.isEmpty())
+        throw FormatError(error.toStdString());
+    return c;
+}
+
+}  // namespace plk
