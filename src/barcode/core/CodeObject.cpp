@@ -3,6 +3,9 @@
 #include "barcode/core/BarcodeSymbol.h"
 #include "base/core/ValueReader.h"
 
+#include <algorithm>
+#include <array>
+
 namespace plk {
 
 namespace {
@@ -10,6 +13,13 @@ namespace {
 constexpr QSizeF kSquareCode(20, 20);
 constexpr QSizeF kStackedCode(40, 15);
 constexpr QSizeF kLinearCode(40, 25);
+
+// What a record cannot hold as it is, and the letter that stands for it after a backslash.
+struct Escape {
+    char plain;
+    char written;
+};
+constexpr std::array<Escape, 3> kEscapes{{{'\\', '\\'}, {'|', 'p'}, {'\n', 'n'}}};
 
 double codeLength(const RecordFields& r, int field)
 {
@@ -33,14 +43,13 @@ QString escapeCodeData(const QString& data)
     QString out;
     out.reserve(data.size());
     for (const QChar c : data) {
-        if (c == QLatin1Char('\\'))
-            out += QLatin1String("\\\\");
-        else if (c == QLatin1Char('|'))
-            out += QLatin1String("\\p");
-        else if (c == QLatin1Char('\n'))
-            out += QLatin1String("\\n");
-        else
+        const auto e = std::find_if(kEscapes.begin(), kEscapes.end(), [c](const Escape& x) { return x.plain == c; });
+        if (e == kEscapes.end()) {
             out += c;
+            continue;
+        }
+        out += QLatin1Char('\\');
+        out += QLatin1Char(e->written);
     }
     return out;
 }
@@ -50,21 +59,17 @@ QString unescapeCodeData(const QString& field)
     QString out;
     out.reserve(field.size());
     for (qsizetype i = 0; i < field.size(); ++i) {
-        const QChar c = field.at(i);
-        if (c != QLatin1Char('\\')) {
-            out += c;
+        if (field.at(i) != QLatin1Char('\\')) {
+            out += field.at(i);
             continue;
         }
-        const QChar next = i + 1 < field.size() ? field.at(i + 1) : QChar();
-        if (next == QLatin1Char('\\'))
-            out += QLatin1Char('\\');
-        else if (next == QLatin1Char('p'))
-            out += QLatin1Char('|');
-        else if (next == QLatin1Char('n'))
-            out += QLatin1Char('\n');
-        else
-            throw FormatError("séquence inconnue dans les données du code : « \\" + QString(next).toStdString() + " »");
-        ++i;
+        const QChar next = ++i < field.size() ? field.at(i) : QChar();
+        const auto e = std::find_if(kEscapes.begin(), kEscapes.end(), [next](const Escape& x) { return x.written == next; });
+        if (e == kEscapes.end()) {
+            const QString shown = next.isNull() ? QString() : QString(next);
+            throw FormatError("séquence inconnue dans les données du code : « \\" + shown.toStdString() + " »");
+        }
+        out += QLatin1Char(e->plain);
     }
     return out;
 }
