@@ -1,5 +1,5 @@
-#include "app/core/AppState.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/AppState.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "support/MainWindowFixture.h"
@@ -7,6 +7,7 @@
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
+#include <functional>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -58,7 +59,7 @@ private Q_SLOTS:
 
         const QString carte = m_fx.dir.filePath("Carte.plk");
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{carte, 0});
-        m_fx.menu->Mnu_ID_Fichier_Click(4);
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerSous);
         QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Enregistrer le projet sous..."));
         QCOMPARE(w->caption(), QStringLiteral("Carte"));
         QCOMPARE(w->filePath(), carte);
@@ -66,7 +67,7 @@ private Q_SLOTS:
 
         QFile::remove(carte);
         const qsizetype shown = m_fx.dialogs->shown.size();
-        m_fx.menu->Mnu_ID_Fichier_Click(3);
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QCOMPARE(m_fx.dialogs->shown.size(), shown);  // no dialog the second time
         QCOMPARE(test::readBytes(carte), test::kExampleProject);
     }
@@ -102,26 +103,24 @@ private Q_SLOTS:
 
     void guardMessages()
     {
-        for (int i : {9, 10}) {
+        const auto guarded = [this](const std::function<void()>& command) {
             m_fx.dialogs->shown.clear();
-            m_fx.menu->Mnu_ID_Fichier_Click(i);
+            command();
             QCOMPARE(m_fx.dialogs->shown.size(), 1);
             QCOMPARE(m_fx.dialogs->shown.at(0).text, kGuard);
             QCOMPARE(m_fx.dialogs->shown.at(0).icon, Dialogs::Icon::Exclamation);
-        }
-        for (int i : {0, 1, 3, 5, 6, 8, 10}) {
-            m_fx.dialogs->shown.clear();
-            m_fx.menu->Mnu_ID_Edition_Click(i);
-            QCOMPARE(m_fx.dialogs->shown.size(), 1);
-        }
-        for (int i : {0, 2, 4}) {
-            m_fx.dialogs->shown.clear();
-            m_fx.menu->Mnu_ID_Projet_Click(i);
-            QCOMPARE(m_fx.dialogs->shown.size(), 1);
-        }
+        };
+        for (Fichier c : {Fichier::Apercu, Fichier::Imprimer})
+            guarded([&] { m_fx.menu->Mnu_ID_Fichier_Click(c); });
+        for (Edition c : {Edition::AjouterTexte, Edition::AjouterLogo, Edition::SupprimerObjet, Edition::Copier,
+                          Edition::Coller, Edition::Exporter, Edition::BoiteOutils})
+            guarded([&] { m_fx.menu->Mnu_ID_Edition_Click(c); });
+        for (Projet c : {Projet::AjouterOnglet, Projet::RenommerOnglet, Projet::SupprimerOnglet})
+            guarded([&] { m_fx.menu->Mnu_ID_Projet_Click(c); });
         m_fx.dialogs->shown.clear();
-        for (int i : {3, 4, 5, 7})
-            m_fx.menu->Mnu_ID_Fichier_Click(i);
+        for (Fichier c :
+             {Fichier::Enregistrer, Fichier::EnregistrerSous, Fichier::EnregistrerGabarit, Fichier::Cloturer})
+            m_fx.menu->Mnu_ID_Fichier_Click(c);
         QVERIFY(m_fx.dialogs->shown.isEmpty());
     }
 
@@ -132,19 +131,19 @@ private Q_SLOTS:
         frmProjet* w = openExample(three);
         QCOMPARE(w->tabCount(), 3);
         w->selectTab(1);
-        QVERIFY(!m_fx.menu->projectAction(4)->isEnabled());
+        QVERIFY(!m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());
         w->selectTab(2);
-        QVERIFY(m_fx.menu->projectAction(4)->isEnabled());
+        QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());
         QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 40 Mm - H : 30 Mm"));
-        m_fx.menu->Mnu_ID_Projet_Click(4);
+        m_fx.menu->Mnu_ID_Projet_Click(Projet::SupprimerOnglet);
         QCOMPARE(m_fx.dialogs->shown.last().text, QStringLiteral("Vous ne pouvez supprimer que le dernier onglet de chaque projet."));
         QCOMPARE(w->tabCount(), 3);
 
         m_fx.dialogs->inputs.push_back(QString());
-        m_fx.menu->Mnu_ID_Projet_Click(2);
+        m_fx.menu->Mnu_ID_Projet_Click(Projet::RenommerOnglet);
         QCOMPARE(w->tabStrip()->tabText(1), QStringLiteral("Deux"));
         m_fx.dialogs->inputs.push_back(QStringLiteral("Ver|so"));
-        m_fx.menu->Mnu_ID_Projet_Click(2);
+        m_fx.menu->Mnu_ID_Projet_Click(Projet::RenommerOnglet);
         QCOMPARE(m_fx.dialogs->shown.last().text, QStringLiteral("Renommer l'onglet courant."));
         QCOMPARE(w->tabStrip()->tabText(1), QStringLiteral("Verso"));
         QCOMPARE(w->surface(2).NameProjet, QStringLiteral("Verso"));
@@ -152,13 +151,13 @@ private Q_SLOTS:
 
         w->selectTab(3);
         m_fx.dialogs->answers.push_back(Answer::No);
-        m_fx.menu->Mnu_ID_Projet_Click(4);
+        m_fx.menu->Mnu_ID_Projet_Click(Projet::SupprimerOnglet);
         QCOMPARE(w->tabCount(), 3);
         m_fx.dialogs->answers.push_back(Answer::Yes);
-        m_fx.menu->Mnu_ID_Projet_Click(4);
+        m_fx.menu->Mnu_ID_Projet_Click(Projet::SupprimerOnglet);
         QCOMPARE(w->tabCount(), 2);
         QCOMPARE(w->selectedTab(), 2);
-        QVERIFY(m_fx.menu->projectAction(4)->isEnabled());
+        QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());
     }
 
     void statusPositionAndEditCommands()
@@ -167,19 +166,19 @@ private Q_SLOTS:
         Etiquette& t = w->surface(1);
         t.backgroundMouseMove(12.7, 0.2);
         QCOMPARE(m_fx.menu->statusPanel(3)->text(), QStringLiteral("X : 13 Mm - Y : 1 Mm"));
-        m_fx.menu->Mnu_ID_Edition_Click(0);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
         QCOMPARE(t.IDlabel, std::int16_t(2));
         QCOMPARE(t.label(2).Top, 5.0f);
         t.objectClick(Etiquette::ObjectKind::Label, 2);
-        QCOMPARE(ObjetActif, std::int16_t(2));
-        m_fx.menu->Mnu_ID_Edition_Click(5);
-        m_fx.menu->Mnu_ID_Edition_Click(6);
+        QCOMPARE(App.ObjetActif, std::int16_t(2));
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::Copier);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::Coller);
         QCOMPARE(t.IDlabel, std::int16_t(3));
         QCOMPARE(t.label(3).Top, 10.0f);
         t.objectClick(Etiquette::ObjectKind::Label, 3);
-        m_fx.menu->Mnu_ID_Edition_Click(3);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::SupprimerObjet);
         QVERIFY(!t.label(3).Visible);
-        QVERIFY(!m_fx.menu->editAction(3)->isEnabled());
+        QVERIFY(!m_fx.menu->editAction(Edition::SupprimerObjet)->isEnabled());
     }
 
     void doubleClickEditsTextOnlyAfterFontDialog()
@@ -227,7 +226,7 @@ private Q_SLOTS:
     {
         frmProjet* w = openExample();
         w->setFilePath(m_fx.dir.filePath("absent/Carte.plk"));
-        m_fx.menu->Mnu_ID_Fichier_Click(3);
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QVERIFY(m_fx.dialogs->shown.last().text.startsWith("Erreur lors de l'enregistrement du projet."));
     }
 

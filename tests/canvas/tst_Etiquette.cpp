@@ -1,5 +1,5 @@
+#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
-#include "canvas/core/ObjectClipboard.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -32,7 +32,7 @@ class TestEtiquette : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { test::initFonts(); }
-    void init() { ObjectClipboard.clear(); }
+    void init() { App.reset(); }
 
     void newProjetResetsTheTab()
     {
@@ -248,7 +248,7 @@ private Q_SLOTS:
         a.FontStyle(1, "Tahoma", 12, true, false, false, false);
         a.objectClick(Kind::Label, 1);
         a.Copier(1, test::french());
-        QVERIFY(ObjectClipboard.startsWith("LABEL|ZONE DE TEXTE|10|20|Tahoma|12|Vrai|"));
+        QVERIFY(App.ObjectClipboard.startsWith("LABEL|ZONE DE TEXTE|10|20|Tahoma|12|Vrai|"));
         for (int i = 0; i < 3; ++i)
             b.Coller(test::french());
         QCOMPARE(b.IDlabel, std::int16_t(3));
@@ -267,7 +267,7 @@ private Q_SLOTS:
         a.objectClick(Kind::Logo, 1);
         a.DimensionLogo(1, 22, 11);
         a.Copier(1, test::french());
-        QCOMPARE(ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+        QCOMPARE(App.ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
         b.objectClick(Kind::Label, 1);
         b.Coller(test::french());
         QCOMPARE(b.logo(1).Width, 22.0f);
@@ -276,7 +276,7 @@ private Q_SLOTS:
         a.ResetFocus();
         a.LabelFocus = 1;
         a.Copier(0, test::french());
-        QCOMPARE(ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+        QCOMPARE(App.ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
     }
 
     void dimProjetFromWholePixels()

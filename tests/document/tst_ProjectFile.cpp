@@ -1,6 +1,7 @@
 #include "document/core/ProjectFile.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -9,6 +10,16 @@ using namespace plk;
 namespace {
 
 QByteArray written(Project& p, const RegionalFormat& f) { return projectFileText(p, f).toLatin1(); }
+
+// A disk that takes half of the bytes, then refuses the rest.
+class DiskFullHalfway final : public FileWriter {
+protected:
+    QString put(QIODevice& file, const QByteArray& bytes) const override
+    {
+        file.write(bytes.left(bytes.size() / 2));
+        return QStringLiteral("Disque plein");
+    }
+};
 
 }  // namespace
 
@@ -222,12 +233,12 @@ private Q_SLOTS:
         // A save that cannot happen leaves the previous file as it was.
         const QByteArray before = test::readBytes(path);
         QVERIFY(!writeProjectFile(dir.filePath("absent/Carte.plk"), p, test::french()).isEmpty());
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         p.setTabCaption(1, "Autre");
-        const QString reason = writeProjectFile(path, p, test::french());
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        if (!reason.isEmpty())  // root may write anywhere; the point is the old bytes
-            QCOMPARE(test::readBytes(path), before);
+        QCOMPARE(writeProjectFile(path, p, test::french(), DiskFullHalfway()), QStringLiteral("Disque plein"));
+        QCOMPARE(test::readBytes(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Carte.plk"});  // no temporary file left
+        QCOMPARE(writeProjectFile(path, p, test::french()), QString());
+        QVERIFY(test::readBytes(path).startsWith("ONGLET|Autre\r\n"));
         QCOMPARE(readProjectFile(dir.filePath("nope.plk"), back).status, ReadResult::Status::CannotOpen);
     }
 };

@@ -1,4 +1,3 @@
-#include "app/core/AppState.h"
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
 #include "export/ui/frmExport.h"

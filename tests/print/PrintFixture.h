@@ -3,11 +3,11 @@
 // scripted dialogs and a tool box that records what it is asked, for the tests of
 // the print set-up and the preview.
 
-#include "app/core/AppState.h"
 #include "app/ui/frmMenu.h"
 #include "print/PrintTests.h"
 #include "print/ui/PrintCommands.h"
 #include "support/MainWindowFixture.h"
+#include "support/RecordingToolBox.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -16,22 +16,6 @@
 #include <QTemporaryDir>
 
 namespace plk::test {
-
-class RecordingToolBox final : public ToolBoxLink {
-public:
-    QStringList calls;
-    void showTextObject(frmProjet&, int, const QString&, bool, bool, bool, bool, int, int) override {}
-    void showLogo(frmProjet&, int, int, int, int, int) override {}
-    void clearObject() override {}
-    void Remplir_Outils(frmProjet&, int) override {}
-    void showToolBox() override { calls << QStringLiteral("show"); }
-    void hideToolBox() override { calls << QStringLiteral("hide"); }
-    void closeToolBox() override
-    {
-        calls << QStringLiteral("close");
-        BoiteVisible = false;
-    }
-};
 
 struct PrintFixture : MainWindowFixture {
     RecordingToolBox toolBox;

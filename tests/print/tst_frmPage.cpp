@@ -46,7 +46,7 @@ class TestFrmPage : public QObject {
     {
         if (!f->open(project))
             return nullptr;
-        f->menu->Mnu_ID_Fichier_Click(9);  // "Aperçu avant impression"
+        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
         return f->commands->preview();
     }
 
@@ -239,7 +239,7 @@ private Q_SLOTS:
         // The next preview is built afresh from page 1.
         f->menu->activateWindow();
         QTRY_VERIFY(f->menu->activeProject());
-        f->menu->Mnu_ID_Fichier_Click(9);
+        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
         QVERIFY(f->commands->preview());
         QCOMPARE(f->commands->preview()->currentPage(), 0);
         QTest::keyClick(f->commands->preview(), Qt::Key_Escape);

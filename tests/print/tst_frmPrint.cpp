@@ -1,6 +1,7 @@
 // The print set-up dialog: what it loads from the tab, what choosing a printer or a
 // quality does, what it stores back on closing, and printing after the question.
 
+#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
@@ -89,7 +90,7 @@ private Q_SLOTS:
     {
         frmProjet* w = f->open(kNeverSetUp);
         QVERIFY(w);
-        f->menu->Mnu_ID_Fichier_Click(10);
+        f->menu->Mnu_ID_Fichier_Click(Fichier::Imprimer);
         frmPrint& d = dialog();
         QVERIFY(d.isVisible());
         QVERIFY(d.isModal());
@@ -225,12 +226,12 @@ private Q_SLOTS:
     void theToolBoxHidesWhileTheDialogIsOpen()
     {
         f->open(kNeverSetUp);
-        BoiteVisible = true;
+        App.BoiteVisible = true;
         f->commands->showPrint();
         QCOMPARE(f->toolBox.calls, QStringList{"hide"});
         dialog().close();
         QCOMPARE(f->toolBox.calls, (QStringList{"hide", "show"}));
-        BoiteVisible = false;
+        App.BoiteVisible = false;
         f->commands->showPrint();
         dialog().close();
         QCOMPARE(f->toolBox.calls.size(), 2);
@@ -333,8 +334,8 @@ private Q_SLOTS:
 
     void withoutAProjectTheCommandsShowTheGuard()
     {
-        f->menu->Mnu_ID_Fichier_Click(10);
-        f->menu->Mnu_ID_Fichier_Click(9);
+        f->menu->Mnu_ID_Fichier_Click(Fichier::Imprimer);
+        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
         QCOMPARE(f->dialogs->shown.size(), 2);
         QCOMPARE(f->dialogs->shown.at(0).text,
                  QStringLiteral("Vous devez créer ou ouvrir un projet pour pouvoir utiliser cette fonction."));

@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 
-#include "app/core/AppState.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/AppState.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -16,8 +16,7 @@ MainWindowFixture::~MainWindowFixture() { stop(); }
 
 void MainWindowFixture::start()
 {
-    Options = AppOptions();
-    BoiteVisible = false;
+    App.reset();
     dialogs = std::make_unique<ScriptedDialogs>();
     menu = std::make_unique<frmMenu>(AppPaths(dir.path()), *dialogs);
     menu->show();
@@ -44,7 +43,7 @@ frmProjet* MainWindowFixture::open(const QByteArray& bytes, int filter, const QS
     const QString path = dir.filePath(name);
     writeBytes(path, bytes);
     dialogs->files.push_back(Dialogs::FileAnswer{path, filter});
-    menu->Mnu_ID_Fichier_Click(1);
+    menu->Mnu_ID_Fichier_Click(Fichier::Ouvrir);
     return menu->activeProject();
 }
 

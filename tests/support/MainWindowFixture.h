@@ -21,7 +21,7 @@ public:
     MainWindowFixture();
     ~MainWindowFixture();
 
-    /// Shows a fresh main window and puts the application-wide options back to their defaults.
+    /// Shows a fresh main window over the application-wide state as the program starts with it.
     void start();
     /// Closes every project window without saving.
     void closeProjects();

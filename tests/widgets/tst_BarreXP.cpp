@@ -1,8 +1,10 @@
 // The task pane: groups opening and closing (at once and sliding), their stacking in
 // twips, pane-wide item numbers, the title's context menu, hovering and painting.
 
+#include "app/ui/TaskPaneSetup.h"
+#include "base/core/AppState.h"
 #include "base/core/Twips.h"
-#include "widgets/core/ProgramIcons.h"
+#include "support/MainWindowFixture.h"
 #include "widgets/core/TaskGroupMotion.h"
 #include "widgets/ui/BarreXP.h"
 
@@ -16,29 +18,6 @@
 using namespace plk;
 
 namespace {
-
-// The four groups the main window fills the pane with.
-void fillLikeTheMainWindow(BarreXP& pane, TPict& images)
-{
-    pane.ImageList = &images;
-    pane.setFontName(QStringLiteral("Tahoma"));
-    const QList<QStringList> groups = {
-        {"Gestion du projet", "Créer un nouveau projet", "Ouvrir un projet...", "Enregistrer le projet",
-         "Clôturer le projet"},
-        {"Propriétés du projet", "Ajouter un objet texte", "Ajouter un objet logo", "Exporter dans une image",
-         "Boite à outils"},
-        {"Mise en page", "Aperçu avant impression", "Imprimer le projet"},
-        {"Aide utilisateur", "Rubrique de l'aide", "A propos de...", "Quitter"},
-    };
-    int item = 0;
-    for (const QStringList& g : groups) {
-        const int number = pane.Creation_Groupe(g.first());
-        for (int i = 1; i < g.size(); ++i) {
-            ++item;
-            pane.Creation_Label(number, item, g.at(i));
-        }
-    }
-}
 
 void hover(QWidget* w, QPoint at = QPoint(2, 2))
 {
@@ -65,16 +44,16 @@ class TestBarreXP : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The pane as the main window builds it, its groups opening at once.
     void init()
     {
-        images = taskPaneImages();
-        pane = new BarreXP;
-        fillLikeTheMainWindow(*pane, images);
+        m_fx.start();
+        App.Options.Animation = 1;
+        pane = buildTaskPane(*m_fx.menu);
         pane->resize(300, 900);
-        pane->show();
         QVERIFY(QTest::qWaitForWindowExposed(pane));
     }
-    void cleanup() { delete pane; }
+    void cleanup() { m_fx.stop(); }
 
     void slidingStepsOfFiftyTwipsLandOnTheOpenHeight()
     {
@@ -317,7 +296,7 @@ private Q_SLOTS:
     }
 
 private:
-    TPict images;
+    test::MainWindowFixture m_fx;
     BarreXP* pane = nullptr;
 };
 

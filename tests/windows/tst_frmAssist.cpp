@@ -2,8 +2,8 @@
 // colours, and when it refuses. The dialog is shown without its own event loop; its
 // buttons are clicked as a user does.
 
-#include "app/core/AppState.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
@@ -70,7 +70,7 @@ private Q_SLOTS:
 
     void carteDeVisiteWithTheDefaults()
     {
-        m_fx.menu->Mnu_ID_Fichier_Click(0);
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Nouveau);
         QVERIFY(m_assist->isVisible());
         QCOMPARE(m_assist->windowTitle(), QStringLiteral("Créer un nouveau projet"));
         QCOMPARE(m_assist->banner()->Caption2(), QStringLiteral("Trois étapes seulement pour créer votre projet"));
@@ -93,7 +93,7 @@ private Q_SLOTS:
                  QStringLiteral("PROJET|Carte De Visite|80|50|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux"));
         QCOMPARE(w->surface(1).RecupererObjet(4), QStringLiteral("FOND|1|-2147483643"));
         QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 80 Mm - H : 50 Mm"));
-        QVERIFY(!BoiteVisible);
+        QVERIFY(!App.BoiteVisible);
         QVERIFY(!m_outils->isVisible());
     }
 
@@ -120,7 +120,7 @@ private Q_SLOTS:
         Etiquette& t = m_fx.menu->activeProject()->surface(1);
         QCOMPARE(t.RecupererObjet(1), QStringLiteral("PROJET|Etiquette Cd|120|50|%1|-2147483642|Faux|Faux|Faux|Faux|Faux")
                                           .arg(rgbColor(0, 128, 255)));
-        QVERIFY(BoiteVisible);
+        QVERIFY(App.BoiteVisible);
         QVERIFY(m_outils->isVisible());  // filled from the new tab and shown
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("120"));
     }
@@ -153,8 +153,8 @@ private Q_SLOTS:
         w->setCaption(QStringLiteral("Carte"));
         w->project().addTab(QStringLiteral("Verso"));
         m_fx.menu->showProjectWindow(w);
-        BoiteVisible = false;
-        m_fx.menu->Mnu_ID_Projet_Click(0);  // "Ajouter un nouvel onglet"
+        App.BoiteVisible = false;
+        m_fx.menu->Mnu_ID_Projet_Click(Projet::AjouterOnglet);
         QCOMPARE(m_assist->windowTitle(), QStringLiteral("Ajouter un nouvel onglet"));
         QCOMPARE(m_assist->banner()->Caption1(), QStringLiteral("Ajouter un nouvel onglet"));
         QCOMPARE(m_assist->banner()->Caption2(), QStringLiteral("Ajouter un nouvel onglet dans votre projet"));
@@ -170,8 +170,8 @@ private Q_SLOTS:
         QCOMPARE(w->tabStrip()->tabText(2), QStringLiteral("dos de carte"));
         QCOMPARE(w->surface(3).NameProjet, QStringLiteral("Dos De Carte"));
         QCOMPARE(w->caption(), QStringLiteral("Carte"));
-        QVERIFY(m_fx.menu->projectAction(4)->isEnabled());  // the new last tab can be deleted
-        QVERIFY(!BoiteVisible);
+        QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());  // the new last tab can be deleted
+        QVERIFY(!App.BoiteVisible);
 
         // The next new project has the normal texts back.
         open(false);

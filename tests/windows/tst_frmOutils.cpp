@@ -1,8 +1,8 @@
 // The tool box: what each control does to the tab it edits, what filling it from a
 // tab leaves in the tab, and where it stands between two showings.
 
-#include "app/core/AppState.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/AppState.h"
 #include "base/core/IniFile.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
@@ -83,7 +83,7 @@ class TestFrmOutils : public QObject {
     Etiquette& openToolBox(double width = 80, double height = 50)
     {
         frmProjet* w = newProject(width, height);
-        m_fx.menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         return w->surface(1);
     }
 
@@ -97,7 +97,6 @@ private Q_SLOTS:
     void init()
     {
         QFile::remove(AppPaths(m_fx.dir.path()).settingsFile());
-        ObjetActif = 0;
         m_fx.start();
         m_outils = std::make_unique<frmOutils>(*m_fx.menu);
         m_fx.menu->setToolBox(m_outils.get());
@@ -143,7 +142,7 @@ private Q_SLOTS:
         m_fx.menu->move(40, 30);
         openToolBox();
         QVERIFY(m_outils->isVisible());
-        QVERIFY(BoiteVisible);
+        QVERIFY(App.BoiteVisible);
         const QRect main = m_fx.menu->frameGeometry();
         QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,
                                          main.top() + main.height() / 2 - m_outils->height() / 2));
@@ -152,7 +151,7 @@ private Q_SLOTS:
         m_outils->selectPage(4);
         m_outils->move(100, 120);
         m_outils->close();
-        QVERIFY(!BoiteVisible);
+        QVERIFY(!App.BoiteVisible);
         const QString ini = m_fx.menu->paths().settingsFile();
         QCOMPARE(ReadIni(ini, "OUTILS", "Onglet"), QStringLiteral("4"));
         QCOMPARE(ReadIni(ini, "OUTILS", "Top"), QStringLiteral("1800"));
@@ -161,7 +160,7 @@ private Q_SLOTS:
         // The next run's tool box comes back there.
         m_outils = std::make_unique<frmOutils>(*m_fx.menu);
         m_fx.menu->setToolBox(m_outils.get());
-        m_fx.menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QCOMPARE(m_outils->selectedPage(), 4);
         QCOMPARE(m_outils->pos(), QPoint(100, 120));
     }
@@ -184,7 +183,7 @@ private Q_SLOTS:
         t.NewLabel(12.3, 7.6);
         t.NewLogo();
         const QString before = t.RecupererObjet(1) + t.RecupererObjet(2) + t.RecupererObjet(3);
-        m_fx.menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("86"));
         QCOMPARE(m_outils->tabHeightField()->Text(), QStringLiteral("250"));  // shown though out of range
         QCOMPARE(m_outils->tabHeightField()->Value(), 200);
@@ -217,7 +216,7 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         t.NewLabel();
         t.backgroundClick();
-        QCOMPARE(ObjetActif, std::int16_t(0));
+        QCOMPARE(App.ObjetActif, std::int16_t(0));
         clickEntry(m_outils->alignmentList(), 2);  // "Milieu absolu"
         QCOMPARE(m_outils->alignmentList()->currentRow(), -1);
         QVERIFY(m_outils->alignmentList()->selectedItems().isEmpty());
@@ -424,7 +423,7 @@ private Q_SLOTS:
         w->surface(2).NewProjet(QStringLiteral("Verso"), 60, 40, 0, 0, false, false, false);
         w->surface(2).pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
         const QString verso = w->surface(2).RecupererObjet(4);
-        m_fx.menu->Mnu_ID_Edition_Click(10);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QCOMPARE(m_outils->Degrade()->Direction, 1);
         w->selectTab(2);
         m_outils->Remplir_Outils(*w, 2);

@@ -3,7 +3,7 @@
 // A missing or unreadable value comes back empty and is simply not applied, so a
 // first start leaves every window as designed.
 
-#include "app/core/AppState.h"
+#include "base/core/AppState.h"
 #include "base/core/RegionalFormat.h"
 
 #include <QRectF>

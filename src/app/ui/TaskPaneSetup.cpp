@@ -1,38 +1,47 @@
 #include "app/ui/TaskPaneSetup.h"
 
-#include "app/core/AppState.h"
 #include "app/core/Settings.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/AppState.h"
 #include "widgets/ui/BarreXP.h"
+
+#include <variant>
 
 namespace plk {
 
 namespace {
 
-enum class Handler { Fichier, Edition, Aide };
+using Command = std::variant<Fichier, Edition, Aide>;
 
 struct Item {
     int group;
     const char* caption;
-    Handler handler;
-    int index;
+    Command command;
 };
 
-// Item k of the pane (counted from 1) runs entry `index` of its menu.
+// Item k of the pane (counted from 1) runs the menu entry of its command.
 constexpr Item kItems[] = {
-    {1, "Créer un nouveau projet", Handler::Fichier, 0},
-    {1, "Ouvrir un projet...", Handler::Fichier, 1},
-    {1, "Enregistrer le projet", Handler::Fichier, 3},
-    {1, "Clôturer le projet", Handler::Fichier, 7},
-    {2, "Ajouter un objet texte", Handler::Edition, 0},
-    {2, "Ajouter un objet logo", Handler::Edition, 1},
-    {2, "Exporter dans une image", Handler::Edition, 8},
-    {2, "Boite à outils", Handler::Edition, 10},
-    {3, "Aperçu avant impression", Handler::Fichier, 9},
-    {3, "Imprimer le projet", Handler::Fichier, 10},
-    {4, "Rubrique de l'aide", Handler::Aide, 0},
-    {4, "A propos de...", Handler::Aide, 5},
-    {4, "Quitter", Handler::Fichier, 14},
+    {1, "Créer un nouveau projet", Fichier::Nouveau},
+    {1, "Ouvrir un projet...", Fichier::Ouvrir},
+    {1, "Enregistrer le projet", Fichier::Enregistrer},
+    {1, "Clôturer le projet", Fichier::Cloturer},
+    {2, "Ajouter un objet texte", Edition::AjouterTexte},
+    {2, "Ajouter un objet logo", Edition::AjouterLogo},
+    {2, "Exporter dans une image", Edition::Exporter},
+    {2, "Boite à outils", Edition::BoiteOutils},
+    {3, "Aperçu avant impression", Fichier::Apercu},
+    {3, "Imprimer le projet", Fichier::Imprimer},
+    {4, "Rubrique de l'aide", Aide::Rubrique},
+    {4, "A propos de...", Aide::APropos},
+    {4, "Quitter", Fichier::Quitter},
+};
+
+// Hands a command to the handler of its menu.
+struct RunOn {
+    frmMenu& menu;
+    void operator()(Fichier c) const { menu.Mnu_ID_Fichier_Click(c); }
+    void operator()(Edition c) const { menu.Mnu_ID_Edition_Click(c); }
+    void operator()(Aide c) const { menu.Mnu_ID_Aide_Click(c); }
 };
 
 constexpr const char* kGroups[] = {"Gestion du projet", "Propriétés du projet", "Mise en page", "Aide utilisateur"};
@@ -54,12 +63,7 @@ BarreXP* buildTaskPane(frmMenu& menu)
     QObject::connect(bar, &BarreXP::ClickLabel, &menu, [&menu](int item) {
         if (item < 1 || item > int(std::size(kItems)))
             return;
-        const Item& it = kItems[item - 1];
-        switch (it.handler) {
-        case Handler::Fichier: menu.Mnu_ID_Fichier_Click(it.index); break;
-        case Handler::Edition: menu.Mnu_ID_Edition_Click(it.index); break;
-        case Handler::Aide: menu.Mnu_ID_Aide_Click(it.index); break;
-        }
+        std::visit(RunOn{menu}, kItems[item - 1].command);
     });
     menu.setTaskPane(bar, toQColor(bar->BackColor()));
     applyTaskPaneOptions(menu);
@@ -71,9 +75,9 @@ void applyTaskPaneOptions(frmMenu& menu)
     BarreXP* bar = pane(menu);
     if (!bar)
         return;
-    bar->setAnimation(Options.Animation == 0);
-    menu.setTaskPaneOnRight(Options.Position == 1);
-    menu.setTaskPaneVisible(Options.Afficher != 1);
+    bar->setAnimation(App.Options.Animation == 0);
+    menu.setTaskPaneOnRight(App.Options.Position == 1);
+    menu.setTaskPaneVisible(App.Options.Afficher != 1);
 }
 
 void SaveLoadTaskPane(frmMenu& menu, int mode)

@@ -1,8 +1,8 @@
 #include "app/ui/frmMenu.h"
 
-#include "app/core/AppState.h"
 #include "app/core/Settings.h"
 #include "app/core/Version.h"
+#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "document/core/ProjectFile.h"
 #include "windows/ui/frmProjet.h"
@@ -22,20 +22,6 @@
 #include <QWindowStateChangeEvent>
 
 namespace plk {
-
-namespace {
-
-const QString kSeparator = QStringLiteral("-");
-
-QList<QKeySequence> keys(std::initializer_list<std::pair<int, QKeySequence>> entries, int count)
-{
-    QList<QKeySequence> list(count);
-    for (const auto& [index, key] : entries)
-        list[index] = key;
-    return list;
-}
-
-}  // namespace
 
 frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths), m_mdi(new QMdiArea(this))
@@ -79,19 +65,20 @@ frmMenu::~frmMenu() = default;
 
 // --- menus ------------------------------------------------------------------------------
 
-QVector<QAction*> frmMenu::addEntries(QMenu* menu, const QStringList& captions, const QList<QKeySequence>& shortcuts,
-                                      const std::function<void(int)>& handler)
+template <typename Command>
+QVector<QAction*> frmMenu::addEntries(QMenu* menu, std::initializer_list<MenuEntry<Command>> entries,
+                                      void (frmMenu::*handler)(Command))
 {
     QVector<QAction*> actions;
-    for (int i = 0; i < captions.size(); ++i) {
-        if (captions[i] == kSeparator) {
+    for (const MenuEntry<Command>& entry : entries) {
+        while (actions.size() < int(entry.command))
             actions.append(menu->addSeparator());
-            continue;
-        }
-        QAction* a = menu->addAction(captions[i]);
-        if (i < shortcuts.size() && !shortcuts[i].isEmpty())
-            a->setShortcut(shortcuts[i]);
-        connect(a, &QAction::triggered, this, [this, handler, i] { runCommand([&handler, i] { handler(i); }); });
+        QAction* a = menu->addAction(QString::fromUtf8(entry.caption));
+        if (!entry.key.isEmpty())
+            a->setShortcut(entry.key);
+        const Command command = entry.command;
+        connect(a, &QAction::triggered, this,
+                [this, handler, command] { runCommand([this, handler, command] { (this->*handler)(command); }); });
         actions.append(a);
     }
     return actions;
@@ -100,33 +87,30 @@ QVector<QAction*> frmMenu::addEntries(QMenu* menu, const QStringList& captions, 
 void frmMenu::buildMenus()
 {
     m_fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    m_fileActions = addEntries(
-        m_fichier,
-        {QStringLiteral("Créer un nouveau projet"), QStringLiteral("Ouvrir un projet..."), kSeparator,
-         QStringLiteral("Enregistrer le projet"), QStringLiteral("Enregistrer le projet sous..."),
-         QStringLiteral("Enregistrer comme un gabarit"), kSeparator, QStringLiteral("Clôturer le projet"), kSeparator,
-         QStringLiteral("Aperçu avant impression"), QStringLiteral("Imprimer le projet"), kSeparator,
-         QStringLiteral("Préférences..."), kSeparator, QStringLiteral("Quitter")},
-        keys({{0, QKeySequence(Qt::CTRL | Qt::Key_N)},
-              {1, QKeySequence(Qt::CTRL | Qt::Key_O)},
-              {3, QKeySequence(Qt::CTRL | Qt::Key_S)},
-              {10, QKeySequence(Qt::CTRL | Qt::Key_P)},
-              {14, QKeySequence(Qt::CTRL | Qt::Key_Q)}},
-             15),
-        [this](int i) { Mnu_ID_Fichier_Click(i); });
+    addEntries<Fichier>(m_fichier,
+                        {{Fichier::Nouveau, "Créer un nouveau projet", Qt::CTRL | Qt::Key_N},
+                         {Fichier::Ouvrir, "Ouvrir un projet...", Qt::CTRL | Qt::Key_O},
+                         {Fichier::Enregistrer, "Enregistrer le projet", Qt::CTRL | Qt::Key_S},
+                         {Fichier::EnregistrerSous, "Enregistrer le projet sous..."},
+                         {Fichier::EnregistrerGabarit, "Enregistrer comme un gabarit"},
+                         {Fichier::Cloturer, "Clôturer le projet"},
+                         {Fichier::Apercu, "Aperçu avant impression"},
+                         {Fichier::Imprimer, "Imprimer le projet", Qt::CTRL | Qt::Key_P},
+                         {Fichier::Preferences, "Préférences..."},
+                         {Fichier::Quitter, "Quitter", Qt::CTRL | Qt::Key_Q}},
+                        &frmMenu::Mnu_ID_Fichier_Click);
 
     m_edition = menuBar()->addMenu(QStringLiteral("&Edition"));
-    m_editActions = addEntries(
-        m_edition,
-        {QStringLiteral("Ajouter un objet texte"), QStringLiteral("Ajouter un objet logo"), kSeparator,
-         QStringLiteral("Supprimer un objet"), kSeparator, QStringLiteral("Copier"), QStringLiteral("Coller"), kSeparator,
-         QStringLiteral("Exporter dans une image"), kSeparator, QStringLiteral("Boite à outils")},
-        keys({{5, QKeySequence(Qt::CTRL | Qt::Key_C)},
-              {6, QKeySequence(Qt::CTRL | Qt::Key_V)},
-              {10, QKeySequence(Qt::CTRL | Qt::Key_B)}},
-             11),
-        [this](int i) { Mnu_ID_Edition_Click(i); });
-    m_editActions[3]->setEnabled(false);
+    m_editActions = addEntries<Edition>(m_edition,
+                                        {{Edition::AjouterTexte, "Ajouter un objet texte"},
+                                         {Edition::AjouterLogo, "Ajouter un objet logo"},
+                                         {Edition::SupprimerObjet, "Supprimer un objet"},
+                                         {Edition::Copier, "Copier", Qt::CTRL | Qt::Key_C},
+                                         {Edition::Coller, "Coller", Qt::CTRL | Qt::Key_V},
+                                         {Edition::Exporter, "Exporter dans une image"},
+                                         {Edition::BoiteOutils, "Boite à outils", Qt::CTRL | Qt::Key_B}},
+                                        &frmMenu::Mnu_ID_Edition_Click);
+    editAction(Edition::SupprimerObjet)->setEnabled(false);
 
     m_gabarits = menuBar()->addMenu(QStringLiteral("&Gabarits"));
     QAction* refresh = m_gabarits->addAction(QStringLiteral("Actualiser la liste"));
@@ -138,28 +122,31 @@ void frmMenu::buildMenus()
     m_gabarits->addSeparator();
 
     m_fenetre = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
-    m_windowActions = addEntries(m_fenetre,
-                                 {QStringLiteral("Mosaïque horizontal"), QStringLiteral("Mosaïque vertical"),
-                                  QStringLiteral("En cascade"), QStringLiteral("Réorganiser les icônes"), kSeparator,
-                                  QStringLiteral("Fermer les fenêtres")},
-                                 keys({{5, QKeySequence(Qt::CTRL | Qt::Key_F)}}, 6),
-                                 [this](int i) { Mnu_ID_Fenetre_Click(i); });
+    addEntries<Fenetre>(m_fenetre,
+                        {{Fenetre::MosaiqueHorizontal, "Mosaïque horizontal"},
+                         {Fenetre::MosaiqueVertical, "Mosaïque vertical"},
+                         {Fenetre::Cascade, "En cascade"},
+                         {Fenetre::ReorganiserIcones, "Réorganiser les icônes"},
+                         {Fenetre::FermerFenetres, "Fermer les fenêtres", Qt::CTRL | Qt::Key_F}},
+                        &frmMenu::Mnu_ID_Fenetre_Click);
     connect(m_fenetre, &QMenu::aboutToShow, this, &frmMenu::rebuildWindowList);
 
     m_aide = menuBar()->addMenu(QStringLiteral("&Aide"));
-    m_helpActions = addEntries(m_aide,
-                               {QStringLiteral("Rubrique de l'aide"), kSeparator, QStringLiteral("Historique des versions"),
-                                QStringLiteral("Licence d'exploitation"), kSeparator, QStringLiteral("A propos de...")},
-                               keys({{0, QKeySequence(Qt::Key_F1)}, {5, QKeySequence(Qt::Key_F2)}}, 6),
-                               [this](int i) { Mnu_ID_Aide_Click(i); });
+    addEntries<Aide>(m_aide,
+                     {{Aide::Rubrique, "Rubrique de l'aide", Qt::Key_F1},
+                      {Aide::Historique, "Historique des versions"},
+                      {Aide::Licence, "Licence d'exploitation"},
+                      {Aide::APropos, "A propos de...", Qt::Key_F2}},
+                     &frmMenu::Mnu_ID_Aide_Click);
 
     // Not in the menu bar: the project windows' toolbar pops it up.
     m_projet = new QMenu(QStringLiteral("Projet"), this);
-    m_projectActions = addEntries(m_projet,
-                                  {QStringLiteral("Ajouter un nouvel onglet"), kSeparator,
-                                   QStringLiteral("Renommer un onglet"), kSeparator, QStringLiteral("Supprimer un onglet")},
-                                  {}, [this](int i) { Mnu_ID_Projet_Click(i); });
-    m_projectActions[4]->setEnabled(false);
+    m_projectActions = addEntries<Projet>(m_projet,
+                                          {{Projet::AjouterOnglet, "Ajouter un nouvel onglet"},
+                                           {Projet::RenommerOnglet, "Renommer un onglet"},
+                                           {Projet::SupprimerOnglet, "Supprimer un onglet"}},
+                                          &frmMenu::Mnu_ID_Projet_Click);
+    projectAction(Projet::SupprimerOnglet)->setEnabled(false);
 }
 
 void frmMenu::rebuildWindowList()
@@ -200,35 +187,35 @@ bool frmMenu::guard()
     return false;
 }
 
-void frmMenu::Mnu_ID_Fichier_Click(int index)
+void frmMenu::Mnu_ID_Fichier_Click(Fichier index)
 {
     frmProjet* active = activeProject();
     switch (index) {
-    case 0:
+    case Fichier::Nouveau:
         if (parts.showWizard)
             parts.showWizard(false, nullptr);
         break;
-    case 1: openProject(); break;
-    case 3:
+    case Fichier::Ouvrir: openProject(); break;
+    case Fichier::Enregistrer:
         if (active)
             m_files.save(*active, false);
         break;
-    case 4:
+    case Fichier::EnregistrerSous:
         if (active)
             m_files.save(*active, true);
         break;
-    case 5:
+    case Fichier::EnregistrerGabarit:
         if (active && parts.saveAsTemplate)
             parts.saveAsTemplate();
         break;
-    case 7:
+    case Fichier::Cloturer:
         if (active) {
             m_mdi->currentSubWindow()->close();
             setStatusSize(kNoSizeStatus);
             setStatusPosition(kNoPositionStatus);
         }
         break;
-    case 9:
+    case Fichier::Apercu:
         if (!guard())
             break;
         if (m_toolBox)
@@ -236,68 +223,66 @@ void frmMenu::Mnu_ID_Fichier_Click(int index)
         if (parts.showPreview)
             parts.showPreview();
         break;
-    case 10:
+    case Fichier::Imprimer:
         if (guard() && parts.showPrint)
             parts.showPrint();
         break;
-    case 12:
+    case Fichier::Preferences:
         if (parts.showOptions)
             parts.showOptions();
         break;
-    case 14: close(); break;
-    default: break;
+    case Fichier::Quitter: close(); break;
     }
 }
 
-void frmMenu::Mnu_ID_Edition_Click(int index)
+void frmMenu::Mnu_ID_Edition_Click(Edition index)
 {
     if (!guard())
         return;
     frmProjet& window = *activeProject();
     Etiquette& tab = window.surface(window.selectedTab());
     switch (index) {
-    case 0: tab.NewLabel(); break;
-    case 1: tab.NewLogo(); break;
-    case 3:
+    case Edition::AjouterTexte: tab.NewLabel(); break;
+    case Edition::AjouterLogo: tab.NewLogo(); break;
+    case Edition::SupprimerObjet:
         if (tab.LabelFocus != -1)
             tab.DelLabel();
         if (tab.LogoFocus != -1)
             tab.DelLogo();
         if (m_toolBox)
             m_toolBox->clearObject();
-        m_editActions[3]->setEnabled(false);
+        editAction(Edition::SupprimerObjet)->setEnabled(false);
         break;
-    case 5: tab.Copier(ObjetActif); break;
-    case 6: tab.Coller(); break;
-    case 8:
+    case Edition::Copier: tab.Copier(App.ObjetActif); break;
+    case Edition::Coller: tab.Coller(); break;
+    case Edition::Exporter:
         if (parts.showExport)
             parts.showExport();
         break;
-    case 10:
-        BoiteVisible = true;
+    case Edition::BoiteOutils:
+        App.BoiteVisible = true;
         if (m_toolBox) {
             m_toolBox->Remplir_Outils(window, window.selectedTab());
             m_toolBox->showToolBox();
         }
         break;
-    default: break;
     }
 }
 
-void frmMenu::Mnu_ID_Fenetre_Click(int index)
+void frmMenu::Mnu_ID_Fenetre_Click(Fenetre index)
 {
     const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
     const QRect area = m_mdi->viewport()->rect();
     switch (index) {
-    case 0:  // one above the other, each as wide as the workspace
-    case 1: {  // side by side
+    case Fenetre::MosaiqueHorizontal:  // one above the other, each as wide as the workspace
+    case Fenetre::MosaiqueVertical: {  // side by side
         QList<QMdiSubWindow*> shown;
         for (QMdiSubWindow* s : subs)
             if (!s->isMinimized())
                 shown.append(s);
         for (int i = 0; i < shown.size(); ++i) {
             shown[i]->showNormal();
-            if (index == 0) {
+            if (index == Fenetre::MosaiqueHorizontal) {
                 const int h = area.height() / int(shown.size());
                 shown[i]->setGeometry(0, i * h, area.width(), h);
             } else {
@@ -307,8 +292,8 @@ void frmMenu::Mnu_ID_Fenetre_Click(int index)
         }
         break;
     }
-    case 2: m_mdi->cascadeSubWindows(); break;
-    case 3: {
+    case Fenetre::Cascade: m_mdi->cascadeSubWindows(); break;
+    case Fenetre::ReorganiserIcones: {
         int x = 0;
         for (QMdiSubWindow* s : subs)
             if (s->isMinimized()) {
@@ -317,35 +302,35 @@ void frmMenu::Mnu_ID_Fenetre_Click(int index)
             }
         break;
     }
-    case 5:
+    case Fenetre::FermerFenetres:
         if (QMdiSubWindow* active = m_mdi->currentSubWindow())
             active->close();
         break;
-    default: break;
     }
 }
 
-void frmMenu::Mnu_ID_Aide_Click(int index)
+void frmMenu::Mnu_ID_Aide_Click(Aide index)
 {
-    static const char* const kKeys[] = {"Index de l'aide", nullptr, "Historique des versions", "Licence d'exploitation"};
-    if (index == 5) {
+    switch (index) {
+    case Aide::Rubrique: showHelp(QStringLiteral("Index de l'aide")); break;
+    case Aide::Historique: showHelp(QStringLiteral("Historique des versions")); break;
+    case Aide::Licence: showHelp(QStringLiteral("Licence d'exploitation")); break;
+    case Aide::APropos:
         if (parts.showAbout)
             parts.showAbout();
-    } else if (index >= 0 && index <= 3 && kKeys[index] && parts.showHelp) {
-        parts.showHelp(QString::fromUtf8(kKeys[index]));
+        break;
     }
 }
 
-void frmMenu::Mnu_ID_Projet_Click(int index)
+void frmMenu::Mnu_ID_Projet_Click(Projet index)
 {
     if (!guard())
         return;
     frmProjet& window = *activeProject();
     switch (index) {
-    case 0: window.Gestion_Onglet(1); break;
-    case 2: window.Gestion_Onglet(2, window.selectedTab()); break;
-    case 4: window.Gestion_Onglet(3, window.selectedTab()); break;
-    default: break;
+    case Projet::AjouterOnglet: window.Gestion_Onglet(1); break;
+    case Projet::RenommerOnglet: window.Gestion_Onglet(2, window.selectedTab()); break;
+    case Projet::SupprimerOnglet: window.Gestion_Onglet(3, window.selectedTab()); break;
     }
 }
 
@@ -360,8 +345,8 @@ void frmMenu::openProject()
         return;
     }
     showProjectWindow(window);
-    if (Options.Boite == 1) {
-        BoiteVisible = true;
+    if (App.Options.Boite == 1) {
+        App.BoiteVisible = true;
         if (m_toolBox) {
             m_toolBox->Remplir_Outils(*window, window->selectedTab());
             m_toolBox->showToolBox();
@@ -403,7 +388,7 @@ frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
 void frmMenu::showProjectWindow(frmProjet* window)
 {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (Options.Maximiser == 1)
+    if (App.Options.Maximiser == 1)
         sub->showMaximized();
     else
         sub->show();
@@ -424,11 +409,11 @@ frmProjet* frmMenu::OpenProjectWindow(const QString& path, const QString& fileTi
 
 void frmMenu::popupEditMenu(QPoint globalPos, bool deleteEnabled)
 {
-    m_editActions[3]->setEnabled(deleteEnabled);
+    editAction(Edition::SupprimerObjet)->setEnabled(deleteEnabled);
     m_edition->popup(globalPos);
 }
 
-void frmMenu::setDeleteTabEnabled(bool enabled) { m_projectActions[4]->setEnabled(enabled); }
+void frmMenu::setDeleteTabEnabled(bool enabled) { projectAction(Projet::SupprimerOnglet)->setEnabled(enabled); }
 void frmMenu::setStatusSize(const QString& text) { m_panels[1]->setText(text); }
 void frmMenu::setStatusPosition(const QString& text) { m_panels[2]->setText(text); }
 
@@ -498,7 +483,7 @@ void frmMenu::closeEvent(QCloseEvent* event)
 void frmMenu::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && BoiteVisible && m_toolBox) {
+    if (event->type() == QEvent::WindowStateChange && App.BoiteVisible && m_toolBox) {
         if (isMinimized())
             m_toolBox->hideToolBox();
         else

@@ -6,7 +6,9 @@
 #include "document/ui/ProjectFiles.h"
 #include "widgets/core/ProgramIcons.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/MenuCommands.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QVector>
 #include <functional>
@@ -33,12 +35,12 @@ public:
     /// The 16-pixel pictures of the task pane's items.
     TPict ico16 = taskPaneImages();
 
-    // --- command handlers, by menu index -------------------------------------------
-    void Mnu_ID_Fichier_Click(int index) override;
-    void Mnu_ID_Edition_Click(int index) override;
-    void Mnu_ID_Fenetre_Click(int index);
-    void Mnu_ID_Aide_Click(int index);
-    void Mnu_ID_Projet_Click(int index);
+    // --- command handlers, one per menu ---------------------------------------------
+    void Mnu_ID_Fichier_Click(Fichier index) override;
+    void Mnu_ID_Edition_Click(Edition index) override;
+    void Mnu_ID_Fenetre_Click(Fenetre index);
+    void Mnu_ID_Aide_Click(Aide index);
+    void Mnu_ID_Projet_Click(Projet index);
 
     frmProjet* activeProject() const override;
     QList<frmProjet*> projectWindows() const;
@@ -51,11 +53,8 @@ public:
     QMenu* templatesMenu() const override { return m_gabarits; }
     QMenu* windowMenu() const { return m_fenetre; }
     QMenu* helpMenu() const { return m_aide; }
-    QAction* fileAction(int index) const { return m_fileActions.value(index); }
-    QAction* editAction(int index) const { return m_editActions.value(index); }
-    QAction* projectAction(int index) const { return m_projectActions.value(index); }
-    QAction* windowAction(int index) const { return m_windowActions.value(index); }
-    QAction* helpAction(int index) const { return m_helpActions.value(index); }
+    QAction* editAction(Edition index) const { return m_editActions.value(int(index)); }
+    QAction* projectAction(Projet index) const { return m_projectActions.value(int(index)); }
     QLabel* statusPanel(int panel) const { return m_panels[panel - 1]; }
     QMdiArea* workspace() const { return m_mdi; }
     /// Places a widget as the task pane, docked on the left or on the right.
@@ -93,9 +92,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    /// An entry of a menu; the entries between two commands' places are separators.
+    template <typename Command>
+    struct MenuEntry {
+        Command command;
+        const char* caption;
+        QKeySequence key = QKeySequence();
+    };
+
     void buildMenus();
-    QVector<QAction*> addEntries(QMenu* menu, const QStringList& captions, const QList<QKeySequence>& keys,
-                                 const std::function<void(int)>& handler);
+    template <typename Command>
+    QVector<QAction*> addEntries(QMenu* menu, std::initializer_list<MenuEntry<Command>> entries,
+                                 void (frmMenu::*handler)(Command));
     void rebuildWindowList();
     bool guard();
     void openProject();
@@ -112,7 +120,7 @@ private:
     QMenu* m_fenetre = nullptr;
     QMenu* m_aide = nullptr;
     QMenu* m_projet = nullptr;
-    QVector<QAction*> m_fileActions, m_editActions, m_windowActions, m_helpActions, m_projectActions;
+    QVector<QAction*> m_editActions, m_projectActions;
     QList<QAction*> m_windowList;
     QLabel* m_panels[3];
     QWidget* m_taskPane = nullptr;

@@ -1,9 +1,9 @@
 #include "app/ui/frmOptions.h"
 
-#include "app/core/AppState.h"
 #include "app/core/Settings.h"
 #include "app/ui/TaskPaneSetup.h"
 #include "app/ui/frmMenu.h"
+#include "base/core/AppState.h"
 #include "widgets/ui/Line3D.h"
 
 #include <QCheckBox>
@@ -18,8 +18,8 @@ namespace {
 
 std::int16_t& option(int index)
 {
-    std::int16_t* options[5] = {&Options.Afficher, &Options.Animation, &Options.Position, &Options.Maximiser,
-                                &Options.Boite};
+    AppOptions& o = App.Options;
+    std::int16_t* options[5] = {&o.Afficher, &o.Animation, &o.Position, &o.Maximiser, &o.Boite};
     return *options[index];
 }
 
@@ -82,7 +82,7 @@ void frmOptions::SaveLoadOptions(int mode)
 {
     const QString ini = m_menu.paths().settingsFile();
     if (mode == -1) {
-        saveOptions(ini, Options);
+        saveOptions(ini, App.Options);
     } else if (mode == 0) {
         const auto values = loadOptions(ini);
         // A missing value reads as unticked, so Annuler undoes a change even before the

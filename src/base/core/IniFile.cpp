@@ -1,9 +1,9 @@
 #include "base/core/IniFile.h"
 
 #include "base/core/Cp1252.h"
+#include "base/core/FileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <optional>
 
@@ -104,13 +104,8 @@ QString WriteIni(const QString& file, const QString& section, const QString& key
             lines.insert(lastKeyLine + 1, entry);
         }
     }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return QStringLiteral("0");
     const QByteArray bytes = toCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        return QStringLiteral("0");
-    return QStringLiteral("1");
+    return FileWriter().write(file, bytes).isEmpty() ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 }  // namespace plk

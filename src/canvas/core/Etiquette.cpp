@@ -1,9 +1,9 @@
 #include "canvas/core/Etiquette.h"
 
+#include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/CanvasPainter.h"
 #include "canvas/core/LogoPicture.h"
-#include "canvas/core/ObjectClipboard.h"
 #include "canvas/core/ObjectRecords.h"
 #include "gradient/core/ColorGradient.h"
 
@@ -677,15 +677,15 @@ void Etiquette::Copier(int index, const RegionalFormat& format)
     else if (m_frame.kind == QLatin1String("LOGO") && hasLogo(index))
         record = logoRecord(logo(index));
     if (!record.isEmpty())
-        ObjectClipboard = record;
+        App.ObjectClipboard = record;
 }
 
 void Etiquette::Coller(const RegionalFormat& format)
 {
-    if (ObjectClipboard.isEmpty())
+    if (App.ObjectClipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    const QStringList fields = ObjectClipboard.split(QLatin1Char('|'));
+    const QStringList fields = App.ObjectClipboard.split(QLatin1Char('|'));
     if (fields.at(0) == QLatin1String("LABEL"))
         addLabelFromRecord(*this, fields, kPasteOffset, format);
     else if (fields.at(0) == QLatin1String("LOGO"))

@@ -5,7 +5,6 @@
 #include "canvas/core/ObjectRecords.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace plk {
 
@@ -136,20 +135,10 @@ QString projectFileText(Project& project, const RegionalFormat& format)
     return text;
 }
 
-QString writeProjectFile(const QString& path, Project& project, const RegionalFormat& format)
+QString writeProjectFile(const QString& path, Project& project, const RegionalFormat& format,
+                         const FileWriter& writer)
 {
-    const QByteArray bytes = toCp1252(projectFileText(project, format));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return writer.write(path, toCp1252(projectFileText(project, format)));
 }
 
 QString captionFromFileTitle(const QString& fileTitle) { return fileTitle.left(std::max<qsizetype>(0, fileTitle.size() - 4)); }

@@ -3,6 +3,7 @@
 // For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT. Templates use the
 // same format.
 
+#include "base/core/FileWriter.h"
 #include "base/core/RegionalFormat.h"
 #include "document/core/Project.h"
 
@@ -31,11 +32,12 @@ ReadResult readProjectData(const QByteArray& data, Project& project,
 /// in the tabs themselves).
 QString projectFileText(Project& project, const RegionalFormat& format = RegionalFormat::system());
 
-/// Writes the project to the path through a temporary file renamed into place, so a
-/// failed save leaves the previous file intact. Returns an empty string on success,
-/// otherwise the system's reason.
+/// Writes the project to the path through the writer, which leaves the previous file
+/// intact when the save fails. Returns an empty string on success, otherwise the
+/// system's reason.
 QString writeProjectFile(const QString& path, Project& project,
-                         const RegionalFormat& format = RegionalFormat::system());
+                         const RegionalFormat& format = RegionalFormat::system(),
+                         const FileWriter& writer = FileWriter());
 
 /// The file's name without its last four characters (".plk"), as windows show it.
 QString captionFromFileTitle(const QString& fileTitle);

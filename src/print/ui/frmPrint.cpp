@@ -1,7 +1,7 @@
 #include "print/ui/frmPrint.h"
 
 #include "app/core/AppPaths.h"
-#include "app/core/AppState.h"
+#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrinterOutput.h"
@@ -232,7 +232,7 @@ void frmPrint::Load()
     }
     qualitySelected();
     ToolBoxLink* toolBox = m_commands.menu().toolBox();
-    m_hidToolBox = BoiteVisible && toolBox;
+    m_hidToolBox = App.BoiteVisible && toolBox;
     if (m_hidToolBox)
         toolBox->hideToolBox();
 

@@ -3,6 +3,8 @@
 // menus, its status bar, the dialogs, the program's folders, the tool box, the project
 // windows of its workspace and the help. Windows see the main window only through this.
 
+#include "windows/ui/MenuCommands.h"
+
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -55,8 +57,8 @@ class MainWindowServices {
 public:
     virtual ~MainWindowServices() = default;
 
-    virtual void Mnu_ID_Fichier_Click(int index) = 0;
-    virtual void Mnu_ID_Edition_Click(int index) = 0;
+    virtual void Mnu_ID_Fichier_Click(Fichier index) = 0;
+    virtual void Mnu_ID_Edition_Click(Edition index) = 0;
     /// The "Projet" and "Edition" menus, for the toolbar's drop-down arrows.
     virtual QMenu* projectMenu() = 0;
     virtual QMenu* editMenu() = 0;

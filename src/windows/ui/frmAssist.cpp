@@ -1,7 +1,7 @@
 #include "windows/ui/frmAssist.h"
 
 #include "app/core/AppPaths.h"
-#include "app/core/AppState.h"
+#include "base/core/AppState.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
@@ -255,7 +255,7 @@ void frmAssist::create()
         window->setCaption(typed);
         window->project().setTabCaption(1, typed);
         if (m_showToolBox->isChecked())
-            BoiteVisible = true;
+            App.BoiteVisible = true;
         accept();
         m_menu.showProjectWindow(window);
         return;

@@ -5,8 +5,8 @@
 #include "windows/ui/frmOutils.h"
 
 #include "app/core/AppPaths.h"
-#include "app/core/AppState.h"
 #include "app/core/Settings.h"
+#include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
@@ -136,7 +136,7 @@ void frmOutils::unload()
 {
     // Pages are stored counted from 1, "PROJET" being page 1.
     m_loaded = false;
-    BoiteVisible = false;
+    App.BoiteVisible = false;
     saveToolBox(m_menu.paths().settingsFile(), selectedPage(), double(pixelsToTwips(y())), double(pixelsToTwips(x())),
                 RegionalFormat::system());
 }

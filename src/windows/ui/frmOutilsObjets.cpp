@@ -5,7 +5,7 @@
 #include "windows/ui/frmOutils.h"
 
 #include "app/core/AppPaths.h"
-#include "app/core/AppState.h"
+#include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
 #include "widgets/ui/Dialogs.h"
@@ -87,7 +87,7 @@ void frmOutils::positionChanged()
     const auto left = number(m_x.box);
     const auto top = number(m_y.box);
     if (left && top)
-        edit([&](Etiquette& t) { t.PositionObjet(ObjetActif, *top, *left); });
+        edit([&](Etiquette& t) { t.PositionObjet(App.ObjetActif, *top, *left); });
 }
 
 void frmOutils::alignmentClicked(int entry)
@@ -97,13 +97,13 @@ void frmOutils::alignmentClicked(int entry)
     Etiquette* t = surface();
     if (!t)
         return;
-    if (ObjetActif == 0) {
+    if (App.ObjetActif == 0) {
         clearAlignment();
         return;
     }
     if (entry < 0)
         return;
-    t->AlignObjet(ObjetActif, entry);
+    t->AlignObjet(App.ObjetActif, entry);
     showNumber(m_x.box, t->ObjetLeft);
     showNumber(m_y.box, t->ObjetTop);
 }
@@ -270,11 +270,11 @@ void frmOutils::logoSizeChanged()
     if (m_proportions->isChecked()) {
         // The logo stays square, the width being its side.
         showNumber(m_logoHeight.box, *width);
-        edit([&](Etiquette& t) { t.DimensionLogo(ObjetActif, *width, *width); });
+        edit([&](Etiquette& t) { t.DimensionLogo(App.ObjetActif, *width, *width); });
         return;
     }
     if (const auto height = number(m_logoHeight.box))
-        edit([&](Etiquette& t) { t.DimensionLogo(ObjetActif, *width, *height); });
+        edit([&](Etiquette& t) { t.DimensionLogo(App.ObjetActif, *width, *height); });
 }
 
 void frmOutils::proportionsToggled(bool ticked) { m_logoHeight.setEnabled(!ticked); }

@@ -1,7 +1,7 @@
 #include "windows/ui/frmProjet.h"
 
 #include "app/core/AppPaths.h"
-#include "app/core/AppState.h"
+#include "base/core/AppState.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "widgets/core/ProgramIcons.h"
@@ -98,11 +98,11 @@ void frmProjet::buildToolbar()
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         switch (button) {
         case 1: Gestion_Onglet(1); break;
-        case 3: m_main.Mnu_ID_Fichier_Click(3); break;
-        case 4: m_main.Mnu_ID_Edition_Click(10); break;
-        case 6: m_main.Mnu_ID_Fichier_Click(9); break;
-        case 7: m_main.Mnu_ID_Fichier_Click(10); break;
-        case 9: m_main.Mnu_ID_Fichier_Click(7); break;
+        case 3: m_main.Mnu_ID_Fichier_Click(Fichier::Enregistrer); break;
+        case 4: m_main.Mnu_ID_Edition_Click(Edition::BoiteOutils); break;
+        case 6: m_main.Mnu_ID_Fichier_Click(Fichier::Apercu); break;
+        case 7: m_main.Mnu_ID_Fichier_Click(Fichier::Imprimer); break;
+        case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
         default: break;
         }
     });
@@ -185,13 +185,13 @@ void frmProjet::connectSurface(int index)
             contextMenu(false);
     });
     connect(&t, &Etiquette::LabelClick, this, [this, &t, index](int o, int top, int left) {
-        ObjetActif = std::int16_t(o);
+        App.ObjetActif = std::int16_t(o);
         if (t.LabelFocus >= 1 && m_main.toolBox())
             m_main.toolBox()->showTextObject(*this, index, t.Caption(o), t.FontBold, t.FontItalic, t.FontUnderline,
                                              t.FontStrikethru, left, top);
     });
     connect(&t, &Etiquette::LogoClick, this, [this, &t, index](int o, int top, int left, int width, int height) {
-        ObjetActif = std::int16_t(o);
+        App.ObjetActif = std::int16_t(o);
         if (t.LogoFocus > 0 && m_main.toolBox())
             m_main.toolBox()->showLogo(*this, index, left, top, width, height);
     });
@@ -208,8 +208,8 @@ void frmProjet::connectSurface(int index)
 
 void frmProjet::backgroundClicked()
 {
-    ObjetActif = 0;
-    if (BoiteVisible && m_main.toolBox())
+    App.ObjetActif = 0;
+    if (App.BoiteVisible && m_main.toolBox())
         m_main.toolBox()->clearObject();
 }
 
@@ -283,7 +283,7 @@ void frmProjet::activate()
     if (windowTitle().isEmpty())
         setCaption(surface(selectedTab()).NameProjet);
     m_main.setStatusSize(sizeStatus());
-    if (BoiteVisible && m_main.toolBox()) {
+    if (App.BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
         m_main.toolBox()->showToolBox();
     }
@@ -292,7 +292,7 @@ void frmProjet::activate()
 
 bool frmProjet::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && BoiteVisible && m_main.toolBox())
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && App.BoiteVisible && m_main.toolBox())
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
     return QWidget::eventFilter(watched, event);
 }

@@ -1,0 +1,28 @@
+#pragma once
+// A tool box that records whether it is shown, hidden or closed, and clears
+// `BoiteVisible` on closing as the real one does.
+
+#include "base/core/AppState.h"
+#include "windows/ui/MainWindowServices.h"
+
+#include <QStringList>
+
+namespace plk::test {
+
+class RecordingToolBox final : public ToolBoxLink {
+public:
+    QStringList calls;
+    void showTextObject(frmProjet&, int, const QString&, bool, bool, bool, bool, int, int) override {}
+    void showLogo(frmProjet&, int, int, int, int, int) override {}
+    void clearObject() override {}
+    void Remplir_Outils(frmProjet&, int) override {}
+    void showToolBox() override { calls << QStringLiteral("show"); }
+    void hideToolBox() override { calls << QStringLiteral("hide"); }
+    void closeToolBox() override
+    {
+        calls << QStringLiteral("close");
+        App.BoiteVisible = false;
+    }
+};
+
+}  // namespace plk::test
