@@ -146,7 +146,7 @@ private Q_SLOTS:
         m_fx.menu->Mnu_ID_Projet_Click(Projet::RenommerOnglet);
         QCOMPARE(m_fx.dialogs->shown.last().text, QStringLiteral("Renommer l'onglet courant."));
         QCOMPARE(w->tabStrip()->tabText(1), QStringLiteral("Verso"));
-        QCOMPARE(w->surface(2).NameProjet, QStringLiteral("Verso"));
+        QCOMPARE(w->surface(2).NameProjet(), QStringLiteral("Verso"));
         QCOMPARE(w->caption(), QStringLiteral("Exemple"));
 
         w->selectTab(3);
@@ -167,13 +167,13 @@ private Q_SLOTS:
         t.backgroundMouseMove(12.7, 0.2);
         QCOMPARE(m_fx.menu->statusPanel(3)->text(), QStringLiteral("X : 13 Mm - Y : 1 Mm"));
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
-        QCOMPARE(t.IDlabel, std::int16_t(2));
+        QCOMPARE(t.IDlabel(), std::int16_t(2));
         QCOMPARE(t.label(2).Top, 5.0f);
         t.objectClick(Etiquette::ObjectKind::Label, 2);
         QCOMPARE(App.ObjetActif, std::int16_t(2));
         m_fx.menu->Mnu_ID_Edition_Click(Edition::Copier);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::Coller);
-        QCOMPARE(t.IDlabel, std::int16_t(3));
+        QCOMPARE(t.IDlabel(), std::int16_t(3));
         QCOMPARE(t.label(3).Top, 10.0f);
         t.objectClick(Etiquette::ObjectKind::Label, 3);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::SupprimerObjet);
@@ -219,7 +219,7 @@ private Q_SLOTS:
 
         frmProjet* partial = openExample(test::kExampleProject + "LABEL|x|dix\r\n", 0, "Partiel.plk");
         QVERIFY(m_fx.dialogs->shown.last().text.contains("ligne 6"));
-        QCOMPARE(partial->surface(1).IDlabel, std::int16_t(1));
+        QCOMPARE(partial->surface(1).IDlabel(), std::int16_t(1));
     }
 
     void failedSaveIsReported()
@@ -246,9 +246,9 @@ private Q_SLOTS:
         const QRectF r = w->surface(1).labelRect(1);
         const QPoint onLabel(int((r.left() + 1) * 56.7 / 15), int((r.top() + 1) * 56.7 / 15));
         QTest::mouseClick(canvas, Qt::LeftButton, {}, onLabel);
-        QCOMPARE(w->surface(1).LabelFocus, std::int16_t(1));
+        QCOMPARE(w->surface(1).LabelFocus(), std::int16_t(1));
         QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(300, 190));
-        QCOMPARE(w->surface(1).LabelFocus, std::int16_t(-1));
+        QCOMPARE(w->surface(1).LabelFocus(), std::int16_t(-1));
     }
 };
 

@@ -42,19 +42,19 @@ private Q_SLOTS:
         t.NewLabel(11, 11);
         t.NewLogo(12, 12);
         t.NewProjet("Neuf", 60, 40, 255, 0, true, false, false);
-        QCOMPARE(t.TypeFond, std::int16_t(1));
+        QCOMPARE(t.TypeFond(), std::int16_t(1));
         QCOMPARE(t.BackColor(), OleColor(255));
-        QCOMPARE(t.IDlabel, std::int16_t(1));  // one slot removed of two
-        QCOMPARE(t.IDlogo, std::int16_t(1));
+        QCOMPARE(t.IDlabel(), std::int16_t(1));  // one slot removed of two
+        QCOMPARE(t.IDlogo(), std::int16_t(1));
         QCOMPARE(t.labelCount(), 1);
         QVERIFY(!t.label(1).Visible);
         QCOMPARE(t.label(1).ForeColor, OleColor(0));
-        QCOMPARE(t.Cadenas, true);
+        QCOMPARE(t.Cadenas(), true);
 
         Etiquette fresh;
         newTab(fresh);
-        QCOMPARE(fresh.IDlabel, std::int16_t(0));
-        QCOMPARE(fresh.IDlogo, std::int16_t(0));
+        QCOMPARE(fresh.IDlabel(), std::int16_t(0));
+        QCOMPARE(fresh.IDlogo(), std::int16_t(0));
         QCOMPARE(fresh.BackColor(), kColorWindowBackground);  // a system colour stays symbolic
     }
 
@@ -81,9 +81,9 @@ private Q_SLOTS:
         QCOMPARE(u.logo(2).Top, 5.0f);
         QCOMPARE(u.logoOrder().front(), 2);  // a new logo goes to the back
 
-        t.IDlabel = 32767;
+        t.setIDlabel(32767);
         QVERIFY_THROWS_EXCEPTION(EtiquetteError, t.NewLabel());
-        QCOMPARE(t.IDlabel, std::int16_t(32767));
+        QCOMPARE(t.IDlabel(), std::int16_t(32767));
     }
 
     void selectionEventsAndFrame()
@@ -99,8 +99,8 @@ private Q_SLOTS:
         QCOMPARE(downs.count(), 1);
         QCOMPARE(clicks.at(0).at(1).toInt(), 10);
         QCOMPARE(clicks.at(0).at(2).toInt(), 20);
-        QCOMPARE(t.LabelFocus, std::int16_t(1));
-        QCOMPARE(t.LogoFocus, std::int16_t(-1));
+        QCOMPARE(t.LabelFocus(), std::int16_t(1));
+        QCOMPARE(t.LogoFocus(), std::int16_t(-1));
         const QRectF r = t.labelRect(1);
         QVERIFY(r.width() > 10 && r.height() > 2);
         QCOMPARE(t.frame().rect, QRectF(r.left() - 2, r.top() - 1, r.width() + 4, r.height() + 2));
@@ -111,14 +111,14 @@ private Q_SLOTS:
         t.backgroundClick();
         QCOMPARE(fond.count(), 1);
         QVERIFY(!t.frame().visible);
-        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+        QCOMPARE(t.LabelFocus(), std::int16_t(-1));
 
         t.NewLogo(5, 6);
         QSignalSpy logoClicks(&t, &Etiquette::LogoClick);
         t.objectClick(Kind::Logo, 1);
         QCOMPARE(logoClicks.at(0).at(3).toInt(), int(std::nearbyint(t.logo(1).Width)));
-        QCOMPARE(t.LabelFocus, std::int16_t(-1));
-        QCOMPARE(t.LogoFocus, std::int16_t(1));
+        QCOMPARE(t.LabelFocus(), std::int16_t(-1));
+        QCOMPARE(t.LogoFocus(), std::int16_t(1));
     }
 
     void dragFollowsLeftButtonUnlessLocked()
@@ -136,13 +136,13 @@ private Q_SLOTS:
         t.objectMouseMove(Kind::Label, 1, 2, 9.0, 9.0);  // right button
         t.objectMouseMove(Kind::Label, 1, 3, 9.0, 9.0);  // both buttons
         QCOMPARE(t.label(1).Left, 12.0f);
-        t.Cadenas = true;
+        t.setCadenas(true);
         QSignalSpy clicks(&t, &Etiquette::LabelClick);
         t.objectMouseDown(Kind::Label, 1, 1, 0, 0, 0);
         t.objectMouseMove(Kind::Label, 1, 1, 5.0, 5.0);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(t.label(1).Left, 12.0f);
-        t.Cadenas = false;
+        t.setCadenas(false);
         t.objectMouseMove(Kind::Label, 1, 1, -40.0, 0.0);  // off the canvas is allowed
         QCOMPARE(t.label(1).Left, -28.0f);
     }
@@ -162,21 +162,21 @@ private Q_SLOTS:
         t.AlignObjet(1, 2);
         QCOMPARE(t.logo(1).Left, float((wc / 2 - 20 * 56.7 / 2) / 56.7));
         QCOMPARE(t.logo(1).Top, float((hc / 2 - 10 * 56.7 / 2) / 56.7));
-        QCOMPARE(t.ObjetLeft, std::int16_t(40));
-        QCOMPARE(t.ObjetTop, std::int16_t(25));
+        QCOMPARE(t.ObjetLeft(), std::int16_t(40));
+        QCOMPARE(t.ObjetTop(), std::int16_t(25));
         t.AlignObjet(1, 9);
-        QCOMPARE(t.ObjetLeft, std::int16_t(40));
+        QCOMPARE(t.ObjetLeft(), std::int16_t(40));
         t.AlignObjet(0, 3);
-        QCOMPARE(t.ObjetLeft, std::int16_t(40));
+        QCOMPARE(t.ObjetLeft(), std::int16_t(40));
 
         // The frame keeps its kind after ResetFocus, so positioning still works.
         t.ResetFocus();
         t.PositionObjet(1, 7, 8);
         QCOMPARE(t.logo(1).Top, 7.0f);
-        t.LabelFocus = 0;
+        t.setLabelFocus(0);
         t.DelLabel();
         QCOMPARE(t.frame().kind, QStringLiteral("LOGO"));
-        t.LogoFocus = 1;
+        t.setLogoFocus(1);
         t.DelLogo();
         QVERIFY(!t.logo(1).Visible);
         QCOMPARE(t.frame().kind, QString());
@@ -194,14 +194,14 @@ private Q_SLOTS:
         const double narrow = t.labelRect(1).width();
         t.FontStyle(1, "Tahoma", 16, true, true, false, false);
         QVERIFY(t.labelRect(1).width() > narrow * 1.5);
-        QCOMPARE(t.FontSize, std::int16_t(16));
-        QCOMPARE(t.FontBold, true);
+        QCOMPARE(t.FontSize(), std::int16_t(16));
+        QCOMPARE(t.FontBold(), true);
         t.FontStyle2(1, 2, true);
         QCOMPARE(t.label(1).FontUnderline, true);
-        QCOMPARE(t.FontUnderline, true);
+        QCOMPARE(t.FontUnderline(), true);
         t.FontStyle2(1, 7, true);
         t.FontCouleur(1, 255);
-        QCOMPARE(t.FontColor, OleColor(255));
+        QCOMPARE(t.FontColor(), OleColor(255));
         QCOMPARE(t.ProprietesObjet("LABEL", 1, "Caption").toString(), QStringLiteral("Bonjour"));
         QCOMPARE(t.ProprietesObjet("LABEL", 1, "Top").toDouble(), 5.0);
         QVERIFY(t.ProprietesObjet("LABEL", 0, "Top").isNull());
@@ -251,7 +251,7 @@ private Q_SLOTS:
         QVERIFY(App.ObjectClipboard.startsWith("LABEL|ZONE DE TEXTE|10|20|Tahoma|12|Vrai|"));
         for (int i = 0; i < 3; ++i)
             b.Coller(test::french());
-        QCOMPARE(b.IDlabel, std::int16_t(3));
+        QCOMPARE(b.IDlabel(), std::int16_t(3));
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(b.label(i).Top, 15.0f);
             QCOMPARE(b.label(i).Left, 25.0f);
@@ -274,9 +274,84 @@ private Q_SLOTS:
         QCOMPARE(b.logo(1).Top, 15.0f);
 
         a.ResetFocus();
-        a.LabelFocus = 1;
+        a.setLabelFocus(1);
         a.Copier(0, test::french());
         QCOMPARE(App.ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+    }
+
+    void listenersHearEachRealChangeOnce()
+    {
+        using C = Etiquette::Change;
+        const QColor white(Qt::white), red(Qt::red), grey(0x80, 0x80, 0x80);
+        Etiquette t;
+        t.NewProjet("Test", 50, 50, rgbColor(255, 255, 255), rgbColor(255, 0, 0), false, false, true);
+        QSignalSpy heard(&t, &Etiquette::changed);
+        const auto last = [&heard] { return heard.last().at(0).value<Etiquette::Changes>(); };
+
+        // The value the tab already has is no change.
+        t.setBordure(true);
+        t.setCadenas(false);
+        t.setPrjWidth(50);
+        t.setNameProjet("Te|st");  // stored without the separator: the same name
+        t.setPrint(t.print());
+        t.setPrinterName(QString());
+        t.setLabelFocus(-1);
+        QCOMPARE(heard.count(), 0);
+
+        // The canvas is repainted by the change itself.
+        t.setBordure(false);
+        QCOMPARE(heard.count(), 1);
+        QCOMPARE(last(), C::Background);
+        QCOMPARE(t.canvasImage().pixelColor(0, 0), white);
+        t.setDepRegle(true);
+        QCOMPARE(last(), C::Settings);
+        PrintSettings sheets = t.print();
+        sheets.ImpNbrP = 3;
+        t.setPrint(sheets);
+        QCOMPARE(last(), C::Print);
+        const int narrow = t.canvasImage().width();
+        t.setPrjWidth(60);
+        QCOMPARE(heard.count(), 4);
+        QCOMPARE(last(), C::Geometry | C::Background);
+        QVERIFY(t.canvasImage().width() > narrow);
+
+        // Picking and dragging an object: one announcement each.
+        t.NewLabel(10, 10);
+        QCOMPARE(last(), C::Objects);
+        t.objectMouseDown(Kind::Label, 1, 1, 0, 1.0, 1.0);
+        QCOMPARE(heard.count(), 6);
+        QCOMPARE(last(), C::Selection);
+        t.objectMouseMove(Kind::Label, 1, 1, 3.0, 3.0);
+        QCOMPARE(last(), C::Objects | C::Selection);
+
+        // A batch is heard once, when the outermost one ends, and paints the canvas then.
+        heard.clear();
+        {
+            const Etiquette::Batch outer(t);
+            t.setBordure(true);
+            {
+                const Etiquette::Batch inner(t);
+                t.setCD_Pochette(true);
+                t.setDepRegle(false);
+            }
+            QCOMPARE(heard.count(), 0);
+            QCOMPARE(t.canvasImage().pixelColor(0, 0), white);
+        }
+        QCOMPARE(heard.count(), 1);
+        QCOMPARE(last(), C::Background | C::Settings);
+        QCOMPARE(t.canvasImage().pixelColor(0, 0), red);
+        const int guide = int(7 * 56.7 / 15);
+        QVERIFY(t.canvasImage().pixelColor(guide, 40) == grey || t.canvasImage().pixelColor(guide + 1, 40) == grey);
+
+        // A new content and a pasted object are one change each.
+        heard.clear();
+        t.NewProjet("Neuf", 40, 30, rgbColor(255, 255, 255), 0, false, false, false);
+        QCOMPARE(heard.count(), 1);
+        QCOMPARE(last(), C::Geometry | C::Background | C::Objects | C::Selection | C::Settings);
+        App.ObjectClipboard = QStringLiteral("LABEL|Copie|10|10|Tahoma|12|Vrai|Faux|Faux|Faux|255");
+        t.Coller(test::french());
+        QCOMPARE(heard.count(), 2);
+        QCOMPARE(last(), C::Objects | C::Selection);
     }
 
     void dimProjetFromWholePixels()

@@ -45,8 +45,7 @@ private Q_SLOTS:
         QVERIFY(colourNear(img, 188, 94, Qt::red));
         QVERIFY(colourNear(img, 94, 188, Qt::red));
         QCOMPARE(img.pixelColor(94, 94), QColor(Qt::white));
-        t.Bordure = false;
-        t.Refresh();
+        t.setBordure(false);
         QCOMPARE(t.Picture().pixelColor(0, 0), QColor(Qt::white));
     }
 
@@ -54,8 +53,7 @@ private Q_SLOTS:
     {
         Etiquette t;
         t.NewProjet("CD", 120, 120, rgbColor(255, 255, 255), 0, false, false, false);
-        t.CD_Disque = true;
-        t.Refresh();
+        t.setCD_Disque(true);
         QImage img = t.Picture(true);
         const QColor grey(0x80, 0x80, 0x80);
         const int c = px(60);
@@ -63,9 +61,8 @@ private Q_SLOTS:
         QVERIFY(colourNear(img, px(60 + 59.7), c, grey));      // outer circle, right
         QVERIFY(colourNear(img, c, px(60 - 120 / 6.5), grey)); // inner circle, top
         QVERIFY(!colourNear(img, px(7), c, grey));
-        t.CD_Disque = false;
-        t.CD_Pochette = true;
-        t.Refresh();
+        t.setCD_Disque(false);
+        t.setCD_Pochette(true);
         img = t.Picture(true);
         QVERIFY(colourNear(img, px(7), 10, grey));
         QVERIFY(colourNear(img, px(113), 200, grey));
@@ -86,7 +83,7 @@ private Q_SLOTS:
         Etiquette t;
         t.NewProjet("L", 50, 30, rgbColor(255, 255, 255), 0, false, false, false);
         t.pctPicture(dir.filePath("halves.png"));
-        QCOMPARE(t.TypeFond, std::int16_t(2));
+        QCOMPARE(t.TypeFond(), std::int16_t(2));
         t.NewLabel(10, 10);
         t.Caption(1, "MMMMMMMM");
         t.FontStyle(1, "Tahoma", 20, true, false, false, false);
@@ -134,7 +131,7 @@ private Q_SLOTS:
         Etiquette t;
         t.NewProjet("G", 60, 60, 0, 0, false, false, false);
         t.pctDegrade(direction, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
-        QCOMPARE(t.TypeFond, std::int16_t(3));
+        QCOMPARE(t.TypeFond(), std::int16_t(3));
         const QImage img = t.Picture(true);
         const auto at = [&img](QPointF f) {
             const int x = std::clamp(int(f.x() * (img.width() - 1)), 2, img.width() - 3);
@@ -154,7 +151,7 @@ private Q_SLOTS:
         Etiquette t;
         t.NewProjet("G", 30, 30, rgbColor(255, 255, 255), 0, false, false, false);
         t.pctDegrade(9, 255, 65280, 16711680);
-        QCOMPARE(t.TypeFond, std::int16_t(3));
+        QCOMPARE(t.TypeFond(), std::int16_t(3));
         QCOMPARE(t.Picture(true).pixelColor(50, 50), QColor(Qt::white));
     }
 
@@ -163,7 +160,7 @@ private Q_SLOTS:
         Etiquette t;
         t.NewProjet("P", 50, 50, rgbColor(0, 0, 255), 0, false, false, false);
         t.pctPicture("/nowhere/none.png");
-        QCOMPARE(t.TypeFond, std::int16_t(0));
+        QCOMPARE(t.TypeFond(), std::int16_t(0));
         QCOMPARE(t.BackColor(), kColorWindowBackground);
         QCOMPARE(t.Picture(true).pixelColor(90, 90), toQColor(kColorWindowBackground));
     }

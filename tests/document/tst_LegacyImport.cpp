@@ -41,12 +41,12 @@ private Q_SLOTS:
         const Etiquette& t = p.tab(1);
         QCOMPARE(t.prjWidth(), 85.0);   // 4820 / 56.7 = 85.01
         QCOMPARE(t.prjHeight(), 85.0);  // 4819 / 56.7 = 84.99
-        QCOMPARE(t.NameProjet, QStringLiteral("Ancien"));
+        QCOMPARE(t.NameProjet(), QStringLiteral("Ancien"));
         QCOMPARE(p.tabCaption(1), QStringLiteral("Ancien"));
         QCOMPARE(p.filePath, path);
-        QCOMPARE(t.Bordure, true);
+        QCOMPARE(t.Bordure(), true);
         QCOMPARE(t.BorderColor(), kColorWindowFrame);
-        QCOMPARE(t.IDlabel, std::int16_t(2));
+        QCOMPARE(t.IDlabel(), std::int16_t(2));
         QCOMPARE(t.label(1).Top, 20.0f);
         QCOMPARE(t.label(1).Left, 10.0f);
         QCOMPARE(t.label(1).Caption, QStringLiteral("Bonjour"));
@@ -54,11 +54,11 @@ private Q_SLOTS:
         QCOMPARE(t.label(1).ForeColor, OleColor(255));
         QCOMPARE(t.label(2).Top, 5.0f);  // a 0 coordinate means "no position"
         QCOMPARE(t.label(2).Left, 5.0f);
-        QCOMPARE(t.IDlogo, std::int16_t(1));
+        QCOMPARE(t.IDlogo(), std::int16_t(1));
         QCOMPARE(t.logo(1).Tag, QString());
-        QCOMPARE(t.TypeFond, std::int16_t(3));  // old kind 1 is a gradient
-        QCOMPARE(t.gradAngle, std::int16_t(3));
-        QCOMPARE(t.gradColor2, OleColor(65280));
+        QCOMPARE(t.TypeFond(), std::int16_t(3));  // old kind 1 is a gradient
+        QCOMPARE(t.gradAngle(), std::int16_t(3));
+        QCOMPARE(t.gradColor2(), OleColor(65280));
     }
 
     void emptyDesignKeepsPlainBackground()
@@ -68,8 +68,8 @@ private Q_SLOTS:
                                               "[LOGO]\r\nNombre=0\r\n[FOND]\r\nNumero=9\r\n");
         Project p;
         QVERIFY(importLegacyProject(path, "Ancien.prj", p, test::french()).ok());
-        QCOMPARE(p.tab(1).IDlabel, std::int16_t(0));
-        QCOMPARE(p.tab(1).TypeFond, std::int16_t(1));
+        QCOMPARE(p.tab(1).IDlabel(), std::int16_t(0));
+        QCOMPARE(p.tab(1).TypeFond(), std::int16_t(1));
         QCOMPARE(p.tab(1).BackColor(), kColorWindowBackground);
     }
 

@@ -35,7 +35,7 @@ private Q_SLOTS:
         QVERIFY(readProjectData(test::kExampleProject, p, test::french()).ok());
         QCOMPARE(p.tabCaption(1), QStringLiteral("Carte"));
         QCOMPARE(p.tab(1).prjWidth(), 85.5);
-        QCOMPARE(p.tab(1).IDlabel, std::int16_t(1));
+        QCOMPARE(p.tab(1).IDlabel(), std::int16_t(1));
         QCOMPARE(written(p, test::french()), test::kExampleProject);
 
         QByteArray english = test::kExampleProject;
@@ -46,7 +46,7 @@ private Q_SLOTS:
         Project q;
         QVERIFY(readProjectData(test::kExampleProject, q, test::english()).ok());
         QCOMPARE(q.tab(1).prjWidth(), 85.5);
-        QCOMPARE(q.tab(1).Bordure, true);
+        QCOMPARE(q.tab(1).Bordure(), true);
         QCOMPARE(written(q, test::french()), test::kExampleProject);
     }
 
@@ -60,9 +60,9 @@ private Q_SLOTS:
                                                         "PROJET|Vide|50|50|-2147483643|-2147483642|Faux|Faux|Faux|Faux|Faux\r\n"
                                                         "FOND|0\r\n"
                                                         "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
-        QCOMPARE(t.print.ImpNbrP, std::int16_t(1));
-        QCOMPARE(t.print.ImpNbrH, std::int16_t(1));
-        QCOMPARE(t.print.ImpNbrV, std::int16_t(1));
+        QCOMPARE(t.print().ImpNbrP, std::int16_t(1));
+        QCOMPARE(t.print().ImpNbrH, std::int16_t(1));
+        QCOMPARE(t.print().ImpNbrV, std::int16_t(1));
     }
 
     void positionsRoundHalfToEvenAndFontSizeIsReal()
@@ -84,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(q.tab(1).label(1).FontSize, 10.0f);
         QCOMPARE(q.tab(1).label(1).FontBold, true);
         q.tab(1).FontStyle(1, "Tahoma", 10, false, false, false, false);
-        QCOMPARE(q.tab(1).CD_Disque, false);  // nine-field PROJET
+        QCOMPARE(q.tab(1).CD_Disque(), false);  // nine-field PROJET
     }
 
     void slotsAreDenseAfterDeletionAndReload()
@@ -97,13 +97,13 @@ private Q_SLOTS:
         t.objectClick(Etiquette::ObjectKind::Label, 2);
         t.DelLabel();
         t.NewLabel(20, 20);
-        QCOMPARE(t.IDlabel, std::int16_t(4));
+        QCOMPARE(t.IDlabel(), std::int16_t(4));
         QVERIFY(!t.label(2).Visible);
         QCOMPARE(t.labelCount(), 4);
 
         Project q;
         QVERIFY(readProjectData(written(p, test::french()), q, test::french()).ok());
-        QCOMPARE(q.tab(1).IDlabel, std::int16_t(3));
+        QCOMPARE(q.tab(1).IDlabel(), std::int16_t(3));
         QCOMPARE(q.tab(1).label(1).Top, 10.0f);
         QCOMPARE(q.tab(1).label(2).Top, 12.0f);
         QCOMPARE(q.tab(1).label(3).Top, 20.0f);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         Project p;
         const QByteArray file = "PROJET|A|50|50|255|0|Faux|Faux|Faux\r\n" + fond + "\r\n";
         QVERIFY(readProjectData(file, p, test::french()).ok());
-        QCOMPARE(int(p.tab(1).TypeFond), kind);
+        QCOMPARE(int(p.tab(1).TypeFond()), kind);
         QCOMPARE(p.tab(1).RecupererObjet(4, test::french()).toLatin1(), writtenBack);
     }
 
@@ -158,7 +158,7 @@ private Q_SLOTS:
         Project p;
         QVERIFY(readProjectData("FOND|3|1|255|0|65280\r\nPROJET|A|50|50|255|0|Faux|Faux|Faux\r\n", p,
                                 test::french()).ok());
-        QCOMPARE(p.tab(1).TypeFond, std::int16_t(1));
+        QCOMPARE(p.tab(1).TypeFond(), std::int16_t(1));
     }
 
     void tabsFollowOngletRecords()
@@ -171,13 +171,43 @@ private Q_SLOTS:
         QCOMPARE(p.tabCount(), 2);
         QCOMPARE(p.tabCaption(2), QStringLiteral("Verso"));
         QCOMPARE(p.tab(2).prjHeight(), 30.0);
-        QCOMPARE(p.tab(2).print.ImpPosX, std::int16_t(6));
-        QCOMPARE(p.tab(2).print.ImpNbrV, std::int16_t(11));
-        QCOMPARE(p.tab(1).print.ImpNbrV, std::int16_t(0));
+        QCOMPARE(p.tab(2).print().ImpPosX, std::int16_t(6));
+        QCOMPARE(p.tab(2).print().ImpNbrV, std::int16_t(11));
+        QCOMPARE(p.tab(1).print().ImpNbrV, std::int16_t(0));
 
         Project q(QStringLiteral("Sans titre"));
         QVERIFY(readProjectData("PROJET|R|50|50|0|0|Faux|Faux|Faux\r\n", q, test::french()).ok());
         QCOMPARE(q.tabCaption(1), QStringLiteral("Sans titre"));
+    }
+
+    void eachTabReadIsAnnouncedAndPaintedOnce()
+    {
+        Project p;
+        QMap<int, QList<Etiquette::Changes>> heard;
+        const auto listen = [&p, &heard](int i) {
+            QObject::connect(&p.tab(i), &Etiquette::changed, &p,
+                             [&heard, i](Etiquette::Changes what) { heard[i] << what; });
+        };
+        listen(1);
+        QObject::connect(&p, &Project::tabAdded, &p, listen);
+        // Tab 1 has no FOND record: its border and CD cover guides come from PROJET alone.
+        QVERIFY(readProjectData("ONGLET|Recto\r\nPROJET|R|50|50|16777215|255|Faux|Faux|Vrai|Faux|Vrai\r\n"
+                                "LABEL|Un|10|10|Tahoma|8|Faux|Faux|Faux|Faux|0\r\nLOGO||7|8|11|12\r\n"
+                                "PRINT|1|2|3|4|5|6|7|8|9|10|11\r\n"
+                                "ONGLET|Verso\r\nPROJET|V|40|30|0|0|Faux|Faux|Faux\r\nFOND|1|65280\r\n",
+                                p, test::french()).ok());
+        using C = Etiquette::Change;
+        const Etiquette::Changes everything =
+            C::Geometry | C::Background | C::Objects | C::Selection | C::Print | C::Settings;
+        QCOMPARE(heard.value(1), QList<Etiquette::Changes>({everything}));
+        QCOMPARE(heard.value(2).size(), 1);
+        const QImage& recto = p.tab(1).canvasImage();
+        QCOMPARE(recto.pixelColor(0, 20), QColor(Qt::red));
+        const int guide = int(7 * 56.7 / 15);
+        QVERIFY(recto.pixelColor(guide, 20) == QColor(0x80, 0x80, 0x80) ||
+                recto.pixelColor(guide + 1, 20) == QColor(0x80, 0x80, 0x80));
+        QCOMPARE(recto.pixelColor(50, 20), QColor(Qt::white));
+        QCOMPARE(p.tab(2).canvasImage().pixelColor(20, 20), QColor(Qt::green));
     }
 
     void badRecordStopsAtItsLineKeepingWhatWasRead()
@@ -195,7 +225,7 @@ private Q_SLOTS:
         Project q;
         const ReadResult bad = readProjectData("LABEL|Un|dix|10|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n", q, test::french());
         QCOMPARE(bad.line, 1);
-        QCOMPARE(q.tab(1).IDlabel, std::int16_t(0));
+        QCOMPARE(q.tab(1).IDlabel(), std::int16_t(0));
         QCOMPARE(readProjectData("PRINT|1|2|3\r\n", q, test::french()).line, 1);
         QCOMPARE(readProjectData("PRINT|1|2|3|4|99999|6|7|8|9|10|11\r\n", q, test::french()).line, 1);
     }
@@ -205,7 +235,7 @@ private Q_SLOTS:
         Project p(QStringLiteral("Re|cto"));
         QCOMPARE(p.tabCaption(1), QStringLiteral("Recto"));
         p.tab(1).NewProjet("Ca|r|te", 50, 50, 0, 0, false, false, false);
-        QCOMPARE(p.tab(1).NameProjet, QStringLiteral("Carte"));
+        QCOMPARE(p.tab(1).NameProjet(), QStringLiteral("Carte"));
         p.tab(1).NewLabel();
         p.tab(1).Caption(1, "a|b");
         QCOMPARE(p.tab(1).Caption(1), QStringLiteral("ab"));

@@ -120,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(save.request.filters, QStringList{QStringLiteral("Portable Network Graphics (*.png)")});
         QCOMPARE(save.request.filterIndex, 0);
         QCOMPARE(save.request.directory, m_fx.dir.path());
-        QCOMPARE(save.request.fileName, w->surface(w->selectedTab()).NameProjet);
+        QCOMPARE(save.request.fileName, w->surface(w->selectedTab()).NameProjet());
         QVERIFY(save.request.defaultSuffix.isEmpty());
         QCOMPARE(m_fx.dialogs->shown.at(1).text, QStringLiteral("Exportation du projet terminé."));
         QCOMPARE(m_fx.dialogs->shown.at(1).icon, Icon::Information);

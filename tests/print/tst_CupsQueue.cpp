@@ -75,9 +75,9 @@ private Q_SLOTS:
         tab.pctFond(rgbColor(255, 0, 0));
         const QString title = QStringLiteral("PlkCups%1x%2").arg(QCoreApplication::applicationPid()).arg(
             QDateTime::currentMSecsSinceEpoch());
-        tab.NameProjet = title;
-        tab.PrinterName = kQueue;
-        tab.Resolution = -4;
+        tab.setNameProjet(title);
+        tab.setPrinterName(kQueue);
+        tab.setResolution(-4);
 
         // The margins as the set-up reads them, and the true offset of the printable area.
         const SystemPrinters printers;

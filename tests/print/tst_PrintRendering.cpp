@@ -96,8 +96,8 @@ private Q_SLOTS:
         t.objectClick(Etiquette::ObjectKind::Logo, 2);
         t.DelLogo();
         t.ResetFocus();
-        t.PrinterName = kPdfFileEntry;
-        t.Resolution = -3;
+        t.setPrinterName(kPdfFileEntry);
+        t.setResolution(-3);
     }
 
     void eachLabelIsBackgroundBorderLogosThenTexts()
@@ -200,7 +200,7 @@ private Q_SLOTS:
         const test::FakePrinters printers(m_dir.path(), {{QStringLiteral("Bureau"), QMarginsF(5, 4, 5, 4)}});
         const auto printer = printers.printer(QStringLiteral("Bureau"));
         QCOMPARE(printerMargins(*printer), QPoint(5, 4));
-        tab().PrinterName = QStringLiteral("Bureau");
+        tab().setPrinterName(QStringLiteral("Bureau"));
         // With its margins in the settings, the label lands at 15, 12 from the paper's edge.
         QVERIFY(Print_Projet(tab(), values(15, 12, 0, 0, 1, 1, 1, 5, 4), printers));
         const QList<QImage> pages = test::rasterise(printers.outputOf(QStringLiteral("Bureau")), 127);
@@ -218,17 +218,17 @@ private Q_SLOTS:
         const LayoutValues v = values(10, 10, 0, 0, 1, 1, 1, 0, 0);
         const QString pdf = m_dir.filePath("jamais.pdf");
 
-        tab().PrinterName.clear();  // never chosen
+        tab().setPrinterName(QString());  // never chosen
         QVERIFY(!Print_Projet(tab(), v, printers, pdf));
-        tab().PrinterName = QStringLiteral("Disparue");
+        tab().setPrinterName(QStringLiteral("Disparue"));
         QVERIFY(!Print_Projet(tab(), v, printers, pdf));
-        tab().PrinterName = QStringLiteral("Bureau");
-        tab().Resolution = 0;  // no quality chosen
+        tab().setPrinterName(QStringLiteral("Bureau"));
+        tab().setResolution(0);  // no quality chosen
         QVERIFY(!Print_Projet(tab(), v, printers, pdf));
         QVERIFY(!QFile::exists(printers.outputOf(QStringLiteral("Bureau"))));
 
-        tab().Resolution = -1;
-        tab().PrinterName = kPdfFileEntry;
+        tab().setResolution(-1);
+        tab().setPrinterName(kPdfFileEntry);
         QVERIFY(!Print_Projet(tab(), v, printers, QString()));
         QVERIFY(!Print_Projet(tab(), v, printers, m_dir.filePath("pas/de/dossier.pdf")));
         QVERIFY(!QFile::exists(pdf));

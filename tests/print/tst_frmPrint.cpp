@@ -105,8 +105,8 @@ private Q_SLOTS:
         // The stored margins (0) win over the first printer's own (4 and 4).
         QCOMPARE(fields(d), (QList<int>{0, 0, 1, 0, 0, 0, 0, 1, 1}));
         QCOMPARE(texts(d), (QStringList{"0", "0", "1", "0", "0", "0", "0", "1", "1"}));
-        QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
-        QCOMPARE(tab().Resolution, std::int16_t(-1));
+        QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
+        QCOMPARE(tab().Resolution(), std::int16_t(-1));
         // Centred over the main window.
         const QRect main = f->menu->geometry();
         QCOMPARE(d.x(), main.left() + main.width() / 2 - d.width() / 2);
@@ -121,8 +121,8 @@ private Q_SLOTS:
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
         QCOMPARE(d.RS()->currentText(), QStringLiteral("150 Dpi"));
         QCOMPARE(fields(d), (QList<int>{2, 3, 2, 15, 12, 2, 3, 2, 5}));
-        QCOMPARE(tab().PrinterName, QStringLiteral("Atelier"));
-        QCOMPARE(tab().Resolution, std::int16_t(-3));
+        QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
+        QCOMPARE(tab().Resolution(), std::int16_t(-3));
         const LayoutValues v = d.fieldValues();
         QCOMPARE(QList<int>({v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG,
                              v.ImpMargeH}),
@@ -147,19 +147,19 @@ private Q_SLOTS:
         d.Combo1()->setFocus();
         QTest::keyClick(d.Combo1(), Qt::Key_Up);  // Atelier -> Bureau
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Bureau"));
-        QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
+        QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
         QCOMPARE(d.MargeG()->Value(), 4);  // 4.2 mm
         QCOMPARE(d.MargeH()->Value(), 4);  // 3.6 mm
         d.Combo1()->setCurrentIndex(2);
-        QCOMPARE(tab().PrinterName, kPdfFileEntry);
+        QCOMPARE(tab().PrinterName(), kPdfFileEntry);
         QCOMPARE(d.MargeG()->Value(), 0);
         QCOMPARE(d.MargeH()->Value(), 0);
         type(d.MargeG(), "7");
         QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
         QVERIFY(!d.isVisible());
-        QCOMPARE(tab().print.ImpDefaut, std::int16_t(2));
-        QCOMPARE(tab().print.ImpMargeG, std::int16_t(7));
-        QCOMPARE(tab().print.ImpMargeH, std::int16_t(0));
+        QCOMPARE(tab().print().ImpDefaut, std::int16_t(2));
+        QCOMPARE(tab().print().ImpMargeG, std::int16_t(7));
+        QCOMPARE(tab().print().ImpMargeH, std::int16_t(0));
 
         f->commands->showPrint();
         QCOMPARE(d.Combo1()->currentText(), kPdfFileEntry);
@@ -176,14 +176,14 @@ private Q_SLOTS:
         f->open(test::projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
         f->commands->showPrint();
         frmPrint& d = dialog();
-        QCOMPARE(tab().PrinterName, QStringLiteral("Bureau"));
+        QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
         QCOMPARE(d.MargeG()->Value(), 1);
         f->printers->setEntries({{QStringLiteral("Atelier"), QMarginsF()}, {QStringLiteral("Cave"), QMarginsF(6, 6, 6, 6)}});
         QTest::mouseClick(d.Bouton1(), Qt::LeftButton);  // Actualiser
         QCOMPARE(d.Combo1()->count(), 3);
         QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Cave"));
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
-        QCOMPARE(tab().PrinterName, QStringLiteral("Atelier"));
+        QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
         QCOMPARE(d.MargeG()->Value(), 0);
     }
 
@@ -193,12 +193,12 @@ private Q_SLOTS:
         f->commands->showPrint();
         frmPrint& d = dialog();
         d.RS()->setCurrentIndex(2);
-        QCOMPARE(tab().Resolution, std::int16_t(-3));
+        QCOMPARE(tab().Resolution(), std::int16_t(-3));
         d.RS()->setCurrentIndex(3);
-        QCOMPARE(tab().Resolution, std::int16_t(-4));
+        QCOMPARE(tab().Resolution(), std::int16_t(-4));
         d.RS()->setCurrentIndex(2);
         d.close();
-        QCOMPARE(tab().print.ImpResol, std::int16_t(2));
+        QCOMPARE(tab().print().ImpResol, std::int16_t(2));
     }
 
     void closingStoresEveryFieldAndTheRecordWritesThem()
@@ -217,7 +217,7 @@ private Q_SLOTS:
         type(d.SepV(), "3");
         type(d.NbrH(), "2");
         type(d.NbrV(), "5");
-        QCOMPARE(tab().print.ImpPosX, std::int16_t(0));  // nothing stored while open
+        QCOMPARE(tab().print().ImpPosX, std::int16_t(0));  // nothing stored while open
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
         QCOMPARE(tab().RecupererObjet(5), QStringLiteral("PRINT|1|3|5|3|4|15|12|2|3|2|5"));
@@ -249,11 +249,11 @@ private Q_SLOTS:
         QVERIFY(page->isVisible());
         QCOMPARE(page->PageCount(), 3);
         QVERIFY(!page->Bouton(0)->isEnabled());  // "Configurer"
-        QCOMPARE(tab().print.ImpNbrP, std::int16_t(2));
+        QCOMPARE(tab().print().ImpNbrP, std::int16_t(2));
         page->Bouton_Click(6);
         QTRY_VERIFY(!f->commands->preview());
         d.close();
-        QCOMPARE(tab().print.ImpNbrP, std::int16_t(3));
+        QCOMPARE(tab().print().ImpNbrP, std::int16_t(3));
     }
 
     void printingAsksFirstAndNoPrintsNothing()

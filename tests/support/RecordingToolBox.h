@@ -12,8 +12,7 @@ namespace plk::test {
 class RecordingToolBox final : public ToolBoxLink {
 public:
     QStringList calls;
-    void showTextObject(frmProjet&, int, const QString&, bool, bool, bool, bool, int, int) override {}
-    void showLogo(frmProjet&, int, int, int, int, int) override {}
+    void objectClicked(frmProjet&, int) override {}
     void clearObject() override {}
     void Remplir_Outils(frmProjet&, int) override {}
     void showToolBox() override { calls << QStringLiteral("show"); }

@@ -168,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(w->tabCount(), 3);
         QCOMPARE(w->selectedTab(), 3);
         QCOMPARE(w->tabStrip()->tabText(2), QStringLiteral("dos de carte"));
-        QCOMPARE(w->surface(3).NameProjet, QStringLiteral("Dos De Carte"));
+        QCOMPARE(w->surface(3).NameProjet(), QStringLiteral("Dos De Carte"));
         QCOMPARE(w->caption(), QStringLiteral("Carte"));
         QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());  // the new last tab can be deleted
         QVERIFY(!App.BoiteVisible);

@@ -6,6 +6,8 @@
 #include "base/core/IniFile.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/ui/CanvasWidget.h"
+#include "canvas/ui/EtiquetteView.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
@@ -16,10 +18,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -60,6 +64,15 @@ QStringList groupTitles(const QWidget* page)
 void clickEntry(QListWidget* list, int row)
 {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// A pointer event on the canvas at a point given in millimetres, the left button held.
+void sendPointer(CanvasWidget* canvas, QEvent::Type type, QPointF mm)
+{
+    const QPointF at = mm * (56.7 / kTwipsPerPixel);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
 }
 
 }  // namespace
@@ -354,13 +367,13 @@ private Q_SLOTS:
         QListWidget* list = m_outils->backgroundList();
         QCOMPARE(list->currentRow(), 1);  // the wizard's plain colour
         list->setCurrentRow(0);
-        QCOMPARE(t.TypeFond, std::int16_t(0));
+        QCOMPARE(t.TypeFond(), std::int16_t(0));
         QVERIFY(!m_outils->backgroundButton()->isEnabled());
         QVERIFY(!m_outils->gradientGroup()->isEnabled());
         list->setCurrentRow(2);
         QCOMPARE(m_outils->backgroundButton()->toolTip(), QStringLiteral("Sélection d'une image"));
         QCOMPARE(m_outils->backgroundButton()->text(), QStringLiteral("Image en arrière plan"));
-        QCOMPARE(t.TypeFond, std::int16_t(0));  // no picture yet: the default background
+        QCOMPARE(t.TypeFond(), std::int16_t(0));  // no picture yet: the default background
         list->setCurrentRow(3);
         QVERIFY(m_outils->gradientGroup()->isEnabled());
         QVERIFY(!m_outils->backgroundButton()->isEnabled());
@@ -407,7 +420,7 @@ private Q_SLOTS:
         ucDegrade* editor = m_outils->Degrade();
         m_fx.dialogs->colours = {QColor(255, 0, 0), std::nullopt};
         QTest::mouseClick(editor->pctColor(1), Qt::LeftButton);
-        QCOMPARE(t.TypeFond, std::int16_t(1));  // no direction yet: nothing painted
+        QCOMPARE(t.TypeFond(), std::int16_t(1));  // no direction yet: nothing painted
         QTest::mouseClick(editor->Option1(6), Qt::LeftButton);
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
         QTest::mouseClick(editor->pctColor(3), Qt::LeftButton);  // cancelled
@@ -440,10 +453,10 @@ private Q_SLOTS:
     {
         Etiquette& t = openToolBox();
         m_outils->displayList()->setCurrentRow(1);
-        QVERIFY(t.CD_Disque);
+        QVERIFY(t.CD_Disque());
         m_outils->displayList()->setCurrentRow(2);
-        QVERIFY(t.CD_Pochette);
-        QVERIFY(!t.CD_Disque);  // the CD outline goes off
+        QVERIFY(t.CD_Pochette());
+        QVERIFY(!t.CD_Disque());  // the CD outline goes off
         m_outils->selectPage(5);
         QTest::mouseClick(m_outils->preferenceBox(0), Qt::LeftButton);
         QTest::mouseClick(m_outils->preferenceBox(1), Qt::LeftButton);
@@ -451,7 +464,69 @@ private Q_SLOTS:
         QCOMPARE(t.RecupererObjet(1), QStringLiteral("PROJET|Carte|80|50|-2147483643|-2147483642|Vrai|Vrai|Faux|Faux|Vrai"));
         QCOMPARE(t.canvasImage().pixelColor(0, 40), toQColor(kColorWindowBackground));  // no border drawn
         QTest::mouseClick(m_outils->preferenceBox(1), Qt::LeftButton);
-        QVERIFY(!t.DepRegle);
+        QVERIFY(!t.DepRegle());
+    }
+
+    void fieldsFollowChangesMadeElsewhere()
+    {
+        Etiquette& t = openToolBox();
+        frmProjet* w = m_fx.menu->activeProject();
+        t.NewLabel(10, 20);
+        const QString record = t.RecupererObjet(2);
+
+        // A drag on the canvas shows in the position fields before the button is released.
+        CanvasWidget* canvas = w->view(1)->canvas();
+        sendPointer(canvas, QEvent::MouseButtonPress, {21, 11});
+        QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("20"));
+        sendPointer(canvas, QEvent::MouseMove, {31, 16});
+        QCOMPARE(t.label(1).Left, 30.0f);
+        QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("30"));
+        QCOMPARE(m_outils->fieldY()->Text(), QStringLiteral("15"));
+        sendPointer(canvas, QEvent::MouseButtonRelease, {31, 16});
+        QCOMPARE(t.RecupererObjet(2), QString(record).replace(QStringLiteral("|10|20|"), QStringLiteral("|15|30|")));
+
+        // The edit dialogs of a double click: the text and styles show at once.
+        m_fx.dialogs->inputs.push_back(QStringLiteral("Dupont"));
+        QFont font(QStringLiteral("Tahoma"), 10);
+        font.setBold(true);
+        font.setUnderline(true);
+        m_fx.dialogs->fonts.push_back(font);
+        t.objectDoubleClick(Etiquette::ObjectKind::Label, 1);
+        QCOMPARE(m_outils->contentField()->text(), QStringLiteral("Dupont"));
+        QVERIFY(m_outils->styleBox(0)->isChecked());
+        QVERIFY(!m_outils->styleBox(1)->isChecked());
+        QVERIFY(m_outils->styleBox(2)->isChecked());
+
+        // The tab's own settings, changed by anything but the tool box: the fields, the
+        // status bar and the view follow, and nothing is written back.
+        t.setPrjWidth(120.4);
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("120"));
+        QCOMPARE(t.prjWidth(), 120.4);
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 120,4 Mm - H : 50 Mm"));
+        QCOMPARE(canvas->width(), t.canvasImage().width());
+        t.setCadenas(true);
+        QVERIFY(m_outils->preferenceBox(0)->isChecked());
+        t.setBordure(false);
+        QVERIFY(m_outils->preferenceBox(2)->isChecked());
+        t.pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
+        QCOMPARE(m_outils->backgroundList()->currentRow(), 3);
+        QVERIFY(m_outils->gradientGroup()->isEnabled());
+        QCOMPARE(m_outils->Degrade()->Direction, 5);
+        QCOMPARE(m_outils->Degrade()->Color3, rgbColor(70, 80, 90));
+        QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|5|%1|%2|%3")
+                                          .arg(rgbColor(10, 20, 30))
+                                          .arg(rgbColor(40, 50, 60))
+                                          .arg(rgbColor(70, 80, 90)));
+
+        // Another project window takes the tool box; the first one's changes stay out of it.
+        Etiquette& other = newProject(60, 40)->surface(1);
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("60"));
+        t.setPrjWidth(150);
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("60"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 60 Mm - H : 40 Mm"));
+        other.setPrjHeight(45);
+        QCOMPARE(m_outils->tabHeightField()->Text(), QStringLiteral("45"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 60 Mm - H : 45 Mm"));
     }
 
     void objectButtonsAndTheActiveWindowWhileTheToolBoxHasTheFocus()
@@ -463,8 +538,8 @@ private Q_SLOTS:
         QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
         QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
         QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
-        QCOMPARE(t.IDlabel, std::int16_t(1));
-        QCOMPARE(t.IDlogo, std::int16_t(2));
+        QCOMPARE(t.IDlabel(), std::int16_t(1));
+        QCOMPARE(t.IDlogo(), std::int16_t(2));
         QVERIFY(t.label(1).Visible);
         QCOMPARE(t.logo(2).Left, 5.0f);
     }

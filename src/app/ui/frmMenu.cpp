@@ -245,9 +245,9 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
     case Edition::AjouterTexte: tab.NewLabel(); break;
     case Edition::AjouterLogo: tab.NewLogo(); break;
     case Edition::SupprimerObjet:
-        if (tab.LabelFocus != -1)
+        if (tab.LabelFocus() != -1)
             tab.DelLabel();
-        if (tab.LogoFocus != -1)
+        if (tab.LogoFocus() != -1)
             tab.DelLogo();
         if (m_toolBox)
             m_toolBox->clearObject();

@@ -50,15 +50,6 @@ struct LogoObject {
 
 enum class BackgroundKind : std::int16_t { Default = 0, Plain = 1, Picture = 2, Gradient = 3 };
 
-struct Background {
-    std::int16_t TypeFond = 0;
-    QString Chemin_Image;
-    std::int16_t gradAngle = 0;
-    OleColor gradColor1 = 0;
-    OleColor gradColor2 = 0;
-    OleColor gradColor3 = 0;
-};
-
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
     std::int16_t ImpMargeG = 0;
@@ -71,6 +62,8 @@ struct PrintSettings {
     std::int16_t ImpSepV = 0;
     std::int16_t ImpNbrH = 0;
     std::int16_t ImpNbrV = 0;
+
+    bool operator==(const PrintSettings&) const = default;
 };
 
 }  // namespace plk

@@ -134,8 +134,8 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
     Etiquette& tab = project.tab(o.tab);
-    tab.Resolution = qualityCodeForIndex(tab.print.ImpResol);
-    if (!printSheetsToPdf(tab, layoutValues(tab.print), args[2])) {
+    tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
+    if (!printSheetsToPdf(tab, layoutValues(tab.print()), args[2])) {
         err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
         return BatchInputError;
     }
@@ -151,7 +151,7 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
     const QDir folder(args[2]);
-    const std::vector<QImage> pages = previewPages(project.tab(o.tab), layoutValues(project.tab(o.tab).print));
+    const std::vector<QImage> pages = previewPages(project.tab(o.tab), layoutValues(project.tab(o.tab).print()));
     if (!folder.mkpath(QStringLiteral("."))) {
         err << QStringLiteral("%1 : dossier impossible à créer").arg(args[2]) << '\n';
         return BatchInputError;

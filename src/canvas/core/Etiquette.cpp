@@ -1,6 +1,5 @@
 #include "canvas/core/Etiquette.h"
 
-#include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/CanvasPainter.h"
 #include "canvas/core/LogoPicture.h"
@@ -10,17 +9,13 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <utility>
 
 namespace plk {
 
 namespace {
 
 constexpr std::int16_t kMaxSlot = 32767;
-constexpr double kFrameMarginX = 2.0;  // mm left of an object, the same again right
-constexpr double kFrameMarginY = 1.0;  // mm above, the same again below
-// While dragging, the frame is fitted in twips with slightly different margins.
-constexpr double kDragMarginLeft = 100, kDragMarginTop = 70, kDragExtraWidth = 200, kDragExtraHeight = 150;
-constexpr double kJustifyGapTwips = 150;
 
 QString stripSpaces(const QString& text)
 {
@@ -46,7 +41,87 @@ const QImage& metricsDevice()
 
 double pixelsToMm(double px) { return px * kTwipsPerPixel / kTwipsPerMm; }
 
+std::int16_t nextSlot(std::int16_t count)
+{
+    if (count >= kMaxSlot)
+        throw EtiquetteError("Nombre maximal d'objets atteint sur cet onglet.");
+    return std::int16_t(count + 1);
+}
+
+/// Takes the next slot of a kind of object and shows the object there. Object 1
+/// always exists: the first slot reuses it, and moves it only when both top and left
+/// are given; later slots get a new object, at the default place unless both are given.
+template <typename Object>
+Object& takeSlot(std::int16_t& counter, std::vector<Object>& objects, std::vector<int>& order, double top,
+                 double left)
+{
+    counter = nextSlot(counter);
+    const bool placed = top != 0 && left != 0;
+    Object* o = &objects.front();
+    if (counter != 1) {
+        o = &objects.emplace_back();
+        order.push_back(counter);
+        if (!placed)
+            top = left = kDefaultObjectPosition;
+    }
+    if (placed || counter != 1) {
+        o->Top = float(top);
+        o->Left = float(left);
+    }
+    o->Visible = true;
+    return *o;
+}
+
 }  // namespace
+
+// --- telling the listeners -----------------------------------------------------------
+
+Etiquette::Batch::Batch(Etiquette& tab)
+    : m_tab(tab)
+{
+    ++m_tab.m_batchDepth;
+}
+
+Etiquette::Batch::~Batch() { m_tab.endBatch(); }
+
+void Etiquette::notify(Changes what)
+{
+    m_pending |= what;
+    if (m_batchDepth == 0 && m_pending)
+        Q_EMIT changed(std::exchange(m_pending, {}));
+}
+
+void Etiquette::endBatch()
+{
+    if (--m_batchDepth > 0)
+        return;
+    if (m_repaintPending) {
+        try {
+            replayBackground();
+        } catch (const EtiquetteError&) {
+            // A background picture that can no longer be read leaves the plain canvas.
+        }
+    }
+    notify({});
+}
+
+template <typename T>
+void Etiquette::setState(T& member, T value, Change what)
+{
+    if (member == value)
+        return;
+    member = std::move(value);
+    notify(what);
+}
+
+template <typename T>
+void Etiquette::setShown(T& member, T value)
+{
+    if (member == value)
+        return;
+    member = std::move(value);
+    Refresh();
+}
 
 Etiquette::Etiquette(QObject* parent)
     : QObject(parent), m_canvas(QSize(0, 0))
@@ -73,30 +148,55 @@ QSizeF Etiquette::canvasTwips() const
 
 void Etiquette::setPrjWidth(double mm)
 {
+    if (mm == m_width)
+        return;
     m_width = mm;
     resizeCanvas();
 }
 
 void Etiquette::setPrjHeight(double mm)
 {
+    if (mm == m_height)
+        return;
     m_height = mm;
     resizeCanvas();
 }
 
 void Etiquette::setBackColor(OleColor colour)
 {
+    if (colour == m_backColor)
+        return;
     m_backColor = colour;
     m_canvas.clear(toQColor(colour));
-    Q_EMIT changed();
+    notify(Change::Background);
 }
+
+void Etiquette::setNameProjet(const QString& name)
+{
+    setState(m_nameProjet, withoutSeparators(name), Change::Settings);
+}
+
+void Etiquette::setBorderColor(OleColor colour) { setShown(m_borderColor, colour); }
+void Etiquette::setDrawStyle(std::int16_t style) { setShown(m_drawStyle, style); }
+void Etiquette::setBordure(bool on) { setShown(m_bordure, on); }
+void Etiquette::setCD_Disque(bool shown) { setShown(m_cdDisque, shown); }
+void Etiquette::setCD_Pochette(bool shown) { setShown(m_cdPochette, shown); }
+void Etiquette::setCadenas(bool locked) { setState(m_cadenas, locked, Change::Settings); }
+void Etiquette::setDepRegle(bool movable) { setState(m_depRegle, movable, Change::Settings); }
+void Etiquette::setIDlabel(std::int16_t count) { setState(m_idLabel, count, Change::Objects); }
+void Etiquette::setPrint(const PrintSettings& settings) { setState(m_print, settings, Change::Print); }
+void Etiquette::setResolution(std::int16_t code) { setState(m_resolution, code, Change::Print); }
+void Etiquette::setPrinterName(const QString& name) { setState(m_printerName, name, Change::Print); }
+void Etiquette::setLabelFocus(std::int16_t index) { setState(m_labelFocus, index, Change::Selection); }
+void Etiquette::setLogoFocus(std::int16_t index) { setState(m_logoFocus, index, Change::Selection); }
 
 void Etiquette::resizeCanvas()
 {
     const QSizeF twips = canvasTwips();
     m_canvas = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
     m_canvas.clear(toQColor(m_backColor));
+    m_pending |= Change::Geometry;  // announced with the repaint
     Refresh();
-    Q_EMIT sizeChanged();
 }
 
 // --- the tab as a whole ------------------------------------------------------------
@@ -104,16 +204,18 @@ void Etiquette::resizeCanvas()
 void Etiquette::NewProjet(const QString& name, double width, double height, OleColor backColor,
                           OleColor borderColor, bool cadenas, bool depRegle, bool bordure)
 {
+    const Batch batch(*this);
     m_width = width;
     m_height = height;
-    UnloadObjet(IDlabel, IDlogo);
-    NameProjet = withoutSeparators(name);
+    UnloadObjet(m_idLabel, m_idLogo);
+    m_nameProjet = withoutSeparators(name);
     m_backColor = backColor;
     m_borderColor = borderColor;
-    Cadenas = cadenas;
-    DepRegle = depRegle;
-    Bordure = bordure;
-    TypeFond = std::int16_t(BackgroundKind::Plain);
+    m_cadenas = cadenas;
+    m_depRegle = depRegle;
+    m_bordure = bordure;
+    m_typeFond = std::int16_t(BackgroundKind::Plain);
+    notify(Change::Settings);
     resizeCanvas();
 }
 
@@ -122,10 +224,10 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
     QStringList records;
     switch (kind) {
     case 1:
-        records << QStringList{QStringLiteral("PROJET"), NameProjet, f.formatReal(m_width), f.formatReal(m_height),
-                               QString::number(m_backColor), QString::number(m_borderColor), f.formatBool(Cadenas),
-                               f.formatBool(DepRegle), f.formatBool(Bordure), f.formatBool(CD_Disque),
-                               f.formatBool(CD_Pochette)}
+        records << QStringList{QStringLiteral("PROJET"), m_nameProjet, f.formatReal(m_width), f.formatReal(m_height),
+                               QString::number(m_backColor), QString::number(m_borderColor), f.formatBool(m_cadenas),
+                               f.formatBool(m_depRegle), f.formatBool(m_bordure), f.formatBool(m_cdDisque),
+                               f.formatBool(m_cdPochette)}
                        .join(QLatin1Char('|'));
         break;
     case 2:
@@ -139,21 +241,27 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
                 records << logoRecord(o);
         break;
     case 4:
-        switch (TypeFond) {
+        switch (m_typeFond) {
         case 0: records << QStringLiteral("FOND|0"); break;
         case 1: records << QStringLiteral("FOND|1|%1").arg(m_backColor); break;
-        case 2: records << QStringLiteral("FOND|2|") + Chemin_Image; break;
+        case 2: records << QStringLiteral("FOND|2|") + m_cheminImage; break;
         case 3:
-            records << QStringLiteral("FOND|3|%1|%2|%3|%4").arg(gradAngle).arg(gradColor1).arg(gradColor2).arg(gradColor3);
+            records << QStringLiteral("FOND|3|%1|%2|%3|%4")
+                           .arg(m_gradAngle)
+                           .arg(m_gradColor1)
+                           .arg(m_gradColor2)
+                           .arg(m_gradColor3);
             break;
         default: break;
         }
         break;
     case 5: {
-        for (std::int16_t* count : {&print.ImpNbrP, &print.ImpNbrH, &print.ImpNbrV})
+        PrintSettings counted = m_print;
+        for (std::int16_t* count : {&counted.ImpNbrP, &counted.ImpNbrH, &counted.ImpNbrV})
             if (*count == 0)
                 *count = 1;
-        const PrintSettings& p = print;
+        setPrint(counted);
+        const PrintSettings& p = m_print;
         QStringList fields{QStringLiteral("PRINT")};
         for (const std::int16_t v : {p.ImpDefaut, p.ImpMargeG, p.ImpMargeH, p.ImpResol, p.ImpNbrP, p.ImpPosX, p.ImpPosY,
                                      p.ImpSepH, p.ImpSepV, p.ImpNbrH, p.ImpNbrV})
@@ -168,29 +276,33 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
 
 // --- background ------------------------------------------------------------------------
 
-void Etiquette::beginBackground() { m_canvas.clear(toQColor(m_backColor)); }
-
-void Etiquette::endBackground(std::int16_t kind)
+void Etiquette::beginBackground()
 {
-    const CanvasDecor decor{Bordure, m_borderColor, m_drawStyle, CD_Disque, CD_Pochette};
+    m_repaintPending = false;  // the whole canvas is painted now
+    m_canvas.clear(toQColor(m_backColor));
+}
+
+void Etiquette::endBackground(BackgroundKind kind)
+{
+    const CanvasDecor decor{m_bordure, m_borderColor, m_drawStyle, m_cdDisque, m_cdPochette};
     drawBorder(m_canvas, decor);
     drawCdGuides(m_canvas, decor);
-    TypeFond = kind;
-    Q_EMIT changed();
+    m_typeFond = std::int16_t(kind);
+    notify(Change::Background);
 }
 
 void Etiquette::pctDefaut()
 {
     m_backColor = kColorWindowBackground;
     beginBackground();
-    endBackground(std::int16_t(BackgroundKind::Default));
+    endBackground(BackgroundKind::Default);
 }
 
 void Etiquette::pctFond(OleColor colour)
 {
     m_backColor = colour;
     beginBackground();
-    endBackground(std::int16_t(BackgroundKind::Plain));
+    endBackground(BackgroundKind::Plain);
 }
 
 void Etiquette::pctPicture(const QString& path)
@@ -202,21 +314,21 @@ void Etiquette::pctPicture(const QString& path)
     beginBackground();
     const auto picture = loadPictureFile(path);
     if (!picture) {
-        Q_EMIT changed();
+        notify(Change::Background);
         throw EtiquetteError("image illisible : " + path.toStdString());
     }
     m_canvas.picture(*picture, 0, 0, m_canvas.scaleWidth(), m_canvas.scaleHeight());
-    Chemin_Image = path;
-    endBackground(std::int16_t(BackgroundKind::Picture));
+    m_cheminImage = path;
+    endBackground(BackgroundKind::Picture);
 }
 
 void Etiquette::pctDegrade(int direction, OleColor colour1, OleColor colour2, OleColor colour3)
 {
     beginBackground();
-    gradAngle = std::int16_t(direction);
-    gradColor1 = colour1;
-    gradColor2 = colour2;
-    gradColor3 = colour3;
+    m_gradAngle = std::int16_t(direction);
+    m_gradColor1 = colour1;
+    m_gradColor2 = colour2;
+    m_gradColor3 = colour3;
     if (!m_gradient)
         m_gradient = std::make_unique<ColorGradient>();
     m_gradient->SetColor(0, colour1);
@@ -229,17 +341,30 @@ void Etiquette::pctDegrade(int direction, OleColor colour1, OleColor colour2, Ol
         m_gradient->PaintObject(m_canvas, kPainterDirection[direction]);
         m_canvas.setScaleMode(Surface::ScaleMode::Millimetres);
     }
-    endBackground(std::int16_t(BackgroundKind::Gradient));
+    endBackground(BackgroundKind::Gradient);
 }
 
 void Etiquette::Refresh()
 {
-    switch (TypeFond) {
+    if (m_batchDepth > 0) {
+        m_repaintPending = true;
+        m_pending |= Change::Background;
+        return;
+    }
+    replayBackground();
+}
+
+void Etiquette::replayBackground()
+{
+    switch (m_typeFond) {
     case 0: pctDefaut(); break;
     case 1: pctFond(m_backColor); break;
-    case 2: pctPicture(Chemin_Image); break;
-    case 3: pctDegrade(gradAngle, gradColor1, gradColor2, gradColor3); break;
-    default: Q_EMIT changed(); break;
+    case 2: pctPicture(m_cheminImage); break;
+    case 3: pctDegrade(m_gradAngle, m_gradColor1, m_gradColor2, m_gradColor3); break;
+    default:
+        m_repaintPending = false;
+        notify(Change::Background);
+        break;
     }
 }
 
@@ -264,43 +389,20 @@ QImage Etiquette::Picture(bool backgroundOnly) const
     for (const LogoElement& o : m_logos)
         if (o.Visible)
             tempo.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
-    drawBorder(tempo, CanvasDecor{Bordure, m_borderColor, m_drawStyle, false, false});
+    drawBorder(tempo, CanvasDecor{m_bordure, m_borderColor, m_drawStyle, false, false});
     return tempo.image();
 }
 
 // --- text objects ------------------------------------------------------------------------
-
-std::int16_t Etiquette::nextSlot(std::int16_t count)
-{
-    if (count >= kMaxSlot)
-        throw EtiquetteError("Nombre maximal d'objets atteint sur cet onglet.");
-    return std::int16_t(count + 1);
-}
 
 TextObject& Etiquette::labelAt(int index) { return m_labels.at(std::size_t(index - 1)); }
 Etiquette::LogoElement& Etiquette::logoAt(int index) { return m_logos.at(std::size_t(index - 1)); }
 
 void Etiquette::NewLabel(double top, double left)
 {
-    IDlabel = nextSlot(IDlabel);
-    const bool placed = top != 0 && left != 0;
-    if (IDlabel != 1) {
-        TextObject o;
-        o.Top = float(placed ? top : kDefaultObjectPosition);
-        o.Left = float(placed ? left : kDefaultObjectPosition);
-        o.Visible = true;
-        m_labels.push_back(o);
-        m_labelOrder.push_back(IDlabel);
-    } else {
-        TextObject& o = labelAt(1);
-        if (placed) {
-            o.Top = float(top);
-            o.Left = float(left);
-        }
-        o.Visible = true;
-    }
-    bringLabelToFront(IDlabel);
-    Q_EMIT changed();
+    takeSlot(m_idLabel, m_labels, m_labelOrder, top, left);
+    bringLabelToFront(m_idLabel);
+    notify(Change::Objects);
 }
 
 QString Etiquette::Caption(int index, const QString& text)
@@ -312,7 +414,7 @@ QString Etiquette::Caption(int index, const QString& text)
     if (!text.isEmpty()) {
         o.Caption = withoutSeparators(text);
         fitFrameToLabel(index);
-        Q_EMIT changed();
+        notify(Change::Objects | Change::Selection);
     }
     return previous;
 }
@@ -338,13 +440,13 @@ QRectF Etiquette::labelRect(int index) const
 
 void Etiquette::copyFontToMirror(const TextObject& o)
 {
-    FontName = o.FontName;
-    FontSize = std::int16_t(roundHalfEven(o.FontSize));
-    FontBold = o.FontBold;
-    FontItalic = o.FontItalic;
-    FontUnderline = o.FontUnderline;
-    FontStrikethru = o.FontStrikethru;
-    FontColor = o.ForeColor;
+    m_fontName = o.FontName;
+    m_fontSize = std::int16_t(roundHalfEven(o.FontSize));
+    m_fontBold = o.FontBold;
+    m_fontItalic = o.FontItalic;
+    m_fontUnderline = o.FontUnderline;
+    m_fontStrikethru = o.FontStrikethru;
+    m_fontColor = o.ForeColor;
 }
 
 void Etiquette::FontStyle(int index, const QString& fontName, int size, bool bold, bool italic, bool underline,
@@ -360,12 +462,12 @@ void Etiquette::FontStyle(int index, const QString& fontName, int size, bool bol
     o.FontUnderline = underline;
     o.FontStrikethru = strikethru;
     fitFrameToLabel(index);
-    const OleColor colour = FontColor;
+    const OleColor colour = m_fontColor;
     copyFontToMirror(o);
-    FontColor = colour;
+    m_fontColor = colour;
     // The mirror shows the size the font actually takes, which may differ.
-    FontSize = std::int16_t(roundHalfEven(QFontInfo(labelFont(index)).pointSizeF()));
-    Q_EMIT changed();
+    m_fontSize = std::int16_t(roundHalfEven(QFontInfo(labelFont(index)).pointSizeF()));
+    notify(Change::Objects | Change::Selection);
 }
 
 void Etiquette::FontStyle2(int index, int style, bool value)
@@ -374,14 +476,14 @@ void Etiquette::FontStyle2(int index, int style, bool value)
         return;
     TextObject& o = labelAt(index);
     switch (style) {
-    case 0: o.FontBold = FontBold = value; break;
-    case 1: o.FontItalic = FontItalic = value; break;
-    case 2: o.FontUnderline = FontUnderline = value; break;
-    case 3: o.FontStrikethru = FontStrikethru = value; break;
+    case 0: o.FontBold = m_fontBold = value; break;
+    case 1: o.FontItalic = m_fontItalic = value; break;
+    case 2: o.FontUnderline = m_fontUnderline = value; break;
+    case 3: o.FontStrikethru = m_fontStrikethru = value; break;
     default: break;
     }
     fitFrameToLabel(index);
-    Q_EMIT changed();
+    notify(Change::Objects | Change::Selection);
 }
 
 void Etiquette::FontCouleur(int index, OleColor colour)
@@ -389,32 +491,15 @@ void Etiquette::FontCouleur(int index, OleColor colour)
     if (!hasLabel(index))
         return;
     labelAt(index).ForeColor = colour;
-    FontColor = colour;
-    Q_EMIT changed();
+    m_fontColor = colour;
+    notify(Change::Objects | Change::Selection);
 }
 
 // --- logos --------------------------------------------------------------------------------
 
 void Etiquette::NewLogo(double top, double left)
 {
-    IDlogo = nextSlot(IDlogo);
-    const bool placed = top != 0 && left != 0;
-    if (IDlogo != 1) {
-        LogoElement o;
-        o.Top = float(placed ? top : kDefaultObjectPosition);
-        o.Left = float(placed ? left : kDefaultObjectPosition);
-        o.Visible = true;
-        m_logos.push_back(o);
-        m_logoOrder.push_back(IDlogo);
-    } else {
-        LogoElement& o = logoAt(1);
-        if (placed) {
-            o.Top = float(top);
-            o.Left = float(left);
-        }
-        o.Visible = true;
-    }
-    LogoElement& o = logoAt(IDlogo);
+    LogoElement& o = takeSlot(m_idLogo, m_logos, m_logoOrder, top, left);
     if (o.Tag.isEmpty()) {
         o.picture = placeholderLogoPicture();
         if (!o.Stretch) {
@@ -423,8 +508,8 @@ void Etiquette::NewLogo(double top, double left)
             o.Height = float(own.height());
         }
     }
-    sendLogoToBack(IDlogo);
-    Q_EMIT changed();
+    sendLogoToBack(m_idLogo);
+    notify(Change::Objects);
 }
 
 QString Etiquette::Image(int index, const QString& path, bool readOnly)
@@ -440,13 +525,13 @@ QString Etiquette::Image(int index, const QString& path, bool readOnly)
     o.Stretch = false;
     takeOwnSize();
     if (readOnly) {
-        Q_EMIT changed();
+        notify(Change::Objects);
         return o.Tag;
     }
     if (pictureFileExists(path)) {
         const auto picture = loadPictureFile(path);
         if (!picture) {  // not a picture: the logo keeps what it had
-            Q_EMIT changed();
+            notify(Change::Objects);
             return QString();
         }
         o.picture = *picture;
@@ -457,7 +542,7 @@ QString Etiquette::Image(int index, const QString& path, bool readOnly)
     }
     takeOwnSize();
     fitFrameToLogo(index);
-    Q_EMIT changed();
+    notify(Change::Objects | Change::Selection);
     return QString();
 }
 
@@ -470,7 +555,7 @@ void Etiquette::SizeLogo(int index, double width, double height)
     o.Width = float(width);
     o.Height = float(height);
     fitFrameToLogo(index);
-    Q_EMIT changed();
+    notify(Change::Objects | Change::Selection);
 }
 
 void Etiquette::DimensionLogo(int index, double width, double height)
@@ -508,139 +593,7 @@ QVariant Etiquette::ProprietesObjet(const QString& kind, int index, const QStrin
     return {};
 }
 
-// --- selection, moving, alignment ------------------------------------------------------
-
-void Etiquette::fitFrame(const QRectF& r)
-{
-    m_frame.rect = QRectF(r.left() - kFrameMarginX, r.top() - kFrameMarginY, r.width() + 2 * kFrameMarginX,
-                          r.height() + 2 * kFrameMarginY);
-}
-
-void Etiquette::fitFrameToLabel(int index) { fitFrame(labelRect(index)); }
-void Etiquette::fitFrameToLogo(int index) { fitFrame(logoRect(index)); }
-
-QRectF Etiquette::selectedRect(int index) const
-{
-    return m_frame.kind == QLatin1String("LABEL") ? labelRect(index) : logoRect(index);
-}
-
-void Etiquette::moveObject(bool isLabel, int index, double top, double left)
-{
-    float& t = isLabel ? labelAt(index).Top : logoAt(index).Top;
-    float& l = isLabel ? labelAt(index).Left : logoAt(index).Left;
-    t = float(top);
-    l = float(left);
-}
-
-void Etiquette::bringLabelToFront(int index)
-{
-    std::erase(m_labelOrder, index);
-    m_labelOrder.push_back(index);
-}
-
-void Etiquette::sendLogoToBack(int index)
-{
-    std::erase(m_logoOrder, index);
-    m_logoOrder.insert(m_logoOrder.begin(), index);
-}
-
-void Etiquette::selectLabel(int index)
-{
-    const TextObject& o = label(index);
-    copyFontToMirror(o);
-    fitFrameToLabel(index);
-    m_frame.kind = QStringLiteral("LABEL");
-    m_frame.visible = true;
-    bringLabelToFront(index);
-    LogoFocus = -1;
-    LabelFocus = std::int16_t(index);
-    Q_EMIT changed();
-    Q_EMIT LabelClick(index, int(roundHalfEven(o.Top)), int(roundHalfEven(o.Left)));
-}
-
-void Etiquette::selectLogo(int index)
-{
-    const LogoElement& o = logo(index);
-    fitFrameToLogo(index);
-    m_frame.kind = QStringLiteral("LOGO");
-    m_frame.visible = true;
-    sendLogoToBack(index);
-    LabelFocus = -1;
-    LogoFocus = std::int16_t(index);
-    Q_EMIT changed();
-    Q_EMIT LogoClick(index, int(roundHalfEven(o.Top)), int(roundHalfEven(o.Left)), int(roundHalfEven(o.Width)),
-                     int(roundHalfEven(o.Height)));
-}
-
-void Etiquette::PositionObjet(int index, double top, double left)
-{
-    if (index < 1 || m_frame.kind.isEmpty())
-        return;
-    const bool isLabel = m_frame.kind == QLatin1String("LABEL");
-    if (isLabel ? !hasLabel(index) : !hasLogo(index))
-        return;
-    moveObject(isLabel, index, top, left);
-    fitFrame(selectedRect(index));
-    Q_EMIT changed();
-}
-
-void Etiquette::AlignObjet(int index, int mode)
-{
-    if (index == 0 || m_frame.kind.isEmpty())
-        return;
-    const bool isLabel = m_frame.kind == QLatin1String("LABEL");
-    if (isLabel ? !hasLabel(index) : !hasLogo(index))
-        return;
-    const QRectF r = selectedRect(index);
-    // The alignment works in twips on the canvas's whole-pixel size.
-    const double wc = m_canvas.widthTwips(), hc = m_canvas.heightTwips();
-    const double w = r.width() * kTwipsPerMm, h = r.height() * kTwipsPerMm;
-    double left = r.left() * kTwipsPerMm, top = r.top() * kTwipsPerMm;
-    switch (mode) {
-    case 0: left = wc / 2 - w / 2; break;
-    case 1: top = hc / 2 - h / 2; break;
-    case 2: left = wc / 2 - w / 2; top = hc / 2 - h / 2; break;
-    case 3: left = kJustifyGapTwips; break;
-    case 4: left = wc - (w + kJustifyGapTwips); break;
-    default: break;
-    }
-    moveObject(isLabel, index, top / kTwipsPerMm, left / kTwipsPerMm);
-    const QRectF moved = selectedRect(index);
-    ObjetTop = std::int16_t(roundHalfEven(moved.top()));
-    ObjetLeft = std::int16_t(roundHalfEven(moved.left()));
-    fitFrame(selectedRect(index));
-    Q_EMIT changed();
-}
-
-void Etiquette::DelLabel()
-{
-    if (LabelFocus == 0 || LabelFocus == -1 || !hasLabel(LabelFocus))
-        return;
-    labelAt(LabelFocus).Visible = false;
-    LabelFocus = -1;
-    m_frame.visible = false;
-    m_frame.kind.clear();
-    Q_EMIT changed();
-}
-
-void Etiquette::DelLogo()
-{
-    if (LogoFocus == 0 || LogoFocus == -1 || !hasLogo(LogoFocus))
-        return;
-    logoAt(LogoFocus).Visible = false;
-    LogoFocus = -1;
-    m_frame.visible = false;
-    m_frame.kind.clear();
-    Q_EMIT changed();
-}
-
-void Etiquette::ResetFocus()
-{
-    m_frame.visible = false;
-    LabelFocus = -1;
-    LogoFocus = -1;
-    Q_EMIT changed();
-}
+// --- removing every object -------------------------------------------------------------
 
 void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
 {
@@ -658,101 +611,11 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     logo1.Visible = false;
     logo1.picture = placeholderLogoPicture();
     // Selection indices may name objects that are gone now.
-    LabelFocus = -1;
-    LogoFocus = -1;
+    m_labelFocus = -1;
+    m_logoFocus = -1;
     m_frame.visible = false;
     m_frame.kind.clear();
-    Q_EMIT changed();
-}
-
-// --- object clipboard -------------------------------------------------------------------
-
-void Etiquette::Copier(int index, const RegionalFormat& format)
-{
-    if (index == 0 || m_frame.kind.isEmpty())
-        return;
-    QString record;
-    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(index))
-        record = labelRecord(label(index), format);
-    else if (m_frame.kind == QLatin1String("LOGO") && hasLogo(index))
-        record = logoRecord(logo(index));
-    if (!record.isEmpty())
-        App.ObjectClipboard = record;
-}
-
-void Etiquette::Coller(const RegionalFormat& format)
-{
-    if (App.ObjectClipboard.isEmpty())
-        return;
-    constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    const QStringList fields = App.ObjectClipboard.split(QLatin1Char('|'));
-    if (fields.at(0) == QLatin1String("LABEL"))
-        addLabelFromRecord(*this, fields, kPasteOffset, format);
-    else if (fields.at(0) == QLatin1String("LOGO"))
-        addLogoFromRecord(*this, fields, kPasteOffset, format);
-}
-
-// --- pointer input -----------------------------------------------------------------------
-
-void Etiquette::objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y)
-{
-    m_grab = QPointF(x, y);
-    if (kind == ObjectKind::Label && hasLabel(index)) {
-        selectLabel(index);
-        Q_EMIT LabelMouseDown(index, button, shift, float(x), float(y));
-    } else if (kind == ObjectKind::Logo && hasLogo(index)) {
-        selectLogo(index);
-        Q_EMIT LogoMouseDown(index, button, shift, float(x), float(y));
-    }
-}
-
-void Etiquette::objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y)
-{
-    constexpr int kLeftButton = 1;
-    if (buttons != kLeftButton || Cadenas)
-        return;
-    const bool isLabel = kind == ObjectKind::Label;
-    if (isLabel ? !hasLabel(index) : !hasLogo(index))
-        return;
-    const QRectF before = isLabel ? labelRect(index) : logoRect(index);
-    moveObject(isLabel, index, before.top() + (y - m_grab.y()), before.left() + (x - m_grab.x()));
-    const QRectF r = isLabel ? labelRect(index) : logoRect(index);
-    m_frame.rect = QRectF(r.left() - kDragMarginLeft / kTwipsPerMm, r.top() - kDragMarginTop / kTwipsPerMm,
-                          r.width() + kDragExtraWidth / kTwipsPerMm, r.height() + kDragExtraHeight / kTwipsPerMm);
-    m_frame.visible = true;
-    Q_EMIT changed();
-}
-
-void Etiquette::objectClick(ObjectKind kind, int index)
-{
-    if (kind == ObjectKind::Label && hasLabel(index))
-        selectLabel(index);
-    else if (kind == ObjectKind::Logo && hasLogo(index))
-        selectLogo(index);
-}
-
-void Etiquette::objectDoubleClick(ObjectKind kind, int index)
-{
-    if (kind == ObjectKind::Label)
-        Q_EMIT LabelDblClick(index);
-    else
-        Q_EMIT LogoDblClick(index);
-}
-
-void Etiquette::backgroundMouseDown(int button, int shift, double x, double y)
-{
-    Q_EMIT FondMouseDown(button, shift, float(x), float(y));
-}
-
-void Etiquette::backgroundMouseMove(double x, double y) { Q_EMIT ProjetMouseMove(float(x), float(y)); }
-
-void Etiquette::backgroundClick()
-{
-    m_frame.visible = false;
-    LabelFocus = -1;
-    LogoFocus = -1;
-    Q_EMIT changed();
-    Q_EMIT FondClick();
+    notify(Change::Objects | Change::Selection);
 }
 
 }  // namespace plk

@@ -27,11 +27,59 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// Listening to a tab: `changed(what)` is emitted once an operation or a setter has
+/// changed the tab's state, with the kinds of state it touched, after the canvas
+/// picture was repainted to match and before the event of the same action (LabelClick,
+/// FondClick, ...). Setters emit only when the value really changes; an operation
+/// emits once. Listeners read the tab and never change it from the signal: the view
+/// repaints (and lays itself out on Geometry), the project window shows the size in
+/// the status bar, the tool box refills its fields. Changes made under a `Batch` reach
+/// the listeners as one `changed` when the outermost batch ends, and the canvas is
+/// repainted once then (until then it may show the state before the batch): reading
+/// a tab from a file, NewProjet, a pasted object are each one change.
+/// Writing the PRINT record turns its zero counts into 1, which is a Print change.
 class Etiquette : public QObject {
     Q_OBJECT
 
 public:
     static constexpr double kDefaultSizeMm = 50.0;
+
+    /// What a change touched (several may come together in one `changed`).
+    enum class Change {
+        /// The tab's size, prjWidth and prjHeight, hence the canvas's size.
+        Geometry = 1 << 0,
+        /// What the canvas picture shows under the objects: the background (TypeFond,
+        /// BackColor, Chemin_Image, the gradient), the border (Bordure, BorderColor,
+        /// DrawStyle) and the CD guides (CD_Disque, CD_Pochette).
+        Background = 1 << 1,
+        /// Text objects and logos (created, removed, moved, resized, restyled, their
+        /// text or picture), IDlabel, IDlogo, ObjetTop and ObjetLeft.
+        Objects = 1 << 2,
+        /// LabelFocus, LogoFocus, the selection frame, the paint order (a selected
+        /// text comes to the front, a selected logo goes to the back) and the font mirror.
+        Selection = 1 << 3,
+        /// The print settings, Resolution and PrinterName.
+        Print = 1 << 4,
+        /// NameProjet, Cadenas and DepRegle.
+        Settings = 1 << 5,
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+    Q_FLAG(Changes)
+
+    /// Holds `changed` back while it lives (batches nest): what changes meanwhile is
+    /// announced in one `changed` when the outermost batch ends, and a repaint asked
+    /// for meanwhile (by a size, border or guide change, or Refresh) is done once then.
+    /// A background picture that can no longer be read then leaves the plain canvas.
+    class Batch {
+    public:
+        explicit Batch(Etiquette& tab);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Etiquette& m_tab;
+    };
 
     /// The selection frame: where it is, whether it shows, and the kind of object it
     /// was last fitted to ("LABEL", "LOGO" or empty after a deletion or a reset).
@@ -49,49 +97,68 @@ public:
     ~Etiquette() override;
 
     // --- the tab's stored state -------------------------------------------------
-    QString NameProjet;
-    bool Bordure = false;
-    bool Cadenas = false;
-    bool DepRegle = false;
-    bool CD_Disque = false;
-    bool CD_Pochette = false;
-    std::int16_t TypeFond = 0;
-    QString Chemin_Image;
-    std::int16_t gradAngle = 0;
-    OleColor gradColor1 = 0;
-    OleColor gradColor2 = 0;
-    OleColor gradColor3 = 0;
-    std::int16_t IDlabel = 0;
-    std::int16_t IDlogo = 0;
-    PrintSettings print;
-    std::int16_t Resolution = 0;  // print-quality code of the chosen quality; not stored
-    QString PrinterName;          // the printer chosen in the print set-up; not stored
-
-    // --- editing state ------------------------------------------------------------
-    std::int16_t LabelFocus = -1;
-    std::int16_t LogoFocus = -1;
-    std::int16_t ObjetTop = 0;
-    std::int16_t ObjetLeft = 0;
-    // Font of the text object last selected or styled, for the tool box.
-    QString FontName = kDefaultFontName;
-    std::int16_t FontSize = std::int16_t(kDefaultFontSize);
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontUnderline = false;
-    bool FontStrikethru = false;
-    OleColor FontColor = kColorButtonText;
-
-    // --- properties -----------------------------------------------------------------
+    // Setters that change what the canvas shows repaint it (through Refresh, so an
+    // unreadable background picture throws EtiquetteError outside a batch).
+    const QString& NameProjet() const { return m_nameProjet; }
+    /// Stored without "|" and line breaks, so the file reads back.
+    void setNameProjet(const QString& name);
     double prjWidth() const { return m_width; }
     void setPrjWidth(double mm);
     double prjHeight() const { return m_height; }
     void setPrjHeight(double mm);
     OleColor BackColor() const { return m_backColor; }
+    /// Clears the canvas to the colour; the background kind stays.
     void setBackColor(OleColor colour);
     OleColor BorderColor() const { return m_borderColor; }
-    void setBorderColor(OleColor colour) { m_borderColor = colour; }
+    void setBorderColor(OleColor colour);
     std::int16_t DrawStyle() const { return m_drawStyle; }
-    void setDrawStyle(std::int16_t style) { m_drawStyle = style; }
+    void setDrawStyle(std::int16_t style);
+    bool Bordure() const { return m_bordure; }
+    void setBordure(bool on);
+    bool Cadenas() const { return m_cadenas; }
+    void setCadenas(bool locked);
+    bool DepRegle() const { return m_depRegle; }
+    void setDepRegle(bool movable);
+    bool CD_Disque() const { return m_cdDisque; }
+    void setCD_Disque(bool shown);
+    bool CD_Pochette() const { return m_cdPochette; }
+    void setCD_Pochette(bool shown);
+    // The background is chosen through pctDefaut, pctFond, pctPicture and pctDegrade.
+    std::int16_t TypeFond() const { return m_typeFond; }
+    const QString& Chemin_Image() const { return m_cheminImage; }
+    std::int16_t gradAngle() const { return m_gradAngle; }
+    OleColor gradColor1() const { return m_gradColor1; }
+    OleColor gradColor2() const { return m_gradColor2; }
+    OleColor gradColor3() const { return m_gradColor3; }
+    /// Slots taken by text objects and logos (NewLabel, NewLogo, UnloadObjet).
+    std::int16_t IDlabel() const { return m_idLabel; }
+    void setIDlabel(std::int16_t count);
+    std::int16_t IDlogo() const { return m_idLogo; }
+    const PrintSettings& print() const { return m_print; }
+    void setPrint(const PrintSettings& settings);
+    /// Print-quality code of the chosen quality; not stored.
+    std::int16_t Resolution() const { return m_resolution; }
+    void setResolution(std::int16_t code);
+    /// The printer chosen in the print set-up; not stored.
+    const QString& PrinterName() const { return m_printerName; }
+    void setPrinterName(const QString& name);
+
+    // --- editing state ------------------------------------------------------------
+    std::int16_t LabelFocus() const { return m_labelFocus; }
+    void setLabelFocus(std::int16_t index);
+    std::int16_t LogoFocus() const { return m_logoFocus; }
+    void setLogoFocus(std::int16_t index);
+    /// Where AlignObjet last put an object, in whole millimetres.
+    std::int16_t ObjetTop() const { return m_objetTop; }
+    std::int16_t ObjetLeft() const { return m_objetLeft; }
+    // Font of the text object last selected or styled, for the tool box.
+    const QString& FontName() const { return m_fontName; }
+    std::int16_t FontSize() const { return m_fontSize; }
+    bool FontBold() const { return m_fontBold; }
+    bool FontItalic() const { return m_fontItalic; }
+    bool FontUnderline() const { return m_fontUnderline; }
+    bool FontStrikethru() const { return m_fontStrikethru; }
+    OleColor FontColor() const { return m_fontColor; }
 
     // --- the tab as a whole -------------------------------------------------------
     void NewProjet(const QString& name, double width, double height, OleColor backColor, OleColor borderColor,
@@ -105,7 +172,8 @@ public:
     /// Throws EtiquetteError when the file exists but is not a readable picture.
     void pctPicture(const QString& path);
     void pctDegrade(int direction, OleColor colour1, OleColor colour2, OleColor colour3);
-    /// Repaints the current background (and border and guides).
+    /// Repaints the current background (and border and guides); inside a batch, once
+    /// when it ends.
     void Refresh();
     /// The canvas's size as text, "W x H Mm", from its whole-pixel size.
     QString DimProjet(const RegionalFormat& format = RegionalFormat::system()) const;
@@ -181,12 +249,14 @@ Q_SIGNALS:
     void ProjetMouseMove(float x, float y);
     void FondMouseDown(int button, int shift, float x, float y);
     void FondClick();
-    /// Something the view shows has changed.
-    void changed();
-    /// The canvas size changed (the view lays itself out again).
-    void sizeChanged();
+    /// The tab's state changed (see the class's comment); `what` says which parts.
+    void changed(plk::Etiquette::Changes what);
 
 private:
+    /// Records a change and announces what is pending unless a batch holds it back.
+    void notify(Changes what);
+    void endBatch();
+    void replayBackground();
     TextObject& labelAt(int index);
     LogoElement& logoAt(int index);
     bool hasLabel(int index) const { return index >= 1 && index <= labelCount(); }
@@ -195,22 +265,59 @@ private:
     void fitFrame(const QRectF& objectRect);
     void fitFrameToLabel(int index);
     void fitFrameToLogo(int index);
+    /// Fits the frame to the object, shows it with the object's kind and selects it.
+    void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus);
     void selectLabel(int index);
     void selectLogo(int index);
+    void clearSelection();
+    void hideSelected(bool& visible, std::int16_t& focus);
     void moveObject(bool isLabel, int index, double top, double left);
     void bringLabelToFront(int index);
     void sendLogoToBack(int index);
     void copyFontToMirror(const TextObject& object);
     void resizeCanvas();
     void beginBackground();
-    void endBackground(std::int16_t kind);
-    static std::int16_t nextSlot(std::int16_t count);
+    void endBackground(BackgroundKind kind);
+    /// Sets a value that the canvas shows, repainting it when the value changes.
+    template <typename T>
+    void setShown(T& member, T value);
+    template <typename T>
+    void setState(T& member, T value, Change what);
 
+    QString m_nameProjet;
     double m_width = kDefaultSizeMm;
     double m_height = kDefaultSizeMm;
     OleColor m_backColor = kColorWindowBackground;
     OleColor m_borderColor = kColorWindowFrame;
     std::int16_t m_drawStyle = 0;
+    bool m_bordure = false;
+    bool m_cadenas = false;
+    bool m_depRegle = false;
+    bool m_cdDisque = false;
+    bool m_cdPochette = false;
+    std::int16_t m_typeFond = 0;
+    QString m_cheminImage;
+    std::int16_t m_gradAngle = 0;
+    OleColor m_gradColor1 = 0;
+    OleColor m_gradColor2 = 0;
+    OleColor m_gradColor3 = 0;
+    std::int16_t m_idLabel = 0;
+    std::int16_t m_idLogo = 0;
+    PrintSettings m_print;
+    std::int16_t m_resolution = 0;
+    QString m_printerName;
+
+    std::int16_t m_labelFocus = -1;
+    std::int16_t m_logoFocus = -1;
+    std::int16_t m_objetTop = 0;
+    std::int16_t m_objetLeft = 0;
+    QString m_fontName = kDefaultFontName;
+    std::int16_t m_fontSize = std::int16_t(kDefaultFontSize);
+    bool m_fontBold = false;
+    bool m_fontItalic = false;
+    bool m_fontUnderline = false;
+    bool m_fontStrikethru = false;
+    OleColor m_fontColor = kColorButtonText;
 
     ImageSurface m_canvas;
     std::unique_ptr<ColorGradient> m_gradient;  // made on first use, kept for the tab's life
@@ -220,6 +327,12 @@ private:
     std::vector<int> m_logoOrder;
     Frame m_frame;
     QPointF m_grab;
+
+    int m_batchDepth = 0;
+    Changes m_pending;
+    bool m_repaintPending = false;  // a batch holds back a repaint of the canvas
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Etiquette::Changes)
 
 }  // namespace plk

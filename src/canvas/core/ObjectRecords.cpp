@@ -40,8 +40,9 @@ void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset
     const auto size = r.integer<std::int16_t>(5);
     const bool bold = r.boolean(6), italic = r.boolean(7), underline = r.boolean(8), strike = r.boolean(9);
     const OleColor colour = r.colour(10);
+    const Etiquette::Batch batch(tab);
     tab.NewLabel(top, left);
-    const int index = tab.IDlabel;
+    const int index = tab.IDlabel();
     tab.Caption(index, caption);
     tab.FontStyle(index, font, size, bold, italic, underline, strike);
     tab.FontCouleur(index, colour);
@@ -55,8 +56,9 @@ void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset,
     const QString& path = r.text(1);
     const double width = r.real(4);
     const double height = r.real(5);
+    const Etiquette::Batch batch(tab);
     tab.NewLogo(top, left);
-    const int index = tab.IDlogo;
+    const int index = tab.IDlogo();
     tab.Image(index, path);
     tab.SizeLogo(index, width, height);
 }

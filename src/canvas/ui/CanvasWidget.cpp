@@ -26,7 +26,11 @@ CanvasWidget::CanvasWidget(Etiquette& tab, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&m_tab, &Etiquette::changed, this, qOverload<>(&QWidget::update));
+    connect(&m_tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
+        using C = Etiquette::Change;
+        if (what & (C::Geometry | C::Background | C::Objects | C::Selection))
+            update();
+    });
 }
 
 QPointF CanvasWidget::toMm(QPointF p) const { return p / kPxPerMm; }

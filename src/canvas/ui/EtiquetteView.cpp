@@ -60,7 +60,10 @@ EtiquetteView::EtiquetteView(Etiquette& tab, QWidget* parent)
             m_vbar->raise();
             m_hbar->raise();
         });
-    connect(&m_tab, &Etiquette::sizeChanged, this, &EtiquetteView::relayout);
+    connect(&m_tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
+        if (what & Etiquette::Change::Geometry)
+            relayout();
+    });
     relayout();
 }
 
@@ -77,7 +80,7 @@ void EtiquetteView::relayout()
         return QRect(w->x() * kTwipsPerPixel, w->y() * kTwipsPerPixel, w->width() * kTwipsPerPixel,
                      w->height() * kTwipsPerPixel);
     };
-    m_layout = layoutCanvas(control, canvasTwips(), m_tab.DepRegle, twips(m_rulers[0]), twips(m_rulers[1]));
+    m_layout = layoutCanvas(control, canvasTwips(), m_tab.DepRegle(), twips(m_rulers[0]), twips(m_rulers[1]));
     m_rulers[0]->setGeometry(px(m_layout.horizontalRuler));
     m_rulers[1]->setGeometry(px(m_layout.verticalRuler));
     m_canvas->setGeometry(px(m_layout.canvas.left()), px(m_layout.canvas.top()), m_tab.canvasImage().width(),

@@ -9,7 +9,7 @@
 namespace plk {
 
 RulerWidget::RulerWidget(Qt::Orientation orientation, Etiquette& tab, QWidget* parent)
-    : RulerWidget(orientation, [&tab] { return tab.DepRegle; }, parent)
+    : RulerWidget(orientation, [&tab] { return tab.DepRegle(); }, parent)
 {
     m_tab = &tab;
 }

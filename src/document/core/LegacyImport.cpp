@@ -80,6 +80,8 @@ ReadResult importLegacyProject(const QString& path, const QString& fileTitle, Pr
     const LegacyReader in(path, format);
     Etiquette& tab = project.tab(1);
     const QString name = captionFromFileTitle(fileTitle);
+    // The tab tells its listeners once, and is painted once, when it is all read.
+    const Etiquette::Batch batch(tab);
     try {
         const double width = in.millimetres(QStringLiteral("FORMAT"), QStringLiteral("Longueur"));
         const double height = in.millimetres(QStringLiteral("FORMAT"), QStringLiteral("Hauteur"));
@@ -90,8 +92,8 @@ ReadResult importLegacyProject(const QString& path, const QString& fileTitle, Pr
     } catch (const std::exception& e) {
         return {ReadResult::Status::StoppedAtRecord, 0, QString::fromStdString(e.what())};
     }
-    tab.NameProjet = withoutSeparators(name);
-    project.setTabCaption(1, tab.NameProjet);
+    tab.setNameProjet(name);
+    project.setTabCaption(1, tab.NameProjet());
     project.filePath = path;
     return {};
 }

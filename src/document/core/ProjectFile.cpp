@@ -5,6 +5,7 @@
 #include "canvas/core/ObjectRecords.h"
 
 #include <QFile>
+#include <optional>
 
 namespace plk {
 
@@ -22,9 +23,8 @@ void readProjet(Etiquette& tab, const QStringList& fields, const RegionalFormat&
     const bool cadenas = r.boolean(6), depRegle = r.boolean(7), bordure = r.boolean(8);
     tab.NewProjet(name, width, height, back, border, cadenas, depRegle, bordure);
     if (fields.size() != kProjetShortFields) {
-        tab.CD_Disque = r.boolean(9);
-        tab.CD_Pochette = r.boolean(10);
-        tab.Refresh();
+        tab.setCD_Disque(r.boolean(9));
+        tab.setCD_Pochette(r.boolean(10));
     }
 }
 
@@ -50,7 +50,7 @@ void readPrint(Etiquette& tab, const QStringList& fields, const RegionalFormat& 
     std::int16_t v[kPrintFields];
     for (int i = 0; i < kPrintFields; ++i)
         v[i] = r.integer<std::int16_t>(i + 1);
-    PrintSettings& p = tab.print;
+    PrintSettings p;
     p.ImpDefaut = v[0];
     p.ImpMargeG = v[1];
     p.ImpMargeH = v[2];
@@ -62,6 +62,7 @@ void readPrint(Etiquette& tab, const QStringList& fields, const RegionalFormat& 
     p.ImpSepV = v[8];
     p.ImpNbrH = v[9];
     p.ImpNbrV = v[10];
+    tab.setPrint(p);
 }
 
 // Lines end at CR (an LF after it is dropped) and, for files edited elsewhere, at a lone LF.
@@ -79,6 +80,8 @@ ReadResult readProjectData(const QByteArray& data, Project& project, const Regio
 {
     const QStringList lines = splitLines(fromCp1252(data));
     int current = 1;
+    // Each tab tells its listeners once, and is painted once, when its records are in.
+    std::optional<Etiquette::Batch> batch(std::in_place, project.tab(current));
     bool seenOnglet = false;
     for (int n = 0; n < lines.size(); ++n) {
         const QString& line = lines.at(n);
@@ -94,7 +97,10 @@ ReadResult readProjectData(const QByteArray& data, Project& project, const Regio
                 else
                     project.addTab(caption);
                 seenOnglet = true;
-                current = project.tabCount();
+                if (current != project.tabCount()) {
+                    current = project.tabCount();
+                    batch.emplace(project.tab(current));
+                }
             } else if (keyword == QLatin1String("PROJET")) {
                 readProjet(project.tab(current), fields, format);
             } else if (keyword == QLatin1String("LABEL")) {

@@ -142,7 +142,7 @@ void frmExport::Export(int format)
         request.filters << filter;
     request.filterIndex = 0;
     request.directory = m_menu.paths().programFolder();
-    request.fileName = tab.NameProjet;
+    request.fileName = tab.NameProjet();
     Dialogs& dialogs = m_menu.dialogs();
     const std::optional<Dialogs::FileAnswer> answer = dialogs.saveFile(this, request);
     if (!answer || answer->path.isEmpty())

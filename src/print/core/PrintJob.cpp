@@ -101,13 +101,13 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
 
 bool printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile)
 {
-    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution);
+    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
     if (dotsPerInch == 0 || pdfFile.isEmpty())
         return false;
     bool written = false;
     {
         QPdfWriter pdf(pdfFile);
-        pdf.setTitle(tab.NameProjet.isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet);
+        pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
         pdf.setCreator(QStringLiteral("Plakatorium"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setResolution(dotsPerInch);

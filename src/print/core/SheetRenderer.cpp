@@ -21,7 +21,7 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
     return [&tab, background, size](Surface& s, QPointF at) {
         s.picture(background, at.x(), at.y(), size.width(), size.height());
-        if (tab.Bordure)
+        if (tab.Bordure())
             s.box(at.x(), at.y(), at.x() + size.width(), at.y() + size.height(), toQColor(tab.BorderColor()),
                   tab.DrawStyle());
         for (int i = 1; i <= tab.logoCount(); ++i) {

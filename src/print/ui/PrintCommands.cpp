@@ -72,7 +72,7 @@ void PrintCommands::ShowPrintPreview(bool fromStoredSettings)
     Etiquette* tab = selectedTab();
     if (!tab)
         return;
-    const LayoutValues values = fromStoredSettings ? layoutValues(tab->print) : m_print->fieldValues();
+    const LayoutValues values = fromStoredSettings ? layoutValues(tab->print()) : m_print->fieldValues();
     m_preview = new frmPage(*this, topWindow());
     // From the set-up dialog, which stays open under the preview: no second set-up.
     if (!fromStoredSettings)
@@ -115,7 +115,7 @@ void PrintCommands::ConfirmAndPrint()
         m_print->Unload();
 
     QString pdfFile;
-    if (tab.PrinterName == kPdfFileEntry) {
+    if (tab.PrinterName() == kPdfFileEntry) {
         pdfFile = askPdfFile(*window);
         if (pdfFile.isEmpty())
             return;
@@ -129,7 +129,7 @@ void PrintCommands::ConfirmAndPrint()
         return;
     const QString text =
         pdfFile.isEmpty()
-            ? QStringLiteral("L'impression n'a pas pu aboutir sur l'imprimante « %1 ».").arg(tab.PrinterName)
+            ? QStringLiteral("L'impression n'a pas pu aboutir sur l'imprimante « %1 ».").arg(tab.PrinterName())
             : QStringLiteral("Le fichier PDF « %1 » n'a pas pu être écrit.").arg(QFileInfo(pdfFile).fileName());
     dialogs().message(topWindow(), text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }

@@ -58,16 +58,16 @@ QPoint printerMargins(QPrinter& printer)
 
 bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile)
 {
-    if (tab.PrinterName.isEmpty())
+    if (tab.PrinterName().isEmpty())
         return false;
-    if (tab.PrinterName == kPdfFileEntry)
+    if (tab.PrinterName() == kPdfFileEntry)
         return printSheetsToPdf(tab, values, pdfFile);
 
-    const std::unique_ptr<QPrinter> printer = printers.printer(tab.PrinterName);
-    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution);
+    const std::unique_ptr<QPrinter> printer = printers.printer(tab.PrinterName());
+    const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
     if (!printer || dotsPerInch == 0)
         return false;
-    printer->setDocName(tab.NameProjet.isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet);
+    printer->setDocName(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
     prepareSheets(*printer);
     printer->setResolution(dotsPerInch);
 

@@ -103,7 +103,7 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     connect(m_refresh, &QPushButton::clicked, this, [this] {
         FillPrinterList(m_printers);
         // A printer that went away leaves another entry selected: that one is the tab's now.
-        if (m_tab && m_printers->currentText() != m_tab->PrinterName)
+        if (m_tab && m_printers->currentText() != m_tab->PrinterName())
             printerSelected();
     });
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { m_commands.ShowPrintPreview(false); });
@@ -193,7 +193,7 @@ void frmPrint::printerSelected()
     const std::unique_ptr<QPrinter> printer = printerForEntry(m_commands.printers(), name);
     if (!printer)
         return;  // no longer installed
-    m_tab->PrinterName = name;
+    m_tab->setPrinterName(name);
     m_commands.currentPrinter = name;
     ReadPrinterMargins(m_margeG, m_margeH, *printer);
 }
@@ -202,7 +202,7 @@ void frmPrint::qualitySelected()
 {
     const int index = m_quality->currentIndex();
     if (m_tab && index >= 0 && index < int(printQualities().size()))
-        m_tab->Resolution = printQualities()[std::size_t(index)].code;
+        m_tab->setResolution(printQualities()[std::size_t(index)].code);
 }
 
 void frmPrint::centreOverMainWindow()
@@ -237,7 +237,7 @@ void frmPrint::Load()
         toolBox->hideToolBox();
 
     // The margins load after the printer, so the stored ones win over its own.
-    const PrintSettings& s = m_tab->print;
+    const PrintSettings& s = m_tab->print();
     {
         const QSignalBlocker block(m_printers);
         if (s.ImpDefaut >= 0 && s.ImpDefaut < m_printers->count())
@@ -265,7 +265,7 @@ void frmPrint::Unload()
 {
     if (!m_tab)
         return;
-    PrintSettings& s = m_tab->print;
+    PrintSettings s;
     s.ImpDefaut = std::int16_t(m_printers->currentIndex());
     s.ImpMargeG = std::int16_t(m_margeG->Value());
     s.ImpMargeH = std::int16_t(m_margeH->Value());
@@ -277,6 +277,7 @@ void frmPrint::Unload()
     s.ImpSepV = std::int16_t(m_sepV->Value());
     s.ImpNbrH = std::int16_t(m_nbrH->Value());
     s.ImpNbrV = std::int16_t(m_nbrV->Value());
+    m_tab->setPrint(s);
     m_tab = nullptr;
     if (m_hidToolBox) {
         m_hidToolBox = false;

@@ -22,11 +22,9 @@ class frmProjet;
 class ToolBoxLink {
 public:
     virtual ~ToolBoxLink() = default;
-    /// A text object was clicked on tab `tab`.
-    virtual void showTextObject(frmProjet& window, int tab, const QString& caption, bool bold, bool italic,
-                                bool underline, bool strikethru, int left, int top) = 0;
-    /// A logo was clicked on tab `tab`.
-    virtual void showLogo(frmProjet& window, int tab, int left, int top, int width, int height) = 0;
+    /// An object was clicked and selected on tab `tab` of the window: the tool box
+    /// edits that tab from now on (it follows the tab's changes itself).
+    virtual void objectClicked(frmProjet& window, int tab) = 0;
     /// Nothing is selected any more.
     virtual void clearObject() = 0;
     /// Loads the tool box from tab `tab` of the window.

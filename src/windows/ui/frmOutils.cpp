@@ -203,6 +203,7 @@ void frmOutils::edit(const std::function<void(Etiquette&)>& change)
     Etiquette* tab = surface();
     if (!tab)
         return;
+    const QScopedValueRollback applying(m_applying, true);
     try {
         change(*tab);
     } catch (const EtiquetteError& e) {
@@ -234,33 +235,93 @@ void frmOutils::clearAlignment()
     m_alignment->clearSelection();
 }
 
-// --- what the project windows show in it -------------------------------------------------
+// --- following the tab being edited ----------------------------------------------------
 
-void frmOutils::showTextObject(frmProjet&, int tab, const QString& caption, bool bold, bool italic, bool underline,
-                               bool strikethru, int left, int top)
+void frmOutils::watch(Etiquette& tab)
 {
-    if (!m_loaded)
-        load();
-    const QScopedValueRollback filling(m_filling, true);
-    OngletOutils = std::int16_t(tab);
-    m_content->setText(caption);
-    showStyles(bold, italic, underline, strikethru);
-    showNumber(m_x.box, left);
-    showNumber(m_y.box, top);
+    if (m_watched == &tab)
+        return;
+    disconnect(m_watch);
+    m_watched = &tab;
+    m_watch = connect(&tab, &Etiquette::changed, this,
+                      [this, &tab](Etiquette::Changes what) { tabChanged(tab, what); });
 }
 
-void frmOutils::showLogo(frmProjet&, int tab, int left, int top, int width, int height)
+void frmOutils::tabChanged(const Etiquette& tab, Etiquette::Changes what)
+{
+    // Edits of the tool box's own are shown as they are made (a field being typed in
+    // is never rewritten); the fields follow every other change of the tab it edits.
+    if (m_applying || &tab != surface())
+        return;
+    showTab(tab, what);
+    using C = Etiquette::Change;
+    // A selection that went (a deletion, a click beside the objects) empties the fields.
+    if (what.testAnyFlags(C::Objects | C::Selection) && !showSelectedObject(tab) && what.testFlag(C::Selection))
+        clearObject();
+}
+
+void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
+{
+    using C = Etiquette::Change;
+    const QScopedValueRollback filling(m_filling, true);
+    if (what.testFlag(C::Background)) {
+        m_background->setCurrentRow(s.TypeFond());
+        showBackgroundControls(s.TypeFond());
+        if (s.TypeFond() == 3) {
+            m_degrade->Color1 = s.gradColor1();
+            m_degrade->Color2 = s.gradColor2();
+            m_degrade->Color3 = s.gradColor3();
+            m_degrade->Direction = s.gradAngle();
+            m_degrade->Refresh();  // shows the tab's colours and direction
+        }
+        m_display->setCurrentRow(s.CD_Pochette() ? 2 : (s.CD_Disque() ? 1 : 0));
+        m_preferences[2]->setChecked(!s.Bordure());
+    }
+    if (what.testFlag(C::Geometry)) {
+        showNumber(m_tabWidth.box, s.prjWidth());
+        showNumber(m_tabHeight.box, s.prjHeight());
+    }
+    if (what.testFlag(C::Settings)) {
+        m_preferences[0]->setChecked(s.Cadenas());
+        m_preferences[1]->setChecked(s.DepRegle());
+    }
+}
+
+bool frmOutils::showSelectedObject(const Etiquette& t)
+{
+    const QScopedValueRollback filling(m_filling, true);
+    const int label = t.LabelFocus(), logo = t.LogoFocus();
+    if (label >= 1 && label <= t.labelCount()) {
+        const TextObject& o = t.label(label);
+        m_content->setText(o.Caption);
+        showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
+        showNumber(m_x.box, o.Left);
+        showNumber(m_y.box, o.Top);
+        return true;
+    }
+    if (logo >= 1 && logo <= t.logoCount()) {
+        const Etiquette::LogoElement& o = t.logo(logo);
+        m_content->clear();
+        showStyles(false, false, false, false);
+        showNumber(m_x.box, o.Left);
+        showNumber(m_y.box, o.Top);
+        showNumber(m_logoWidth.box, o.Width);
+        showNumber(m_logoHeight.box, o.Height);
+        return true;
+    }
+    return false;
+}
+
+// --- what the project windows ask of it ---------------------------------------------------
+
+void frmOutils::objectClicked(frmProjet& window, int tab)
 {
     if (!m_loaded)
         load();
-    const QScopedValueRollback filling(m_filling, true);
     OngletOutils = std::int16_t(tab);
-    m_content->clear();
-    showStyles(false, false, false, false);
-    showNumber(m_x.box, left);
-    showNumber(m_y.box, top);
-    showNumber(m_logoWidth.box, width);
-    showNumber(m_logoHeight.box, height);
+    Etiquette& t = window.surface(tab);
+    watch(t);
+    showSelectedObject(t);
 }
 
 void frmOutils::clearObject()
@@ -282,33 +343,12 @@ void frmOutils::Remplir_Outils(frmProjet& window, int t)
         const QScopedValueRollback filling(m_filling, true);
         m_content->clear();
         clearAlignment();
-        OngletOutils = std::int16_t(t);
-
-        m_background->setCurrentRow(s.TypeFond);
-        showBackgroundControls(s.TypeFond);
-        if (s.TypeFond == 3) {
-            m_degrade->Color1 = s.gradColor1;
-            m_degrade->Color2 = s.gradColor2;
-            m_degrade->Color3 = s.gradColor3;
-            m_degrade->Direction = s.gradAngle;
-            m_degrade->Refresh();  // shows the tab's colours and direction
-        }
-
-        m_display->setCurrentRow(s.CD_Pochette ? 2 : (s.CD_Disque ? 1 : 0));
-        showNumber(m_tabWidth.box, s.prjWidth());
-        showNumber(m_tabHeight.box, s.prjHeight());
-        m_preferences[0]->setChecked(s.Cadenas);
-        m_preferences[1]->setChecked(s.DepRegle);
-        m_preferences[2]->setChecked(!s.Bordure);
     }
-    // The tab is painted again with its own background, never with what the
-    // controls showed for the tab filled before it.
-    try {
-        s.Refresh();
-    } catch (const EtiquetteError&) {
-        // A background picture that can no longer be read leaves the plain canvas; the
-        // user was told when choosing it, and filling the tool box says nothing more.
-    }
+    OngletOutils = std::int16_t(t);
+    watch(s);
+    using C = Etiquette::Change;
+    showTab(s, C::Background | C::Geometry | C::Settings);
+    const QScopedValueRollback applying(m_applying, true);
     s.ResetFocus();
 }
 

@@ -2,16 +2,20 @@
 // " Boite à outils": the floating tool box that edits the selected object and the
 // settings of one tab of the active project window. It holds no document data:
 // every edit goes at once to the tab's surface, and the fields are filled from the
-// tab when an object is clicked, the tab changes or the tool box opens.
+// tab when an object is clicked, the tab changes or the tool box opens. In between
+// they follow the tab: whatever changes it elsewhere (a drag on the canvas, a menu,
+// a dialog) shows in the fields at once.
 //
 // Filling the fields from a tab never writes to the tab: only what the user types,
 // spins, ticks or picks is applied. A tab of 85.5 mm shows 86 and stays 85.5 mm; a
 // value outside a field's range (a tab wider than 200 mm, an object dragged off the
 // canvas) is shown as it is and left alone.
 
+#include "canvas/core/Etiquette.h"
 #include "windows/ui/FormParts.h"
 #include "windows/ui/MainWindowServices.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -27,7 +31,6 @@ class QTabBar;
 
 namespace plk {
 
-class Etiquette;
 class MainWindowServices;
 class ucDegrade;
 
@@ -46,9 +49,7 @@ public:
     std::int16_t OngletOutils = 0;
 
     // --- ToolBoxLink ----------------------------------------------------------------
-    void showTextObject(frmProjet& window, int tab, const QString& caption, bool bold, bool italic, bool underline,
-                        bool strikethru, int left, int top) override;
-    void showLogo(frmProjet& window, int tab, int left, int top, int width, int height) override;
+    void objectClicked(frmProjet& window, int tab) override;
     void clearObject() override;
     void Remplir_Outils(frmProjet& window, int tab) override;
     void showToolBox() override;
@@ -122,6 +123,14 @@ private:
     void showStyles(bool bold, bool italic, bool underline, bool strikethru);
     void clearAlignment();
 
+    // Following the tab being edited.
+    void watch(Etiquette& tab);
+    void tabChanged(const Etiquette& tab, Etiquette::Changes what);
+    /// Shows the tab's own settings of the kinds given.
+    void showTab(const Etiquette& tab, Etiquette::Changes what);
+    /// Shows the selected object; false when nothing is selected.
+    bool showSelectedObject(const Etiquette& tab);
+
     // PROJET
     void positionChanged();
     void alignmentClicked(int entry);
@@ -150,7 +159,10 @@ private:
 
     MainWindowServices& m_menu;
     bool m_loaded = false;
-    bool m_filling = false;  // fields are being filled from a tab: their handlers keep still
+    bool m_filling = false;   // fields are being filled from a tab: their handlers keep still
+    bool m_applying = false;  // an edit of the tool box's own goes to the tab: the fields show it already
+    QPointer<Etiquette> m_watched;
+    QMetaObject::Connection m_watch;
 
     QTabBar* m_tabs;
     QStackedWidget* m_stack;

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -103,9 +104,10 @@ void frmOutils::alignmentClicked(int entry)
     }
     if (entry < 0)
         return;
+    const QScopedValueRollback applying(m_applying, true);
     t->AlignObjet(App.ObjetActif, entry);
-    showNumber(m_x.box, t->ObjetLeft);
-    showNumber(m_y.box, t->ObjetTop);
+    showNumber(m_x.box, t->ObjetLeft());
+    showNumber(m_y.box, t->ObjetTop());
 }
 
 // --- TEXTE --------------------------------------------------------------------------------
@@ -148,8 +150,8 @@ void frmOutils::contentEdited(const QString& text)
     if (text.isEmpty())
         return;
     edit([&](Etiquette& t) {
-        if (t.LabelFocus > 0)
-            t.Caption(t.LabelFocus, text);
+        if (t.LabelFocus() > 0)
+            t.Caption(t.LabelFocus(), text);
     });
 }
 
@@ -158,17 +160,17 @@ void frmOutils::chooseFont()
     if (m_content->text().isEmpty())
         return;
     edit([this](Etiquette& t) {
-        QFont initial(t.FontName);
-        initial.setPointSize(std::max<int>(1, t.FontSize));
-        initial.setBold(t.FontBold);
-        initial.setItalic(t.FontItalic);
+        QFont initial(t.FontName());
+        initial.setPointSize(std::max<int>(1, t.FontSize()));
+        initial.setBold(t.FontBold());
+        initial.setItalic(t.FontItalic());
         const auto font = m_menu.dialogs().font(this, initial);
         if (!font)
             return;
         m_styles[0]->setChecked(font->bold());
         m_styles[1]->setChecked(font->italic());
         // Underline and strikethrough come from their boxes, not from the dialog.
-        t.FontStyle(t.LabelFocus, font->family(), int(roundHalfEven(font->pointSizeF())), font->bold(),
+        t.FontStyle(t.LabelFocus(), font->family(), int(roundHalfEven(font->pointSizeF())), font->bold(),
                     font->italic(), m_styles[2]->isChecked(), m_styles[3]->isChecked());
     });
 }
@@ -178,17 +180,17 @@ void frmOutils::chooseColour()
     if (m_content->text().isEmpty())
         return;
     edit([this](Etiquette& t) {
-        const auto colour = m_menu.dialogs().colour(this, toQColor(t.FontColor));
+        const auto colour = m_menu.dialogs().colour(this, toQColor(t.FontColor()));
         if (colour)
-            t.FontCouleur(t.LabelFocus, fromQColor(*colour));
+            t.FontCouleur(t.LabelFocus(), fromQColor(*colour));
     });
 }
 
 void frmOutils::styleClicked(int style, bool ticked)
 {
     edit([&](Etiquette& t) {
-        if (t.LabelFocus > 0)
-            t.FontStyle2(t.LabelFocus, style, ticked);
+        if (t.LabelFocus() > 0)
+            t.FontStyle2(t.LabelFocus(), style, ticked);
     });
 }
 
@@ -226,7 +228,7 @@ QWidget* frmOutils::buildLogoPage()
 void frmOutils::importLogo()
 {
     edit([this](Etiquette& t) {
-        const int g = t.LogoFocus;
+        const int g = t.LogoFocus();
         if (g <= 0)
             return;
         // The path is read without touching the logo, so that Annuler leaves it as it was.
@@ -245,7 +247,7 @@ void frmOutils::importLogo()
 void frmOutils::restoreLogoSize()
 {
     edit([this](Etiquette& t) {
-        const int g = t.LogoFocus;
+        const int g = t.LogoFocus();
         if (g <= 0)
             return;
         t.Image(g, t.ProprietesObjet(QStringLiteral("Logo"), g, QStringLiteral("Tag")).toString());

@@ -75,7 +75,7 @@ void frmOutils::backgroundClicked(int entry)
         switch (entry) {
         case EntryDefault: t.pctDefaut(); break;
         case EntryColour: t.pctFond(t.BackColor()); break;
-        case EntryPicture: paintPicture(t, t.Chemin_Image); break;
+        case EntryPicture: paintPicture(t, t.Chemin_Image()); break;
         case EntryGradient:
             if (m_degrade->Direction != -1)
                 m_degrade->Refresh();  // paints the gradient through DrawDegrade
@@ -108,14 +108,12 @@ void frmOutils::backgroundButtonClicked()
                 t.pctFond(fromQColor(*colour));
             break;
         case EntryPicture:
-            if (const auto chosen = dialogs.openFile(this, backgroundPictureRequest(t.Chemin_Image, m_menu.paths())))
+            if (const auto chosen = dialogs.openFile(this, backgroundPictureRequest(t.Chemin_Image(), m_menu.paths())))
                 paintPicture(t, chosen->path);
             break;
         case EntryBorder:
-            if (const auto colour = dialogs.colour(this, toQColor(t.BorderColor()))) {
+            if (const auto colour = dialogs.colour(this, toQColor(t.BorderColor())))
                 t.setBorderColor(fromQColor(*colour));
-                t.Refresh();
-            }
             break;
         default: break;
         }
@@ -155,9 +153,9 @@ void frmOutils::displayClicked(int entry)
     if (m_filling || entry < 0)
         return;
     edit([entry](Etiquette& t) {
-        t.CD_Disque = entry == 1;
-        t.CD_Pochette = entry == 2;
-        t.Refresh();
+        const Etiquette::Batch batch(t);  // one repaint for both guides
+        t.setCD_Disque(entry == 1);
+        t.setCD_Pochette(entry == 2);
     });
 }
 
@@ -194,10 +192,9 @@ void frmOutils::tabSizeChanged(bool width)
         return;
     edit([&](Etiquette& t) {
         if (width)
-            t.setPrjWidth(m_tabWidth.box->Value());  // repaints the tab at its new size
+            t.setPrjWidth(m_tabWidth.box->Value());
         else
             t.setPrjHeight(m_tabHeight.box->Value());
-        m_menu.setStatusSize(tabSizeStatus(t));
     });
 }
 
@@ -205,16 +202,13 @@ void frmOutils::preferenceClicked(int index, bool ticked)
 {
     edit([&](Etiquette& t) {
         switch (index) {
-        case 0: t.Cadenas = ticked; break;
+        case 0: t.setCadenas(ticked); break;
         case 1:
-            t.DepRegle = ticked;
+            t.setDepRegle(ticked);
             if (!ticked)
                 activeWindow()->view(OngletOutils)->ParDefaut();  // rulers and view back in place
             break;
-        case 2:
-            t.Bordure = !ticked;
-            t.Refresh();
-            break;
+        case 2: t.setBordure(!ticked); break;
         default: break;
         }
     });

@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QMenu>
@@ -29,6 +28,13 @@ constexpr int kRightButton = 2;
 QString positionStatus(float x, float y)
 {
     return QStringLiteral("X : %1 Mm - Y : %2 Mm").arg(int(std::floor(x)) + 1).arg(int(std::floor(y)) + 1);
+}
+
+/// The text of status panel 2 for a tab: "L : " width " Mm - H : " height " Mm".
+QString tabSizeStatus(const Etiquette& t)
+{
+    const RegionalFormat f = RegionalFormat::system();
+    return QStringLiteral("L : %1 Mm - H : %2 Mm").arg(f.formatReal(t.prjWidth()), f.formatReal(t.prjHeight()));
 }
 
 }  // namespace
@@ -158,12 +164,6 @@ void frmProjet::tabSwitch()
     m_main.setDeleteTabEnabled(s != 1);
 }
 
-QString tabSizeStatus(const Etiquette& t)
-{
-    const RegionalFormat f = RegionalFormat::system();
-    return QStringLiteral("L : %1 Mm - H : %2 Mm").arg(f.formatReal(t.prjWidth()), f.formatReal(t.prjHeight()));
-}
-
 QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab())); }
 
 void frmProjet::connectSurface(int index)
@@ -184,24 +184,22 @@ void frmProjet::connectSurface(int index)
         if (button == kRightButton)
             contextMenu(false);
     });
-    connect(&t, &Etiquette::LabelClick, this, [this, &t, index](int o, int top, int left) {
+    // A clicked object is the tool box's from now on: it edits this tab and shows the object.
+    const auto objectClicked = [this, &t, index](int o) {
         App.ObjetActif = std::int16_t(o);
-        if (t.LabelFocus >= 1 && m_main.toolBox())
-            m_main.toolBox()->showTextObject(*this, index, t.Caption(o), t.FontBold, t.FontItalic, t.FontUnderline,
-                                             t.FontStrikethru, left, top);
-    });
-    connect(&t, &Etiquette::LogoClick, this, [this, &t, index](int o, int top, int left, int width, int height) {
-        App.ObjetActif = std::int16_t(o);
-        if (t.LogoFocus > 0 && m_main.toolBox())
-            m_main.toolBox()->showLogo(*this, index, left, top, width, height);
-    });
+        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0) && m_main.toolBox())
+            m_main.toolBox()->objectClicked(*this, index);
+    };
+    connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
+    connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
     connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
     connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
-    connect(&t, &Etiquette::sizeChanged, this, [this, index] {
-        if (index == selectedTab())
+    // The status bar shows the size of the tab on screen in the active window.
+    connect(&t, &Etiquette::changed, this, [this, index](Etiquette::Changes what) {
+        if (what.testFlag(Etiquette::Change::Geometry) && index == selectedTab() && m_main.activeProject() == this)
             m_main.setStatusSize(sizeStatus());
     });
 }
@@ -223,19 +221,20 @@ void frmProjet::editText(int tab, int object)
         QStringLiteral("Modifier l'objet"), t.Caption(object));
     if (!text || text->isEmpty())
         return;
-    QFont initial(t.FontName);
-    initial.setPointSize(std::max<int>(1, t.FontSize));
-    initial.setBold(t.FontBold);
-    initial.setItalic(t.FontItalic);
-    initial.setUnderline(t.FontUnderline);
-    initial.setStrikeOut(t.FontStrikethru);
+    QFont initial(t.FontName());
+    initial.setPointSize(std::max<int>(1, t.FontSize()));
+    initial.setBold(t.FontBold());
+    initial.setItalic(t.FontItalic());
+    initial.setUnderline(t.FontUnderline());
+    initial.setStrikeOut(t.FontStrikethru());
     const auto font = m_main.dialogs().font(this, initial);
     if (!font)
         return;  // the text changes only once the font is confirmed
+    const Etiquette::Batch batch(t);  // one change: text and font together
     t.Caption(object, *text);
     t.FontStyle(object, font->family(), int(std::lround(font->pointSizeF())), font->bold(), font->italic(),
                 font->underline(), font->strikeOut());
-    t.FontCouleur(object, t.FontColor);
+    t.FontCouleur(object, t.FontColor());
 }
 
 void frmProjet::replaceLogo(int tab, int object)
@@ -259,7 +258,7 @@ void frmProjet::Gestion_Onglet(int action, int index)
         if (!answer || answer->isEmpty())
             return;
         m_project->setTabCaption(index, *answer);
-        surface(index).NameProjet = withoutSeparators(*answer);
+        surface(index).setNameProjet(*answer);
         break;
     }
     case 3:
@@ -281,7 +280,7 @@ void frmProjet::Gestion_Onglet(int action, int index)
 void frmProjet::activate()
 {
     if (windowTitle().isEmpty())
-        setCaption(surface(selectedTab()).NameProjet);
+        setCaption(surface(selectedTab()).NameProjet());
     m_main.setStatusSize(sizeStatus());
     if (App.BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());

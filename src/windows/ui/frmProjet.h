@@ -18,9 +18,6 @@ class EtiquetteView;
 class MainWindowServices;
 class ucToolbar;
 
-/// The text of status panel 2 for a tab: "L : " width " Mm - H : " height " Mm".
-QString tabSizeStatus(const Etiquette& tab);
-
 class frmProjet : public QWidget {
     Q_OBJECT
 

@@ -1,0 +1,247 @@
+// The tab's selection and what acts on the selected object: picking and the frame,
+// moving, aligning and deleting, the object clipboard, and the pointer input the
+// view hands in.
+
+#include "canvas/core/Etiquette.h"
+
+#include "base/core/AppState.h"
+#include "base/core/Rounding.h"
+#include "canvas/core/ObjectRecords.h"
+
+namespace plk {
+
+namespace {
+
+constexpr double kFrameMarginX = 2.0;  // mm left of an object, the same again right
+constexpr double kFrameMarginY = 1.0;  // mm above, the same again below
+// While dragging, the frame is fitted in twips with slightly different margins.
+constexpr double kDragMarginLeft = 100, kDragMarginTop = 70, kDragExtraWidth = 200, kDragExtraHeight = 150;
+constexpr double kJustifyGapTwips = 150;
+
+}  // namespace
+
+// --- selection, moving, alignment ------------------------------------------------------
+
+void Etiquette::fitFrame(const QRectF& r)
+{
+    m_frame.rect = QRectF(r.left() - kFrameMarginX, r.top() - kFrameMarginY, r.width() + 2 * kFrameMarginX,
+                          r.height() + 2 * kFrameMarginY);
+}
+
+void Etiquette::fitFrameToLabel(int index) { fitFrame(labelRect(index)); }
+void Etiquette::fitFrameToLogo(int index) { fitFrame(logoRect(index)); }
+
+QRectF Etiquette::selectedRect(int index) const
+{
+    return m_frame.kind == QLatin1String("LABEL") ? labelRect(index) : logoRect(index);
+}
+
+void Etiquette::moveObject(bool isLabel, int index, double top, double left)
+{
+    float& t = isLabel ? labelAt(index).Top : logoAt(index).Top;
+    float& l = isLabel ? labelAt(index).Left : logoAt(index).Left;
+    t = float(top);
+    l = float(left);
+}
+
+void Etiquette::bringLabelToFront(int index)
+{
+    std::erase(m_labelOrder, index);
+    m_labelOrder.push_back(index);
+}
+
+void Etiquette::sendLogoToBack(int index)
+{
+    std::erase(m_logoOrder, index);
+    m_logoOrder.insert(m_logoOrder.begin(), index);
+}
+
+void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus,
+                       std::int16_t logoFocus)
+{
+    fitFrame(objectRect);
+    m_frame.kind = kind;
+    m_frame.visible = true;
+    m_labelFocus = labelFocus;
+    m_logoFocus = logoFocus;
+    notify(Change::Selection);
+}
+
+void Etiquette::selectLabel(int index)
+{
+    const TextObject& o = label(index);
+    copyFontToMirror(o);
+    bringLabelToFront(index);
+    select(labelRect(index), QStringLiteral("LABEL"), std::int16_t(index), -1);
+    Q_EMIT LabelClick(index, int(roundHalfEven(o.Top)), int(roundHalfEven(o.Left)));
+}
+
+void Etiquette::selectLogo(int index)
+{
+    const LogoElement& o = logo(index);
+    sendLogoToBack(index);
+    select(logoRect(index), QStringLiteral("LOGO"), -1, std::int16_t(index));
+    Q_EMIT LogoClick(index, int(roundHalfEven(o.Top)), int(roundHalfEven(o.Left)), int(roundHalfEven(o.Width)),
+                     int(roundHalfEven(o.Height)));
+}
+
+void Etiquette::PositionObjet(int index, double top, double left)
+{
+    if (index < 1 || m_frame.kind.isEmpty())
+        return;
+    const bool isLabel = m_frame.kind == QLatin1String("LABEL");
+    if (isLabel ? !hasLabel(index) : !hasLogo(index))
+        return;
+    moveObject(isLabel, index, top, left);
+    fitFrame(selectedRect(index));
+    notify(Change::Objects | Change::Selection);
+}
+
+void Etiquette::AlignObjet(int index, int mode)
+{
+    if (index == 0 || m_frame.kind.isEmpty())
+        return;
+    const bool isLabel = m_frame.kind == QLatin1String("LABEL");
+    if (isLabel ? !hasLabel(index) : !hasLogo(index))
+        return;
+    const QRectF r = selectedRect(index);
+    // The alignment works in twips on the canvas's whole-pixel size.
+    const double wc = m_canvas.widthTwips(), hc = m_canvas.heightTwips();
+    const double w = r.width() * kTwipsPerMm, h = r.height() * kTwipsPerMm;
+    double left = r.left() * kTwipsPerMm, top = r.top() * kTwipsPerMm;
+    switch (mode) {
+    case 0: left = wc / 2 - w / 2; break;
+    case 1: top = hc / 2 - h / 2; break;
+    case 2: left = wc / 2 - w / 2; top = hc / 2 - h / 2; break;
+    case 3: left = kJustifyGapTwips; break;
+    case 4: left = wc - (w + kJustifyGapTwips); break;
+    default: break;
+    }
+    moveObject(isLabel, index, top / kTwipsPerMm, left / kTwipsPerMm);
+    const QRectF moved = selectedRect(index);
+    m_objetTop = std::int16_t(roundHalfEven(moved.top()));
+    m_objetLeft = std::int16_t(roundHalfEven(moved.left()));
+    fitFrame(selectedRect(index));
+    notify(Change::Objects | Change::Selection);
+}
+
+// A deleted object only hides: it keeps its slot until the tab's objects are unloaded.
+void Etiquette::DelLabel()
+{
+    if (hasLabel(m_labelFocus))
+        hideSelected(labelAt(m_labelFocus).Visible, m_labelFocus);
+}
+
+void Etiquette::DelLogo()
+{
+    if (hasLogo(m_logoFocus))
+        hideSelected(logoAt(m_logoFocus).Visible, m_logoFocus);
+}
+
+void Etiquette::hideSelected(bool& visible, std::int16_t& focus)
+{
+    visible = false;
+    focus = -1;
+    m_frame.visible = false;
+    m_frame.kind.clear();
+    notify(Change::Objects | Change::Selection);
+}
+
+void Etiquette::clearSelection()
+{
+    m_frame.visible = false;
+    m_labelFocus = -1;
+    m_logoFocus = -1;
+    notify(Change::Selection);
+}
+
+void Etiquette::ResetFocus() { clearSelection(); }
+
+// --- object clipboard -------------------------------------------------------------------
+
+void Etiquette::Copier(int index, const RegionalFormat& format)
+{
+    if (index == 0 || m_frame.kind.isEmpty())
+        return;
+    QString record;
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(index))
+        record = labelRecord(label(index), format);
+    else if (m_frame.kind == QLatin1String("LOGO") && hasLogo(index))
+        record = logoRecord(logo(index));
+    if (!record.isEmpty())
+        App.ObjectClipboard = record;
+}
+
+void Etiquette::Coller(const RegionalFormat& format)
+{
+    if (App.ObjectClipboard.isEmpty())
+        return;
+    constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
+    const QStringList fields = App.ObjectClipboard.split(QLatin1Char('|'));
+    if (fields.at(0) == QLatin1String("LABEL"))
+        addLabelFromRecord(*this, fields, kPasteOffset, format);
+    else if (fields.at(0) == QLatin1String("LOGO"))
+        addLogoFromRecord(*this, fields, kPasteOffset, format);
+}
+
+// --- pointer input -----------------------------------------------------------------------
+
+void Etiquette::objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y)
+{
+    m_grab = QPointF(x, y);
+    if (kind == ObjectKind::Label && hasLabel(index)) {
+        selectLabel(index);
+        Q_EMIT LabelMouseDown(index, button, shift, float(x), float(y));
+    } else if (kind == ObjectKind::Logo && hasLogo(index)) {
+        selectLogo(index);
+        Q_EMIT LogoMouseDown(index, button, shift, float(x), float(y));
+    }
+}
+
+void Etiquette::objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y)
+{
+    constexpr int kLeftButton = 1;
+    if (buttons != kLeftButton || m_cadenas)
+        return;
+    const bool isLabel = kind == ObjectKind::Label;
+    if (isLabel ? !hasLabel(index) : !hasLogo(index))
+        return;
+    const QRectF before = isLabel ? labelRect(index) : logoRect(index);
+    moveObject(isLabel, index, before.top() + (y - m_grab.y()), before.left() + (x - m_grab.x()));
+    const QRectF r = isLabel ? labelRect(index) : logoRect(index);
+    m_frame.rect = QRectF(r.left() - kDragMarginLeft / kTwipsPerMm, r.top() - kDragMarginTop / kTwipsPerMm,
+                          r.width() + kDragExtraWidth / kTwipsPerMm, r.height() + kDragExtraHeight / kTwipsPerMm);
+    m_frame.visible = true;
+    notify(Change::Objects | Change::Selection);
+}
+
+void Etiquette::objectClick(ObjectKind kind, int index)
+{
+    if (kind == ObjectKind::Label && hasLabel(index))
+        selectLabel(index);
+    else if (kind == ObjectKind::Logo && hasLogo(index))
+        selectLogo(index);
+}
+
+void Etiquette::objectDoubleClick(ObjectKind kind, int index)
+{
+    if (kind == ObjectKind::Label)
+        Q_EMIT LabelDblClick(index);
+    else
+        Q_EMIT LogoDblClick(index);
+}
+
+void Etiquette::backgroundMouseDown(int button, int shift, double x, double y)
+{
+    Q_EMIT FondMouseDown(button, shift, float(x), float(y));
+}
+
+void Etiquette::backgroundMouseMove(double x, double y) { Q_EMIT ProjetMouseMove(float(x), float(y)); }
+
+void Etiquette::backgroundClick()
+{
+    clearSelection();
+    Q_EMIT FondClick();
+}
+
+}  // namespace plk
