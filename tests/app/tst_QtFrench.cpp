@@ -4,6 +4,7 @@
 #include "app/core/QtFrench.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -53,6 +54,8 @@ private Q_SLOTS:
         for (int c = 0; c < details->model()->columnCount(); ++c)
             columns << details->model()->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(columns.mid(0, 2), (QStringList{QStringLiteral("Nom"), QStringLiteral("Taille")}));
+        // The kind shown for a folder in the list.
+        QCOMPARE(QAbstractFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Dossier"));
     }
 
     void colourDialog()
