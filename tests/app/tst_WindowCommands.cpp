@@ -51,14 +51,13 @@ class TestWindowCommands : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
+        qputenv("LC_ALL", "fr_FR.UTF-8");  // the example's numbers are written back in French form
     }
-
     void init()
     {
         m_fx.start();
-        AppPaths(m_fx.dir.path()).createFolders();
+        AppPaths(m_fx.dir.path()).createFolders();  // as start-up makes them
     }
     void cleanup() { m_fx.stop(); }
 
