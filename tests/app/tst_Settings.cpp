@@ -47,8 +47,13 @@ private Q_SLOTS:
         saveTaskPane(ini, {true, false, true}, test::french());
         QCOMPARE(ReadIni(ini, "BARRE XP", "GRP-1"), QStringLiteral("Vrai"));
         QCOMPARE(loadTaskPane(ini, 4, test::english()), (std::vector<bool>{true, false, true, false}));
+        // An unreadable value closes its own group only.
         WriteIni(ini, "BARRE XP", "GRP-2", "ouvert");
-        QVERIFY_THROWS_EXCEPTION(FormatError, loadTaskPane(ini, 4, test::french()));
+        WriteIni(ini, "BARRE XP", "GRP-4", "Vrai");
+        QCOMPARE(loadTaskPane(ini, 4, test::french()), (std::vector<bool>{true, false, true, true}));
+        WriteIni(ini, "BARRE XP", "GRP-2", "Vrai");
+        WriteIni(ini, "BARRE XP", "GRP-1", "1,5x");
+        QCOMPARE(loadTaskPane(ini, 4, test::french()), (std::vector<bool>{false, true, true, true}));
 
         QVERIFY(!loadToolBox(ini, test::french()).page);
         saveToolBox(ini, 3, 1200, 800.5, test::french());

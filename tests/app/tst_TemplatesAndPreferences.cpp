@@ -61,7 +61,7 @@ private Q_SLOTS:
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{target, 0});
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerGabarit);
         const auto& request = m_fx.dialogs->shown.last().request;
-        QCOMPARE(request.fileName, QStringLiteral("Carte"));
+        QCOMPARE(request.fileName, QStringLiteral("Carte.gab"));
         QCOMPARE(request.directory, m_fx.dir.filePath("Gabarits"));
         QCOMPARE(request.filters.at(0), QStringLiteral("Gabarit Plakatorium (*.gab)"));
         QVERIFY(QFile::exists(target));

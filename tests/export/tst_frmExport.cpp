@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -120,8 +121,9 @@ private Q_SLOTS:
         QCOMPARE(save.request.filters, QStringList{QStringLiteral("Portable Network Graphics (*.png)")});
         QCOMPARE(save.request.filterIndex, 0);
         QCOMPARE(save.request.directory, m_fx.dir.path());
-        QCOMPARE(save.request.fileName, w->surface(w->selectedTab()).NameProjet());
-        QVERIFY(save.request.defaultSuffix.isEmpty());
+        QCOMPARE(save.request.title, QStringLiteral("Exporter dans une image"));
+        QCOMPARE(save.request.fileName, w->surface(w->selectedTab()).NameProjet() + QStringLiteral(".png"));
+        QCOMPARE(save.request.defaultSuffix, QStringLiteral("png"));
         QCOMPARE(m_fx.dialogs->shown.at(1).text, QStringLiteral("Exportation du projet terminé."));
         QCOMPARE(m_fx.dialogs->shown.at(1).icon, Icon::Information);
         QVERIFY(m_fx.dialogs->shown.at(1).title.isEmpty());
@@ -134,18 +136,25 @@ private Q_SLOTS:
         QCOMPARE(expected.pixelColor(1, expected.height() - 2), QColor(Qt::red));
     }
 
-    void aNameWithoutExtensionFails()
+    void aNameWithoutExtensionGetsTheFormats()
     {
         QVERIFY(openExample());
-        const QString out = m_fx.dir.filePath("Sortie");
-        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{out, 0});
+        // The proposed name, as the user confirms it, and a name typed with a dot of its own.
+        m_export->Combo1()->setCurrentIndex(3);
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Carte Hélène"), 0});
         m_export->Bouton1(0)->click();
-        QCOMPARE(m_fx.dialogs->shown.size(), 2);
-        QCOMPARE(m_fx.dialogs->shown.at(1).kind, QStringLiteral("message"));
-        QCOMPARE(m_fx.dialogs->shown.at(1).text, QStringLiteral("Erreur lors de l'exportation."));
-        QCOMPARE(m_fx.dialogs->shown.at(1).icon, Icon::Exclamation);
-        QVERIFY(m_fx.dialogs->shown.at(1).title.isEmpty());
-        QVERIFY(!QFile::exists(out));
+        QCOMPARE(m_fx.dialogs->shown.at(1).text, QStringLiteral("Exportation du projet terminé."));
+        QCOMPARE(QImageReader(m_fx.dir.filePath("Carte Hélène.png")).format(), QByteArray("png"));
+        QVERIFY(!QFile::exists(m_fx.dir.filePath("Carte Hélène")));
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("M. Dupont"), 0});
+        m_export->Bouton1(0)->click();
+        QCOMPARE(QImageReader(m_fx.dir.filePath("M. Dupont.png")).format(), QByteArray("png"));
+
+        // A name that asks for a format of its own keeps it, whatever the list shows.
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Photo.jpeg"), 0});
+        m_export->Bouton1(0)->click();
+        QCOMPARE(QImageReader(m_fx.dir.filePath("Photo.jpeg")).format(), QByteArray("jpeg"));
+        QVERIFY(!QFile::exists(m_fx.dir.filePath("Photo.jpeg.png")));
     }
 
     void aFailedWriteShowsTheErrorFirst()

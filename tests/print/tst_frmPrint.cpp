@@ -139,6 +139,26 @@ private Q_SLOTS:
         QCOMPARE(fields(d), (QList<int>{10, 4, 10, 200, 7, 200, 200, 20, 1}));
     }
 
+    void typedNumbersBeyondTheRangesAreUsedAsTheyAreShown()
+    {
+        f->open(kSetUp);
+        f->commands->showPrint();
+        frmPrint& d = dialog();
+        type(d.MargeG(), "25");  // 0..10
+        type(d.NbrH(), "0");     // 1..20
+        QCOMPARE(d.MargeG()->Value(), 2);
+        // The preview takes the numbers the fields then show.
+        const LayoutValues v = d.fieldValues();
+        QCOMPARE(v.ImpMargeG, std::int16_t(10));
+        QCOMPARE(v.ImpNbrH, std::int16_t(1));
+        QCOMPARE(d.MargeG()->Text(), QStringLiteral("10"));
+        QCOMPARE(d.NbrH()->Text(), QStringLiteral("1"));
+        type(d.MargeH(), "99");
+        QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
+        QCOMPARE(tab().print.ImpMargeH, std::int16_t(10));
+        QCOMPARE(tab().print.ImpMargeG, std::int16_t(10));
+    }
+
     void choosingAPrinterReadsItsMarginsAndReopeningRestoresTheStoredOnes()
     {
         f->open(kSetUp);

@@ -18,6 +18,7 @@ public:
         Icon icon = Icon::Information;
         Buttons buttons = Buttons::Ok;
         FileRequest request;
+        Answer defaultButton = Answer::Ok;  // the button Return presses in a message box
     };
 
     std::deque<Answer> answers;
@@ -28,10 +29,14 @@ public:
     QList<Shown> shown;
     QList<QColor> colourStarts;  // the colour each colour dialog started at
     QList<QFont> fontStarts;     // the font each font dialog started with
+    std::deque<QColor> fontColours;  // the colour chosen in the next font dialog with effects
+    QList<QColor> fontColourStarts;  // the colour each font dialog with effects started at
 
-    Answer message(QWidget*, const QString& text, Icon icon, Buttons buttons, const QString& title) override
+    Answer message(QWidget*, const QString& text, Icon icon, Buttons buttons, const QString& title,
+                   std::optional<Answer> defaultButton) override
     {
-        shown.append({QStringLiteral("message"), text, title, icon, buttons, {}});
+        shown.append({QStringLiteral("message"), text, title, icon, buttons, {},
+                      defaultButton.value_or(firstButton(buttons))});
         if (answers.empty())
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
         const Answer a = answers.front();
@@ -40,30 +45,43 @@ public:
     }
     std::optional<QString> inputText(QWidget*, const QString& prompt, const QString& title, const QString&) override
     {
-        shown.append({QStringLiteral("input"), prompt, title, {}, {}, {}});
+        shown.append({QStringLiteral("input"), prompt, title, {}, {}, {}, {}});
         return next(inputs);
     }
     std::optional<FileAnswer> openFile(QWidget*, const FileRequest& request) override
     {
-        shown.append({QStringLiteral("open"), request.title, request.title, {}, {}, request});
+        shown.append({QStringLiteral("open"), request.title, request.title, {}, {}, request, {}});
         return next(files);
     }
     std::optional<FileAnswer> saveFile(QWidget*, const FileRequest& request) override
     {
-        shown.append({QStringLiteral("save"), request.title, request.title, {}, {}, request});
+        shown.append({QStringLiteral("save"), request.title, request.title, {}, {}, request, {}});
         return next(files);
     }
     std::optional<QColor> colour(QWidget*, const QColor& initial) override
     {
         colourStarts.append(initial);
-        shown.append({QStringLiteral("colour"), {}, {}, {}, {}, {}});
+        shown.append({QStringLiteral("colour"), {}, {}, {}, {}, {}, {}});
         return next(colours);
     }
     std::optional<QFont> font(QWidget*, const QFont& initial) override
     {
         fontStarts.append(initial);
-        shown.append({QStringLiteral("font"), {}, {}, {}, {}, {}});
+        shown.append({QStringLiteral("font"), {}, {}, {}, {}, {}, {}});
         return next(fonts);
+    }
+    std::optional<FontChoice> fontWithEffects(QWidget* parent, const FontChoice& initial) override
+    {
+        fontColourStarts.append(initial.colour);
+        const auto chosen = font(parent, initial.font);
+        if (!chosen)
+            return std::nullopt;
+        QColor colour = initial.colour;
+        if (!fontColours.empty()) {
+            colour = fontColours.front();
+            fontColours.pop_front();
+        }
+        return FontChoice{*chosen, colour};
     }
 
 private:

@@ -117,6 +117,50 @@ private Q_SLOTS:
         QCOMPARE(box->Value(), 25);
     }
 
+    void typedNumberOutOfRangeSettlesOnTheNearestEnd()
+    {
+        QWidget dialog;
+        auto* other = new QLineEdit(&dialog);
+        box->setParent(&dialog);
+        box->move(0, 40);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+        // Leaving the field: 250 becomes 200, shown and taken, with one change more.
+        QSignalSpy changes(box, &TxtBox::Change);
+        box->Text1()->setFocus();
+        box->Text1()->selectAll();
+        QTest::keyClicks(box->Text1(), QStringLiteral("250"));
+        QCOMPARE(changes.size(), 3);
+        other->setFocus();
+        QCOMPARE(box->Text(), QStringLiteral("200"));
+        QCOMPARE(box->Value(), 200);
+        QCOMPARE(changes.size(), 4);
+
+        // The dialog acting, while the field still has the focus.
+        box->setMin(10);
+        box->Text1()->setFocus();
+        box->Text1()->selectAll();
+        QTest::keyClicks(box->Text1(), QStringLiteral("7"));
+        QCOMPARE(box->Value(), 200);
+        TxtBox::settleAll(&dialog);
+        QCOMPARE(box->Text(), QStringLiteral("10"));
+        QCOMPARE(box->Value(), 10);
+
+        // A number the program shows is left as it is; so is one typed within the range.
+        box->setText(QStringLiteral("250"));
+        TxtBox::settleAll(&dialog);
+        QCOMPARE(box->Text(), QStringLiteral("250"));
+        box->Text1()->selectAll();
+        QTest::keyClicks(box->Text1(), QStringLiteral("120"));
+        other->setFocus();
+        QCOMPARE(box->Text(), QStringLiteral("120"));
+        QCOMPARE(box->Value(), 120);
+
+        box->setParent(nullptr);  // cleanup() deletes it
+    }
+
     void clearedFieldShowsOne()
     {
         QSignalSpy changes(box, &TxtBox::Change);

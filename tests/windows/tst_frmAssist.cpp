@@ -125,6 +125,24 @@ private Q_SLOTS:
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("120"));
     }
 
+    void sizesBeyondTheRangeMakeTheLargestCard()
+    {
+        // Typed and confirmed by Return from the field itself: the card is as wide as
+        // the field then shows, never the last number the field took on the way.
+        open(false);
+        QTest::keyClicks(m_assist->Text1(), QStringLiteral("Affiche"));
+        m_assist->TxtBox1()->Text1()->selectAll();
+        QTest::keyClicks(m_assist->TxtBox1()->Text1(), QStringLiteral("250"));
+        m_assist->TxtBox2()->Text1()->selectAll();
+        QTest::keyClicks(m_assist->TxtBox2()->Text1(), QStringLiteral("0"));
+        QTest::keyClick(m_assist->Text1(), Qt::Key_Return);
+        QCOMPARE(m_assist->TxtBox1()->Text(), QStringLiteral("200"));
+        QCOMPARE(m_assist->TxtBox2()->Text(), QStringLiteral("1"));
+        Etiquette& t = m_fx.menu->activeProject()->surface(1);
+        QCOMPARE(t.prjWidth(), 200.0);
+        QCOMPARE(t.prjHeight(), 1.0);
+    }
+
     void blankNameDoesNothingAndEachShowingStartsAfresh()
     {
         open(false);

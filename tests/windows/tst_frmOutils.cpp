@@ -402,6 +402,9 @@ private Q_SLOTS:
         m_outils->backgroundList()->setCurrentRow(2);
         QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);  // cancelled
         QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Arrière plan"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
+        QVERIFY(QDir().mkpath(m_fx.dir.filePath("Images/Images de fond")));
+        QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);  // cancelled
         QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images/Images de fond"));
         QImage picture(10, 10, QImage::Format_RGB32);
         picture.fill(Qt::yellow);

@@ -25,6 +25,7 @@ bool AppPaths::createFolders() const
     QDir().mkpath(m_root);
     QDir().mkpath(templatesFolder());
     QDir().mkpath(projectsFolder());
+    QDir().mkpath(imagesFolder());
     return newTemplates && QFileInfo(templatesFolder()).isDir();
 }
 

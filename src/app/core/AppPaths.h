@@ -21,8 +21,8 @@ public:
     QString imagesFolder() const { return m_root + QStringLiteral("/Images"); }
     QString settingsFile() const { return m_root + QStringLiteral("/Plakatorium.ini"); }
 
-    /// Creates the templates and projects folders (an existing one is no error);
-    /// true when the templates folder did not exist before.
+    /// Creates the templates, projects and pictures folders (an existing one is no
+    /// error); true when the templates folder did not exist before.
     bool createFolders() const;
 
 private:

@@ -79,7 +79,13 @@ std::vector<bool> loadTaskPane(const QString& ini, int groups, const RegionalFor
     std::vector<bool> open;
     for (int n = 1; n <= groups; ++n) {
         const QString text = ReadIni(ini, kTaskPane, QStringLiteral("GRP-%1").arg(n));
-        open.push_back(!text.isEmpty() && values.boolean(text));
+        bool isOpen = false;
+        try {
+            isOpen = !text.isEmpty() && values.boolean(text);
+        } catch (const FormatError&) {
+            // An unreadable value leaves its own group closed, and only that one.
+        }
+        open.push_back(isOpen);
     }
     return open;
 }

@@ -31,7 +31,7 @@ inline const char* const kOptionKeys[5] = {"Afficher", "Animation", "Position", 
 /// "BARRE XP": "GRP-n" = whether group n is open, as the regional word.
 void saveTaskPane(const QString& ini, const std::vector<bool>& open, const RegionalFormat& format);
 /// Whether each of the `groups` groups is to be opened. A value that is neither a
-/// boolean word nor a number throws FormatError.
+/// boolean word nor a number leaves its group closed.
 std::vector<bool> loadTaskPane(const QString& ini, int groups, const RegionalFormat& format);
 
 struct ToolBoxSettings {

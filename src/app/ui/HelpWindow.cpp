@@ -1,8 +1,13 @@
 #include "app/ui/HelpWindow.h"
 
+#include "widgets/core/WindowPlacement.h"
+
+#include <QApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace plk {
 
@@ -52,9 +57,33 @@ QString HelpWindow::topicFor(const QString& key)
 void HelpWindow::ShowHelpTopic(const QString& key)
 {
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + topicFor(key)));
+    // A modal dialog blocks every window but those that belong to it: the help
+    // becomes the dialog's own (transient) window, which also keeps it above the
+    // dialog. Without a dialog it belongs to the main window again.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner && parentWidget())
+        owner = parentWidget()->window();
+    if (owner) {
+        winId();  // the native window, whose owner is set below
+        windowHandle()->setTransientParent(owner->windowHandle());
+        if (!isVisible())
+            placeOnScreen(*owner);
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::placeOnScreen(const QWidget& owner)
+{
+    const QScreen* screen = owner.screen();
+    if (!screen)
+        return;
+    // The frame around the window is not known before it is shown: leave room for a
+    // title bar and borders of the usual size.
+    const QMargins frame(8, 32, 8, 8);
+    const QRect outer = plk::placeBeside(owner.frameGeometry(), size().grownBy(frame), screen->availableGeometry());
+    setGeometry(outer - frame);
 }
 
 }  // namespace plk

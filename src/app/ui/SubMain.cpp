@@ -2,6 +2,7 @@
 
 #include "app/core/AppPaths.h"
 #include "app/core/Fonts.h"
+#include "app/core/QtFrench.h"
 #include "app/core/Settings.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/TaskPaneSetup.h"
@@ -50,6 +51,7 @@ void restoreMainWindow(frmMenu& menu, const AppPaths& paths)
 
 int SubMain(QApplication& app)
 {
+    installQtFrench(app);
     registerProgramFonts();
     QApplication::setApplicationName(QStringLiteral("Plakatorium"));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
@@ -76,11 +78,7 @@ int SubMain(QApplication& app)
     frmOptions options(menu);
     options.SaveLoadOptions(0);
     buildTaskPane(menu);
-    try {
-        SaveLoadTaskPane(menu, 0);
-    } catch (const std::exception&) {
-        // A damaged "BARRE XP" section leaves the groups closed.
-    }
+    SaveLoadTaskPane(menu, 0);
     TemplateMenu templates(menu);
     frmAbout about(menu);
     HelpWindow help(&menu);

@@ -63,7 +63,8 @@ BarreXP* buildTaskPane(frmMenu& menu)
     QObject::connect(bar, &BarreXP::ClickLabel, &menu, [&menu](int item) {
         if (item < 1 || item > int(std::size(kItems)))
             return;
-        std::visit(RunOn{menu}, kItems[item - 1].command);
+        const auto& command = kItems[item - 1].command;
+        menu.runCommand([&menu, &command] { std::visit(RunOn{menu}, command); });
     });
     menu.setTaskPane(bar, toQColor(bar->BackColor()));
     applyTaskPaneOptions(menu);

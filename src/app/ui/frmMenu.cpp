@@ -20,6 +20,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 
 namespace plk {
 
@@ -52,6 +53,8 @@ frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* window = sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr)
             window->activate();
+        else if (!activeProject())
+            setDeleteTabEnabled(false);
     });
 
     resize(1024, 720);
@@ -302,11 +305,23 @@ void frmMenu::Mnu_ID_Fenetre_Click(Fenetre index)
             }
         break;
     }
-    case Fenetre::FermerFenetres:
-        if (QMdiSubWindow* active = m_mdi->currentSubWindow())
-            active->close();
-        break;
+    case Fenetre::FermerFenetres: closeProjectWindows(); break;
     }
+}
+
+bool frmMenu::closeProjectWindows()
+{
+    // The window on screen first, then the others from the most recently used.
+    QList<QMdiSubWindow*> order = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    std::reverse(order.begin(), order.end());
+    if (QMdiSubWindow* current = m_mdi->currentSubWindow())
+        order.move(order.indexOf(current), 0);
+    for (QMdiSubWindow* sub : order) {
+        m_mdi->setActiveSubWindow(sub);
+        if (!sub->close())
+            return false;  // "Annuler": the rest stay open, unasked
+    }
+    return true;
 }
 
 void frmMenu::Mnu_ID_Aide_Click(Aide index)
@@ -471,13 +486,10 @@ void frmMenu::closeEvent(QCloseEvent* event)
                    QRectF(g.left() * 15.0, g.top() * 15.0, g.width() * 15.0, g.height() * 15.0),
                    RegionalFormat::system());
     // Every project asks its own question; one "Annuler" keeps the program running.
-    for (QMdiSubWindow* sub : m_mdi->subWindowList()) {
-        if (!sub->close()) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    if (closeProjectWindows())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmMenu::changeEvent(QEvent* event)

@@ -38,6 +38,7 @@ public:
     // --- command handlers, one per menu ---------------------------------------------
     void Mnu_ID_Fichier_Click(Fichier index) override;
     void Mnu_ID_Edition_Click(Edition index) override;
+    void runCommand(const std::function<void()>& command) override;
     void Mnu_ID_Fenetre_Click(Fenetre index);
     void Mnu_ID_Aide_Click(Aide index);
     void Mnu_ID_Projet_Click(Projet index);
@@ -107,8 +108,8 @@ private:
     void rebuildWindowList();
     bool guard();
     void openProject();
-    /// Runs a command; a failing step ends it there, keeping what was done.
-    void runCommand(const std::function<void()>& command);
+    /// Closes every project window in turn, each asking its question; false when one stays.
+    bool closeProjectWindows();
 
     AppPaths m_paths;
     Dialogs& m_dialogs;

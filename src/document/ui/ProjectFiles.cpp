@@ -28,10 +28,11 @@ bool ProjectFiles::save(frmProjet& window, bool saveAs)
         request.filters = saveFilters();
         request.directory = m_paths.projectsFolder();
         request.fileName = window.lastSaveName;
+        request.defaultSuffix = QStringLiteral("plk");
         const auto chosen = m_dialogs.saveFile(&window, request);
         if (!chosen)
             return false;
-        path = chosen->path;
+        path = request.withDefaultSuffix(chosen->path);
         window.lastSaveName = QFileInfo(path).fileName();
     }
     const QString reason = writeProjectFile(path, window.project());

@@ -83,15 +83,18 @@ void TemplateMenu::SaveAsTemplate(frmProjet& window)
     request.title = QStringLiteral("Enregistrer le projet sous...");
     request.filters = {QStringLiteral("Gabarit Plakatorium (*.gab)")};
     request.directory = m_menu.paths().templatesFolder();
-    request.fileName = window.caption();
+    request.defaultSuffix = QStringLiteral("gab");
+    request.fileName = request.withDefaultSuffix(window.caption());
     const auto chosen = m_menu.dialogs().saveFile(&window, request);
     if (!chosen)
         return;
-    const QString reason = writeProjectFile(chosen->path, window.project());
+    // Only names ending in ".gab" are listed in the Gabarits menu.
+    const QString path = request.withDefaultSuffix(chosen->path);
+    const QString reason = writeProjectFile(path, window.project());
     if (!reason.isEmpty()) {
         m_menu.dialogs().message(&window,
                                  QStringLiteral("Erreur lors de l'enregistrement du gabarit.\n\n%1\n%2")
-                                     .arg(QDir::toNativeSeparators(chosen->path), reason),
+                                     .arg(QDir::toNativeSeparators(path), reason),
                                  Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         return;
     }

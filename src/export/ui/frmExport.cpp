@@ -22,12 +22,16 @@ namespace plk {
 namespace {
 
 // Each text names its file pattern, so it is also the save dialog's one filter.
-constexpr const char* kFormats[5] = {
-    "Microsoft Bitmap (*.bmp)",
-    "Joint Photographic Expert Group (*.jpg)",
-    "Graphics Interchange Format (*.gif)",
-    "Portable Network Graphics (*.png)",
-    "Tagged Image File Format (*.tiff)",
+struct Format {
+    const char* text;
+    const char* suffix;
+};
+constexpr Format kFormats[5] = {
+    {"Microsoft Bitmap (*.bmp)", "bmp"},
+    {"Joint Photographic Expert Group (*.jpg)", "jpg"},
+    {"Graphics Interchange Format (*.gif)", "gif"},
+    {"Portable Network Graphics (*.png)", "png"},
+    {"Tagged Image File Format (*.tiff)", "tiff"},
 };
 
 constexpr int kJpegRow = 1;
@@ -47,8 +51,8 @@ frmExport::frmExport(MainWindowServices& menu)
     m_header->setCaption2(QStringLiteral("Exporter votre projet dans 5 formats d'images"));
 
     m_combo = new QComboBox(this);
-    for (const char* text : kFormats)
-        m_combo->addItem(QString::fromUtf8(text));
+    for (const Format& format : kFormats)
+        m_combo->addItem(QString::fromUtf8(format.text));
     auto* formatLabel = new QLabel(QStringLiteral("Format de sortie :"), this);
     formatLabel->setBuddy(m_combo);
 
@@ -105,7 +109,7 @@ QString frmExport::filterFor(int index)
 {
     if (index < 0 || index > 4)
         return QString();
-    return QString::fromUtf8(kFormats[index]);
+    return QString::fromUtf8(kFormats[index].text);
 }
 
 void frmExport::showEvent(QShowEvent* event)
@@ -137,12 +141,15 @@ void frmExport::Export(int format)
     const Etiquette& tab = window->surface(window->selectedTab());
 
     Dialogs::FileRequest request;
+    request.title = windowTitle();
     const QString filter = filterFor(format);
-    if (!filter.isEmpty())
+    if (!filter.isEmpty()) {
         request.filters << filter;
+        request.defaultSuffix = QString::fromUtf8(kFormats[format].suffix);
+    }
     request.filterIndex = 0;
     request.directory = m_menu.paths().programFolder();
-    request.fileName = tab.NameProjet();
+    request.fileName = request.withDefaultSuffix(tab.NameProjet());
     Dialogs& dialogs = m_menu.dialogs();
     const std::optional<Dialogs::FileAnswer> answer = dialogs.saveFile(this, request);
     if (!answer || answer->path.isEmpty())
@@ -150,8 +157,13 @@ void frmExport::Export(int format)
 
     m_picture = tab.Picture();
     cGdiPlus gdi;
+    // A name whose extension no encoder claims gets the chosen format's; a name that
+    // asks for a format of its own (".jpeg", ".tif") keeps it.
+    QString path = answer->path;
+    if (gdi.encoderFor(path) == -1)
+        path = request.withDefaultSuffix(path);
     connect(&gdi, &cGdiPlus::Error, this, &frmExport::GDI_Plus_Error);
-    if (gdi.PictureBoxToFile(m_picture, answer->path, m_slider->value() * 10))
+    if (gdi.PictureBoxToFile(m_picture, path, m_slider->value() * 10))
         dialogs.message(this, QStringLiteral("Exportation du projet terminé."), Dialogs::Icon::Information,
                         Dialogs::Buttons::Ok);
     else

@@ -94,7 +94,7 @@ QString PrintCommands::askPdfFile(const frmProjet& window)
     request.fileName = window.project().tabCaption(window.selectedTab()) + QStringLiteral(".pdf");
     request.defaultSuffix = QStringLiteral("pdf");
     const auto answer = dialogs().saveFile(topWindow(), request);
-    return answer ? answer->path : QString();
+    return answer ? request.withDefaultSuffix(answer->path) : QString();
 }
 
 void PrintCommands::ConfirmAndPrint()

@@ -265,6 +265,7 @@ void frmPrint::Unload()
 {
     if (!m_tab)
         return;
+    TxtBox::settleAll(this);
     PrintSettings s;
     s.ImpDefaut = std::int16_t(m_printers->currentIndex());
     s.ImpMargeG = std::int16_t(m_margeG->Value());
@@ -305,6 +306,7 @@ void frmPrint::done(int result)
 
 LayoutValues frmPrint::fieldValues() const
 {
+    TxtBox::settleAll(this);
     const auto v = [](const TxtBox* box) { return std::int16_t(box->Value()); };
     return {v(m_posX), v(m_posY), v(m_sepH), v(m_sepV), v(m_nbrH), v(m_nbrV), v(m_nbrP), v(m_margeG), v(m_margeH)};
 }

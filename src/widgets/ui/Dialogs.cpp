@@ -1,8 +1,10 @@
 #include "widgets/ui/Dialogs.h"
 
+#include "widgets/ui/FontChooser.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -49,8 +51,23 @@ std::optional<Dialogs::FileAnswer> runFileDialog(QWidget* parent, const Dialogs:
 
 }  // namespace
 
+QString Dialogs::FileRequest::withDefaultSuffix(const QString& path) const
+{
+    if (path.isEmpty() || defaultSuffix.isEmpty())
+        return path;
+    const QString ending = QLatin1Char('.') + defaultSuffix;
+    if (QFileInfo(path).fileName().endsWith(ending, Qt::CaseInsensitive))
+        return path;
+    return path + ending;
+}
+
+Dialogs::Answer Dialogs::firstButton(Buttons buttons)
+{
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+}
+
 Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
-                                   const QString& title)
+                                   const QString& title, std::optional<Answer> defaultButton)
 {
     QMessageBox box(boxIcon(icon), title.isEmpty() ? applicationTitle() : title, text, QMessageBox::NoButton, parent);
     QPushButton* ok = nullptr;
@@ -72,6 +89,12 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Icon ic
         no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
         cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
         break;
+    }
+    switch (defaultButton.value_or(firstButton(buttons))) {
+    case Answer::Ok: box.setDefaultButton(ok); break;
+    case Answer::Yes: box.setDefaultButton(yes); break;
+    case Answer::No: box.setDefaultButton(no); break;
+    case Answer::Cancel: box.setDefaultButton(cancel); break;
     }
     box.exec();
     const auto* clicked = box.clickedButton();
@@ -119,11 +142,18 @@ std::optional<QColor> QtDialogs::colour(QWidget* parent, const QColor& initial)
 
 std::optional<QFont> QtDialogs::font(QWidget* parent, const QFont& initial)
 {
-    QFontDialog dialog(initial, parent);
-    dialog.setWindowTitle(QStringLiteral("Police"));
+    FontChooser dialog(initial, std::nullopt, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFont();
+}
+
+std::optional<Dialogs::FontChoice> QtDialogs::fontWithEffects(QWidget* parent, const FontChoice& initial)
+{
+    FontChooser dialog(initial.font, initial.colour, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{dialog.selectedFont(), dialog.selectedColour()};
 }
 
 }  // namespace plk

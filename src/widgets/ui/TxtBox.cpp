@@ -7,6 +7,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 
 namespace plk {
@@ -75,6 +76,25 @@ void TxtBox::setValue(int value) { m_bar->setValue(sign() * std::abs(value)); }
 int TxtBox::MaxLength() const { return m_edit->maxLength(); }
 void TxtBox::setMaxLength(int length) { m_edit->setMaxLength(length); }
 
+void TxtBox::settle()
+{
+    if (!m_edit->isModified())
+        return;
+    bool ok = false;
+    const int number = m_edit->text().toInt(&ok);
+    const int low = std::min(m_top, m_bottom);
+    const int high = std::max(m_top, m_bottom);
+    if (ok && (number < low || number > high))
+        m_edit->setText(QString::number(std::clamp(number, low, high)));  // takes it as typed
+    m_edit->setModified(false);
+}
+
+void TxtBox::settleAll(const QWidget* container)
+{
+    for (TxtBox* box : container->findChildren<TxtBox*>())
+        box->settle();
+}
+
 void TxtBox::textChanged(const QString& text)
 {
     if (text.isEmpty()) {
@@ -106,6 +126,8 @@ bool TxtBox::eventFilter(QObject* watched, QEvent* event)
     // Selecting on the focus event itself would be undone by the click that gave it.
     if (watched == m_edit && event->type() == QEvent::FocusIn)
         QTimer::singleShot(0, m_edit, &QLineEdit::selectAll);
+    if (watched == m_edit && event->type() == QEvent::FocusOut)
+        settle();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // A numeric entry field with a spin bar beside it. The number lives in the bar: the
 // field shows what was typed, but `Value` only takes numbers within the range. The
-// bar's up arrow increases the number.
+// bar's up arrow increases the number. A typed number outside the range is brought
+// to the nearest end of it when the field loses the focus or its dialog acts, so the
+// field never keeps showing a number that is not used.
 
 #include <QWidget>
 
@@ -44,6 +46,13 @@ public:
     void setValue(int value);
     int MaxLength() const;
     void setMaxLength(int length);
+
+    /// A typed number outside the range becomes the nearest end of the range, shown
+    /// and taken. A number the program put in the field is left as it is shown.
+    void settle();
+    /// Settles every numeric field inside `container`: a dialog does it before it
+    /// reads them.
+    static void settleAll(const QWidget* container);
 
     QLineEdit* Text1() const { return m_edit; }
     QScrollBar* VS1() const { return m_bar; }

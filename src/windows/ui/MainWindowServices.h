@@ -57,6 +57,9 @@ public:
 
     virtual void Mnu_ID_Fichier_Click(Fichier index) = 0;
     virtual void Mnu_ID_Edition_Click(Edition index) = 0;
+    /// Runs a command in the menus' error trap: a failing step ends it there, keeping
+    /// what was done. Every click that runs a command goes through it.
+    virtual void runCommand(const std::function<void()>& command) = 0;
     /// The "Projet" and "Edition" menus, for the toolbar's drop-down arrows.
     virtual QMenu* projectMenu() = 0;
     virtual QMenu* editMenu() = 0;

@@ -2,6 +2,8 @@
 
 #include "app/core/AppPaths.h"
 
+#include <QFileInfo>
+
 namespace plk {
 
 namespace {
@@ -28,7 +30,12 @@ Dialogs::FileRequest backgroundPictureRequest(const QString& currentPath, const 
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Arrière plan");
     request.filters = {QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf (*.bmp *.jpg *.gif *.wmf *.emf)"), kAllPictures};
-    request.directory = currentPath.isEmpty() ? paths.imagesFolder() + QStringLiteral("/Images de fond") : currentPath;
+    // The backgrounds' own folder when the user made one; the pictures' folder otherwise.
+    const QString backgrounds = paths.imagesFolder() + QStringLiteral("/Images de fond");
+    if (!currentPath.isEmpty())
+        request.directory = currentPath;
+    else
+        request.directory = QFileInfo(backgrounds).isDir() ? backgrounds : paths.imagesFolder();
     return request;
 }
 

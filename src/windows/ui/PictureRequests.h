@@ -13,8 +13,8 @@ class AppPaths;
 /// otherwise at that file.
 Dialogs::FileRequest logoPictureRequest(const QString& currentPath, const AppPaths& paths);
 
-/// Starts in "Images/Images de fond" while the tab has no background picture,
-/// otherwise at that picture.
+/// Starts in "Images/Images de fond" (or "Images" when there is no such folder) while
+/// the tab has no background picture, otherwise at that picture.
 Dialogs::FileRequest backgroundPictureRequest(const QString& currentPath, const AppPaths& paths);
 
 /// What the user is told when a chosen file cannot be read as a picture.

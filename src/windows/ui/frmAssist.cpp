@@ -239,6 +239,7 @@ void frmAssist::pickColour(int index)
 
 void frmAssist::create()
 {
+    TxtBox::settleAll(this);
     const QString typed = m_name->text();
     if (typed.trimmed().isEmpty())
         return;

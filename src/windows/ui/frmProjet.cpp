@@ -102,15 +102,17 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Clôturer"), 5, QStringLiteral("Clôturer"));
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
-        switch (button) {
-        case 1: Gestion_Onglet(1); break;
-        case 3: m_main.Mnu_ID_Fichier_Click(Fichier::Enregistrer); break;
-        case 4: m_main.Mnu_ID_Edition_Click(Edition::BoiteOutils); break;
-        case 6: m_main.Mnu_ID_Fichier_Click(Fichier::Apercu); break;
-        case 7: m_main.Mnu_ID_Fichier_Click(Fichier::Imprimer); break;
-        case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
-        default: break;
-        }
+        m_main.runCommand([this, button] {
+            switch (button) {
+            case 1: Gestion_Onglet(1); break;
+            case 3: m_main.Mnu_ID_Fichier_Click(Fichier::Enregistrer); break;
+            case 4: m_main.Mnu_ID_Edition_Click(Edition::BoiteOutils); break;
+            case 6: m_main.Mnu_ID_Fichier_Click(Fichier::Apercu); break;
+            case 7: m_main.Mnu_ID_Fichier_Click(Fichier::Imprimer); break;
+            case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
+            default: break;
+            }
+        });
     });
     connect(m_toolbar, &ucToolbar::ButtonDropDown, this, [this](int button, int x, int y) {
         QWidget* container = m_toolbar->parentWidget();
@@ -227,14 +229,17 @@ void frmProjet::editText(int tab, int object)
     initial.setItalic(t.FontItalic());
     initial.setUnderline(t.FontUnderline());
     initial.setStrikeOut(t.FontStrikethru());
-    const auto font = m_main.dialogs().font(this, initial);
-    if (!font)
+    const auto choice = m_main.dialogs().fontWithEffects(this, {initial, toQColor(t.FontColor())});
+    if (!choice)
         return;  // the text changes only once the font is confirmed
-    const Etiquette::Batch batch(t);  // one change: text and font together
+    const QFont& font = choice->font;
+    const Etiquette::Batch batch(t);  // one change: text, font and colour together
     t.Caption(object, *text);
-    t.FontStyle(object, font->family(), int(std::lround(font->pointSizeF())), font->bold(), font->italic(),
-                font->underline(), font->strikeOut());
-    t.FontCouleur(object, t.FontColor());
+    t.FontStyle(object, font.family(), int(std::lround(font.pointSizeF())), font.bold(), font.italic(),
+                font.underline(), font.strikeOut());
+    // A colour the dialog shows unchanged keeps its system colour as it is stored.
+    if (choice->colour != toQColor(t.FontColor()))
+        t.FontCouleur(object, fromQColor(choice->colour));
 }
 
 void frmProjet::replaceLogo(int tab, int object)
@@ -268,7 +273,8 @@ void frmProjet::Gestion_Onglet(int action, int index)
             return;
         }
         if (dialogs.message(this, QStringLiteral("Souhaitez-vous vraiment supprimer cet onglet du projet ?"),
-                            Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+                            Dialogs::Icon::Question, Dialogs::Buttons::YesNo, QString(),
+                            Dialogs::Answer::No) != Dialogs::Answer::Yes)
             return;
         if (m_project->removeLastTab())
             tabSwitch();
@@ -282,6 +288,7 @@ void frmProjet::activate()
     if (windowTitle().isEmpty())
         setCaption(surface(selectedTab()).NameProjet());
     m_main.setStatusSize(sizeStatus());
+    m_main.setDeleteTabEnabled(selectedTab() != 1);
     if (App.BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
         m_main.toolBox()->showToolBox();

@@ -1,0 +1,13 @@
+#pragma once
+// Where a floating window goes beside the window it serves, on the screen.
+
+#include <QRect>
+
+namespace plk {
+
+/// A window of `size` beside `owner` (screen pixels): on its right when it fits in
+/// `area` there, otherwise on its left, otherwise against the side of `area` with
+/// more room; level with the owner's top. Always inside `area` (cut to it when larger).
+QRect placeBeside(const QRect& owner, const QSize& size, const QRect& area);
+
+}  // namespace plk
