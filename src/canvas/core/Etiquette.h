@@ -333,6 +333,7 @@ private:
     bool m_repaintPending = false;  // a batch holds back a repaint of the canvas
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(Etiquette::Changes)
-
 }  // namespace plk
+
+// At global scope, where Qt's own flag operators are, so that neither hides the other.
+Q_DECLARE_OPERATORS_FOR_FLAGS(plk::Etiquette::Changes)
