@@ -155,8 +155,8 @@ private Q_SLOTS:
         QCOMPARE(d.NbrH()->Text(), QStringLiteral("1"));
         type(d.MargeH(), "99");
         QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
-        QCOMPARE(tab().print.ImpMargeH, std::int16_t(10));
-        QCOMPARE(tab().print.ImpMargeG, std::int16_t(10));
+        QCOMPARE(tab().print().ImpMargeH, std::int16_t(10));
+        QCOMPARE(tab().print().ImpMargeG, std::int16_t(10));
     }
 
     void choosingAPrinterReadsItsMarginsAndReopeningRestoresTheStoredOnes()
