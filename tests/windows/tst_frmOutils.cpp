@@ -4,6 +4,7 @@
 #include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
 #include "base/core/IniFile.h"
+#include "base/core/Rounding.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/CanvasWidget.h"
@@ -26,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -150,15 +152,30 @@ private Q_SLOTS:
         QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("1"));
     }
 
-    void firstRunIsCentredOnProjetThenPlaceAndPageComeBack()
+    void firstRunStandsBesideTheProjectThenPlaceAndPageComeBack()
     {
-        m_fx.menu->move(40, 30);
-        openToolBox();
-        QVERIFY(m_outils->isVisible());
-        QVERIFY(App.BoiteVisible);
+        // Without a project: centred over the main window.
+        m_fx.menu->setGeometry(10, 20, 600, 420);
+        m_outils->showToolBox();
         const QRect main = m_fx.menu->frameGeometry();
         QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,
                                          main.top() + main.height() / 2 - m_outils->height() / 2));
+        m_outils->hideToolBox();
+        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
+        m_fx.menu->setToolBox(m_outils.get());
+
+        // With one: beside the project window, clear of its canvas, on the screen.
+        frmProjet* w = newProject();
+        QWidget* sub = w->parentWidget();
+        sub->setGeometry(0, 0, 300, 240);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
+        QVERIFY(m_outils->isVisible());
+        QVERIFY(App.BoiteVisible);
+        const QRect project(sub->mapToGlobal(QPoint(0, 0)), sub->size());
+        QVERIFY(!m_outils->frameGeometry().intersects(project));
+        QCOMPARE(m_outils->x(), project.right() + 1);
+        QCOMPARE(m_outils->y(), project.top());
+        QVERIFY(m_outils->screen()->availableGeometry().contains(m_outils->frameGeometry()));
         QCOMPARE(m_outils->selectedPage(), 1);
 
         m_outils->selectPage(4);
@@ -530,6 +547,44 @@ private Q_SLOTS:
         other.setPrjHeight(45);
         QCOMPARE(m_outils->tabHeightField()->Text(), QStringLiteral("45"));
         QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 60 Mm - H : 45 Mm"));
+    }
+
+    void toolBoxEditsTheTabOnScreen()
+    {
+        Etiquette& recto = openToolBox();
+        frmProjet* w = m_fx.menu->activeProject();
+        // A tab added and brought forward by a command, as the wizard does.
+        Etiquette& verso = w->project().addTab(QStringLiteral("Verso"));
+        verso.NewProjet(QStringLiteral("Verso"), 40, 30, kColorWindowBackground, kColorWindowFrame, false, false, true);
+        w->selectTab(2);
+        QCOMPARE(m_outils->OngletOutils, std::int16_t(2));
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("40"));
+        QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
+        QCOMPARE(verso.IDlabel(), std::int16_t(1));
+        QCOMPARE(recto.IDlabel(), std::int16_t(0));
+
+        // Typing in the tool box goes to the tab shown, and what is shown is that tab's.
+        verso.objectClick(Etiquette::ObjectKind::Label, 1);
+        typeInto(m_outils->contentField(), QStringLiteral("Au dos"));
+        QCOMPARE(verso.label(1).Caption, QStringLiteral("Au dos"));
+        w->selectTab(1);
+        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("80"));
+        typeInto(m_outils->tabWidthField(), QStringLiteral("90"));
+        QCOMPARE(recto.prjWidth(), 90.0);
+        QCOMPARE(verso.prjWidth(), 40.0);
+
+        // A picture given to a logo by its double click shows its size at once.
+        recto.NewLogo();
+        recto.objectClick(Etiquette::ObjectKind::Logo, 1);
+        QImage picture(113, 57, QImage::Format_RGB32);  // 30 x 15 mm at 96 dpi
+        picture.fill(Qt::green);
+        const QString file = m_fx.dir.filePath("logo.png");
+        QVERIFY(picture.save(file));
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
+        recto.objectDoubleClick(Etiquette::ObjectKind::Logo, 1);
+        QCOMPARE(m_outils->logoWidthField()->Text(), QString::number(int(roundHalfEven(recto.logo(1).Width))));
+        QCOMPARE(m_outils->logoHeight().box->Text(), QString::number(int(roundHalfEven(recto.logo(1).Height))));
+        QVERIFY(m_outils->logoWidthField()->Text() != QStringLiteral("1"));
     }
 
     void objectButtonsAndTheActiveWindowWhileTheToolBoxHasTheFocus()

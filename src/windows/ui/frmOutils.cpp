@@ -11,6 +11,7 @@
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
+#include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/MainWindowServices.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -119,8 +121,7 @@ void frmOutils::pageSwitch()
 void frmOutils::load()
 {
     m_loaded = true;
-    const QRect main = m_menu.mainWidget()->frameGeometry();
-    move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
+    firstPlace();
     selectPage(PageProjet);
     pageSwitch();
     const ToolBoxSettings saved = loadToolBox(m_menu.paths().settingsFile(), RegionalFormat::system());
@@ -130,6 +131,21 @@ void frmOutils::load()
         move(x(), pixels(*saved.top));
     if (saved.left)
         move(pixels(*saved.left), y());
+}
+
+void frmOutils::firstPlace()
+{
+    // Beside the project window, so that the canvas stays in sight; centred over the
+    // main window while no project is open.
+    const QWidget* project = activeWindow() ? activeWindow()->parentWidget() : nullptr;
+    const QScreen* screen = m_menu.mainWidget()->screen();
+    if (project && screen) {
+        const QRect around(project->mapToGlobal(QPoint(0, 0)), project->size());
+        move(placeBeside(around, frameGeometry().size(), screen->availableGeometry()).topLeft());
+        return;
+    }
+    const QRect main = m_menu.mainWidget()->frameGeometry();
+    move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
 }
 
 void frmOutils::unload()

@@ -109,6 +109,8 @@ private:
 
     // Life of the window.
     void load();
+    /// Where the tool box stands until it has a place of its own in the settings.
+    void firstPlace();
     void unload();
     void activation();
     void pageSwitch();

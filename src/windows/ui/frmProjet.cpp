@@ -164,6 +164,10 @@ void frmProjet::tabSwitch()
     view(s)->canvas()->setFocus();
     m_main.setStatusSize(sizeStatus());
     m_main.setDeleteTabEnabled(s != 1);
+    // The tool box edits the tab on screen, also one that a command brought forward
+    // (a tab just added, the one left after a deletion).
+    if (App.BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
+        m_main.toolBox()->Remplir_Outils(*this, s);
 }
 
 QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab())); }
