@@ -41,7 +41,8 @@ public:
     /// Outer size in twips (whole numbers, as the window system gave it).
     virtual int widthTwips() const = 0;
     virtual int heightTwips() const = 0;
-    int twipsPerPixel() const { return kTwipsPerPixel; }
+    /// The pitch of the surface's pixel grid: 15 twips on screen, less on a finer grid.
+    virtual double twipsPerPixel() const { return kTwipsPerPixel; }
 
     virtual void clear(const QColor& colour) = 0;
     virtual void line(double x1, double y1, double x2, double y2, const QColor& colour) = 0;

@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/Surface.h"
 
+#include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -152,56 +153,98 @@ void ColorGradient::PaintObject(Surface& target, int direction) const
         PaintRadial(target);
 }
 
+namespace {
+
+/// floor(a / b) for b > 0, whatever the sign of a.
+int floorDiv(int a, int b) { return a / b - (a % b < 0 ? 1 : 0); }
+
+}  // namespace
+
+// Each pixel takes the colour of the line that passes through it. The lines are one
+// pixel apart in every row (or column), so every pixel lies on exactly one of them:
+// working out which one leaves no gap, where drawing them one by one as thin lines
+// would leave some (a 45-degree line drawn between pixel centres does not tile).
 void ColorGradient::PaintLinear(Surface& target, int direction) const
 {
     const LinearSweep sweep = kLinearSweeps[std::size_t(direction)];
-    const int tx = target.twipsPerPixel();
-    const int ty = target.twipsPerPixel();
-    const int W = target.widthTwips();
-    const int H = target.heightTwips();
-    const int wPx = roundTo<int>(double(W) / tx);
-    const int hPx = roundTo<int>(double(H) / ty);
+    const double tx = target.twipsPerPixel();
+    const double ty = target.twipsPerPixel();
+    const int wPx = roundTo<int>(target.widthTwips() / tx);
+    const int hPx = roundTo<int>(target.heightTwips() / ty);
     const int half = roundTo<int>(hPx / 2.0);
 
     const int n = sweep.rows ? hPx : wPx;
-    if (n == 0)
+    if (wPx <= 0 || hPx <= 0)
         return;  // nothing to sweep across
     // Leaning lines start and end half a height beyond the edges so that the
     // corners are covered.
     const int reach = sweep.lean != 0 ? half : 0;
-    const int first = sweep.reversed ? n + reach : -reach;
-    const int last = sweep.reversed ? -reach : n + reach;
-    const int step = sweep.reversed ? -1 : 1;
-    const int shift = sweep.lean * half;
-
-    for (int i = first;; i += step) {
+    std::vector<QRgb> lineColour(std::size_t(n + 2 * reach + 1));
+    for (int i = -reach; i <= n + reach; ++i) {
         float pct = float(i) / float(n) * 100.0f;
         if (sweep.reversed)
             pct = 100.0f - pct;
-        const QColor colour = toQColor(ColorAt(pct));
-        if (sweep.rows)
-            target.line(0, double(i) * ty, W, double(i) * ty, colour);
-        else
-            target.line(double(i + shift) * tx, 0, double(i - shift) * tx, H, colour);
-        if (i == last)
-            break;
+        lineColour[std::size_t(i + reach)] = toQColor(ColorAt(pct)).rgb();
     }
+
+    QImage picture(wPx, hPx, QImage::Format_RGB32);
+    for (int y = 0; y < hPx; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        if (sweep.rows) {
+            std::fill(row, row + wPx, lineColour[std::size_t(y)]);
+            continue;
+        }
+        // Line i runs from column i + lean * half at the top to i - lean * half at
+        // the bottom; in this row it passes through column i + shift (halves round up).
+        const int numerator = sweep.lean * half * (hPx - 2 * y);
+        const int shift = floorDiv(2 * numerator + hPx, 2 * hPx);
+        const QRgb* first = lineColour.data() + (reach - shift);
+        std::copy(first, first + wPx, row);
+    }
+    target.picture(picture, 0, 0, target.scaleWidth(), target.scaleHeight());
 }
 
+// Filled circles from the largest (the corners) to the smallest (the centre): each
+// pixel shows the smallest circle that holds its centre. A circle always fills the
+// pixel its own centre falls in, however small it is, so that pixel shows stop 0.
 void ColorGradient::PaintRadial(Surface& target) const
 {
+    const double tx = target.twipsPerPixel();
+    const double ty = target.twipsPerPixel();
     const int cx = roundTo<int>(target.widthTwips() / 2.0);
     const int cy = roundTo<int>(target.heightTwips() / 2.0);
     const int r = roundTo<int>(std::sqrt(double(cx) * cx + double(cy) * cy));
-    if (r == 0)
+    const int wPx = roundTo<int>(target.widthTwips() / tx);
+    const int hPx = roundTo<int>(target.heightTwips() / ty);
+    if (r == 0 || wPx <= 0 || hPx <= 0)
         return;  // a surface without size: no circle to shrink
 
-    // From the largest circle (the corners) in 200 steps down to the centre.
+    // From the largest circle in 200 steps down to the centre.
+    std::vector<float> radii;
+    std::vector<QRgb> colours;
     const float step = -float(r) / 200.0f;
     for (float k = float(r); k >= 0.0f; k += step) {
-        const float pct = k / float(r) * 100.0f;
-        target.circle(cx, cy, k, toQColor(ColorAt(pct)), true);
+        radii.push_back(k);
+        colours.push_back(toQColor(ColorAt(k / float(r) * 100.0f)).rgb());
     }
+
+    QImage picture(wPx, hPx, QImage::Format_RGB32);
+    for (int y = 0; y < hPx; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        const double dy = (y + 0.5) * ty - cy;
+        for (int x = 0; x < wPx; ++x) {
+            const double dx = (x + 0.5) * tx - cx;
+            const double d = std::sqrt(dx * dx + dy * dy);
+            // The radii shrink: the first one smaller than d ends the circles that
+            // hold the pixel. A pixel beyond the largest circle takes its colour too.
+            const auto outside = std::partition_point(radii.begin(), radii.end(), [d](float k) { return k >= d; });
+            row[x] = colours[std::size_t(std::max<std::ptrdiff_t>(outside - radii.begin() - 1, 0))];
+        }
+    }
+    const int centreX = std::min(int(cx / tx), wPx - 1);
+    const int centreY = std::min(int(cy / ty), hPx - 1);
+    picture.setPixel(centreX, centreY, colours.back());
+    target.picture(picture, 0, 0, target.scaleWidth(), target.scaleHeight());
 }
 
 }  // namespace plk
