@@ -11,6 +11,8 @@
 namespace plk {
 
 inline constexpr double kTwipsPerMm = 56.7;
+inline constexpr double kTwipsPerInch = 1440.0;
+inline constexpr int kScreenDpi = 96;
 inline constexpr int kTwipsPerPixel = 15;  // 96 dpi
 
 /// The Qt pen of a drawing style number (0 solid, 1 dash, 2 dot, 3 dash-dot,

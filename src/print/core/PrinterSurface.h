@@ -1,7 +1,9 @@
 #pragma once
-// A drawing surface over a painter that is printing a page, in millimetres at the
-// printer's own resolution. Text goes through the printer's fonts at their point
-// size; pictures are stretched onto the page.
+// A drawing surface over a painter that draws a page: a printer's, a PDF file's or
+// an SVG drawing's. It draws in twips through the painter's transform, whatever the
+// device's resolution, so that the resolution (a printer's print quality) changes
+// neither where things go nor how big the texts are. Lines are the device's own
+// thinnest; pictures are stretched onto the page and, in a PDF file, kept lossless.
 
 #include "base/core/Surface.h"
 
@@ -13,7 +15,7 @@ namespace plk {
 class PrinterSurface final : public Surface {
 public:
     /// `pageSize`: the printable area in millimetres; `dotsPerInch`: the device's
-    /// resolution in each direction.
+    /// resolution in each direction. Sets the painter's transform and hints.
     PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch);
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
@@ -32,12 +34,11 @@ public:
     void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) override;
 
 private:
-    QPointF toDevice(double x, double y) const;
+    QPointF toTwips(double x, double y) const;
     double unitsPerInch() const;
 
     QPainter& m_painter;
     QSizeF m_pageMm;
-    QSizeF m_dpi;
     ScaleMode m_mode = ScaleMode::Millimetres;
 };
 

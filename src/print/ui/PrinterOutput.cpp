@@ -45,7 +45,6 @@ void prepareSheets(QPrinter& printer)
 
 QPoint printerMargins(QPrinter& printer)
 {
-    constexpr double kTwipsPerInch = 1440.0;
     prepareSheets(printer);
     const QPointF offset =
         printer.pageRect(QPrinter::DevicePixel).topLeft() - printer.paperRect(QPrinter::DevicePixel).topLeft();
