@@ -1,5 +1,7 @@
 #include "canvas/core/CanvasPainter.h"
 
+#include "gradient/core/ColorGradient.h"
+
 namespace plk {
 
 namespace {
@@ -11,6 +13,22 @@ constexpr double kDiscMargin = 0.3;        // mm inside the canvas's height
 constexpr double kHoleRatio = 6.5;         // inner circle: width / 6.5
 
 }  // namespace
+
+void paintGradientBackground(Surface& s, ColorGradient& painter, int direction, OleColor colour1, OleColor colour2,
+                             OleColor colour3)
+{
+    painter.SetColor(0, colour1);
+    painter.SetColor(5, colour2);
+    painter.SetColor(10, colour3);
+    // The tool box's directions, clockwise from the top left, onto the painter's.
+    static constexpr int kPainterDirection[8] = {0, 1, 2, 7, 3, 6, 5, 4};
+    if (direction < 0 || direction > 7)
+        return;
+    const Surface::ScaleMode mode = s.scaleMode();
+    s.setScaleMode(Surface::ScaleMode::Twips);
+    painter.PaintObject(s, kPainterDirection[direction]);
+    s.setScaleMode(mode);
+}
 
 void drawBorder(Surface& s, const CanvasDecor& d)
 {

@@ -4,6 +4,7 @@
 #include "canvas/core/CanvasPainter.h"
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TabRenderer.h"
 #include "gradient/core/ColorGradient.h"
 
 #include <QFontInfo>
@@ -331,16 +332,7 @@ void Etiquette::pctDegrade(int direction, OleColor colour1, OleColor colour2, Ol
     m_gradColor3 = colour3;
     if (!m_gradient)
         m_gradient = std::make_unique<ColorGradient>();
-    m_gradient->SetColor(0, colour1);
-    m_gradient->SetColor(5, colour2);
-    m_gradient->SetColor(10, colour3);
-    // The editor's directions, clockwise from the top left, onto the painter's.
-    static constexpr int kPainterDirection[8] = {0, 1, 2, 7, 3, 6, 5, 4};
-    if (direction >= 0 && direction <= 7) {
-        m_canvas.setScaleMode(Surface::ScaleMode::Twips);
-        m_gradient->PaintObject(m_canvas, kPainterDirection[direction]);
-        m_canvas.setScaleMode(Surface::ScaleMode::Millimetres);
-    }
+    paintGradientBackground(m_canvas, *m_gradient, direction, colour1, colour2, colour3);
     endBackground(BackgroundKind::Gradient);
 }
 
@@ -379,17 +371,8 @@ QImage Etiquette::Picture(bool backgroundOnly) const
     const QSizeF twips = canvasTwips();
     ImageSurface tempo = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
     tempo.setImage(m_canvas.image());
-    if (backgroundOnly)
-        return tempo.image();
-    for (int i = 1; i <= labelCount(); ++i) {
-        const TextObject& o = label(i);
-        if (o.Visible)
-            tempo.text(o.Left, o.Top, o.Caption, labelFont(i), toQColor(o.ForeColor));
-    }
-    for (const LogoElement& o : m_logos)
-        if (o.Visible)
-            tempo.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
-    drawBorder(tempo, CanvasDecor{m_bordure, m_borderColor, m_drawStyle, false, false});
+    if (!backgroundOnly)
+        TabRenderer(*this).paintObjects(tempo);
     return tempo.image();
 }
 

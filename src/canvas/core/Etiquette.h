@@ -183,6 +183,8 @@ public:
     const QImage& canvasImage() const { return m_canvas.image(); }
     /// Canvas size in twips as asked for (single precision, as the window system takes it).
     QSizeF canvasTwips() const;
+    /// The gradient painter of the background; null until a gradient was painted.
+    const ColorGradient* Gradient() const { return m_gradient.get(); }
 
     // --- text objects -----------------------------------------------------------------
     void NewLabel(double top = 0, double left = 0);

@@ -1,29 +1,36 @@
 #include "canvas/core/ImageSurface.h"
 
+#include "canvas/core/TwipsText.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace plk {
 
-ImageSurface::ImageSurface(QSize pixels)
-    : m_image(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied)
+ImageSurface::ImageSurface(QSize pixels, double dotsPerInch)
+    : m_image(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied),
+      m_twipsPerPixel(kTwipsPerInch / dotsPerInch)
 {
     m_image.fill(Qt::white);
     pinResolution();
 }
 
-ImageSurface ImageSurface::fromTwips(double widthTwips, double heightTwips)
+ImageSurface ImageSurface::fromTwips(double widthTwips, double heightTwips, double dotsPerInch)
 {
-    return ImageSurface(QSize(int(std::lround(widthTwips / kTwipsPerPixel)),
-                              int(std::lround(heightTwips / kTwipsPerPixel))));
+    const double twipsPerPixel = kTwipsPerInch / dotsPerInch;
+    return ImageSurface(QSize(int(std::lround(widthTwips / twipsPerPixel)), int(std::lround(heightTwips / twipsPerPixel))),
+                        dotsPerInch);
 }
 
 double ImageSurface::pixelsPerUnit() const
 {
-    return m_mode == ScaleMode::Twips ? 1.0 / kTwipsPerPixel : kTwipsPerMm / kTwipsPerPixel;
+    return m_mode == ScaleMode::Twips ? 1.0 / m_twipsPerPixel : kTwipsPerMm / m_twipsPerPixel;
 }
 
 double ImageSurface::scaleWidth() const { return m_image.width() / pixelsPerUnit(); }
 double ImageSurface::scaleHeight() const { return m_image.height() / pixelsPerUnit(); }
+int ImageSurface::widthTwips() const { return int(std::lround(m_image.width() * m_twipsPerPixel)); }
+int ImageSurface::heightTwips() const { return int(std::lround(m_image.height() * m_twipsPerPixel)); }
 
 QPointF ImageSurface::toPixels(double x, double y) const
 {
@@ -39,10 +46,25 @@ void ImageSurface::setImage(const QImage& image)
 
 void ImageSurface::pinResolution()
 {
-    // 96 dpi, so that a font size in points takes the same pixels as on screen.
-    constexpr int dotsPerMetre = 3780;
+    // The picture says its own resolution, so that a font size in points takes the
+    // pixels it should and a saved file tells its size on paper.
+    const int dotsPerMetre = int(std::lround(kTwipsPerInch / m_twipsPerPixel / 0.0254));
     m_image.setDotsPerMeterX(dotsPerMetre);
     m_image.setDotsPerMeterY(dotsPerMetre);
+}
+
+QPen ImageSurface::pen(const QColor& colour, Qt::PenStyle style) const
+{
+    const double width = kTwipsPerPixel / m_twipsPerPixel;
+    return QPen(colour, width > 1 ? width : 0, style);
+}
+
+QPointF ImageSurface::penMiddle() const
+{
+    // Pixel centres sit half a pixel in, as a one-pixel pen on a picture box; a wider
+    // pen's middle sits half its width in.
+    const double half = std::max(1.0, kTwipsPerPixel / m_twipsPerPixel) / 2;
+    return {half, half};
 }
 
 void ImageSurface::clear(const QColor& colour) { m_image.fill(colour); }
@@ -52,10 +74,8 @@ void ImageSurface::line(double x1, double y1, double x2, double y2, const QColor
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
-    p.setPen(QPen(colour, 0));
-    // Pixel centres sit half a pixel in, as a one-pixel pen on a picture box.
-    const QPointF half(0.5, 0.5);
-    p.drawLine(toPixels(x1, y1) + half, toPixels(x2, y2) + half);
+    p.setPen(pen(colour));
+    p.drawLine(toPixels(x1, y1) + penMiddle(), toPixels(x2, y2) + penMiddle());
 }
 
 void ImageSurface::box(double x1, double y1, double x2, double y2, const QColor& colour, int drawStyle)
@@ -63,10 +83,9 @@ void ImageSurface::box(double x1, double y1, double x2, double y2, const QColor&
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
-    p.setPen(QPen(colour, 0, penStyle(drawStyle)));
+    p.setPen(pen(colour, penStyle(drawStyle)));
     p.setBrush(Qt::NoBrush);
-    const QPointF half(0.5, 0.5);
-    p.drawRect(QRectF(toPixels(x1, y1) + half, toPixels(x2, y2) + half).normalized());
+    p.drawRect(QRectF(toPixels(x1, y1) + penMiddle(), toPixels(x2, y2) + penMiddle()).normalized());
 }
 
 void ImageSurface::circle(double cx, double cy, double radius, const QColor& colour, bool filled)
@@ -75,7 +94,7 @@ void ImageSurface::circle(double cx, double cy, double radius, const QColor& col
         return;
     QPainter p(&m_image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(colour, 0));
+    p.setPen(pen(colour));
     p.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
     const double r = radius * pixelsPerUnit();
     p.drawEllipse(toPixels(cx, cy), r, r);
@@ -95,11 +114,16 @@ void ImageSurface::text(double x, double y, const QString& text, const QFont& fo
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
-    QFont f(font);
-    p.setFont(f);
-    p.setPen(colour);
-    const QFontMetricsF fm(f, &m_image);
-    p.drawText(toPixels(x, y) + QPointF(0, fm.ascent()), text);
+    if (onScreenGrid()) {
+        // As the canvas shows it: the font in whole screen pixels.
+        p.setFont(font);
+        p.setPen(colour);
+        const QFontMetricsF fm(font, &m_image);
+        p.drawText(toPixels(x, y) + QPointF(0, fm.ascent()), text);
+        return;
+    }
+    p.scale(1 / m_twipsPerPixel, 1 / m_twipsPerPixel);
+    drawTextInTwips(p, toPixels(x, y) * m_twipsPerPixel, text, font, colour);
 }
 
 }  // namespace plk

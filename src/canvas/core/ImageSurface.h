@@ -1,6 +1,8 @@
 #pragma once
-// Surface over a QImage at 15 twips per pixel: the persistent picture of a canvas,
-// of a snapshot, or of a page.
+// Surface over a QImage: the persistent picture of a canvas, of a snapshot, or of a
+// page. On screen a pixel is 15 twips (96 dpi); a surface for print or export can
+// have a finer grid, and then lines keep the width of a screen pixel and texts take
+// their true size.
 
 #include "base/core/Surface.h"
 
@@ -10,17 +12,18 @@ namespace plk {
 
 class ImageSurface final : public Surface {
 public:
-    /// A surface of the given outer size in pixels, cleared to white.
-    explicit ImageSurface(QSize pixels);
+    /// A surface of the given outer size in pixels at `dotsPerInch`, cleared to white.
+    explicit ImageSurface(QSize pixels, double dotsPerInch = kScreenDpi);
     /// A surface whose size is a length in twips, rounded to whole pixels.
-    static ImageSurface fromTwips(double widthTwips, double heightTwips);
+    static ImageSurface fromTwips(double widthTwips, double heightTwips, double dotsPerInch = kScreenDpi);
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }
     double scaleWidth() const override;
     double scaleHeight() const override;
-    int widthTwips() const override { return m_image.width() * kTwipsPerPixel; }
-    int heightTwips() const override { return m_image.height() * kTwipsPerPixel; }
+    int widthTwips() const override;
+    int heightTwips() const override;
+    double twipsPerPixel() const override { return m_twipsPerPixel; }
 
     void clear(const QColor& colour) override;
     void line(double x1, double y1, double x2, double y2, const QColor& colour) override;
@@ -36,10 +39,16 @@ public:
     double pixelsPerUnit() const;
 
 private:
+    bool onScreenGrid() const { return m_twipsPerPixel == kTwipsPerPixel; }
     QPointF toPixels(double x, double y) const;
+    /// A pen as wide as a screen pixel (on the screen's grid, Qt's one-pixel pen).
+    QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine) const;
+    /// Where the pen's middle goes for a line to start on a pixel's edge.
+    QPointF penMiddle() const;
     void pinResolution();
 
     QImage m_image;
+    double m_twipsPerPixel = kTwipsPerPixel;
     ScaleMode m_mode = ScaleMode::Millimetres;
 };
 

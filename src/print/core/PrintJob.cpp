@@ -2,6 +2,7 @@
 
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
+#include "canvas/core/TabRenderer.h"
 #include "print/core/PrinterSurface.h"
 #include "print/core/SheetRenderer.h"
 
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace plk {
 
@@ -92,7 +94,10 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
         DevicePages pages(painter, device, pageMm, dotsPerInch);
-        return renderSheets(pages, layout, printedLabel(tab, tab.Picture(true)));
+        // The background painted afresh at the printer's resolution (300 dpi at least),
+        // not the screen's picture enlarged.
+        const double backgroundDpi = std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height()));
+        return renderSheets(pages, layout, printedLabel(tab, TabRenderer(tab).background(backgroundDpi)));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;

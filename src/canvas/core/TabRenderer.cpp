@@ -1,0 +1,80 @@
+#include "canvas/core/TabRenderer.h"
+
+#include "canvas/core/CanvasPainter.h"
+#include "canvas/core/Etiquette.h"
+#include "canvas/core/ImageSurface.h"
+#include "canvas/core/LogoPicture.h"
+#include "gradient/core/ColorGradient.h"
+
+namespace plk {
+
+void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const
+{
+    const Etiquette& t = m_tab;
+    s.setScaleMode(Surface::ScaleMode::Millimetres);
+    s.clear(toQColor(t.BackColor()));
+    switch (BackgroundKind(t.TypeFond())) {
+    case BackgroundKind::Picture: {
+        // A file that can no longer be read leaves what the canvas shows.
+        const std::optional<QImage> file = loadPictureFile(t.Chemin_Image());
+        s.picture(file ? *file : t.canvasImage(), 0, 0, s.scaleWidth(), s.scaleHeight());
+        break;
+    }
+    case BackgroundKind::Gradient: {
+        // A copy of the canvas's painter, with the stops it kept from earlier paints.
+        ColorGradient painter = t.Gradient() ? *t.Gradient() : ColorGradient();
+        paintGradientBackground(s, painter, t.gradAngle(), t.gradColor1(), t.gradColor2(), t.gradColor3());
+        break;
+    }
+    case BackgroundKind::Default:
+    case BackgroundKind::Plain: break;
+    }
+    const CanvasDecor decor{withBorder && t.Bordure(), t.BorderColor(), t.DrawStyle(), t.CD_Disque(), t.CD_Pochette()};
+    drawBorder(s, decor);
+    drawCdGuides(s, decor);
+}
+
+QImage TabRenderer::background(double dotsPerInch) const
+{
+    const QSizeF twips = m_tab.canvasTwips();
+    ImageSurface s = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()), dotsPerInch);
+    paintCanvas(s, false);
+    return s.image();
+}
+
+QImage TabRenderer::picture(double dotsPerInch, bool backgroundOnly) const
+{
+    if (dotsPerInch == kScreenDpi)
+        return m_tab.Picture(backgroundOnly);
+    const QSizeF twips = m_tab.canvasTwips();
+    ImageSurface s = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()), dotsPerInch);
+    paintCanvas(s, true);
+    if (!backgroundOnly)
+        paintObjects(s);
+    return s.image();
+}
+
+void TabRenderer::paint(Surface& s, const QImage& background) const
+{
+    s.setScaleMode(Surface::ScaleMode::Millimetres);
+    s.picture(background, 0, 0, m_tab.prjWidth(), m_tab.prjHeight());
+    paintObjects(s);
+}
+
+void TabRenderer::paintObjects(Surface& s) const
+{
+    const Etiquette& t = m_tab;
+    for (int i = 1; i <= t.labelCount(); ++i) {
+        const TextObject& o = t.label(i);
+        if (o.Visible)
+            s.text(o.Left, o.Top, o.Caption, t.labelFont(i), toQColor(o.ForeColor));
+    }
+    for (int i = 1; i <= t.logoCount(); ++i) {
+        const Etiquette::LogoElement& o = t.logo(i);
+        if (o.Visible)
+            s.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
+    }
+    drawBorder(s, CanvasDecor{t.Bordure(), t.BorderColor(), t.DrawStyle(), false, false});
+}
+
+}  // namespace plk

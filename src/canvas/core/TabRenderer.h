@@ -1,0 +1,47 @@
+#pragma once
+// A tab painted afresh at any resolution, from its state rather than from the
+// canvas's screen picture: the background through the same painters the canvas uses,
+// then the objects and the border. The screen needs 96 dpi; paper and print shops
+// need more, and an enlarged screen picture shows its pixels.
+
+#include "base/core/Surface.h"
+
+#include <QImage>
+
+namespace plk {
+
+class Etiquette;
+class ImageSurface;
+
+/// The least resolution of a background on paper (or in a PDF or SVG file).
+inline constexpr int kPrintDpi = 300;
+
+class TabRenderer {
+public:
+    explicit TabRenderer(const Etiquette& tab) : m_tab(tab) {}
+
+    /// The background as the canvas paints it (its kind, then the CD guides) as a
+    /// picture of the tab's size at `dotsPerInch`. Without the border: whoever draws
+    /// the label draws that over everything.
+    QImage background(double dotsPerInch) const;
+
+    /// The tab's snapshot (the whole label, or with `backgroundOnly` the canvas
+    /// alone) at `dotsPerInch`: at the screen's resolution the picture the canvas
+    /// shows; at any other everything painted at that resolution.
+    QImage picture(double dotsPerInch, bool backgroundOnly = false) const;
+
+    /// The whole label on a surface whose millimetres start at the label's corner:
+    /// the background picture stretched to the tab's size, then the objects.
+    void paint(Surface& surface, const QImage& background) const;
+
+    /// The visible texts, the visible logos over them, and the border over all (so
+    /// that no object covers it), in millimetres from the surface's corner.
+    void paintObjects(Surface& surface) const;
+
+private:
+    void paintCanvas(ImageSurface& surface, bool withBorder) const;
+
+    const Etiquette& m_tab;
+};
+
+}  // namespace plk
