@@ -134,6 +134,34 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath("sans-extension")));
     }
 
+    void snapshotAtAResolutionAndAsDocuments()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Carte.plk");
+        plk::test::writeBytes(in, kProject + "ONGLET|Deux\r\nPROJET|Deux|50|50|255|0|Faux|Faux|Faux\r\nFOND|1|255\r\n");
+        QCOMPARE(batch({"snapshot", in, dir.filePath("fin.png"), "--tab", "2", "--dpi", "300"}).exitCode, 0);
+        const QImage fine(dir.filePath("fin.png"));
+        QCOMPARE(fine.size(), QSize(591, 591));
+        QCOMPARE(fine.dotsPerMeterX(), 11811);
+        QCOMPARE(batch({"snapshot", in, dir.filePath("bord.jpg"), "--dpi", "72", "--background-only"}).exitCode, 0);
+        QCOMPARE(QImage(dir.filePath("bord.jpg")).size(), QSize(242, 153));
+
+        // The extension picks a document: one page of the tab's size.
+        QCOMPARE(batch({"snapshot", in, dir.filePath("carte.pdf"), "--dpi", "600"}).exitCode, 0);
+        QVERIFY(plk::test::readBytes(dir.filePath("carte.pdf")).startsWith("%PDF"));
+        QCOMPARE(batch({"snapshot", in, dir.filePath("carte.svg")}).exitCode, 0);
+        const QByteArray svg = plk::test::readBytes(dir.filePath("carte.svg"));
+        QVERIFY(svg.contains("width=\"85.5mm\" height=\"54mm\""));
+        QVERIFY(svg.contains(">Jean Dupont</text>"));
+
+        for (const char* dpi : {"71", "1201", "trois"})
+            QCOMPARE(batch({"snapshot", in, dir.filePath("x.png"), "--dpi", dpi}).exitCode, 2);
+        QCOMPARE(batch({"sheets", in, dir.filePath("x.pdf"), "--dpi", "300"}).exitCode, 2);
+        const Run unwritable = batch({"snapshot", in, dir.filePath("absent/x.svg")});
+        QCOMPARE(unwritable.exitCode, 1);
+        QVERIFY(unwritable.err.contains("x.svg"));
+    }
+
     void failuresAndUsage()
     {
         QTemporaryDir dir;

@@ -75,13 +75,25 @@ private Q_SLOTS:
         QCOMPARE(m_export->Bouton1(1)->text(), QStringLiteral("Annuler"));
         QCOMPARE(m_export->Bouton1(2)->text(), QStringLiteral("Aide"));
         QComboBox* list = m_export->Combo1();
-        QCOMPARE(list->count(), 5);
+        QCOMPARE(list->count(), 7);
         QCOMPARE(list->itemText(1), QStringLiteral("Joint Photographic Expert Group (*.jpg)"));
         QCOMPARE(list->itemText(4), QStringLiteral("Tagged Image File Format (*.tiff)"));
+        // The two documents come after the five pictures.
+        QCOMPARE(list->itemText(5), QStringLiteral("Portable Document Format (*.pdf)"));
+        QCOMPARE(list->itemText(6), QStringLiteral("Scalable Vector Graphics (*.svg)"));
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(frmExport::filterFor(3), QStringLiteral("Portable Network Graphics (*.png)"));
-        QVERIFY(frmExport::filterFor(5).isEmpty());
+        QCOMPARE(frmExport::filterFor(6), QStringLiteral("Scalable Vector Graphics (*.svg)"));
+        QVERIFY(frmExport::filterFor(7).isEmpty());
         QVERIFY(frmExport::filterFor(-1).isEmpty());
+
+        // The resolution: the screen's by default, then finer ones.
+        QComboBox* resolutions = m_export->resolutionList();
+        QCOMPARE(resolutions->count(), 4);
+        const QStringList texts{"96 ppp (écran)", "150 ppp", "300 ppp", "600 ppp"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(resolutions->itemText(i), texts[i]);
+        QCOMPARE(resolutions->currentIndex(), 0);
 
         // The quality is for JPEG only.
         QVERIFY(!m_export->Slider1()->isEnabled());
@@ -134,6 +146,35 @@ private Q_SLOTS:
         QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
         QCOMPARE(m_export->pctProjet().convertToFormat(QImage::Format_RGB32), expected);
         QCOMPARE(expected.pixelColor(1, expected.height() - 2), QColor(Qt::red));
+    }
+
+    void exportsAtTheChosenResolutionAndAsDocuments()
+    {
+        frmProjet* w = openExample();
+        QVERIFY(w);
+        const QString png = m_fx.dir.filePath("Fine.png"), pdf = m_fx.dir.filePath("Carte.pdf");
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{png, 0});
+        m_export->Combo1()->setCurrentIndex(3);
+        m_export->resolutionList()->setCurrentIndex(2);
+        m_export->Bouton1(0)->click();
+        // 85.5 x 54 mm at 300 dpi.
+        const QImage written(png);
+        QCOMPARE(written.size(), QSize(1010, 638));
+        QCOMPARE(written.dotsPerMeterX(), 11811);
+        QCOMPARE(m_export->pctProjet().size(), QSize(1010, 638));
+
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{pdf, 0});
+        m_export->Combo1()->setCurrentIndex(5);
+        m_export->Bouton1(0)->click();
+        QCOMPARE(m_fx.dialogs->shown.size(), 4);
+        QCOMPARE(m_fx.dialogs->shown.at(2).request.filters, QStringList{QStringLiteral("Portable Document Format (*.pdf)")});
+        QCOMPARE(m_fx.dialogs->shown.at(3).text, QStringLiteral("Exportation du projet terminé."));
+        QVERIFY(test::readBytes(pdf).startsWith("%PDF"));
+        // A name without extension gets the document's.
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Dessin"), 0});
+        m_export->Combo1()->setCurrentIndex(6);
+        m_export->Bouton1(0)->click();
+        QVERIFY(test::readBytes(m_fx.dir.filePath("Dessin.svg")).contains("<svg"));
     }
 
     void aNameWithoutExtensionGetsTheFormats()

@@ -42,6 +42,15 @@ QList<PdfImage> pdfImages(const QString& pdf)
     return images;
 }
 
+QString pdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, "-"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 QRect inkBox(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match)
 {
     QRect box;

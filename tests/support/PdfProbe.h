@@ -29,6 +29,9 @@ struct PdfImage {
 };
 QList<PdfImage> pdfImages(const QString& pdf);
 
+/// The text of a PDF file, as pdftotext extracts it.
+QString pdfText(const QString& pdf);
+
 /// The bounding box of the pixels within `area` that match; null when none does.
 QRect inkBox(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match);
 

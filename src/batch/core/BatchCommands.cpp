@@ -3,6 +3,7 @@
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectJson.h"
+#include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "print/core/PrintJob.h"
 
@@ -20,10 +21,13 @@ const char* const kHelp =
     "  info FICHIER          affiche le projet lu dans FICHIER en JSON\n"
     "  convert ENTREE SORTIE lit ENTREE (un nom en .prj passe par l'import de\n"
     "                        l'ancien format) et l'écrit dans SORTIE au format projet\n"
-    "  snapshot ENTREE IMAGE [--tab N] [--background-only] [--quality Q]\n"
+    "  snapshot ENTREE IMAGE [--tab N] [--background-only] [--quality Q] [--dpi R]\n"
     "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
-    "                        au format de son extension (bmp, jpg, gif, png, tif...) ;\n"
-    "                        Q, de 0 à 100 (80 par défaut), est la qualité JPEG\n"
+    "                        au format de son extension (bmp, jpg, gif, png, tif...,\n"
+    "                        ou pdf et svg : une page à la taille de l'onglet) ;\n"
+    "                        Q, de 0 à 100 (80 par défaut), est la qualité JPEG ;\n"
+    "                        R, de 72 à 1200 points par pouce (96 par défaut, la\n"
+    "                        taille de l'écran), la résolution de l'image\n"
     "  sheets ENTREE SORTIE.pdf [--tab N]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
     "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
@@ -61,12 +65,15 @@ int usage(QTextStream& err)
     return BatchUsageError;
 }
 
-/// Options after the positional arguments: "--tab N", "--quality Q" and plain flags.
+/// Options after the positional arguments: "--tab N", "--quality Q", "--dpi R" and
+/// plain flags.
 struct Options {
     int tab = 1;
     int quality = 80;  // the export dialog's own starting quality
+    int dotsPerInch = kScreenDpi;
     bool backgroundOnly = false;
     bool pictureOptions = false;  // --background-only or --quality: for snapshot only
+    bool resolution = false;      // --dpi: for snapshot only
     bool valid = true;
 };
 
@@ -89,6 +96,10 @@ Options parseOptions(const QStringList& args, qsizetype from)
             o.quality = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.quality >= 0 && o.quality <= 100;
             o.pictureOptions = true;
+        } else if (args[i] == QLatin1String("--dpi") && i + 1 < args.size()) {
+            o.dotsPerInch = optionNumber(args, i, o.valid);
+            o.valid = o.valid && o.dotsPerInch >= kMinExportDpi && o.dotsPerInch <= kMaxExportDpi;
+            o.resolution = true;
         } else if (args[i] == QLatin1String("--background-only")) {
             o.backgroundOnly = true;
             o.pictureOptions = true;
@@ -111,14 +122,13 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || writer.encoderFor(args[2]) < 0)
+    if (!o.valid || (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
-    const QImage picture = project.tab(o.tab).Picture(o.backgroundOnly);
     QString reason;
     QObject::connect(&writer, &cGdiPlus::Error, [&reason](int, const QString& text) { reason = text; });
-    if (!writer.PictureBoxToFile(picture, args[2], o.quality)) {
+    if (!exportTab(writer, project.tab(o.tab), args[2], ExportSettings{o.dotsPerInch, o.quality, o.backgroundOnly})) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
     }
@@ -129,7 +139,7 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
 int sheets(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
+    if (!o.valid || o.pictureOptions || o.resolution || QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -146,7 +156,7 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
 int preview(const QStringList& args, const Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions)
+    if (!o.valid || o.pictureOptions || o.resolution)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;

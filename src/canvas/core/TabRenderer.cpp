@@ -54,11 +54,14 @@ QImage TabRenderer::picture(double dotsPerInch, bool backgroundOnly) const
     return s.image();
 }
 
-void TabRenderer::paint(Surface& s, const QImage& background) const
+void TabRenderer::paint(Surface& s, const QImage& background, bool backgroundOnly) const
 {
     s.setScaleMode(Surface::ScaleMode::Millimetres);
     s.picture(background, 0, 0, m_tab.prjWidth(), m_tab.prjHeight());
-    paintObjects(s);
+    if (backgroundOnly)
+        drawBorder(s, border());
+    else
+        paintObjects(s);
 }
 
 void TabRenderer::paintObjects(Surface& s) const
@@ -74,7 +77,12 @@ void TabRenderer::paintObjects(Surface& s) const
         if (o.Visible)
             s.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
     }
-    drawBorder(s, CanvasDecor{t.Bordure(), t.BorderColor(), t.DrawStyle(), false, false});
+    drawBorder(s, border());
+}
+
+CanvasDecor TabRenderer::border() const
+{
+    return CanvasDecor{m_tab.Bordure(), m_tab.BorderColor(), m_tab.DrawStyle(), false, false};
 }
 
 }  // namespace plk

@@ -5,6 +5,7 @@
 // need more, and an enlarged screen picture shows its pixels.
 
 #include "base/core/Surface.h"
+#include "canvas/core/CanvasPainter.h"
 
 #include <QImage>
 
@@ -30,15 +31,18 @@ public:
     /// shows; at any other everything painted at that resolution.
     QImage picture(double dotsPerInch, bool backgroundOnly = false) const;
 
-    /// The whole label on a surface whose millimetres start at the label's corner:
-    /// the background picture stretched to the tab's size, then the objects.
-    void paint(Surface& surface, const QImage& background) const;
+    /// The whole label (or with `backgroundOnly` the canvas alone) on a surface whose
+    /// millimetres start at the label's corner: the background picture stretched to
+    /// the tab's size, then the objects, then the border.
+    void paint(Surface& surface, const QImage& background, bool backgroundOnly = false) const;
 
     /// The visible texts, the visible logos over them, and the border over all (so
     /// that no object covers it), in millimetres from the surface's corner.
     void paintObjects(Surface& surface) const;
 
 private:
+    /// The border alone, without the CD guides.
+    CanvasDecor border() const;
     void paintCanvas(ImageSurface& surface, bool withBorder) const;
 
     const Etiquette& m_tab;

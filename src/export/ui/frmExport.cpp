@@ -2,6 +2,7 @@
 
 #include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
+#include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -16,22 +17,39 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace plk {
 
 namespace {
 
 // Each text names its file pattern, so it is also the save dialog's one filter.
+// The two documents come after the five pictures.
 struct Format {
     const char* text;
     const char* suffix;
 };
-constexpr Format kFormats[5] = {
+constexpr Format kFormats[] = {
     {"Microsoft Bitmap (*.bmp)", "bmp"},
     {"Joint Photographic Expert Group (*.jpg)", "jpg"},
     {"Graphics Interchange Format (*.gif)", "gif"},
     {"Portable Network Graphics (*.png)", "png"},
     {"Tagged Image File Format (*.tiff)", "tiff"},
+    {"Portable Document Format (*.pdf)", "pdf"},
+    {"Scalable Vector Graphics (*.svg)", "svg"},
+};
+constexpr int kFormatCount = int(std::size(kFormats));
+
+// The screen's size first: what the canvas shows, as it always was.
+struct Resolution {
+    const char* text;
+    int dotsPerInch;
+};
+constexpr Resolution kResolutions[] = {
+    {"96 ppp (écran)", 96},
+    {"150 ppp", 150},
+    {"300 ppp", 300},
+    {"600 ppp", 600},
 };
 
 constexpr int kJpegRow = 1;
@@ -64,6 +82,12 @@ frmExport::frmExport(MainWindowServices& menu)
     m_qualityLabel = new QLabel(QStringLiteral("Taux de compression JPG :"), this);
     m_qualityLabel->setBuddy(m_slider);
 
+    m_resolution = new QComboBox(this);
+    for (const Resolution& r : kResolutions)
+        m_resolution->addItem(QString::fromUtf8(r.text), r.dotsPerInch);
+    auto* resolutionLabel = new QLabel(QStringLiteral("Résolution :"), this);
+    resolutionLabel->setBuddy(m_resolution);
+
     static const char* const kCaptions[3] = {"Exporter", "Annuler", "Aide"};
     for (int i = 0; i < 3; ++i)
         m_buttons[std::size_t(i)] = new QPushButton(QString::fromUtf8(kCaptions[i]), this);
@@ -82,6 +106,8 @@ frmExport::frmExport(MainWindowServices& menu)
     controls->addWidget(m_combo, 0, 1);
     controls->addWidget(m_qualityLabel, 1, 0);
     controls->addWidget(m_slider, 1, 1);
+    controls->addWidget(resolutionLabel, 2, 0);
+    controls->addWidget(m_resolution, 2, 1);
     controls->setColumnStretch(1, 1);
     controls->setContentsMargins(12, 8, 12, 8);
 
@@ -107,7 +133,7 @@ frmExport::frmExport(MainWindowServices& menu)
 
 QString frmExport::filterFor(int index)
 {
-    if (index < 0 || index > 4)
+    if (index < 0 || index >= kFormatCount)
         return QString();
     return QString::fromUtf8(kFormats[index].text);
 }
@@ -155,15 +181,15 @@ void frmExport::Export(int format)
     if (!answer || answer->path.isEmpty())
         return;
 
-    m_picture = tab.Picture();
     cGdiPlus gdi;
     // A name whose extension no encoder claims gets the chosen format's; a name that
-    // asks for a format of its own (".jpeg", ".tif") keeps it.
+    // asks for a format of its own (".jpeg", ".tif", ".pdf") keeps it.
     QString path = answer->path;
-    if (gdi.encoderFor(path) == -1)
+    if (gdi.encoderFor(path) == -1 && !documentFormatFor(path))
         path = request.withDefaultSuffix(path);
     connect(&gdi, &cGdiPlus::Error, this, &frmExport::GDI_Plus_Error);
-    if (gdi.PictureBoxToFile(m_picture, path, m_slider->value() * 10))
+    const ExportSettings settings{m_resolution->currentData().toInt(), m_slider->value() * 10, false};
+    if (exportTab(gdi, tab, path, settings, &m_picture))
         dialogs.message(this, QStringLiteral("Exportation du projet terminé."), Dialogs::Icon::Information,
                         Dialogs::Buttons::Ok);
     else

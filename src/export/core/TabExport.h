@@ -1,0 +1,45 @@
+#pragma once
+// Exporting a tab to a file: its snapshot as a picture (BMP, JPEG, GIF, PNG, TIFF) at
+// a chosen resolution, or one page the tab's size as a PDF or SVG document, whose
+// texts stay text and whose border stays a line. The file name's extension picks the
+// format.
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace plk {
+
+class Etiquette;
+class cGdiPlus;
+
+/// The resolutions an export can be asked for; the screen's 96 dpi give the picture
+/// the canvas shows.
+inline constexpr int kMinExportDpi = 72;
+inline constexpr int kMaxExportDpi = 1200;
+
+enum class DocumentFormat { Pdf, Svg };
+
+/// The document format a file name's extension names (".pdf", ".svg", any case).
+std::optional<DocumentFormat> documentFormatFor(const QString& fileName);
+
+struct ExportSettings {
+    int dotsPerInch = 96;
+    int quality = 80;             // JPEG only, 0..100
+    bool backgroundOnly = false;  // the canvas alone, without the objects
+};
+
+/// Writes the tab as one page of its own size: the background painted as a picture
+/// at `dotsPerInch` (300 at least), texts as text, logos as their own pictures, the
+/// border as a line. An existing file is replaced only once the new one is complete.
+bool writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
+                      const ExportSettings& settings);
+
+/// Writes the tab in the format the file name's extension asks for: a document, or
+/// the snapshot at the settings' resolution through `writer` (which reports its
+/// failures through its Error signal). `picture`, when given, receives the snapshot
+/// written. False when no format claims the extension or writing failed.
+bool exportTab(cGdiPlus& writer, const Etiquette& tab, const QString& fileName, const ExportSettings& settings,
+               QImage* picture = nullptr);
+
+}  // namespace plk
