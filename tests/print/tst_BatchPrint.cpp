@@ -61,6 +61,18 @@ private Q_SLOTS:
         QCOMPARE(page.size(), QSize(794, 1123));
         QCOMPARE(plk::test::regions(page, plk::test::near(Qt::red), 2000).size(), 10);
 
+        // A finer page: A4 at 150 dpi, the labels painted at that resolution.
+        QCOMPARE(batch({"preview", in, dir.filePath("fin"), "--tab", "2", "--dpi", "150"}).exitCode, 0);
+        const QImage fine(QDir(dir.filePath("fin")).filePath("Page2.png"));
+        QCOMPARE(fine.size(), QSize(1240, 1754));
+        const QList<QRect> labels =
+            plk::test::inReadingOrder(plk::test::regions(fine, plk::test::near(Qt::red), 2000));
+        QCOMPARE(labels.size(), 10);
+        // The first label at (10, 8) mm, 90 x 50 mm.
+        QVERIFY(std::abs(labels[0].left() - 59) <= 1 && std::abs(labels[0].top() - 47) <= 1);
+        QVERIFY(std::abs(labels[0].width() - 531) <= 1 && std::abs(labels[0].height() - 295) <= 1);
+        QCOMPARE(batch({"preview", in, dir.filePath("x"), "--dpi", "1300"}).exitCode, 2);
+
         QCOMPARE(batch({"preview", in, dir.filePath("un")}).exitCode, 0);
         QCOMPARE(QDir(dir.filePath("un")).entryList(QDir::Files), QStringList{"Page1.png"});
         QCOMPARE(plk::test::regions(QImage(dir.filePath("un/Page1.png")), plk::test::near(Qt::green), 2000).size(), 1);

@@ -31,9 +31,9 @@ const char* const kHelp =
     "  sheets ENTREE SORTIE.pdf [--tab N]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
     "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
-    "  preview ENTREE DOSSIER [--tab N]\n"
+    "  preview ENTREE DOSSIER [--tab N] [--dpi R]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
-    "                        (Page1.png, Page2.png ...)\n"
+    "                        (Page1.png, Page2.png ...), à R points par pouce\n"
     "  --help                affiche cette aide\n"
     "\n"
     "Nombres et booléens suivent les réglages régionaux (LC_ALL, LC_NUMERIC, LANG).\n"
@@ -73,7 +73,7 @@ struct Options {
     int dotsPerInch = kScreenDpi;
     bool backgroundOnly = false;
     bool pictureOptions = false;  // --background-only or --quality: for snapshot only
-    bool resolution = false;      // --dpi: for snapshot only
+    bool resolution = false;      // --dpi: for snapshot and preview
     bool valid = true;
 };
 
@@ -156,24 +156,26 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
 int preview(const QStringList& args, const Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.resolution)
+    if (!o.valid || o.pictureOptions)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
     const QDir folder(args[2]);
-    const std::vector<QImage> pages = previewPages(project.tab(o.tab), layoutValues(project.tab(o.tab).print()));
     if (!folder.mkpath(QStringLiteral("."))) {
         err << QStringLiteral("%1 : dossier impossible à créer").arg(args[2]) << '\n';
         return BatchInputError;
     }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(i + 1));
-        if (!pages[i].save(path, "PNG")) {
-            err << QStringLiteral("%1 : écriture impossible").arg(path) << '\n';
-            return BatchInputError;
-        }
-    }
-    return BatchOk;
+    // One page at a time: at a high resolution a page takes hundreds of megabytes.
+    const Etiquette& tab = project.tab(o.tab);
+    const bool written = forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch,
+                                            [&folder, &err](int number, const QImage& page) {
+                                                const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(number));
+                                                if (page.save(path, "PNG"))
+                                                    return true;
+                                                err << QStringLiteral("%1 : écriture impossible").arg(path) << '\n';
+                                                return false;
+                                            });
+    return written ? BatchOk : BatchInputError;
 }
 
 }  // namespace

@@ -31,28 +31,35 @@ private:
     PrinterSurface m_surface;
 };
 
-/// The preview's A4 page pictures, white, drawn in millimetres.
+/// The preview's A4 page pictures, white, drawn in millimetres, handed on one by one
+/// as each is finished.
 class PagePictures final : public SheetOutput {
 public:
-    PagePictures() { newSheet(); }
-    Surface& sheet() override { return m_pages.back(); }
+    using Take = std::function<bool(int number, const QImage& page)>;
+    PagePictures(double dotsPerInch, Take take) : m_dpi(dotsPerInch), m_take(std::move(take)) { startPage(); }
+    Surface& sheet() override { return m_page; }
     bool newSheet() override
     {
-        m_pages.push_back(ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips));
-        m_pages.back().setScaleMode(Surface::ScaleMode::Millimetres);
+        if (!finish())
+            return false;
+        startPage();
         return true;
     }
-    std::vector<QImage> images() const
-    {
-        std::vector<QImage> out;
-        out.reserve(m_pages.size());
-        for (const ImageSurface& page : m_pages)
-            out.push_back(page.image());
-        return out;
-    }
+    /// Hands the page drawn last on; false when the taker stopped.
+    bool finish() { return m_take(m_number, m_page.image()); }
 
 private:
-    std::vector<ImageSurface> m_pages;
+    void startPage()
+    {
+        ++m_number;
+        m_page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dpi);
+        m_page.setScaleMode(Surface::ScaleMode::Millimetres);
+    }
+
+    double m_dpi;
+    Take m_take;
+    ImageSurface m_page{QSize(0, 0)};
+    int m_number = 0;
 };
 
 }  // namespace
@@ -128,13 +135,23 @@ bool printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QS
     return written;
 }
 
-std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values)
+bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
+                        const std::function<bool(int number, const QImage& page)>& take)
 {
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
     const SheetLayout layout(values, size);
-    PagePictures pages;
-    renderSheets(pages, layout, pastedLabel(tab.Picture(false), size));
-    return pages.images();
+    PagePictures pages(dotsPerInch, take);
+    return renderSheets(pages, layout, pastedLabel(TabRenderer(tab).picture(dotsPerInch), size)) && pages.finish();
+}
+
+std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values)
+{
+    std::vector<QImage> pages;
+    forEachPreviewPage(tab, values, kScreenDpi, [&pages](int, const QImage& page) {
+        pages.push_back(page);
+        return true;
+    });
+    return pages;
 }
 
 }  // namespace plk

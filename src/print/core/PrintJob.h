@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 
@@ -60,5 +61,11 @@ inline constexpr double kPageHeightTwips = 297 * 56.7;
 /// The preview's page pictures, one per sheet, with the tab's whole picture pasted
 /// at every label position.
 std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values);
+
+/// The same pages at `dotsPerInch` (the tab's picture painted afresh at that
+/// resolution), handed to `take` one at a time as each is finished, numbered from 1;
+/// `take` returns false to stop. False when it stopped.
+bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
+                        const std::function<bool(int number, const QImage& page)>& take);
 
 }  // namespace plk
