@@ -205,6 +205,39 @@ private Q_SLOTS:
         QCOMPARE(drawn.pixelColor(250, 400), picture.pixelColor(250, 400));
     }
 
+    void aPictureBackgroundIsStretchedFromItsFile()
+    {
+        QImage halves(2, 1, QImage::Format_RGB32);
+        halves.setPixelColor(0, 0, Qt::blue);
+        halves.setPixelColor(1, 0, Qt::yellow);
+        const QString file = m_dir.filePath("fond.png");
+        QVERIFY(halves.save(file));
+        Etiquette tab;
+        tab.NewProjet(QStringLiteral("Fond"), 40, 20, rgbColor(255, 255, 255), 0, false, false, false);
+        tab.pctPicture(file);
+        const auto halvesShow = [&tab] {
+            const QImage fine = TabRenderer(tab).picture(300);
+            return fine.size() == QSize(473, 236) && fine.pixelColor(100, 118) == QColor(Qt::blue) &&
+                   fine.pixelColor(372, 118) == QColor(Qt::yellow);
+        };
+        QVERIFY(halvesShow());
+        // A file gone since leaves the picture the canvas shows.
+        QVERIFY(QFile::remove(file));
+        QVERIFY(halvesShow());
+    }
+
+    void aTabTooLargeForTheResolutionIsNotExported()
+    {
+        Etiquette huge;
+        huge.NewProjet(QStringLiteral("Immense"), 1500, 1500, rgbColor(0, 255, 0), 0, false, false, false);
+        QVERIFY(TabRenderer(huge).picture(300).isNull());
+        cGdiPlus writer;
+        for (const char* name : {"immense.png", "immense.pdf"}) {
+            QVERIFY(!exportTab(writer, huge, m_dir.filePath(name), ExportSettings{300, 80, false}));
+            QVERIFY(!QFile::exists(m_dir.filePath(name)));
+        }
+    }
+
     void otherNamesAndUnwritablePlacesFail()
     {
         cGdiPlus writer;

@@ -181,6 +181,17 @@ private Q_SLOTS:
             QCOMPARE(stored.size(), 2);
         }
     }
+
+    void aLabelTooLargeToPaintAbandonsTheJob()
+    {
+        Etiquette huge;
+        huge.NewProjet(QStringLiteral("Immense"), 1500, 1500, rgbColor(0, 255, 0), 0, false, false, false);
+        huge.setPrinterName(kPdfFileEntry);
+        huge.setResolution(-1);
+        const QString pdf = m_dir.filePath("immense.pdf");
+        QVERIFY(!Print_Projet(huge, test::values(0, 0, 0, 0, 1, 1, 1, 0, 0), test::FakePrinters(m_dir.path(), {}), pdf));
+        QVERIFY(!QFile::exists(pdf));
+    }
 };
 
 QTEST_MAIN(TestPrintQuality)

@@ -7,9 +7,18 @@
 
 namespace plk {
 
+namespace {
+
+QSize withinLimit(QSize pixels)
+{
+    const QSize size = pixels.expandedTo(QSize(0, 0));
+    return qint64(size.width()) * size.height() <= kMaxSurfacePixels ? size : QSize(0, 0);
+}
+
+}  // namespace
+
 ImageSurface::ImageSurface(QSize pixels, double dotsPerInch)
-    : m_image(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied),
-      m_twipsPerPixel(kTwipsPerInch / dotsPerInch)
+    : m_image(withinLimit(pixels), QImage::Format_ARGB32_Premultiplied), m_twipsPerPixel(kTwipsPerInch / dotsPerInch)
 {
     m_image.fill(Qt::white);
     pinResolution();

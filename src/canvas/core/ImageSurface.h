@@ -10,9 +10,14 @@
 
 namespace plk {
 
+/// The largest picture a surface holds (640 MB): an A4 page at 1200 dpi fits well
+/// within it; the giant tab of a damaged file gets an empty picture instead.
+inline constexpr qint64 kMaxSurfacePixels = 160'000'000;
+
 class ImageSurface final : public Surface {
 public:
-    /// A surface of the given outer size in pixels at `dotsPerInch`, cleared to white.
+    /// A surface of the given outer size in pixels at `dotsPerInch`, cleared to white;
+    /// an empty one beyond kMaxSurfacePixels.
     explicit ImageSurface(QSize pixels, double dotsPerInch = kScreenDpi);
     /// A surface whose size is a length in twips, rounded to whole pixels.
     static ImageSurface fromTwips(double widthTwips, double heightTwips, double dotsPerInch = kScreenDpi);

@@ -104,7 +104,10 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
         // The background painted afresh at the printer's resolution (300 dpi at least),
         // not the screen's picture enlarged.
         const double backgroundDpi = std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height()));
-        return renderSheets(pages, layout, printedLabel(tab, TabRenderer(tab).background(backgroundDpi)));
+        const QImage background = TabRenderer(tab).background(backgroundDpi);
+        if (background.isNull() && !tab.canvasImage().isNull())
+            return false;  // too large to paint at that resolution
+        return renderSheets(pages, layout, printedLabel(tab, background));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
