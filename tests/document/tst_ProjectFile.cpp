@@ -230,6 +230,45 @@ private Q_SLOTS:
         QCOMPARE(readProjectData("PRINT|1|2|3|4|99999|6|7|8|9|10|11\r\n", q, test::french()).line, 1);
     }
 
+    void sheetGridFollowsItsTabsPrintRecord()
+    {
+        // Two tabs; only the first was made for a known sheet.
+        const QByteArray file = "ONGLET|Adresse\r\n"
+                                "PROJET|Adresse|63,5|38,1|16777215|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "FOND|1|16777215\r\n"
+                                "PRINT|0|0|0|3|1|7|15|3|0|3|7\r\n"
+                                "PLANCHE|7,21|15,15|66,04|38,1\r\n"
+                                "ONGLET|Libre\r\n"
+                                "PROJET|Libre|50|50|16777215|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "FOND|1|16777215\r\n"
+                                "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
+        Project p;
+        QVERIFY(readProjectData(file, p, test::french()).ok());
+        QVERIFY(p.tab(1).print().sheetGrid.has_value());
+        QCOMPARE(p.tab(1).print().sheetGrid->left, 7.21);
+        QCOMPARE(p.tab(1).print().sheetGrid->top, 15.15);
+        QCOMPARE(p.tab(1).print().sheetGrid->pitchAcross, 66.04);
+        QCOMPARE(p.tab(1).print().sheetGrid->pitchDown, 38.1);
+        QVERIFY(!p.tab(2).print().sheetGrid.has_value());
+        QCOMPARE(written(p, test::french()), file);
+        QByteArray english = file;
+        english.replace(',', '.').replace("Faux", "False");
+        QCOMPARE(written(p, test::english()), english);
+    }
+
+    void badSheetGridStopsAtItsLine()
+    {
+        const QByteArray head = "ONGLET|A\r\nPROJET|A|50|50|0|0|Faux|Faux|Faux\r\n";
+        for (const QByteArray& bad : {QByteArray("PLANCHE|1|2|3\r\n"), QByteArray("PLANCHE|1|2|trois|4\r\n"),
+                                      QByteArray("PLANCHE|1|2|-3|4\r\n"), QByteArray("PLANCHE|1|2|3|1e9\r\n")}) {
+            Project p;
+            const ReadResult r = readProjectData(head + bad, p, test::french());
+            QCOMPARE(r.status, ReadResult::Status::StoppedAtRecord);
+            QCOMPARE(r.line, 3);
+            QVERIFY(!p.tab(1).print().sheetGrid.has_value());
+        }
+    }
+
     void separatorsAreRemovedFromNames()
     {
         Project p(QStringLiteral("Re|cto"));

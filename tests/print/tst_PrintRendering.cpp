@@ -119,6 +119,23 @@ private Q_SLOTS:
         QCOMPARE(sheets.surface.calls, oneSheet + QStringList{"new sheet"} + oneSheet);
     }
 
+    void objectsKeepTheirPlaceOnLabelsOfASheetGrid()
+    {
+        const QImage background = tab().Picture(true);
+        RecordingSheets sheets;
+        sheets.surface.background = &background;
+        const SheetLayout layout(values(10, 20, 4, 6, 2, 1, 1, 0, 0), QSizeF(60, 30), SheetGrid{10.25, 20.5, 64.25, 36});
+        QVERIFY(renderSheets(sheets, layout, printedLabel(tab(), background)));
+        // Each object sits where it sits on a label at the nearest whole millimetre (text
+        // 12 mm in, as above), moved with the label by its fraction.
+        QCOMPARE(sheets.surface.calls, (QStringList{
+                                           "background 10.25 20.5 60 30", "box 10.25 20.5 70.25 50.5 #000000",
+                                           "logo 24.25 22.5 10 8", "text 22.25 24.5 Bonjour Tahoma #0000ff",
+                                           "background 74.5 20.5 60 30", "box 74.5 20.5 134.5 50.5 #000000",
+                                           "logo 88.5 22.5 10 8", "text 86.5 24.5 Bonjour Tahoma #0000ff",
+                                       }));
+    }
+
     void withoutBorderOrObjectsOnlyBackgroundsArePrinted()
     {
         Etiquette plain;

@@ -2,6 +2,7 @@
 
 #include "canvas/core/Etiquette.h"
 #include "print/PrintTests.h"
+#include "base/core/Rounding.h"
 #include "print/core/SheetLayout.h"
 #include "support/TestSupport.h"
 
@@ -64,6 +65,42 @@ private Q_SLOTS:
     {
         const SheetLayout l(values(3, 2, 0, 0, 1, 1, 1, 10, 10), QSizeF(20, 20));
         QCOMPARE(l.labels().front(), QPointF(-7, -8));
+    }
+
+    void sheetGridRefinesItsOwnWholeValues()
+    {
+        // 63,5 x 38,1 labels, 3 x 7, 66,04 mm apart across, first at 7,21 / 15,15. Whole
+        // millimetres would drift 0,6 mm down the sheet; the grid puts every label on it.
+        const SheetGrid grid{7.21, 15.15, 66.04, 38.1};
+        const QSizeF size(63.5, 38.1);
+        const SheetLayout l(values(7, 15, 3, 0, 3, 7, 1, 0, 0), size, grid);
+        QCOMPARE(l.labels().size(), std::size_t(21));
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c < 3; ++c) {
+                const QPointF at = l.labels()[std::size_t(r * 3 + c)];
+                QVERIFY(std::abs(at.x() - (7.21 + c * 66.04)) < 1e-9);
+                QVERIFY(std::abs(at.y() - (15.15 + r * 38.1)) < 1e-9);
+            }
+        // The printer's unprintable margins move the origin, as for whole values.
+        const SheetLayout shifted(values(7, 15, 3, 0, 3, 7, 1, 4, 3), size, grid);
+        QVERIFY(std::abs(shifted.labels().back().x() - (7.21 + 2 * 66.04 - 4)) < 1e-9);
+        QVERIFY(std::abs(shifted.labels().back().y() - (15.15 + 6 * 38.1 - 3)) < 1e-9);
+    }
+
+    void valuesSetByTheUserRuleOverTheGrid()
+    {
+        const SheetGrid grid{7.21, 15.15, 66.04, 38.1};
+        const QSizeF size(63.5, 38.1);
+        QVERIFY(SheetLayout::followsGrid(values(7, 15, 3, 0, 3, 7, 1, 0, 0), size, grid));
+        for (const LayoutValues& v : {values(8, 15, 3, 0, 3, 7, 1, 0, 0), values(7, 16, 3, 0, 3, 7, 1, 0, 0),
+                                      values(7, 15, 2, 0, 3, 7, 1, 0, 0), values(7, 15, 3, 1, 3, 7, 1, 0, 0)}) {
+            QVERIFY(!SheetLayout::followsGrid(v, size, grid));
+            const SheetLayout l(v, size, grid);
+            QCOMPARE(l.labels().front(), QPointF(v.ImpPosX, v.ImpPosY));
+            QCOMPARE(l.labels()[1].x(), roundHalfEven(v.ImpPosX + 63.5 + v.ImpSepH));
+        }
+        // A label of another size no longer fits the sheet's gaps.
+        QVERIFY(!SheetLayout::followsGrid(values(7, 15, 3, 0, 3, 7, 1, 0, 0), QSizeF(60, 38.1), grid));
     }
 
     void countsAreHeldToTheDialogsRanges()

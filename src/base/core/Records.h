@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace plk {
 
@@ -50,6 +51,22 @@ struct LogoObject {
 
 enum class BackgroundKind : std::int16_t { Default = 0, Plain = 1, Picture = 2, Gradient = 3 };
 
+/// The exact grid of a manufacturer's sheet of labels, in millimetres from the paper's
+/// corner: where the first label's left and top edges are, and how far one label's
+/// corner is from the next across and down. Sheets are made to fractions of a
+/// millimetre (63,5 x 38,1 labels 66,04 apart) that whole-millimetre positions and gaps
+/// cannot follow down a sheet of 13 rows; templates of such sheets carry their grid.
+struct SheetGrid {
+    double left = 0;
+    double top = 0;
+    double pitchAcross = 0;
+    double pitchDown = 0;
+
+    bool operator==(const SheetGrid&) const = default;
+};
+/// Each value of a stored grid lies within 0 .. this many millimetres.
+inline constexpr double kMaxSheetGrid = 400;
+
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
     std::int16_t ImpMargeG = 0;
@@ -62,6 +79,8 @@ struct PrintSettings {
     std::int16_t ImpSepV = 0;
     std::int16_t ImpNbrH = 0;
     std::int16_t ImpNbrV = 0;
+    /// The sheet's exact grid, when the tab was made for a known sheet of labels.
+    std::optional<SheetGrid> sheetGrid;
 
     bool operator==(const PrintSettings&) const = default;
 };

@@ -65,6 +65,31 @@ void readPrint(Etiquette& tab, const QStringList& fields, const RegionalFormat& 
     tab.setPrint(p);
 }
 
+// PLANCHE|left|top|pitch across|pitch down: the exact grid of the sheet the tab was
+// made for, after the tab's PRINT record and only when the tab has one.
+const QLatin1String kPlanche("PLANCHE");
+
+void readPlanche(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
+{
+    const RecordFields r(fields, format);
+    double v[4];
+    for (int i = 0; i < 4; ++i) {
+        v[i] = r.real(i + 1);
+        if (v[i] < 0 || v[i] > kMaxSheetGrid)
+            throw FormatError("valeur de planche hors limites : « " + r.text(i + 1).toStdString() + " »");
+    }
+    PrintSettings p = tab.print();
+    p.sheetGrid = SheetGrid{v[0], v[1], v[2], v[3]};
+    tab.setPrint(p);
+}
+
+QString plancheRecord(const SheetGrid& g, const RegionalFormat& f)
+{
+    return QStringList{kPlanche, f.formatReal(g.left), f.formatReal(g.top), f.formatReal(g.pitchAcross),
+                       f.formatReal(g.pitchDown)}
+        .join(QLatin1Char('|'));
+}
+
 // Lines end at CR (an LF after it is dropped) and, for files edited elsewhere, at a lone LF.
 QStringList splitLines(const QString& text)
 {
@@ -111,6 +136,8 @@ ReadResult readProjectData(const QByteArray& data, Project& project, const Regio
                 readFond(project.tab(current), fields, format);
             } else if (keyword == QLatin1String("PRINT")) {
                 readPrint(project.tab(current), fields, format);
+            } else if (keyword == kPlanche) {
+                readPlanche(project.tab(current), fields, format);
             }
         } catch (const std::exception& e) {
             return {ReadResult::Status::StoppedAtRecord, n + 1, QString::fromStdString(e.what())};
@@ -137,6 +164,8 @@ QString projectFileText(Project& project, const RegionalFormat& format)
             if (!records.isEmpty())
                 text += records + QStringLiteral("\r\n");
         }
+        if (const auto& grid = project.tab(i).print().sheetGrid)
+            text += plancheRecord(*grid, format) + QStringLiteral("\r\n");
     }
     return text;
 }

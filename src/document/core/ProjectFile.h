@@ -1,7 +1,7 @@
 #pragma once
 // The project file: one "|"-separated record per line, CR LF, Windows-1252.
-// For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT. Templates use the
-// same format.
+// For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT, and PLANCHE for a tab
+// made for a known sheet of labels. Templates use the same format.
 
 #include "base/core/FileWriter.h"
 #include "base/core/RegionalFormat.h"

@@ -35,10 +35,16 @@ QJsonObject logoJson(int slot, const LogoObject& o)
 
 QJsonObject printJson(const PrintSettings& p)
 {
-    return {{"ImpDefaut", p.ImpDefaut}, {"ImpMargeG", p.ImpMargeG}, {"ImpMargeH", p.ImpMargeH},
-            {"ImpResol", p.ImpResol},   {"ImpNbrP", p.ImpNbrP},     {"ImpPosX", p.ImpPosX},
-            {"ImpPosY", p.ImpPosY},     {"ImpSepH", p.ImpSepH},     {"ImpSepV", p.ImpSepV},
-            {"ImpNbrH", p.ImpNbrH},     {"ImpNbrV", p.ImpNbrV}};
+    QJsonObject json{{"ImpDefaut", p.ImpDefaut}, {"ImpMargeG", p.ImpMargeG}, {"ImpMargeH", p.ImpMargeH},
+                     {"ImpResol", p.ImpResol},   {"ImpNbrP", p.ImpNbrP},     {"ImpPosX", p.ImpPosX},
+                     {"ImpPosY", p.ImpPosY},     {"ImpSepH", p.ImpSepH},     {"ImpSepV", p.ImpSepV},
+                     {"ImpNbrH", p.ImpNbrH},     {"ImpNbrV", p.ImpNbrV}};
+    if (const auto& g = p.sheetGrid)
+        json.insert("sheetGrid", QJsonObject{{"left", g->left},
+                                             {"top", g->top},
+                                             {"pitchAcross", g->pitchAcross},
+                                             {"pitchDown", g->pitchDown}});
+    return json;
 }
 
 QJsonObject tabJson(const QString& caption, const Etiquette& t)

@@ -97,7 +97,7 @@ std::int16_t qualityCodeForIndex(int index)
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
                  const Etiquette& tab, const LayoutValues& values)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()));
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
         DevicePages pages(painter, device, pageMm, dotsPerInch);
@@ -142,7 +142,7 @@ bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double
                         const std::function<bool(int number, const QImage& page)>& take)
 {
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
-    const SheetLayout layout(values, size);
+    const SheetLayout layout(values, size, tab.print().sheetGrid);
     PagePictures pages(dotsPerInch, take);
     return renderSheets(pages, layout, pastedLabel(TabRenderer(tab).picture(dotsPerInch), size)) && pages.finish();
 }

@@ -11,18 +11,30 @@ LayoutValues layoutValues(const PrintSettings& s)
     return {s.ImpPosX, s.ImpPosY, s.ImpSepH, s.ImpSepV, s.ImpNbrH, s.ImpNbrV, s.ImpNbrP, s.ImpMargeG, s.ImpMargeH};
 }
 
-SheetLayout::SheetLayout(const LayoutValues& v, QSizeF labelSize)
+bool SheetLayout::followsGrid(const LayoutValues& v, QSizeF labelSize, const SheetGrid& g)
+{
+    return roundHalfEven(g.left) == v.ImpPosX && roundHalfEven(g.top) == v.ImpPosY &&
+           roundHalfEven(g.pitchAcross - labelSize.width()) == v.ImpSepH &&
+           roundHalfEven(g.pitchDown - labelSize.height()) == v.ImpSepV;
+}
+
+SheetLayout::SheetLayout(const LayoutValues& v, QSizeF labelSize, const std::optional<SheetGrid>& grid)
     : m_sheets(std::clamp(int(v.ImpNbrP), 1, kMaxSheets)),
       m_across(std::clamp(int(v.ImpNbrH), 1, kMaxAcross)),
       m_down(std::clamp(int(v.ImpNbrV), 1, kMaxDown)),
       m_size(labelSize)
 {
-    const double x0 = int(v.ImpPosX) - int(v.ImpMargeG);
-    const double y0 = int(v.ImpPosY) - int(v.ImpMargeH);
     m_labels.reserve(std::size_t(m_across) * std::size_t(m_down));
-    double y = y0;
+    if (grid && followsGrid(v, labelSize, *grid)) {
+        for (int row = 0; row < m_down; ++row)
+            for (int column = 0; column < m_across; ++column)
+                m_labels.emplace_back(grid->left - v.ImpMargeG + column * grid->pitchAcross,
+                                      grid->top - v.ImpMargeH + row * grid->pitchDown);
+        return;
+    }
+    double y = int(v.ImpPosY) - int(v.ImpMargeH);
     for (int row = 0; row < m_down; ++row) {
-        double x = x0;
+        double x = int(v.ImpPosX) - int(v.ImpMargeG);
         for (int column = 0; column < m_across; ++column) {
             m_labels.emplace_back(x, y);
             x = roundHalfEven(x + m_size.width() + v.ImpSepH);

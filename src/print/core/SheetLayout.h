@@ -5,12 +5,18 @@
 // Coordinates are millimetres from the origin of the printer's printable area, that
 // is the paper's corner shifted by the printer's unprintable margins: a label asked
 // for at ImpPosX from the paper's edge is drawn at ImpPosX - ImpMargeG.
+//
+// A tab made for a known sheet carries the sheet's exact grid. The grid refines the
+// whole-millimetre values for as long as they are the grid's own, rounded (position of
+// the first label, and gaps of pitch less label size); once the user sets other values
+// in the print set-up, those values rule.
 
 #include "base/core/Records.h"
 
 #include <QPointF>
 #include <QSizeF>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace plk {
@@ -42,8 +48,12 @@ inline constexpr int kMaxMargin = 10;     // unprintable margins, mm
 
 class SheetLayout {
 public:
-    /// The layout of labels of `labelSize` millimetres with the given values.
-    SheetLayout(const LayoutValues& values, QSizeF labelSize);
+    /// The layout of labels of `labelSize` millimetres with the given values, on the
+    /// sheet's exact grid when the values are that grid's.
+    SheetLayout(const LayoutValues& values, QSizeF labelSize, const std::optional<SheetGrid>& grid = std::nullopt);
+
+    /// Whether the whole-millimetre values are the grid's own, rounded.
+    static bool followsGrid(const LayoutValues& values, QSizeF labelSize, const SheetGrid& grid);
 
     int sheetCount() const { return m_sheets; }
     int across() const { return m_across; }
@@ -51,7 +61,8 @@ public:
     QSizeF labelSize() const { return m_size; }
     /// The top-left corners of the labels of one sheet, row by row, left to right;
     /// every sheet repeats them. Whole millimetres: the running position is rounded
-    /// after every label, so a fractional label size does not build up.
+    /// after every label, so a fractional label size does not build up. On a sheet's
+    /// grid, the grid's exact positions.
     const std::vector<QPointF>& labels() const { return m_labels; }
 
 private:

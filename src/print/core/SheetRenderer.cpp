@@ -24,16 +24,26 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
         if (tab.Bordure())
             s.box(at.x(), at.y(), at.x() + size.width(), at.y() + size.height(), toQColor(tab.BorderColor()),
                   tab.DrawStyle());
+        // Objects go to whole millimetres of the sheet; a label off the whole millimetre
+        // (on a sheet's exact grid) takes its objects along by its fraction.
+        const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));
+        const QPointF fraction = at - whole;
+        const auto place = [&](float left, float top) {
+            return QPointF(roundHalfEven(whole.x() + left), roundHalfEven(whole.y() + top)) + fraction;
+        };
         for (int i = 1; i <= tab.logoCount(); ++i) {
             const Etiquette::LogoElement& o = tab.logo(i);
-            if (o.Visible)
-                s.picture(o.picture, roundHalfEven(at.x() + o.Left), roundHalfEven(at.y() + o.Top), o.Width, o.Height);
+            if (o.Visible) {
+                const QPointF p = place(o.Left, o.Top);
+                s.picture(o.picture, p.x(), p.y(), o.Width, o.Height);
+            }
         }
         for (int i = 1; i <= tab.labelCount(); ++i) {
             const TextObject& o = tab.label(i);
-            if (o.Visible)
-                s.text(roundHalfEven(at.x() + o.Left), roundHalfEven(at.y() + o.Top), o.Caption, tab.labelFont(i),
-                       toQColor(o.ForeColor));
+            if (o.Visible) {
+                const QPointF p = place(o.Left, o.Top);
+                s.text(p.x(), p.y(), o.Caption, tab.labelFont(i), toQColor(o.ForeColor));
+            }
         }
     };
 }
