@@ -79,6 +79,30 @@ private Q_SLOTS:
         QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Projets"));
     }
 
+    void installedTemplatesFollowTheUsersOwn()
+    {
+        QTemporaryDir installed;
+        test::writeBytes(installed.filePath("Planche.gab"), test::kExampleProject);
+        test::writeBytes(installed.filePath("Carte.gab"), test::kExampleProject);
+        test::writeBytes(m_fx.dir.filePath("Gabarits/Carte.gab"), test::kExampleProject);
+        test::writeBytes(m_fx.dir.filePath("Gabarits/Perso.gab"), test::kExampleProject);
+        m_fx.stop();
+        m_fx.start(installed.path());
+        TemplateMenu templates(*m_fx.menu);
+        QStringList captions, paths;
+        for (const QAction* entry : templates.entries()) {
+            captions << entry->text();
+            paths << entry->data().toString();
+        }
+        // The user's "Carte" hides the installed one of the same name.
+        QCOMPARE(captions, (QStringList{"Carte", "Perso", "Planche"}));
+        QCOMPARE(paths, (QStringList{m_fx.dir.filePath("Gabarits/Carte.gab"), m_fx.dir.filePath("Gabarits/Perso.gab"),
+                                     installed.filePath("Planche.gab")}));
+        templates.Mnu_File_Gabarits_Click(2);
+        QCOMPARE(m_fx.menu->activeProject()->caption(), QStringLiteral("Planche"));
+        QVERIFY(m_fx.menu->activeProject()->filePath().isEmpty());
+    }
+
     void unreadableTemplateIsReported()
     {
         test::writeBytes(m_fx.dir.filePath("Gabarits/Abimé.gab"), "PROJET|x|large|50|0|0|Faux|Faux|Faux\r\n");

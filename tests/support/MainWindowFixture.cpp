@@ -14,11 +14,11 @@ MainWindowFixture::MainWindowFixture() = default;
 
 MainWindowFixture::~MainWindowFixture() { stop(); }
 
-void MainWindowFixture::start()
+void MainWindowFixture::start(const QString& installedTemplates)
 {
     App.reset();
     dialogs = std::make_unique<ScriptedDialogs>();
-    menu = std::make_unique<frmMenu>(AppPaths(dir.path()), *dialogs);
+    menu = std::make_unique<frmMenu>(AppPaths(dir.path(), installedTemplates), *dialogs);
     menu->show();
 }
 

@@ -21,8 +21,9 @@ public:
     MainWindowFixture();
     ~MainWindowFixture();
 
-    /// Shows a fresh main window over the application-wide state as the program starts with it.
-    void start();
+    /// Shows a fresh main window over the application-wide state as the program starts with it;
+    /// with the folder of an installed program's templates when one is given.
+    void start(const QString& installedTemplates = QString());
     /// Closes every project window without saving.
     void closeProjects();
     /// Closes the project windows, then the main window.

@@ -7,16 +7,29 @@
 
 namespace plk {
 
-AppPaths AppPaths::forRunningProgram()
+namespace {
+
+QString userDataFolder()
 {
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QFileInfo info(exeDir);
-    if (!exeDir.isEmpty() && info.isDir() && info.isWritable())
-        return AppPaths(exeDir);
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
-    return AppPaths(data + QStringLiteral("/Plakatorium"));
+    return data + QStringLiteral("/Plakatorium");
+}
+
+}  // namespace
+
+AppPaths AppPaths::forRunningProgram() { return forExecutableIn(QCoreApplication::applicationDirPath()); }
+
+AppPaths AppPaths::forExecutableIn(const QString& executableFolder)
+{
+    const QString shared = QDir::cleanPath(executableFolder + QStringLiteral("/../share/plakatorium"));
+    if (!executableFolder.isEmpty() && QFileInfo(shared).isDir())
+        return AppPaths(userDataFolder(), shared + QStringLiteral("/Gabarits"));
+    const QFileInfo info(executableFolder);
+    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable())
+        return AppPaths(executableFolder);
+    return AppPaths(userDataFolder());
 }
 
 bool AppPaths::createFolders() const

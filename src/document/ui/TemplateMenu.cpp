@@ -45,8 +45,7 @@ void TemplateMenu::RefreshTemplateMenu()
     m_entries[0]->setText(placeholder());
     m_entries[0]->setData(QString());
 
-    const QString folder = m_menu.paths().templatesFolder();
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.gab")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QList<QFileInfo> files = templateFiles();
     for (int j = 0; j < files.size(); ++j) {
         if (j > 0) {
             QAction* entry = gabarits->addAction(QString());
@@ -54,9 +53,27 @@ void TemplateMenu::RefreshTemplateMenu()
             m_entries.append(entry);
         }
         // "&" would be taken for a shortcut mark in a menu caption.
-        m_entries[j]->setText(captionFromFileTitle(files[j]).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        m_entries[j]->setData(folder + QLatin1Char('/') + files[j]);
+        m_entries[j]->setText(captionFromFileTitle(files[j].fileName()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_entries[j]->setData(files[j].filePath());
     }
+}
+
+QList<QFileInfo> TemplateMenu::templateFiles() const
+{
+    const auto list = [](const QString& folder) {
+        return QDir(folder).entryInfoList({QStringLiteral("*.gab")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    };
+    QList<QFileInfo> files = list(m_menu.paths().templatesFolder());
+    QStringList names;
+    for (const QFileInfo& f : files)
+        names << f.fileName();
+    const QString installed = m_menu.paths().installedTemplatesFolder();
+    if (!installed.isEmpty()) {
+        for (const QFileInfo& f : list(installed))
+            if (!names.contains(f.fileName()))
+                files << f;
+    }
+    return files;
 }
 
 void TemplateMenu::Mnu_File_Gabarits_Click(int index)

@@ -1,7 +1,9 @@
 #pragma once
-// The Gabarits menu: one entry per template file of the templates folder, opening a
-// template as a new, unsaved project, and saving a project as a template.
+// The Gabarits menu: one entry per template file of the templates folder, then one per
+// template installed with the program that the user has no file of the same name for;
+// opening a template as a new, unsaved project, and saving a project as a template.
 
+#include <QFileInfo>
 #include <QObject>
 #include <QVector>
 
@@ -31,6 +33,9 @@ public:
     static const QString& placeholder();
 
 private:
+    /// The user's templates, then the installed ones the user's do not hide.
+    QList<QFileInfo> templateFiles() const;
+
     MainWindowServices& m_menu;
     QVector<QAction*> m_entries;
 };
