@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -23,6 +23,9 @@ test: build
 bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 clean:
 	@rm -rf $(BUILD_DIR)

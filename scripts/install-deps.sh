@@ -10,6 +10,7 @@ PACKAGES=(
   libgl-dev libgif-dev libzint-dev
   fonts-wine fontconfig fonts-dejavu-core
   xvfb xauth
+  appstream desktop-file-utils shared-mime-info dpkg-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   libbenchmark-dev
   libzxing-dev  # tests only: they decode the barcodes the program draws

@@ -114,11 +114,11 @@ private Q_SLOTS:
             QCOMPARE(tab.prjWidth(), sheet->width);
             QCOMPARE(tab.prjHeight(), sheet->height);
             // From the paper's edge: the printer's own margins are the user's to set.
-            QCOMPARE(tab.print.ImpMargeG, std::int16_t(0));
-            QCOMPARE(tab.print.ImpMargeH, std::int16_t(0));
+            QCOMPARE(tab.print().ImpMargeG, std::int16_t(0));
+            QCOMPARE(tab.print().ImpMargeH, std::int16_t(0));
 
-            const SheetLayout layout(layoutValues(tab.print), QSizeF(tab.prjWidth(), tab.prjHeight()),
-                                     tab.print.sheetGrid);
+            const SheetLayout layout(layoutValues(tab.print()), QSizeF(tab.prjWidth(), tab.prjHeight()),
+                                     tab.print().sheetGrid);
             QCOMPARE(layout.across(), sheet->across);
             QCOMPARE(layout.down(), sheet->down);
             QCOMPARE(layout.sheetCount(), 1);

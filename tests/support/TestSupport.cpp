@@ -13,13 +13,29 @@ void initFonts() { registerProgramFonts(); }
 
 BatchRun batch(const QStringList& args, const QString& locale)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PLK_BATCH_EXE), args);
-    p.waitForFinished(60000);
+    return run(QStringLiteral(PLK_BATCH_EXE), args, env);
+}
+
+QString programExe() { return QStringLiteral(PLK_APP_EXE); }
+
+QString sourceFile(const QString& relativePath) { return QStringLiteral(PLK_SOURCE_DIR "/") + relativePath; }
+
+BatchRun run(const QString& program, const QStringList& args, const QProcessEnvironment& environment)
+{
+    QProcess p;
+    p.setProcessEnvironment(environment);
+    p.start(program, args);
+    if (!p.waitForFinished(120000))
+        return {-1, p.readAllStandardOutput(), p.readAllStandardError()};
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+BatchRun installProgram(const QString& prefix)
+{
+    return run(QStringLiteral(PLK_CMAKE), {QStringLiteral("--install"), QStringLiteral(PLK_BUILD_DIR),
+                                           QStringLiteral("--prefix"), prefix});
 }
 
 QByteArray readBytes(const QString& path)

@@ -5,6 +5,7 @@
 #include "base/core/RegionalFormat.h"
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +25,7 @@ inline const QByteArray kExampleProject =
 inline RegionalFormat french() { return RegionalFormat::forLocale(QStringLiteral("fr_FR.UTF-8")); }
 inline RegionalFormat english() { return RegionalFormat::forLocale(QStringLiteral("en_US.UTF-8")); }
 
-/// What a run of plakatorium-batch printed and returned.
+/// What a run of plakatorium-batch (or another program) printed and returned.
 struct BatchRun {
     int exitCode = -1;
     QByteArray out;
@@ -33,6 +34,16 @@ struct BatchRun {
 
 /// Runs plakatorium-batch with the arguments under the given regional settings.
 BatchRun batch(const QStringList& args, const QString& locale = QStringLiteral("fr_FR.UTF-8"));
+
+/// The program itself, as built.
+QString programExe();
+/// A file of the source tree, by its path from the tree's top.
+QString sourceFile(const QString& relativePath);
+/// Runs a program; its exit code and output (exit code -1 when it did not finish).
+BatchRun run(const QString& program, const QStringList& args,
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+/// Installs the built program under `prefix`, as `cmake --install` does.
+BatchRun installProgram(const QString& prefix);
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);

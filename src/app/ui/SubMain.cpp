@@ -4,7 +4,10 @@
 #include "app/core/Fonts.h"
 #include "app/core/QtFrench.h"
 #include "app/core/Settings.h"
+#include "app/ui/FileArguments.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/RecentProjectsMenu.h"
+#include "app/ui/SingleInstance.h"
 #include "app/ui/TaskPaneSetup.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMenu.h"
@@ -18,10 +21,7 @@
 #include "windows/ui/frmOutils.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
-#include <QLockFile>
-#include <QStandardPaths>
 
 namespace plk {
 
@@ -56,20 +56,19 @@ int SubMain(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Plakatorium"));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
     const AppPaths paths = AppPaths::forRunningProgram();
-    if (paths.createFolders())
+    // An installed program offers its templates from where they were installed.
+    if (paths.createFolders() && paths.installedTemplatesFolder().isEmpty())
         installShippedTemplates(paths.templatesFolder());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/plakatorium.svg")));
 
     QtDialogs qtDialogs;
     Dialogs& dialogs = qtDialogs;
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    QLockFile instance(runtime + QStringLiteral("/plakatorium.lock"));
-    instance.setStaleLockTime(0);
-    if (!instance.tryLock()) {
-        dialogs.message(nullptr, QStringLiteral("Application déjà active dans Windows."), Dialogs::Icon::Exclamation,
-                        Dialogs::Buttons::Ok);
+    const FileArguments arguments(QApplication::arguments());
+    SingleInstance instance;
+    if (!instance.acquire()) {
+        if (!instance.handOver(arguments.files()))
+            dialogs.message(nullptr, QStringLiteral("Application déjà active dans Windows."), Dialogs::Icon::Exclamation,
+                            Dialogs::Buttons::Ok);
         return 0;
     }
 
@@ -80,6 +79,7 @@ int SubMain(QApplication& app)
     buildTaskPane(menu);
     SaveLoadTaskPane(menu, 0);
     TemplateMenu templates(menu);
+    RecentProjectsMenu recents(menu, menu.fileMenu());
     frmAbout about(menu);
     HelpWindow help(&menu);
     frmOutils outils(menu);
@@ -96,7 +96,9 @@ int SubMain(QApplication& app)
     menu.parts.showPrint = [&printing] { printing.showPrint(); };
     menu.parts.showPreview = [&printing] { printing.ShowPrintPreview(true); };
     menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
+    instance.listen([&menu](const QStringList& files) { FileArguments::openHandedOver(menu, files); });
     menu.show();
+    arguments.openIn(menu);
     return app.exec();
 }
 

@@ -49,6 +49,10 @@ frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     m_panels[1]->setText(kNoSizeStatus);
     m_panels[2]->setText(kNoPositionStatus);
 
+    m_files.used = [this](const QString& path) {
+        if (parts.projectFileUsed)
+            parts.projectFileUsed(path);
+    };
     buildMenus();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* window = sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr)
@@ -351,11 +355,19 @@ void frmMenu::Mnu_ID_Projet_Click(Projet index)
 
 void frmMenu::openProject()
 {
-    const auto choice = m_files.askOpen(this);
-    if (!choice)
-        return;
+    if (const auto choice = m_files.askOpen(this))
+        openChoice(*choice);
+}
+
+void frmMenu::openProjectFile(const QString& path)
+{
+    runCommand([this, &path] { openChoice(ProjectFiles::choiceFor(path)); });
+}
+
+void frmMenu::openChoice(const ProjectFiles::Choice& choice)
+{
     frmProjet* window = createProjectWindow();
-    if (!m_files.readInto(*window, *choice)) {
+    if (!m_files.readInto(*window, choice)) {
         delete window->parentWidget();  // never shown; nothing refers to it
         return;
     }

@@ -49,6 +49,7 @@ public:
     frmProjet* OpenProjectWindow(const QString& path, const QString& fileTitle);
     frmProjet* createProjectWindow(const QString& firstTabCaption = QString()) override;
     void showProjectWindow(frmProjet* window) override;
+    void openProjectFile(const QString& path) override;
 
     QMenu* fileMenu() const { return m_fichier; }
     QMenu* templatesMenu() const override { return m_gabarits; }
@@ -110,6 +111,7 @@ private:
     void openProject();
     /// Closes every project window in turn, each asking its question; false when one stays.
     bool closeProjectWindows();
+    void openChoice(const ProjectFiles::Choice& choice);
 
     AppPaths m_paths;
     Dialogs& m_dialogs;

@@ -48,6 +48,8 @@ bool ProjectFiles::save(frmProjet& window, bool saveAs)
         window.setCaption(captionFromFileTitle(QFileInfo(path).fileName()));
         window.setFilePath(path);
     }
+    if (used)
+        used(path);
     return true;
 }
 
@@ -63,7 +65,21 @@ std::optional<ProjectFiles::Choice> ProjectFiles::askOpen(QWidget* parent)
     return Choice{chosen->path, QFileInfo(chosen->path).fileName(), chosen->filterIndex == 1};
 }
 
+ProjectFiles::Choice ProjectFiles::choiceFor(const QString& path)
+{
+    const QFileInfo info(path);
+    return Choice{path, info.fileName(), info.suffix().compare(QLatin1String("prj"), Qt::CaseInsensitive) == 0};
+}
+
 bool ProjectFiles::readInto(frmProjet& window, const Choice& file)
+{
+    const bool read = readOrImport(window, file);
+    if (read && used)
+        used(file.path);
+    return read;
+}
+
+bool ProjectFiles::readOrImport(frmProjet& window, const Choice& file)
 {
     const QString shown = QDir::toNativeSeparators(file.path);
     if (file.legacy) {

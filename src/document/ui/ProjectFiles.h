@@ -5,6 +5,7 @@
 #include "widgets/ui/Dialogs.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -29,6 +30,9 @@ public:
         bool legacy = false;
     };
     std::optional<Choice> askOpen(QWidget* parent);
+    /// A file named without the dialog (command line, recent projects): the legacy
+    /// import for a ".prj" file, the project reader for any other.
+    static Choice choiceFor(const QString& path);
 
     /// Reads a project file into a new window (the reader keeps what it read before a
     /// bad record and the user is told where it stopped), or imports a legacy file.
@@ -38,7 +42,12 @@ public:
     static QStringList openFilters();
     static QStringList saveFilters();
 
+    /// Told the path of every project file read into a window or saved.
+    std::function<void(const QString& path)> used;
+
 private:
+    bool readOrImport(frmProjet& window, const Choice& file);
+
     Dialogs& m_dialogs;
     const AppPaths& m_paths;
 };

@@ -49,6 +49,8 @@ struct MainWindowParts {
     std::function<void(const QString& key)> showHelp;
     std::function<void()> refreshTemplates;
     std::function<void()> saveAsTemplate;
+    /// A project file was opened or saved (the recent projects remember it).
+    std::function<void(const QString& path)> projectFileUsed;
 };
 
 class MainWindowServices {
@@ -87,6 +89,10 @@ public:
     /// Makes a project window that is shown only once its content is in.
     virtual frmProjet* createProjectWindow(const QString& firstTabCaption = QString()) = 0;
     virtual void showProjectWindow(frmProjet* window) = 0;
+    /// Opens a project file in a new window as "Ouvrir un projet..." does with the file
+    /// it is given: a ".prj" file through the legacy import, any other through the
+    /// project reader, with the same messages.
+    virtual void openProjectFile(const QString& path) = 0;
     /// The "Gabarits" menu, which lists the templates.
     virtual QMenu* templatesMenu() const = 0;
     /// Opens the help at the page of the key.
