@@ -103,6 +103,19 @@ private Q_SLOTS:
         QVERIFY(m_fx.menu->activeProject()->filePath().isEmpty());
     }
 
+    void templatesComeInTheirNumbersOrder()
+    {
+        for (const char* name : {"Etiquettes 105 x 37.gab", "etiquettes 38,1 x 21,2.gab", "Etiquettes 70 x 37.gab",
+                                 "Cartes 85 x 54.gab"})
+            test::writeBytes(m_fx.dir.filePath(QStringLiteral("Gabarits/") + name), test::kExampleProject);
+        TemplateMenu templates(*m_fx.menu);
+        QStringList captions;
+        for (const QAction* entry : templates.entries())
+            captions << entry->text();
+        QCOMPARE(captions, (QStringList{"Cartes 85 x 54", "etiquettes 38,1 x 21,2", "Etiquettes 70 x 37",
+                                        "Etiquettes 105 x 37"}));
+    }
+
     void unreadableTemplateIsReported()
     {
         test::writeBytes(m_fx.dir.filePath("Gabarits/Abimé.gab"), "PROJET|x|large|50|0|0|Faux|Faux|Faux\r\n");

@@ -8,9 +8,11 @@
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <algorithm>
 
 namespace plk {
 
@@ -60,8 +62,17 @@ void TemplateMenu::RefreshTemplateMenu()
 
 QList<QFileInfo> TemplateMenu::templateFiles() const
 {
-    const auto list = [](const QString& folder) {
-        return QDir(folder).entryInfoList({QStringLiteral("*.gab")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Numbers in names in their numeric order: sheets of 38,1 mm labels before 105 mm
+    // ones. The menus are French, and so is their order, whatever the user's locale.
+    QCollator collator(QLocale(QLocale::French, QLocale::France));
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const auto list = [&collator](const QString& folder) {
+        QList<QFileInfo> files = QDir(folder).entryInfoList({QStringLiteral("*.gab")}, QDir::Files);
+        std::sort(files.begin(), files.end(), [&collator](const QFileInfo& a, const QFileInfo& b) {
+            return collator.compare(a.fileName(), b.fileName()) < 0;
+        });
+        return files;
     };
     QList<QFileInfo> files = list(m_menu.paths().templatesFolder());
     QStringList names;
