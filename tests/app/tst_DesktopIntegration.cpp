@@ -99,6 +99,7 @@ private Q_SLOTS:
         const QStringList shipped = QDir(QStringLiteral(":/templates")).entryList({QStringLiteral("*.gab")}, QDir::Files, QDir::Name);
         const QString installed = m_prefix.filePath("share/plakatorium/Gabarits");
         QCOMPARE(QDir(installed).entryList({QStringLiteral("*.gab")}, QDir::Files, QDir::Name), shipped);
+        QVERIFY(QFileInfo(installed + "/Adresses (exemple).csv").isFile());  // the address template's data
 
         QTemporaryDir home;
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
