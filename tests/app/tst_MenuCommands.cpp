@@ -48,6 +48,8 @@ const std::vector<Entry>& entries()
         {"Fichier", "Imprimer le projet", {"print set-up"}},
         {"Fichier", "Préférences...", {"preferences"}},
         {"Fichier", "Quitter", {"query close", kCloseQuestion}},
+        {"Edition", "Annuler", {}},  // nothing done yet: nothing to undo or redo
+        {"Edition", "Rétablir", {}},
         {"Edition", "Ajouter un objet texte", {"texts: 1, last at 5;5 → 2, last at 5;5"}},
         {"Edition", "Ajouter un objet logo", {"logos: 0 → 1"}},
         {"Edition", "Supprimer un objet", {"texts: 1, last at 5;5 → 0"}},

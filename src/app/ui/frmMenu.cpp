@@ -4,6 +4,7 @@
 #include "app/core/Version.h"
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "document/core/ProjectHistory.h"
 #include "document/core/ProjectFile.h"
 #include "windows/ui/frmProjet.h"
 
@@ -25,7 +26,8 @@
 namespace plk {
 
 frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths), m_mdi(new QMdiArea(this))
+    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths),
+      m_undoCommands(new UndoCommands(this)), m_mdi(new QMdiArea(this))
 {
     setWindowTitle(kProductName);
     m_mdi->setBackground(toQColor(kColorWindowBackground).darker(108));
@@ -55,7 +57,9 @@ frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     };
     buildMenus();
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        if (auto* window = sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr)
+        auto* window = sub ? qobject_cast<frmProjet*>(sub->widget()) : nullptr;
+        m_undoCommands->follow(window);
+        if (window)
             window->activate();
         else if (!activeProject())
             setDeleteTabEnabled(false);
@@ -108,6 +112,7 @@ void frmMenu::buildMenus()
                         &frmMenu::Mnu_ID_Fichier_Click);
 
     m_edition = menuBar()->addMenu(QStringLiteral("&Edition"));
+    m_undoCommands->addTo(m_edition);
     m_editActions = addEntries<Edition>(m_edition,
                                         {{Edition::AjouterTexte, "Ajouter un objet texte"},
                                          {Edition::AjouterLogo, "Ajouter un objet logo"},
@@ -183,6 +188,14 @@ void frmMenu::runCommand(const std::function<void()>& command)
     } catch (const std::exception&) {
         // A failing step ends the command; what was done stays done.
     }
+    endStep();
+}
+
+void frmMenu::endStep()
+{
+    // What a command changed is a step of its own, never part of the typing before it.
+    if (frmProjet* window = activeProject())
+        window->history().separate();
 }
 
 bool frmMenu::guard()
@@ -196,6 +209,7 @@ bool frmMenu::guard()
 
 void frmMenu::Mnu_ID_Fichier_Click(Fichier index)
 {
+    endStep();
     frmProjet* active = activeProject();
     switch (index) {
     case Fichier::Nouveau:
@@ -244,6 +258,7 @@ void frmMenu::Mnu_ID_Fichier_Click(Fichier index)
 
 void frmMenu::Mnu_ID_Edition_Click(Edition index)
 {
+    endStep();
     if (!guard())
         return;
     frmProjet& window = *activeProject();
@@ -343,6 +358,7 @@ void frmMenu::Mnu_ID_Aide_Click(Aide index)
 
 void frmMenu::Mnu_ID_Projet_Click(Projet index)
 {
+    endStep();
     if (!guard())
         return;
     frmProjet& window = *activeProject();
@@ -404,6 +420,7 @@ QList<frmProjet*> frmMenu::projectWindows() const
 frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
 {
     auto* window = new frmProjet(*this, firstTabCaption);
+    m_undoCommands->addWindow(*window);
     QMdiSubWindow* sub = m_mdi->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
@@ -419,7 +436,9 @@ void frmMenu::showProjectWindow(frmProjet* window)
         sub->showMaximized();
     else
         sub->show();
+    window->startHistory();
     m_mdi->setActiveSubWindow(sub);
+    m_undoCommands->follow(window);
     window->activate();
 }
 

@@ -7,6 +7,7 @@
 #include "widgets/core/ProgramIcons.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/MenuCommands.h"
+#include "windows/ui/UndoCommands.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -57,6 +58,8 @@ public:
     QMenu* helpMenu() const { return m_aide; }
     QAction* editAction(Edition index) const { return m_editActions.value(int(index)); }
     QAction* projectAction(Projet index) const { return m_projectActions.value(int(index)); }
+    /// "Annuler" and "Rétablir", above the other entries of "Edition".
+    UndoCommands& undoCommands() const { return *m_undoCommands; }
     QLabel* statusPanel(int panel) const { return m_panels[panel - 1]; }
     QMdiArea* workspace() const { return m_mdi; }
     /// Places a widget as the task pane, docked on the left or on the right.
@@ -112,10 +115,13 @@ private:
     /// Closes every project window in turn, each asking its question; false when one stays.
     bool closeProjectWindows();
     void openChoice(const ProjectFiles::Choice& choice);
+    /// Closes the active window's current step (a command starts or ended).
+    void endStep();
 
     AppPaths m_paths;
     Dialogs& m_dialogs;
     ProjectFiles m_files;
+    UndoCommands* m_undoCommands;
     QMdiArea* m_mdi;
     QMenu* m_fichier = nullptr;
     QMenu* m_edition = nullptr;

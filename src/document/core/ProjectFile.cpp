@@ -5,6 +5,7 @@
 #include "canvas/core/ObjectRecords.h"
 
 #include <QFile>
+#include <algorithm>
 #include <optional>
 
 namespace plk {
@@ -99,12 +100,38 @@ QStringList splitLines(const QString& text)
     return normalised.split(QLatin1Char('\r'));
 }
 
-}  // namespace
-
-ReadResult readProjectData(const QByteArray& data, Project& project, const RegionalFormat& format)
+// One record into the project: ONGLET starts a tab (the first one names the tab that is
+// already there), the others go to the current tab.
+void readRecord(Project& project, int& current, bool& seenOnglet, const QStringList& fields,
+                const RegionalFormat& format)
 {
-    const QStringList lines = splitLines(fromCp1252(data));
-    int current = 1;
+    const QString& keyword = fields.at(0);
+    if (keyword == QLatin1String("ONGLET")) {
+        const QString caption = RecordFields(fields, format).text(1);
+        if (!seenOnglet) {
+            project.setTabCaption(current, caption);
+        } else {
+            project.addTab(caption);
+            current = project.tabCount();
+        }
+        seenOnglet = true;
+    } else if (keyword == QLatin1String("PROJET")) {
+        readProjet(project.tab(current), fields, format);
+    } else if (keyword == QLatin1String("LABEL")) {
+        addLabelFromRecord(project.tab(current), fields, 0, format);
+    } else if (keyword == QLatin1String("LOGO")) {
+        addLogoFromRecord(project.tab(current), fields, 0, format);
+    } else if (keyword == QLatin1String("FOND")) {
+        readFond(project.tab(current), fields, format);
+    } else if (keyword == QLatin1String("PRINT")) {
+        readPrint(project.tab(current), fields, format);
+    } else if (keyword == kPlanche) {
+        readPlanche(project.tab(current), fields, format);
+    }
+}
+
+ReadResult readLines(const QStringList& lines, Project& project, int current, const RegionalFormat& format)
+{
     // Each tab tells its listeners once, and is painted once, when its records are in.
     std::optional<Etiquette::Batch> batch(std::in_place, project.tab(current));
     bool seenOnglet = false;
@@ -112,38 +139,33 @@ ReadResult readProjectData(const QByteArray& data, Project& project, const Regio
         const QString& line = lines.at(n);
         if (line.isEmpty())
             continue;
-        const QStringList fields = line.split(QLatin1Char('|'));
-        const QString& keyword = fields.at(0);
         try {
-            if (keyword == QLatin1String("ONGLET")) {
-                const QString caption = RecordFields(fields, format).text(1);
-                if (!seenOnglet)
-                    project.setTabCaption(1, caption);
-                else
-                    project.addTab(caption);
-                seenOnglet = true;
-                if (current != project.tabCount()) {
-                    current = project.tabCount();
-                    batch.emplace(project.tab(current));
-                }
-            } else if (keyword == QLatin1String("PROJET")) {
-                readProjet(project.tab(current), fields, format);
-            } else if (keyword == QLatin1String("LABEL")) {
-                addLabelFromRecord(project.tab(current), fields, 0, format);
-            } else if (keyword == QLatin1String("LOGO")) {
-                addLogoFromRecord(project.tab(current), fields, 0, format);
-            } else if (keyword == QLatin1String("FOND")) {
-                readFond(project.tab(current), fields, format);
-            } else if (keyword == QLatin1String("PRINT")) {
-                readPrint(project.tab(current), fields, format);
-            } else if (keyword == kPlanche) {
-                readPlanche(project.tab(current), fields, format);
-            }
+            const int before = current;
+            readRecord(project, current, seenOnglet, line.split(QLatin1Char('|')), format);
+            if (current != before)
+                batch.emplace(project.tab(current));
         } catch (const std::exception& e) {
             return {ReadResult::Status::StoppedAtRecord, n + 1, QString::fromStdString(e.what())};
         }
     }
     return {};
+}
+
+}  // namespace
+
+ReadResult readProjectData(const QByteArray& data, Project& project, const RegionalFormat& format)
+{
+    return readLines(splitLines(fromCp1252(data)), project, 1, format);
+}
+
+ReadResult readTabText(const QString& text, Project& project, int index, const RegionalFormat& format)
+{
+    // The PROJET record empties the tab first. Only the tab's own records are read: a
+    // second ONGLET would start another tab.
+    const QStringList lines = splitLines(text);
+    const auto second = std::find_if(std::min(lines.begin() + 1, lines.end()), lines.end(),
+                                     [](const QString& l) { return l.startsWith(QLatin1String("ONGLET|")); });
+    return readLines(QStringList(lines.begin(), second), project, index, format);
 }
 
 ReadResult readProjectFile(const QString& path, Project& project, const RegionalFormat& format)
@@ -154,19 +176,24 @@ ReadResult readProjectFile(const QString& path, Project& project, const Regional
     return readProjectData(file.readAll(), project, format);
 }
 
+QString tabFileText(Project& project, int index, const RegionalFormat& format)
+{
+    QString text = QStringLiteral("ONGLET|") + project.tabCaption(index) + QStringLiteral("\r\n");
+    for (int kind = 1; kind <= 5; ++kind) {
+        const QString records = project.tab(index).RecupererObjet(kind, format);
+        if (!records.isEmpty())
+            text += records + QStringLiteral("\r\n");
+    }
+    if (const auto& grid = project.tab(index).print().sheetGrid)
+        text += plancheRecord(*grid, format) + QStringLiteral("\r\n");
+    return text;
+}
+
 QString projectFileText(Project& project, const RegionalFormat& format)
 {
     QString text;
-    for (int i = 1; i <= project.tabCount(); ++i) {
-        text += QStringLiteral("ONGLET|") + project.tabCaption(i) + QStringLiteral("\r\n");
-        for (int kind = 1; kind <= 5; ++kind) {
-            const QString records = project.tab(i).RecupererObjet(kind, format);
-            if (!records.isEmpty())
-                text += records + QStringLiteral("\r\n");
-        }
-        if (const auto& grid = project.tab(i).print().sheetGrid)
-            text += plancheRecord(*grid, format) + QStringLiteral("\r\n");
-    }
+    for (int i = 1; i <= project.tabCount(); ++i)
+        text += tabFileText(project, i, format);
     return text;
 }
 

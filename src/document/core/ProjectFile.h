@@ -28,6 +28,13 @@ ReadResult readProjectFile(const QString& path, Project& project,
 ReadResult readProjectData(const QByteArray& data, Project& project,
                            const RegionalFormat& format = RegionalFormat::system());
 
+/// Empties tab `index` and reads one tab's records (its ONGLET record first) back into it.
+ReadResult readTabText(const QString& text, Project& project, int index,
+                       const RegionalFormat& format = RegionalFormat::system());
+
+/// The records of tab `index` as the file holds them, ONGLET first.
+QString tabFileText(Project& project, int index, const RegionalFormat& format = RegionalFormat::system());
+
 /// The whole file's text for the project (counts of 0 in the print settings become 1
 /// in the tabs themselves).
 QString projectFileText(Project& project, const RegionalFormat& format = RegionalFormat::system());

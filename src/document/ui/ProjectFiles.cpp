@@ -44,6 +44,7 @@ bool ProjectFiles::save(frmProjet& window, bool saveAs)
         return false;
     }
     QApplication::beep();
+    window.markSaved();
     if (ask) {
         window.setCaption(captionFromFileTitle(QFileInfo(path).fileName()));
         window.setFilePath(path);

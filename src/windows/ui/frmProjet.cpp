@@ -2,15 +2,25 @@
 
 #include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
+#include "canvas/core/CanvasKeys.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
+#include "document/core/ProjectHistory.h"
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ucToolbar.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
+#include "windows/ui/UndoCommands.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QTimer>
 #include <QCursor>
 #include <QEvent>
 #include <QStackedWidget>
@@ -24,6 +34,8 @@ namespace plk {
 namespace {
 
 constexpr int kRightButton = 2;
+constexpr int kUndoButton = 11;
+constexpr int kRedoButton = 12;
 
 QString positionStatus(float x, float y)
 {
@@ -64,6 +76,8 @@ frmProjet::frmProjet(MainWindowServices& main, const QString& firstTabCaption, Q
     pageLayout->addWidget(m_toolbar);
     pageLayout->addWidget(m_stack, 1);
     layout->addWidget(page, 1);
+    m_history = std::make_unique<ProjectHistory>(
+        *m_project, [this] { return selectedTab(); }, [this](int index) { selectTab(index); });
     buildToolbar();
 
     addView(1);
@@ -73,12 +87,17 @@ frmProjet::frmProjet(MainWindowServices& main, const QString& firstTabCaption, Q
             [this](int i) { m_tabs->setTabText(i - 1, m_project->tabCaption(i)); });
     connect(m_tabs, &QTabBar::currentChanged, this, &frmProjet::tabSwitch);
     m_tabs->installEventFilter(this);
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &frmProjet::showModified);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     tabSwitch();
 }
 
 frmProjet::~frmProjet()
 {
-    // The views draw the tabs: they go before the project that owns the tabs.
+    // The views draw the tabs: they go before the project that owns the tabs; the
+    // history listens to the tabs and goes before them too.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_history.reset();
     qDeleteAll(m_views);
 }
 
@@ -89,6 +108,7 @@ void frmProjet::buildToolbar()
         {"document-new", ":/icons/toolbar/projet.svg"},          {"document-save", ":/icons/toolbar/enregistrer.svg"},
         {"document-properties", ":/icons/toolbar/edition.svg"},  {"document-print-preview", ":/icons/toolbar/apercu.svg"},
         {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
+        {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -101,6 +121,18 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QStringLiteral("Imprimer"), 4, QStringLiteral("Imprimer"));
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Clôturer"), 5, QStringLiteral("Clôturer"));
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Annuler"), 6, undoText(QString()));
+    m_toolbar->AddButton(QStringLiteral("Rétablir"), 7, redoText(QString()));
+    QUndoStack& steps = m_history->stack();
+    const auto follow = [this, &steps] {
+        m_toolbar->setButtonEnabled(kUndoButton, steps.canUndo());
+        m_toolbar->setButtonEnabled(kRedoButton, steps.canRedo());
+        m_toolbar->setButtonTipText(kUndoButton, undoText(steps.undoText()));
+        m_toolbar->setButtonTipText(kRedoButton, redoText(steps.redoText()));
+    };
+    connect(&steps, &QUndoStack::indexChanged, this, follow);
+    follow();
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         m_main.runCommand([this, button] {
             switch (button) {
@@ -110,6 +142,8 @@ void frmProjet::buildToolbar()
             case 6: m_main.Mnu_ID_Fichier_Click(Fichier::Apercu); break;
             case 7: m_main.Mnu_ID_Fichier_Click(Fichier::Imprimer); break;
             case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
+            case kUndoButton: m_history->undo(); break;
+            case kRedoButton: m_history->redo(); break;
             default: break;
             }
         });
@@ -127,7 +161,26 @@ void frmProjet::buildToolbar()
 void frmProjet::setCaption(const QString& caption)
 {
     m_project->caption = caption;
-    setWindowTitle(caption);
+    showModified(m_history->stack().isClean());
+}
+
+void frmProjet::showModified(bool clean) { setWindowTitle(m_project->caption + (clean ? QString() : QStringLiteral("*"))); }
+
+void frmProjet::startHistory()
+{
+    m_history->reset();
+    showModified(true);
+}
+
+void frmProjet::markSaved() { m_history->markSaved(); }
+
+void frmProjet::focusMoved(QWidget* now)
+{
+    // Typing in one field of the tool box is one step for the whole visit of the field.
+    const bool field = qobject_cast<QLineEdit*>(now) || qobject_cast<QAbstractSpinBox*>(now) ||
+                       qobject_cast<QTextEdit*>(now) || qobject_cast<QComboBox*>(now);
+    m_history->setMergeKey(field && !isAncestorOf(now) ? now : nullptr);
+    m_history->rescan();
 }
 
 int frmProjet::selectedTab() const { return m_tabs->currentIndex() + 1; }
@@ -139,6 +192,7 @@ void frmProjet::addView(int index)
     auto* view = new EtiquetteView(m_project->tab(index), m_stack);
     m_views.push_back(view);
     m_stack->addWidget(view);
+    view->canvas()->installEventFilter(this);
     connectSurface(index);
     const QSignalBlocker block(m_tabs);
     m_tabs->addTab(m_project->tabCaption(index));
@@ -289,7 +343,7 @@ void frmProjet::Gestion_Onglet(int action, int index)
 
 void frmProjet::activate()
 {
-    if (windowTitle().isEmpty())
+    if (m_project->caption.isEmpty())
         setCaption(surface(selectedTab()).NameProjet());
     m_main.setStatusSize(sizeStatus());
     m_main.setDeleteTabEnabled(selectedTab() != 1);
@@ -300,8 +354,35 @@ void frmProjet::activate()
     backgroundClicked();
 }
 
+bool frmProjet::canvasEvent(EtiquetteView& v, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_history->release();  // a release may have gone elsewhere
+        m_history->separate();
+        m_history->hold();
+        break;
+    case QEvent::MouseButtonRelease:
+        // After the release has done its work (the click selects), so the step keeps the selection.
+        QTimer::singleShot(0, m_history.get(), &ProjectHistory::release);
+        break;
+    case QEvent::KeyPress: {
+        m_history->separate();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return handleCanvasKey(v.tab(), key->key(), key->modifiers().testFlag(Qt::ShiftModifier),
+                               [this] { m_main.Mnu_ID_Edition_Click(Edition::SupprimerObjet); });
+    }
+    default: break;
+    }
+    return false;
+}
+
 bool frmProjet::eventFilter(QObject* watched, QEvent* event)
 {
+    for (EtiquetteView* v : m_views)
+        if (watched == v->canvas())
+            return canvasEvent(*v, event);
     if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && App.BoiteVisible && m_main.toolBox())
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
     return QWidget::eventFilter(watched, event);

@@ -16,6 +16,7 @@ namespace plk {
 
 class EtiquetteView;
 class MainWindowServices;
+class ProjectHistory;
 class ucToolbar;
 
 class frmProjet : public QWidget {
@@ -29,8 +30,14 @@ public:
     Project& project() const { return *m_project; }
     QString filePath() const { return m_project->filePath; }
     void setFilePath(const QString& path) { m_project->filePath = path; }
-    QString caption() const { return windowTitle(); }
+    QString caption() const { return m_project->caption; }
     void setCaption(const QString& caption);
+    /// The undo history; the caption carries "*" while the project is not as last opened or saved.
+    ProjectHistory& history() const { return *m_history; }
+    /// The content is in (new, opened): the history starts here, unmodified.
+    void startHistory();
+    /// The project was just saved.
+    void markSaved();
     /// The name last chosen in this window's save dialog.
     QString lastSaveName;
 
@@ -63,9 +70,13 @@ private:
     void backgroundClicked();
     void editText(int tab, int object);
     void replaceLogo(int tab, int object);
+    void showModified(bool clean);
+    void focusMoved(QWidget* now);
+    bool canvasEvent(EtiquetteView& view, QEvent* event);
 
     MainWindowServices& m_main;
     std::unique_ptr<Project> m_project;
+    std::unique_ptr<ProjectHistory> m_history;
     QTabBar* m_tabs;
     ucToolbar* m_toolbar;
     QStackedWidget* m_stack;

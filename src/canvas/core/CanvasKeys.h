@@ -1,0 +1,20 @@
+#pragma once
+// The keys that edit the selection on a tab's canvas: Suppr deletes the selected
+// object, the arrows move it (1 mm, 5 mm with Maj) unless the tab is locked, Échap
+// clears the selection, Tab and Maj+Tab go to the next or previous object.
+
+#include <functional>
+
+namespace plk {
+
+class Etiquette;
+
+/// The millimetres one arrow key moves the selected object.
+inline constexpr double kNudgeMm = 1.0;
+inline constexpr double kShiftNudgeMm = 5.0;
+
+/// Handles a key (a Qt::Key) on the tab; false for keys it leaves alone. Deleting goes
+/// through `deleteSelected`, the same command as the menu's.
+bool handleCanvasKey(Etiquette& tab, int key, bool shift, const std::function<void()>& deleteSelected);
+
+}  // namespace plk

@@ -1,0 +1,334 @@
+// Undo and redo in a project window: a long run of edits made through the canvas, the
+// keyboard, the tool box, the menus and the dialogs, taken back one by one to exactly
+// the records each edit started from; the menu entries and toolbar buttons that name
+// the steps; the modified mark in the caption; the keys that edit the selection.
+
+#include "base/core/AppState.h"
+#include "app/ui/frmMenu.h"
+#include "canvas/core/Etiquette.h"
+#include "canvas/ui/CanvasWidget.h"
+#include "canvas/ui/EtiquetteView.h"
+#include "document/core/ProjectFile.h"
+#include "document/core/ProjectHistory.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestSupport.h"
+#include "widgets/ui/ToolbarButton.h"
+#include "widgets/ui/TxtBox.h"
+#include "widgets/ui/ucToolbar.h"
+#include "windows/ui/frmAssist.h"
+#include "windows/ui/frmOutils.h"
+#include "windows/ui/frmProjet.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QtTest>
+
+using namespace plk;
+
+namespace {
+
+constexpr double kPxPerMm = 56.7 / 15;
+constexpr int kUndoButton = 11;
+constexpr int kRedoButton = 12;
+
+QPoint toPx(QPointF mm) { return QPoint(int(mm.x() * kPxPerMm), int(mm.y() * kPxPerMm)); }
+
+int firstVisibleLabel(const Etiquette& t)
+{
+    for (int i = 1; i <= t.labelCount(); ++i)
+        if (t.label(i).Visible)
+            return i;
+    return 0;
+}
+
+void typeInto(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+}  // namespace
+
+class TestUndoRedo : public QObject {
+    Q_OBJECT
+
+    test::MainWindowFixture m_fx;
+    std::unique_ptr<frmOutils> m_outils;
+    std::unique_ptr<frmAssist> m_assist;
+    frmProjet* m_w = nullptr;
+
+    Etiquette& tab() const { return m_w->surface(m_w->selectedTab()); }
+    CanvasWidget* canvas() const { return m_w->view(m_w->selectedTab())->canvas(); }
+    QString records() const { return projectFileText(m_w->project()); }
+    // The changes are gathered once the command is over, when the events have run.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    void clickFirstLabel()
+    {
+        const int i = firstVisibleLabel(tab());
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, toPx(tab().labelRect(i).center()));
+    }
+    void dragFirstLabel(double dxMm, double dyMm)
+    {
+        const QPoint from = toPx(tab().labelRect(firstVisibleLabel(tab())).center());
+        const QPoint to = from + toPx(QPointF(dxMm, dyMm));
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(canvas(), (from + to) / 2);
+        QTest::mouseMove(canvas(), to);
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
+    }
+    void key(int k, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(canvas(), Qt::Key(k), modifiers); }
+
+    // One edit of the run, chosen by its number.
+    void edit(int n)
+    {
+        const int k = n / 12;
+        switch (n % 12) {
+        case 0: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte); break;
+        case 1: dragFirstLabel(3 + k % 4, 2 + k % 3); break;
+        case 2:
+            clickFirstLabel();
+            key(Qt::Key_Right);
+            key(Qt::Key_Down, Qt::ShiftModifier);
+            break;
+        case 3:
+            clickFirstLabel();
+            typeInto(m_outils->contentField(), QStringLiteral("Texte %1").arg(n));
+            break;
+        case 4: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo); break;
+        case 5:
+            typeInto(m_outils->tabWidthField()->Text1(), QString::number(60 + n % 30));
+            break;
+        case 6:
+            m_fx.dialogs->inputs.push_back(QStringLiteral("Onglet %1").arg(n));
+            m_fx.menu->Mnu_ID_Projet_Click(Projet::RenommerOnglet);
+            break;
+        case 7:
+            clickFirstLabel();
+            m_fx.menu->Mnu_ID_Edition_Click(Edition::Copier);
+            m_fx.menu->Mnu_ID_Edition_Click(Edition::Coller);
+            break;
+        case 8: {
+            const int i = firstVisibleLabel(tab());
+            m_fx.dialogs->inputs.push_back(QStringLiteral("Édité %1").arg(n));
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPointSize(8 + k % 5);
+            font.setBold(k % 2 == 1);
+            m_fx.dialogs->fonts.push_back(font);
+            QTest::mouseDClick(canvas(), Qt::LeftButton, {}, toPx(tab().labelRect(i).center()));
+            break;
+        }
+        case 9:
+            clickFirstLabel();
+            key(Qt::Key_Tab);
+            key(Qt::Key_Delete);
+            break;
+        case 10:  // "Ajouter un nouvel onglet" through the wizard
+            m_fx.menu->Mnu_ID_Projet_Click(Projet::AjouterOnglet);
+            QTest::keyClicks(m_assist->Text1(), QStringLiteral("verso %1").arg(n));
+            QTest::mouseClick(m_assist->Bouton2(0), Qt::LeftButton);
+            break;
+        case 11:  // "Supprimer un onglet", the one just added
+            m_fx.dialogs->answers.push_back(Dialogs::Answer::Yes);
+            m_fx.menu->Mnu_ID_Projet_Click(Projet::SupprimerOnglet);
+            break;
+        default: break;
+        }
+        settle();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "fr_FR.UTF-8");
+        test::initFonts();
+    }
+
+    void init()
+    {
+        App.ObjetActif = 0;
+        m_fx.start();
+        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
+        m_fx.menu->setToolBox(m_outils.get());
+        m_assist = std::make_unique<frmAssist>(*m_fx.menu);
+        m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) {
+            m_assist->AddTabMode = addTabMode;
+            m_assist->TabWindow = m_fx.menu->activeProject();
+            m_assist->show();
+        };
+        m_w = m_fx.open();
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
+        settle();
+    }
+
+    void cleanup()
+    {
+        m_fx.closeProjects();
+        m_assist.reset();
+        m_outils.reset();
+        m_fx.stop();
+    }
+
+    void everyEditUndoesToTheRecordsItStartedFromAndRedoesToTheEnd()
+    {
+        QStringList before{records()};
+        for (int n = 0; n < 100; ++n) {
+            edit(n);
+            if (records() != before.last())
+                before << records();
+        }
+        QVERIFY2(before.size() > 90, qPrintable(QString::number(before.size())));
+        QUndoStack& steps = m_w->history().stack();
+        QCOMPARE(steps.count(), before.size() - 1);  // one step per edit that changed something
+
+        for (qsizetype i = before.size() - 2; i >= 0; --i) {
+            m_fx.menu->undoCommands().undoAction()->trigger();
+            QCOMPARE(records(), before.at(i));
+        }
+        QVERIFY(!m_fx.menu->undoCommands().undoAction()->isEnabled());
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));
+
+        for (qsizetype i = 1; i < before.size(); ++i) {
+            m_fx.menu->undoCommands().redoAction()->trigger();
+            QCOMPARE(records(), before.at(i));
+        }
+        QVERIFY(!m_fx.menu->undoCommands().redoAction()->isEnabled());
+    }
+
+    void undoRestoresTheSelectionAndTheToolBox()
+    {
+        clickFirstLabel();
+        settle();
+        key(Qt::Key_Right);
+        settle();
+        tab().backgroundClick();
+        settle();
+        m_w->history().undo();
+        QCOMPARE(tab().LabelFocus, std::int16_t(firstVisibleLabel(tab())));
+        QCOMPARE(App.ObjetActif, tab().LabelFocus);
+        QCOMPARE(m_outils->contentField()->text(), QStringLiteral("ZONE DE TEXTE"));
+        QCOMPARE(tab().label(tab().LabelFocus).Left, 5.0f);
+    }
+
+    void menuEntriesAndToolbarButtonsNameTheStep()
+    {
+        QMenu* menu = m_fx.menu->editMenu();
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.at(0)->text(), QStringLiteral("Annuler"));
+        QCOMPARE(actions.at(1)->text(), QStringLiteral("Rétablir"));
+        QVERIFY(actions.at(2)->isSeparator());
+        QCOMPARE(actions.at(3)->text(), QStringLiteral("Ajouter un objet texte"));
+        QCOMPARE(m_fx.menu->editAction(Edition::SupprimerObjet)->text(), QStringLiteral("Supprimer un objet"));
+        QCOMPARE(actions.at(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(actions.at(1)->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+        QVERIFY(!actions.at(0)->isEnabled());
+        QVERIFY(!actions.at(1)->isEnabled());
+        ucToolbar* bar = m_w->toolbar();
+        QCOMPARE(bar->ButtonCaption(kUndoButton), QStringLiteral("Annuler"));
+        QCOMPARE(bar->ButtonCaption(kRedoButton), QStringLiteral("Rétablir"));
+        QVERIFY(!bar->ButtonEnabled(kUndoButton));
+
+        dragFirstLabel(10, 4);
+        settle();
+        QCOMPARE(actions.at(0)->text(), QStringLiteral("Annuler le déplacement"));
+        QVERIFY(bar->ButtonEnabled(kUndoButton));
+        QCOMPARE(bar->ButtonTipText(kUndoButton), QStringLiteral("Annuler le déplacement"));
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple*"));
+
+        clickFirstLabel();
+        key(Qt::Key_Delete);
+        settle();
+        QCOMPARE(firstVisibleLabel(tab()), 0);
+        bar->buttonWidget(kUndoButton)->click();
+        QCOMPARE(actions.at(1)->text(), QStringLiteral("Rétablir la suppression de l'objet"));
+        QCOMPARE(actions.at(0)->text(), QStringLiteral("Annuler le déplacement"));
+        QVERIFY(firstVisibleLabel(tab()) > 0);
+        m_fx.menu->undoCommands().undoAction()->trigger();
+        QCOMPARE(records().toLatin1(), test::kExampleProject);
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));  // back where it was opened
+        QVERIFY(bar->ButtonEnabled(kRedoButton));
+    }
+
+    void typingInOneFieldIsOneStepPerVisit()
+    {
+        clickFirstLabel();
+        settle();
+        QLineEdit* field = m_outils->contentField();
+        field->setFocus();
+        for (const QChar c : QStringLiteral("abc")) {
+            QTest::keyClick(field, c.toLatin1());
+            settle();
+        }
+        canvas()->setFocus();
+        settle();
+        QCOMPARE(tab().label(firstVisibleLabel(tab())).Caption, QStringLiteral("ZONE DE TEXTEabc"));
+        QCOMPARE(m_w->history().stack().count(), 1);
+        QCOMPARE(m_w->history().stack().undoText(), QStringLiteral("la modification de l'objet"));
+    }
+
+    void savingClearsTheMarkAndClosingStillAsks()
+    {
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
+        settle();
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple*"));
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));
+        QCOMPARE(m_w->caption(), QStringLiteral("Exemple"));
+        m_w->history().undo();
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple*"));
+
+        m_fx.dialogs->answers.push_back(Dialogs::Answer::Cancel);
+        m_fx.dialogs->shown.clear();
+        QVERIFY(!m_w->close());
+        QCOMPARE(m_fx.dialogs->shown.at(0).title, QStringLiteral("Enregistrez - [Exemple] ?"));
+    }
+
+    void keysMoveSelectAndDelete()
+    {
+        Etiquette& t = tab();
+        clickFirstLabel();
+        const int label = t.LabelFocus;
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        key(Qt::Key_Down, Qt::ShiftModifier);
+        key(Qt::Key_Up);
+        QCOMPARE(t.label(label).Left, 7.0f);
+        QCOMPARE(t.label(label).Top, 9.0f);
+        key(Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(t.label(label).Left, 2.0f);
+
+        t.Cadenas = true;  // a locked tab keeps its objects where they are
+        key(Qt::Key_Right);
+        QCOMPARE(t.label(label).Left, 2.0f);
+        t.Cadenas = false;
+
+        key(Qt::Key_Escape);
+        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+        QVERIFY(!t.frame().visible);
+
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo);  // a logo after the text
+        t.backgroundClick();
+        key(Qt::Key_Tab);
+        QCOMPARE(t.LabelFocus, std::int16_t(label));
+        key(Qt::Key_Tab);
+        QVERIFY(t.LogoFocus > 0);
+        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+        key(Qt::Key_Tab);
+        QCOMPARE(t.LabelFocus, std::int16_t(label));
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(t.LogoFocus > 0);
+
+        key(Qt::Key_Delete);
+        QVERIFY(!t.logo(t.logoCount()).Visible);
+        QCOMPARE(t.RecupererObjet(3), QString());
+        QVERIFY(!m_fx.menu->editAction(Edition::SupprimerObjet)->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestUndoRedo)
+#include "tst_UndoRedo.moc"
