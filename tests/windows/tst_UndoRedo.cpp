@@ -208,10 +208,10 @@ private Q_SLOTS:
         tab().backgroundClick();
         settle();
         m_w->history().undo();
-        QCOMPARE(tab().LabelFocus, std::int16_t(firstVisibleLabel(tab())));
-        QCOMPARE(App.ObjetActif, tab().LabelFocus);
+        QCOMPARE(tab().LabelFocus(), std::int16_t(firstVisibleLabel(tab())));
+        QCOMPARE(App.ObjetActif, tab().LabelFocus());
         QCOMPARE(m_outils->contentField()->text(), QStringLiteral("ZONE DE TEXTE"));
-        QCOMPARE(tab().label(tab().LabelFocus).Left, 5.0f);
+        QCOMPARE(tab().label(tab().LabelFocus()).Left, 5.0f);
     }
 
     void menuEntriesAndToolbarButtonsNameTheStep()
@@ -292,7 +292,7 @@ private Q_SLOTS:
     {
         Etiquette& t = tab();
         clickFirstLabel();
-        const int label = t.LabelFocus;
+        const int label = t.LabelFocus();
         key(Qt::Key_Right);
         key(Qt::Key_Right);
         key(Qt::Key_Down, Qt::ShiftModifier);
@@ -302,26 +302,26 @@ private Q_SLOTS:
         key(Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(t.label(label).Left, 2.0f);
 
-        t.Cadenas = true;  // a locked tab keeps its objects where they are
+        t.setCadenas(true);  // a locked tab keeps its objects where they are
         key(Qt::Key_Right);
         QCOMPARE(t.label(label).Left, 2.0f);
-        t.Cadenas = false;
+        t.setCadenas(false);
 
         key(Qt::Key_Escape);
-        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+        QCOMPARE(t.LabelFocus(), std::int16_t(-1));
         QVERIFY(!t.frame().visible);
 
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo);  // a logo after the text
         t.backgroundClick();
         key(Qt::Key_Tab);
-        QCOMPARE(t.LabelFocus, std::int16_t(label));
+        QCOMPARE(t.LabelFocus(), std::int16_t(label));
         key(Qt::Key_Tab);
-        QVERIFY(t.LogoFocus > 0);
-        QCOMPARE(t.LabelFocus, std::int16_t(-1));
+        QVERIFY(t.LogoFocus() > 0);
+        QCOMPARE(t.LabelFocus(), std::int16_t(-1));
         key(Qt::Key_Tab);
-        QCOMPARE(t.LabelFocus, std::int16_t(label));
+        QCOMPARE(t.LabelFocus(), std::int16_t(label));
         key(Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(t.LogoFocus > 0);
+        QVERIFY(t.LogoFocus() > 0);
 
         key(Qt::Key_Delete);
         QVERIFY(!t.logo(t.logoCount()).Visible);

@@ -28,15 +28,15 @@ std::vector<Selected> visibleObjects(const Etiquette& tab)
     return objects;
 }
 
-bool hasSelection(const Etiquette& tab) { return tab.LabelFocus > 0 || tab.LogoFocus > 0; }
+bool hasSelection(const Etiquette& tab) { return tab.LabelFocus() > 0 || tab.LogoFocus() > 0; }
 
 void selectNext(Etiquette& tab, bool backwards)
 {
     const std::vector<Selected> objects = visibleObjects(tab);
     if (objects.empty())
         return;
-    const Selected current = tab.LabelFocus > 0 ? Selected{Etiquette::ObjectKind::Label, tab.LabelFocus}
-                                                : Selected{Etiquette::ObjectKind::Logo, tab.LogoFocus};
+    const Selected current = tab.LabelFocus() > 0 ? Selected{Etiquette::ObjectKind::Label, tab.LabelFocus()}
+                                                : Selected{Etiquette::ObjectKind::Logo, tab.LogoFocus()};
     const auto n = std::ptrdiff_t(objects.size());
     std::ptrdiff_t at = std::find(objects.begin(), objects.end(), current) - objects.begin();
     if (at == n)
@@ -47,14 +47,14 @@ void selectNext(Etiquette& tab, bool backwards)
 
 void nudge(Etiquette& tab, double dx, double dy)
 {
-    if (tab.Cadenas)
+    if (tab.Cadenas())
         return;
-    if (tab.LabelFocus > 0) {
-        const TextObject& o = tab.label(tab.LabelFocus);
-        tab.PositionObjet(tab.LabelFocus, o.Top + dy, o.Left + dx);
-    } else if (tab.LogoFocus > 0) {
-        const LogoObject& o = tab.logo(tab.LogoFocus);
-        tab.PositionObjet(tab.LogoFocus, o.Top + dy, o.Left + dx);
+    if (tab.LabelFocus() > 0) {
+        const TextObject& o = tab.label(tab.LabelFocus());
+        tab.PositionObjet(tab.LabelFocus(), o.Top + dy, o.Left + dx);
+    } else if (tab.LogoFocus() > 0) {
+        const LogoObject& o = tab.logo(tab.LogoFocus());
+        tab.PositionObjet(tab.LogoFocus(), o.Top + dy, o.Left + dx);
     }
 }
 

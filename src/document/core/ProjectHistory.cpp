@@ -52,7 +52,16 @@ private:
 
 QStringList recordLines(const QString& tab) { return tab.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts); }
 
-bool isObject(const QString& line) { return line.startsWith(QLatin1String("LABEL|")) || line.startsWith(QLatin1String("LOGO|")); }
+QString keyword(const QString& line) { return line.section(QLatin1Char('|'), 0, 0); }
+
+// The records a tab has once (ONGLET, PROJET, FOND, PRINT, PLANCHE); any other record
+// is one of its objects, whatever kind of object it is.
+bool isObject(const QString& line)
+{
+    static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
+                                         QStringLiteral("PRINT"), QStringLiteral("PLANCHE")};
+    return !kTabRecords.contains(keyword(line));
+}
 
 qsizetype objectCount(const QStringList& lines) { return std::count_if(lines.begin(), lines.end(), isObject); }
 
@@ -80,13 +89,14 @@ QString tabStepName(const QStringList& before, const QStringList& after)
         const QString& b = after.at(i);
         if (a == b)
             continue;
-        if (a.startsWith(QLatin1String("ONGLET|")))
+        const QString kind = keyword(a);
+        if (kind == QLatin1String("ONGLET"))
             return QStringLiteral("le renommage de l'onglet");
-        if (a.startsWith(QLatin1String("PROJET|")))
+        if (kind == QLatin1String("PROJET"))
             return QStringLiteral("la modification de l'onglet");
-        if (a.startsWith(QLatin1String("FOND|")))
+        if (kind == QLatin1String("FOND"))
             return QStringLiteral("la modification du fond");
-        if (a.startsWith(QLatin1String("PRINT|")))
+        if (kind == QLatin1String("PRINT") || kind == QLatin1String("PLANCHE"))
             return QStringLiteral("la modification de l'impression");
         if (!onlyMoved(a, b))
             return QStringLiteral("la modification de l'objet");
@@ -133,8 +143,7 @@ ProjectHistory::ProjectHistory(Project& project, std::function<int()> selectedTa
     });
     connect(&m_project, &Project::tabRemoved, this, [this] { schedule(); });
     connect(&m_project, &Project::tabCaptionChanged, this, [this](int index) {
-        if (std::size_t(index) <= m_dirty.size())
-            m_dirty[std::size_t(index - 1)] = true;
+        markDirty(&m_project.tab(index));
         schedule();
     });
     m_last = capture();
@@ -145,12 +154,20 @@ ProjectHistory::~ProjectHistory() = default;
 void ProjectHistory::watchTab(int index)
 {
     Etiquette* tab = &m_project.tab(index);
-    connect(tab, &Etiquette::changed, this, [this, tab] {
-        for (int i = 1; i <= m_project.tabCount(); ++i)
-            if (&m_project.tab(i) == tab && std::size_t(i) <= m_dirty.size())
-                m_dirty[std::size_t(i - 1)] = true;
+    connect(tab, &Etiquette::changed, this, [this, tab](Etiquette::Changes what) {
+        // A new selection alone leaves the records as they are: the step it joins
+        // only needs to know it.
+        if (what & ~Etiquette::Changes(Etiquette::Change::Selection))
+            markDirty(tab);
         schedule();
     });
+}
+
+void ProjectHistory::markDirty(const Etiquette* tab)
+{
+    for (int i = 1; i <= m_project.tabCount() && std::size_t(i) <= m_dirty.size(); ++i)
+        if (&m_project.tab(i) == tab)
+            m_dirty[std::size_t(i - 1)] = true;
 }
 
 void ProjectHistory::schedule()
@@ -187,12 +204,12 @@ ProjectState ProjectHistory::capture()
     }
     state.selectedTab = std::clamp(m_selectedTab(), 1, int(count));
     const Etiquette& tab = m_project.tab(state.selectedTab);
-    if (tab.LabelFocus > 0 && tab.LabelFocus <= tab.labelCount()) {
+    if (tab.LabelFocus() > 0 && tab.LabelFocus() <= tab.labelCount()) {
         state.selectionKind = QStringLiteral("LABEL");
-        state.selectionOrdinal = ordinalOfIndex(tab, true, tab.LabelFocus);
-    } else if (tab.LogoFocus > 0 && tab.LogoFocus <= tab.logoCount()) {
+        state.selectionOrdinal = ordinalOfIndex(tab, true, tab.LabelFocus());
+    } else if (tab.LogoFocus() > 0 && tab.LogoFocus() <= tab.logoCount()) {
         state.selectionKind = QStringLiteral("LOGO");
-        state.selectionOrdinal = ordinalOfIndex(tab, false, tab.LogoFocus);
+        state.selectionOrdinal = ordinalOfIndex(tab, false, tab.LogoFocus());
     }
     return state;
 }
@@ -210,12 +227,6 @@ void ProjectHistory::checkpoint()
     }
     ProjectState before = std::exchange(m_last, now);
     m_stack.push(new Step(*this, std::move(before), std::move(now), m_mergeKey, m_mergeGeneration));
-}
-
-void ProjectHistory::rescan()
-{
-    std::fill(m_dirty.begin(), m_dirty.end(), true);
-    checkpoint();
 }
 
 void ProjectHistory::restore(const ProjectState& state)
@@ -246,7 +257,7 @@ void ProjectHistory::restore(const ProjectState& state)
 
 void ProjectHistory::separate()
 {
-    rescan();
+    checkpoint();
     ++m_mergeGeneration;
 }
 

@@ -3,7 +3,9 @@
 // file would hold) plus the selection; a step keeps that state before and after one
 // change, and undoing reads the records back in as opening a file does, so what comes
 // back is exactly what was there. Changes are noticed when the tabs say something
-// changed and are gathered into one step once the command that made them is over.
+// changed (a batch of changes is one announcement) and are gathered into one step once
+// the command that made them is over: when the events it caused have run, or when the
+// window says a step ends (a command, a press on the canvas, leaving a field).
 
 #include <QObject>
 #include <QStringList>
@@ -50,9 +52,7 @@ public:
     void setMergeKey(const void* key);
     /// Gathers the changes made so far into a step now.
     void checkpoint();
-    /// The same, looking at every tab (after changes the tabs may not have announced).
-    void rescan();
-    /// Rescans and closes the gathering: what comes next is another step.
+    /// Gathers them and closes the gathering: what comes next is another step.
     void separate();
     /// Steps back or forward, once the changes made so far are a step of their own.
     void undo();
@@ -72,6 +72,7 @@ public:
 
 private:
     void watchTab(int index);
+    void markDirty(const Etiquette* tab);
     void schedule();
 
     Project& m_project;

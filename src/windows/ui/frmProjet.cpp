@@ -180,7 +180,6 @@ void frmProjet::focusMoved(QWidget* now)
     const bool field = qobject_cast<QLineEdit*>(now) || qobject_cast<QAbstractSpinBox*>(now) ||
                        qobject_cast<QTextEdit*>(now) || qobject_cast<QComboBox*>(now);
     m_history->setMergeKey(field && !isAncestorOf(now) ? now : nullptr);
-    m_history->rescan();
 }
 
 int frmProjet::selectedTab() const { return m_tabs->currentIndex() + 1; }
