@@ -27,7 +27,14 @@ namespace plk {
 
 frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths),
-      m_undoCommands(new UndoCommands(this)), m_mdi(new QMdiArea(this))
+      m_undoCommands(new UndoCommands(this)),
+      m_zoomCommands(new ZoomCommands(
+          [this] {
+              frmProjet* window = activeProject();
+              return window ? window->view(window->selectedTab()) : nullptr;
+          },
+          this)),
+      m_mdi(new QMdiArea(this))
 {
     setWindowTitle(kProductName);
     m_mdi->setBackground(toQColor(kColorWindowBackground).darker(108));
@@ -47,6 +54,7 @@ frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     statusBar()->addWidget(m_panels[0], 1);
     statusBar()->addPermanentWidget(m_panels[1]);
     statusBar()->addPermanentWidget(m_panels[2]);
+    statusBar()->addPermanentWidget(m_panels[3]);  // the zoom of the tab in front
     m_panels[0]->setText(kLegalNotice);
     m_panels[1]->setText(kNoSizeStatus);
     m_panels[2]->setText(kNoPositionStatus);
@@ -141,6 +149,7 @@ void frmMenu::buildMenus()
                          {Fenetre::ReorganiserIcones, "Réorganiser les icônes"},
                          {Fenetre::FermerFenetres, "Fermer les fenêtres", Qt::CTRL | Qt::Key_F}},
                         &frmMenu::Mnu_ID_Fenetre_Click);
+    m_zoomCommands->addTo(m_fenetre);
     connect(m_fenetre, &QMenu::aboutToShow, this, &frmMenu::rebuildWindowList);
 
     m_aide = menuBar()->addMenu(QStringLiteral("&Aide"));
@@ -234,6 +243,7 @@ void frmMenu::Mnu_ID_Fichier_Click(Fichier index)
             m_mdi->currentSubWindow()->close();
             setStatusSize(kNoSizeStatus);
             setStatusPosition(kNoPositionStatus);
+            setStatusZoom(QString());
         }
         break;
     case Fichier::Apercu:
@@ -462,6 +472,7 @@ void frmMenu::popupEditMenu(QPoint globalPos, bool deleteEnabled)
 void frmMenu::setDeleteTabEnabled(bool enabled) { projectAction(Projet::SupprimerOnglet)->setEnabled(enabled); }
 void frmMenu::setStatusSize(const QString& text) { m_panels[1]->setText(text); }
 void frmMenu::setStatusPosition(const QString& text) { m_panels[2]->setText(text); }
+void frmMenu::setStatusZoom(const QString& text) { m_panels[3]->setText(text); }
 
 void frmMenu::addTabWithWizard(frmProjet& window)
 {

@@ -8,6 +8,7 @@
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/MenuCommands.h"
 #include "windows/ui/UndoCommands.h"
+#include "windows/ui/ZoomCommands.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -60,6 +61,8 @@ public:
     QAction* projectAction(Projet index) const { return m_projectActions.value(int(index)); }
     /// "Annuler" and "Rétablir", above the other entries of "Edition".
     UndoCommands& undoCommands() const { return *m_undoCommands; }
+    /// The zoom entries at the end of "Fenêtre".
+    ZoomCommands& zoomCommands() const { return *m_zoomCommands; }
     QLabel* statusPanel(int panel) const { return m_panels[panel - 1]; }
     QMdiArea* workspace() const { return m_mdi; }
     /// Places a widget as the task pane, docked on the left or on the right.
@@ -75,6 +78,7 @@ public:
     void setDeleteTabEnabled(bool enabled) override;
     void setStatusSize(const QString& text) override;
     void setStatusPosition(const QString& text) override;
+    void setStatusZoom(const QString& text) override;
     void addTabWithWizard(frmProjet& window) override;
     bool saveProject(frmProjet& window) override;
     Dialogs& dialogs() override { return m_dialogs; }
@@ -122,6 +126,7 @@ private:
     Dialogs& m_dialogs;
     ProjectFiles m_files;
     UndoCommands* m_undoCommands;
+    ZoomCommands* m_zoomCommands;
     QMdiArea* m_mdi;
     QMenu* m_fichier = nullptr;
     QMenu* m_edition = nullptr;
@@ -131,7 +136,7 @@ private:
     QMenu* m_projet = nullptr;
     QVector<QAction*> m_editActions, m_projectActions;
     QList<QAction*> m_windowList;
-    QLabel* m_panels[3];
+    QLabel* m_panels[4];
     QWidget* m_taskPane = nullptr;
     QScrollArea* m_taskPaneColumn = nullptr;
     ToolBoxLink* m_toolBox = nullptr;

@@ -1,12 +1,15 @@
 #include "canvas/core/CanvasLayout.h"
 
 #include "base/core/Rounding.h"
+#include "base/core/Surface.h"
 
 #include <cstdint>
 
 namespace plk {
 
 namespace {
+
+constexpr int kRulerNumberRoom = 270;  // twips a centimetre's number takes, with a gap
 
 ScrollRange scrollRange(int size)
 {
@@ -17,6 +20,7 @@ ScrollRange scrollRange(int size)
     r.smallChange = int(roundHalfEven(s / 4.0));
     r.largeChange = r.smallChange;
     r.value = int(roundHalfEven(s / 2.0));
+    r.middle = r.value;
     return r;
 }
 
@@ -50,31 +54,50 @@ CanvasLayout layoutCanvas(QSize control, QSize canvas, bool rulersMovable, QRect
 
 int canvasOffsetForScroll(int position, const ScrollRange& range, int viewSize, int canvasSize)
 {
-    if (position == int(roundHalfEven(range.maximum / 2.0)))
+    if (position == range.middle)
         return viewSize / 2 - canvasSize / 2;
     return position - canvasSize / 2;
 }
 
-std::vector<RulerMark> rulerMarks(int length)
+std::vector<RulerMark> rulerMarks(int length, int zoom)
 {
-    constexpr int kCentimetre = 10 * kRulerTwipsPerMm;
+    const double pitch = kRulerTwipsPerMm * zoom / 100.0;
+    // Millimetres closer than two pixels make a grey smear: only the longer marks then.
+    const bool millimetres = pitch >= 2 * kTwipsPerPixel;
+    // Numbers need some room: every second or fifth centimetre when they are close.
+    int numberEvery = 1;
+    for (const int every : {1, 2, 5, 10}) {
+        numberEvery = every;
+        if (every * 10 * pitch >= kRulerNumberRoom)
+            break;
+    }
     std::vector<RulerMark> marks;
-    int p = kRulerTwipsPerMm;
-    while (p < length) {
+    for (int centimetre = 0; (centimetre * 10 + 1) * pitch < length; ++centimetre) {
         for (int k = 1; k <= 10; ++k) {
             RulerMark m;
-            m.position = p;
+            m.position = int(roundHalfEven((centimetre * 10 + k) * pitch));
             if (k == 10) {
                 m.kind = RulerMark::Kind::Centimetre;
-                m.number = QString::number(p / kCentimetre) + QLatin1Char(' ');
+                if ((centimetre + 1) % numberEvery == 0)
+                    m.number = QString::number(centimetre + 1) + QLatin1Char(' ');
             } else if (k == 5) {
                 m.kind = RulerMark::Kind::HalfCentimetre;
+            } else if (!millimetres) {
+                continue;
             }
             marks.push_back(m);
-            p += kRulerTwipsPerMm;
         }
     }
     return marks;
+}
+
+void extendForCanvas(ScrollRange& range, int viewSize, int canvasSize)
+{
+    const int reach = (canvasSize - viewSize) / 2 + kRulerThickness;
+    if (canvasSize <= viewSize || reach <= 0)
+        return;
+    range.minimum -= reach;
+    range.maximum += reach;
 }
 
 int markLength(RulerMark::Kind kind, int thickness)

@@ -22,6 +22,7 @@ struct ScrollRange {
     int smallChange = 1;
     int largeChange = 1;
     int value = 1;
+    int middle = 1;  // the position that centres the canvas
 };
 
 struct CanvasLayout {
@@ -46,6 +47,10 @@ CanvasLayout layoutCanvas(QSize control, QSize canvas, bool rulersMovable, QRect
 /// of the canvas's centre, and the middle position centres the canvas in the view.
 int canvasOffsetForScroll(int position, const ScrollRange& range, int viewSize, int canvasSize);
 
+/// For a zoomed canvas larger than the view: the range grows on both sides so that
+/// the bar brings either edge of the canvas into the view, with a ruler's width to spare.
+void extendForCanvas(ScrollRange& range, int viewSize, int canvasSize);
+
 struct RulerMark {
     enum class Kind { Millimetre, HalfCentimetre, Centimetre };
     int position = 0;   // twips from the ruler's origin
@@ -54,8 +59,10 @@ struct RulerMark {
 };
 
 /// The marks of a ruler `length` twips long: groups of ten, 57 twips apart, while a
-/// group starts inside the ruler (the last group may run past its end).
-std::vector<RulerMark> rulerMarks(int length);
+/// group starts inside the ruler (the last group may run past its end). At another
+/// zoom (in percent) the marks spread out or close up with the canvas; where they are
+/// too close, the millimetres go and only some centimetres carry their numbers.
+std::vector<RulerMark> rulerMarks(int length, int zoom = 100);
 
 /// Length of a mark across a ruler `thickness` twips thick.
 int markLength(RulerMark::Kind kind, int thickness);

@@ -1,22 +1,29 @@
 #include "canvas/ui/CanvasWidget.h"
 
 #include "base/core/MouseCodes.h"
+#include "canvas/core/TabRenderer.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <cmath>
 
 namespace plk {
 
 namespace {
 
 constexpr double kPxPerMm = kTwipsPerMm / kTwipsPerPixel;
+// A zoomed background larger than this (64 MB) is painted smaller and stretched: a
+// 200 mm tab at 800 % on a dense screen would otherwise take more than half a gigabyte.
+constexpr double kMaxZoomedBackgroundPixels = 16'000'000;
 
-QRectF mmToPx(const QRectF& r)
+QRectF scaled(const QRectF& r, double factor)
 {
-    return {r.left() * kPxPerMm, r.top() * kPxPerMm, r.width() * kPxPerMm, r.height() * kPxPerMm};
+    return {r.left() * factor, r.top() * factor, r.width() * factor, r.height() * factor};
 }
+
+QRectF mmToPx(const QRectF& r) { return scaled(r, kPxPerMm); }
 
 }  // namespace
 
@@ -28,16 +35,51 @@ CanvasWidget::CanvasWidget(Etiquette& tab, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&m_tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
         using C = Etiquette::Change;
+        if (what & (C::Geometry | C::Background))
+            m_background = QImage();
         if (what & (C::Geometry | C::Background | C::Objects | C::Selection))
             update();
     });
 }
 
-QPointF CanvasWidget::toMm(QPointF p) const { return p / kPxPerMm; }
+double CanvasWidget::pixelsPerMm() const { return kPxPerMm * m_zoom / 100.0; }
+
+QPointF CanvasWidget::toMm(QPointF p) const { return p / pixelsPerMm(); }
+
+QRectF CanvasWidget::toPx(const QRectF& mm) const { return scaled(mm, pixelsPerMm()); }
+
+void CanvasWidget::setZoom(int percent)
+{
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    m_background = QImage();
+    update();
+}
+
+QSize CanvasWidget::zoomedSize() const
+{
+    const QSize size = m_tab.canvasImage().size();
+    return {int(std::lround(size.width() * m_zoom / 100.0)), int(std::lround(size.height() * m_zoom / 100.0))};
+}
+
+const QImage& CanvasWidget::zoomedBackground()
+{
+    const QSizeF twips = m_tab.canvasTwips();
+    double dotsPerInch = kScreenDpi * m_zoom / 100.0 * devicePixelRatioF();
+    const double pixels = twips.width() * twips.height() * std::pow(dotsPerInch / kTwipsPerInch, 2);
+    if (pixels > kMaxZoomedBackgroundPixels)
+        dotsPerInch *= std::sqrt(kMaxZoomedBackgroundPixels / pixels);
+    if (m_background.isNull() || m_backgroundDpi != dotsPerInch) {
+        m_background = TabRenderer(m_tab).picture(dotsPerInch, true);
+        m_backgroundDpi = dotsPerInch;
+    }
+    return m_background;
+}
 
 QRectF CanvasWidget::objectRectPx(const Hit& hit) const
 {
-    return mmToPx(hit.kind == Etiquette::ObjectKind::Label ? m_tab.labelRect(hit.index) : m_tab.logoRect(hit.index));
+    return toPx(hit.kind == Etiquette::ObjectKind::Label ? m_tab.labelRect(hit.index) : m_tab.logoRect(hit.index));
 }
 
 std::optional<CanvasWidget::Hit> CanvasWidget::objectAt(QPointF point) const
@@ -62,11 +104,23 @@ QPointF CanvasWidget::grabPoint(const Hit& hit, QPointF point) const
     return toMm(point - objectRectPx(hit).topLeft());
 }
 
-void CanvasWidget::paintEvent(QPaintEvent*)
+void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), m_tab.canvasImage());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_zoom == 100 && devicePixelRatioF() == 1.0) {
+        p.drawImage(QPointF(0, 0), m_tab.canvasImage());
+    } else {
+        // Only the part to repaint, taken from the background at its own resolution.
+        const QImage& background = zoomedBackground();
+        const QRectF target = event->rect();
+        const double sx = background.width() / double(std::max(1, width()));
+        const double sy = background.height() / double(std::max(1, height()));
+        p.drawImage(target, background,
+                    QRectF(target.x() * sx, target.y() * sy, target.width() * sx, target.height() * sy));
+    }
+    // The objects as at 100 %, scaled: the painter draws the texts at the zoomed size.
+    p.scale(m_zoom / 100.0, m_zoom / 100.0);
     for (const int i : m_tab.logoOrder()) {
         const auto& logo = m_tab.logo(i);
         if (logo.Visible)
@@ -86,10 +140,11 @@ void CanvasWidget::paintEvent(QPaintEvent*)
     }
     const Etiquette::Frame& frame = m_tab.frame();
     if (frame.visible) {
+        p.resetTransform();  // a thin dashed line at every zoom
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(QColor(0x33, 0x66, 0xCC), 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(mmToPx(frame.rect).adjusted(0, 0, -1, -1));
+        p.drawRect(toPx(frame.rect).adjusted(0, 0, -1, -1));
     }
 }
 

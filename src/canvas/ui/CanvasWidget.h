@@ -1,6 +1,9 @@
 #pragma once
 // The canvas of a tab on screen: the tab's drawn picture with its objects on top
-// (logos behind texts) and the selection frame. Pointer input goes to the tab.
+// (logos behind texts) and the selection frame. Pointer input goes to the tab. At a
+// zoom other than 100 % (or on a screen with denser pixels) the background is painted
+// afresh at the screen's real resolution and the objects are drawn scaled, so texts,
+// gradients and lines stay sharp.
 
 #include "canvas/core/Etiquette.h"
 
@@ -17,6 +20,13 @@ public:
 
     /// Millimetres of the canvas at a point of the widget.
     QPointF toMm(QPointF point) const;
+    /// Pixels of the widget for a rectangle in millimetres.
+    QRectF toPx(const QRectF& mm) const;
+    /// The zoom in percent; the view sizes the widget to match.
+    int zoom() const { return m_zoom; }
+    void setZoom(int percent);
+    /// The widget's size at the zoom: the canvas picture's, scaled.
+    QSize zoomedSize() const;
     /// The object under a point, front-most first.
     struct Hit {
         Etiquette::ObjectKind kind;
@@ -33,12 +43,18 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    double pixelsPerMm() const;
+    /// The background at the zoom and the screen's pixel density, painted once for both.
+    const QImage& zoomedBackground();
     QRectF objectRectPx(const Hit& hit) const;
     QPointF grabPoint(const Hit& hit, QPointF point) const;
 
     Etiquette& m_tab;
     std::optional<Hit> m_pressed;
     bool m_backgroundPressed = false;
+    int m_zoom = 100;
+    QImage m_background;  // null until painted, and after the background changed
+    double m_backgroundDpi = 0;
 };
 
 }  // namespace plk

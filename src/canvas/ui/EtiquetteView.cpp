@@ -2,12 +2,15 @@
 
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/CanvasWidget.h"
+#include "canvas/core/ZoomSteps.h"
 #include "canvas/ui/RulerWidget.h"
 
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace plk {
 
@@ -67,11 +70,7 @@ EtiquetteView::EtiquetteView(Etiquette& tab, QWidget* parent)
     relayout();
 }
 
-QSize EtiquetteView::canvasTwips() const
-{
-    const QImage& img = m_tab.canvasImage();
-    return {img.width() * kTwipsPerPixel, img.height() * kTwipsPerPixel};
-}
+QSize EtiquetteView::canvasTwips() const { return m_canvas->zoomedSize() * kTwipsPerPixel; }
 
 void EtiquetteView::relayout()
 {
@@ -80,11 +79,15 @@ void EtiquetteView::relayout()
         return QRect(w->x() * kTwipsPerPixel, w->y() * kTwipsPerPixel, w->width() * kTwipsPerPixel,
                      w->height() * kTwipsPerPixel);
     };
-    m_layout = layoutCanvas(control, canvasTwips(), m_tab.DepRegle(), twips(m_rulers[0]), twips(m_rulers[1]));
+    const QSize canvas = canvasTwips();
+    m_layout = layoutCanvas(control, canvas, m_tab.DepRegle(), twips(m_rulers[0]), twips(m_rulers[1]));
+    if (zoom() != 100) {
+        extendForCanvas(m_layout.horizontal, control.width(), canvas.width());
+        extendForCanvas(m_layout.vertical, control.height(), canvas.height());
+    }
     m_rulers[0]->setGeometry(px(m_layout.horizontalRuler));
     m_rulers[1]->setGeometry(px(m_layout.verticalRuler));
-    m_canvas->setGeometry(px(m_layout.canvas.left()), px(m_layout.canvas.top()), m_tab.canvasImage().width(),
-                          m_tab.canvasImage().height());
+    m_canvas->setGeometry(QRect(QPoint(px(m_layout.canvas.left()), px(m_layout.canvas.top())), m_canvas->zoomedSize()));
     m_hbar->setGeometry(px(m_layout.horizontalBar));
     m_vbar->setGeometry(px(m_layout.verticalBar));
     m_default->setGeometry(px(m_layout.defaultButton.x()), px(m_layout.defaultButton.y()), px(kScrollBarThickness),
@@ -112,6 +115,57 @@ void EtiquetteView::ParDefaut()
 {
     relayout();
     m_canvas->setFocus(Qt::OtherFocusReason);
+}
+
+int EtiquetteView::zoom() const { return m_canvas->zoom(); }
+
+void EtiquetteView::applyZoom(int percent)
+{
+    m_canvas->setZoom(percent);
+    for (RulerWidget* ruler : m_rulers)
+        ruler->setZoom(percent);
+    relayout();
+    Q_EMIT zoomChanged(percent);
+}
+
+void EtiquetteView::zoomAt(int percent, QPointF anchor)
+{
+    percent = std::clamp(percent, kMinZoom, kMaxZoom);
+    if (percent == zoom())
+        return;
+    const QPointF mm = m_canvas->toMm(anchor - m_canvas->pos());
+    applyZoom(percent);
+    // The bars place the canvas by its centre: put it where the point comes back under the anchor.
+    const QPointF left = anchor - m_canvas->toPx(QRectF(mm, QSizeF())).topLeft();
+    const QSize canvas = canvasTwips();
+    m_hbar->setValue(int(std::lround(left.x() * kTwipsPerPixel)) + canvas.width() / 2);
+    m_vbar->setValue(int(std::lround(left.y() * kTwipsPerPixel)) + canvas.height() / 2);
+}
+
+void EtiquetteView::setZoom(int percent) { zoomAt(percent, QRectF(rect()).center()); }
+
+void EtiquetteView::zoomToFit()
+{
+    const QSize area = px(m_layout.workArea).size() - QSize(2, 2) * px(kShadowOffset);
+    applyZoom(fitZoom(area, m_tab.canvasImage().size()));
+}
+
+void EtiquetteView::wheelEvent(QWheelEvent* e)
+{
+    if (!e->modifiers().testFlag(Qt::ControlModifier)) {
+        QWidget::wheelEvent(e);
+        return;
+    }
+    // A notch is 120; a touchpad sends smaller turns that add up to one.
+    constexpr int kNotch = 120;
+    m_wheelAngle += e->angleDelta().y();
+    int percent = zoom();
+    for (; m_wheelAngle >= kNotch; m_wheelAngle -= kNotch)
+        percent = zoomIn(percent);
+    for (; m_wheelAngle <= -kNotch; m_wheelAngle += kNotch)
+        percent = zoomOut(percent);
+    zoomAt(percent, e->position());
+    e->accept();
 }
 
 void EtiquetteView::resizeEvent(QResizeEvent*) { relayout(); }

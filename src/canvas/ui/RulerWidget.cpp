@@ -27,6 +27,12 @@ RulerWidget::RulerWidget(Qt::Orientation orientation, std::function<bool()> mova
     setFont(f);
 }
 
+void RulerWidget::setZoom(int percent)
+{
+    m_zoom = percent;
+    update();
+}
+
 void RulerWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -35,7 +41,7 @@ void RulerWidget::paintEvent(QPaintEvent*)
     const int lengthTwips = (horizontal ? width() : height()) * kTwipsPerPixel;
     const int thickness = horizontal ? height() : width();
     const int thicknessTwips = thickness * kTwipsPerPixel;
-    for (const RulerMark& m : rulerMarks(lengthTwips)) {
+    for (const RulerMark& m : rulerMarks(lengthTwips, m_zoom)) {
         const int at = m.position / kTwipsPerPixel;
         const int len = markLength(m.kind, thicknessTwips) / kTwipsPerPixel;
         if (horizontal) {

@@ -20,6 +20,9 @@ public:
     RulerWidget(Qt::Orientation orientation, std::function<bool()> movable, QWidget* parent = nullptr);
 
     Qt::Orientation orientation() const { return m_orientation; }
+    /// The view's zoom in percent: the graduation follows the canvas.
+    int zoom() const { return m_zoom; }
+    void setZoom(int percent);
 
 Q_SIGNALS:
     /// Pressed: the view brings the scroll bars back above the ruler.
@@ -36,6 +39,7 @@ private:
     Etiquette* m_tab;  // none for a preview's ruler
     std::function<bool()> m_movable;
     QPoint m_grab;
+    int m_zoom = 100;
 };
 
 }  // namespace plk

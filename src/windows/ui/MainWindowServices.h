@@ -71,6 +71,8 @@ public:
     /// Status bar panels 2 (size of the tab) and 3 (pointer position).
     virtual void setStatusSize(const QString& text) = 0;
     virtual void setStatusPosition(const QString& text) = 0;
+    /// The status bar's last panel: the zoom of the tab in front ("Zoom : 150 %").
+    virtual void setStatusZoom(const QString& text) = 0;
     /// Opens the wizard to add a tab to the window.
     virtual void addTabWithWizard(frmProjet& window) = 0;
     /// Saves the window's project as "Enregistrer" does; false when cancelled or failed.

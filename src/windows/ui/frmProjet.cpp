@@ -3,6 +3,7 @@
 #include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "canvas/core/CanvasKeys.h"
+#include "canvas/core/ZoomSteps.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectHistory.h"
@@ -192,6 +193,10 @@ void frmProjet::addView(int index)
     m_views.push_back(view);
     m_stack->addWidget(view);
     view->canvas()->installEventFilter(this);
+    connect(view, &EtiquetteView::zoomChanged, this, [this, view](int percent) {
+        if (m_main.activeProject() == this && view == m_stack->currentWidget())
+            m_main.setStatusZoom(zoomStatus(percent));
+    });
     connectSurface(index);
     const QSignalBlocker block(m_tabs);
     m_tabs->addTab(m_project->tabCaption(index));
@@ -216,6 +221,7 @@ void frmProjet::tabSwitch()
     surface(s).ResetFocus();
     view(s)->canvas()->setFocus();
     m_main.setStatusSize(sizeStatus());
+    m_main.setStatusZoom(zoomStatus(view(s)->zoom()));
     m_main.setDeleteTabEnabled(s != 1);
     // The tool box edits the tab on screen, also one that a command brought forward
     // (a tab just added, the one left after a deletion).
@@ -345,6 +351,7 @@ void frmProjet::activate()
     if (m_project->caption.isEmpty())
         setCaption(surface(selectedTab()).NameProjet());
     m_main.setStatusSize(sizeStatus());
+    m_main.setStatusZoom(zoomStatus(view(selectedTab())->zoom()));
     m_main.setDeleteTabEnabled(selectedTab() != 1);
     if (App.BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
@@ -400,6 +407,7 @@ void frmProjet::closeEvent(QCloseEvent* event)
     event->accept();
     m_main.setStatusSize(kNoSizeStatus);
     m_main.setStatusPosition(kNoPositionStatus);
+    m_main.setStatusZoom(QString());
 }
 
 }  // namespace plk
