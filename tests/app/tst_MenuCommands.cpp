@@ -43,7 +43,7 @@ const std::vector<Entry>& entries()
         {"Fichier", "Enregistrer le projet", {"file: absent → written"}},
         {"Fichier", "Enregistrer le projet sous...", {"save: Enregistrer le projet sous..."}},
         {"Fichier", "Enregistrer comme un gabarit", {"template saved"}},
-        {"Fichier", "Clôturer le projet", {kCloseQuestion, "size: L : 85,5 Mm - H : 54 Mm → L : 00 Mm - H : 00 Mm"}},
+        {"Fichier", "Clôturer le projet", {kCloseQuestion, "size: L : 85,5 Mm - H : 54 Mm → L : 00 Mm - H : 00 Mm", "zoom: Zoom : 100 % → "}},
         {"Fichier", "Aperçu avant impression", {"preview", "tool box: close"}},
         {"Fichier", "Imprimer le projet", {"print set-up"}},
         {"Fichier", "Préférences...", {"preferences"}},
@@ -63,6 +63,10 @@ const std::vector<Entry>& entries()
         {"Fenêtre", "En cascade", {"layout: free → cascade"}},
         {"Fenêtre", "Réorganiser les icônes", {"icons: 200;100 → bottom left"}},
         {"Fenêtre", "Fermer les fenêtres", {kCloseQuestion}},
+        {"Fenêtre", "Zoom avant", {"zoom: Zoom : 100 % → Zoom : 125 %"}},
+        {"Fenêtre", "Zoom arrière", {"zoom: Zoom : 100 % → Zoom : 75 %"}},
+        {"Fenêtre", "Zoom 100 %", {}},  // the view is at 100 % already
+        {"Fenêtre", "Ajuster à la fenêtre", {"zoom: Zoom : 100 % → Zoom : 56 %"}},
         {"Aide", "Rubrique de l'aide", {"help: Index de l'aide"}},
         {"Aide", "Historique des versions", {"help: Historique des versions"}},
         {"Aide", "Licence d'exploitation", {"help: Licence d'exploitation"}},
@@ -141,6 +145,7 @@ class TestMenuCommands : public QObject {
         std::map<QString, QString> s;
         s["windows"] = QString::number(m_fx.menu->projectWindows().size());
         s["size"] = m_fx.menu->statusPanel(2)->text();
+        s["zoom"] = m_fx.menu->statusPanel(4)->text();
         s["clipboard"] = App.ObjectClipboard.isEmpty() ? "-" : App.ObjectClipboard.section('|', 0, 0);
         s["tool box asked"] = App.BoiteVisible ? "yes" : "no";
         s["layout"] = layout();

@@ -93,8 +93,10 @@ std::vector<RulerMark> rulerMarks(int length, int zoom)
 
 void extendForCanvas(ScrollRange& range, int viewSize, int canvasSize)
 {
-    const int reach = (canvasSize - viewSize) / 2 + kRulerThickness;
-    if (canvasSize <= viewSize || reach <= 0)
+    // The bar's ends put the canvas's centre at 1 and at the view's size: a canvas more
+    // than twice the view's size needs more room on both sides.
+    const int reach = canvasSize / 2 + kRulerThickness - viewSize;
+    if (reach <= 0)
         return;
     range.minimum -= reach;
     range.maximum += reach;
