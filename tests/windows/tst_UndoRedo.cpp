@@ -10,6 +10,7 @@
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectHistory.h"
+#include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
@@ -20,7 +21,10 @@
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
@@ -42,6 +46,11 @@ int firstVisibleLabel(const Etiquette& t)
         if (t.label(i).Visible)
             return i;
     return 0;
+}
+
+void clickEntry(QListWidget* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 void typeInto(QLineEdit* field, const QString& text)
@@ -86,8 +95,8 @@ class TestUndoRedo : public QObject {
     // One edit of the run, chosen by its number.
     void edit(int n)
     {
-        const int k = n / 12;
-        switch (n % 12) {
+        const int k = n / 16;
+        switch (n % 16) {
         case 0: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte); break;
         case 1: dragFirstLabel(3 + k % 4, 2 + k % 3); break;
         case 2:
@@ -135,6 +144,26 @@ class TestUndoRedo : public QObject {
         case 11:  // "Supprimer un onglet", the one just added
             m_fx.dialogs->answers.push_back(Dialogs::Answer::Yes);
             m_fx.menu->Mnu_ID_Projet_Click(Projet::SupprimerOnglet);
+            break;
+        case 12:  // "Gras", "Italique", "Souligné" or "Barré"
+            clickFirstLabel();
+            QTest::mouseClick(m_outils->styleBox(k % 4), Qt::LeftButton);
+            break;
+        case 13:  // a plain colour, then a gradient, as the background
+            m_outils->backgroundList()->setCurrentRow(1);
+            m_fx.dialogs->colours.push_back(QColor(10 * k, 0, 255 - 10 * k));
+            QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
+            if (k % 2 == 1) {
+                m_outils->backgroundList()->setCurrentRow(3);
+                QTest::mouseClick(m_outils->Degrade()->Option1(k % 8), Qt::LeftButton);
+            }
+            break;
+        case 14:  // locking the objects, movable rulers, no border
+            QTest::mouseClick(m_outils->preferenceBox(k % 3), Qt::LeftButton);
+            break;
+        case 15:
+            clickFirstLabel();
+            clickEntry(m_outils->alignmentList(), 2 + k % 3);
             break;
         default: break;
         }
