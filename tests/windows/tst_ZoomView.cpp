@@ -4,7 +4,6 @@
 // per tab, and the project, its snapshot and its records untouched by it.
 
 #include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabRenderer.h"
 #include "canvas/ui/CanvasWidget.h"
@@ -68,15 +67,8 @@ class TestZoomView : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
-
     void init()
     {
-        App.ObjetActif = 0;
         m_fx.start();
         m_fx.menu->resize(1000, 800);
         m_w = m_fx.open(kGradientTab);
@@ -86,6 +78,12 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_fx.stop(); }
+
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "fr_FR.UTF-8");
+        test::initFonts();
+    }
 
     void keysAndEntriesStepThroughTheZoomsPerTab()
     {
