@@ -1,8 +1,8 @@
 #include "canvas/ui/EtiquetteView.h"
 
 #include "canvas/core/Etiquette.h"
-#include "canvas/ui/CanvasWidget.h"
 #include "canvas/core/ZoomSteps.h"
+#include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/RulerWidget.h"
 
 #include <QPainter>
@@ -87,7 +87,8 @@ void EtiquetteView::relayout()
     }
     m_rulers[0]->setGeometry(px(m_layout.horizontalRuler));
     m_rulers[1]->setGeometry(px(m_layout.verticalRuler));
-    m_canvas->setGeometry(QRect(QPoint(px(m_layout.canvas.left()), px(m_layout.canvas.top())), m_canvas->zoomedSize()));
+    const QPoint canvasAt(px(m_layout.canvas.left()), px(m_layout.canvas.top()));
+    m_canvas->setGeometry(QRect(canvasAt, m_canvas->zoomedSize()));
     m_hbar->setGeometry(px(m_layout.horizontalBar));
     m_vbar->setGeometry(px(m_layout.verticalBar));
     m_default->setGeometry(px(m_layout.defaultButton.x()), px(m_layout.defaultButton.y()), px(kScrollBarThickness),
