@@ -228,6 +228,25 @@ private Q_SLOTS:
         QVERIFY(!m_fx.menu->undoCommands().redoAction()->isEnabled());
     }
 
+    void twoHundredStepsAreKept()
+    {
+        clickFirstLabel();
+        settle();
+        QStringList before{records()};
+        for (int n = 0; n < 240; ++n) {
+            key(n % 2 == 0 ? Qt::Key_Right : Qt::Key_Down);
+            settle();
+            before << records();
+        }
+        QUndoStack& steps = m_w->history().stack();
+        QCOMPARE(steps.count(), 240);
+        for (int n = 239; n >= 40; --n) {
+            steps.undo();
+            QCOMPARE(records(), before.at(n));
+        }
+        QCOMPARE(tab().label(firstVisibleLabel(tab())).Left, 5.0f + 20);
+    }
+
     void undoRestoresTheSelectionAndTheToolBox()
     {
         clickFirstLabel();
