@@ -228,6 +228,30 @@ private Q_SLOTS:
         QVERIFY(!m_fx.menu->undoCommands().redoAction()->isEnabled());
     }
 
+    void undoingTheObjectBeingDraggedEndsTheDrag()
+    {
+        for (int n = 0; n < 2; ++n) {
+            m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
+            settle();
+        }
+        const QString before = records();
+        Etiquette& t = tab();
+        const int added = t.labelCount();
+        const QPoint from = toPx(t.labelRect(added).center());
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, from);
+        // Ctrl+Z with the button still down, twice: the text pressed goes with its slot.
+        m_fx.menu->undoCommands().undoAction()->trigger();
+        m_fx.menu->undoCommands().undoAction()->trigger();
+        QVERIFY(t.labelCount() < added);
+        QTest::mouseMove(canvas(), from + QPoint(20, 20));
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, from + QPoint(20, 20));
+        settle();
+        QCOMPARE(records().toLatin1(), test::kExampleProject);
+        m_fx.menu->undoCommands().redoAction()->trigger();
+        m_fx.menu->undoCommands().redoAction()->trigger();
+        QCOMPARE(records(), before);
+    }
+
     void twoHundredStepsAreKept()
     {
         clickFirstLabel();

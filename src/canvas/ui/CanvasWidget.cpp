@@ -37,6 +37,9 @@ CanvasWidget::CanvasWidget(Etiquette& tab, QWidget* parent)
         using C = Etiquette::Change;
         if (what & (C::Geometry | C::Background))
             m_background = QImage();
+        // An undo while the button is down may take the pressed object away: the drag ends.
+        if (m_pressed && !exists(*m_pressed))
+            m_pressed.reset();
         if (what & (C::Geometry | C::Background | C::Objects | C::Selection))
             update();
     });
@@ -75,6 +78,13 @@ const QImage& CanvasWidget::zoomedBackground()
         m_backgroundDpi = dotsPerInch;
     }
     return m_background;
+}
+
+bool CanvasWidget::exists(const Hit& hit) const
+{
+    if (hit.kind == Etiquette::ObjectKind::Label)
+        return hit.index >= 1 && hit.index <= m_tab.labelCount() && m_tab.label(hit.index).Visible;
+    return hit.index >= 1 && hit.index <= m_tab.logoCount() && m_tab.logo(hit.index).Visible;
 }
 
 QRectF CanvasWidget::objectRectPx(const Hit& hit) const

@@ -46,6 +46,7 @@ private:
     double pixelsPerMm() const;
     /// The background at the zoom and the screen's pixel density, painted once for both.
     const QImage& zoomedBackground();
+    bool exists(const Hit& hit) const;
     QRectF objectRectPx(const Hit& hit) const;
     QPointF grabPoint(const Hit& hit, QPointF point) const;
 
