@@ -31,6 +31,10 @@ public:
     /// shows; at any other everything painted at that resolution.
     QImage picture(double dotsPerInch, bool backgroundOnly = false) const;
 
+    /// The canvas alone, as `picture(dotsPerInch, true)` paints it, painted again onto a
+    /// surface of the tab's size: a view keeps its zoomed canvas and repaints it in place.
+    void repaintCanvas(ImageSurface& surface) const { paintCanvas(surface, true); }
+
     /// The whole label (or with `backgroundOnly` the canvas alone) on a surface whose
     /// millimetres start at the label's corner: the background picture stretched to
     /// the tab's size, then the objects, then the border.

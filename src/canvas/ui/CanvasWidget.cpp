@@ -35,8 +35,10 @@ CanvasWidget::CanvasWidget(Etiquette& tab, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&m_tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
         using C = Etiquette::Change;
-        if (what & (C::Geometry | C::Background))
-            m_background = QImage();
+        if (what & C::Geometry)
+            m_background.reset();
+        if (what & C::Background)
+            m_backgroundStale = true;
         // An undo while the button is down may take the pressed object away: the drag ends.
         if (m_pressed && !exists(*m_pressed))
             m_pressed.reset();
@@ -56,7 +58,7 @@ void CanvasWidget::setZoom(int percent)
     if (percent == m_zoom)
         return;
     m_zoom = percent;
-    m_background = QImage();
+    m_background.reset();
     update();
 }
 
@@ -73,11 +75,17 @@ const QImage& CanvasWidget::zoomedBackground()
     const double pixels = twips.width() * twips.height() * std::pow(dotsPerInch / kTwipsPerInch, 2);
     if (pixels > kMaxZoomedBackgroundPixels)
         dotsPerInch *= std::sqrt(kMaxZoomedBackgroundPixels / pixels);
-    if (m_background.isNull() || m_backgroundDpi != dotsPerInch) {
-        m_background = TabRenderer(m_tab).picture(dotsPerInch, true);
+    if (!m_background || m_backgroundDpi != dotsPerInch) {
+        m_background = ImageSurface::fromTwips(twips.width(), twips.height(), dotsPerInch);
         m_backgroundDpi = dotsPerInch;
+        m_backgroundStale = true;
     }
-    return m_background;
+    // Painted again in place: a new picture of this size would cost more than the painting.
+    if (m_backgroundStale) {
+        TabRenderer(m_tab).repaintCanvas(*m_background);
+        m_backgroundStale = false;
+    }
+    return m_background->image();
 }
 
 bool CanvasWidget::exists(const Hit& hit) const

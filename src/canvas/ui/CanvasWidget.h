@@ -6,6 +6,7 @@
 // gradients and lines stay sharp.
 
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ImageSurface.h"
 
 #include <QWidget>
 #include <optional>
@@ -54,8 +55,9 @@ private:
     std::optional<Hit> m_pressed;
     bool m_backgroundPressed = false;
     int m_zoom = 100;
-    QImage m_background;  // null until painted, and after the background changed
+    std::optional<ImageSurface> m_background;  // none until painted and after a new size
     double m_backgroundDpi = 0;
+    bool m_backgroundStale = true;  // the background changed since it was painted
 };
 
 }  // namespace plk
