@@ -3,7 +3,11 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench package clean
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+ASAN_DIR ?= build-asan
+
+.PHONY: deps configure build run test bench package fuzz test-asan clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -27,5 +31,20 @@ bench: configure
 package: build
 	@cmake --build $(BUILD_DIR) --target package
 
+# The libFuzzer harnesses of fuzz/ (clang, core library only), each run FUZZ_SECONDS.
+fuzz: deps
+	@if [ ! -f $(FUZZ_DIR)/build.ninja ]; then CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLK_FUZZ=ON -DPLK_BENCH=OFF; fi
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	@bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Every test, built for debugging with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@if [ ! -f $(ASAN_DIR)/build.ninja ]; then cmake -S . -B $(ASAN_DIR) -G Ninja \
+		-DCMAKE_BUILD_TYPE=Debug -DPLK_SANITIZE=ON -DPLK_BENCH=OFF; fi
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+		ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(ASAN_DIR)

@@ -1,13 +1,12 @@
 // Print-quality output: ten A4 sheets of forty gradient labels with a logo and a text
 // printed to PDF at 300 dpi, and an 85 x 55 mm card exported at 600 dpi.
-#include "app/core/Fonts.h"
+#include "BenchMain.h"
 #include "canvas/core/Etiquette.h"
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "print/core/PrintJob.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -55,7 +54,7 @@ void sheetsToPdf(benchmark::State& state)
     const plk::LayoutValues values{8, 13, 2, 2, 4, 10, 10, 0, 0};
     const QString pdf = dir.filePath(QStringLiteral("planches.pdf"));
     for (auto _ : state) {
-        if (!plk::printSheetsToPdf(tab, values, pdf))
+        if (!plk::printSheetsToPdf(tab, values, pdf).isEmpty())
             state.SkipWithError("printing failed");
     }
     state.counters["MB"] = double(QFileInfo(pdf).size()) / 1e6;
@@ -80,17 +79,4 @@ void cardAt600Dpi(benchmark::State& state)
 BENCHMARK(sheetsToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(cardAt600Dpi)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    // Texts need fonts, and fonts a GUI application; no screen is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    plk::registerProgramFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return plk::bench::runWithFonts(argc, argv); }

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 
 using namespace plk;
 
@@ -28,6 +29,49 @@ private Q_SLOTS:
         saveMainWindow(ini, 1, QRectF(0, 0, 1, 1), test::french());
         s = loadMainWindow(ini, test::french());
         QCOMPARE(*s.width, 9000.5);  // minimised comes back normal with the stored geometry
+    }
+
+    void storedGeometryOnlyWhenItFitsAScreen()
+    {
+        const QList<QRect> screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 768)};
+        const QRect designed(128, 152, 1024, 720);
+        const auto stored = [](std::optional<double> h, std::optional<double> w, std::optional<double> t,
+                               std::optional<double> l) {
+            MainWindowSettings s;
+            s.state = 0;
+            s.height = h, s.width = w, s.top = t, s.left = l;
+            return s;
+        };
+        // Twips to whole pixels, each missing value keeping the designed one.
+        QCOMPARE(storedMainWindowGeometry(stored(9000, 12000, 1500, 3000), designed, screens), QRect(200, 100, 800, 600));
+        QCOMPARE(storedMainWindowGeometry(stored({}, {}, 1500, {}), designed, screens), QRect(128, 100, 1024, 720));
+        QCOMPARE(storedMainWindowGeometry(stored(9000, 12000, 1500, 25000), designed, screens),
+                 QRect(1666, 100, 800, 600));  // on the second screen
+        QCOMPARE(storedMainWindowGeometry(stored({}, {}, {}, {}), designed, screens), designed);
+
+        const QList<MainWindowSettings> refused = {
+            stored(1e300, 1e300, 0, 0),          // larger than any screen (and than an int)
+            stored(1e8, 1e8, 0, 0),
+            stored(9000, 12000, 1e300, 1e300),   // nowhere
+            stored(9000, 12000, -1e8, 0),
+            stored(9000, 12000, 1500, 60000),    // beyond the right-hand screen
+            stored(9000, 20000, 0, 0),           // wider than the screen it meets
+            stored(0, 12000, 0, 0),              // no size at all
+            stored(std::numeric_limits<double>::quiet_NaN(), 12000, 0, 0),
+        };
+        for (const MainWindowSettings& s : refused)
+            QVERIFY(!storedMainWindowGeometry(s, designed, screens));
+
+        ToolBoxSettings box;
+        box.top = 1800;
+        box.left = 1500;
+        QCOMPARE(storedToolBoxPosition(box, QRect(0, 0, 200, 400), screens), QPoint(100, 120));
+        box.left = 1e300;
+        QVERIFY(!storedToolBoxPosition(box, QRect(0, 0, 200, 400), screens));
+        box.left = -60000;
+        QVERIFY(!storedToolBoxPosition(box, QRect(0, 0, 200, 400), screens));
+        box.left.reset();
+        QCOMPARE(storedToolBoxPosition(box, QRect(30, 0, 200, 400), screens), QPoint(30, 120));
     }
 
     void optionsTaskPaneAndToolBox()

@@ -1,4 +1,5 @@
 #include "base/core/IniFile.h"
+#include "support/HostileFiles.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -51,6 +52,45 @@ private Q_SLOTS:
         WriteIni(path, "S", "Accent", "Créer");
         QVERIFY(test::readBytes(path).contains("Accent=Cr\xE9""er\r\n"));
         QCOMPARE(ReadIni(path, "S", "Accent"), QStringLiteral("Créer"));
+    }
+
+    void oneDocumentReadsAndWritesLikeTheOneKeyFunctions()
+    {
+        const QByteArray text = "top=ignored\r\n[S]\r\na=1\r\n;b=comment\r\n[s]\r\nA=2\r\nb=3\r\n[T]\r\nc = \"x\" \r\n";
+        IniDocument doc = IniDocument::fromBytes(text);
+        // The first occurrence of a key in any occurrence of its section wins.
+        QCOMPARE(doc.value("s", "A"), QStringLiteral("1"));
+        QCOMPARE(doc.value("S", "b"), QStringLiteral("3"));
+        QCOMPARE(doc.value("T", "C"), QStringLiteral("x"));
+        QCOMPARE(doc.value("", "top"), QString());
+        QCOMPARE(doc.bytes(), text);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.ini");
+        test::writeBytes(path, text);
+        doc.setValue("S", "b", "4");   // not in the first [S]: added to it
+        doc.setValue("s", "A", "5");
+        doc.setValue("U", "d", "6");
+        QCOMPARE(doc.value("S", "b"), QStringLiteral("4"));
+        WriteIni(path, "S", "b", "4");
+        WriteIni(path, "s", "A", "5");
+        WriteIni(path, "U", "d", "6");
+        QCOMPARE(test::readBytes(path), doc.bytes());
+        QCOMPARE(doc.bytes(), QByteArray("top=ignored\r\n[S]\r\na=5\r\n;b=comment\r\nb=4\r\n[s]\r\nA=2\r\nb=3\r\n"
+                                         "[T]\r\nc = \"x\" \r\n[U]\r\nd=6\r\n"));
+        QVERIFY(doc.save(dir.filePath("b.ini")));
+        QCOMPARE(ReadIni(dir.filePath("b.ini"), "u", "D"), QStringLiteral("6"));
+    }
+
+    void anythingButARegularFileReadsAsMissing()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("Plakatorium.ini");
+        test::makeFifo(fifo);
+        QString value = QStringLiteral("unread");
+        QVERIFY(test::finishesWithin([&] { value = ReadIni(fifo, "MENU", "Windows"); }, fifo));
+        QCOMPARE(value, QString());
+        QCOMPARE(ReadIni(dir.path(), "MENU", "Windows"), QString());
     }
 
     void failedWriteReportsZero()

@@ -48,6 +48,11 @@ private Q_SLOTS:
         QCOMPARE(fr.formatReal(10.5f, 7), QStringLiteral("10,5"));
         QCOMPARE(fr.formatReal(double(85.45f), 7), QStringLiteral("85,45"));
         QCOMPARE(fr.formatReal(1234567.0), QStringLiteral("1234567"));
+        // Never an exponent, and a tiny value keeps its digits instead of becoming 0.
+        QCOMPARE(fr.formatReal(1.25e-5), QStringLiteral("0,0000125"));
+        QCOMPARE(fr.formatReal(1e-20), QStringLiteral("0,00000000000000000001"));
+        QCOMPARE(fr.parseReal(fr.formatReal(1e-300)), std::optional<double>(1e-300));
+        QCOMPARE(fr.formatReal(1e16), QStringLiteral("10000000000000000"));
     }
 
     void readingAcceptsBothSeparatorsAndAllWords()

@@ -7,12 +7,15 @@
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "gradient/core/ColorGradient.h"
+#include "support/HostileFiles.h"
 #include "support/PdfProbe.h"
 #include "support/TestSupport.h"
 
+#include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 using namespace plk;
 
@@ -228,12 +231,13 @@ private Q_SLOTS:
 
     void aTabTooLargeForTheResolutionIsNotExported()
     {
+        // A metre square, the largest tab there is, at 600 dpi: 558 million pixels.
         Etiquette huge;
-        huge.NewProjet(QStringLiteral("Immense"), 1500, 1500, rgbColor(0, 255, 0), 0, false, false, false);
-        QVERIFY(TabRenderer(huge).picture(300).isNull());
+        huge.NewProjet(QStringLiteral("Immense"), 1000, 1000, rgbColor(0, 255, 0), 0, false, false, false);
+        QVERIFY(TabRenderer(huge).picture(600).isNull());
         cGdiPlus writer;
         for (const char* name : {"immense.png", "immense.pdf"}) {
-            QVERIFY(!exportTab(writer, huge, m_dir.filePath(name), ExportSettings{300, 80, false}));
+            QVERIFY(!exportTab(writer, huge, m_dir.filePath(name), ExportSettings{600, 80, false}));
             QVERIFY(!QFile::exists(m_dir.filePath(name)));
         }
     }
@@ -248,13 +252,18 @@ private Q_SLOTS:
             QVERIFY(!exportTab(writer, m_tab, m_dir.filePath(name), ExportSettings{}));
             QVERIFY(!QFile::exists(m_dir.filePath(name)));
         }
-        // An existing file stays as it was when the new one cannot be written.
+        // An existing file stays as it was when the new one cannot be written (the disk
+        // fills up), and the system says why.
         const QString existing = m_dir.filePath("garde.pdf");
         test::writeBytes(existing, "ancien");
-        Etiquette empty;
-        empty.setPrjWidth(0);
-        QVERIFY(!exportTab(writer, empty, existing, ExportSettings{}));
+        QSignalSpy errors(&writer, &cGdiPlus::Error);
+        {
+            const test::FileSizeLimit full(100);
+            QVERIFY(!exportTab(writer, m_tab, existing, ExportSettings{}));
+        }
         QCOMPARE(test::readBytes(existing), QByteArray("ancien"));
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors.at(0).at(1).toString(), test::systemReason(EFBIG));
     }
 };
 

@@ -1,12 +1,15 @@
 #include "ExportPictures.h"
 #include "export/core/EncoderTable.h"
 #include "export/core/cGdiPlus.h"
+#include "support/HostileFiles.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace plk;
 
@@ -186,10 +189,22 @@ private Q_SLOTS:
         QCOMPARE(errors.at(0).at(1).toString(), QStringLiteral("Invalid Parameter"));
         QCOMPARE(QFile(target).size(), size);
 
+        // A file the system refuses is explained in the system's words.
         QVERIFY(!gdi.PictureBoxToFile(m_label, path(QStringLiteral("no/such/folder/carte.png")), 0));
         QCOMPARE(errors.count(), 3);
         QCOMPARE(errors.at(2).at(0).toInt(), 7);
-        QCOMPARE(errors.at(2).at(1).toString(), QStringLiteral("Win32 Error"));
+        QCOMPARE(errors.at(2).at(1).toString(), plk::test::systemReason(ENOENT));
+
+        // So is a disk that fills up while the picture is written: the old file stays.
+        {
+            const plk::test::FileSizeLimit full(1000);
+            QVERIFY(!gdi.PictureBoxToFile(m_label, target, 100));
+        }
+        QCOMPARE(errors.count(), 4);
+        QCOMPARE(errors.at(3).at(0).toInt(), 7);
+        QCOMPARE(errors.at(3).at(1).toString(), plk::test::systemReason(EFBIG));
+        QCOMPARE(QFile(target).size(), size);
+        QCOMPARE(QDir(path(QString())).entryList({QStringLiteral("keep.jpg*")}, QDir::Files).size(), 1);
     }
 };
 

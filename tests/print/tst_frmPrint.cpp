@@ -6,6 +6,7 @@
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
+#include "support/HostileFiles.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <cerrno>
 
 using namespace plk;
 using Answer = Dialogs::Answer;
@@ -340,7 +342,9 @@ private Q_SLOTS:
         f->dialogs->files.push_back(Dialogs::FileAnswer{f->dir.filePath("absent/planches.pdf"), 0});
         f->commands->ConfirmAndPrint();
         QCOMPARE(f->dialogs->shown.size(), 3);
-        QCOMPARE(f->dialogs->shown.at(2).text, QStringLiteral("Le fichier PDF « planches.pdf » n'a pas pu être écrit."));
+        // The system's reason follows: the folder does not exist.
+        QCOMPARE(f->dialogs->shown.at(2).text, QStringLiteral("Le fichier PDF « planches.pdf » n'a pas pu être écrit.\n\n") +
+                                                   plk::test::systemReason(ENOENT));
         QCOMPARE(f->dialogs->shown.at(2).icon, Dialogs::Icon::Exclamation);
     }
 

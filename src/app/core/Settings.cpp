@@ -1,7 +1,11 @@
 #include "app/core/Settings.h"
 
 #include "base/core/IniFile.h"
+#include "base/core/Surface.h"
 #include "base/core/ValueReader.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace plk {
 
@@ -12,35 +16,67 @@ const QString kOptions = QStringLiteral("OPTIONS");
 const QString kTaskPane = QStringLiteral("BARRE XP");
 const QString kToolBox = QStringLiteral("OUTILS");
 
-std::optional<double> readReal(const QString& ini, const QString& section, const char* key, const RegionalFormat& f)
+std::optional<double> readReal(const IniDocument& ini, const QString& section, const char* key, const RegionalFormat& f)
 {
-    return f.parseReal(ReadIni(ini, section, QLatin1String(key)));
+    return f.parseReal(ini.value(section, QLatin1String(key)));
 }
 
-std::optional<int> readInteger(const QString& ini, const QString& section, const char* key)
+std::optional<int> readInteger(const IniDocument& ini, const QString& section, const char* key)
 {
     try {
-        return ValueReader(RegionalFormat()).integer<std::int16_t>(ReadIni(ini, section, QLatin1String(key)));
+        return ValueReader(RegionalFormat()).integer<std::int16_t>(ini.value(section, QLatin1String(key)));
     } catch (const FormatError&) {
         return std::nullopt;
     }
 }
 
-}  // namespace
-
-void saveMainWindow(const QString& ini, int state, const QRectF& g, const RegionalFormat& f)
+/// Twips as whole pixels (the fraction dropped), for values a screen could hold.
+std::optional<int> wholePixels(double twips)
 {
-    WriteIni(ini, kMenu, QStringLiteral("Windows"), QString::number(state));
-    if (state != 0)
-        return;
-    WriteIni(ini, kMenu, QStringLiteral("Height"), f.formatReal(g.height()));
-    WriteIni(ini, kMenu, QStringLiteral("Width"), f.formatReal(g.width()));
-    WriteIni(ini, kMenu, QStringLiteral("Top"), f.formatReal(g.top()));
-    WriteIni(ini, kMenu, QStringLiteral("Left"), f.formatReal(g.left()));
+    constexpr double kFarthest = 1 << 20;  // pixels; far beyond any screen, well within int
+    const double px = std::trunc(twips / kTwipsPerPixel);
+    if (!(std::fabs(px) <= kFarthest))
+        return std::nullopt;  // also NaN and infinities
+    return int(px);
 }
 
-MainWindowSettings loadMainWindow(const QString& ini, const RegionalFormat& f)
+/// Sets one side of the geometry from a stored value; false when the value is unusable.
+bool apply(const std::optional<double>& stored, QRect& g, void (QRect::*set)(int))
 {
+    if (!stored)
+        return true;
+    const std::optional<int> px = wholePixels(*stored);
+    if (px)
+        (g.*set)(*px);
+    return px.has_value();
+}
+
+/// Whether the window meets one of the screens and is no larger than that screen.
+bool onAScreen(const QRect& window, const QList<QRect>& screens)
+{
+    return std::any_of(screens.begin(), screens.end(), [&window](const QRect& screen) {
+        return window.intersects(screen) && window.width() <= screen.width() && window.height() <= screen.height();
+    });
+}
+
+}  // namespace
+
+void saveMainWindow(const QString& file, int state, const QRectF& g, const RegionalFormat& f)
+{
+    IniDocument ini = IniDocument::load(file);
+    ini.setValue(kMenu, QStringLiteral("Windows"), QString::number(state));
+    if (state == 0) {
+        ini.setValue(kMenu, QStringLiteral("Height"), f.formatReal(g.height()));
+        ini.setValue(kMenu, QStringLiteral("Width"), f.formatReal(g.width()));
+        ini.setValue(kMenu, QStringLiteral("Top"), f.formatReal(g.top()));
+        ini.setValue(kMenu, QStringLiteral("Left"), f.formatReal(g.left()));
+    }
+    ini.save(file);
+}
+
+MainWindowSettings loadMainWindow(const QString& file, const RegionalFormat& f)
+{
+    const IniDocument ini = IniDocument::load(file);
     MainWindowSettings s;
     s.state = readInteger(ini, kMenu, "Windows");
     if (s.state == 0 || s.state == 1) {
@@ -52,33 +88,51 @@ MainWindowSettings loadMainWindow(const QString& ini, const RegionalFormat& f)
     return s;
 }
 
-void saveOptions(const QString& ini, const AppOptions& o)
+std::optional<QRect> storedMainWindowGeometry(const MainWindowSettings& s, const QRect& designed,
+                                              const QList<QRect>& screens)
 {
-    const std::int16_t values[5] = {o.Afficher, o.Animation, o.Position, o.Maximiser, o.Boite};
-    for (int i = 0; i < 5; ++i)
-        WriteIni(ini, kOptions, QLatin1String(kOptionKeys[i]), QString::number(values[i]));
+    QRect g = designed;
+    if (!apply(s.height, g, &QRect::setHeight) || !apply(s.width, g, &QRect::setWidth) ||
+        !apply(s.top, g, &QRect::moveTop) || !apply(s.left, g, &QRect::moveLeft))
+        return std::nullopt;
+    if (g.isEmpty() || !onAScreen(g, screens))
+        return std::nullopt;
+    return g;
 }
 
-std::vector<std::optional<int>> loadOptions(const QString& ini)
+void saveOptions(const QString& file, const AppOptions& o)
 {
+    IniDocument ini = IniDocument::load(file);
+    const std::int16_t values[5] = {o.Afficher, o.Animation, o.Position, o.Maximiser, o.Boite};
+    for (int i = 0; i < 5; ++i)
+        ini.setValue(kOptions, QLatin1String(kOptionKeys[i]), QString::number(values[i]));
+    ini.save(file);
+}
+
+std::vector<std::optional<int>> loadOptions(const QString& file)
+{
+    const IniDocument ini = IniDocument::load(file);
     std::vector<std::optional<int>> values;
     for (const char* key : kOptionKeys)
         values.push_back(readInteger(ini, kOptions, key));
     return values;
 }
 
-void saveTaskPane(const QString& ini, const std::vector<bool>& open, const RegionalFormat& f)
+void saveTaskPane(const QString& file, const std::vector<bool>& open, const RegionalFormat& f)
 {
+    IniDocument ini = IniDocument::load(file);
     for (std::size_t n = 0; n < open.size(); ++n)
-        WriteIni(ini, kTaskPane, QStringLiteral("GRP-%1").arg(n + 1), f.formatBool(open[n]));
+        ini.setValue(kTaskPane, QStringLiteral("GRP-%1").arg(n + 1), f.formatBool(open[n]));
+    ini.save(file);
 }
 
-std::vector<bool> loadTaskPane(const QString& ini, int groups, const RegionalFormat& f)
+std::vector<bool> loadTaskPane(const QString& file, int groups, const RegionalFormat& f)
 {
+    const IniDocument ini = IniDocument::load(file);
     const ValueReader values(f);
     std::vector<bool> open;
     for (int n = 1; n <= groups; ++n) {
-        const QString text = ReadIni(ini, kTaskPane, QStringLiteral("GRP-%1").arg(n));
+        const QString text = ini.value(kTaskPane, QStringLiteral("GRP-%1").arg(n));
         bool isOpen = false;
         try {
             isOpen = !text.isEmpty() && values.boolean(text);
@@ -90,17 +144,29 @@ std::vector<bool> loadTaskPane(const QString& ini, int groups, const RegionalFor
     return open;
 }
 
-void saveToolBox(const QString& ini, int page, double top, double left, const RegionalFormat& f)
+void saveToolBox(const QString& file, int page, double top, double left, const RegionalFormat& f)
 {
-    WriteIni(ini, kToolBox, QStringLiteral("Onglet"), QString::number(page));
-    WriteIni(ini, kToolBox, QStringLiteral("Top"), f.formatReal(top));
-    WriteIni(ini, kToolBox, QStringLiteral("Left"), f.formatReal(left));
+    IniDocument ini = IniDocument::load(file);
+    ini.setValue(kToolBox, QStringLiteral("Onglet"), QString::number(page));
+    ini.setValue(kToolBox, QStringLiteral("Top"), f.formatReal(top));
+    ini.setValue(kToolBox, QStringLiteral("Left"), f.formatReal(left));
+    ini.save(file);
 }
 
-ToolBoxSettings loadToolBox(const QString& ini, const RegionalFormat& f)
+ToolBoxSettings loadToolBox(const QString& file, const RegionalFormat& f)
 {
+    const IniDocument ini = IniDocument::load(file);
     return {readInteger(ini, kToolBox, "Onglet"), readReal(ini, kToolBox, "Top", f),
             readReal(ini, kToolBox, "Left", f)};
+}
+
+std::optional<QPoint> storedToolBoxPosition(const ToolBoxSettings& s, const QRect& current,
+                                            const QList<QRect>& screens)
+{
+    QRect g = current;
+    if (!apply(s.top, g, &QRect::moveTop) || !apply(s.left, g, &QRect::moveLeft) || !onAScreen(g, screens))
+        return std::nullopt;
+    return g.topLeft();
 }
 
 }  // namespace plk

@@ -6,6 +6,8 @@
 #include "base/core/AppState.h"
 #include "base/core/RegionalFormat.h"
 
+#include <QList>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <optional>
@@ -21,6 +23,12 @@ struct MainWindowSettings {
 /// "MENU": the state; and the geometry in twips, written only for a normal window.
 void saveMainWindow(const QString& ini, int state, const QRectF& geometryTwips, const RegionalFormat& format);
 MainWindowSettings loadMainWindow(const QString& ini, const RegionalFormat& format);
+/// The main window's geometry in pixels from the stored values (each missing one keeps
+/// the designed value). Nothing when a value is not a usable number, when the window
+/// would be larger than the screen it meets or would meet no screen: the window then
+/// keeps its designed, centred place. `screens` are the screens' available areas.
+std::optional<QRect> storedMainWindowGeometry(const MainWindowSettings& stored, const QRect& designed,
+                                              const QList<QRect>& screens);
 
 /// "OPTIONS": the five check boxes, "Afficher" … "Boite".
 void saveOptions(const QString& ini, const AppOptions& options);
@@ -40,5 +48,9 @@ struct ToolBoxSettings {
 };
 void saveToolBox(const QString& ini, int page, double top, double left, const RegionalFormat& format);
 ToolBoxSettings loadToolBox(const QString& ini, const RegionalFormat& format);
+/// The tool box's place in pixels from the stored values, when it keeps the window
+/// (of geometry `current`) on one of the screens.
+std::optional<QPoint> storedToolBoxPosition(const ToolBoxSettings& stored, const QRect& current,
+                                            const QList<QRect>& screens);
 
 }  // namespace plk

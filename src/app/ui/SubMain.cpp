@@ -17,6 +17,7 @@
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrinterOutput.h"
 #include "widgets/ui/Dialogs.h"
+#include "windows/ui/FormParts.h"
 #include "windows/ui/frmAssist.h"
 #include "windows/ui/frmOutils.h"
 
@@ -34,17 +35,8 @@ void restoreMainWindow(frmMenu& menu, const AppPaths& paths)
         menu.setWindowState(Qt::WindowMaximized);
         return;
     }
-    const auto px = [](double twips) { return int(twips / 15.0); };
-    QRect g = menu.geometry();
-    if (s.height)
-        g.setHeight(px(*s.height));
-    if (s.width)
-        g.setWidth(px(*s.width));
-    if (s.top)
-        g.moveTop(px(*s.top));
-    if (s.left)
-        g.moveLeft(px(*s.left));
-    menu.setGeometry(g);
+    if (const auto g = storedMainWindowGeometry(s, menu.geometry(), screenAreas()))
+        menu.setGeometry(*g);
 }
 
 }  // namespace

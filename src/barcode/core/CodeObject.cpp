@@ -97,8 +97,8 @@ CodeObject codeFromRecord(const QStringList& fields, const RegionalFormat& forma
         throw FormatError("type de code inconnu : « " + r.text(1).toStdString() + " »");
     c.Kind = *kind;
     c.Data = unescapeCodeData(r.text(2));
-    c.Top = r.real(3);
-    c.Left = r.real(4);
+    c.Top = r.length(3);
+    c.Left = r.length(4);
     c.Width = codeLength(r, 5);
     c.Height = codeLength(r, 6);
     c.ForeColor = r.colour(7);

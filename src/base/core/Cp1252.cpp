@@ -1,6 +1,8 @@
 #include "base/core/Cp1252.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace plk {
 
@@ -11,28 +13,31 @@ constexpr std::array<char16_t, 32> kHigh{
     0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
     0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
 
+/// The code page's byte for a character, or nothing when it has none.
+std::optional<char> cp1252Byte(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return char(u);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i))
+            return char(0x80 + i);
+    return std::nullopt;
+}
+
 }  // namespace
 
 QByteArray toCp1252(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(char(u));
-            continue;
-        }
-        char byte = '?';
-        for (std::size_t i = 0; i < kHigh.size(); ++i) {
-            if (kHigh[i] == u || (kHigh[i] == 0 && u == 0x80 + i)) {
-                byte = char(0x80 + i);
-                break;
-            }
-        }
-        out.append(byte);
-    }
+    for (const QChar ch : text)
+        out.append(cp1252Byte(ch.unicode()).value_or('?'));
     return out;
+}
+
+bool fitsCp1252(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar ch) { return cp1252Byte(ch.unicode()).has_value(); });
 }
 
 QString fromCp1252(const QByteArray& bytes)

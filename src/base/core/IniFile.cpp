@@ -2,28 +2,13 @@
 
 #include "base/core/Cp1252.h"
 #include "base/core/FileWriter.h"
+#include "base/core/RegularFile.h"
 
-#include <QFile>
-#include <QStringList>
 #include <optional>
 
 namespace plk {
 
 namespace {
-
-QStringList readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = fromCp1252(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 /// The section name of a "[name]" line.
 std::optional<QString> sectionName(const QString& line)
@@ -44,7 +29,9 @@ std::optional<QString> keyName(const QString& line)
     return line.left(eq).trimmed();
 }
 
-bool same(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+QString folded(const QString& text) { return text.toCaseFolded(); }
+bool same(const QString& a, const QString& b) { return folded(a) == folded(b); }
+QString indexKey(const QString& section, const QString& key) { return folded(section) + QLatin1Char('\n') + folded(key); }
 
 /// A value as stored, without surrounding blanks or one pair of matching quotes.
 QString unquoted(QString value)
@@ -58,54 +45,99 @@ QString unquoted(QString value)
 
 }  // namespace
 
-QString ReadIni(const QString& file, const QString& section, const QString& key)
+IniDocument IniDocument::load(const QString& file)
 {
-    bool inSection = false;
-    for (const QString& line : readLines(file)) {
-        if (const auto name = sectionName(line)) {
-            inSection = same(*name, section);
-        } else if (inSection) {
-            const auto k = keyName(line);
-            if (k && same(*k, key))
-                return unquoted(line.mid(line.indexOf(QLatin1Char('=')) + 1)).left(kIniValueMax);
-        }
-    }
-    return QString();
+    const std::optional<QByteArray> bytes = readRegularFile(file, kIniMaxBytes);
+    return bytes ? fromBytes(*bytes) : IniDocument();
 }
 
-QString WriteIni(const QString& file, const QString& section, const QString& key, const QString& value)
+IniDocument IniDocument::fromBytes(const QByteArray& bytes)
 {
-    QStringList lines = readLines(file);
-    const QString entry = key + QLatin1Char('=') + value;
+    QString text = fromCp1252(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    IniDocument doc;
+    doc.m_lines = text.split(QLatin1Char('\n'));
+    if (!doc.m_lines.isEmpty() && doc.m_lines.last().isEmpty())
+        doc.m_lines.removeLast();
+    return doc;
+}
+
+void IniDocument::index() const
+{
+    if (m_indexed)
+        return;
+    m_values.clear();
+    std::optional<QString> section;
+    for (const QString& line : m_lines) {
+        if (const auto name = sectionName(line)) {
+            section = name;
+        } else if (section) {
+            if (const auto k = keyName(line)) {
+                const QString id = indexKey(*section, *k);
+                if (!m_values.contains(id))
+                    m_values.insert(id, unquoted(line.mid(line.indexOf(QLatin1Char('=')) + 1)).left(kIniValueMax));
+            }
+        }
+    }
+    m_indexed = true;
+}
+
+QString IniDocument::value(const QString& section, const QString& key) const
+{
+    index();
+    return m_values.value(indexKey(section, key));
+}
+
+void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
+{
+    m_indexed = false;
     qsizetype sectionLine = -1;
     qsizetype lastKeyLine = -1;  // where a new key of the section goes after
-    bool written = false;
-    for (qsizetype i = 0; i < lines.size() && !written; ++i) {
-        if (const auto name = sectionName(lines.at(i))) {
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const QString& line = m_lines.at(i);
+        if (const auto name = sectionName(line)) {
             if (sectionLine >= 0)
                 break;  // end of our section
             if (same(*name, section))
                 sectionLine = lastKeyLine = i;
         } else if (sectionLine >= 0) {
-            if (const auto k = keyName(lines.at(i))) {
-                if (same(*k, key)) {
-                    lines[i] = lines.at(i).left(lines.at(i).indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
-                    written = true;
-                }
+            const auto k = keyName(line);
+            if (k && same(*k, key)) {
+                m_lines[i] = line.left(line.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
+                return;
             }
-            if (!lines.at(i).trimmed().isEmpty())
+            if (!line.trimmed().isEmpty())
                 lastKeyLine = i;
         }
     }
-    if (!written) {
-        if (sectionLine < 0) {
-            lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
-        } else {
-            lines.insert(lastKeyLine + 1, entry);
-        }
-    }
-    const QByteArray bytes = toCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    return FileWriter().write(file, bytes).isEmpty() ? QStringLiteral("1") : QStringLiteral("0");
+    const QString entry = key + QLatin1Char('=') + value;
+    if (sectionLine < 0)
+        m_lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
+    else
+        m_lines.insert(lastKeyLine + 1, entry);
+}
+
+QByteArray IniDocument::bytes() const { return toCp1252(m_lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")); }
+
+bool IniDocument::save(const QString& file, QString* reason) const
+{
+    const QString failure = FileWriter().write(file, bytes());
+    if (reason)
+        *reason = failure;
+    return failure.isEmpty();
+}
+
+QString ReadIni(const QString& file, const QString& section, const QString& key)
+{
+    return IniDocument::load(file).value(section, key);
+}
+
+QString WriteIni(const QString& file, const QString& section, const QString& key, const QString& value)
+{
+    IniDocument doc = IniDocument::load(file);
+    doc.setValue(section, key, value);
+    return doc.save(file) ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 }  // namespace plk

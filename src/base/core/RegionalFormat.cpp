@@ -1,6 +1,7 @@
 #include "base/core/RegionalFormat.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -63,9 +64,12 @@ RegionalFormat RegionalFormat::system()
 QString RegionalFormat::formatReal(double value, int significantDigits) const
 {
     QString text = QLocale::c().toString(value, 'g', significantDigits);
-    // Exponent forms only arise for lengths no one draws; keep them plain anyway.
+    // Exponent forms only arise for lengths no one draws; keep them plain anyway, with
+    // as many decimals as the significant digits need (a tiny length must not become 0).
     if (text.contains(QLatin1Char('e'))) {
-        text = QLocale::c().toString(value, 'f', significantDigits);
+        const QString scientific = QLocale::c().toString(value, 'e', significantDigits - 1);
+        const int exponent = scientific.section(QLatin1Char('e'), 1).toInt();
+        text = QLocale::c().toString(value, 'f', std::max(0, significantDigits - 1 - exponent));
         if (text.contains(QLatin1Char('.'))) {
             while (text.endsWith(QLatin1Char('0')))
                 text.chop(1);

@@ -2,6 +2,7 @@
 // Geometry of the widgets is kept in twips (1440 per inch) and turned into logical
 // pixels only where a Qt widget is placed or painted: 15 twips per pixel at 96 dpi.
 
+#include "base/core/Rounding.h"
 #include "base/core/Surface.h"
 
 #include <QPoint>
@@ -11,7 +12,7 @@
 
 namespace plk {
 
-inline int twipsToPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+inline int twipsToPixels(double twips) { return clampTo<int>(std::round(twips / kTwipsPerPixel)); }
 inline constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 inline QRect twipsToPixels(const QRect& twips)

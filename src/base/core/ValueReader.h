@@ -8,9 +8,23 @@
 #include "base/core/Rounding.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace plk {
+
+/// Files are read only within these bounds, and nothing outside them is ever written:
+/// a tab's width and height are above 0 and at most 1000 mm; an object's position and
+/// size are at most 32767 mm either way.
+inline constexpr double kMaxTabSizeMm = 1000.0;
+inline constexpr double kMaxLengthMm = 32767.0;
+
+/// A position or size brought within the bounds (a NaN gives 0).
+inline double boundedLength(double mm) { return std::isnan(mm) ? 0.0 : std::clamp(mm, -kMaxLengthMm, kMaxLengthMm); }
+/// A tab's size brought within the bounds; what is no size at all (0, less, NaN) gives
+/// `otherwise`.
+inline double boundedTabSize(double mm, double otherwise) { return mm > 0 ? std::min(mm, kMaxTabSizeMm) : otherwise; }
 
 class FormatError : public std::runtime_error {
 public:
@@ -22,6 +36,12 @@ public:
     explicit ValueReader(const RegionalFormat& format) : m_format(format) {}
 
     double real(const QString& text) const;
+    /// An object's position or size in mm (at most 32767 either way).
+    double length(const QString& text) const { return checkedLength(real(text)); }
+    /// A tab's width or height in mm (above 0, at most 1000).
+    double tabSize(const QString& text) const { return checkedTabSize(real(text)); }
+    static double checkedLength(double mm);
+    static double checkedTabSize(double mm);
     /// A decimal number rounded to the nearest integer, halves to even; range-checked.
     template <typename Int>
     Int integer(const QString& text) const
@@ -47,6 +67,8 @@ public:
     qsizetype count() const { return m_fields.size(); }
     const QString& text(int i) const;
     double real(int i) const { return m_values.real(text(i)); }
+    double length(int i) const { return m_values.length(text(i)); }
+    double tabSize(int i) const { return m_values.tabSize(text(i)); }
     template <typename Int>
     Int integer(int i) const { return m_values.integer<Int>(text(i)); }
     OleColor colour(int i) const { return m_values.colour(text(i)); }

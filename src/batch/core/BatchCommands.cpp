@@ -145,8 +145,9 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
         return BatchInputError;
     Etiquette& tab = project.tab(o.tab);
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
-    if (!printSheetsToPdf(tab, layoutValues(tab.print()), args[2])) {
-        err << QStringLiteral("%1 : écriture impossible").arg(args[2]) << '\n';
+    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2]);
+    if (!reason.isEmpty()) {
+        err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
     }
     return BatchOk;

@@ -17,9 +17,9 @@ ScrollRange scrollRange(int size)
     ScrollRange r;
     r.minimum = 1;
     r.maximum = s;
-    r.smallChange = int(roundHalfEven(s / 4.0));
+    r.smallChange = roundClamped<int>(s / 4.0);
     r.largeChange = r.smallChange;
-    r.value = int(roundHalfEven(s / 2.0));
+    r.value = roundClamped<int>(s / 2.0);
     r.middle = r.value;
     return r;
 }
@@ -75,7 +75,7 @@ std::vector<RulerMark> rulerMarks(int length, int zoom)
     for (int centimetre = 0; (centimetre * 10 + 1) * pitch < length; ++centimetre) {
         for (int k = 1; k <= 10; ++k) {
             RulerMark m;
-            m.position = int(roundHalfEven((centimetre * 10 + k) * pitch));
+            m.position = roundClamped<int>((centimetre * 10 + k) * pitch);
             if (k == 10) {
                 m.kind = RulerMark::Kind::Centimetre;
                 if ((centimetre + 1) % numberEvery == 0)
@@ -106,10 +106,10 @@ int markLength(RulerMark::Kind kind, int thickness)
 {
     switch (kind) {
     case RulerMark::Kind::Centimetre: return thickness;
-    case RulerMark::Kind::HalfCentimetre: return int(roundHalfEven(0.5 * thickness));
+    case RulerMark::Kind::HalfCentimetre: return roundClamped<int>(0.5 * thickness);
     case RulerMark::Kind::Millimetre: break;
     }
-    return int(roundHalfEven(0.21 * thickness));
+    return roundClamped<int>(0.21 * thickness);
 }
 
 }  // namespace plk

@@ -1,7 +1,7 @@
 #include "canvas/core/Etiquette.h"
 
 #include "base/core/Rounding.h"
-#include "canvas/core/CanvasPainter.h"
+#include "base/core/ValueReader.h"
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/TabRenderer.h"
@@ -66,8 +66,8 @@ Object& takeSlot(std::int16_t& counter, std::vector<Object>& objects, std::vecto
             top = left = kDefaultObjectPosition;
     }
     if (placed || counter != 1) {
-        o->Top = float(top);
-        o->Left = float(left);
+        o->Top = float(boundedLength(top));
+        o->Left = float(boundedLength(left));
     }
     o->Visible = true;
     return *o;
@@ -149,6 +149,7 @@ QSizeF Etiquette::canvasTwips() const
 
 void Etiquette::setPrjWidth(double mm)
 {
+    mm = boundedTabSize(mm, m_width);
     if (mm == m_width)
         return;
     m_width = mm;
@@ -157,6 +158,7 @@ void Etiquette::setPrjWidth(double mm)
 
 void Etiquette::setPrjHeight(double mm)
 {
+    mm = boundedTabSize(mm, m_height);
     if (mm == m_height)
         return;
     m_height = mm;
@@ -168,7 +170,8 @@ void Etiquette::setBackColor(OleColor colour)
     if (colour == m_backColor)
         return;
     m_backColor = colour;
-    m_canvas.clear(toQColor(colour));
+    m_clearedOnly = true;
+    m_canvasPainted = false;
     notify(Change::Background);
 }
 
@@ -191,12 +194,27 @@ void Etiquette::setPrinterName(const QString& name) { setState(m_printerName, na
 void Etiquette::setLabelFocus(std::int16_t index) { setState(m_labelFocus, index, Change::Selection); }
 void Etiquette::setLogoFocus(std::int16_t index) { setState(m_logoFocus, index, Change::Selection); }
 
-void Etiquette::resizeCanvas()
+QSize Etiquette::canvasPixels() const
 {
     const QSizeF twips = canvasTwips();
-    m_canvas = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
-    m_canvas.clear(toQColor(m_backColor));
-    m_pending |= Change::Geometry;  // announced with the repaint
+    return ImageSurface::pixelsForTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
+}
+
+const QImage& Etiquette::canvasImage() const
+{
+    if (!m_canvasPainted) {
+        if (m_canvas.image().size() != canvasPixels())
+            m_canvas = ImageSurface(canvasPixels());
+        paintCanvas(m_canvas);
+        m_canvasPainted = true;
+    }
+    return m_canvas.image();
+}
+
+void Etiquette::resizeCanvas()
+{
+    m_canvasPainted = false;  // painted at its new size when it is next shown
+    m_pending |= Change::Geometry;  // announced with the background
     Refresh();
 }
 
@@ -206,8 +224,8 @@ void Etiquette::NewProjet(const QString& name, double width, double height, OleC
                           OleColor borderColor, bool cadenas, bool depRegle, bool bordure)
 {
     const Batch batch(*this);
-    m_width = width;
-    m_height = height;
+    m_width = boundedTabSize(width, m_width);
+    m_height = boundedTabSize(height, m_height);
     UnloadObjet(m_idLabel, m_idLogo);
     m_nameProjet = withoutSeparators(name);
     m_backColor = backColor;
@@ -277,19 +295,32 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
 
 // --- background ------------------------------------------------------------------------
 
+// A background is chosen in two steps: the canvas is cleared, then the kind is set.
+// Nothing is painted here; the canvas shows the state when it is next asked for.
 void Etiquette::beginBackground()
 {
-    m_repaintPending = false;  // the whole canvas is painted now
-    m_canvas.clear(toQColor(m_backColor));
+    m_repaintPending = false;
+    m_clearedOnly = true;
+    m_canvasPainted = false;
 }
 
 void Etiquette::endBackground(BackgroundKind kind)
 {
-    const CanvasDecor decor{m_bordure, m_borderColor, m_drawStyle, m_cdDisque, m_cdPochette};
-    drawBorder(m_canvas, decor);
-    drawCdGuides(m_canvas, decor);
     m_typeFond = std::int16_t(kind);
+    m_clearedOnly = false;
     notify(Change::Background);
+}
+
+void Etiquette::paintCanvas(ImageSurface& s) const
+{
+    if (m_clearedOnly) {
+        s.setScaleMode(Surface::ScaleMode::Millimetres);
+        s.clear(toQColor(m_backColor));
+        return;
+    }
+    if (!m_gradient)
+        m_gradient = std::make_unique<ColorGradient>();
+    TabRenderer(*this).paintCanvas(s, true, *m_gradient);
 }
 
 void Etiquette::pctDefaut()
@@ -313,12 +344,12 @@ void Etiquette::pctPicture(const QString& path)
         return;
     }
     beginBackground();
-    const auto picture = loadPictureFile(path);
-    if (!picture) {
+    // Whether the file is a picture is found out now (it is decoded once and shared);
+    // it is drawn when the canvas is next shown.
+    if (!loadPictureFile(path)) {
         notify(Change::Background);
         throw EtiquetteError("image illisible : " + path.toStdString());
     }
-    m_canvas.picture(*picture, 0, 0, m_canvas.scaleWidth(), m_canvas.scaleHeight());
     m_cheminImage = path;
     endBackground(BackgroundKind::Picture);
 }
@@ -330,14 +361,12 @@ void Etiquette::pctDegrade(int direction, OleColor colour1, OleColor colour2, Ol
     m_gradColor1 = colour1;
     m_gradColor2 = colour2;
     m_gradColor3 = colour3;
-    if (!m_gradient)
-        m_gradient = std::make_unique<ColorGradient>();
-    paintGradientBackground(m_canvas, *m_gradient, direction, colour1, colour2, colour3);
     endBackground(BackgroundKind::Gradient);
 }
 
 void Etiquette::Refresh()
 {
+    m_canvasPainted = false;
     if (m_batchDepth > 0) {
         m_repaintPending = true;
         m_pending |= Change::Background;
@@ -355,6 +384,7 @@ void Etiquette::replayBackground()
     case 3: pctDegrade(m_gradAngle, m_gradColor1, m_gradColor2, m_gradColor3); break;
     default:
         m_repaintPending = false;
+        m_canvasPainted = false;
         notify(Change::Background);
         break;
     }
@@ -362,15 +392,21 @@ void Etiquette::replayBackground()
 
 QString Etiquette::DimProjet(const RegionalFormat& f) const
 {
-    return f.formatReal(m_canvas.widthTwips() / kTwipsPerMm) + QStringLiteral(" x ") +
-           f.formatReal(m_canvas.heightTwips() / kTwipsPerMm) + QStringLiteral(" Mm");
+    const QSize pixels = canvasPixels();
+    return f.formatReal(pixels.width() * kTwipsPerPixel / kTwipsPerMm) + QStringLiteral(" x ") +
+           f.formatReal(pixels.height() * kTwipsPerPixel / kTwipsPerMm) + QStringLiteral(" Mm");
 }
 
 QImage Etiquette::Picture(bool backgroundOnly) const
 {
     const QSizeF twips = canvasTwips();
     ImageSurface tempo = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
-    tempo.setImage(m_canvas.image());
+    // A canvas already painted is reused; otherwise the snapshot is painted itself, so
+    // that printing or exporting a tab that is not shown leaves no canvas behind.
+    if (m_canvasPainted)
+        tempo.setImage(m_canvas.image());
+    else
+        paintCanvas(tempo);
     if (!backgroundOnly)
         TabRenderer(*this).paintObjects(tempo);
     return tempo.image();
@@ -424,7 +460,7 @@ QRectF Etiquette::labelRect(int index) const
 void Etiquette::copyFontToMirror(const TextObject& o)
 {
     m_fontName = o.FontName;
-    m_fontSize = std::int16_t(roundHalfEven(o.FontSize));
+    m_fontSize = roundClamped<std::int16_t>(o.FontSize);
     m_fontBold = o.FontBold;
     m_fontItalic = o.FontItalic;
     m_fontUnderline = o.FontUnderline;
@@ -439,7 +475,7 @@ void Etiquette::FontStyle(int index, const QString& fontName, int size, bool bol
         return;
     TextObject& o = labelAt(index);
     o.FontName = fontName;
-    o.FontSize = float(size);
+    o.FontSize = float(std::clamp(size, -32768, 32767));  // what the file holds
     o.FontBold = bold;
     o.FontItalic = italic;
     o.FontUnderline = underline;
@@ -449,7 +485,7 @@ void Etiquette::FontStyle(int index, const QString& fontName, int size, bool bol
     copyFontToMirror(o);
     m_fontColor = colour;
     // The mirror shows the size the font actually takes, which may differ.
-    m_fontSize = std::int16_t(roundHalfEven(QFontInfo(labelFont(index)).pointSizeF()));
+    m_fontSize = roundClamped<std::int16_t>(QFontInfo(labelFont(index)).pointSizeF());
     notify(Change::Objects | Change::Selection);
 }
 
@@ -535,8 +571,9 @@ void Etiquette::SizeLogo(int index, double width, double height)
         return;
     LogoElement& o = logoAt(index);
     o.Stretch = true;
-    o.Width = float(width);
-    o.Height = float(height);
+    o.Width = float(boundedLength(width));
+    o.Height = float(boundedLength(height));
+    fitLogoPicture(o);
     fitFrameToLogo(index);
     notify(Change::Objects | Change::Selection);
 }
@@ -545,6 +582,14 @@ void Etiquette::DimensionLogo(int index, double width, double height)
 {
     if (width != 0 && height != 0 && index > 0 && m_frame.kind == QLatin1String("LOGO"))
         SizeLogo(index, width, height);
+}
+
+void Etiquette::fitLogoPicture(LogoElement& o)
+{
+    if (o.Tag.isEmpty())
+        return;
+    if (auto picture = loadPictureFile(o.Tag, QSizeF(std::fabs(o.Width), std::fabs(o.Height))))
+        o.picture = std::move(*picture);
 }
 
 QRectF Etiquette::logoRect(int index) const

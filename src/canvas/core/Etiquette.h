@@ -1,9 +1,10 @@
 #pragma once
 // The design surface of one tab: the whole state of the tab (size, background,
 // border, text objects, logos, selection, print settings) and every operation on it.
-// It has no widget: the canvas is a persistent picture, objects are records, and the
-// view (a widget elsewhere) shows them and hands the pointer events back in.
-// Positions and sizes are millimetres within the canvas.
+// It has no widget: the canvas is a picture painted when it is first shown after a
+// change, objects are records, and the view (a widget elsewhere) shows them and hands
+// the pointer events back in. Positions and sizes are millimetres within the canvas,
+// kept within the bounds the project file takes (see ValueReader.h).
 
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
@@ -34,9 +35,11 @@ public:
 /// emits once. Listeners read the tab and never change it from the signal: the view
 /// repaints (and lays itself out on Geometry), the project window shows the size in
 /// the status bar, the tool box refills its fields. Changes made under a `Batch` reach
-/// the listeners as one `changed` when the outermost batch ends, and the canvas is
-/// repainted once then (until then it may show the state before the batch): reading
-/// a tab from a file, NewProjet, a pasted object are each one change.
+/// the listeners as one `changed` when the outermost batch ends: reading a tab from a
+/// file, NewProjet, a pasted object are each one change.
+/// The canvas picture is made when it is asked for (the tab is shown) and kept until
+/// the next change; a tab only read, converted or printed never holds one: `Picture`
+/// paints into the snapshot it returns.
 /// Writing the PRINT record turns its zero counts into 1, which is a Print change.
 class Etiquette : public QObject {
     Q_OBJECT
@@ -67,9 +70,10 @@ public:
     Q_FLAG(Changes)
 
     /// Holds `changed` back while it lives (batches nest): what changes meanwhile is
-    /// announced in one `changed` when the outermost batch ends, and a repaint asked
-    /// for meanwhile (by a size, border or guide change, or Refresh) is done once then.
-    /// A background picture that can no longer be read then leaves the plain canvas.
+    /// announced in one `changed` when the outermost batch ends, and the background
+    /// asked for meanwhile (by a size, border or guide change, or Refresh) is checked
+    /// once then. A background picture that can no longer be read then leaves the plain
+    /// canvas.
     class Batch {
     public:
         explicit Batch(Etiquette& tab);
@@ -179,12 +183,12 @@ public:
     QString DimProjet(const RegionalFormat& format = RegionalFormat::system()) const;
     /// The composed picture of the tab; with backgroundOnly, without the objects.
     QImage Picture(bool backgroundOnly = false) const;
-    /// The canvas as drawn now: background, border and guides.
-    const QImage& canvasImage() const { return m_canvas.image(); }
+    /// The canvas: background, border and guides, painted now if the tab changed since.
+    const QImage& canvasImage() const;
+    /// The canvas's size in whole pixels (without painting it).
+    QSize canvasPixels() const;
     /// Canvas size in twips as asked for (single precision, as the window system takes it).
     QSizeF canvasTwips() const;
-    /// The gradient painter of the background; null until a gradient was painted.
-    const ColorGradient* Gradient() const { return m_gradient.get(); }
 
     // --- text objects -----------------------------------------------------------------
     void NewLabel(double top = 0, double left = 0);
@@ -280,6 +284,10 @@ private:
     void resizeCanvas();
     void beginBackground();
     void endBackground(BackgroundKind kind);
+    /// Paints the background, border and guides of the current state on the surface.
+    void paintCanvas(ImageSurface& surface) const;
+    /// Gives a sized logo the picture its size needs (a much larger one is kept reduced).
+    static void fitLogoPicture(LogoElement& logo);
     /// Sets a value that the canvas shows, repainting it when the value changes.
     template <typename T>
     void setShown(T& member, T value);
@@ -321,8 +329,10 @@ private:
     bool m_fontStrikethru = false;
     OleColor m_fontColor = kColorButtonText;
 
-    ImageSurface m_canvas;
-    std::unique_ptr<ColorGradient> m_gradient;  // made on first use, kept for the tab's life
+    mutable ImageSurface m_canvas;
+    mutable bool m_canvasPainted = false;  // m_canvas shows the current state
+    bool m_clearedOnly = false;            // the canvas was cleared and nothing painted since
+    mutable std::unique_ptr<ColorGradient> m_gradient;  // made on first use, kept for the tab's life
     std::vector<TextObject> m_labels;
     std::vector<LogoElement> m_logos;
     std::vector<int> m_labelOrder;

@@ -6,6 +6,7 @@
 
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
+#include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
 
 namespace plk {
@@ -40,8 +41,8 @@ void Etiquette::moveObject(bool isLabel, int index, double top, double left)
 {
     float& t = isLabel ? labelAt(index).Top : logoAt(index).Top;
     float& l = isLabel ? labelAt(index).Left : logoAt(index).Left;
-    t = float(top);
-    l = float(left);
+    t = float(boundedLength(top));
+    l = float(boundedLength(left));
 }
 
 void Etiquette::bringLabelToFront(int index)
@@ -73,7 +74,7 @@ void Etiquette::selectLabel(int index)
     copyFontToMirror(o);
     bringLabelToFront(index);
     select(labelRect(index), QStringLiteral("LABEL"), std::int16_t(index), -1);
-    Q_EMIT LabelClick(index, int(roundHalfEven(o.Top)), int(roundHalfEven(o.Left)));
+    Q_EMIT LabelClick(index, roundClamped<int>(o.Top), roundClamped<int>(o.Left));
 }
 
 void Etiquette::selectLogo(int index)
@@ -81,8 +82,8 @@ void Etiquette::selectLogo(int index)
     const LogoElement& o = logo(index);
     sendLogoToBack(index);
     select(logoRect(index), QStringLiteral("LOGO"), -1, std::int16_t(index));
-    Q_EMIT LogoClick(index, int(roundHalfEven(o.Top)), int(roundHalfEven(o.Left)), int(roundHalfEven(o.Width)),
-                     int(roundHalfEven(o.Height)));
+    Q_EMIT LogoClick(index, roundClamped<int>(o.Top), roundClamped<int>(o.Left), roundClamped<int>(o.Width),
+                     roundClamped<int>(o.Height));
 }
 
 void Etiquette::PositionObjet(int index, double top, double left)
@@ -106,7 +107,8 @@ void Etiquette::AlignObjet(int index, int mode)
         return;
     const QRectF r = selectedRect(index);
     // The alignment works in twips on the canvas's whole-pixel size.
-    const double wc = m_canvas.widthTwips(), hc = m_canvas.heightTwips();
+    const QSize canvas = canvasPixels();
+    const double wc = canvas.width() * kTwipsPerPixel, hc = canvas.height() * kTwipsPerPixel;
     const double w = r.width() * kTwipsPerMm, h = r.height() * kTwipsPerMm;
     double left = r.left() * kTwipsPerMm, top = r.top() * kTwipsPerMm;
     switch (mode) {
@@ -119,8 +121,8 @@ void Etiquette::AlignObjet(int index, int mode)
     }
     moveObject(isLabel, index, top / kTwipsPerMm, left / kTwipsPerMm);
     const QRectF moved = selectedRect(index);
-    m_objetTop = std::int16_t(roundHalfEven(moved.top()));
-    m_objetLeft = std::int16_t(roundHalfEven(moved.left()));
+    m_objetTop = roundClamped<std::int16_t>(moved.top());
+    m_objetLeft = roundClamped<std::int16_t>(moved.left());
     fitFrame(selectedRect(index));
     notify(Change::Objects | Change::Selection);
 }

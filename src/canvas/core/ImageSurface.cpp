@@ -1,5 +1,6 @@
 #include "canvas/core/ImageSurface.h"
 
+#include "base/core/Rounding.h"
 #include "canvas/core/TwipsText.h"
 
 #include <algorithm>
@@ -24,11 +25,15 @@ ImageSurface::ImageSurface(QSize pixels, double dotsPerInch)
     pinResolution();
 }
 
-ImageSurface ImageSurface::fromTwips(double widthTwips, double heightTwips, double dotsPerInch)
+QSize ImageSurface::pixelsForTwips(double widthTwips, double heightTwips, double dotsPerInch)
 {
     const double twipsPerPixel = kTwipsPerInch / dotsPerInch;
-    return ImageSurface(QSize(int(std::lround(widthTwips / twipsPerPixel)), int(std::lround(heightTwips / twipsPerPixel))),
-                        dotsPerInch);
+    return QSize(clampTo<int>(std::round(widthTwips / twipsPerPixel)), clampTo<int>(std::round(heightTwips / twipsPerPixel)));
+}
+
+ImageSurface ImageSurface::fromTwips(double widthTwips, double heightTwips, double dotsPerInch)
+{
+    return ImageSurface(pixelsForTwips(widthTwips, heightTwips, dotsPerInch), dotsPerInch);
 }
 
 double ImageSurface::pixelsPerUnit() const

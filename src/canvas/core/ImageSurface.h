@@ -21,6 +21,8 @@ public:
     explicit ImageSurface(QSize pixels, double dotsPerInch = kScreenDpi);
     /// A surface whose size is a length in twips, rounded to whole pixels.
     static ImageSurface fromTwips(double widthTwips, double heightTwips, double dotsPerInch = kScreenDpi);
+    /// The whole pixels such a surface has.
+    static QSize pixelsForTwips(double widthTwips, double heightTwips, double dotsPerInch = kScreenDpi);
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }

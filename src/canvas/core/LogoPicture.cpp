@@ -1,15 +1,17 @@
 #include "canvas/core/LogoPicture.h"
 
+#include "base/core/RegularFile.h"
 #include "base/core/Surface.h"
+#include "canvas/core/PictureCache.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace plk {
 
-QImage placeholderLogoPicture()
+namespace {
+
+QImage drawPlaceholder()
 {
     // A framed landscape: sky, sun and two hills, the usual sign for "a picture goes here".
     QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
@@ -34,27 +36,30 @@ QImage placeholderLogoPicture()
     return image;
 }
 
-bool pictureFileExists(const QString& path)
+}  // namespace
+
+QImage placeholderLogoPicture()
 {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    // Drawn once; every logo without a picture file shares these pixels.
+    static const QImage placeholder = drawPlaceholder();
+    return placeholder;
 }
 
-std::optional<QImage> loadPictureFile(const QString& path)
+bool pictureFileExists(const QString& path) { return isRegularFile(path); }
+
+std::optional<QImage> loadPictureFile(const QString& path, QSizeF drawnMm)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
-    if (image.isNull())
+    PictureCache::Result r = PictureCache::shared().load(path, drawnMm);
+    if (r.outcome != PictureCache::Outcome::Picture)
         return std::nullopt;
-    return image;
+    return std::move(r.picture);
 }
 
 QSizeF naturalSizeMm(const QImage& picture)
 {
-    return {picture.width() * kTwipsPerPixel / kTwipsPerMm, picture.height() * kTwipsPerPixel / kTwipsPerMm};
+    // A picture kept reduced still has the size of the file's picture.
+    const QSizeF own = picture.deviceIndependentSize();
+    return {own.width() * kTwipsPerPixel / kTwipsPerMm, own.height() * kTwipsPerPixel / kTwipsPerMm};
 }
 
 }  // namespace plk

@@ -5,12 +5,15 @@
 #include "canvas/core/Etiquette.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace plk {
 
 namespace {
 
-QString mm(float value) { return QString::number(qint64(roundHalfEven(value))); }
+// A whole millimetre within the bounds the reader takes, whatever the value (a NaN
+// gives 0), so that a saved file always reads back.
+QString mm(float value) { return QString::number(roundClamped<int>(boundedLength(value))); }
 
 }  // namespace
 
@@ -33,8 +36,8 @@ void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset
 {
     const RecordFields r(fields, format);
     // Check every field before creating anything, so a bad record adds no object.
-    const double top = r.real(2) + offset;
-    const double left = r.real(3) + offset;
+    const double top = ValueReader::checkedLength(r.length(2) + offset);
+    const double left = ValueReader::checkedLength(r.length(3) + offset);
     const QString& caption = r.text(1);
     const QString& font = r.text(4);
     const auto size = r.integer<std::int16_t>(5);
@@ -51,11 +54,11 @@ void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset
 void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
 {
     const RecordFields r(fields, format);
-    const double top = r.real(2) + offset;
-    const double left = r.real(3) + offset;
+    const double top = ValueReader::checkedLength(r.length(2) + offset);
+    const double left = ValueReader::checkedLength(r.length(3) + offset);
     const QString& path = r.text(1);
-    const double width = r.real(4);
-    const double height = r.real(5);
+    const double width = r.length(4);
+    const double height = r.length(5);
     const Etiquette::Batch batch(tab);
     tab.NewLogo(top, left);
     const int index = tab.IDlogo();

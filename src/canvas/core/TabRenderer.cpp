@@ -10,22 +10,26 @@ namespace plk {
 
 void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const
 {
+    ColorGradient painter;
+    paintCanvas(s, withBorder, painter);
+}
+
+void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder, ColorGradient& gradient) const
+{
     const Etiquette& t = m_tab;
     s.setScaleMode(Surface::ScaleMode::Millimetres);
     s.clear(toQColor(t.BackColor()));
     switch (BackgroundKind(t.TypeFond())) {
     case BackgroundKind::Picture: {
-        // A file that can no longer be read leaves what the canvas shows.
-        const std::optional<QImage> file = loadPictureFile(t.Chemin_Image());
-        s.picture(file ? *file : t.canvasImage(), 0, 0, s.scaleWidth(), s.scaleHeight());
+        // Decoded once and shared; a much larger file comes reduced to what the size needs.
+        const QSizeF size(s.scaleWidth(), s.scaleHeight());
+        if (const std::optional<QImage> file = loadPictureFile(t.Chemin_Image(), size))
+            s.picture(*file, 0, 0, size.width(), size.height());
         break;
     }
-    case BackgroundKind::Gradient: {
-        // A copy of the canvas's painter, with the stops it kept from earlier paints.
-        ColorGradient painter = t.Gradient() ? *t.Gradient() : ColorGradient();
-        paintGradientBackground(s, painter, t.gradAngle(), t.gradColor1(), t.gradColor2(), t.gradColor3());
+    case BackgroundKind::Gradient:
+        paintGradientBackground(s, gradient, t.gradAngle(), t.gradColor1(), t.gradColor2(), t.gradColor3());
         break;
-    }
     case BackgroundKind::Default:
     case BackgroundKind::Plain: break;
     }

@@ -11,6 +11,7 @@
 
 namespace plk {
 
+class ColorGradient;
 class Etiquette;
 class ImageSurface;
 
@@ -43,6 +44,11 @@ public:
     /// The visible texts, the visible logos over them, and the border over all (so
     /// that no object covers it), in millimetres from the surface's corner.
     void paintObjects(Surface& surface) const;
+
+    /// The background of the tab's kind on the whole surface, the border when
+    /// `withBorder`, then the CD guides; `gradient` paints a gradient background. A
+    /// picture file that can no longer be read leaves the plain canvas.
+    void paintCanvas(ImageSurface& surface, bool withBorder, ColorGradient& gradient) const;
 
 private:
     /// The border alone, without the CD guides.

@@ -4,7 +4,7 @@
 #include "base/core/Surface.h"
 #include "base/core/ValueReader.h"
 
-#include <QFileInfo>
+#include "base/core/RegularFile.h"
 
 namespace plk {
 
@@ -12,13 +12,18 @@ namespace {
 
 class LegacyReader {
 public:
-    LegacyReader(const QString& path, const RegionalFormat& format) : m_path(path), m_values(format) {}
+    LegacyReader(IniDocument ini, const RegionalFormat& format) : m_ini(std::move(ini)), m_values(format) {}
 
-    QString text(const QString& section, const QString& key) const { return ReadIni(m_path, section, key); }
+    QString text(const QString& section, const QString& key) const { return m_ini.value(section, key); }
     /// A length in twips as whole millimetres.
     double millimetres(const QString& section, const QString& key) const
     {
-        return roundHalfEven(m_values.real(text(section, key)) / kTwipsPerMm);
+        return ValueReader::checkedLength(roundHalfEven(m_values.real(text(section, key)) / kTwipsPerMm));
+    }
+    /// A tab's width or height in twips as whole millimetres.
+    double tabSize(const QString& section, const QString& key) const
+    {
+        return ValueReader::checkedTabSize(roundHalfEven(m_values.real(text(section, key)) / kTwipsPerMm));
     }
     int integer(const QString& section, const QString& key) const
     {
@@ -28,7 +33,7 @@ public:
     bool boolean(const QString& section, const QString& key) const { return m_values.boolean(text(section, key)); }
 
 private:
-    QString m_path;
+    IniDocument m_ini;
     ValueReader m_values;
 };
 
@@ -72,19 +77,17 @@ void importBackground(const LegacyReader& in, Etiquette& tab)
 
 }  // namespace
 
-ReadResult importLegacyProject(const QString& path, const QString& fileTitle, Project& project,
-                               const RegionalFormat& format)
+ReadResult importLegacyData(const QByteArray& data, const QString& fileTitle, Project& project,
+                            const RegionalFormat& format)
 {
-    if (!QFileInfo(path).isFile())
-        return {ReadResult::Status::CannotOpen, 0, QStringLiteral("fichier introuvable")};
-    const LegacyReader in(path, format);
+    const LegacyReader in(IniDocument::fromBytes(data), format);
     Etiquette& tab = project.tab(1);
     const QString name = captionFromFileTitle(fileTitle);
     // The tab tells its listeners once, and is painted once, when it is all read.
     const Etiquette::Batch batch(tab);
     try {
-        const double width = in.millimetres(QStringLiteral("FORMAT"), QStringLiteral("Longueur"));
-        const double height = in.millimetres(QStringLiteral("FORMAT"), QStringLiteral("Hauteur"));
+        const double width = in.tabSize(QStringLiteral("FORMAT"), QStringLiteral("Longueur"));
+        const double height = in.tabSize(QStringLiteral("FORMAT"), QStringLiteral("Hauteur"));
         tab.NewProjet(name, width, height, kColorWindowBackground, kColorWindowFrame, false, false, true);
         importLabels(in, tab);
         importLogos(in, tab);
@@ -94,8 +97,20 @@ ReadResult importLegacyProject(const QString& path, const QString& fileTitle, Pr
     }
     tab.setNameProjet(name);
     project.setTabCaption(1, tab.NameProjet());
-    project.filePath = path;
     return {};
+}
+
+ReadResult importLegacyProject(const QString& path, const QString& fileTitle, Project& project,
+                               const RegionalFormat& format)
+{
+    QString reason;
+    const std::optional<QByteArray> data = readRegularFile(path, kIniMaxBytes, &reason);
+    if (!data)
+        return {ReadResult::Status::CannotOpen, 0, reason};
+    ReadResult r = importLegacyData(*data, fileTitle, project, format);
+    if (r.ok())
+        project.filePath = path;
+    return r;
 }
 
 }  // namespace plk

@@ -11,5 +11,8 @@ namespace plk {
 /// the result says why; the caller then drops the project.
 ReadResult importLegacyProject(const QString& path, const QString& fileTitle, Project& project,
                                const RegionalFormat& format = RegionalFormat::system());
+/// The same from the file's bytes (the project's file path is left as it is).
+ReadResult importLegacyData(const QByteArray& data, const QString& fileTitle, Project& project,
+                            const RegionalFormat& format = RegionalFormat::system());
 
 }  // namespace plk

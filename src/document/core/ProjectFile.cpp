@@ -1,10 +1,10 @@
 #include "document/core/ProjectFile.h"
 
 #include "base/core/Cp1252.h"
+#include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
 
-#include <QFile>
 #include <algorithm>
 #include <optional>
 
@@ -14,12 +14,18 @@ namespace {
 
 constexpr int kProjetShortFields = 9;   // records of older files: no CD flags
 constexpr int kPrintFields = 11;
+// A project of a hundred full tabs is well under a megabyte.
+constexpr qint64 kMaxProjectBytes = 64LL << 20;
+// Files with characters beyond Windows-1252 are UTF-8 and start with this mark, on a
+// line of its own: a reader that knows only Windows-1252 takes that line for a record
+// it does not know, skips it, and still reads every record after it.
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 void readProjet(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
 {
     const RecordFields r(fields, format);
     const QString& name = r.text(1);
-    const double width = r.real(2), height = r.real(3);
+    const double width = r.tabSize(2), height = r.tabSize(3);
     const OleColor back = r.colour(4), border = r.colour(5);
     const bool cadenas = r.boolean(6), depRegle = r.boolean(7), bordure = r.boolean(8);
     tab.NewProjet(name, width, height, back, border, cadenas, depRegle, bordure);
@@ -132,7 +138,7 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
 
 ReadResult readLines(const QStringList& lines, Project& project, int current, const RegionalFormat& format)
 {
-    // Each tab tells its listeners once, and is painted once, when its records are in.
+    // Each tab tells its listeners once, when its records are in (and paints nothing).
     std::optional<Etiquette::Batch> batch(std::in_place, project.tab(current));
     bool seenOnglet = false;
     for (int n = 0; n < lines.size(); ++n) {
@@ -153,9 +159,23 @@ ReadResult readLines(const QStringList& lines, Project& project, int current, co
 
 }  // namespace
 
+QString decodeProjectText(const QByteArray& data)
+{
+    if (data.startsWith(kUtf8Mark))
+        return QString::fromUtf8(data.constData() + kUtf8Mark.size(), data.size() - kUtf8Mark.size());
+    return fromCp1252(data);
+}
+
+QByteArray encodeProjectText(const QString& text)
+{
+    if (fitsCp1252(text))
+        return toCp1252(text);
+    return kUtf8Mark + QByteArrayLiteral("\r\n") + text.toUtf8();
+}
+
 ReadResult readProjectData(const QByteArray& data, Project& project, const RegionalFormat& format)
 {
-    return readLines(splitLines(fromCp1252(data)), project, 1, format);
+    return readLines(splitLines(decodeProjectText(data)), project, 1, format);
 }
 
 ReadResult readTabText(const QString& text, Project& project, int index, const RegionalFormat& format)
@@ -170,10 +190,11 @@ ReadResult readTabText(const QString& text, Project& project, int index, const R
 
 ReadResult readProjectFile(const QString& path, Project& project, const RegionalFormat& format)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadResult::Status::CannotOpen, 0, file.errorString()};
-    return readProjectData(file.readAll(), project, format);
+    QString reason;
+    const std::optional<QByteArray> data = readRegularFile(path, kMaxProjectBytes, &reason);
+    if (!data)
+        return {ReadResult::Status::CannotOpen, 0, reason};
+    return readProjectData(*data, project, format);
 }
 
 QString tabFileText(Project& project, int index, const RegionalFormat& format)
@@ -200,7 +221,7 @@ QString projectFileText(Project& project, const RegionalFormat& format)
 QString writeProjectFile(const QString& path, Project& project, const RegionalFormat& format,
                          const FileWriter& writer)
 {
-    return writer.write(path, toCp1252(projectFileText(project, format)));
+    return writer.write(path, encodeProjectText(projectFileText(project, format)));
 }
 
 QString captionFromFileTitle(const QString& fileTitle) { return fileTitle.left(std::max<qsizetype>(0, fileTitle.size() - 4)); }

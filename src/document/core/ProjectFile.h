@@ -1,7 +1,9 @@
 #pragma once
 // The project file: one "|"-separated record per line, CR LF, Windows-1252.
 // For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT, and PLANCHE for a tab
-// made for a known sheet of labels. Templates use the same format.
+// made for a known sheet of labels. Templates use the same format. A project with a
+// character Windows-1252 cannot hold is written in UTF-8 instead, after a byte-order
+// mark, so that no character is lost.
 
 #include "base/core/FileWriter.h"
 #include "base/core/RegionalFormat.h"
@@ -40,11 +42,16 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format = 
 QString projectFileText(Project& project, const RegionalFormat& format = RegionalFormat::system());
 
 /// Writes the project to the path through the writer, which leaves the previous file
-/// intact when the save fails. Returns an empty string on success, otherwise the
-/// system's reason.
+/// intact when the save fails or is cut short. Returns an empty string on success,
+/// otherwise the system's reason.
 QString writeProjectFile(const QString& path, Project& project,
                          const RegionalFormat& format = RegionalFormat::system(),
                          const FileWriter& writer = FileWriter());
+
+/// The file's bytes for its text: Windows-1252 when every character fits, otherwise
+/// UTF-8 after a byte-order mark; and back.
+QByteArray encodeProjectText(const QString& text);
+QString decodeProjectText(const QByteArray& data);
 
 /// The file's name without its last four characters (".plk"), as windows show it.
 QString captionFromFileTitle(const QString& fileTitle);

@@ -1,5 +1,7 @@
 #include "export/core/ColorQuantizer.h"
 
+#include "base/core/Rounding.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -129,7 +131,7 @@ std::vector<QRgb> medianCutPalette(const QImage& rgb)
             for (std::size_t k = 0; k < 3; ++k)
                 sum[k] += bins[i].sum[k];
         }
-        const auto mean = [&](std::size_t k) { return int(std::lround(sum[k] / double(n))); };
+        const auto mean = [&](std::size_t k) { return clampTo<int>(std::round(sum[k] / double(n))); };
         palette.push_back(qRgb(mean(0), mean(1), mean(2)));
     }
     return palette;
@@ -183,9 +185,9 @@ void mapWithPalette(const QImage& rgb, bool dither, IndexedPicture& out)
         for (int x = 0; x < w; ++x) {
             const std::array<float, 3>& e = current[std::size_t(x + 1)];
             const std::array<int, 3> want = {
-                std::clamp(int(std::lround(float(qRed(line[x])) + e[0])), 0, 255),
-                std::clamp(int(std::lround(float(qGreen(line[x])) + e[1])), 0, 255),
-                std::clamp(int(std::lround(float(qBlue(line[x])) + e[2])), 0, 255)};
+                std::clamp(clampTo<int>(std::round(float(qRed(line[x])) + e[0])), 0, 255),
+                std::clamp(clampTo<int>(std::round(float(qGreen(line[x])) + e[1])), 0, 255),
+                std::clamp(clampTo<int>(std::round(float(qBlue(line[x])) + e[2])), 0, 255)};
             const int index = nearest(want[0], want[1], want[2]);
             out.pixels[std::size_t(y) * std::size_t(w) + std::size_t(x)] = std::uint8_t(index);
             if (!dither)

@@ -1,5 +1,7 @@
 #include "export/core/TabExport.h"
 
+#include "base/core/FileWriter.h"
+#include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabRenderer.h"
 #include "export/core/EncoderTable.h"
@@ -8,7 +10,6 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -39,8 +40,8 @@ std::unique_ptr<QPaintDevice> documentDevice(DocumentFormat format, QIODevice& f
     auto svg = std::make_unique<QSvgGenerator>();
     svg->setOutputDevice(&file);
     svg->setTitle(title);
-    const QSize units(int(std::lround(pageMm.width() * kDocumentDpi / kMmPerInch)),
-                      int(std::lround(pageMm.height() * kDocumentDpi / kMmPerInch)));
+    const QSize units(clampTo<int>(std::round(pageMm.width() * kDocumentDpi / kMmPerInch)),
+                      clampTo<int>(std::round(pageMm.height() * kDocumentDpi / kMmPerInch)));
     svg->setSize(units);
     svg->setViewBox(QRect(QPoint(0, 0), units));
     svg->setResolution(kDocumentDpi);
@@ -59,43 +60,36 @@ std::optional<DocumentFormat> documentFormatFor(const QString& fileName)
     return std::nullopt;
 }
 
-bool writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
-                      const ExportSettings& settings)
+QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
+                         const ExportSettings& settings)
 {
     const QSizeF pageMm(tab.prjWidth(), tab.prjHeight());
+    const QString tooLarge = QStringLiteral("étiquette trop grande pour être dessinée");
     if (!(pageMm.width() > 0 && pageMm.height() > 0))
-        return false;
+        return tooLarge;
     const TabRenderer renderer(tab);
     const QImage background = renderer.background(std::max(settings.dotsPerInch, kPrintDpi));
     if (background.isNull())
-        return false;
-
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    bool drawn = false;
-    {
+        return tooLarge;
+    return FileWriter().write(fileName, [&](QIODevice& file) {
         const QString title = tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet();
         const std::unique_ptr<QPaintDevice> device = documentDevice(format, file, pageMm, title);
         QPainter painter;
-        if (painter.begin(device.get())) {
-            PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi));
-            renderer.paint(page, background, settings.backgroundOnly);
-            drawn = painter.end();
-        }
-    }
-    if (!drawn) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+        if (!painter.begin(device.get()))
+            return QStringLiteral("document impossible à commencer");
+        PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi));
+        renderer.paint(page, background, settings.backgroundOnly);
+        return painter.end() ? QString() : QStringLiteral("document impossible à terminer");
+    });
 }
 
 bool exportTab(cGdiPlus& writer, const Etiquette& tab, const QString& fileName, const ExportSettings& settings,
                QImage* picture)
 {
-    if (const std::optional<DocumentFormat> format = documentFormatFor(fileName))
-        return writeTabDocument(tab, *format, fileName, settings);
+    if (const std::optional<DocumentFormat> format = documentFormatFor(fileName)) {
+        const QString reason = writeTabDocument(tab, *format, fileName, settings);
+        return reason.isEmpty() || writer.reportWriteFailure(reason);
+    }
     const QImage snapshot = TabRenderer(tab).picture(settings.dotsPerInch, settings.backgroundOnly);
     if (picture)
         *picture = snapshot;

@@ -32,7 +32,9 @@ struct ExportSettings {
 /// Writes the tab as one page of its own size: the background painted as a picture
 /// at `dotsPerInch` (300 at least), texts as text, logos as their own pictures, the
 /// border as a line. An existing file is replaced only once the new one is complete.
-bool writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
+/// Returns an empty string on success, otherwise the reason (the system's own when
+/// writing failed).
+QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
                       const ExportSettings& settings);
 
 /// Writes the tab in the format the file name's extension asks for: a document, or

@@ -1,6 +1,6 @@
 #include "export/core/cGdiPlus.h"
 
-#include <QSaveFile>
+#include "base/core/FileWriter.h"
 
 #include <optional>
 
@@ -25,9 +25,10 @@ int cGdiPlus::encoderFor(const QString& sFilename) const
     return m_table.EncoderIndex(QStringLiteral("*.") + EncoderTable::FileExtension(sFilename));
 }
 
-bool cGdiPlus::fail(GdiStatus status)
+bool cGdiPlus::fail(GdiStatus status, const QString& systemReason)
 {
-    Q_EMIT Error(int(status), GdiErrorString(int(status)));
+    // A file the system refused is explained by the system's own words.
+    Q_EMIT Error(int(status), systemReason.isEmpty() ? GdiErrorString(int(status)) : systemReason);
     return false;
 }
 
@@ -47,18 +48,21 @@ bool cGdiPlus::PictureBoxToFile(const QImage& picture, const QString& sFilename,
         quality = lQuality;
     }
 
-    QSaveFile file(sFilename);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.error() == QFileDevice::PermissionsError ? GdiStatus::AccessDenied : GdiStatus::Win32Error);
+    WholeSaveFile file(sFilename);
+    if (!file.openUnbuffered())
+        return fail(file.error() == QFileDevice::PermissionsError ? GdiStatus::AccessDenied : GdiStatus::Win32Error,
+                    file.errorString());
     // The label is opaque: what the screen shows, without an alpha channel.
     const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
     const GdiStatus status = encodeImage(m_encoders[std::size_t(index)].format, opaque, file, quality);
-    if (status != GdiStatus::Ok) {
-        file.cancelWriting();
-        return fail(status);
-    }
-    if (!file.commit())
-        return fail(GdiStatus::Win32Error);
+    // On failure the temporary file goes with `file`; the old file stays. A write the
+    // system refused is that failure, whatever the encoder made of it.
+    if (file.writeFailed())
+        return fail(GdiStatus::Win32Error, file.failure(QString()));
+    if (status != GdiStatus::Ok)
+        return fail(status, status == GdiStatus::Win32Error ? file.failure(QString()) : QString());
+    if (!file.commitWhole())
+        return fail(GdiStatus::Win32Error, file.failure(QString()));
     return true;
 }
 

@@ -24,11 +24,16 @@ public:
     /// extension (case ignored). An extension whose first letter is J (the JPEG
     /// names) passes lQuality (0..100) to the encoder; the others ignore it.
     /// False, without Error, when no encoder claims the extension; false after
-    /// Error when the picture is empty, the quality is out of range or writing fails.
+    /// Error when the picture is empty, the quality is out of range or writing fails
+    /// (a file the system refused is described by the system's own reason).
     /// An existing file is replaced only once the new one is complete.
     bool PictureBoxToFile(const QImage& picture, const QString& sFilename, int lQuality);
 
     static QString GdiErrorString(int status) { return plk::GdiErrorString(status); }
+
+    /// Reports a file another writer could not write (a PDF or SVG page) as this
+    /// object's own failures are reported: Error with the reason; returns false.
+    bool reportWriteFailure(const QString& reason) { return fail(GdiStatus::Win32Error, reason); }
 
     /// The encoder that would write a file name, or -1.
     int encoderFor(const QString& sFilename) const;
@@ -39,7 +44,7 @@ Q_SIGNALS:
 
 private:
     void LoadEncoders();
-    bool fail(GdiStatus status);
+    bool fail(GdiStatus status, const QString& systemReason = QString());
 
     std::vector<ImageEncoder> m_encoders;
     EncoderTable m_table;

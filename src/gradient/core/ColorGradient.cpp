@@ -26,7 +26,7 @@ Channels SplitColor(OleColor colour)
 int BlendChannel(int a, int b, int percent)
 {
     const double t = percent / 100.0;
-    return int(roundHalfEven(a <= b ? a + t * (b - a) : a - t * (a - b)));
+    return roundClamped<int>(a <= b ? a + t * (b - a) : a - t * (a - b));
 }
 
 OleColor BlendColor(const Channels& a, const Channels& b, int percent)

@@ -6,7 +6,6 @@
 #include "print/core/PrinterSurface.h"
 #include "print/core/SheetRenderer.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
@@ -114,28 +113,27 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     }
 }
 
-bool printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile)
+QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
+                         const FileWriter& writer)
 {
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
-    if (dotsPerInch == 0 || pdfFile.isEmpty())
-        return false;
-    bool written = false;
-    {
-        QPdfWriter pdf(pdfFile);
+    if (dotsPerInch == 0)
+        return QStringLiteral("qualité d'impression inconnue");
+    if (pdfFile.isEmpty())
+        return QStringLiteral("aucun fichier");
+    return writer.write(pdfFile, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
         pdf.setCreator(QStringLiteral("Plakatorium"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setResolution(dotsPerInch);
         QPainter painter;
-        if (painter.begin(&pdf)) {
-            const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
-            const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values);
-            written = painter.end() && drawn;
-        }
-    }
-    if (!written)
-        QFile::remove(pdfFile);
-    return written;
+        if (!painter.begin(&pdf))
+            return QStringLiteral("document PDF impossible à commencer");
+        const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
+        const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values);
+        return painter.end() && drawn ? QString() : QStringLiteral("planches impossibles à dessiner");
+    });
 }
 
 bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,

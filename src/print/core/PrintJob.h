@@ -4,6 +4,7 @@
 // The sheets are drawn on any paged device: a PDF file here, an installed printer
 // through the user interface's printing (CUPS), which reuses the same drawing.
 
+#include "base/core/FileWriter.h"
 #include "print/core/SheetLayout.h"
 
 #include <QImage>
@@ -49,10 +50,12 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
                  const Etiquette& tab, const LayoutValues& values);
 
 /// Writes the tab's sheets as an A4 PDF file at the print quality of its `Resolution`
-/// (the sheet starts at the paper's corner: a file has no unprintable margin). False
-/// when the quality is none of the list's or the file could not be written; a
-/// partly written file is removed.
-bool printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile);
+/// (the sheet starts at the paper's corner: a file has no unprintable margin). The
+/// file is replaced only once the new one is complete, so a failure leaves the old
+/// file as it was. Returns an empty string on success, otherwise the reason (the
+/// system's own when writing failed).
+QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
+                         const FileWriter& writer = FileWriter());
 
 /// Page size of the preview's page pictures, in twips: A4 at 56.7 twips per mm.
 inline constexpr double kPageWidthTwips = 210 * 56.7;

@@ -1,5 +1,6 @@
 #include "print/core/PrinterSurface.h"
 
+#include "base/core/Rounding.h"
 #include "canvas/core/TwipsText.h"
 
 #include <cmath>
@@ -27,8 +28,8 @@ double PrinterSurface::unitsPerInch() const { return m_mode == ScaleMode::Twips 
 
 double PrinterSurface::scaleWidth() const { return m_pageMm.width() / kMmPerInch * unitsPerInch(); }
 double PrinterSurface::scaleHeight() const { return m_pageMm.height() / kMmPerInch * unitsPerInch(); }
-int PrinterSurface::widthTwips() const { return int(std::lround(m_pageMm.width() / kMmPerInch * kTwipsPerInch)); }
-int PrinterSurface::heightTwips() const { return int(std::lround(m_pageMm.height() / kMmPerInch * kTwipsPerInch)); }
+int PrinterSurface::widthTwips() const { return clampTo<int>(std::round(m_pageMm.width() / kMmPerInch * kTwipsPerInch)); }
+int PrinterSurface::heightTwips() const { return clampTo<int>(std::round(m_pageMm.height() / kMmPerInch * kTwipsPerInch)); }
 
 QPointF PrinterSurface::toTwips(double x, double y) const
 {

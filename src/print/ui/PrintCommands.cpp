@@ -121,16 +121,18 @@ void PrintCommands::ConfirmAndPrint()
             return;
     }
     bool printed = false;
+    QString pdfFailure;
     {
         const BusyCursor busy;
-        printed = Print_Projet(tab, values, m_printers, pdfFile);
+        printed = Print_Projet(tab, values, m_printers, pdfFile, &pdfFailure);
     }
     if (printed)
         return;
     const QString text =
         pdfFile.isEmpty()
             ? QStringLiteral("L'impression n'a pas pu aboutir sur l'imprimante « %1 ».").arg(tab.PrinterName())
-            : QStringLiteral("Le fichier PDF « %1 » n'a pas pu être écrit.").arg(QFileInfo(pdfFile).fileName());
+            : QStringLiteral("Le fichier PDF « %1 » n'a pas pu être écrit.\n\n%2")
+                  .arg(QFileInfo(pdfFile).fileName(), pdfFailure);
     dialogs().message(topWindow(), text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }
 

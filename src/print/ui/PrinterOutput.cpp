@@ -50,17 +50,22 @@ QPoint printerMargins(QPrinter& printer)
         printer.pageRect(QPrinter::DevicePixel).topLeft() - printer.paperRect(QPrinter::DevicePixel).topLeft();
     const auto toMm = [](double pixels, int dotsPerInch) {
         const double twipsPerPixel = kTwipsPerInch / dotsPerInch;
-        return int(roundHalfEven(pixels * twipsPerPixel / kTwipsPerMm));
+        return roundClamped<int>(pixels * twipsPerPixel / kTwipsPerMm);
     };
     return {toMm(offset.x(), printer.logicalDpiX()), toMm(offset.y(), printer.logicalDpiY())};
 }
 
-bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile)
+bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile,
+                  QString* pdfFailure)
 {
     if (tab.PrinterName().isEmpty())
         return false;
-    if (tab.PrinterName() == kPdfFileEntry)
-        return printSheetsToPdf(tab, values, pdfFile);
+    if (tab.PrinterName() == kPdfFileEntry) {
+        const QString reason = printSheetsToPdf(tab, values, pdfFile);
+        if (pdfFailure)
+            *pdfFailure = reason;
+        return reason.isEmpty();
+    }
 
     const std::unique_ptr<QPrinter> printer = printers.printer(tab.PrinterName());
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());

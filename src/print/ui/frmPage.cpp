@@ -226,7 +226,7 @@ void frmPage::Bouton_Click(int index)
 
 int frmPage::pageTopTwips(int scrollValue)
 {
-    return kPageTopTwips - int(std::floor(scrollValue * kPageHeightTwips / kScrollDivisor));
+    return kPageTopTwips - clampTo<int>(std::floor(scrollValue * kPageHeightTwips / kScrollDivisor));
 }
 
 void frmPage::scrolled(int value)

@@ -1,5 +1,6 @@
 #include "widgets/ui/TaskPaneParts.h"
 
+#include "base/core/Rounding.h"
 #include "base/core/Twips.h"
 #include "widgets/core/TaskPaneLayout.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 QColor mixed(const QColor& a, const QColor& b, double bShare)
 {
-    const auto mix = [bShare](int x, int y) { return int(x + (y - x) * bShare + 0.5); };
+    const auto mix = [bShare](int x, int y) { return clampTo<int>(std::floor(x + (y - x) * bShare + 0.5)); };
     return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 

@@ -4,9 +4,11 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace plk {
@@ -73,6 +75,14 @@ QListWidget* addList(QLayout* layout, const QStringList& entries)
     list->setFixedHeight(list->sizeHintForRow(0) * int(entries.size()) + 2 * list->frameWidth());
     layout->addWidget(list);
     return list;
+}
+
+QList<QRect> screenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
 }
 
 }  // namespace plk

@@ -3,6 +3,8 @@
 // millimetre fields (a caption, a numeric field of 1 to 200 whose up arrow
 // increases, and the unit "Millimètres").
 
+#include <QList>
+#include <QRect>
 #include <QStringList>
 
 class QGridLayout;
@@ -43,5 +45,8 @@ QGridLayout* addGrid(QGroupBox* group);
 
 /// A list of fixed entries, as tall as its entries so that it never scrolls.
 QListWidget* addList(QLayout* layout, const QStringList& entries);
+
+/// The available area of every screen, where a window may be placed.
+QList<QRect> screenAreas();
 
 }  // namespace plk

@@ -40,7 +40,7 @@ const char* const kPageCaptions[5] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTION
 constexpr double kShownLowest = -99;
 constexpr double kShownHighest = 999;
 
-int pixels(double twips) { return int(twips / kTwipsPerPixel); }
+int pixels(double twips) { return clampTo<int>(std::trunc(twips / kTwipsPerPixel)); }
 
 // The desktop's style with less room beside each tab's caption.
 class TightTabStyle : public QProxyStyle {
@@ -127,10 +127,8 @@ void frmOutils::load()
     const ToolBoxSettings saved = loadToolBox(m_menu.paths().settingsFile(), RegionalFormat::system());
     if (saved.page)
         selectPage(*saved.page);
-    if (saved.top)
-        move(x(), pixels(*saved.top));
-    if (saved.left)
-        move(pixels(*saved.left), y());
+    if (const auto place = storedToolBoxPosition(saved, frameGeometry(), screenAreas()))
+        move(*place);
 }
 
 void frmOutils::firstPlace()
@@ -231,7 +229,7 @@ void frmOutils::edit(const std::function<void(Etiquette&)>& change)
 void frmOutils::showNumber(TxtBox* field, double value)
 {
     const QScopedValueRollback filling(m_filling, true);
-    const int whole = int(std::clamp(roundHalfEven(value), kShownLowest, kShownHighest));
+    const int whole = clampTo<int>(std::clamp(roundHalfEven(value), kShownLowest, kShownHighest));
     // The spin bar goes to the nearest end of its range; the text shows the number.
     field->setValue(std::clamp(whole, kFieldLowest, kFieldHighest));
     field->setText(QString::number(whole));

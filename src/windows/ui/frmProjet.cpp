@@ -2,6 +2,7 @@
 
 #include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
+#include "base/core/Rounding.h"
 #include "canvas/core/CanvasKeys.h"
 #include "canvas/core/ZoomSteps.h"
 #include "canvas/ui/CanvasWidget.h"
@@ -40,7 +41,7 @@ constexpr int kRedoButton = 12;
 
 QString positionStatus(float x, float y)
 {
-    return QStringLiteral("X : %1 Mm - Y : %2 Mm").arg(int(std::floor(x)) + 1).arg(int(std::floor(y)) + 1);
+    return QStringLiteral("X : %1 Mm - Y : %2 Mm").arg(qint64(clampTo<int>(std::floor(x))) + 1).arg(qint64(clampTo<int>(std::floor(y))) + 1);
 }
 
 /// The text of status panel 2 for a tab: "L : " width " Mm - H : " height " Mm".
@@ -298,7 +299,7 @@ void frmProjet::editText(int tab, int object)
     const QFont& font = choice->font;
     const Etiquette::Batch batch(t);  // one change: text, font and colour together
     t.Caption(object, *text);
-    t.FontStyle(object, font.family(), int(std::lround(font.pointSizeF())), font.bold(), font.italic(),
+    t.FontStyle(object, font.family(), clampTo<int>(std::round(font.pointSizeF())), font.bold(), font.italic(),
                 font.underline(), font.strikeOut());
     // A colour the dialog shows unchanged keeps its system colour as it is stored.
     if (choice->colour != toQColor(t.FontColor()))

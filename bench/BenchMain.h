@@ -1,0 +1,27 @@
+#pragma once
+// main() of a benchmark program that lays out texts: text metrics need a GUI
+// application (no screen) and the program's fonts.
+
+#include "app/core/Fonts.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace plk::bench {
+
+inline int runWithFonts(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    registerProgramFonts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace plk::bench

@@ -1,0 +1,96 @@
+#include "base/core/RegularFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plk {
+
+namespace {
+
+QString notAFile() { return QStringLiteral("ce n'est pas un fichier ordinaire"); }
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+void setReason(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+}
+
+}  // namespace
+
+bool isRegularFile(const QString& path)
+{
+    struct stat st {};
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (path.isEmpty() || ::stat(name.constData(), &st) != 0) {
+        setReason(reason, systemReason(path.isEmpty() ? ENOENT : errno));
+        return nullptr;
+    }
+    // Checked before opening, so that no device is ever opened; and again on the
+    // opened descriptor, in case the name was replaced in between. O_NONBLOCK keeps
+    // open() from waiting for the writer of a FIFO.
+    if (!S_ISREG(st.st_mode)) {
+        setReason(reason, notAFile());
+        return nullptr;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        setReason(reason, systemReason(errno));
+        return nullptr;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        setReason(reason, notAFile());
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        setReason(reason, file->errorString());
+        return nullptr;
+    }
+    return file;
+}
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* reason)
+{
+    const std::unique_ptr<QFile> file = openRegularFile(path, reason);
+    if (!file)
+        return std::nullopt;
+    QByteArray data;
+    data.reserve(qsizetype(std::min(file->size(), maxBytes)));
+    // Read in pieces up to the limit: a file that grows while it is read, or one that
+    // reports no size, still stops there.
+    char piece[64 * 1024];
+    for (;;) {
+        const qint64 n = file->read(piece, sizeof piece);
+        if (n < 0) {
+            setReason(reason, file->errorString());
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        if (data.size() + n > maxBytes) {
+            setReason(reason, systemReason(EFBIG));
+            return std::nullopt;
+        }
+        data.append(piece, qsizetype(n));
+    }
+    return data;
+}
+
+}  // namespace plk

@@ -1,0 +1,25 @@
+#pragma once
+// Files named by a project, a settings file or the user are opened for reading only
+// when they are regular files. A FIFO would block the program in open() forever, a
+// device may never end, a folder is no file: all of them are treated as missing.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace plk {
+
+/// True when the path names an existing regular file (links are followed).
+bool isRegularFile(const QString& path);
+
+/// The file opened for reading, or null when it is not a regular file or cannot be
+/// opened; `reason` then says why, in the user's language. Opening never blocks.
+std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason = nullptr);
+
+/// The whole content of a regular file of at most `maxBytes` bytes; nothing (with the
+/// reason) when the file is not a regular file, cannot be read or is larger.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* reason = nullptr);
+
+}  // namespace plk

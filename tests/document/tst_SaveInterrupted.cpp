@@ -1,0 +1,197 @@
+// Saving survives being killed at any moment: a child process saves in a loop and is
+// killed (SIGKILL) at the n-th report of its writer's progress (bytes handed to the
+// system, then the moment before the rename), for every n; the file on disk must then
+// be the old file or one of the complete versions, never anything between.
+#include "document/core/ProjectFile.h"
+#include "print/core/PrintJob.h"
+#include "support/TestSupport.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+
+using namespace plk;
+
+namespace {
+
+constexpr int kVersions = 3;
+
+/// Version v of the project saved in the loop: big enough to take several pieces.
+void buildVersion(Project& p, int version)
+{
+    p.tab(1).NewProjet(QStringLiteral("V%1").arg(version), 80, 50, 255, 0, false, false, true);
+    for (int tab = 1; tab <= 40; ++tab) {
+        Etiquette& t = tab == 1 ? p.tab(1) : p.addTab(QStringLiteral("Onglet %1").arg(tab));
+        if (tab > 1)
+            t.NewProjet(QStringLiteral("V%1").arg(version), 80, 50, 255, 0, false, false, true);
+        for (int i = 1; i <= 30; ++i) {
+            t.NewLabel(i, version + i);
+            t.Caption(i, QStringLiteral("Version %1, texte %2").arg(version).arg(i));
+        }
+    }
+    PrintSettings sheets;
+    sheets.ImpNbrP = std::int16_t(version);
+    sheets.ImpNbrH = 2;
+    sheets.ImpNbrV = 4;
+    p.tab(1).setPrint(sheets);
+    p.tab(1).setResolution(qualityCodeForIndex(0));
+}
+
+QByteArray versionBytes(int version)
+{
+    Project p;
+    buildVersion(p, version);
+    return encodeProjectText(projectFileText(p, test::french()));
+}
+
+/// A writer that kills its program at the n-th report of progress (never for 0).
+class KillingWriter final : public FileWriter {
+public:
+    explicit KillingWriter(long long killAt) : m_killAt(killAt) {}
+    long long reports() const { return m_reports; }
+
+protected:
+    void progress(qint64) const override
+    {
+        if (++m_reports == m_killAt)
+            std::raise(SIGKILL);
+    }
+
+private:
+    long long m_killAt;
+    mutable long long m_reports = 0;
+};
+
+/// The child: saves versions 1..3 in turn through the killing writer; prints how many
+/// reports there were when it lives to the end.
+int saveInALoop(const QString& kind, const QString& target, long long killAt)
+{
+    test::initFonts();
+    const KillingWriter writer(killAt);
+    for (int v = 1; v <= kVersions; ++v) {
+        Project p;
+        buildVersion(p, v);
+        const QString failure = kind == QLatin1String("pdf")
+                                    ? printSheetsToPdf(p.tab(1), layoutValues(p.tab(1).print()), target, writer)
+                                    : writeProjectFile(target, p, test::french(), writer);
+        if (!failure.isEmpty())
+            return 3;
+    }
+    std::printf("%lld\n", writer.reports());
+    return 0;
+}
+
+struct ChildRun {
+    bool killed = false;
+    int exitCode = -1;
+    QByteArray out;
+};
+
+ChildRun runChild(const QString& kind, const QString& target, long long killAt)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--save-child"), kind, target, QString::number(killAt)});
+    if (!child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished();
+        return {};
+    }
+    return {child.exitStatus() == QProcess::CrashExit, child.exitCode(), child.readAllStandardOutput()};
+}
+
+bool isCompletePdf(const QByteArray& bytes)
+{
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF") && bytes.contains("/Type /Catalog");
+}
+
+/// The moments to kill at: every report, or evenly spread ones plus the last few.
+QList<long long> killPoints(long long reports, int most)
+{
+    QList<long long> points;
+    const long long step = std::max(1LL, reports / most);
+    for (long long n = 1; n <= reports; n += step)
+        points << n;
+    for (long long n = std::max(1LL, reports - 3); n <= reports; ++n)
+        if (!points.contains(n))
+            points << n;
+    return points;
+}
+
+}  // namespace
+
+class TestSaveInterrupted : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { test::initFonts(); }
+
+    void aKilledProjectSaveLeavesTheOldFileOrANewOne()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("projet.plk");
+        QList<QByteArray> versions;
+        for (int v = 1; v <= kVersions; ++v)
+            versions << versionBytes(v);
+        QVERIFY(versions[0].size() > 3 * 8192);
+
+        const ChildRun whole = runChild(QStringLiteral("plk"), target, 0);
+        QCOMPARE(whole.exitCode, 0);
+        QCOMPARE(test::readBytes(target), versions.last());
+        const long long reports = whole.out.trimmed().toLongLong();
+        QVERIFY(reports >= 3 * 5);
+
+        const QByteArray old = test::kExampleProject;
+        QSet<int> seen;
+        for (const long long n : killPoints(reports, 1000)) {
+            test::writeBytes(target, old);
+            const ChildRun r = runChild(QStringLiteral("plk"), target, n);
+            QVERIFY2(r.killed, qPrintable(QStringLiteral("report %1").arg(n)));
+            const QByteArray now = test::readBytes(target);
+            const int found = now == old ? 0 : int(versions.indexOf(now)) + 1;
+            QVERIFY2(found > 0 || now == old, qPrintable(QStringLiteral("report %1: %2 bytes").arg(n).arg(now.size())));
+            seen << found;
+        }
+        // Kills fell before the first save ended, between saves and within later ones.
+        QVERIFY(seen.contains(0) && seen.contains(1) && seen.contains(2));
+    }
+
+    void aKilledPdfOutputLeavesTheOldFileOrACompleteOne()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("planches.pdf");
+        const ChildRun whole = runChild(QStringLiteral("pdf"), target, 0);
+        QCOMPARE(whole.exitCode, 0);
+        QVERIFY(isCompletePdf(test::readBytes(target)));
+        const long long reports = whole.out.trimmed().toLongLong();
+        QVERIFY(reports > 10);
+
+        const QByteArray old = "%PDF-1.4 ancien fichier\n%%EOF\n";
+        int replaced = 0;
+        for (const long long n : killPoints(reports, 24)) {
+            test::writeBytes(target, old);
+            const ChildRun r = runChild(QStringLiteral("pdf"), target, n);
+            QVERIFY(r.killed);
+            const QByteArray now = test::readBytes(target);
+            QVERIFY2(now == old || isCompletePdf(now), qPrintable(QStringLiteral("report %1").arg(n)));
+            replaced += now != old;
+        }
+        QVERIFY(replaced > 0);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc == 5 && qstrcmp(argv[1], "--save-child") == 0)
+        return saveInALoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoll(argv[4]));
+    TestSaveInterrupted test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_SaveInterrupted.moc"
