@@ -1,5 +1,6 @@
 #include "base/core/RegularFile.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -23,16 +24,57 @@ void setReason(QString* reason, const QString& text)
         *reason = text;
 }
 
+std::optional<FileStamp> stampOf(const struct stat& st)
+{
+    if (!S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileStamp{qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, qint64(st.st_size)};
+}
+
+// Files compiled into the program (":/templates/...") are the program's own: they
+// can neither block nor change, and only Qt knows how to open them.
+bool isResource(const QString& path) { return path.startsWith(QLatin1Char(':')); }
+
+std::unique_ptr<QFile> openResource(const QString& path, QString* reason)
+{
+    auto file = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
+        setReason(reason, systemReason(ENOENT));
+        return nullptr;
+    }
+    return file;
+}
+
 }  // namespace
 
-bool isRegularFile(const QString& path)
+bool isRegularFile(const QString& path) { return regularFileStamp(path).has_value(); }
+
+std::optional<FileStamp> regularFileStamp(const QString& path)
+{
+    if (isResource(path)) {
+        const QFileInfo resource(path);
+        if (!resource.isFile())
+            return std::nullopt;
+        return FileStamp{resource.lastModified().toMSecsSinceEpoch() * 1000000, resource.size()};
+    }
+    struct stat st {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return stampOf(st);
+}
+
+std::optional<FileStamp> regularFileStamp(const QFile& opened)
 {
     struct stat st {};
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    if (opened.handle() < 0 || ::fstat(opened.handle(), &st) != 0)
+        return regularFileStamp(opened.fileName());
+    return stampOf(st);
 }
 
 std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason)
 {
+    if (isResource(path))
+        return openResource(path, reason);
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     if (path.isEmpty() || ::stat(name.constData(), &st) != 0) {

@@ -14,6 +14,17 @@ namespace plk {
 /// True when the path names an existing regular file (links are followed).
 bool isRegularFile(const QString& path);
 
+/// Which version of a file a path names: when it was last changed and its size.
+struct FileStamp {
+    qint64 modifiedNs = 0;  // since the epoch
+    qint64 size = 0;
+};
+/// The version of the regular file a path names; nothing when it names none.
+std::optional<FileStamp> regularFileStamp(const QString& path);
+/// The version of a file opened by openRegularFile (should its name have been given
+/// to another file since).
+std::optional<FileStamp> regularFileStamp(const QFile& opened);
+
 /// The file opened for reading, or null when it is not a regular file or cannot be
 /// opened; `reason` then says why, in the user's language. Opening never blocks.
 std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason = nullptr);

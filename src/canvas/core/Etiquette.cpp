@@ -307,6 +307,8 @@ void Etiquette::beginBackground()
 void Etiquette::endBackground(BackgroundKind kind)
 {
     m_typeFond = std::int16_t(kind);
+    if (kind != BackgroundKind::Picture)
+        m_backgroundPicture = QImage();
     m_clearedOnly = false;
     notify(Change::Background);
 }
@@ -346,11 +348,13 @@ void Etiquette::pctPicture(const QString& path)
     beginBackground();
     // Whether the file is a picture is found out now (it is decoded once and shared);
     // it is drawn when the canvas is next shown.
-    if (!loadPictureFile(path)) {
+    std::optional<QImage> picture = loadPictureFile(path, QSizeF(m_width, m_height));
+    if (!picture) {
         notify(Change::Background);
         throw EtiquetteError("image illisible : " + path.toStdString());
     }
     m_cheminImage = path;
+    m_backgroundPicture = std::move(*picture);
     endBackground(BackgroundKind::Picture);
 }
 
@@ -366,7 +370,8 @@ void Etiquette::pctDegrade(int direction, OleColor colour1, OleColor colour2, Ol
 
 void Etiquette::Refresh()
 {
-    m_canvasPainted = false;
+    // Inside a batch the canvas keeps showing what it showed: the state is half made
+    // until the batch ends, and the repaint is replayed then.
     if (m_batchDepth > 0) {
         m_repaintPending = true;
         m_pending |= Change::Background;

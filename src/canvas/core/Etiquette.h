@@ -130,6 +130,9 @@ public:
     // The background is chosen through pctDefaut, pctFond, pctPicture and pctDegrade.
     std::int16_t TypeFond() const { return m_typeFond; }
     const QString& Chemin_Image() const { return m_cheminImage; }
+    /// The picture of the background file as it was when chosen (shared with every
+    /// other user of the file): what the tab shows should the file go away.
+    const QImage& backgroundPicture() const { return m_backgroundPicture; }
     std::int16_t gradAngle() const { return m_gradAngle; }
     OleColor gradColor1() const { return m_gradColor1; }
     OleColor gradColor2() const { return m_gradColor2; }
@@ -307,6 +310,7 @@ private:
     bool m_cdPochette = false;
     std::int16_t m_typeFond = 0;
     QString m_cheminImage;
+    QImage m_backgroundPicture;
     std::int16_t m_gradAngle = 0;
     OleColor m_gradColor1 = 0;
     OleColor m_gradColor2 = 0;

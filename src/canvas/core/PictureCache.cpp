@@ -5,15 +5,12 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
-#include <sys/stat.h>
 
 namespace plk {
 
 namespace {
 
 constexpr qint64 kBytesPerPixel = 4;
-
-qint64 nanoseconds(const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
 
 }  // namespace
 
@@ -44,10 +41,10 @@ void PictureCache::clear()
 
 PictureCache::Result PictureCache::load(const QString& path, QSizeF drawnMm)
 {
-    struct stat st {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    const std::optional<FileStamp> stamp = regularFileStamp(path);
+    if (!stamp)
         return {};
-    Key key{path, nanoseconds(st.st_mtim), qint64(st.st_size)};
+    Key key{path, stamp->modifiedNs, stamp->size};
     std::optional<Result> full = find(key);
     if (!full) {
         // Decoded outside the lock: another file may be decoded meanwhile.
@@ -98,9 +95,9 @@ PictureCache::Result PictureCache::decode(const QString& path, Key& key)
     const std::unique_ptr<QFile> file = openRegularFile(path);
     if (!file)
         return {};
-    struct stat st {};
-    if (::fstat(file->handle(), &st) == 0)
-        key = Key{path, nanoseconds(st.st_mtim), qint64(st.st_size)};
+    // The version opened, should the file have been replaced since it was looked at.
+    if (const std::optional<FileStamp> opened = regularFileStamp(*file))
+        key = Key{path, opened->modifiedNs, opened->size};
     {
         const std::lock_guard lock(m_mutex);
         ++m_decodes;

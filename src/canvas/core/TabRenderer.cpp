@@ -21,10 +21,11 @@ void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder, ColorGradient& g
     s.clear(toQColor(t.BackColor()));
     switch (BackgroundKind(t.TypeFond())) {
     case BackgroundKind::Picture: {
-        // Decoded once and shared; a much larger file comes reduced to what the size needs.
+        // Decoded once and shared; a much larger file comes reduced to what the size
+        // needs. A file that can no longer be read leaves the picture the tab showed.
         const QSizeF size(s.scaleWidth(), s.scaleHeight());
-        if (const std::optional<QImage> file = loadPictureFile(t.Chemin_Image(), size))
-            s.picture(*file, 0, 0, size.width(), size.height());
+        const std::optional<QImage> file = loadPictureFile(t.Chemin_Image(), size);
+        s.picture(file ? *file : t.backgroundPicture(), 0, 0, size.width(), size.height());
         break;
     }
     case BackgroundKind::Gradient:

@@ -104,7 +104,7 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
         // not the screen's picture enlarged.
         const double backgroundDpi = std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height()));
         const QImage background = TabRenderer(tab).background(backgroundDpi);
-        if (background.isNull() && !tab.canvasImage().isNull())
+        if (background.isNull() && !tab.canvasPixels().isEmpty())
             return false;  // too large to paint at that resolution
         return renderSheets(pages, layout, printedLabel(tab, background));
     } catch (const std::exception&) {
