@@ -5,6 +5,7 @@
 #include "document/core/ProjectFile.h"
 #include "support/TestSupport.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +109,46 @@ private Q_SLOTS:
                     .ok());
         QCOMPARE(fine.tab(1).prjWidth(), 1000.0);
         QCOMPARE(fine.tabCaption(1), QStringLiteral("Ancien"));
+    }
+
+    void readingPaintsNothingAndShowingPaintsOnce()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath("fond.png");
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QVERIFY(image.save(picture));
+        // Every kind of background, chosen again and again as a damaged file might.
+        QByteArray file;
+        const QList<QByteArray> backgrounds = {"FOND|3|2|255|65280|16711680", "FOND|2|" + picture.toUtf8(), "FOND|1|255"};
+        for (const QByteArray& fond : backgrounds) {
+            file += "ONGLET|T\r\nPROJET|T|1000|1000|255|0|Faux|Faux|Vrai|Vrai|Vrai\r\n";
+            for (int i = 0; i < 200; ++i)
+                file += fond + "\r\n";
+            file += "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
+        }
+        Project p;
+        QVERIFY(read(file, p).ok());
+        Project legacy;
+        QVERIFY(importLegacyData(legacyWith("Longueur=56700\r\nHauteur=56700\r\n", "Top=567\r\nLeft=567\r\n"),
+                                 "Ancien.prj", legacy, test::french())
+                    .ok());
+        QVERIFY(!legacy.tab(1).holdsCanvas());
+        QCOMPARE(p.tabCount(), 3);
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(!p.tab(i).holdsCanvas());
+        QCOMPARE(p.tab(2).TypeFond(), std::int16_t(2));
+
+        // A snapshot paints itself and leaves no canvas behind; showing paints once.
+        Etiquette& shown = p.tab(2);
+        shown.setPrjWidth(40);
+        shown.setPrjHeight(20);
+        QCOMPARE(shown.Picture(true).pixelColor(75, 37), QColor(Qt::blue));
+        QVERIFY(!shown.holdsCanvas());
+        const qint64 painted = shown.canvasImage().cacheKey();
+        QCOMPARE(shown.canvasImage().pixelColor(75, 37), QColor(Qt::blue));
+        QCOMPARE(shown.canvasImage().cacheKey(), painted);
+        QVERIFY(!p.tab(1).holdsCanvas() && !p.tab(3).holdsCanvas());
     }
 
     void charactersBeyondWindows1252SurviveSavingAndReopening()

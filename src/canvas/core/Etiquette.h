@@ -188,6 +188,8 @@ public:
     QImage Picture(bool backgroundOnly = false) const;
     /// The canvas: background, border and guides, painted now if the tab changed since.
     const QImage& canvasImage() const;
+    /// Whether the tab holds a canvas picture: only once it was shown.
+    bool holdsCanvas() const { return !m_canvas.image().isNull(); }
     /// The canvas's size in whole pixels (without painting it).
     QSize canvasPixels() const;
     /// Canvas size in twips as asked for (single precision, as the window system takes it).
