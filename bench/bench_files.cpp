@@ -13,6 +13,25 @@ using plk::bench::peakMegabytes;
 
 const plk::RegionalFormat kFormat = plk::RegionalFormat::forLocale(QStringLiteral("fr_FR.UTF-8"));
 
+/// Times reading the project file, and notes the most memory held.
+void timeOpening(benchmark::State& state, const QString& path)
+{
+    for (auto _ : state) {
+        plk::Project p;
+        if (!plk::readProjectFile(path, p, kFormat).ok())
+            state.SkipWithError("the project did not read");
+        benchmark::DoNotOptimize(p.tabCount());
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(bytes);
+}
+
 void openTexts(benchmark::State& state)
 {
     QTemporaryDir dir;
@@ -22,13 +41,7 @@ void openTexts(benchmark::State& state)
         plk::bench::fillWithTexts(p, 100, 100);
         plk::writeProjectFile(path, p, kFormat);
     }
-    for (auto _ : state) {
-        plk::Project p;
-        if (!plk::readProjectFile(path, p, kFormat).ok())
-            state.SkipWithError("the project did not read");
-        benchmark::DoNotOptimize(p.tabCount());
-    }
-    state.counters["peak_MB"] = peakMegabytes();
+    timeOpening(state, path);
 }
 
 void saveTexts(benchmark::State& state)
@@ -57,17 +70,8 @@ void openSharedLogos(benchmark::State& state)
         file += "FOND|0\r\nPRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
     }
     const QString path = dir.filePath("logos.plk");
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(file);
-    out.close();
-    for (auto _ : state) {
-        plk::Project p;
-        if (!plk::readProjectFile(path, p, kFormat).ok())
-            state.SkipWithError("the project did not read");
-        benchmark::DoNotOptimize(p.tabCount());
-    }
-    state.counters["peak_MB"] = peakMegabytes();
+    writeFile(path, file);
+    timeOpening(state, path);
 }
 
 void importLegacy(benchmark::State& state)
@@ -81,10 +85,7 @@ void importLegacy(benchmark::State& state)
     file += "[LOGO]\r\nNombre=0\r\n[FOND]\r\nNumero=1\r\nOption=2\r\nColor1=255\r\nColor2=65280\r\nColor3=16711680\r\n";
     QTemporaryDir dir;
     const QString path = dir.filePath("Ancien.prj");
-    QFile out(path);
-    out.open(QIODevice::WriteOnly);
-    out.write(file);
-    out.close();
+    writeFile(path, file);
     for (auto _ : state) {
         plk::Project p;
         if (!plk::importLegacyProject(path, QStringLiteral("Ancien.prj"), p, kFormat).ok())
