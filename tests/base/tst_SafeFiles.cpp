@@ -13,10 +13,6 @@
 
 using namespace plk;
 
-namespace {
-
-}  // namespace
-
 class TestSafeFiles : public QObject {
     Q_OBJECT
 
