@@ -64,7 +64,7 @@ void CanvasWidget::setZoom(int percent)
 
 QSize CanvasWidget::zoomedSize() const
 {
-    const QSize size = m_tab.canvasImage().size();
+    const QSize size = m_tab.canvasPixels();
     return {int(std::lround(size.width() * m_zoom / 100.0)), int(std::lround(size.height() * m_zoom / 100.0))};
 }
 

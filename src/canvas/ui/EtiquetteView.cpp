@@ -148,7 +148,7 @@ void EtiquetteView::setZoom(int percent) { zoomAt(percent, QRectF(rect()).center
 void EtiquetteView::zoomToFit()
 {
     const QSize area = px(m_layout.workArea).size() - QSize(2, 2) * px(kShadowOffset);
-    applyZoom(fitZoom(area, m_tab.canvasImage().size()));
+    applyZoom(fitZoom(area, m_tab.canvasPixels()));
 }
 
 void EtiquetteView::wheelEvent(QWheelEvent* e)
