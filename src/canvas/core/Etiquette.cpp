@@ -188,6 +188,34 @@ void Etiquette::setIDlabel(std::int16_t count) { setState(m_idLabel, count, Chan
 void Etiquette::setPrint(const PrintSettings& settings) { setState(m_print, settings, Change::Print); }
 void Etiquette::setResolution(std::int16_t code) { setState(m_resolution, code, Change::Print); }
 void Etiquette::setPrinterName(const QString& name) { setState(m_printerName, name, Change::Print); }
+void Etiquette::setMergeSettings(const MergeSettings& settings) { setState(m_merge, settings, Change::Print); }
+
+void Etiquette::setDataRow(int row)
+{
+    if (row == m_dataRow)
+        return;
+    m_dataRow = row;
+    if (!m_shownTable) {
+        notify(Change::Settings);
+        return;
+    }
+    // The canvas shows the row's values: the selected text's frame follows them.
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(m_labelFocus))
+        fitFrameToLabel(m_labelFocus);
+    notify(Change::Settings | Change::Objects | Change::Selection);
+}
+
+void Etiquette::showValues(std::shared_ptr<const DataTable> table)
+{
+    if (table == m_shownTable)
+        return;
+    m_shownTable = std::move(table);
+    // The selected text's frame follows the text it now shows.
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(m_labelFocus))
+        fitFrameToLabel(m_labelFocus);
+    notify(Change::Objects | Change::Selection);
+}
+
 void Etiquette::setLabelFocus(std::int16_t index) { setState(m_labelFocus, index, Change::Selection); }
 void Etiquette::setLogoFocus(std::int16_t index) { setState(m_logoFocus, index, Change::Selection); }
 
@@ -366,13 +394,13 @@ QString Etiquette::DimProjet(const RegionalFormat& f) const
            f.formatReal(m_canvas.heightTwips() / kTwipsPerMm) + QStringLiteral(" Mm");
 }
 
-QImage Etiquette::Picture(bool backgroundOnly) const
+QImage Etiquette::Picture(bool backgroundOnly, const RowValues& row) const
 {
     const QSizeF twips = canvasTwips();
     ImageSurface tempo = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
     tempo.setImage(m_canvas.image());
     if (!backgroundOnly)
-        TabRenderer(*this).paintObjects(tempo);
+        TabRenderer(*this).paintObjects(tempo, row);
     return tempo.image();
 }
 
@@ -418,7 +446,7 @@ QRectF Etiquette::labelRect(int index) const
 {
     const TextObject& o = label(index);
     const QFontMetricsF fm(labelFont(index), &metricsDevice());
-    return {o.Left, o.Top, pixelsToMm(fm.horizontalAdvance(o.Caption)), pixelsToMm(fm.height())};
+    return {o.Left, o.Top, pixelsToMm(fm.horizontalAdvance(shownCaption(index))), pixelsToMm(fm.height())};
 }
 
 void Etiquette::copyFontToMirror(const TextObject& o)

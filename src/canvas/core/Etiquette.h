@@ -8,6 +8,8 @@
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
+#include "merge/core/MergeSettings.h"
+#include "merge/core/RowValues.h"
 
 #include <QObject>
 #include <QRectF>
@@ -58,9 +60,9 @@ public:
         /// LabelFocus, LogoFocus, the selection frame, the paint order (a selected
         /// text comes to the front, a selected logo goes to the back) and the font mirror.
         Selection = 1 << 3,
-        /// The print settings, Resolution and PrinterName.
+        /// The print settings, Resolution, PrinterName and the mail-merge settings.
         Print = 1 << 4,
-        /// NameProjet, Cadenas and DepRegle.
+        /// NameProjet, Cadenas, DepRegle and the chosen data row.
         Settings = 1 << 5,
     };
     Q_DECLARE_FLAGS(Changes, Change)
@@ -142,6 +144,16 @@ public:
     /// The printer chosen in the print set-up; not stored.
     const QString& PrinterName() const { return m_printerName; }
     void setPrinterName(const QString& name);
+    /// The tab's data file and the label its first row goes to; stored.
+    const MergeSettings& mergeSettings() const { return m_merge; }
+    void setMergeSettings(const MergeSettings& settings);
+    /// The data row (from 0) that the canvas shows, and an export takes; not stored.
+    int dataRow() const { return m_dataRow; }
+    void setDataRow(int row);
+    /// The row whose values the canvas shows in place of the markers; empty while
+    /// the canvas shows the texts as typed. The tab keeps the table alive.
+    RowValues shownValues() const { return RowValues(m_shownTable.get(), m_shownTable ? m_dataRow : -1); }
+    void showValues(std::shared_ptr<const DataTable> table);
 
     // --- editing state ------------------------------------------------------------
     std::int16_t LabelFocus() const { return m_labelFocus; }
@@ -177,8 +189,9 @@ public:
     void Refresh();
     /// The canvas's size as text, "W x H Mm", from its whole-pixel size.
     QString DimProjet(const RegionalFormat& format = RegionalFormat::system()) const;
-    /// The composed picture of the tab; with backgroundOnly, without the objects.
-    QImage Picture(bool backgroundOnly = false) const;
+    /// The composed picture of the tab; with backgroundOnly, without the objects. The
+    /// texts are filled from `row` when one is given.
+    QImage Picture(bool backgroundOnly = false, const RowValues& row = RowValues()) const;
     /// The canvas as drawn now: background, border and guides.
     const QImage& canvasImage() const { return m_canvas.image(); }
     /// Canvas size in twips as asked for (single precision, as the window system takes it).
@@ -232,7 +245,10 @@ public:
     int logoCount() const { return int(m_logos.size()); }
     const TextObject& label(int index) const { return m_labels.at(std::size_t(index - 1)); }
     const LogoElement& logo(int index) const { return m_logos.at(std::size_t(index - 1)); }
-    /// The rectangle a text object takes (its text in its font, auto-sized), in mm.
+    /// The text the canvas shows for a text object: its caption, filled from the
+    /// shown row when there is one.
+    QString shownCaption(int index) const { return shownValues().fill(label(index).Caption); }
+    /// The rectangle a text object takes (its shown text in its font, auto-sized), in mm.
     QRectF labelRect(int index) const;
     QRectF logoRect(int index) const;
     QFont labelFont(int index) const;
@@ -308,6 +324,9 @@ private:
     PrintSettings m_print;
     std::int16_t m_resolution = 0;
     QString m_printerName;
+    MergeSettings m_merge;
+    int m_dataRow = 0;
+    std::shared_ptr<const DataTable> m_shownTable;
 
     std::int16_t m_labelFocus = -1;
     std::int16_t m_logoFocus = -1;

@@ -154,7 +154,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         p.setFont(font);
         p.setPen(toQColor(label.ForeColor));
         const QRectF r = mmToPx(m_tab.labelRect(i));
-        p.drawText(QPointF(r.left(), r.top() + QFontMetricsF(font, this).ascent()), label.Caption);
+        p.drawText(QPointF(r.left(), r.top() + QFontMetricsF(font, this).ascent()), m_tab.shownCaption(i));
     }
     const Etiquette::Frame& frame = m_tab.frame();
     if (frame.visible) {

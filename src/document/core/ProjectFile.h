@@ -1,7 +1,8 @@
 #pragma once
 // The project file: one "|"-separated record per line, CR LF, Windows-1252.
-// For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT, and PLANCHE for a tab
-// made for a known sheet of labels. Templates use the same format.
+// For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT, PLANCHE for a tab made
+// for a known sheet of labels, and FUSION for a tab that names a data file. Templates
+// use the same format.
 
 #include "base/core/FileWriter.h"
 #include "base/core/RegionalFormat.h"
@@ -21,23 +22,30 @@ struct ReadResult {
 };
 
 /// Reads the file into a project that has its first tab already. Reading stops at the
-/// first record that does not convert; every tab and object read before it stays.
+/// first record that does not convert; every tab and object read before it stays. A
+/// data file named relative to the project file is found beside it.
 ReadResult readProjectFile(const QString& path, Project& project,
                            const RegionalFormat& format = RegionalFormat::system());
-/// The same from the file's bytes.
+/// The same from the file's bytes; relative data files are resolved against
+/// `projectFolder` when one is given.
 ReadResult readProjectData(const QByteArray& data, Project& project,
-                           const RegionalFormat& format = RegionalFormat::system());
+                           const RegionalFormat& format = RegionalFormat::system(),
+                           const QString& projectFolder = QString());
 
 /// Empties tab `index` and reads one tab's records (its ONGLET record first) back into it.
 ReadResult readTabText(const QString& text, Project& project, int index,
                        const RegionalFormat& format = RegionalFormat::system());
 
-/// The records of tab `index` as the file holds them, ONGLET first.
-QString tabFileText(Project& project, int index, const RegionalFormat& format = RegionalFormat::system());
+/// The records of tab `index` as the file holds them, ONGLET first (a data file stored
+/// relative written relative to `projectFolder` when one is given, else as it is held).
+QString tabFileText(Project& project, int index, const RegionalFormat& format = RegionalFormat::system(),
+                    const QString& projectFolder = QString());
 
 /// The whole file's text for the project (counts of 0 in the print settings become 1
-/// in the tabs themselves).
-QString projectFileText(Project& project, const RegionalFormat& format = RegionalFormat::system());
+/// in the tabs themselves). Data files stored relative are written relative to
+/// `projectFolder`, the folder of the file being written.
+QString projectFileText(Project& project, const RegionalFormat& format = RegionalFormat::system(),
+                        const QString& projectFolder = QString());
 
 /// Writes the project to the path through the writer, which leaves the previous file
 /// intact when the save fails. Returns an empty string on success, otherwise the

@@ -60,7 +60,7 @@ std::optional<DocumentFormat> documentFormatFor(const QString& fileName)
 }
 
 bool writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
-                      const ExportSettings& settings)
+                      const ExportSettings& settings, const RowValues& row)
 {
     const QSizeF pageMm(tab.prjWidth(), tab.prjHeight());
     if (!(pageMm.width() > 0 && pageMm.height() > 0))
@@ -80,7 +80,7 @@ bool writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString
         QPainter painter;
         if (painter.begin(device.get())) {
             PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi));
-            renderer.paint(page, background, settings.backgroundOnly);
+            renderer.paint(page, background, settings.backgroundOnly, row);
             drawn = painter.end();
         }
     }
@@ -92,11 +92,11 @@ bool writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString
 }
 
 bool exportTab(cGdiPlus& writer, const Etiquette& tab, const QString& fileName, const ExportSettings& settings,
-               QImage* picture)
+               QImage* picture, const RowValues& row)
 {
     if (const std::optional<DocumentFormat> format = documentFormatFor(fileName))
-        return writeTabDocument(tab, *format, fileName, settings);
-    const QImage snapshot = TabRenderer(tab).picture(settings.dotsPerInch, settings.backgroundOnly);
+        return writeTabDocument(tab, *format, fileName, settings, row);
+    const QImage snapshot = TabRenderer(tab).picture(settings.dotsPerInch, settings.backgroundOnly, row);
     if (picture)
         *picture = snapshot;
     return writer.PictureBoxToFile(snapshot, fileName, settings.quality);

@@ -55,12 +55,13 @@ QPoint printerMargins(QPrinter& printer)
     return {toMm(offset.x(), printer.logicalDpiX()), toMm(offset.y(), printer.logicalDpiY())};
 }
 
-bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile)
+bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile,
+                  const DataTable* data)
 {
     if (tab.PrinterName().isEmpty())
         return false;
     if (tab.PrinterName() == kPdfFileEntry)
-        return printSheetsToPdf(tab, values, pdfFile);
+        return printSheetsToPdf(tab, values, pdfFile, data);
 
     const std::unique_ptr<QPrinter> printer = printers.printer(tab.PrinterName());
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
@@ -75,7 +76,7 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
         return false;
     const QSizeF pageMm = printer->pageRect(QPrinter::Millimeter).size();
     const QSizeF dpi(printer->logicalDpiX(), printer->logicalDpiY());
-    if (paintSheets(painter, *printer, pageMm, dpi, tab, values) && painter.end())
+    if (paintSheets(painter, *printer, pageMm, dpi, tab, values, data) && painter.end())
         return true;
     printer->abort();
     if (painter.isActive())
