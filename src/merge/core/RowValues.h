@@ -31,4 +31,11 @@ private:
     int m_row = -1;
 };
 
+/// The moves between the rows shown: first, previous, next, last.
+enum class RowMove { First, Previous, Next, Last };
+
+/// The row (from 0) a move leads to among `count` rows; the previous of the first
+/// and the next of the last stay where they are.
+int movedRow(int row, int count, RowMove move);
+
 }  // namespace plk

@@ -23,4 +23,9 @@ class Etiquette;
 std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
                                                               bool warnUnknown);
 
+/// Shows the values of the tab's chosen row on its canvas in place of the markers.
+/// False when the tab names no data file (said unless `quietly`) or the file cannot
+/// be read (said always).
+bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, bool quietly);
+
 }  // namespace plk

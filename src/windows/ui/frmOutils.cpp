@@ -14,11 +14,13 @@
 #include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/DataPage.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProxyStyle>
@@ -33,7 +35,7 @@ namespace plk {
 
 namespace {
 
-const char* const kPageCaptions[5] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS"};
+const char* const kPageCaptions[6] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "DONNÉES"};
 
 // The fields hold three characters: a number that needs more shows as the nearest
 // one that fits.
@@ -67,14 +69,15 @@ frmOutils::frmOutils(MainWindowServices& menu)
     setAttribute(Qt::WA_ShowWithoutActivating);
     for (const char* caption : kPageCaptions)
         m_tabs->addTab(QString::fromUtf8(caption));
-    // The five captions share the narrow window: tight tabs, never scroll buttons.
+    // The captions share the narrow window: tight tabs, never scroll buttons.
     auto* tight = new TightTabStyle;
     tight->setParent(m_tabs);
     m_tabs->setStyle(tight);
     m_tabs->setExpanding(true);
     m_tabs->setDrawBase(true);
     m_tabs->setUsesScrollButtons(false);
-    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage()};
+    m_dataPage = new DataPage(menu.dialogs());
+    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -89,6 +92,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     layout->addWidget(m_tabs);
     layout->addWidget(m_stack, 1);
     connect(m_tabs, &QTabBar::currentChanged, this, &frmOutils::pageSwitch);
+    connect(m_dataPage, &DataPage::insertField, this, &frmOutils::insertField);
 
     setFixedWidth(twipsToPixels(kWidthTwips));
     setFixedHeight(sizeHint().height());
@@ -261,6 +265,9 @@ void frmOutils::watch(Etiquette& tab)
     m_watched = &tab;
     m_watch = connect(&tab, &Etiquette::changed, this,
                       [this, &tab](Etiquette::Changes what) { tabChanged(tab, what); });
+    const frmProjet* window = activeWindow();
+    const QString file = window ? window->filePath() : QString();
+    m_dataPage->showTab(&tab, file.isEmpty() ? QString() : QFileInfo(file).absolutePath());
 }
 
 void frmOutils::tabChanged(const Etiquette& tab, Etiquette::Changes what)

@@ -31,6 +31,7 @@ class QTabBar;
 
 namespace plk {
 
+class DataPage;
 class MainWindowServices;
 class ucDegrade;
 
@@ -39,7 +40,7 @@ class frmOutils : public QWidget, public ToolBoxLink {
 
 public:
     static constexpr int kWidthTwips = 4170;
-    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions };
+    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions, PageDonnees };
 
     /// Made once for the whole run; it is placed and shown when first asked for.
     explicit frmOutils(MainWindowServices& menu);
@@ -58,7 +59,7 @@ public:
 
     // --- the window's parts ---------------------------------------------------------
     QTabBar* Tab1() const { return m_tabs; }
-    /// Page 1 "PROJET" … 5 "OPTIONS".
+    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "DONNÉES".
     QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
     int selectedPage() const;
     void selectPage(int index);
@@ -93,6 +94,8 @@ public:
     /// 0 "Verrouiller tous les objets du projet", 1 "Déplacer les règles du projet",
     /// 2 "Désactiver la bordure du projet".
     QCheckBox* preferenceBox(int index) const { return m_preferences.at(std::size_t(index)); }
+    // DONNÉES
+    DataPage* dataPage() const { return m_dataPage; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,6 +161,8 @@ private:
     // OPTIONS
     void tabSizeChanged(bool width);
     void preferenceClicked(int index, bool ticked);
+    // DONNÉES
+    void insertField(const QString& marker);
 
     MainWindowServices& m_menu;
     bool m_loaded = false;
@@ -168,7 +173,7 @@ private:
 
     QTabBar* m_tabs;
     QStackedWidget* m_stack;
-    std::array<QWidget*, 5> m_pages{};
+    std::array<QWidget*, 6> m_pages{};
 
     QPushButton* m_textObject = nullptr;
     QPushButton* m_logoObject = nullptr;
@@ -193,6 +198,8 @@ private:
 
     MillimetreField m_tabWidth, m_tabHeight;
     std::array<QCheckBox*, 3> m_preferences{};
+
+    DataPage* m_dataPage = nullptr;
 };
 
 }  // namespace plk

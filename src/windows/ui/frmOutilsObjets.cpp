@@ -155,6 +155,16 @@ void frmOutils::contentEdited(const QString& text)
     });
 }
 
+void frmOutils::insertField(const QString& marker)
+{
+    // At the caret of the selected text's content, in place of what is selected there.
+    const Etiquette* tab = surface();
+    if (!tab || tab->LabelFocus() <= 0)
+        return;
+    m_content->insert(marker);
+    contentEdited(m_content->text());
+}
+
 void frmOutils::chooseFont()
 {
     if (m_content->text().isEmpty())

@@ -7,6 +7,8 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectHistory.h"
+#include "merge/core/DataTable.h"
+#include "merge/ui/TabDataPrompts.h"
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ucToolbar.h"
@@ -110,6 +112,7 @@ void frmProjet::buildToolbar()
         {"document-properties", ":/icons/toolbar/edition.svg"},  {"document-print-preview", ":/icons/toolbar/apercu.svg"},
         {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
+        {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -134,6 +137,13 @@ void frmProjet::buildToolbar()
     };
     connect(&steps, &QUndoStack::indexChanged, this, follow);
     follow();
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Aperçu des données"), 8,
+                         QStringLiteral("Afficher les valeurs d'une ligne du fichier de données"), ucToolbar::StyleCheck);
+    static const char* const kRowButtons[4][2] = {
+        {"|<", "Première ligne"}, {"<", "Ligne précédente"}, {">", "Ligne suivante"}, {">|", "Dernière ligne"}};
+    for (const auto& [caption, tip] : kRowButtons)
+        m_toolbar->AddButton(QString::fromUtf8(caption), -1, QString::fromUtf8(tip));
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         m_main.runCommand([this, button] {
             switch (button) {
@@ -145,7 +155,11 @@ void frmProjet::buildToolbar()
             case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
             case kUndoButton: m_history->undo(); break;
             case kRedoButton: m_history->redo(); break;
-            default: break;
+            case kDataButton: showData(m_toolbar->ButtonChecked(kDataButton)); break;
+            default:
+                if (button >= kFirstRowButton && button < kFirstRowButton + 4)
+                    moveDataRow(RowMove(button - kFirstRowButton));
+                break;
             }
         });
     });
@@ -227,6 +241,34 @@ void frmProjet::tabSwitch()
     // (a tab just added, the one left after a deletion).
     if (App.BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
         m_main.toolBox()->Remplir_Outils(*this, s);
+    applyDataPreview(true);
+}
+
+bool frmProjet::dataShown() const { return m_toolbar->ButtonChecked(kDataButton); }
+
+void frmProjet::showData(bool shown)
+{
+    m_toolbar->setButtonChecked(kDataButton, shown);
+    applyDataPreview(false);
+}
+
+void frmProjet::applyDataPreview(bool quietly)
+{
+    const int selected = selectedTab();
+    for (int i = 1; i <= tabCount(); ++i)
+        if (i != selected || !dataShown())
+            surface(i).showValues(nullptr);
+    if (dataShown() && !showRowValues(m_main.dialogs(), this, surface(selected), quietly))
+        m_toolbar->setButtonChecked(kDataButton, false);
+    for (int i = 0; i < 4; ++i)
+        m_toolbar->setButtonEnabled(kFirstRowButton + i, dataShown());
+}
+
+void frmProjet::moveDataRow(RowMove move)
+{
+    Etiquette& tab = surface(selectedTab());
+    if (const DataTable* table = tab.shownValues().table())
+        tab.setDataRow(movedRow(tab.dataRow(), table->rowCount(), move));
 }
 
 QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab())); }
@@ -234,6 +276,11 @@ QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab
 void frmProjet::connectSurface(int index)
 {
     Etiquette& t = surface(index);
+    // Another data file (or none) for the tab on show: its values follow.
+    connect(&t, &Etiquette::changed, this, [this, index](Etiquette::Changes what) {
+        if (what.testFlag(Etiquette::Change::Print) && dataShown() && index == selectedTab())
+            applyDataPreview(true);
+    });
     const auto contextMenu = [this](bool deleteEnabled) {
         m_main.popupEditMenu(QCursor::pos(), deleteEnabled);
     };
