@@ -31,7 +31,7 @@ bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, bool quiet
         if (!quietly)
             dialogs.message(parent,
                             QStringLiteral("Cet onglet n'est relié à aucun fichier de données : choisissez-en un dans "
-                                           "la page « DONNÉES » de la boîte à outils."),
+                                           "la page « FUSION » de la boîte à outils."),
                             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return false;
     }

@@ -57,7 +57,8 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     contents(file)->addWidget(m_summary);
 
     QGroupBox* fields = addGroup(layout, QStringLiteral("Champs :"));
-    m_fields->setMinimumHeight(90);
+    m_fields->setMinimumHeight(70);
+    m_fields->setMaximumHeight(110);
     contents(fields)->addWidget(m_fields);
     m_insert = addButton(contents(fields), QStringLiteral("Insérer dans le texte"),
                          QStringLiteral("Insérer le champ au curseur du texte sélectionné"));

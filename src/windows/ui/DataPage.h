@@ -1,5 +1,5 @@
 #pragma once
-// The tool box's "DONNÉES" page: the tab's data file (chosen, or taken away), its
+// The tool box's "FUSION" page (mail merge): the tab's data file (chosen, or taken away), its
 // fields and number of rows, a field put into the selected text as «Nom», the label
 // of the first sheet the first row goes to, and the row the canvas shows.
 

@@ -35,7 +35,7 @@ namespace plk {
 
 namespace {
 
-const char* const kPageCaptions[6] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "DONNÉES"};
+const char* const kPageCaptions[6] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION"};
 
 // The fields hold three characters: a number that needs more shows as the nearest
 // one that fits.
@@ -50,7 +50,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
-            return 10;
+            return 4;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };

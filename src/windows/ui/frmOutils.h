@@ -59,7 +59,7 @@ public:
 
     // --- the window's parts ---------------------------------------------------------
     QTabBar* Tab1() const { return m_tabs; }
-    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "DONNÉES".
+    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION".
     QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
     int selectedPage() const;
     void selectPage(int index);
@@ -94,7 +94,7 @@ public:
     /// 0 "Verrouiller tous les objets du projet", 1 "Déplacer les règles du projet",
     /// 2 "Désactiver la bordure du projet".
     QCheckBox* preferenceBox(int index) const { return m_preferences.at(std::size_t(index)); }
-    // DONNÉES
+    // FUSION
     DataPage* dataPage() const { return m_dataPage; }
 
 protected:
@@ -161,7 +161,7 @@ private:
     // OPTIONS
     void tabSizeChanged(bool width);
     void preferenceClicked(int index, bool ticked);
-    // DONNÉES
+    // FUSION
     void insertField(const QString& marker);
 
     MainWindowServices& m_menu;
