@@ -2,7 +2,7 @@
 // rows (the most a merge takes), filling the texts of a label from every row, and
 // printing 10,000 addresses on sheets of 3 x 8 labels to a PDF file (goal: under
 // 5 s and 300 MB; "peak_rss_mb" is the process's peak resident memory).
-#include "app/core/Fonts.h"
+#include "BenchMain.h"
 #include "canvas/core/Etiquette.h"
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -94,17 +93,4 @@ BENCHMARK(printTenThousandAddresses)->ArgName("rows")->Arg(10000)->Unit(benchmar
 BENCHMARK(readList)->ArgName("rows")->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(mergeEveryRow)->ArgName("rows")->Arg(100000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    // Texts need fonts, and fonts a GUI application; no screen is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    plk::registerProgramFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return plk::bench::runPaintingBenchmarks(argc, argv); }

@@ -1,13 +1,12 @@
 // Print-quality output: ten A4 sheets of forty gradient labels with a logo and a text
 // printed to PDF at 300 dpi, and an 85 x 55 mm card exported at 600 dpi.
-#include "app/core/Fonts.h"
+#include "BenchMain.h"
 #include "canvas/core/Etiquette.h"
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "print/core/PrintJob.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -80,17 +79,4 @@ void cardAt600Dpi(benchmark::State& state)
 BENCHMARK(sheetsToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(cardAt600Dpi)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    // Texts need fonts, and fonts a GUI application; no screen is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    plk::registerProgramFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return plk::bench::runPaintingBenchmarks(argc, argv); }

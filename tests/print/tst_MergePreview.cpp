@@ -38,14 +38,6 @@ QByteArray names(int rows)
     return csv;
 }
 
-QStringList tabTexts(const QTabBar* bar)
-{
-    QStringList t;
-    for (int i = 0; i < bar->count(); ++i)
-        t << bar->tabText(i);
-    return t;
-}
-
 }  // namespace
 
 class TestMergePreview : public QObject {
@@ -53,13 +45,7 @@ class TestMergePreview : public QObject {
 
     std::unique_ptr<test::PrintFixture> f;
 
-    frmPage* preview(const QByteArray& project)
-    {
-        if (!f->open(project))
-            return nullptr;
-        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
-        return f->commands->preview();
-    }
+    frmPage* preview(const QByteArray& project) { return f->preview(project); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -80,7 +66,7 @@ private Q_SLOTS:
         QStringList first;
         for (int i = 1; i <= 20; ++i)
             first << QStringLiteral("Page n°%1").arg(i);
-        QCOMPARE(tabTexts(p->Tab1()), first + QStringList{"Pages 21 à 40 »"});
+        QCOMPARE(test::tabTexts(p->Tab1()), first + QStringList{"Pages 21 à 40 »"});
 
         // The strip's last tab leads to the next twenty.
         p->Tab1()->setCurrentIndex(20);
@@ -93,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(p->Tab1()->currentIndex(), 1);
         QTest::mouseClick(p->Bouton(5), Qt::LeftButton);  // ">>"
         QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 42/42"));
-        QCOMPARE(tabTexts(p->Tab1()), (QStringList{"« Pages 21 à 40", "Page n°41", "Page n°42"}));
+        QCOMPARE(test::tabTexts(p->Tab1()), (QStringList{"« Pages 21 à 40", "Page n°41", "Page n°42"}));
         QCOMPARE(p->Tab1()->currentIndex(), 2);
         p->Tab1()->setCurrentIndex(0);
         QCOMPARE(p->currentPage(), 21);
