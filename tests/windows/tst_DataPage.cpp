@@ -4,6 +4,8 @@
 
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/ui/CanvasWidget.h"
+#include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/MergeFixtures.h"
@@ -175,8 +177,10 @@ private Q_SLOTS:
         choose(m_csv);
         tab.Caption(1, QStringLiteral("«Prénom» «Nom», «Ville»"));
         const QRectF typed = tab.labelRect(1);
+        const QImage markers = w->view(1)->canvas()->grab().toImage();
         QTest::mouseClick(bar->buttonWidget(frmProjet::kDataButton), Qt::LeftButton);
         QVERIFY(w->dataShown());
+        QVERIFY(w->view(1)->canvas()->grab().toImage() != markers);  // the canvas paints the values
         QCOMPARE(tab.shownCaption(1), QStringLiteral("Amélie Bérard, Besançon"));
         QVERIFY(tab.labelRect(1).width() != typed.width());  // the canvas's hit area follows the text shown
         QCOMPARE(tab.label(1).Caption, QStringLiteral("«Prénom» «Nom», «Ville»"));  // the text itself is kept
@@ -187,6 +191,14 @@ private Q_SLOTS:
         QCOMPARE(tab.dataRow(), 49);
         QTest::mouseClick(bar->buttonWidget(frmProjet::kFirstRowButton), Qt::LeftButton);  // first
         QCOMPARE(tab.dataRow(), 0);
+
+        // The data file taken away while its values show: the markers come back.
+        QTest::mouseClick(m_outils->dataPage()->removeButton(), Qt::LeftButton);
+        QVERIFY(!w->dataShown());
+        QCOMPARE(tab.shownCaption(1), tab.label(1).Caption);
+        choose(m_csv);
+        QTest::mouseClick(bar->buttonWidget(frmProjet::kDataButton), Qt::LeftButton);
+        QVERIFY(w->dataShown());
 
         // A second tab has no data file: switching to it lifts the toggle quietly.
         const qsizetype shown = m_fx.dialogs->shown.size();

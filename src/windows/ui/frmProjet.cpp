@@ -258,8 +258,10 @@ void frmProjet::applyDataPreview(bool quietly)
     for (int i = 1; i <= tabCount(); ++i)
         if (i != selected || !dataShown())
             surface(i).showValues(nullptr);
-    if (dataShown() && !showRowValues(m_main.dialogs(), this, surface(selected), quietly))
+    if (dataShown() && !showRowValues(m_main.dialogs(), this, surface(selected), quietly)) {
         m_toolbar->setButtonChecked(kDataButton, false);
+        surface(selected).showValues(nullptr);
+    }
     for (int i = 0; i < 4; ++i)
         m_toolbar->setButtonEnabled(kFirstRowButton + i, dataShown());
 }
