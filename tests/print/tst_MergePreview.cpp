@@ -6,6 +6,8 @@
 #include "canvas/core/Etiquette.h"
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
+#include "print/ui/frmPrint.h"
+#include "widgets/ui/TxtBox.h"
 #include "support/PdfProbe.h"
 #include "widgets/ui/ToolbarButton.h"
 
@@ -94,6 +96,21 @@ private Q_SLOTS:
             p->selectPage(page);
         QVERIFY(p->findChildren<QLabel*>().size() <= frmPage::kKeptPages + 2);
         QCOMPARE(p->pageImage(42), last);
+    }
+
+    void theSetUpLeavesTheSheetCountToTheRows()
+    {
+        test::writeBytes(f->dir.filePath("noms.csv"), names(30));
+        QVERIFY(f->open(mergedProject("noms.csv")));
+        f->commands->showPrint();
+        frmPrint& d = f->commands->printDialog();
+        QVERIFY(!d.NbrP()->isEnabled());
+        QVERIFY(d.NbrP()->toolTip().contains(QStringLiteral("fichier de données")));
+        d.close();
+        f->commands->project()->surface(1).setMergeSettings(MergeSettings());
+        f->commands->showPrint();
+        QVERIFY(d.NbrP()->isEnabled());
+        d.close();
     }
 
     void aMissingDataFileStopsBeforeAnythingIsSent()
