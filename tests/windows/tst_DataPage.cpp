@@ -7,6 +7,7 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectFile.h"
+#include "document/core/ProjectHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/MergeFixtures.h"
 #include "support/TestSupport.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace plk;
@@ -124,6 +126,26 @@ private Q_SLOTS:
         QTest::mouseClick(page->removeButton(), Qt::LeftButton);
         QVERIFY(!tab.mergeSettings().active());
         QVERIFY(page->fieldList()->count() == 0 && page->fileField()->text().isEmpty());
+    }
+
+    void choosingAFileIsUndoneShowingRowsIsNot()
+    {
+        frmProjet* w = openWithToolBox();
+        Etiquette& tab = w->surface(1);
+        QUndoStack& steps = w->history().stack();
+        choose(m_csv);
+        w->history().checkpoint();
+        QCOMPARE(steps.count(), 1);
+        // Showing a row's values and moving between rows change nothing the file holds.
+        w->showData(true);
+        QTest::mouseClick(m_outils->dataPage()->rowButton(2), Qt::LeftButton);
+        w->history().checkpoint();
+        QCOMPARE(steps.count(), 1);
+        w->history().undo();
+        QVERIFY(!tab.mergeSettings().active());
+        w->history().redo();
+        QCOMPARE(tab.mergeSettings().dataFile, m_csv);
+        QVERIFY(tab.mergeSettings().relative);  // still written beside the project
     }
 
     void aFileThatCannotBeReadIsNotTaken()

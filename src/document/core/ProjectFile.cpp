@@ -166,14 +166,15 @@ ReadResult readProjectData(const QByteArray& data, Project& project, const Regio
     return readLines(splitLines(fromCp1252(data)), project, 1, format, projectFolder);
 }
 
-ReadResult readTabText(const QString& text, Project& project, int index, const RegionalFormat& format)
+ReadResult readTabText(const QString& text, Project& project, int index, const RegionalFormat& format,
+                       const QString& projectFolder)
 {
     // The PROJET record empties the tab first. Only the tab's own records are read: a
     // second ONGLET would start another tab.
     const QStringList lines = splitLines(text);
     const auto second = std::find_if(std::min(lines.begin() + 1, lines.end()), lines.end(),
                                      [](const QString& l) { return l.startsWith(QLatin1String("ONGLET|")); });
-    return readLines(QStringList(lines.begin(), second), project, index, format, QString());
+    return readLines(QStringList(lines.begin(), second), project, index, format, projectFolder);
 }
 
 ReadResult readProjectFile(const QString& path, Project& project, const RegionalFormat& format)
@@ -212,6 +213,11 @@ QString writeProjectFile(const QString& path, Project& project, const RegionalFo
                          const FileWriter& writer)
 {
     return writer.write(path, toCp1252(projectFileText(project, format, QFileInfo(path).absolutePath())));
+}
+
+QString projectFolder(const Project& project)
+{
+    return project.filePath.isEmpty() ? QString() : QFileInfo(project.filePath).absolutePath();
 }
 
 QString captionFromFileTitle(const QString& fileTitle) { return fileTitle.left(std::max<qsizetype>(0, fileTitle.size() - 4)); }

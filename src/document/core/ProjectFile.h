@@ -34,7 +34,8 @@ ReadResult readProjectData(const QByteArray& data, Project& project,
 
 /// Empties tab `index` and reads one tab's records (its ONGLET record first) back into it.
 ReadResult readTabText(const QString& text, Project& project, int index,
-                       const RegionalFormat& format = RegionalFormat::system());
+                       const RegionalFormat& format = RegionalFormat::system(),
+                       const QString& projectFolder = QString());
 
 /// The records of tab `index` as the file holds them, ONGLET first (a data file stored
 /// relative written relative to `projectFolder` when one is given, else as it is held).
@@ -53,6 +54,10 @@ QString projectFileText(Project& project, const RegionalFormat& format = Regiona
 QString writeProjectFile(const QString& path, Project& project,
                          const RegionalFormat& format = RegionalFormat::system(),
                          const FileWriter& writer = FileWriter());
+
+/// The folder of the project's file, against which its relative data files are
+/// read and written; empty while the project has no file.
+QString projectFolder(const Project& project);
 
 /// The file's name without its last four characters (".plk"), as windows show it.
 QString captionFromFileTitle(const QString& fileTitle);
