@@ -269,6 +269,11 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
             if (o.Visible)
                 records << logoRecord(o);
         break;
+    case kCodeRecords:
+        for (const CodeObject& o : m_codes)
+            if (o.Visible)
+                records << codeRecord(o, f);
+        break;
     case 4:
         switch (m_typeFond) {
         case 0: records << QStringLiteral("FOND|0"); break;
@@ -614,6 +619,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     m_logos.resize(1);
     m_labelOrder = {1};
     m_logoOrder = {1};
+    m_codes.clear();
     TextObject& first = m_labels.front();
     first = TextObject();
     first.ForeColor = 0;
@@ -624,6 +630,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     // Selection indices may name objects that are gone now.
     m_labelFocus = -1;
     m_logoFocus = -1;
+    m_codeFocus = -1;
     m_frame.visible = false;
     m_frame.kind.clear();
     notify(Change::Objects | Change::Selection);

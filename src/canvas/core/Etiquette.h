@@ -1,10 +1,12 @@
 #pragma once
 // The design surface of one tab: the whole state of the tab (size, background,
-// border, text objects, logos, selection, print settings) and every operation on it.
+// border, text objects, logos, codes, selection, print settings) and every operation on it.
 // It has no widget: the canvas is a persistent picture, objects are records, and the
 // view (a widget elsewhere) shows them and hands the pointer events back in.
 // Positions and sizes are millimetres within the canvas.
 
+#include "barcode/core/BarcodeSymbol.h"
+#include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
@@ -16,6 +18,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -54,10 +57,10 @@ public:
         /// BackColor, Chemin_Image, the gradient), the border (Bordure, BorderColor,
         /// DrawStyle) and the CD guides (CD_Disque, CD_Pochette).
         Background = 1 << 1,
-        /// Text objects and logos (created, removed, moved, resized, restyled, their
-        /// text or picture), IDlabel, IDlogo, ObjetTop and ObjetLeft.
+        /// Text objects, logos and codes (created, removed, moved, resized, restyled,
+        /// their text, picture or data), IDlabel, IDlogo, ObjetTop and ObjetLeft.
         Objects = 1 << 2,
-        /// LabelFocus, LogoFocus, the selection frame, the paint order (a selected
+        /// LabelFocus, LogoFocus, CodeFocus, the selection frame, the paint order (a selected
         /// text comes to the front, a selected logo goes to the back) and the font mirror.
         Selection = 1 << 3,
         /// The print settings, Resolution, PrinterName and the mail-merge settings.
@@ -84,7 +87,7 @@ public:
     };
 
     /// The selection frame: where it is, whether it shows, and the kind of object it
-    /// was last fitted to ("LABEL", "LOGO" or empty after a deletion or a reset).
+    /// was last fitted to ("LABEL", "LOGO", "CODE" or empty after a deletion or a reset).
     struct Frame {
         QRectF rect;
         bool visible = false;
@@ -93,6 +96,12 @@ public:
 
     struct LogoElement : LogoObject {
         QImage picture;
+    };
+
+    /// A code with its data encoded once, when it was checked: drawing does not
+    /// encode it again.
+    struct CodeElement : CodeObject {
+        BarcodeEncoding encoded;
     };
 
     explicit Etiquette(QObject* parent = nullptr);
@@ -175,8 +184,10 @@ public:
     // --- the tab as a whole -------------------------------------------------------
     void NewProjet(const QString& name, double width, double height, OleColor backColor, OleColor borderColor,
                    bool cadenas, bool depRegle, bool bordure);
-    /// Records of one kind in file form: 1 PROJET, 2 LABEL, 3 LOGO, 4 FOND, 5 PRINT.
+    /// Records of one kind in file form: 1 PROJET, 2 LABEL, 3 LOGO, 4 FOND, 5 PRINT,
+    /// and kCodeRecords for the CODE records.
     QString RecupererObjet(int kind, const RegionalFormat& format = RegionalFormat::system());
+    static constexpr int kCodeRecords = 6;
 
     // --- background -----------------------------------------------------------------
     void pctDefaut();
@@ -215,6 +226,29 @@ public:
     /// Sets the size whatever is selected (used by loading and pasting).
     void SizeLogo(int index, double width, double height);
 
+    // --- codes ------------------------------------------------------------------------
+    /// The data of a tab's visible codes together: encoding takes time (tens of
+    /// milliseconds for a large QR code), and a tab, read from any file, is drawn at once.
+    static constexpr qsizetype kMaxTabCodeData = 20000;
+    /// Adds a code in the next slot (codes have slots of their own, from 1 in order of
+    /// creation) with the kind, data, place, size, colour and text of `code`. Throws
+    /// EtiquetteError with the reason when the data does not fit the kind or the tab
+    /// would hold more than kMaxTabCodeData characters of code data; nothing is added then.
+    void NewCode(const CodeObject& code);
+    /// Gives code `index` the kind, data, size, colour and text shown of `values`; its
+    /// place stays. Throws EtiquetteError with the reason when the data does not fit
+    /// the kind, and the code stays as it was.
+    void SetCode(int index, const CodeObject& values);
+    /// Slots taken by codes; deleted ones stay hidden until the objects are unloaded.
+    std::int16_t IDcode() const { return std::int16_t(m_codes.size()); }
+    int codeCount() const { return int(m_codes.size()); }
+    const CodeElement& code(int index) const { return m_codes.at(std::size_t(index - 1)); }
+    /// The data code `index` carries when drawn: the one place it is read from.
+    QString codeData(int index) const;
+    QRectF codeRect(int index) const;
+    std::int16_t CodeFocus() const { return m_codeFocus; }
+    void DelCode();
+
     QVariant ProprietesObjet(const QString& kind, int index, const QString& property) const;
 
     // --- selection, moving, alignment -----------------------------------------------
@@ -231,7 +265,7 @@ public:
 
     // --- pointer input from the view (coordinates in mm; on an object, relative to
     //     the object's top-left corner, as the drag keeps the grab point under the pointer)
-    enum class ObjectKind { Label, Logo };
+    enum class ObjectKind { Label, Logo, Code };
     void objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y);
     void objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y);
     void objectClick(ObjectKind kind, int index);
@@ -252,8 +286,11 @@ public:
     QRectF labelRect(int index) const;
     QRectF logoRect(int index) const;
     QFont labelFont(int index) const;
+    /// The rectangle of an object of any kind.
+    QRectF objectRect(ObjectKind kind, int index) const;
     const Frame& frame() const { return m_frame; }
-    /// Front-to-back paint order: logos first (back-most first), then texts.
+    /// Front-to-back paint order: logos first (back-most first), then texts, then
+    /// codes in order of creation.
     const std::vector<int>& logoOrder() const { return m_logoOrder; }
     const std::vector<int>& labelOrder() const { return m_labelOrder; }
 
@@ -264,6 +301,9 @@ Q_SIGNALS:
     void LogoMouseDown(int index, int button, int shift, float x, float y);
     void LogoClick(int index, int top, int left, int width, int height);
     void LogoDblClick(int index);
+    void CodeMouseDown(int index, int button, int shift, float x, float y);
+    void CodeClick(int index);
+    void CodeDblClick(int index);
     void ProjetMouseMove(float x, float y);
     void FondMouseDown(int button, int shift, float x, float y);
     void FondClick();
@@ -279,17 +319,24 @@ private:
     LogoElement& logoAt(int index);
     bool hasLabel(int index) const { return index >= 1 && index <= labelCount(); }
     bool hasLogo(int index) const { return index >= 1 && index <= logoCount(); }
-    QRectF selectedRect(int index) const;
+    bool hasCode(int index) const { return index >= 1 && index <= codeCount(); }
+    bool hasObject(ObjectKind kind, int index) const;
+    /// The kind of the object the frame was last fitted to.
+    std::optional<ObjectKind> frameKind() const;
+    /// The selected object when the frame names a kind and `index` is one of its objects.
+    std::optional<ObjectKind> selectedObject(int index) const;
     void fitFrame(const QRectF& objectRect);
     void fitFrameToLabel(int index);
     void fitFrameToLogo(int index);
     /// Fits the frame to the object, shows it with the object's kind and selects it.
-    void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus);
+    void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus,
+                std::int16_t codeFocus = -1);
     void selectLabel(int index);
     void selectLogo(int index);
+    void selectCode(int index);
     void clearSelection();
     void hideSelected(bool& visible, std::int16_t& focus);
-    void moveObject(bool isLabel, int index, double top, double left);
+    void moveObject(ObjectKind kind, int index, double top, double left);
     void bringLabelToFront(int index);
     void sendLogoToBack(int index);
     void copyFontToMirror(const TextObject& object);
@@ -346,6 +393,8 @@ private:
     std::vector<LogoElement> m_logos;
     std::vector<int> m_labelOrder;
     std::vector<int> m_logoOrder;
+    std::vector<CodeElement> m_codes;
+    std::int16_t m_codeFocus = -1;
     Frame m_frame;
     QPointF m_grab;
 
@@ -353,6 +402,14 @@ private:
     Changes m_pending;
     bool m_repaintPending = false;  // a batch holds back a repaint of the canvas
 };
+
+}  // namespace plk
+
+namespace plk {
+
+/// Draws code `index` of the tab into `target` (the painter's logical coordinates),
+/// crisp on pictures and as vectors on pages; false when its data cannot be encoded.
+bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index);
 
 }  // namespace plk
 

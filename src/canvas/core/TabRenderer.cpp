@@ -8,6 +8,13 @@
 
 namespace plk {
 
+void paintCode(Surface& s, const Etiquette& tab, int index, double left, double top)
+{
+    const CodeObject& c = tab.code(index);
+    s.drawing(left, top, c.Width, c.Height,
+              [&tab, index](QPainter& painter, const QRectF& target) { paintTabCode(painter, target, tab, index); });
+}
+
 void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const
 {
     const Etiquette& t = m_tab;
@@ -88,6 +95,11 @@ void TabRenderer::paintObjects(Surface& s, const RowValues& row) const
         const Etiquette::LogoElement& o = t.logo(i);
         if (o.Visible)
             s.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
+    }
+    for (int i = 1; i <= t.codeCount(); ++i) {
+        const CodeObject& o = t.code(i);
+        if (o.Visible)
+            paintCode(s, t, i, o.Left, o.Top);
     }
     drawBorder(s, border());
 }

@@ -18,6 +18,10 @@ class ImageSurface;
 /// The least resolution of a background on paper (or in a PDF or SVG file).
 inline constexpr int kPrintDpi = 300;
 
+/// Code `index` of the tab with its top-left corner at (left, top) mm of the surface:
+/// crisp whole pixels on a picture, vector rectangles on a page.
+void paintCode(Surface& surface, const Etiquette& tab, int index, double left, double top);
+
 class TabRenderer {
 public:
     explicit TabRenderer(const Etiquette& tab) : m_tab(tab) {}
@@ -48,9 +52,9 @@ public:
     void paint(Surface& surface, const QImage& background, bool backgroundOnly = false,
                const RowValues& row = RowValues()) const;
 
-    /// The visible texts, the visible logos over them, and the border over all (so
-    /// that no object covers it), in millimetres from the surface's corner; the texts
-    /// filled from `row`.
+    /// The visible texts, the visible logos over them, the visible codes over both,
+    /// and the border over all (so that no object covers it), in millimetres from the
+    /// surface's corner; the texts filled from `row`.
     void paintObjects(Surface& surface, const RowValues& row = RowValues()) const;
 
 private:

@@ -125,6 +125,8 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         addLabelFromRecord(project.tab(current), fields, 0, format);
     } else if (keyword == QLatin1String("LOGO")) {
         addLogoFromRecord(project.tab(current), fields, 0, format);
+    } else if (keyword == kCodeKeyword) {
+        addCodeFromRecord(project.tab(current), fields, 0, format);
     } else if (keyword == QLatin1String("FOND")) {
         readFond(project.tab(current), fields, format);
     } else if (keyword == QLatin1String("PRINT")) {
@@ -188,7 +190,8 @@ ReadResult readProjectFile(const QString& path, Project& project, const Regional
 QString tabFileText(Project& project, int index, const RegionalFormat& format, const QString& projectFolder)
 {
     QString text = QStringLiteral("ONGLET|") + project.tabCaption(index) + QStringLiteral("\r\n");
-    for (int kind = 1; kind <= 5; ++kind) {
+    // The codes follow the tab's logos.
+    for (const int kind : {1, 2, 3, Etiquette::kCodeRecords, 4, 5}) {
         const QString records = project.tab(index).RecupererObjet(kind, format);
         if (!records.isEmpty())
             text += records + QStringLiteral("\r\n");

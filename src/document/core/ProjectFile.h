@@ -1,6 +1,6 @@
 #pragma once
 // The project file: one "|"-separated record per line, CR LF, Windows-1252.
-// For each tab: ONGLET, PROJET, LABEL..., LOGO..., FOND, PRINT, PLANCHE for a tab made
+// For each tab: ONGLET, PROJET, LABEL..., LOGO..., CODE..., FOND, PRINT, PLANCHE for a tab made
 // for a known sheet of labels, and FUSION for a tab that names a data file. Templates
 // use the same format.
 

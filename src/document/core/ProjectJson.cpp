@@ -33,6 +33,20 @@ QJsonObject logoJson(int slot, const LogoObject& o)
             {"Height", double(o.Height)}};
 }
 
+QJsonObject codeJson(int slot, const CodeObject& o)
+{
+    return {{"slot", slot},
+            {"visible", o.Visible},
+            {"Kind", barcodeKindName(o.Kind)},
+            {"Data", o.Data},
+            {"Top", o.Top},
+            {"Left", o.Left},
+            {"Width", o.Width},
+            {"Height", o.Height},
+            {"ForeColor", qint64(o.ForeColor)},
+            {"ShowText", o.ShowText}};
+}
+
 QJsonObject printJson(const PrintSettings& p)
 {
     QJsonObject json{{"ImpDefaut", p.ImpDefaut}, {"ImpMargeG", p.ImpMargeG}, {"ImpMargeH", p.ImpMargeH},
@@ -49,11 +63,13 @@ QJsonObject printJson(const PrintSettings& p)
 
 QJsonObject tabJson(const QString& caption, const Etiquette& t)
 {
-    QJsonArray labels, logos;
+    QJsonArray labels, logos, codes;
     for (int i = 1; i <= t.IDlabel() && i <= t.labelCount(); ++i)
         labels.append(labelJson(i, t.label(i)));
     for (int i = 1; i <= t.IDlogo() && i <= t.logoCount(); ++i)
         logos.append(logoJson(i, t.logo(i)));
+    for (int i = 1; i <= t.codeCount(); ++i)
+        codes.append(codeJson(i, t.code(i)));
     QJsonObject json{{"caption", caption},
                      {"NameProjet", t.NameProjet()},
                      {"prjWidth", t.prjWidth()},
@@ -76,6 +92,7 @@ QJsonObject tabJson(const QString& caption, const Etiquette& t)
                      {"IDlogo", t.IDlogo()},
                      {"labels", labels},
                      {"logos", logos},
+                     {"codes", codes},
                      {"print", printJson(t.print())}};
     if (const MergeSettings& m = t.mergeSettings(); m.active())
         json.insert("merge", QJsonObject{{"dataFile", m.dataFile}, {"firstLabel", m.firstLabel}});

@@ -57,7 +57,7 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
         // (on a sheet's exact grid) takes its objects along by its fraction.
         const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));
         const QPointF fraction = at - whole;
-        const auto place = [&](float left, float top) {
+        const auto place = [&](double left, double top) {
             return QPointF(roundHalfEven(whole.x() + left), roundHalfEven(whole.y() + top)) + fraction;
         };
         for (int i = 1; i <= tab.logoCount(); ++i) {
@@ -72,6 +72,13 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
             if (o.Visible) {
                 const QPointF p = place(o.Left, o.Top);
                 s.text(p.x(), p.y(), row.fill(o.Caption), tab.labelFont(i), toQColor(o.ForeColor));
+            }
+        }
+        for (int i = 1; i <= tab.codeCount(); ++i) {
+            const CodeObject& o = tab.code(i);
+            if (o.Visible) {
+                const QPointF p = place(o.Left, o.Top);
+                paintCode(s, tab, i, p.x(), p.y());
             }
         }
     };

@@ -58,7 +58,8 @@ bool renderSheets(SheetOutput& output, const SheetLabels& labels, const LabelArt
 bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art);
 
 /// A label as the printer gets it: the tab's background picture, the border, the
-/// visible logos, then the visible texts on top, each object at a whole millimetre.
+/// visible logos, then the visible texts, then the visible codes on top, each object
+/// at a whole millimetre.
 LabelArt printedLabel(const Etiquette& tab, const QImage& background);
 
 /// A label as the preview shows it: the tab's snapshot at `dotsPerInch` stretched to

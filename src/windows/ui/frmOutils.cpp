@@ -1,6 +1,7 @@
 // The tool box as a window: its pages, where it stands, what it remembers between
 // runs, and how it is filled from a tab. The pages' controls and handlers are in
-// frmOutilsObjets.cpp (PROJET, TEXTE, LOGO) and frmOutilsOnglet.cpp (FOND, OPTIONS).
+// frmOutilsObjets.cpp (PROJET, TEXTE, LOGO), frmOutilsOnglet.cpp (FOND, OPTIONS) and
+// frmOutilsCode.cpp (CODE).
 
 #include "windows/ui/frmOutils.h"
 
@@ -35,7 +36,7 @@ namespace plk {
 
 namespace {
 
-const char* const kPageCaptions[6] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION"};
+const char* const kPageCaptions[7] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"};
 
 // The fields hold three characters: a number that needs more shows as the nearest
 // one that fits.
@@ -77,7 +78,8 @@ frmOutils::frmOutils(MainWindowServices& menu)
     m_tabs->setDrawBase(true);
     m_tabs->setUsesScrollButtons(false);
     m_dataPage = new DataPage(menu.dialogs());
-    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage};
+    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage,
+               buildCodePage()};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -166,6 +168,7 @@ void frmOutils::activation()
     const bool project = activeWindow() != nullptr;
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
+    page(PageCode)->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)
@@ -313,7 +316,7 @@ void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
 bool frmOutils::showSelectedObject(const Etiquette& t)
 {
     const QScopedValueRollback filling(m_filling, true);
-    const int label = t.LabelFocus(), logo = t.LogoFocus();
+    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus();
     if (label >= 1 && label <= t.labelCount()) {
         const TextObject& o = t.label(label);
         m_content->setText(o.Caption);
@@ -332,6 +335,15 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
         showNumber(m_logoHeight.box, o.Height);
         return true;
     }
+    if (code >= 1 && code <= t.codeCount()) {
+        const CodeObject& o = t.code(code);
+        m_content->clear();
+        showStyles(false, false, false, false);
+        showNumber(m_x.box, o.Left);
+        showNumber(m_y.box, o.Top);
+        showCode(o);
+        return true;
+    }
     return false;
 }
 
@@ -347,8 +359,19 @@ void frmOutils::objectClicked(frmProjet& window, int tab)
     showSelectedObject(t);
 }
 
+void frmOutils::editCode(frmProjet& window, int tab)
+{
+    objectClicked(window, tab);
+    using C = Etiquette::Change;
+    showTab(window.surface(tab), C::Background | C::Geometry | C::Settings);
+    m_codePanels->setCurrentIndex(0);
+    selectPage(PageCode);
+    showToolBox();
+}
+
 void frmOutils::clearObject()
 {
+    clearCode();
     const QScopedValueRollback filling(m_filling, true);
     m_content->clear();
     clearAlignment();

@@ -25,27 +25,6 @@
 
 namespace plk {
 
-namespace {
-
-QPushButton* addButton(QLayout* row, const QString& caption, const QString& tip = QString())
-{
-    auto* button = new QPushButton(caption, row->parentWidget());
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
-
-/// The whole number in a field's text, when there is one.
-std::optional<int> number(const TxtBox* field)
-{
-    bool ok = false;
-    const int value = field->Text().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-}  // namespace
-
 // --- PROJET -------------------------------------------------------------------------------
 
 QWidget* frmOutils::buildProjetPage()

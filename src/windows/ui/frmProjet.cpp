@@ -39,6 +39,7 @@ namespace {
 constexpr int kRightButton = 2;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
+constexpr int kCodeButton = 20;  // after the data row buttons
 
 QString positionStatus(float x, float y)
 {
@@ -113,6 +114,7 @@ void frmProjet::buildToolbar()
         {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
         {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
+        {"insert-object", ":/icons/pane/code.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -144,6 +146,8 @@ void frmProjet::buildToolbar()
         {"|<", "Première ligne"}, {"<", "Ligne précédente"}, {">", "Ligne suivante"}, {">|", "Dernière ligne"}};
     for (const auto& [caption, tip] : kRowButtons)
         m_toolbar->AddButton(QString::fromUtf8(caption), -1, QString::fromUtf8(tip));
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"));
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         m_main.runCommand([this, button] {
             switch (button) {
@@ -155,6 +159,7 @@ void frmProjet::buildToolbar()
             case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
             case kUndoButton: m_history->undo(); break;
             case kRedoButton: m_history->redo(); break;
+            case kCodeButton: m_main.Mnu_ID_Edition_Click(Edition::AjouterCode); break;
             case kDataButton: showData(m_toolbar->ButtonChecked(kDataButton)); break;
             default:
                 if (button >= kFirstRowButton && button < kFirstRowButton + 4)
@@ -294,6 +299,10 @@ void frmProjet::connectSurface(int index)
         if (button == kRightButton)
             contextMenu(true);
     });
+    connect(&t, &Etiquette::CodeMouseDown, this, [contextMenu](int, int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(true);
+    });
     connect(&t, &Etiquette::FondMouseDown, this, [contextMenu](int button, int, float, float) {
         if (button == kRightButton)
             contextMenu(false);
@@ -301,14 +310,23 @@ void frmProjet::connectSurface(int index)
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
     const auto objectClicked = [this, &t, index](int o) {
         App.ObjetActif = std::int16_t(o);
-        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0) && m_main.toolBox())
+        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0) && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
     };
     connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
+    connect(&t, &Etiquette::CodeClick, this, objectClicked);
     connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
     connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
     connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
+    // A code is edited in the tool box, which opens on its page with that code.
+    connect(&t, &Etiquette::CodeDblClick, this, [this, &t, index](int o) {
+        if (t.CodeFocus() != o)
+            t.objectClick(Etiquette::ObjectKind::Code, o);
+        App.BoiteVisible = true;
+        if (m_main.toolBox())
+            m_main.toolBox()->editCode(*this, index);
+    });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
     // The status bar shows the size of the tab on screen in the active window.

@@ -1,7 +1,8 @@
 #pragma once
 // The window of one open project: a tab strip with one design surface per tab, a
 // toolbar of the most used commands, and the handling of the surfaces' events
-// (tool box updates, status texts, context menus, the two edit dialogs).
+// (tool box updates, status texts, context menus, the two edit dialogs, the tool box
+// opened on a code).
 
 #include "document/core/Project.h"
 #include "merge/core/RowValues.h"
