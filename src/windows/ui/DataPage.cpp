@@ -22,19 +22,6 @@
 
 namespace plk {
 
-namespace {
-
-QPushButton* addButton(QLayout* layout, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption);
-    button->setAutoDefault(false);
-    button->setToolTip(tip);
-    layout->addWidget(button);
-    return button;
-}
-
-}  // namespace
-
 DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       m_dialogs(dialogs),

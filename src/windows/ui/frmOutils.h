@@ -205,7 +205,7 @@ private:
 
     QTabBar* m_tabs;
     QStackedWidget* m_stack;
-    std::array<QWidget*, 6> m_pages{};
+    std::array<QWidget*, 7> m_pages{};
 
     QPushButton* m_textObject = nullptr;
     QPushButton* m_logoObject = nullptr;
