@@ -7,6 +7,8 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabRenderer.h"
 #include "export/core/TabExport.h"
+#include "merge/core/DataFile.h"
+#include "merge/core/RowValues.h"
 #include "print/core/PrintJob.h"
 #include "support/PdfProbe.h"
 #include "support/TestSupport.h"
@@ -122,6 +124,34 @@ private Q_SLOTS:
         const QString without = m_dir.filePath("without.pdf");
         QVERIFY(printSheetsToPdf(tab, LayoutValues(), without));
         QCOMPARE(test::pdfImages(pdf).size(), test::pdfImages(without).size());
+    }
+
+    void codesCarryEachRowsValues()
+    {
+        // Fields in a code's data take the row's values, in the snapshot and on paper.
+        const DataTable table = readDataBytes(QByteArrayLiteral("Nom;Ref\r\nZoé Lefèvre;A-17\r\nJean Dupré;B-42\r\n"),
+                                              QStringLiteral("codes.csv"))
+                                    .table;
+        QCOMPARE(table.rowCount(), 2);
+        Etiquette tab;
+        makeCard(tab, BarcodeKind::QR, QStringLiteral("«Nom»\nRéf. «Ref» – 12 €"));
+        const TabRenderer renderer(tab);
+        QCOMPARE(test::decodeBarcode(renderer.picture(kDpi), BarcodeKind::QR).text, QStringLiteral("«Nom»\nRéf. «Ref» – 12 €"));
+        QCOMPARE(test::decodeBarcode(renderer.picture(kDpi, false, RowValues(&table, 1)), BarcodeKind::QR).text,
+                 QStringLiteral("Jean Dupré\nRéf. B-42 – 12 €"));
+
+        tab.setResolution(printQualities()[3].code);
+        LayoutValues values;
+        values.ImpNbrH = 1;
+        values.ImpNbrV = 2;
+        const QString pdf = m_dir.filePath(QStringLiteral("rows.pdf"));
+        QVERIFY(printSheetsToPdf(tab, values, pdf, &table));
+        const QStringList expected{QStringLiteral("Zoé Lefèvre\nRéf. A-17 – 12 €"), QStringLiteral("Jean Dupré\nRéf. B-42 – 12 €")};
+        for (int row = 0; row < 2; ++row) {
+            const QRectF label(QPointF(0, row * kCardHeight), QSizeF(kCardWidth, kCardHeight));
+            const QImage page = test::rasteriseArea(pdf, 1, kDpi, label);
+            QCOMPARE(test::decodeBarcode(page, BarcodeKind::QR).text, expected[row]);
+        }
     }
 
     void exportedPagesReadBack_data()

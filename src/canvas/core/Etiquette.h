@@ -243,8 +243,9 @@ public:
     std::int16_t IDcode() const { return std::int16_t(m_codes.size()); }
     int codeCount() const { return int(m_codes.size()); }
     const CodeElement& code(int index) const { return m_codes.at(std::size_t(index - 1)); }
-    /// The data code `index` carries when drawn: the one place it is read from.
-    QString codeData(int index) const;
+    /// The data code `index` carries when drawn for `row` (its markers filled with the
+    /// row's values): the one place it is read from.
+    QString codeData(int index, const RowValues& row = RowValues()) const;
     QRectF codeRect(int index) const;
     std::int16_t CodeFocus() const { return m_codeFocus; }
     void DelCode();
@@ -407,9 +408,11 @@ private:
 
 namespace plk {
 
-/// Draws code `index` of the tab into `target` (the painter's logical coordinates),
-/// crisp on pictures and as vectors on pages; false when its data cannot be encoded.
-bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index);
+/// Draws code `index` of the tab, for `row`, into `target` (the painter's logical
+/// coordinates), crisp on pictures and as vectors on pages; false when its data cannot
+/// be encoded.
+bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index,
+                  const RowValues& row = RowValues());
 
 }  // namespace plk
 

@@ -76,12 +76,12 @@ void Etiquette::SetCode(int index, const CodeObject& values)
     notify(what);
 }
 
-QString Etiquette::codeData(int index) const { return code(index).Data; }
+QString Etiquette::codeData(int index, const RowValues& row) const { return row.fill(code(index).Data); }
 
-bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index)
+bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index, const RowValues& row)
 {
     const Etiquette::CodeElement& c = tab.code(index);
-    const QString data = tab.codeData(index);
+    const QString data = tab.codeData(index, row);
     // The encoding kept is that of the code's own data.
     const BarcodeEncoding* encoded = data == c.Data ? &c.encoded : nullptr;
     return paintBarcode(painter, target, c.Kind, data, c.ShowText, toQColor(c.ForeColor), encoded);

@@ -8,11 +8,12 @@
 
 namespace plk {
 
-void paintCode(Surface& s, const Etiquette& tab, int index, double left, double top)
+void paintCode(Surface& s, const Etiquette& tab, int index, double left, double top, const RowValues& row)
 {
     const CodeObject& c = tab.code(index);
-    s.drawing(left, top, c.Width, c.Height,
-              [&tab, index](QPainter& painter, const QRectF& target) { paintTabCode(painter, target, tab, index); });
+    s.drawing(left, top, c.Width, c.Height, [&tab, index, &row](QPainter& painter, const QRectF& target) {
+        paintTabCode(painter, target, tab, index, row);
+    });
 }
 
 void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const
@@ -99,7 +100,7 @@ void TabRenderer::paintObjects(Surface& s, const RowValues& row) const
     for (int i = 1; i <= t.codeCount(); ++i) {
         const CodeObject& o = t.code(i);
         if (o.Visible)
-            paintCode(s, t, i, o.Left, o.Top);
+            paintCode(s, t, i, o.Left, o.Top, row);
     }
     drawBorder(s, border());
 }

@@ -18,9 +18,10 @@ class ImageSurface;
 /// The least resolution of a background on paper (or in a PDF or SVG file).
 inline constexpr int kPrintDpi = 300;
 
-/// Code `index` of the tab with its top-left corner at (left, top) mm of the surface:
-/// crisp whole pixels on a picture, vector rectangles on a page.
-void paintCode(Surface& surface, const Etiquette& tab, int index, double left, double top);
+/// Code `index` of the tab, for `row`, with its top-left corner at (left, top) mm of the
+/// surface: crisp whole pixels on a picture, vector rectangles on a page.
+void paintCode(Surface& surface, const Etiquette& tab, int index, double left, double top,
+               const RowValues& row = RowValues());
 
 class TabRenderer {
 public:

@@ -78,7 +78,7 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
             const CodeObject& o = tab.code(i);
             if (o.Visible) {
                 const QPointF p = place(o.Left, o.Top);
-                paintCode(s, tab, i, p.x(), p.y());
+                paintCode(s, tab, i, p.x(), p.y(), row);
             }
         }
     };

@@ -128,8 +128,8 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Clôturer"), 5, QStringLiteral("Clôturer"));
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
-    m_toolbar->AddButton(QStringLiteral("Annuler"), 6, undoText(QString()));
-    m_toolbar->AddButton(QStringLiteral("Rétablir"), 7, redoText(QString()));
+    m_toolbar->AddButton(QStringLiteral("Annuler"), 6, undoText(QString()), ucToolbar::StyleCompact);
+    m_toolbar->AddButton(QStringLiteral("Rétablir"), 7, redoText(QString()), ucToolbar::StyleCompact);
     QUndoStack& steps = m_history->stack();
     const auto follow = [this, &steps] {
         m_toolbar->setButtonEnabled(kUndoButton, steps.canUndo());
@@ -141,13 +141,15 @@ void frmProjet::buildToolbar()
     follow();
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Aperçu des données"), 8,
-                         QStringLiteral("Afficher les valeurs d'une ligne du fichier de données"), ucToolbar::StyleCheck);
+                         QStringLiteral("Afficher les valeurs d'une ligne du fichier de données"),
+                         ucToolbar::StyleCheck | ucToolbar::StyleCompact);
     static const char* const kRowButtons[4][2] = {
         {"|<", "Première ligne"}, {"<", "Ligne précédente"}, {">", "Ligne suivante"}, {">|", "Dernière ligne"}};
     for (const auto& [caption, tip] : kRowButtons)
         m_toolbar->AddButton(QString::fromUtf8(caption), -1, QString::fromUtf8(tip));
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
-    m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"));
+    m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
+                         ucToolbar::StyleCompact);
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         m_main.runCommand([this, button] {
             switch (button) {
