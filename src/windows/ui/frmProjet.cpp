@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 namespace plk {
 
@@ -102,7 +103,8 @@ frmProjet::~frmProjet()
     // history listens to the tabs and goes before them too.
     disconnect(qApp, nullptr, this, nullptr);
     m_history.reset();
-    qDeleteAll(m_views);
+    // Out of the list first: a view being deleted is no longer one to filter events for.
+    qDeleteAll(std::exchange(m_views, {}));
 }
 
 void frmProjet::buildToolbar()
