@@ -1,16 +1,15 @@
 #pragma once
-// main() of a benchmark program that lays out texts: text metrics need a GUI
-// application (no screen) and the program's fonts.
+// The main of the benchmarks that paint: texts need fonts, and fonts a GUI
+// application; no screen is needed.
 
 #include "app/core/Fonts.h"
 
 #include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace plk::bench {
 
-inline int runWithFonts(int argc, char** argv)
+inline int runPaintingBenchmarks(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

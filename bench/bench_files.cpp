@@ -102,4 +102,4 @@ BENCHMARK(saveTexts)->Unit(benchmark::kMillisecond);
 BENCHMARK(openSharedLogos)->Unit(benchmark::kMillisecond);
 BENCHMARK(importLegacy)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) { return plk::bench::runWithFonts(argc, argv); }
+int main(int argc, char** argv) { return plk::bench::runPaintingBenchmarks(argc, argv); }

@@ -79,4 +79,4 @@ void cardAt600Dpi(benchmark::State& state)
 BENCHMARK(sheetsToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(cardAt600Dpi)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) { return plk::bench::runWithFonts(argc, argv); }
+int main(int argc, char** argv) { return plk::bench::runPaintingBenchmarks(argc, argv); }

@@ -12,6 +12,7 @@
 #include "support/TestSupport.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/TaskPaneParts.h"
+#include "widgets/ui/ucToolbar.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ const std::vector<Entry>& entries()
         {"Edition", "Coller", {"texts: 1, last at 5;5 → 2, last at 10;10"}},
         {"Edition", "Exporter dans une image", {"export"}},
         {"Edition", "Boite à outils", {"tool box: show", "tool box asked: no → yes"}},
+        {"Edition", "Ajouter un code-barres", {"tool box: edit code of tab 1", "codes: 0 → 1", "tool box asked: no → yes"}},
         {"Gabarits", "Actualiser la liste", {"template list refreshed"}},
         {"Fenêtre", "Mosaïque horizontal", {"layout: free → rows"}},
         {"Fenêtre", "Mosaïque vertical", {"layout: free → columns"}},
@@ -165,6 +167,10 @@ class TestMenuCommands : public QObject {
         if (last)
             s["texts"] += QStringLiteral(", last at %1;%2").arg(t.label(last).Top).arg(t.label(last).Left);
         s["logos"] = QString::number(logos);
+        int codes = 0;
+        for (int i = 1; i <= t.codeCount(); ++i)
+            codes += t.code(i).Visible ? 1 : 0;
+        s["codes"] = QString::number(codes);
         return s;
     }
 
@@ -262,6 +268,36 @@ private Q_SLOTS:
         QCOMPARE(present, walked);
     }
 
+    void addedEntriesComeAfterTheOthers()
+    {
+        // The entries run by their place in the menu: new ones never move the others.
+        const std::pair<Edition, const char*> edition[] = {
+            {Edition::AjouterTexte, "Ajouter un objet texte"}, {Edition::AjouterLogo, "Ajouter un objet logo"},
+            {Edition::SupprimerObjet, "Supprimer un objet"},   {Edition::Copier, "Copier"},
+            {Edition::Coller, "Coller"},                       {Edition::Exporter, "Exporter dans une image"},
+            {Edition::BoiteOutils, "Boite à outils"},          {Edition::AjouterCode, "Ajouter un code-barres"},
+        };
+        // Counted from the first of them (the undo entries stand above).
+        const QList<QAction*> actions = m_fx.menu->editMenu()->actions();
+        const qsizetype first = actions.indexOf(m_fx.menu->editAction(Edition::AjouterTexte));
+        QCOMPARE(actions.size() - first, qsizetype(Edition::AjouterCode) + 1);
+        for (const auto& [entry, caption] : edition)
+            QCOMPARE(actions.at(first + int(entry))->text(), QString::fromUtf8(caption));
+        // The task pane's new item is the last of all, shown at the end of its group.
+        BarreXP* pane = buildTaskPane(*m_fx.menu);
+        QCOMPARE(pane->Label2(8)->text(), QStringLiteral("Boite à outils"));
+        QCOMPARE(pane->Label2(9)->text(), QStringLiteral("Aperçu avant impression"));
+        QCOMPARE(pane->Label2(14)->text(), QStringLiteral("Ajouter un code-barres"));
+        QCOMPARE(pane->Label2(14)->parentWidget(), pane->CTRFond(2));
+        QVERIFY(pane->Label2(14)->y() > pane->Label2(8)->y());
+        // On the project window's toolbar, after "Clôturer".
+        QCOMPARE(active()->toolbar()->ButtonCaption(20), QStringLiteral("Code-barres"));
+        QCOMPARE(active()->toolbar()->ButtonTipText(20), QStringLiteral("Ajouter un code-barres"));
+        Q_EMIT active()->toolbar()->ButtonClick(20);
+        QCOMPARE(tab().IDcode(), std::int16_t(1));
+        QCOMPARE(tab().CodeFocus(), std::int16_t(1));
+    }
+
     void eachEntryReachesItsCommand_data()
     {
         QTest::addColumn<QString>("menu");
@@ -293,7 +329,7 @@ private Q_SLOTS:
             "Créer un nouveau projet", "Ouvrir un projet...",     "Enregistrer le projet", "Clôturer le projet",
             "Ajouter un objet texte",  "Ajouter un objet logo",   "Exporter dans une image", "Boite à outils",
             "Aperçu avant impression", "Imprimer le projet",      "Rubrique de l'aide",    "A propos de...",
-            "Quitter",
+            "Quitter",                 "Ajouter un code-barres",
         };
         for (int i = 0; i < int(std::size(captions)); ++i)
             QTest::newRow(captions[i]) << i + 1 << QString::fromUtf8(captions[i]);
@@ -304,7 +340,7 @@ private Q_SLOTS:
         QFETCH(int, item);
         QFETCH(QString, caption);
         BarreXP* pane = buildTaskPane(*m_fx.menu);
-        QCOMPARE(pane->Count(2), 13);
+        QCOMPARE(pane->Count(2), 14);
         pane->Maximise_Tout();
         TaskItem* label = pane->Label2(item);
         QCOMPARE(label->text(), caption);

@@ -94,6 +94,18 @@ private Q_SLOTS:
         QCOMPARE(decoded.text, data);
     }
 
+    void aKeptEncodingIsDrawnWithoutEncodingAgain()
+    {
+        // A tab keeps each code's encoding: what it hands in is what is drawn.
+        const BarcodeEncoding kept = encodeBarcode(BarcodeKind::QR, QStringLiteral("gardé"), false);
+        QImage image = test::whitePicture(QSizeF(60, 45), kPrintDpi);
+        QPainter p(&image);
+        test::useMillimetres(p, kPrintDpi);
+        QVERIFY(paintBarcode(p, boxFor(BarcodeKind::QR), BarcodeKind::QR, QStringLiteral("autre"), false, kInk, &kept));
+        p.end();
+        QCOMPARE(test::decodeBarcode(image, BarcodeKind::QR).text, QStringLiteral("gardé"));
+    }
+
     void checkDigitIsAddedWhenLeftOut()
     {
         const QImage image = painted(BarcodeKind::EAN13, "590123412345", true, boxFor(BarcodeKind::EAN13));

@@ -55,6 +55,14 @@ private Q_SLOTS:
         QCOMPARE(print.size(), 11);
         QCOMPARE(print["ImpNbrV"].toInt(), 5);
         QCOMPARE(print["ImpMargeH"].toInt(), 6);
+        QVERIFY(!tab.contains("merge"));
+
+        // A tab with a data file says which, resolved beside the project, and its first label.
+        plk::test::writeBytes(path, kProject + "FUSION|noms.csv|4\r\n");
+        const QJsonObject merge = QJsonDocument::fromJson(batch({"info", path}).out)
+                                      .object()["tabs"].toArray().at(0).toObject()["merge"].toObject();
+        QCOMPARE(merge["dataFile"].toString(), dir.filePath("noms.csv"));
+        QCOMPARE(merge["firstLabel"].toInt(), 4);
     }
 
     void convertRewritesInTheUsersFormat()

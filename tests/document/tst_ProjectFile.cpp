@@ -269,6 +269,65 @@ private Q_SLOTS:
         }
     }
 
+    void dataFileFollowsPrintAndSheetRecords()
+    {
+        // The first tab names a data file beside the project (after its PLANCHE); the
+        // second one elsewhere, by its absolute path; the third none.
+        QTemporaryDir dir;
+        const QString elsewhere = QDir::cleanPath(dir.filePath("../autres/liste.csv"));
+        const QByteArray file = "ONGLET|Adresse\r\n"
+                                "PROJET|Adresse|63,5|38,1|16777215|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "FOND|1|16777215\r\n"
+                                "PRINT|0|0|0|3|1|7|15|3|0|3|7\r\n"
+                                "PLANCHE|7,21|15,15|66,04|38,1\r\n"
+                                "FUSION|données/adresses.csv|5\r\n"
+                                "ONGLET|Badge\r\n"
+                                "PROJET|Badge|50|50|16777215|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "FOND|1|16777215\r\n"
+                                "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"
+                                "FUSION|" + elsewhere.toLatin1() + "|1\r\n"
+                                "ONGLET|Libre\r\n"
+                                "PROJET|Libre|50|50|16777215|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "FOND|1|16777215\r\n"
+                                "PRINT|0|0|0|0|1|0|0|0|0|1|1\r\n";
+        const QByteArray cp1252 = QByteArray(file).replace("données", "donn\xE9""es");
+        const QString path = dir.filePath("Adresses.plk");
+        test::writeBytes(path, cp1252);
+        Project p;
+        QVERIFY(readProjectFile(path, p, test::french()).ok());
+        const MergeSettings& first = p.tab(1).mergeSettings();
+        QCOMPARE(first.dataFile, dir.filePath("données/adresses.csv"));
+        QVERIFY(first.relative);
+        QCOMPARE(first.firstLabel, std::int16_t(5));
+        QCOMPARE(p.tab(2).mergeSettings().dataFile, elsewhere);
+        QVERIFY(!p.tab(2).mergeSettings().relative);
+        QVERIFY(!p.tab(3).mergeSettings().active());
+
+        // Written back byte for byte; saved in another folder, the relative path is
+        // written from there.
+        QCOMPARE(writeProjectFile(path, p, test::french()), QString());
+        QCOMPARE(test::readBytes(path), cp1252);
+        QVERIFY(QDir(dir.path()).mkpath("copie"));
+        QCOMPARE(writeProjectFile(dir.filePath("copie/Adresses.plk"), p, test::french()), QString());
+        QVERIFY(test::readBytes(dir.filePath("copie/Adresses.plk")).contains("\r\nFUSION|../donn\xE9""es/adresses.csv|5\r\n"));
+    }
+
+    void aReaderPassesOverRecordsItDoesNotKnow()
+    {
+        // What a reader without the data-file feature does with FUSION: the rest of the
+        // tab reads as if the record were not there.
+        const QByteArray withData = test::kExampleProject + "FUSION|liste.csv|3\r\nLABEL|Après|1|1|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n";
+        Project p;
+        QVERIFY(readProjectData(QByteArray(withData).replace("FUSION|", "AUTRE|"), p, test::french()).ok());
+        QCOMPARE(p.tab(1).labelCount(), 2);
+        QVERIFY(!p.tab(1).mergeSettings().active());
+        // A first label that is no number stops at its line.
+        Project q;
+        const ReadResult r = readProjectData(test::kExampleProject + "FUSION|liste.csv|trois\r\n", q, test::french());
+        QCOMPARE(r.status, ReadResult::Status::StoppedAtRecord);
+        QCOMPARE(r.line, 6);
+    }
+
     void separatorsAreRemovedFromNames()
     {
         Project p(QStringLiteral("Re|cto"));

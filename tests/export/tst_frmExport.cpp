@@ -177,6 +177,30 @@ private Q_SLOTS:
         QVERIFY(test::readBytes(m_fx.dir.filePath("Dessin.svg")).contains("<svg"));
     }
 
+    void aTabWithADataFileExportsItsChosenRow()
+    {
+        test::writeBytes(m_fx.dir.filePath("noms.csv"), "Nom;Ville\r\nDupont;Nîmes\r\nDurand;Orléans\r\n");
+        frmProjet* w = m_fx.open(QByteArray(kRedExample).replace("ZONE DE TEXTE", "M. \xABNom\xBB") +
+                                 "FUSION|noms.csv|1\r\n");
+        QVERIFY(w);
+        w->surface(1).setDataRow(1);
+        const QString svg = m_fx.dir.filePath("Ligne.svg");
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{svg, 0});
+        m_export->Combo1()->setCurrentIndex(6);
+        m_export->Bouton1(0)->click();
+        QVERIFY(test::readBytes(svg).contains("Durand"));
+        QCOMPARE(w->surface(1).label(1).Caption, QStringLiteral("M. «Nom»"));
+
+        // Without its data file, nothing is asked nor written: the message names the file.
+        QFile::remove(m_fx.dir.filePath("noms.csv"));
+        QFile::remove(svg);
+        m_fx.dialogs->shown.clear();
+        m_export->Bouton1(0)->click();
+        QCOMPARE(m_fx.dialogs->shown.size(), 1);
+        QVERIFY(m_fx.dialogs->shown.at(0).text.contains(m_fx.dir.filePath("noms.csv")));
+        QVERIFY(!QFile::exists(svg));
+    }
+
     void aNameWithoutExtensionGetsTheFormats()
     {
         QVERIFY(openExample());

@@ -6,6 +6,7 @@
 #include "app/ui/frmMenu.h"
 #include "print/PrintTests.h"
 #include "print/ui/PrintCommands.h"
+#include "print/ui/frmPage.h"
 #include "support/MainWindowFixture.h"
 #include "support/RecordingToolBox.h"
 #include "support/TestSupport.h"
@@ -54,6 +55,16 @@ struct PrintFixture : MainWindowFixture {
         frmProjet* window = MainWindowFixture::open(bytes, 0, name);
         dialogs->shown.clear();
         return window;
+    }
+
+    /// Opens the project and previews it through "Aperçu avant impression"; the
+    /// preview window, or none.
+    frmPage* preview(const QByteArray& bytes)
+    {
+        if (!open(bytes))
+            return nullptr;
+        menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
+        return commands->preview();
     }
 };
 

@@ -10,8 +10,11 @@
 #include <QMarginsF>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
+
+class QTabBar;
 
 namespace plk::test {
 
@@ -66,6 +69,9 @@ QList<QRect> regions(const QImage& image, const std::function<bool(QRgb)>& match
 
 /// Near a colour, within `tolerance` on each channel.
 std::function<bool(QRgb)> near(QColor colour, int tolerance = 40);
+
+/// The captions of a tab bar's tabs, in order.
+QStringList tabTexts(const QTabBar* bar);
 
 /// Rectangles sorted row by row (top to bottom, then left to right).
 QList<QRect> inReadingOrder(QList<QRect> rects);

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
@@ -107,6 +108,14 @@ QList<QRect> inReadingOrder(QList<QRect> rects)
         return a.left() < b.left();
     });
     return rects;
+}
+
+QStringList tabTexts(const QTabBar* bar)
+{
+    QStringList texts;
+    for (int i = 0; i < bar->count(); ++i)
+        texts << bar->tabText(i);
+    return texts;
 }
 
 }  // namespace plk::test

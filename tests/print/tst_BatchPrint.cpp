@@ -1,6 +1,7 @@
 // plakatorium-batch sheets and preview: what they leave on disk.
 
 #include "print/PrintTests.h"
+#include "support/PdfProbe.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -76,6 +77,62 @@ private Q_SLOTS:
         QCOMPARE(batch({"preview", in, dir.filePath("un")}).exitCode, 0);
         QCOMPARE(QDir(dir.filePath("un")).entryList(QDir::Files), QStringList{"Page1.png"});
         QCOMPARE(plk::test::regions(QImage(dir.filePath("un/Page1.png")), plk::test::near(Qt::green), 2000).size(), 1);
+    }
+
+    void aTabWithADataFilePrintsOneLabelPerRow()
+    {
+        // Twelve rows on sheets of 2 x 5 from label 9: two rows on the first sheet, ten
+        // on the second; the marker «Titre» names no field and is printed as typed.
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Badges.plk"), pdf = dir.filePath("badges.pdf");
+        QByteArray project = kProject;
+        project += "LABEL|«Nom» «Titre»|10|5|Tahoma|12|Faux|Faux|Faux|Faux|0\r\nFUSION|noms.csv|9\r\n";
+        plk::test::writeBytes(in, project.replace("«", "\xAB").replace("»", "\xBB"));
+        QByteArray csv = "Nom;Ville\r\n";
+        for (int i = 1; i <= 12; ++i)
+            csv += "Nom" + QByteArray::number(i) + ";Nîmes\r\n";
+        plk::test::writeBytes(dir.filePath("noms.csv"), csv);
+
+        const Run r = batch({"sheets", in, pdf, "--tab", "2"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QString::fromUtf8(r.err).contains(QStringLiteral("«Titre»")));
+        const QList<plk::test::PdfWord> words = plk::test::pdfWords(pdf);
+        QStringList names;
+        for (const plk::test::PdfWord& w : words)
+            if (w.text.startsWith("Nom"))
+                names << QStringLiteral("%1:%2").arg(w.page).arg(w.text);
+        QCOMPARE(names, (QStringList{"1:Nom1", "1:Nom2", "2:Nom3", "2:Nom4", "2:Nom5", "2:Nom6", "2:Nom7", "2:Nom8",
+                                     "2:Nom9", "2:Nom10", "2:Nom11", "2:Nom12"}));
+        QVERIFY(words.size() == 24 && words[1].text == QStringLiteral("«Titre»"));
+
+        QCOMPARE(batch({"preview", in, dir.filePath("apercu"), "--tab", "2"}).exitCode, 0);
+        QCOMPARE(QDir(dir.filePath("apercu")).entryList(QDir::Files, QDir::Name), (QStringList{"Page1.png", "Page2.png"}));
+        // Labels 1 to 8 of the first sheet stay blank: no red there.
+        const QImage first(dir.filePath("apercu/Page1.png"));
+        QCOMPARE(plk::test::regions(first, plk::test::near(Qt::red), 2000).size(), 2);
+
+        // A snapshot takes the row asked for, the first by default.
+        const QString svg = dir.filePath("badge.svg");
+        QCOMPARE(batch({"snapshot", in, svg, "--tab", "2", "--row", "3"}).exitCode, 0);
+        QVERIFY(plk::test::readBytes(svg).contains("Nom3"));
+        QCOMPARE(batch({"snapshot", in, svg, "--tab", "2"}).exitCode, 0);
+        QVERIFY(plk::test::readBytes(svg).contains("Nom1"));
+        const Run beyond = batch({"snapshot", in, svg, "--tab", "2", "--row", "13"});
+        QCOMPARE(beyond.exitCode, 1);
+        QVERIFY(beyond.err.contains("13"));
+        QCOMPARE(batch({"snapshot", in, svg, "--tab", "1", "--row", "1"}).exitCode, 1);
+        QCOMPARE(batch({"snapshot", in, svg, "--tab", "2", "--row", "0"}).exitCode, 2);
+        QCOMPARE(batch({"sheets", in, pdf, "--tab", "2", "--row", "1"}).exitCode, 2);
+
+        // Without its data file nothing is written, and the message names the file.
+        QFile::remove(pdf);
+        QFile::remove(dir.filePath("noms.csv"));
+        const Run missing = batch({"sheets", in, pdf, "--tab", "2"});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(QString::fromUtf8(missing.err).contains(dir.filePath("noms.csv")));
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(batch({"preview", in, dir.filePath("rien"), "--tab", "2"}).exitCode, 1);
+        QVERIFY(!QFile::exists(dir.filePath("rien/Page1.png")));
     }
 
     void failuresAndUsage()

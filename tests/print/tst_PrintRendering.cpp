@@ -46,6 +46,10 @@ public:
     {
         calls << QStringLiteral("text %1 %2 %3 %4 %5").arg(x).arg(y).arg(text, font.family(), c.name());
     }
+    void drawing(double x, double y, double w, double h, const Drawing&) override
+    {
+        calls << QStringLiteral("drawing %1 %2 %3 %4").arg(x).arg(y).arg(w).arg(h);
+    }
 };
 
 class RecordingSheets final : public SheetOutput {
@@ -117,6 +121,23 @@ private Q_SLOTS:
             "text 86 24 Bonjour Tahoma #0000ff",
         };
         QCOMPARE(sheets.surface.calls, oneSheet + QStringList{"new sheet"} + oneSheet);
+    }
+
+    void codesComeLastAtWholeMillimetres()
+    {
+        CodeObject code;
+        code.Data = QStringLiteral("https://www.exemple.fr");
+        code.Top = 3.5;
+        code.Left = 30.25;
+        code.Width = code.Height = 20;
+        tab().NewCode(code);
+        const QImage background = tab().Picture(true);
+        RecordingSheets sheets;
+        sheets.surface.background = &background;
+        const SheetLayout layout(values(10, 20, 4, 6, 1, 1, 1, 0, 0), QSizeF(60, 30));
+        QVERIFY(renderSheets(sheets, layout, printedLabel(tab(), background)));
+        // 10 + 30.25 -> 40 and 20 + 3.5 -> 24, after the text.
+        QCOMPARE(sheets.surface.calls.mid(3), QStringList({"text 22 24 Bonjour Tahoma #0000ff", "drawing 40 24 20 20"}));
     }
 
     void objectsKeepTheirPlaceOnLabelsOfASheetGrid()

@@ -27,14 +27,6 @@ namespace {
 const QByteArray kThreeSheets = test::projectWith("PRINT|2|5|4|1|3|15|12|2|3|2|5");
 const QByteArray kOneSheet = test::projectWith("PRINT|2|0|0|1|1|10|10|0|0|1|1");
 
-QStringList tabTexts(const QTabBar* bar)
-{
-    QStringList t;
-    for (int i = 0; i < bar->count(); ++i)
-        t << bar->tabText(i);
-    return t;
-}
-
 }  // namespace
 
 class TestFrmPage : public QObject {
@@ -42,13 +34,7 @@ class TestFrmPage : public QObject {
 
     std::unique_ptr<test::PrintFixture> f;
 
-    frmPage* preview(const QByteArray& project)
-    {
-        if (!f->open(project))
-            return nullptr;
-        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
-        return f->commands->preview();
-    }
+    frmPage* preview(const QByteArray& project) { return f->preview(project); }
 
     /// The page picture the pointer would see at the middle of the page.
     static QWidget* shownPage(frmPage* p)
@@ -74,7 +60,7 @@ private Q_SLOTS:
         QCOMPARE(p->windowModality(), Qt::ApplicationModal);
         QCOMPARE(f->toolBox.calls, QStringList{"close"});  // the menu closes the tool box first
         QCOMPARE(p->PageCount(), 1);
-        QCOMPARE(tabTexts(p->Tab1()), QStringList{"Page n°1"});
+        QCOMPARE(test::tabTexts(p->Tab1()), QStringList{"Page n°1"});
         QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/01"));
         for (int i = 2; i <= 5; ++i)
             QVERIFY(!p->Bouton(i)->isEnabled());
@@ -102,7 +88,7 @@ private Q_SLOTS:
         frmPage* p = preview(kThreeSheets);
         QVERIFY(p);
         QCOMPARE(p->PageCount(), 3);
-        QCOMPARE(tabTexts(p->Tab1()), (QStringList{"Page n°1", "Page n°2", "Page n°3"}));
+        QCOMPARE(test::tabTexts(p->Tab1()), (QStringList{"Page n°1", "Page n°2", "Page n°3"}));
         QCOMPARE(p->LabelA()->text(), QStringLiteral("Page 01/03"));
         for (int i = 2; i <= 5; ++i)
             QVERIFY(p->Bouton(i)->isEnabled());

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QProcess>
+#include <QXmlStreamReader>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
@@ -49,6 +50,31 @@ QString pdfText(const QString& pdf)
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QList<PdfWord> pdfWords(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    QList<PdfWord> words;
+    int page = 0;
+    constexpr double kMmPerPoint = 25.4 / 72;
+    QXmlStreamReader xml(p.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("page")) {
+            ++page;
+        } else if (xml.name() == QLatin1String("word")) {
+            const QXmlStreamAttributes a = xml.attributes();
+            const auto at = [&a](const char* name) { return a.value(QLatin1String(name)).toDouble() * kMmPerPoint; };
+            const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+            words.append({page, xml.readElementText(), box});
+        }
+    }
+    return words;
 }
 
 QRect inkBox(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match)

@@ -32,6 +32,15 @@ QList<PdfImage> pdfImages(const QString& pdf);
 /// The text of a PDF file, as pdftotext extracts it.
 QString pdfText(const QString& pdf);
 
+/// A word of a PDF page and where it lies, as `pdftotext -bbox` reports it.
+struct PdfWord {
+    int page = 0;     // from 1
+    QString text;
+    QRectF mm;        // from the page's top-left corner
+};
+/// Every word of the file, page by page in reading order.
+QList<PdfWord> pdfWords(const QString& pdf);
+
 /// The bounding box of the pixels within `area` that match; null when none does.
 QRect inkBox(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match);
 

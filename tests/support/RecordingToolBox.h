@@ -13,6 +13,7 @@ class RecordingToolBox final : public ToolBoxLink {
 public:
     QStringList calls;
     void objectClicked(frmProjet&, int) override {}
+    void editCode(frmProjet&, int tab) override { calls << QStringLiteral("edit code of tab %1").arg(tab); }
     void clearObject() override {}
     void Remplir_Outils(frmProjet&, int) override {}
     void showToolBox() override { calls << QStringLiteral("show"); }

@@ -191,6 +191,26 @@ private Q_SLOTS:
 private:
     QWidget* window = nullptr;
     ucToolbar* bar = nullptr;
+
+    void compactButtonsDropTheirCaptionsWhenTheBarIsTooNarrow()
+    {
+        bar->AddButton(QStringLiteral("Aperçu des données"), 1, QStringLiteral("Valeurs"), ucToolbar::StyleCompact);
+        bar->AddButton(QStringLiteral("|<"), -1, QStringLiteral("Première ligne"), ucToolbar::StyleCompact);
+        const int compact = bar->ButtonCount() - 1, textOnly = bar->ButtonCount();
+        bar->resize(2000, bar->height());
+        QCOMPARE(bar->buttonWidget(compact)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+
+        bar->resize(bar->sizeHint().width() - 10, bar->height());
+        QCOMPARE(bar->buttonWidget(compact)->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QCOMPARE(bar->ButtonCaption(compact), QStringLiteral("Aperçu des données"));
+        QCOMPARE(bar->ButtonTipText(compact), QStringLiteral("Valeurs"));
+        // Buttons of the usual style, and a compact one without an image, keep their captions.
+        QCOMPARE(bar->buttonWidget(3)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+        QCOMPARE(bar->buttonWidget(textOnly)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+
+        bar->resize(2000, bar->height());
+        QCOMPARE(bar->buttonWidget(compact)->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    }
 };
 
 QTEST_MAIN(TestUcToolbar)

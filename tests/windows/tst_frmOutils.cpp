@@ -133,7 +133,7 @@ private Q_SLOTS:
         QStringList tabs;
         for (int i = 0; i < m_outils->Tab1()->count(); ++i)
             tabs << m_outils->Tab1()->tabText(i);
-        QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS"}));
+        QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"}));
         QCOMPARE(groupTitles(m_outils->page(1)),
                  QStringList({"Gestion des objets :", "Position d'un objet :", "Alignement d'un objet :"}));
         QCOMPARE(groupTitles(m_outils->page(4)),

@@ -19,7 +19,8 @@ struct Item {
     Command command;
 };
 
-// Item k of the pane (counted from 1) runs the menu entry of its command.
+// Item k of the pane (counted from 1) runs the menu entry of its command; items added
+// later come last, each in its group, so that the first items keep their numbers.
 constexpr Item kItems[] = {
     {1, "Créer un nouveau projet", Fichier::Nouveau},
     {1, "Ouvrir un projet...", Fichier::Ouvrir},
@@ -34,6 +35,7 @@ constexpr Item kItems[] = {
     {4, "Rubrique de l'aide", Aide::Rubrique},
     {4, "A propos de...", Aide::APropos},
     {4, "Quitter", Fichier::Quitter},
+    {2, "Ajouter un code-barres", Edition::AjouterCode},
 };
 
 // Hands a command to the handler of its menu.

@@ -128,7 +128,8 @@ void frmMenu::buildMenus()
                                          {Edition::Copier, "Copier", Qt::CTRL | Qt::Key_C},
                                          {Edition::Coller, "Coller", Qt::CTRL | Qt::Key_V},
                                          {Edition::Exporter, "Exporter dans une image"},
-                                         {Edition::BoiteOutils, "Boite à outils", Qt::CTRL | Qt::Key_B}},
+                                         {Edition::BoiteOutils, "Boite à outils", Qt::CTRL | Qt::Key_B},
+                                         {Edition::AjouterCode, "Ajouter un code-barres"}},
                                         &frmMenu::Mnu_ID_Edition_Click);
     editAction(Edition::SupprimerObjet)->setEnabled(false);
 
@@ -281,6 +282,8 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
             tab.DelLabel();
         if (tab.LogoFocus() != -1)
             tab.DelLogo();
+        if (tab.CodeFocus() != -1)
+            tab.DelCode();
         if (m_toolBox)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
@@ -297,6 +300,14 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
             m_toolBox->Remplir_Outils(window, window.selectedTab());
             m_toolBox->showToolBox();
         }
+        break;
+    case Edition::AjouterCode:
+        // The new code is selected and the tool box opens on it, to give it its data.
+        tab.NewCode(newCodeObject());
+        tab.objectClick(Etiquette::ObjectKind::Code, tab.IDcode());
+        App.BoiteVisible = true;
+        if (m_toolBox)
+            m_toolBox->editCode(window, window.selectedTab());
         break;
     }
 }

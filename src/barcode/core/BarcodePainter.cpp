@@ -50,10 +50,11 @@ void drawText(QPainter& painter, const BarcodeText& t, double module, const QPoi
 
 }  // namespace
 
-BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showText, const QRectF& box, bool wholeUnits)
+BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showText, const QRectF& box, bool wholeUnits,
+                              const BarcodeEncoding* encoded)
 {
     BarcodePlacement p;
-    BarcodeEncoding encoding = encodeBarcode(kind, data, showText);
+    BarcodeEncoding encoding = encoded ? *encoded : encodeBarcode(kind, data, showText);
     p.error = encoding.error;
     if (!encoding.ok() || box.isEmpty())
         return p;
@@ -79,11 +80,11 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 }
 
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
-                  const QColor& colour)
+                  const QColor& colour, const BarcodeEncoding* encoded)
 {
     const QRectF box = painter.deviceTransform().mapRect(target);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
-    const BarcodePlacement p = placeBarcode(kind, data, showText, box, raster);
+    const BarcodePlacement p = placeBarcode(kind, data, showText, box, raster, encoded);
     if (!p.error.isEmpty())
         return false;
     // A code dragged far off its page is not drawn: its device coordinates could
@@ -92,7 +93,9 @@ bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, con
         return true;
 
     painter.save();
-    painter.resetTransform();
+    // Draw in device units. A widget's painter also offsets everything by where the
+    // widget lies in its window, outside the world transform: that offset must stay.
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
     painter.setPen(colour);
     if (raster) {
         painter.setRenderHint(QPainter::Antialiasing, false);

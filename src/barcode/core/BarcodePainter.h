@@ -24,12 +24,15 @@ struct BarcodePlacement {
 /// modules and is centred; a linear code spans the box's width and its bars grow to
 /// fill its height. With `wholeUnits` the module is the largest whole number of
 /// units that fits (at least one) and the code is centred on whole units.
+/// `encoded`, when the caller keeps it, is encodeBarcode(kind, data, showText): a
+/// two-dimensional code is then not encoded again (a large one takes tens of
+/// milliseconds); a linear code is, for the height of its bars.
 BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showText, const QRectF& box,
-                              bool wholeUnits);
+                              bool wholeUnits, const BarcodeEncoding* encoded = nullptr);
 
 /// Draws the code into `target` (the painter's logical coordinates) in `colour`.
 /// Returns false, drawing nothing, when the data cannot be encoded.
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
-                  const QColor& colour);
+                  const QColor& colour, const BarcodeEncoding* encoded = nullptr);
 
 }  // namespace plk

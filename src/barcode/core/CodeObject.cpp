@@ -38,6 +38,17 @@ QSizeF defaultCodeSize(BarcodeKind kind)
     return kind == BarcodeKind::PDF417 ? kStackedCode : kSquareCode;
 }
 
+CodeObject newCodeObject()
+{
+    CodeObject code;
+    code.Kind = BarcodeKind::QR;
+    code.Data = QStringLiteral("https://www.exemple.fr");
+    const QSizeF size = defaultCodeSize(code.Kind);
+    code.Width = size.width();
+    code.Height = size.height();
+    return code;
+}
+
 QString escapeCodeData(const QString& data)
 {
     QString out;

@@ -37,6 +37,9 @@ struct CodeObject {
 /// The size a new code of the kind starts with, in mm: square for QR and Data Matrix,
 /// wide for PDF417 and the linear kinds.
 QSizeF defaultCodeSize(BarcodeKind kind);
+/// The code "Ajouter un code-barres" places: a QR code of a sample web address at
+/// its default size and place, for the user to give it its own data.
+CodeObject newCodeObject();
 
 QString escapeCodeData(const QString& data);
 /// Throws FormatError on a backslash followed by anything but "\", "p" or "n".

@@ -22,7 +22,7 @@ struct AppState {
     bool BoiteVisible = false;
     /// The object last clicked on a tab, 0 for none.
     std::int16_t ObjetActif = 0;
-    /// The last copied LABEL or LOGO record, shared by every tab of every project
+    /// The last copied LABEL, LOGO or CODE record, shared by every tab of every project
     /// window. The system clipboard is not used.
     QString ObjectClipboard;
 

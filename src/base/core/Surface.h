@@ -6,7 +6,11 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 namespace plk {
 
@@ -56,6 +60,14 @@ public:
     virtual void picture(const QImage& image, double x, double y, double w, double h) = 0;
     /// Prints one line of text with its top-left corner at (x, y).
     virtual void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) = 0;
+
+    /// Something that draws itself with a painter into `target`, in the painter's
+    /// logical coordinates; the painter's device tells it the resolution and whether
+    /// the output is pixels or vectors.
+    using Drawing = std::function<void(QPainter& painter, const QRectF& target)>;
+    /// Hands a painter of the surface's device to the drawing, for the rectangle from
+    /// (x, y) of size w x h in the current scale.
+    virtual void drawing(double x, double y, double w, double h, const Drawing& draw) = 0;
 };
 
 }  // namespace plk

@@ -1,5 +1,6 @@
 #include "batch/core/BatchCommands.h"
 
+#include "canvas/core/TabData.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectJson.h"
@@ -22,15 +23,20 @@ const char* const kHelp =
     "  convert ENTREE SORTIE lit ENTREE (un nom en .prj passe par l'import de\n"
     "                        l'ancien format) et l'écrit dans SORTIE au format projet\n"
     "  snapshot ENTREE IMAGE [--tab N] [--background-only] [--quality Q] [--dpi R]\n"
+    "                        [--row L]\n"
     "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
     "                        au format de son extension (bmp, jpg, gif, png, tif...,\n"
     "                        ou pdf et svg : une page à la taille de l'onglet) ;\n"
     "                        Q, de 0 à 100 (80 par défaut), est la qualité JPEG ;\n"
     "                        R, de 72 à 1200 points par pouce (96 par défaut, la\n"
-    "                        taille de l'écran), la résolution de l'image\n"
+    "                        taille de l'écran), la résolution de l'image ; L (1 par\n"
+    "                        défaut) la ligne du fichier de données de l'onglet\n"
+    "                        dont les valeurs remplissent les champs\n"
     "  sheets ENTREE SORTIE.pdf [--tab N]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
-    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
+    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet ;\n"
+    "                        un onglet relié à un fichier de données imprime une\n"
+    "                        étiquette par ligne\n"
     "  preview ENTREE DOSSIER [--tab N] [--dpi R]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
@@ -74,6 +80,7 @@ struct Options {
     bool backgroundOnly = false;
     bool pictureOptions = false;  // --background-only or --quality: for snapshot only
     bool resolution = false;      // --dpi: for snapshot and preview
+    int row = 0;                  // --row, from 1: for snapshot only; 0 when not given
     bool valid = true;
 };
 
@@ -100,6 +107,9 @@ Options parseOptions(const QStringList& args, qsizetype from)
             o.dotsPerInch = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.dotsPerInch >= kMinExportDpi && o.dotsPerInch <= kMaxExportDpi;
             o.resolution = true;
+        } else if (args[i] == QLatin1String("--row") && i + 1 < args.size()) {
+            o.row = optionNumber(args, i, o.valid);
+            o.valid = o.valid && o.row >= 1;
         } else if (args[i] == QLatin1String("--background-only")) {
             o.backgroundOnly = true;
             o.pictureOptions = true;
@@ -118,6 +128,27 @@ bool hasTab(const QStringList& args, const Project& project, int tab, QTextStrea
     return false;
 }
 
+/// The tab's data rows, when it names a data file: null when it names none, or when
+/// the file cannot be read (said on `err`, and `failed` set). Markers that name no
+/// field are printed as typed, after a warning.
+std::unique_ptr<MergeData> tabData(const Etiquette& tab, QTextStream& err, bool& failed)
+{
+    failed = false;
+    if (!tab.mergeSettings().active())
+        return nullptr;
+    auto data = std::make_unique<MergeData>(loadTabData(tab));
+    if (!data->ok()) {
+        err << data->error << '\n';
+        failed = true;
+        return nullptr;
+    }
+    if (!data->unknown.isEmpty())
+        err << unknownMarkersWarning(data->unknown) << '\n';
+    return data;
+}
+
+const DataTable* tableOf(const std::unique_ptr<MergeData>& data) { return data ? &data->table : nullptr; }
+
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
@@ -126,9 +157,30 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
+    const Etiquette& tab = project.tab(o.tab);
+    bool failed = false;
+    const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
+    if (failed)
+        return BatchInputError;
+    RowValues row;
+    if (data) {
+        const int index = std::max(1, o.row) - 1;
+        if (index >= data->table.rowCount()) {
+            err << QStringLiteral("%1 : pas de ligne %2 dans le fichier de données (%3 lignes)")
+                       .arg(args[1])
+                       .arg(o.row)
+                       .arg(data->table.rowCount())
+                << '\n';
+            return BatchInputError;
+        }
+        row = RowValues(&data->table, index);
+    } else if (o.row > 0) {
+        err << QStringLiteral("%1 : l'onglet %2 n'a pas de fichier de données").arg(args[1]).arg(o.tab) << '\n';
+        return BatchInputError;
+    }
     QString reason;
     QObject::connect(&writer, &cGdiPlus::Error, [&reason](int, const QString& text) { reason = text; });
-    if (!exportTab(writer, project.tab(o.tab), args[2], ExportSettings{o.dotsPerInch, o.quality, o.backgroundOnly})) {
+    if (!exportTab(writer, tab, args[2], ExportSettings{o.dotsPerInch, o.quality, o.backgroundOnly}, nullptr, row)) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
     }
@@ -139,13 +191,18 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
 int sheets(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.resolution || QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
+    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 ||
+        QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
     Etiquette& tab = project.tab(o.tab);
+    bool failed = false;
+    const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
+    if (failed)
+        return BatchInputError;
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
-    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2]);
+    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2], tableOf(data));
     if (!reason.isEmpty()) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
@@ -157,9 +214,14 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
 int preview(const QStringList& args, const Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions)
+    if (!o.valid || o.pictureOptions || o.row > 0)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
+        return BatchInputError;
+    const Etiquette& tab = project.tab(o.tab);
+    bool failed = false;
+    const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
+    if (failed)
         return BatchInputError;
     const QDir folder(args[2]);
     if (!folder.mkpath(QStringLiteral("."))) {
@@ -167,7 +229,6 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
         return BatchInputError;
     }
     // One page at a time: at a high resolution a page takes hundreds of megabytes.
-    const Etiquette& tab = project.tab(o.tab);
     const bool written = forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch,
                                             [&folder, &err](int number, const QImage& page) {
                                                 const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(number));
@@ -175,7 +236,8 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
                                                     return true;
                                                 err << QStringLiteral("%1 : écriture impossible").arg(path) << '\n';
                                                 return false;
-                                            });
+                                            },
+                                            tableOf(data));
     return written ? BatchOk : BatchInputError;
 }
 

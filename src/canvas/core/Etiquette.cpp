@@ -191,6 +191,34 @@ void Etiquette::setIDlabel(std::int16_t count) { setState(m_idLabel, count, Chan
 void Etiquette::setPrint(const PrintSettings& settings) { setState(m_print, settings, Change::Print); }
 void Etiquette::setResolution(std::int16_t code) { setState(m_resolution, code, Change::Print); }
 void Etiquette::setPrinterName(const QString& name) { setState(m_printerName, name, Change::Print); }
+void Etiquette::setMergeSettings(const MergeSettings& settings) { setState(m_merge, settings, Change::Print); }
+
+void Etiquette::setDataRow(int row)
+{
+    if (row == m_dataRow)
+        return;
+    m_dataRow = row;
+    if (!m_shownTable) {
+        notify(Change::Settings);
+        return;
+    }
+    // The canvas shows the row's values: the selected text's frame follows them.
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(m_labelFocus))
+        fitFrameToLabel(m_labelFocus);
+    notify(Change::Settings | Change::Objects | Change::Selection);
+}
+
+void Etiquette::showValues(std::shared_ptr<const DataTable> table)
+{
+    if (table == m_shownTable)
+        return;
+    m_shownTable = std::move(table);
+    // The selected text's frame follows the text it now shows.
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(m_labelFocus))
+        fitFrameToLabel(m_labelFocus);
+    notify(Change::Objects | Change::Selection);
+}
+
 void Etiquette::setLabelFocus(std::int16_t index) { setState(m_labelFocus, index, Change::Selection); }
 void Etiquette::setLogoFocus(std::int16_t index) { setState(m_logoFocus, index, Change::Selection); }
 
@@ -258,6 +286,11 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
         for (const LogoElement& o : m_logos)
             if (o.Visible)
                 records << logoRecord(o);
+        break;
+    case kCodeRecords:
+        for (const CodeObject& o : m_codes)
+            if (o.Visible)
+                records << codeRecord(o, f);
         break;
     case 4:
         switch (m_typeFond) {
@@ -402,7 +435,7 @@ QString Etiquette::DimProjet(const RegionalFormat& f) const
            f.formatReal(pixels.height() * kTwipsPerPixel / kTwipsPerMm) + QStringLiteral(" Mm");
 }
 
-QImage Etiquette::Picture(bool backgroundOnly) const
+QImage Etiquette::Picture(bool backgroundOnly, const RowValues& row) const
 {
     const QSizeF twips = canvasTwips();
     ImageSurface tempo = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()));
@@ -413,7 +446,7 @@ QImage Etiquette::Picture(bool backgroundOnly) const
     else
         paintCanvas(tempo);
     if (!backgroundOnly)
-        TabRenderer(*this).paintObjects(tempo);
+        TabRenderer(*this).paintObjects(tempo, row);
     return tempo.image();
 }
 
@@ -459,7 +492,7 @@ QRectF Etiquette::labelRect(int index) const
 {
     const TextObject& o = label(index);
     const QFontMetricsF fm(labelFont(index), &metricsDevice());
-    return {o.Left, o.Top, pixelsToMm(fm.horizontalAdvance(o.Caption)), pixelsToMm(fm.height())};
+    return {o.Left, o.Top, pixelsToMm(fm.horizontalAdvance(shownCaption(index))), pixelsToMm(fm.height())};
 }
 
 void Etiquette::copyFontToMirror(const TextObject& o)
@@ -636,6 +669,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     m_logos.resize(1);
     m_labelOrder = {1};
     m_logoOrder = {1};
+    m_codes.clear();
     TextObject& first = m_labels.front();
     first = TextObject();
     first.ForeColor = 0;
@@ -646,6 +680,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     // Selection indices may name objects that are gone now.
     m_labelFocus = -1;
     m_logoFocus = -1;
+    m_codeFocus = -1;
     m_frame.visible = false;
     m_frame.kind.clear();
     notify(Change::Objects | Change::Selection);

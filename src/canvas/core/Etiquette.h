@@ -1,20 +1,25 @@
 #pragma once
 // The design surface of one tab: the whole state of the tab (size, background,
-// border, text objects, logos, selection, print settings) and every operation on it.
+// border, text objects, logos, codes, selection, print settings) and every operation on it.
 // It has no widget: the canvas is a picture painted when it is first shown after a
 // change, objects are records, and the view (a widget elsewhere) shows them and hands
 // the pointer events back in. Positions and sizes are millimetres within the canvas,
 // kept within the bounds the project file takes (see ValueReader.h).
 
+#include "barcode/core/BarcodeSymbol.h"
+#include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
+#include "merge/core/MergeSettings.h"
+#include "merge/core/RowValues.h"
 
 #include <QObject>
 #include <QRectF>
 #include <QVariant>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -55,15 +60,15 @@ public:
         /// BackColor, Chemin_Image, the gradient), the border (Bordure, BorderColor,
         /// DrawStyle) and the CD guides (CD_Disque, CD_Pochette).
         Background = 1 << 1,
-        /// Text objects and logos (created, removed, moved, resized, restyled, their
-        /// text or picture), IDlabel, IDlogo, ObjetTop and ObjetLeft.
+        /// Text objects, logos and codes (created, removed, moved, resized, restyled,
+        /// their text, picture or data), IDlabel, IDlogo, ObjetTop and ObjetLeft.
         Objects = 1 << 2,
-        /// LabelFocus, LogoFocus, the selection frame, the paint order (a selected
+        /// LabelFocus, LogoFocus, CodeFocus, the selection frame, the paint order (a selected
         /// text comes to the front, a selected logo goes to the back) and the font mirror.
         Selection = 1 << 3,
-        /// The print settings, Resolution and PrinterName.
+        /// The print settings, Resolution, PrinterName and the mail-merge settings.
         Print = 1 << 4,
-        /// NameProjet, Cadenas and DepRegle.
+        /// NameProjet, Cadenas, DepRegle and the chosen data row.
         Settings = 1 << 5,
     };
     Q_DECLARE_FLAGS(Changes, Change)
@@ -86,7 +91,7 @@ public:
     };
 
     /// The selection frame: where it is, whether it shows, and the kind of object it
-    /// was last fitted to ("LABEL", "LOGO" or empty after a deletion or a reset).
+    /// was last fitted to ("LABEL", "LOGO", "CODE" or empty after a deletion or a reset).
     struct Frame {
         QRectF rect;
         bool visible = false;
@@ -95,6 +100,12 @@ public:
 
     struct LogoElement : LogoObject {
         QImage picture;
+    };
+
+    /// A code with its data encoded once, when it was checked: drawing does not
+    /// encode it again.
+    struct CodeElement : CodeObject {
+        BarcodeEncoding encoded;
     };
 
     explicit Etiquette(QObject* parent = nullptr);
@@ -149,6 +160,16 @@ public:
     /// The printer chosen in the print set-up; not stored.
     const QString& PrinterName() const { return m_printerName; }
     void setPrinterName(const QString& name);
+    /// The tab's data file and the label its first row goes to; stored.
+    const MergeSettings& mergeSettings() const { return m_merge; }
+    void setMergeSettings(const MergeSettings& settings);
+    /// The data row (from 0) that the canvas shows, and an export takes; not stored.
+    int dataRow() const { return m_dataRow; }
+    void setDataRow(int row);
+    /// The row whose values the canvas shows in place of the markers; empty while
+    /// the canvas shows the texts as typed. The tab keeps the table alive.
+    RowValues shownValues() const { return RowValues(m_shownTable.get(), m_shownTable ? m_dataRow : -1); }
+    void showValues(std::shared_ptr<const DataTable> table);
 
     // --- editing state ------------------------------------------------------------
     std::int16_t LabelFocus() const { return m_labelFocus; }
@@ -170,8 +191,10 @@ public:
     // --- the tab as a whole -------------------------------------------------------
     void NewProjet(const QString& name, double width, double height, OleColor backColor, OleColor borderColor,
                    bool cadenas, bool depRegle, bool bordure);
-    /// Records of one kind in file form: 1 PROJET, 2 LABEL, 3 LOGO, 4 FOND, 5 PRINT.
+    /// Records of one kind in file form: 1 PROJET, 2 LABEL, 3 LOGO, 4 FOND, 5 PRINT,
+    /// and kCodeRecords for the CODE records.
     QString RecupererObjet(int kind, const RegionalFormat& format = RegionalFormat::system());
+    static constexpr int kCodeRecords = 6;
 
     // --- background -----------------------------------------------------------------
     void pctDefaut();
@@ -184,8 +207,9 @@ public:
     void Refresh();
     /// The canvas's size as text, "W x H Mm", from its whole-pixel size.
     QString DimProjet(const RegionalFormat& format = RegionalFormat::system()) const;
-    /// The composed picture of the tab; with backgroundOnly, without the objects.
-    QImage Picture(bool backgroundOnly = false) const;
+    /// The composed picture of the tab; with backgroundOnly, without the objects. The
+    /// texts are filled from `row` when one is given.
+    QImage Picture(bool backgroundOnly = false, const RowValues& row = RowValues()) const;
     /// The canvas: background, border and guides, painted now if the tab changed since.
     const QImage& canvasImage() const;
     /// Whether the tab holds a canvas picture: only once it was shown.
@@ -211,6 +235,30 @@ public:
     /// Sets the size whatever is selected (used by loading and pasting).
     void SizeLogo(int index, double width, double height);
 
+    // --- codes ------------------------------------------------------------------------
+    /// The data of a tab's visible codes together: encoding takes time (tens of
+    /// milliseconds for a large QR code), and a tab, read from any file, is drawn at once.
+    static constexpr qsizetype kMaxTabCodeData = 20000;
+    /// Adds a code in the next slot (codes have slots of their own, from 1 in order of
+    /// creation) with the kind, data, place, size, colour and text of `code`. Throws
+    /// EtiquetteError with the reason when the data does not fit the kind or the tab
+    /// would hold more than kMaxTabCodeData characters of code data; nothing is added then.
+    void NewCode(const CodeObject& code);
+    /// Gives code `index` the kind, data, size, colour and text shown of `values`; its
+    /// place stays. Throws EtiquetteError with the reason when the data does not fit
+    /// the kind, and the code stays as it was.
+    void SetCode(int index, const CodeObject& values);
+    /// Slots taken by codes; deleted ones stay hidden until the objects are unloaded.
+    std::int16_t IDcode() const { return std::int16_t(m_codes.size()); }
+    int codeCount() const { return int(m_codes.size()); }
+    const CodeElement& code(int index) const { return m_codes.at(std::size_t(index - 1)); }
+    /// The data code `index` carries when drawn for `row` (its markers filled with the
+    /// row's values): the one place it is read from.
+    QString codeData(int index, const RowValues& row = RowValues()) const;
+    QRectF codeRect(int index) const;
+    std::int16_t CodeFocus() const { return m_codeFocus; }
+    void DelCode();
+
     QVariant ProprietesObjet(const QString& kind, int index, const QString& property) const;
 
     // --- selection, moving, alignment -----------------------------------------------
@@ -227,7 +275,7 @@ public:
 
     // --- pointer input from the view (coordinates in mm; on an object, relative to
     //     the object's top-left corner, as the drag keeps the grab point under the pointer)
-    enum class ObjectKind { Label, Logo };
+    enum class ObjectKind { Label, Logo, Code };
     void objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y);
     void objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y);
     void objectClick(ObjectKind kind, int index);
@@ -241,12 +289,18 @@ public:
     int logoCount() const { return int(m_logos.size()); }
     const TextObject& label(int index) const { return m_labels.at(std::size_t(index - 1)); }
     const LogoElement& logo(int index) const { return m_logos.at(std::size_t(index - 1)); }
-    /// The rectangle a text object takes (its text in its font, auto-sized), in mm.
+    /// The text the canvas shows for a text object: its caption, filled from the
+    /// shown row when there is one.
+    QString shownCaption(int index) const { return shownValues().fill(label(index).Caption); }
+    /// The rectangle a text object takes (its shown text in its font, auto-sized), in mm.
     QRectF labelRect(int index) const;
     QRectF logoRect(int index) const;
     QFont labelFont(int index) const;
+    /// The rectangle of an object of any kind.
+    QRectF objectRect(ObjectKind kind, int index) const;
     const Frame& frame() const { return m_frame; }
-    /// Front-to-back paint order: logos first (back-most first), then texts.
+    /// Front-to-back paint order: logos first (back-most first), then texts, then
+    /// codes in order of creation.
     const std::vector<int>& logoOrder() const { return m_logoOrder; }
     const std::vector<int>& labelOrder() const { return m_labelOrder; }
 
@@ -257,6 +311,9 @@ Q_SIGNALS:
     void LogoMouseDown(int index, int button, int shift, float x, float y);
     void LogoClick(int index, int top, int left, int width, int height);
     void LogoDblClick(int index);
+    void CodeMouseDown(int index, int button, int shift, float x, float y);
+    void CodeClick(int index);
+    void CodeDblClick(int index);
     void ProjetMouseMove(float x, float y);
     void FondMouseDown(int button, int shift, float x, float y);
     void FondClick();
@@ -272,17 +329,24 @@ private:
     LogoElement& logoAt(int index);
     bool hasLabel(int index) const { return index >= 1 && index <= labelCount(); }
     bool hasLogo(int index) const { return index >= 1 && index <= logoCount(); }
-    QRectF selectedRect(int index) const;
+    bool hasCode(int index) const { return index >= 1 && index <= codeCount(); }
+    bool hasObject(ObjectKind kind, int index) const;
+    /// The kind of the object the frame was last fitted to.
+    std::optional<ObjectKind> frameKind() const;
+    /// The selected object when the frame names a kind and `index` is one of its objects.
+    std::optional<ObjectKind> selectedObject(int index) const;
     void fitFrame(const QRectF& objectRect);
     void fitFrameToLabel(int index);
     void fitFrameToLogo(int index);
     /// Fits the frame to the object, shows it with the object's kind and selects it.
-    void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus);
+    void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus,
+                std::int16_t codeFocus = -1);
     void selectLabel(int index);
     void selectLogo(int index);
+    void selectCode(int index);
     void clearSelection();
     void hideSelected(bool& visible, std::int16_t& focus);
-    void moveObject(bool isLabel, int index, double top, double left);
+    void moveObject(ObjectKind kind, int index, double top, double left);
     void bringLabelToFront(int index);
     void sendLogoToBack(int index);
     void copyFontToMirror(const TextObject& object);
@@ -322,6 +386,9 @@ private:
     PrintSettings m_print;
     std::int16_t m_resolution = 0;
     QString m_printerName;
+    MergeSettings m_merge;
+    int m_dataRow = 0;
+    std::shared_ptr<const DataTable> m_shownTable;
 
     std::int16_t m_labelFocus = -1;
     std::int16_t m_logoFocus = -1;
@@ -343,6 +410,8 @@ private:
     std::vector<LogoElement> m_logos;
     std::vector<int> m_labelOrder;
     std::vector<int> m_logoOrder;
+    std::vector<CodeElement> m_codes;
+    std::int16_t m_codeFocus = -1;
     Frame m_frame;
     QPointF m_grab;
 
@@ -350,6 +419,16 @@ private:
     Changes m_pending;
     bool m_repaintPending = false;  // a batch holds back a repaint of the canvas
 };
+
+}  // namespace plk
+
+namespace plk {
+
+/// Draws code `index` of the tab, for `row`, into `target` (the painter's logical
+/// coordinates), crisp on pictures and as vectors on pages; false when its data cannot
+/// be encoded.
+bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index,
+                  const RowValues& row = RowValues());
 
 }  // namespace plk
 

@@ -32,17 +32,64 @@ void Etiquette::fitFrame(const QRectF& r)
 void Etiquette::fitFrameToLabel(int index) { fitFrame(labelRect(index)); }
 void Etiquette::fitFrameToLogo(int index) { fitFrame(logoRect(index)); }
 
-QRectF Etiquette::selectedRect(int index) const
+bool Etiquette::hasObject(ObjectKind kind, int index) const
 {
-    return m_frame.kind == QLatin1String("LABEL") ? labelRect(index) : logoRect(index);
+    switch (kind) {
+    case ObjectKind::Label: return hasLabel(index);
+    case ObjectKind::Logo: return hasLogo(index);
+    case ObjectKind::Code: return hasCode(index);
+    }
+    return false;
 }
 
-void Etiquette::moveObject(bool isLabel, int index, double top, double left)
+QRectF Etiquette::objectRect(ObjectKind kind, int index) const
 {
-    float& t = isLabel ? labelAt(index).Top : logoAt(index).Top;
-    float& l = isLabel ? labelAt(index).Left : logoAt(index).Left;
-    t = float(boundedLength(top));
-    l = float(boundedLength(left));
+    switch (kind) {
+    case ObjectKind::Label: return labelRect(index);
+    case ObjectKind::Logo: return logoRect(index);
+    case ObjectKind::Code: return codeRect(index);
+    }
+    return {};
+}
+
+std::optional<Etiquette::ObjectKind> Etiquette::frameKind() const
+{
+    if (m_frame.kind == QLatin1String("LABEL"))
+        return ObjectKind::Label;
+    if (m_frame.kind == QLatin1String("LOGO"))
+        return ObjectKind::Logo;
+    if (m_frame.kind == kCodeKeyword)
+        return ObjectKind::Code;
+    return std::nullopt;
+}
+
+std::optional<Etiquette::ObjectKind> Etiquette::selectedObject(int index) const
+{
+    const auto kind = frameKind();
+    if (!kind || !hasObject(*kind, index))
+        return std::nullopt;
+    return kind;
+}
+
+void Etiquette::moveObject(ObjectKind kind, int index, double top, double left)
+{
+    // Within the bounds the project file takes, however far the object is pushed.
+    top = boundedLength(top);
+    left = boundedLength(left);
+    switch (kind) {
+    case ObjectKind::Label:
+        labelAt(index).Top = float(top);
+        labelAt(index).Left = float(left);
+        break;
+    case ObjectKind::Logo:
+        logoAt(index).Top = float(top);
+        logoAt(index).Left = float(left);
+        break;
+    case ObjectKind::Code:
+        m_codes.at(std::size_t(index - 1)).Top = top;
+        m_codes.at(std::size_t(index - 1)).Left = left;
+        break;
+    }
 }
 
 void Etiquette::bringLabelToFront(int index)
@@ -58,13 +105,14 @@ void Etiquette::sendLogoToBack(int index)
 }
 
 void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus,
-                       std::int16_t logoFocus)
+                       std::int16_t logoFocus, std::int16_t codeFocus)
 {
     fitFrame(objectRect);
     m_frame.kind = kind;
     m_frame.visible = true;
     m_labelFocus = labelFocus;
     m_logoFocus = logoFocus;
+    m_codeFocus = codeFocus;
     notify(Change::Selection);
 }
 
@@ -86,26 +134,28 @@ void Etiquette::selectLogo(int index)
                      roundClamped<int>(o.Height));
 }
 
+void Etiquette::selectCode(int index)
+{
+    select(codeRect(index), kCodeKeyword, -1, -1, std::int16_t(index));
+    Q_EMIT CodeClick(index);
+}
+
 void Etiquette::PositionObjet(int index, double top, double left)
 {
-    if (index < 1 || m_frame.kind.isEmpty())
+    const auto kind = index < 1 ? std::nullopt : selectedObject(index);
+    if (!kind)
         return;
-    const bool isLabel = m_frame.kind == QLatin1String("LABEL");
-    if (isLabel ? !hasLabel(index) : !hasLogo(index))
-        return;
-    moveObject(isLabel, index, top, left);
-    fitFrame(selectedRect(index));
+    moveObject(*kind, index, top, left);
+    fitFrame(objectRect(*kind, index));
     notify(Change::Objects | Change::Selection);
 }
 
 void Etiquette::AlignObjet(int index, int mode)
 {
-    if (index == 0 || m_frame.kind.isEmpty())
+    const auto kind = index == 0 ? std::nullopt : selectedObject(index);
+    if (!kind)
         return;
-    const bool isLabel = m_frame.kind == QLatin1String("LABEL");
-    if (isLabel ? !hasLabel(index) : !hasLogo(index))
-        return;
-    const QRectF r = selectedRect(index);
+    const QRectF r = objectRect(*kind, index);
     // The alignment works in twips on the canvas's whole-pixel size.
     const QSize canvas = canvasPixels();
     const double wc = canvas.width() * kTwipsPerPixel, hc = canvas.height() * kTwipsPerPixel;
@@ -119,11 +169,11 @@ void Etiquette::AlignObjet(int index, int mode)
     case 4: left = wc - (w + kJustifyGapTwips); break;
     default: break;
     }
-    moveObject(isLabel, index, top / kTwipsPerMm, left / kTwipsPerMm);
-    const QRectF moved = selectedRect(index);
+    moveObject(*kind, index, top / kTwipsPerMm, left / kTwipsPerMm);
+    const QRectF moved = objectRect(*kind, index);
     m_objetTop = roundClamped<std::int16_t>(moved.top());
     m_objetLeft = roundClamped<std::int16_t>(moved.left());
-    fitFrame(selectedRect(index));
+    fitFrame(moved);
     notify(Change::Objects | Change::Selection);
 }
 
@@ -140,6 +190,12 @@ void Etiquette::DelLogo()
         hideSelected(logoAt(m_logoFocus).Visible, m_logoFocus);
 }
 
+void Etiquette::DelCode()
+{
+    if (hasCode(m_codeFocus))
+        hideSelected(m_codes.at(std::size_t(m_codeFocus - 1)).Visible, m_codeFocus);
+}
+
 void Etiquette::hideSelected(bool& visible, std::int16_t& focus)
 {
     visible = false;
@@ -154,6 +210,7 @@ void Etiquette::clearSelection()
     m_frame.visible = false;
     m_labelFocus = -1;
     m_logoFocus = -1;
+    m_codeFocus = -1;
     notify(Change::Selection);
 }
 
@@ -163,15 +220,14 @@ void Etiquette::ResetFocus() { clearSelection(); }
 
 void Etiquette::Copier(int index, const RegionalFormat& format)
 {
-    if (index == 0 || m_frame.kind.isEmpty())
+    const auto kind = index == 0 ? std::nullopt : selectedObject(index);
+    if (!kind)
         return;
-    QString record;
-    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(index))
-        record = labelRecord(label(index), format);
-    else if (m_frame.kind == QLatin1String("LOGO") && hasLogo(index))
-        record = logoRecord(logo(index));
-    if (!record.isEmpty())
-        App.ObjectClipboard = record;
+    switch (*kind) {
+    case ObjectKind::Label: App.ObjectClipboard = labelRecord(label(index), format); break;
+    case ObjectKind::Logo: App.ObjectClipboard = logoRecord(logo(index)); break;
+    case ObjectKind::Code: App.ObjectClipboard = codeRecord(code(index), format); break;
+    }
 }
 
 void Etiquette::Coller(const RegionalFormat& format)
@@ -184,6 +240,8 @@ void Etiquette::Coller(const RegionalFormat& format)
         addLabelFromRecord(*this, fields, kPasteOffset, format);
     else if (fields.at(0) == QLatin1String("LOGO"))
         addLogoFromRecord(*this, fields, kPasteOffset, format);
+    else if (fields.at(0) == kCodeKeyword)
+        addCodeFromRecord(*this, fields, kPasteOffset, format);
 }
 
 // --- pointer input -----------------------------------------------------------------------
@@ -197,6 +255,9 @@ void Etiquette::objectMouseDown(ObjectKind kind, int index, int button, int shif
     } else if (kind == ObjectKind::Logo && hasLogo(index)) {
         selectLogo(index);
         Q_EMIT LogoMouseDown(index, button, shift, float(x), float(y));
+    } else if (kind == ObjectKind::Code && hasCode(index)) {
+        selectCode(index);
+        Q_EMIT CodeMouseDown(index, button, shift, float(x), float(y));
     }
 }
 
@@ -205,12 +266,11 @@ void Etiquette::objectMouseMove(ObjectKind kind, int index, int buttons, double 
     constexpr int kLeftButton = 1;
     if (buttons != kLeftButton || m_cadenas)
         return;
-    const bool isLabel = kind == ObjectKind::Label;
-    if (isLabel ? !hasLabel(index) : !hasLogo(index))
+    if (!hasObject(kind, index))
         return;
-    const QRectF before = isLabel ? labelRect(index) : logoRect(index);
-    moveObject(isLabel, index, before.top() + (y - m_grab.y()), before.left() + (x - m_grab.x()));
-    const QRectF r = isLabel ? labelRect(index) : logoRect(index);
+    const QRectF before = objectRect(kind, index);
+    moveObject(kind, index, before.top() + (y - m_grab.y()), before.left() + (x - m_grab.x()));
+    const QRectF r = objectRect(kind, index);
     m_frame.rect = QRectF(r.left() - kDragMarginLeft / kTwipsPerMm, r.top() - kDragMarginTop / kTwipsPerMm,
                           r.width() + kDragExtraWidth / kTwipsPerMm, r.height() + kDragExtraHeight / kTwipsPerMm);
     m_frame.visible = true;
@@ -223,14 +283,17 @@ void Etiquette::objectClick(ObjectKind kind, int index)
         selectLabel(index);
     else if (kind == ObjectKind::Logo && hasLogo(index))
         selectLogo(index);
+    else if (kind == ObjectKind::Code && hasCode(index))
+        selectCode(index);
 }
 
 void Etiquette::objectDoubleClick(ObjectKind kind, int index)
 {
-    if (kind == ObjectKind::Label)
-        Q_EMIT LabelDblClick(index);
-    else
-        Q_EMIT LogoDblClick(index);
+    switch (kind) {
+    case ObjectKind::Label: Q_EMIT LabelDblClick(index); break;
+    case ObjectKind::Logo: Q_EMIT LogoDblClick(index); break;
+    case ObjectKind::Code: Q_EMIT CodeDblClick(index); break;
+    }
 }
 
 void Etiquette::backgroundMouseDown(int button, int shift, double x, double y)

@@ -140,4 +140,12 @@ void ImageSurface::text(double x, double y, const QString& text, const QFont& fo
     drawTextInTwips(p, toPixels(x, y) * m_twipsPerPixel, text, font, colour);
 }
 
+void ImageSurface::drawing(double x, double y, double w, double h, const Drawing& draw)
+{
+    if (m_image.isNull())
+        return;
+    QPainter p(&m_image);
+    draw(p, QRectF(toPixels(x, y), toPixels(x + w, y + h)));
+}
+
 }  // namespace plk

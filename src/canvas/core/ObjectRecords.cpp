@@ -66,4 +66,16 @@ void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset,
     tab.SizeLogo(index, width, height);
 }
 
+void addCodeFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    CodeObject code = codeFromRecord(fields, format);
+    code.Top += offset;
+    code.Left += offset;
+    try {
+        tab.NewCode(code);
+    } catch (const EtiquetteError& e) {
+        throw FormatError(e.what());
+    }
+}
+
 }  // namespace plk

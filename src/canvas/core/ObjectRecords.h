@@ -1,6 +1,6 @@
 #pragma once
 // The LABEL and LOGO records: one text line per object, the same for the project
-// file and for the object clipboard.
+// file and for the object clipboard. (The CODE record is the code object's own.)
 
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
@@ -19,5 +19,8 @@ QString logoRecord(const LogoObject& object);
 void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
 /// The same for a LOGO record; the logo takes the stored size whatever is selected.
 void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
+/// The same for a CODE record; a code whose data the kind cannot carry is refused
+/// with the reason (FormatError).
+void addCodeFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
 
 }  // namespace plk

@@ -8,6 +8,14 @@
 
 namespace plk {
 
+void paintCode(Surface& s, const Etiquette& tab, int index, double left, double top, const RowValues& row)
+{
+    const CodeObject& c = tab.code(index);
+    s.drawing(left, top, c.Width, c.Height, [&tab, index, &row](QPainter& painter, const QRectF& target) {
+        paintTabCode(painter, target, tab, index, row);
+    });
+}
+
 void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const
 {
     ColorGradient painter;
@@ -39,48 +47,65 @@ void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder, ColorGradient& g
     drawCdGuides(s, decor);
 }
 
-QImage TabRenderer::background(double dotsPerInch) const
+ImageSurface TabRenderer::tabSurface(double dotsPerInch) const
 {
     const QSizeF twips = m_tab.canvasTwips();
-    ImageSurface s = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()), dotsPerInch);
+    return ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()), dotsPerInch);
+}
+
+QImage TabRenderer::background(double dotsPerInch) const
+{
+    ImageSurface s = tabSurface(dotsPerInch);
     paintCanvas(s, false);
     return s.image();
 }
 
-QImage TabRenderer::picture(double dotsPerInch, bool backgroundOnly) const
+QImage TabRenderer::picture(double dotsPerInch, bool backgroundOnly, const RowValues& row) const
 {
     if (dotsPerInch == kScreenDpi)
-        return m_tab.Picture(backgroundOnly);
-    const QSizeF twips = m_tab.canvasTwips();
-    ImageSurface s = ImageSurface::fromTwips(std::max(0.0, twips.width()), std::max(0.0, twips.height()), dotsPerInch);
+        return m_tab.Picture(backgroundOnly, row);
+    ImageSurface s = tabSurface(dotsPerInch);
     paintCanvas(s, true);
     if (!backgroundOnly)
-        paintObjects(s);
+        paintObjects(s, row);
     return s.image();
 }
 
-void TabRenderer::paint(Surface& s, const QImage& background, bool backgroundOnly) const
+QImage TabRenderer::withObjects(const QImage& canvas, double dotsPerInch, const RowValues& row) const
+{
+    ImageSurface s = tabSurface(dotsPerInch);
+    s.setImage(canvas);
+    paintObjects(s, row);
+    return s.image();
+}
+
+void TabRenderer::paint(Surface& s, const QImage& background, bool backgroundOnly, const RowValues& row) const
 {
     s.setScaleMode(Surface::ScaleMode::Millimetres);
     s.picture(background, 0, 0, m_tab.prjWidth(), m_tab.prjHeight());
     if (backgroundOnly)
         drawBorder(s, border());
     else
-        paintObjects(s);
+        paintObjects(s, row);
 }
 
-void TabRenderer::paintObjects(Surface& s) const
+void TabRenderer::paintObjects(Surface& s, const RowValues& row) const
 {
     const Etiquette& t = m_tab;
     for (int i = 1; i <= t.labelCount(); ++i) {
         const TextObject& o = t.label(i);
         if (o.Visible)
-            s.text(o.Left, o.Top, o.Caption, t.labelFont(i), toQColor(o.ForeColor));
+            s.text(o.Left, o.Top, row.fill(o.Caption), t.labelFont(i), toQColor(o.ForeColor));
     }
     for (int i = 1; i <= t.logoCount(); ++i) {
         const Etiquette::LogoElement& o = t.logo(i);
         if (o.Visible)
             s.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
+    }
+    for (int i = 1; i <= t.codeCount(); ++i) {
+        const CodeObject& o = t.code(i);
+        if (o.Visible)
+            paintCode(s, t, i, o.Left, o.Top, row);
     }
     drawBorder(s, border());
 }

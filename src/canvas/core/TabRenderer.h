@@ -6,6 +6,7 @@
 
 #include "base/core/Surface.h"
 #include "canvas/core/CanvasPainter.h"
+#include "merge/core/RowValues.h"
 
 #include <QImage>
 
@@ -18,6 +19,11 @@ class ImageSurface;
 /// The least resolution of a background on paper (or in a PDF or SVG file).
 inline constexpr int kPrintDpi = 300;
 
+/// Code `index` of the tab, for `row`, with its top-left corner at (left, top) mm of the
+/// surface: crisp whole pixels on a picture, vector rectangles on a page.
+void paintCode(Surface& surface, const Etiquette& tab, int index, double left, double top,
+               const RowValues& row = RowValues());
+
 class TabRenderer {
 public:
     explicit TabRenderer(const Etiquette& tab) : m_tab(tab) {}
@@ -29,8 +35,14 @@ public:
 
     /// The tab's snapshot (the whole label, or with `backgroundOnly` the canvas
     /// alone) at `dotsPerInch`: at the screen's resolution the picture the canvas
-    /// shows; at any other everything painted at that resolution.
-    QImage picture(double dotsPerInch, bool backgroundOnly = false) const;
+    /// shows; at any other everything painted at that resolution. The texts are
+    /// filled from `row` when one is given.
+    QImage picture(double dotsPerInch, bool backgroundOnly = false, const RowValues& row = RowValues()) const;
+
+    /// The objects and the border painted over a copy of `canvas`, the tab's canvas
+    /// alone at `dotsPerInch` (as `picture` gives it with backgroundOnly): the
+    /// snapshot for one row without painting the background again.
+    QImage withObjects(const QImage& canvas, double dotsPerInch, const RowValues& row = RowValues()) const;
 
     /// The canvas alone, as `picture(dotsPerInch, true)` paints it, painted again onto a
     /// surface of the tab's size: a view keeps its zoomed canvas and repaints it in place.
@@ -38,12 +50,14 @@ public:
 
     /// The whole label (or with `backgroundOnly` the canvas alone) on a surface whose
     /// millimetres start at the label's corner: the background picture stretched to
-    /// the tab's size, then the objects, then the border.
-    void paint(Surface& surface, const QImage& background, bool backgroundOnly = false) const;
+    /// the tab's size, then the objects (texts filled from `row`), then the border.
+    void paint(Surface& surface, const QImage& background, bool backgroundOnly = false,
+               const RowValues& row = RowValues()) const;
 
-    /// The visible texts, the visible logos over them, and the border over all (so
-    /// that no object covers it), in millimetres from the surface's corner.
-    void paintObjects(Surface& surface) const;
+    /// The visible texts, the visible logos over them, the visible codes over both,
+    /// and the border over all (so that no object covers it), in millimetres from the
+    /// surface's corner; the texts filled from `row`.
+    void paintObjects(Surface& surface, const RowValues& row = RowValues()) const;
 
     /// The background of the tab's kind on the whole surface, the border when
     /// `withBorder`, then the CD guides; `gradient` paints a gradient background. A
@@ -54,6 +68,7 @@ private:
     /// The border alone, without the CD guides.
     CanvasDecor border() const;
     void paintCanvas(ImageSurface& surface, bool withBorder) const;
+    ImageSurface tabSurface(double dotsPerInch) const;
 
     const Etiquette& m_tab;
 };

@@ -90,18 +90,27 @@ const QImage& CanvasWidget::zoomedBackground()
 
 bool CanvasWidget::exists(const Hit& hit) const
 {
-    if (hit.kind == Etiquette::ObjectKind::Label)
-        return hit.index >= 1 && hit.index <= m_tab.labelCount() && m_tab.label(hit.index).Visible;
-    return hit.index >= 1 && hit.index <= m_tab.logoCount() && m_tab.logo(hit.index).Visible;
+    const int i = hit.index;
+    switch (hit.kind) {
+    case Etiquette::ObjectKind::Label: return i >= 1 && i <= m_tab.labelCount() && m_tab.label(i).Visible;
+    case Etiquette::ObjectKind::Logo: return i >= 1 && i <= m_tab.logoCount() && m_tab.logo(i).Visible;
+    case Etiquette::ObjectKind::Code: return i >= 1 && i <= m_tab.codeCount() && m_tab.code(i).Visible;
+    }
+    return false;
 }
 
 QRectF CanvasWidget::objectRectPx(const Hit& hit) const
 {
-    return toPx(hit.kind == Etiquette::ObjectKind::Label ? m_tab.labelRect(hit.index) : m_tab.logoRect(hit.index));
+    return toPx(m_tab.objectRect(hit.kind, hit.index));
 }
 
 std::optional<CanvasWidget::Hit> CanvasWidget::objectAt(QPointF point) const
 {
+    for (int i = m_tab.codeCount(); i >= 1; --i) {
+        const Hit hit{Etiquette::ObjectKind::Code, i};
+        if (exists(hit) && objectRectPx(hit).contains(point))
+            return hit;
+    }
     const auto& labels = m_tab.labelOrder();
     for (auto it = labels.rbegin(); it != labels.rend(); ++it) {
         const Hit hit{Etiquette::ObjectKind::Label, *it};
@@ -154,8 +163,11 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         p.setFont(font);
         p.setPen(toQColor(label.ForeColor));
         const QRectF r = mmToPx(m_tab.labelRect(i));
-        p.drawText(QPointF(r.left(), r.top() + QFontMetricsF(font, this).ascent()), label.Caption);
+        p.drawText(QPointF(r.left(), r.top() + QFontMetricsF(font, this).ascent()), m_tab.shownCaption(i));
     }
+    for (int i = 1; i <= m_tab.codeCount(); ++i)
+        if (m_tab.code(i).Visible)
+            paintTabCode(p, mmToPx(m_tab.codeRect(i)), m_tab, i, m_tab.shownValues());
     const Etiquette::Frame& frame = m_tab.frame();
     if (frame.visible) {
         p.resetTransform();  // a thin dashed line at every zoom

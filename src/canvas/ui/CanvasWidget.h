@@ -1,6 +1,6 @@
 #pragma once
 // The canvas of a tab on screen: the tab's drawn picture with its objects on top
-// (logos behind texts) and the selection frame. Pointer input goes to the tab. At a
+// (logos behind texts, codes in front) and the selection frame. Pointer input goes to the tab. At a
 // zoom other than 100 % (or on a screen with denser pixels) the background is painted
 // afresh at the screen's real resolution and the objects are drawn scaled, so texts,
 // gradients and lines stay sharp.

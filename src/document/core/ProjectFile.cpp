@@ -4,7 +4,10 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "merge/core/MergeSettings.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -109,7 +112,7 @@ QStringList splitLines(const QString& text)
 // One record into the project: ONGLET starts a tab (the first one names the tab that is
 // already there), the others go to the current tab.
 void readRecord(Project& project, int& current, bool& seenOnglet, const QStringList& fields,
-                const RegionalFormat& format)
+                const RegionalFormat& format, const QString& projectFolder)
 {
     const QString& keyword = fields.at(0);
     if (keyword == QLatin1String("ONGLET")) {
@@ -123,20 +126,27 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         seenOnglet = true;
     } else if (keyword == QLatin1String("PROJET")) {
         readProjet(project.tab(current), fields, format);
+        // The tab names a data file only if a FUSION record follows.
+        project.tab(current).setMergeSettings(MergeSettings());
     } else if (keyword == QLatin1String("LABEL")) {
         addLabelFromRecord(project.tab(current), fields, 0, format);
     } else if (keyword == QLatin1String("LOGO")) {
         addLogoFromRecord(project.tab(current), fields, 0, format);
+    } else if (keyword == kCodeKeyword) {
+        addCodeFromRecord(project.tab(current), fields, 0, format);
     } else if (keyword == QLatin1String("FOND")) {
         readFond(project.tab(current), fields, format);
     } else if (keyword == QLatin1String("PRINT")) {
         readPrint(project.tab(current), fields, format);
     } else if (keyword == kPlanche) {
         readPlanche(project.tab(current), fields, format);
+    } else if (keyword == kMergeKeyword) {
+        project.tab(current).setMergeSettings(readMergeRecord(fields, projectFolder));
     }
 }
 
-ReadResult readLines(const QStringList& lines, Project& project, int current, const RegionalFormat& format)
+ReadResult readLines(const QStringList& lines, Project& project, int current, const RegionalFormat& format,
+                     const QString& projectFolder)
 {
     // Each tab tells its listeners once, when its records are in (and paints nothing).
     std::optional<Etiquette::Batch> batch(std::in_place, project.tab(current));
@@ -147,7 +157,7 @@ ReadResult readLines(const QStringList& lines, Project& project, int current, co
             continue;
         try {
             const int before = current;
-            readRecord(project, current, seenOnglet, line.split(QLatin1Char('|')), format);
+            readRecord(project, current, seenOnglet, line.split(QLatin1Char('|')), format, projectFolder);
             if (current != before)
                 batch.emplace(project.tab(current));
         } catch (const std::exception& e) {
@@ -173,19 +183,21 @@ QByteArray encodeProjectText(const QString& text)
     return kUtf8Mark + QByteArrayLiteral("\r\n") + text.toUtf8();
 }
 
-ReadResult readProjectData(const QByteArray& data, Project& project, const RegionalFormat& format)
+ReadResult readProjectData(const QByteArray& data, Project& project, const RegionalFormat& format,
+                           const QString& projectFolder)
 {
-    return readLines(splitLines(decodeProjectText(data)), project, 1, format);
+    return readLines(splitLines(decodeProjectText(data)), project, 1, format, projectFolder);
 }
 
-ReadResult readTabText(const QString& text, Project& project, int index, const RegionalFormat& format)
+ReadResult readTabText(const QString& text, Project& project, int index, const RegionalFormat& format,
+                       const QString& projectFolder)
 {
     // The PROJET record empties the tab first. Only the tab's own records are read: a
     // second ONGLET would start another tab.
     const QStringList lines = splitLines(text);
     const auto second = std::find_if(std::min(lines.begin() + 1, lines.end()), lines.end(),
                                      [](const QString& l) { return l.startsWith(QLatin1String("ONGLET|")); });
-    return readLines(QStringList(lines.begin(), second), project, index, format);
+    return readLines(QStringList(lines.begin(), second), project, index, format, projectFolder);
 }
 
 ReadResult readProjectFile(const QString& path, Project& project, const RegionalFormat& format)
@@ -194,34 +206,43 @@ ReadResult readProjectFile(const QString& path, Project& project, const Regional
     const std::optional<QByteArray> data = readRegularFile(path, kMaxProjectBytes, &reason);
     if (!data)
         return {ReadResult::Status::CannotOpen, 0, reason};
-    return readProjectData(*data, project, format);
+    return readProjectData(*data, project, format, QFileInfo(path).absolutePath());
 }
 
-QString tabFileText(Project& project, int index, const RegionalFormat& format)
+QString tabFileText(Project& project, int index, const RegionalFormat& format, const QString& projectFolder)
 {
     QString text = QStringLiteral("ONGLET|") + project.tabCaption(index) + QStringLiteral("\r\n");
-    for (int kind = 1; kind <= 5; ++kind) {
+    // The codes follow the tab's logos.
+    for (const int kind : {1, 2, 3, Etiquette::kCodeRecords, 4, 5}) {
         const QString records = project.tab(index).RecupererObjet(kind, format);
         if (!records.isEmpty())
             text += records + QStringLiteral("\r\n");
     }
     if (const auto& grid = project.tab(index).print().sheetGrid)
         text += plancheRecord(*grid, format) + QStringLiteral("\r\n");
+    const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
+    if (!merge.isEmpty())
+        text += merge + QStringLiteral("\r\n");
     return text;
 }
 
-QString projectFileText(Project& project, const RegionalFormat& format)
+QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)
 {
     QString text;
     for (int i = 1; i <= project.tabCount(); ++i)
-        text += tabFileText(project, i, format);
+        text += tabFileText(project, i, format, projectFolder);
     return text;
 }
 
 QString writeProjectFile(const QString& path, Project& project, const RegionalFormat& format,
                          const FileWriter& writer)
 {
-    return writer.write(path, encodeProjectText(projectFileText(project, format)));
+    return writer.write(path, encodeProjectText(projectFileText(project, format, QFileInfo(path).absolutePath())));
+}
+
+QString projectFolder(const Project& project)
+{
+    return project.filePath.isEmpty() ? QString() : QFileInfo(project.filePath).absolutePath();
 }
 
 QString captionFromFileTitle(const QString& fileTitle) { return fileTitle.left(std::max<qsizetype>(0, fileTitle.size() - 4)); }

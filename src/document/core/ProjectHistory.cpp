@@ -200,7 +200,7 @@ ProjectState ProjectHistory::capture()
     m_dirty.resize(count, true);
     for (std::size_t i = 0; i < count; ++i) {
         const bool known = i < std::size_t(m_last.tabs.size()) && !m_dirty[i];
-        state.tabs << (known ? m_last.tabs.at(qsizetype(i)) : tabFileText(m_project, int(i + 1)));
+        state.tabs << (known ? m_last.tabs.at(qsizetype(i)) : tabFileText(m_project, int(i + 1), RegionalFormat::system(), projectFolder(m_project)));
     }
     state.selectedTab = std::clamp(m_selectedTab(), 1, int(count));
     const Etiquette& tab = m_project.tab(state.selectedTab);
@@ -240,7 +240,7 @@ void ProjectHistory::restore(const ProjectState& state)
     m_dirty.resize(std::size_t(wanted), true);
     for (int i = 1; i <= wanted; ++i)
         if (m_dirty[std::size_t(i - 1)] || i > int(m_last.tabs.size()) || m_last.tabs.at(i - 1) != state.tabs.at(i - 1))
-            readTabText(state.tabs.at(i - 1), m_project, i);
+            readTabText(state.tabs.at(i - 1), m_project, i, RegionalFormat::system(), projectFolder(m_project));
     m_selectTab(state.selectedTab);
     Etiquette& tab = m_project.tab(state.selectedTab);
     const bool label = state.selectionKind == QLatin1String("LABEL");

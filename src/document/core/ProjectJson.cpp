@@ -33,6 +33,20 @@ QJsonObject logoJson(int slot, const LogoObject& o)
             {"Height", double(o.Height)}};
 }
 
+QJsonObject codeJson(int slot, const CodeObject& o)
+{
+    return {{"slot", slot},
+            {"visible", o.Visible},
+            {"Kind", barcodeKindName(o.Kind)},
+            {"Data", o.Data},
+            {"Top", o.Top},
+            {"Left", o.Left},
+            {"Width", o.Width},
+            {"Height", o.Height},
+            {"ForeColor", qint64(o.ForeColor)},
+            {"ShowText", o.ShowText}};
+}
+
 QJsonObject printJson(const PrintSettings& p)
 {
     QJsonObject json{{"ImpDefaut", p.ImpDefaut}, {"ImpMargeG", p.ImpMargeG}, {"ImpMargeH", p.ImpMargeH},
@@ -49,34 +63,40 @@ QJsonObject printJson(const PrintSettings& p)
 
 QJsonObject tabJson(const QString& caption, const Etiquette& t)
 {
-    QJsonArray labels, logos;
+    QJsonArray labels, logos, codes;
     for (int i = 1; i <= t.IDlabel() && i <= t.labelCount(); ++i)
         labels.append(labelJson(i, t.label(i)));
     for (int i = 1; i <= t.IDlogo() && i <= t.logoCount(); ++i)
         logos.append(logoJson(i, t.logo(i)));
-    return {{"caption", caption},
-            {"NameProjet", t.NameProjet()},
-            {"prjWidth", t.prjWidth()},
-            {"prjHeight", t.prjHeight()},
-            {"BackColor", qint64(t.BackColor())},
-            {"BorderColor", qint64(t.BorderColor())},
-            {"DrawStyle", t.DrawStyle()},
-            {"Bordure", t.Bordure()},
-            {"Cadenas", t.Cadenas()},
-            {"DepRegle", t.DepRegle()},
-            {"CD_Disque", t.CD_Disque()},
-            {"CD_Pochette", t.CD_Pochette()},
-            {"TypeFond", t.TypeFond()},
-            {"Chemin_Image", t.Chemin_Image()},
-            {"gradAngle", t.gradAngle()},
-            {"gradColor1", qint64(t.gradColor1())},
-            {"gradColor2", qint64(t.gradColor2())},
-            {"gradColor3", qint64(t.gradColor3())},
-            {"IDlabel", t.IDlabel()},
-            {"IDlogo", t.IDlogo()},
-            {"labels", labels},
-            {"logos", logos},
-            {"print", printJson(t.print())}};
+    for (int i = 1; i <= t.codeCount(); ++i)
+        codes.append(codeJson(i, t.code(i)));
+    QJsonObject json{{"caption", caption},
+                     {"NameProjet", t.NameProjet()},
+                     {"prjWidth", t.prjWidth()},
+                     {"prjHeight", t.prjHeight()},
+                     {"BackColor", qint64(t.BackColor())},
+                     {"BorderColor", qint64(t.BorderColor())},
+                     {"DrawStyle", t.DrawStyle()},
+                     {"Bordure", t.Bordure()},
+                     {"Cadenas", t.Cadenas()},
+                     {"DepRegle", t.DepRegle()},
+                     {"CD_Disque", t.CD_Disque()},
+                     {"CD_Pochette", t.CD_Pochette()},
+                     {"TypeFond", t.TypeFond()},
+                     {"Chemin_Image", t.Chemin_Image()},
+                     {"gradAngle", t.gradAngle()},
+                     {"gradColor1", qint64(t.gradColor1())},
+                     {"gradColor2", qint64(t.gradColor2())},
+                     {"gradColor3", qint64(t.gradColor3())},
+                     {"IDlabel", t.IDlabel()},
+                     {"IDlogo", t.IDlogo()},
+                     {"labels", labels},
+                     {"logos", logos},
+                     {"codes", codes},
+                     {"print", printJson(t.print())}};
+    if (const MergeSettings& m = t.mergeSettings(); m.active())
+        json.insert("merge", QJsonObject{{"dataFile", m.dataFile}, {"firstLabel", m.firstLabel}});
+    return json;
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ std::optional<DocumentFormat> documentFormatFor(const QString& fileName)
 }
 
 QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
-                         const ExportSettings& settings)
+                         const ExportSettings& settings, const RowValues& row)
 {
     const QSizeF pageMm(tab.prjWidth(), tab.prjHeight());
     const QString tooLarge = QStringLiteral("étiquette trop grande pour être dessinée");
@@ -78,19 +78,19 @@ QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QStr
         if (!painter.begin(device.get()))
             return QStringLiteral("document impossible à commencer");
         PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi));
-        renderer.paint(page, background, settings.backgroundOnly);
+        renderer.paint(page, background, settings.backgroundOnly, row);
         return painter.end() ? QString() : QStringLiteral("document impossible à terminer");
     });
 }
 
 bool exportTab(cGdiPlus& writer, const Etiquette& tab, const QString& fileName, const ExportSettings& settings,
-               QImage* picture)
+               QImage* picture, const RowValues& row)
 {
     if (const std::optional<DocumentFormat> format = documentFormatFor(fileName)) {
-        const QString reason = writeTabDocument(tab, *format, fileName, settings);
+        const QString reason = writeTabDocument(tab, *format, fileName, settings, row);
         return reason.isEmpty() || writer.reportWriteFailure(reason);
     }
-    const QImage snapshot = TabRenderer(tab).picture(settings.dotsPerInch, settings.backgroundOnly);
+    const QImage snapshot = TabRenderer(tab).picture(settings.dotsPerInch, settings.backgroundOnly, row);
     if (picture)
         *picture = snapshot;
     return writer.PictureBoxToFile(snapshot, fileName, settings.quality);

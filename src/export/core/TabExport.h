@@ -4,6 +4,8 @@
 // texts stay text and whose border stays a line. The file name's extension picks the
 // format.
 
+#include "merge/core/RowValues.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -31,17 +33,18 @@ struct ExportSettings {
 
 /// Writes the tab as one page of its own size: the background painted as a picture
 /// at `dotsPerInch` (300 at least), texts as text, logos as their own pictures, the
-/// border as a line. An existing file is replaced only once the new one is complete.
-/// Returns an empty string on success, otherwise the reason (the system's own when
-/// writing failed).
+/// border as a line; the texts filled from `row` when one is given. An existing file
+/// is replaced only once the new one is complete. Returns an empty string on success,
+/// otherwise the reason (the system's own when writing failed).
 QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,
-                      const ExportSettings& settings);
+                         const ExportSettings& settings, const RowValues& row = RowValues());
 
 /// Writes the tab in the format the file name's extension asks for: a document, or
 /// the snapshot at the settings' resolution through `writer` (which reports its
 /// failures through its Error signal). `picture`, when given, receives the snapshot
-/// written. False when no format claims the extension or writing failed.
+/// written. The texts are filled from `row` when one is given. False when no format
+/// claims the extension or writing failed.
 bool exportTab(cGdiPlus& writer, const Etiquette& tab, const QString& fileName, const ExportSettings& settings,
-               QImage* picture = nullptr);
+               QImage* picture = nullptr, const RowValues& row = RowValues());
 
 }  // namespace plk

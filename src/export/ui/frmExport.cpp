@@ -4,6 +4,8 @@
 #include "canvas/core/Etiquette.h"
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
+#include "merge/core/DataTable.h"
+#include "merge/ui/TabDataPrompts.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
@@ -165,6 +167,13 @@ void frmExport::Export(int format)
     if (!window)
         return;
     const Etiquette& tab = window->surface(window->selectedTab());
+    Dialogs& dialogs = m_menu.dialogs();
+    // A tab filled from a data file is exported with the row chosen for it.
+    const auto data = dataForOutput(dialogs, this, tab, false);
+    if (!data)
+        return;
+    const RowValues row = *data ? RowValues(data->get(), std::clamp(tab.dataRow(), 0, (*data)->rowCount() - 1))
+                                : RowValues();
 
     Dialogs::FileRequest request;
     request.title = windowTitle();
@@ -176,7 +185,6 @@ void frmExport::Export(int format)
     request.filterIndex = 0;
     request.directory = m_menu.paths().programFolder();
     request.fileName = request.withDefaultSuffix(tab.NameProjet());
-    Dialogs& dialogs = m_menu.dialogs();
     const std::optional<Dialogs::FileAnswer> answer = dialogs.saveFile(this, request);
     if (!answer || answer->path.isEmpty())
         return;
@@ -189,7 +197,7 @@ void frmExport::Export(int format)
         path = request.withDefaultSuffix(path);
     connect(&gdi, &cGdiPlus::Error, this, &frmExport::GDI_Plus_Error);
     const ExportSettings settings{m_resolution->currentData().toInt(), m_slider->value() * 10, false};
-    if (exportTab(gdi, tab, path, settings, &m_picture))
+    if (exportTab(gdi, tab, path, settings, &m_picture, row))
         dialogs.message(this, QStringLiteral("Exportation du projet terminé."), Dialogs::Icon::Information,
                         Dialogs::Buttons::Ok);
     else

@@ -3,8 +3,8 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
+#include "merge/core/DataTable.h"
 #include "print/core/PrinterSurface.h"
-#include "print/core/SheetRenderer.h"
 
 #include <QPainter>
 #include <QPagedPaintDevice>
@@ -28,37 +28,6 @@ public:
 private:
     QPagedPaintDevice& m_device;
     PrinterSurface m_surface;
-};
-
-/// The preview's A4 page pictures, white, drawn in millimetres, handed on one by one
-/// as each is finished.
-class PagePictures final : public SheetOutput {
-public:
-    using Take = std::function<bool(int number, const QImage& page)>;
-    PagePictures(double dotsPerInch, Take take) : m_dpi(dotsPerInch), m_take(std::move(take)) { startPage(); }
-    Surface& sheet() override { return m_page; }
-    bool newSheet() override
-    {
-        if (!finish())
-            return false;
-        startPage();
-        return true;
-    }
-    /// Hands the page drawn last on; false when the taker stopped.
-    bool finish() { return m_take(m_number, m_page.image()); }
-
-private:
-    void startPage()
-    {
-        ++m_number;
-        m_page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dpi);
-        m_page.setScaleMode(Surface::ScaleMode::Millimetres);
-    }
-
-    double m_dpi;
-    Take m_take;
-    ImageSurface m_page{QSize(0, 0)};
-    int m_number = 0;
 };
 
 }  // namespace
@@ -94,7 +63,7 @@ std::int16_t qualityCodeForIndex(int index)
 // --- the print job ----------------------------------------------------------------------
 
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                 const Etiquette& tab, const LayoutValues& values)
+                 const Etiquette& tab, const LayoutValues& values, const DataTable* data)
 {
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
     painter.setBackgroundMode(Qt::TransparentMode);
@@ -106,7 +75,9 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
         const QImage background = TabRenderer(tab).background(backgroundDpi);
         if (background.isNull() && !tab.canvasPixels().isEmpty())
             return false;  // too large to paint at that resolution
-        return renderSheets(pages, layout, printedLabel(tab, background));
+        const SheetLabels labels =
+            data ? SheetLabels(layout, *data, tab.mergeSettings().firstLabel) : SheetLabels(layout);
+        return renderSheets(pages, labels, printedLabel(tab, background));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -114,7 +85,7 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
 }
 
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
-                         const FileWriter& writer)
+                         const DataTable* data, const FileWriter& writer)
 {
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
     if (dotsPerInch == 0)
@@ -131,27 +102,55 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         if (!painter.begin(&pdf))
             return QStringLiteral("document PDF impossible à commencer");
         const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
-        const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values);
+        const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values, data);
         return painter.end() && drawn ? QString() : QStringLiteral("planches impossibles à dessiner");
     });
 }
 
-bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                        const std::function<bool(int number, const QImage& page)>& take)
+PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
+                           const DataTable* data)
+    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+      m_labels(data ? std::make_unique<SheetLabels>(m_layout, *data, tab.mergeSettings().firstLabel)
+                    : std::make_unique<SheetLabels>(m_layout)),
+      m_art(pastedLabel(tab, dotsPerInch, data != nullptr)),
+      m_dotsPerInch(dotsPerInch)
 {
-    const QSizeF size(tab.prjWidth(), tab.prjHeight());
-    const SheetLayout layout(values, size, tab.print().sheetGrid);
-    PagePictures pages(dotsPerInch, take);
-    return renderSheets(pages, layout, pastedLabel(TabRenderer(tab).picture(dotsPerInch), size)) && pages.finish();
 }
 
-std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values)
+PreviewPages::~PreviewPages() = default;
+
+int PreviewPages::count() const { return m_labels->sheetCount(); }
+
+QImage PreviewPages::page(int number) const
+{
+    // A4, white, drawn in millimetres.
+    ImageSurface page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dotsPerInch);
+    page.setScaleMode(Surface::ScaleMode::Millimetres);
+    if (number >= 1 && number <= count())
+        m_labels->drawSheet(page, number, m_art);
+    return page.image();
+}
+
+bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
+                        const std::function<bool(int number, const QImage& page)>& take, const DataTable* data)
+{
+    const PreviewPages pages(tab, values, dotsPerInch, data);
+    for (int number = 1; number <= pages.count(); ++number)
+        if (!take(number, pages.page(number)))
+            return false;
+    return true;
+}
+
+std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values, const DataTable* data)
 {
     std::vector<QImage> pages;
-    forEachPreviewPage(tab, values, kScreenDpi, [&pages](int, const QImage& page) {
-        pages.push_back(page);
-        return true;
-    });
+    forEachPreviewPage(
+        tab, values, kScreenDpi,
+        [&pages](int, const QImage& page) {
+            pages.push_back(page);
+            return true;
+        },
+        data);
     return pages;
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/core/FileWriter.h"
 #include "print/core/SheetLayout.h"
+#include "print/core/SheetRenderer.h"
 
 #include <QImage>
 #include <QSizeF>
@@ -13,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 
@@ -21,6 +23,7 @@ class QPainter;
 
 namespace plk {
 
+class DataTable;
 class Etiquette;
 
 /// The last entry of the printer list: the sheets go to a PDF file.
@@ -44,31 +47,56 @@ int dotsPerInchForQuality(std::int16_t code);
 std::int16_t qualityCodeForIndex(int index);
 
 /// Draws the tab's sheets through a painter that has begun on a paged device (a
-/// printer or a PDF writer) whose printable area is `pageMm` at `dotsPerInch`. False
-/// when a page could not be started or drawing failed.
+/// printer or a PDF writer) whose printable area is `pageMm` at `dotsPerInch`. With
+/// `data`, the rows of the tab's data file fill one label each from the tab's first
+/// label, and the sheets follow from the rows. False when a page could not be
+/// started or drawing failed.
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                 const Etiquette& tab, const LayoutValues& values);
+                 const Etiquette& tab, const LayoutValues& values, const DataTable* data = nullptr);
 
-/// Writes the tab's sheets as an A4 PDF file at the print quality of its `Resolution`
-/// (the sheet starts at the paper's corner: a file has no unprintable margin). The
-/// file is replaced only once the new one is complete, so a failure leaves the old
-/// file as it was. Returns an empty string on success, otherwise the reason (the
-/// system's own when writing failed).
+/// Writes the tab's sheets (filled from `data` when given) as an A4 PDF file at the
+/// print quality of its `Resolution` (the sheet starts at the paper's corner: a file
+/// has no unprintable margin). The file is replaced only once the new one is complete,
+/// so a failure leaves the old file as it was. Returns an empty string on success,
+/// otherwise the reason (the system's own when writing failed).
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
-                         const FileWriter& writer = FileWriter());
+                         const DataTable* data = nullptr, const FileWriter& writer = FileWriter());
 
 /// Page size of the preview's page pictures, in twips: A4 at 56.7 twips per mm.
 inline constexpr double kPageWidthTwips = 210 * 56.7;
 inline constexpr double kPageHeightTwips = 297 * 56.7;
 
-/// The preview's page pictures, one per sheet, with the tab's whole picture pasted
-/// at every label position.
-std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values);
+/// The preview's pages, each drawn when asked for: a merge of thousands of rows has
+/// thousands of sheets, too many to hold as pictures. Every page is one sheet with
+/// the tab's picture pasted at every label position (with its row's values when
+/// there is a data table, which must outlive the pages, as the tab must).
+class PreviewPages {
+public:
+    PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
+                 const DataTable* data = nullptr);
+    ~PreviewPages();
+    PreviewPages(const PreviewPages&) = delete;
+    PreviewPages& operator=(const PreviewPages&) = delete;
+
+    int count() const;
+    /// Page `number` (from 1 to count).
+    QImage page(int number) const;
+
+private:
+    SheetLayout m_layout;
+    std::unique_ptr<SheetLabels> m_labels;
+    LabelArt m_art;
+    double m_dotsPerInch;
+};
+
+/// Every preview page, from a picture of the tab as the screen shows it.
+std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& values, const DataTable* data = nullptr);
 
 /// The same pages at `dotsPerInch` (the tab's picture painted afresh at that
 /// resolution), handed to `take` one at a time as each is finished, numbered from 1;
 /// `take` returns false to stop. False when it stopped.
 bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                        const std::function<bool(int number, const QImage& page)>& take);
+                        const std::function<bool(int number, const QImage& page)>& take,
+                        const DataTable* data = nullptr);
 
 }  // namespace plk

@@ -77,4 +77,11 @@ void PrinterSurface::text(double x, double y, const QString& text, const QFont& 
     drawTextInTwips(m_painter, toTwips(x, y), text, font, colour);
 }
 
+void PrinterSurface::drawing(double x, double y, double w, double h, const Drawing& draw)
+{
+    m_painter.save();
+    draw(m_painter, QRectF(toTwips(x, y), toTwips(x + w, y + h)));
+    m_painter.restore();
+}
+
 }  // namespace plk

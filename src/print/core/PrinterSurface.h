@@ -32,6 +32,7 @@ public:
     void circle(double cx, double cy, double radius, const QColor& colour, bool filled) override;
     void picture(const QImage& image, double x, double y, double w, double h) override;
     void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) override;
+    void drawing(double x, double y, double w, double h, const Drawing& draw) override;
 
 private:
     QPointF toTwips(double x, double y) const;

@@ -2,24 +2,53 @@
 
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/TabRenderer.h"
+#include "merge/core/DataTable.h"
 
 namespace plk {
 
-bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art)
+SheetLabels::SheetLabels(const SheetLayout& layout) : m_layout(layout) {}
+
+SheetLabels::SheetLabels(const SheetLayout& layout, const DataTable& table, int firstLabel)
+    : m_layout(layout), m_table(&table), m_rows(std::in_place, int(layout.labels().size()), firstLabel, table.rowCount())
 {
-    for (int sheet = 1; sheet <= layout.sheetCount(); ++sheet) {
+}
+
+int SheetLabels::sheetCount() const { return m_rows ? m_rows->sheetCount() : m_layout.sheetCount(); }
+
+void SheetLabels::drawSheet(Surface& surface, int sheet, const LabelArt& art) const
+{
+    const std::vector<QPointF>& labels = m_layout.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (!m_rows) {
+            art(surface, labels[i], RowValues());
+            continue;
+        }
+        const int row = m_rows->rowAt(sheet - 1, int(i));
+        if (row >= 0)
+            art(surface, labels[i], RowValues(m_table, row));
+    }
+}
+
+bool renderSheets(SheetOutput& output, const SheetLabels& labels, const LabelArt& art)
+{
+    for (int sheet = 1; sheet <= labels.sheetCount(); ++sheet) {
         if (sheet > 1 && !output.newSheet())
             return false;
-        for (const QPointF& at : layout.labels())
-            art(output.sheet(), at);
+        labels.drawSheet(output.sheet(), sheet, art);
     }
     return true;
+}
+
+bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art)
+{
+    return renderSheets(output, SheetLabels(layout), art);
 }
 
 LabelArt printedLabel(const Etiquette& tab, const QImage& background)
 {
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
-    return [&tab, background, size](Surface& s, QPointF at) {
+    return [&tab, background, size](Surface& s, QPointF at, const RowValues& row) {
         s.picture(background, at.x(), at.y(), size.width(), size.height());
         if (tab.Bordure())
             s.box(at.x(), at.y(), at.x() + size.width(), at.y() + size.height(), toQColor(tab.BorderColor()),
@@ -28,7 +57,7 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
         // (on a sheet's exact grid) takes its objects along by its fraction.
         const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));
         const QPointF fraction = at - whole;
-        const auto place = [&](float left, float top) {
+        const auto place = [&](double left, double top) {
             return QPointF(roundHalfEven(whole.x() + left), roundHalfEven(whole.y() + top)) + fraction;
         };
         for (int i = 1; i <= tab.logoCount(); ++i) {
@@ -42,15 +71,29 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
             const TextObject& o = tab.label(i);
             if (o.Visible) {
                 const QPointF p = place(o.Left, o.Top);
-                s.text(p.x(), p.y(), o.Caption, tab.labelFont(i), toQColor(o.ForeColor));
+                s.text(p.x(), p.y(), row.fill(o.Caption), tab.labelFont(i), toQColor(o.ForeColor));
+            }
+        }
+        for (int i = 1; i <= tab.codeCount(); ++i) {
+            const CodeObject& o = tab.code(i);
+            if (o.Visible) {
+                const QPointF p = place(o.Left, o.Top);
+                paintCode(s, tab, i, p.x(), p.y(), row);
             }
         }
     };
 }
 
-LabelArt pastedLabel(const QImage& snapshot, QSizeF size)
+LabelArt pastedLabel(const Etiquette& tab, double dotsPerInch, bool forRows)
 {
-    return [snapshot, size](Surface& s, QPointF at) { s.picture(snapshot, at.x(), at.y(), size.width(), size.height()); };
+    const QSizeF size(tab.prjWidth(), tab.prjHeight());
+    const TabRenderer renderer(tab);
+    // For rows the canvas alone is painted once, and each row's objects over a copy of it.
+    const QImage picture = renderer.picture(dotsPerInch, forRows);
+    return [renderer, picture, dotsPerInch, size](Surface& s, QPointF at, const RowValues& row) {
+        const QImage label = row.empty() ? picture : renderer.withObjects(picture, dotsPerInch, row);
+        s.picture(label, at.x(), at.y(), size.width(), size.height());
+    };
 }
 
 }  // namespace plk

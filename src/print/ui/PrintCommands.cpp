@@ -2,6 +2,7 @@
 
 #include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
+#include "merge/ui/TabDataPrompts.h"
 #include "print/ui/PrinterOutput.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
@@ -73,13 +74,16 @@ void PrintCommands::ShowPrintPreview(bool fromStoredSettings)
     if (!tab)
         return;
     const LayoutValues values = fromStoredSettings ? layoutValues(tab->print()) : m_print->fieldValues();
+    const auto data = dataForOutput(dialogs(), topWindow(), *tab, false);
+    if (!data)
+        return;
     m_preview = new frmPage(*this, topWindow());
     // From the set-up dialog, which stays open under the preview: no second set-up.
     if (!fromStoredSettings)
         m_preview->Bouton(0)->setEnabled(false);
     {
         const BusyCursor busy;
-        m_preview->Print_Preview(*tab, values);
+        m_preview->Print_Preview(*tab, values, *data);
     }
     m_preview->showModal();
 }
@@ -114,6 +118,10 @@ void PrintCommands::ConfirmAndPrint()
     if (loadedHere)
         m_print->Unload();
 
+    // Nothing goes to the printer when the data file cannot be read.
+    const auto data = dataForOutput(dialogs(), topWindow(), tab, true);
+    if (!data)
+        return;
     QString pdfFile;
     if (tab.PrinterName() == kPdfFileEntry) {
         pdfFile = askPdfFile(*window);
@@ -124,7 +132,7 @@ void PrintCommands::ConfirmAndPrint()
     QString pdfFailure;
     {
         const BusyCursor busy;
-        printed = Print_Projet(tab, values, m_printers, pdfFile, &pdfFailure);
+        printed = Print_Projet(tab, values, m_printers, pdfFile, data->get(), &pdfFailure);
     }
     if (printed)
         return;

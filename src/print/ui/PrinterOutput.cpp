@@ -56,12 +56,12 @@ QPoint printerMargins(QPrinter& printer)
 }
 
 bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile,
-                  QString* pdfFailure)
+                  const DataTable* data, QString* pdfFailure)
 {
     if (tab.PrinterName().isEmpty())
         return false;
     if (tab.PrinterName() == kPdfFileEntry) {
-        const QString reason = printSheetsToPdf(tab, values, pdfFile);
+        const QString reason = printSheetsToPdf(tab, values, pdfFile, data);
         if (pdfFailure)
             *pdfFailure = reason;
         return reason.isEmpty();
@@ -80,7 +80,7 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
         return false;
     const QSizeF pageMm = printer->pageRect(QPrinter::Millimeter).size();
     const QSizeF dpi(printer->logicalDpiX(), printer->logicalDpiY());
-    if (paintSheets(painter, *printer, pageMm, dpi, tab, values) && painter.end())
+    if (paintSheets(painter, *printer, pageMm, dpi, tab, values, data) && painter.end())
         return true;
     printer->abort();
     if (painter.isActive())

@@ -46,11 +46,13 @@ void prepareSheets(QPrinter& printer);
 QPoint printerMargins(QPrinter& printer);
 
 /// Prints the tab's sheets on the printer of its `PrinterName` (the PDF entry writes
-/// `pdfFile`), at the print quality of its `Resolution`. True when the document was
-/// completed and handed over; false when no printer could be selected or set up, or
-/// drawing failed, and then the job is abandoned. A PDF file that could not be
-/// written is left as it was, and `pdfFailure` gets the reason.
+/// `pdfFile`), at the print quality of its `Resolution`, with one label per row of
+/// `data` when given. True when the document was completed and handed over; false
+/// when no printer could be selected or set up, or drawing failed, and then the job
+/// is abandoned. A PDF file that could not be written is left as it was, and
+/// `pdfFailure` gets the reason.
 bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers,
-                  const QString& pdfFile = QString(), QString* pdfFailure = nullptr);
+                  const QString& pdfFile = QString(), const DataTable* data = nullptr,
+                  QString* pdfFailure = nullptr);
 
 }  // namespace plk

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
+#include <algorithm>
 #include <cmath>
 
 namespace plk {
@@ -69,7 +70,8 @@ frmPage::frmPage(PrintCommands& commands, QWidget* parent)
 
     m_tabs->setDrawBase(true);
     m_tabs->setExpanding(false);
-    m_tabs->addTab(QStringLiteral("Page n°1"));
+    m_tabs->setUsesScrollButtons(true);
+    showTabsAround(1);
 
     m_backdrop->setObjectName(QStringLiteral("Fond"));
     m_backdrop->setAutoFillBackground(true);
@@ -94,9 +96,9 @@ frmPage::frmPage(PrintCommands& commands, QWidget* parent)
     m_footer->setPalette(footer);
     m_footer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    addPage(QImage());  // page 1 is always there
+    Page(1)->show();  // page 1 is always there
 
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int i) { selectPage(i + 1); });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int i) { selectPage(tabPage(i)); });
     connect(m_scroll, &QScrollBar::valueChanged, this, &frmPage::scrolled);
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int number) {
         for (std::size_t i = 0; i < m_buttonNumbers.size(); ++i)
@@ -144,32 +146,85 @@ ToolbarButton* frmPage::Bouton(int index) const
     return m_toolbar->buttonWidget(m_buttonNumbers.at(std::size_t(index)));
 }
 
-void frmPage::addPage(const QImage& picture)
+frmPage::~frmPage() = default;
+
+frmPage::PageView& frmPage::pageView(int index)
 {
+    const auto found = m_pages.find(index);
+    if (found != m_pages.end()) {
+        std::erase(m_seen, index);
+        m_seen.push_back(index);
+        return found->second;
+    }
+    forgetOldPages();
+    const QImage picture = m_source ? m_source->page(index) : QImage();
     auto* page = new QLabel(m_backdrop);
     page->setAutoFillBackground(true);
     QPalette white = page->palette();
     white.setColor(QPalette::Window, Qt::white);
     page->setPalette(white);
     page->setPixmap(QPixmap::fromImage(picture));
-    page->show();
-    m_pages.push_back(page);
-    m_images.push_back(picture);
-    // Behind the pages before it, so the first page shows until another is chosen.
-    page->lower();
-    m_shadow->lower();
+    page->setGeometry(QRect(m_pageAt, m_pageSize));
+    page->setVisible(index == m_shown);
+    for (RulerWidget* ruler : m_rulers)
+        ruler->raise();
+    m_seen.push_back(index);
+    return m_pages.emplace(index, PageView{page, picture}).first->second;
 }
 
-void frmPage::Print_Preview(const Etiquette& tab, const LayoutValues& values)
+void frmPage::forgetOldPages()
 {
-    const std::vector<QImage> pictures = previewPages(tab, values);
-    m_pages.front()->setPixmap(QPixmap::fromImage(pictures.front()));
-    m_images.front() = pictures.front();
-    for (std::size_t i = 1; i < pictures.size(); ++i) {
-        addPage(pictures[i]);
-        const QSignalBlocker block(m_tabs);
-        m_tabs->addTab(QStringLiteral("Page n°") + QString::number(PageCount()));
+    while (int(m_seen.size()) >= kKeptPages) {
+        const auto old = std::find_if(m_seen.begin(), m_seen.end(), [this](int page) { return page != m_shown; });
+        if (old == m_seen.end())
+            return;
+        delete m_pages.at(*old).label;
+        m_pages.erase(*old);
+        m_seen.erase(old);
     }
+}
+
+QLabel* frmPage::Page(int index) { return pageView(index).label; }
+
+QImage frmPage::pageImage(int index) { return pageView(index).picture; }
+
+int frmPage::tabPage(int tabIndex) const { return m_tabs->tabData(tabIndex).toInt(); }
+
+void frmPage::showTabsAround(int page)
+{
+    const int first = (page - 1) / kTabsPerStrip * kTabsPerStrip + 1;
+    if (first == m_firstTab && m_tabs->count() > 0)
+        return;
+    const QSignalBlocker block(m_tabs);
+    while (m_tabs->count() > 0)
+        m_tabs->removeTab(m_tabs->count() - 1);
+    const int last = std::min(m_pageCount, first + kTabsPerStrip - 1);
+    m_earlierTab = first > 1;
+    if (m_earlierTab) {
+        const int from = first - kTabsPerStrip;
+        m_tabs->setTabData(m_tabs->addTab(QStringLiteral("« Pages %1 à %2").arg(from).arg(first - 1)), from);
+    }
+    for (int n = first; n <= last; ++n)
+        m_tabs->setTabData(m_tabs->addTab(QStringLiteral("Page n°") + QString::number(n)), n);
+    if (last < m_pageCount) {
+        const int to = std::min(m_pageCount, last + kTabsPerStrip);
+        m_tabs->setTabData(m_tabs->addTab(QStringLiteral("Pages %1 à %2 »").arg(last + 1).arg(to)), last + 1);
+    }
+    m_firstTab = first;
+}
+
+void frmPage::Print_Preview(const Etiquette& tab, const LayoutValues& values, std::shared_ptr<const DataTable> data)
+{
+    m_data = std::move(data);
+    m_source = std::make_unique<PreviewPages>(tab, values, kScreenDpi, m_data.get());
+    m_pageCount = std::max(1, m_source->count());
+    for (auto& [number, view] : m_pages)
+        delete view.label;
+    m_pages.clear();
+    m_seen.clear();
+    m_pageSize = pageImage(1).size();
+    m_firstTab = 0;
+    showTabsAround(1);
     const bool several = PageCount() > 1;
     m_indicator->setText(QStringLiteral("Page 01/") + twoDigits(PageCount()));
     for (int i = 2; i <= 5; ++i)
@@ -189,13 +244,19 @@ void frmPage::selectPage(int index)
 {
     if (index < 1 || index > PageCount())
         return;  // no such page: nothing to show
-    Page(index)->raise();
+    const int before = m_shown;
+    m_shown = index;
+    QLabel* page = Page(index);
+    if (before != index && m_pages.count(before))
+        m_pages.at(before).label->hide();
+    page->show();
     for (RulerWidget* ruler : m_rulers)
         ruler->raise();
-    m_current = std::int16_t(index);
+    m_current = index;
+    showTabsAround(index);
     {
         const QSignalBlocker block(m_tabs);
-        m_tabs->setCurrentIndex(index - 1);
+        m_tabs->setCurrentIndex((m_earlierTab ? 1 : 0) + index - m_firstTab);
     }
     m_indicator->setText(QStringLiteral("Page ") + twoDigits(index) + QLatin1Char('/') + twoDigits(PageCount()));
     m_backdrop->setFocus(Qt::OtherFocusReason);
@@ -211,13 +272,13 @@ void frmPage::Bouton_Click(int index)
     case 2: m_current = 1; break;
     case 3:
         if (at != 1)
-            m_current = std::int16_t(at - 1);
+            m_current = (at - 1);
         break;
     case 4:
         if (at != PageCount())
-            m_current = std::int16_t(at + 1);
+            m_current = (at + 1);
         break;
-    case 5: m_current = std::int16_t(PageCount()); break;
+    case 5: m_current = (PageCount()); break;
     case 6: close(); return;
     default: return;
     }
@@ -234,8 +295,8 @@ void frmPage::scrolled(int value)
     const int top = twipsToPixels(pageTopTwips(value));
     const int dy = top - m_pageAt.y();
     m_pageAt.setY(top);
-    for (QLabel* page : m_pages)
-        page->move(m_pageAt);
+    for (auto& [number, view] : m_pages)
+        view.label->move(m_pageAt);
     m_shadow->move(m_shadow->pos() + QPoint(0, dy));
     for (RulerWidget* ruler : m_rulers)
         ruler->move(ruler->pos() + QPoint(0, dy));
@@ -243,12 +304,12 @@ void frmPage::scrolled(int value)
 
 void frmPage::placeAroundPage(bool rulersToo)
 {
-    const QSize page = m_images.front().isNull() ? QSize() : m_images.front().size();
+    const QSize page = m_pageSize;
     const int ruler = twipsToPixels(kRulerThickness);
     m_pageAt = QPoint(std::max(ruler + 2 * kMargin, (m_backdrop->width() - page.width()) / 2),
                       twipsToPixels(pageTopTwips(m_scroll->value())));
-    for (QLabel* p : m_pages)
-        p->setGeometry(QRect(m_pageAt, page));
+    for (auto& [number, view] : m_pages)
+        view.label->setGeometry(QRect(m_pageAt, page));
     const int offset = twipsToPixels(kShadowTwips);
     m_shadow->setGeometry(QRect(m_pageAt + QPoint(offset, offset), page));
     if (rulersToo) {

@@ -3,12 +3,19 @@
 // puts them, a tab per page, navigation buttons and a page indicator, rulers along
 // the page (movable on request) and a vertical scroll bar. Built afresh for every
 // preview; closing it releases it.
+//
+// A tab filled from a data file may make thousands of sheets: a page's picture is
+// drawn when the page is first shown, and only the pages seen last are kept. The tab
+// strip shows the pages by twenties, with a tab at either end for the twenty before
+// and the twenty after.
 
 #include <QDialog>
 #include <QImage>
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <deque>
+#include <map>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -17,7 +24,9 @@ class QTabBar;
 
 namespace plk {
 
+class DataTable;
 class Etiquette;
+class PreviewPages;
 class PrintCommands;
 class RulerWidget;
 class ToolbarButton;
@@ -28,10 +37,18 @@ class frmPage : public QDialog {
     Q_OBJECT
 
 public:
-    frmPage(PrintCommands& commands, QWidget* parent = nullptr);
+    /// Pages shown together in the tab strip.
+    static constexpr int kTabsPerStrip = 20;
+    /// Page pictures kept once drawn.
+    static constexpr int kKeptPages = 8;
 
-    /// Builds a page picture per sheet of the tab with the layout values.
-    void Print_Preview(const Etiquette& tab, const LayoutValues& values);
+    frmPage(PrintCommands& commands, QWidget* parent = nullptr);
+    ~frmPage() override;
+
+    /// Previews the sheets of the tab with the layout values; with `data`, one label
+    /// per row. The tab must outlive the window (which is modal).
+    void Print_Preview(const Etiquette& tab, const LayoutValues& values,
+                       std::shared_ptr<const DataTable> data = nullptr);
     /// Shows the window modally; the caller goes on at once.
     void showModal();
 
@@ -42,12 +59,14 @@ public:
     void selectPage(int index);
 
     /// The number of the last page.
-    int PageCount() const { return int(m_pages.size()); }
+    int PageCount() const { return m_pageCount; }
     /// The current page: 0 until one has been selected.
     int currentPage() const { return m_current; }
-    /// Page picture `index`, from 1.
-    QLabel* Page(int index) const { return m_pages.at(std::size_t(index - 1)); }
-    QImage pageImage(int index) const { return m_images.at(std::size_t(index - 1)); }
+    /// Page picture `index`, from 1 (drawn now if it is not at hand).
+    QLabel* Page(int index);
+    QImage pageImage(int index);
+    /// The page a tab of the strip leads to.
+    int tabPage(int tabIndex) const;
     QTabBar* Tab1() const { return m_tabs; }
     QLabel* LabelA() const { return m_indicator; }
     QLabel* Label1() const { return m_footer; }
@@ -66,8 +85,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct PageView {
+        QLabel* label;
+        QImage picture;
+    };
     void buildToolbar();
-    void addPage(const QImage& picture);
+    /// The page's view, drawn when missing; the views seen longest ago go.
+    PageView& pageView(int index);
+    void forgetOldPages();
+    /// Fills the strip with the twenty pages around `page` when it is not there.
+    void showTabsAround(int page);
     void relayout();
     void scrolled(int value);
     void placeAroundPage(bool rulersToo);
@@ -83,9 +110,16 @@ private:
     std::array<RulerWidget*, 2> m_rulers{};
     QScrollBar* m_scroll;
     QLabel* m_footer;
-    std::vector<QLabel*> m_pages;
-    std::vector<QImage> m_images;
-    std::int16_t m_current = 0;
+    std::unique_ptr<PreviewPages> m_source;
+    std::shared_ptr<const DataTable> m_data;
+    int m_pageCount = 1;
+    std::map<int, PageView> m_pages;
+    std::deque<int> m_seen;  // pages drawn, the one seen last at the back
+    int m_shown = 1;         // the page on view
+    int m_firstTab = 1;      // the page of the strip's first page tab
+    bool m_earlierTab = false;
+    QSize m_pageSize;
+    int m_current = 0;
     QPoint m_pageAt;  // top-left of the pages within the backdrop, pixels
 };
 

@@ -253,6 +253,11 @@ void frmPrint::Load()
     }
     qualitySelected();
     setField(m_nbrP, s.ImpNbrP == 0 ? 1 : s.ImpNbrP);
+    // With a data file the rows make the sheets; the count stays for printing without one.
+    const bool merged = m_tab->mergeSettings().active();
+    m_nbrP->setEnabled(!merged);
+    m_nbrP->setToolTip(merged ? QStringLiteral("Le nombre de planches suit les lignes du fichier de données.")
+                              : QString());
     setField(m_posX, s.ImpPosX);
     setField(m_posY, s.ImpPosY);
     setField(m_sepH, s.ImpSepH);

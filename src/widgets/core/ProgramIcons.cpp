@@ -27,6 +27,7 @@ TPict taskPaneImages()
         {"help-contents", ":/icons/pane/aide.svg"},
         {"help-about", ":/icons/pane/apropos.svg"},
         {"application-exit", ":/icons/pane/quitter.svg"},
+        {"insert-object", ":/icons/pane/code.svg"},
     };
     TPict images;
     for (const Entry& e : kItems)

@@ -81,11 +81,12 @@ void ucToolbar::AddButton(const QString& Caption, int Image, const QString& TipT
                             : (Style & StyleDropDown)    ? Arrow::Split
                                                          : Arrow::None;
         auto* b = new ToolbarButton(arrow, m_toolbar);
+        r.button = b;
         b->setText(Caption);
         b->setIcon(image(Image));
         b->setToolTip(r.tip);
         b->setAutoRaise(m_flat);
-        b->setToolButtonStyle(Caption.isEmpty() ? Qt::ToolButtonIconOnly : m_toolbar->toolButtonStyle());
+        b->setToolButtonStyle(buttonStyle(r));
         b->setCheckable(Style & StyleCheck);
         if ((Style & StyleCheckGroup) == StyleCheckGroup) {
             if (!m_checkGroup)
@@ -97,12 +98,39 @@ void ucToolbar::AddButton(const QString& Caption, int Image, const QString& TipT
         b->installEventFilter(this);
         connect(b, &QToolButton::clicked, this, [this, number] { Q_EMIT ButtonClick(number); });
         connect(b, &ToolbarButton::dropDownRequested, this, [this, number] { dropDown(number); });
-        r.button = b;
         r.action = m_toolbar->addWidget(b);
     }
     m_buttons.push_back(r);
     evenOutWidths();
+    fitCaptions();
     updateGeometry();
+}
+
+Qt::ToolButtonStyle ucToolbar::buttonStyle(const Record& r) const
+{
+    const bool imageOnly = r.button && r.button->text().isEmpty();
+    const bool compacted = m_compact && (r.style & StyleCompact) && r.image >= 0;
+    return imageOnly || compacted ? Qt::ToolButtonIconOnly : m_toolbar->toolButtonStyle();
+}
+
+// Compact buttons give up their captions (their images and tips stay) while the
+// toolbar is narrower than its buttons with every caption, so that the buttons at its
+// end stay in sight rather than behind the toolbar's overflow arrow.
+void ucToolbar::fitCaptions()
+{
+    if (!m_toolbar || m_toolbar->orientation() != Qt::Horizontal)
+        return;
+    const auto apply = [this](bool compact) {
+        m_compact = compact;
+        for (const Record& r : m_buttons) {
+            if (r.button && (r.style & StyleCompact))
+                r.button->setToolButtonStyle(buttonStyle(r));
+        }
+        m_toolbar->layout()->invalidate();
+    };
+    apply(false);
+    if (m_toolbar->sizeHint().width() > width())
+        apply(true);
 }
 
 // Buttons without the auto-size style share the width of the widest of them.
@@ -152,8 +180,9 @@ void ucToolbar::setButtonCaption(int button, const QString& caption)
 {
     if (ToolbarButton* b = buttonWidget(button)) {
         b->setText(caption);
-        b->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : m_toolbar->toolButtonStyle());
+        b->setToolButtonStyle(buttonStyle(*record(button)));
         evenOutWidths();
+        fitCaptions();
     }
 }
 
@@ -313,8 +342,10 @@ bool ucToolbar::eventFilter(QObject* watched, QEvent* event)
 
 void ucToolbar::resizeEvent(QResizeEvent*)
 {
-    if (m_toolbar)
+    if (m_toolbar) {
+        fitCaptions();
         m_toolbar->setGeometry(0, dividerHeight(), width(), height() - dividerHeight());
+    }
 }
 
 void ucToolbar::paintEvent(QPaintEvent*)

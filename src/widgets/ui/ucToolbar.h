@@ -31,6 +31,8 @@ public:
         StyleCheckGroup = 0x06,
         StyleDropDown = 0x08,
         StyleAutoSize = 0x10,
+        /// Shows only its image while the toolbar is too narrow for every caption.
+        StyleCompact = 0x20,
         StyleWholeDropDown = 0x80,
     };
     static constexpr int kTipLength = 80;
@@ -114,9 +116,12 @@ private:
     void setHot(int button);
     void dropDown(int button);
     void evenOutWidths();
+    Qt::ToolButtonStyle buttonStyle(const Record& r) const;
+    void fitCaptions();
     int dividerHeight() const { return m_divider == -1 ? 2 : 0; }
 
     QToolBar* m_toolbar = nullptr;
+    bool m_compact = false;  // compact buttons show their images only
     QList<QIcon> m_images;
     std::vector<Record> m_buttons;
     QButtonGroup* m_checkGroup = nullptr;

@@ -9,9 +9,26 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace plk {
+
+QPushButton* addButton(QLayout* row, const QString& caption, const QString& tip)
+{
+    auto* button = new QPushButton(caption, row->parentWidget());
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+std::optional<int> number(const TxtBox* field)
+{
+    bool ok = false;
+    const int value = field->Text().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
 
 void MillimetreField::setEnabled(bool enabled) const
 {

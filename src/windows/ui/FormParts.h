@@ -6,12 +6,14 @@
 #include <QList>
 #include <QRect>
 #include <QStringList>
+#include <optional>
 
 class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLayout;
 class QListWidget;
+class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -42,6 +44,12 @@ QGroupBox* addGroup(QLayout* layout, const QString& title);
 QVBoxLayout* contents(QGroupBox* group);
 /// A grid for fields inside a group.
 QGridLayout* addGrid(QGroupBox* group);
+
+/// A push button added to `row`, with a tool tip; Return never presses it.
+QPushButton* addButton(QLayout* row, const QString& caption, const QString& tip = QString());
+
+/// The whole number in a field's text, when there is one.
+std::optional<int> number(const TxtBox* field);
 
 /// A list of fixed entries, as tall as its entries so that it never scrolls.
 QListWidget* addList(QLayout* layout, const QStringList& entries);

@@ -26,6 +26,7 @@ enum class Edition {
     Coller = 6,          // "Coller"
     Exporter = 8,        // "Exporter dans une image"
     BoiteOutils = 10,    // "Boite à outils"
+    AjouterCode = 12,    // "Ajouter un code-barres"
 };
 
 enum class Projet {

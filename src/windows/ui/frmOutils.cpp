@@ -1,6 +1,7 @@
 // The tool box as a window: its pages, where it stands, what it remembers between
 // runs, and how it is filled from a tab. The pages' controls and handlers are in
-// frmOutilsObjets.cpp (PROJET, TEXTE, LOGO) and frmOutilsOnglet.cpp (FOND, OPTIONS).
+// frmOutilsObjets.cpp (PROJET, TEXTE, LOGO), frmOutilsOnglet.cpp (FOND, OPTIONS) and
+// frmOutilsCode.cpp (CODE).
 
 #include "windows/ui/frmOutils.h"
 
@@ -14,11 +15,13 @@
 #include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/DataPage.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProxyStyle>
@@ -33,7 +36,7 @@ namespace plk {
 
 namespace {
 
-const char* const kPageCaptions[5] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS"};
+const char* const kPageCaptions[7] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"};
 
 // The fields hold three characters: a number that needs more shows as the nearest
 // one that fits.
@@ -48,7 +51,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
-            return 10;
+            return 4;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -67,14 +70,16 @@ frmOutils::frmOutils(MainWindowServices& menu)
     setAttribute(Qt::WA_ShowWithoutActivating);
     for (const char* caption : kPageCaptions)
         m_tabs->addTab(QString::fromUtf8(caption));
-    // The five captions share the narrow window: tight tabs, never scroll buttons.
+    // The captions share the narrow window: tight tabs, never scroll buttons.
     auto* tight = new TightTabStyle;
     tight->setParent(m_tabs);
     m_tabs->setStyle(tight);
     m_tabs->setExpanding(true);
     m_tabs->setDrawBase(true);
     m_tabs->setUsesScrollButtons(false);
-    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage()};
+    m_dataPage = new DataPage(menu.dialogs());
+    m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage,
+               buildCodePage()};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -89,6 +94,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     layout->addWidget(m_tabs);
     layout->addWidget(m_stack, 1);
     connect(m_tabs, &QTabBar::currentChanged, this, &frmOutils::pageSwitch);
+    connect(m_dataPage, &DataPage::insertField, this, &frmOutils::insertField);
 
     setFixedWidth(twipsToPixels(kWidthTwips));
     setFixedHeight(sizeHint().height());
@@ -160,6 +166,7 @@ void frmOutils::activation()
     const bool project = activeWindow() != nullptr;
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
+    page(PageCode)->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)
@@ -259,6 +266,9 @@ void frmOutils::watch(Etiquette& tab)
     m_watched = &tab;
     m_watch = connect(&tab, &Etiquette::changed, this,
                       [this, &tab](Etiquette::Changes what) { tabChanged(tab, what); });
+    const frmProjet* window = activeWindow();
+    const QString file = window ? window->filePath() : QString();
+    m_dataPage->showTab(&tab, file.isEmpty() ? QString() : QFileInfo(file).absolutePath());
 }
 
 void frmOutils::tabChanged(const Etiquette& tab, Etiquette::Changes what)
@@ -304,7 +314,7 @@ void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
 bool frmOutils::showSelectedObject(const Etiquette& t)
 {
     const QScopedValueRollback filling(m_filling, true);
-    const int label = t.LabelFocus(), logo = t.LogoFocus();
+    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus();
     if (label >= 1 && label <= t.labelCount()) {
         const TextObject& o = t.label(label);
         m_content->setText(o.Caption);
@@ -323,6 +333,15 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
         showNumber(m_logoHeight.box, o.Height);
         return true;
     }
+    if (code >= 1 && code <= t.codeCount()) {
+        const CodeObject& o = t.code(code);
+        m_content->clear();
+        showStyles(false, false, false, false);
+        showNumber(m_x.box, o.Left);
+        showNumber(m_y.box, o.Top);
+        showCode(o);
+        return true;
+    }
     return false;
 }
 
@@ -338,8 +357,19 @@ void frmOutils::objectClicked(frmProjet& window, int tab)
     showSelectedObject(t);
 }
 
+void frmOutils::editCode(frmProjet& window, int tab)
+{
+    objectClicked(window, tab);
+    using C = Etiquette::Change;
+    showTab(window.surface(tab), C::Background | C::Geometry | C::Settings);
+    m_codePanels->setCurrentIndex(0);
+    selectPage(PageCode);
+    showToolBox();
+}
+
 void frmOutils::clearObject()
 {
+    clearCode();
     const QScopedValueRollback filling(m_filling, true);
     m_content->clear();
     clearAlignment();

@@ -22,6 +22,8 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
+class QPlainTextEdit;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -31,6 +33,7 @@ class QTabBar;
 
 namespace plk {
 
+class DataPage;
 class MainWindowServices;
 class ucDegrade;
 
@@ -39,7 +42,9 @@ class frmOutils : public QWidget, public ToolBoxLink {
 
 public:
     static constexpr int kWidthTwips = 4170;
-    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions };
+    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions, PageDonnees, PageCode };
+    /// Name, organisation, phone, e-mail and web address of the business-card helper.
+    static constexpr int kVCardFields = 5;
 
     /// Made once for the whole run; it is placed and shown when first asked for.
     explicit frmOutils(MainWindowServices& menu);
@@ -50,6 +55,7 @@ public:
 
     // --- ToolBoxLink ----------------------------------------------------------------
     void objectClicked(frmProjet& window, int tab) override;
+    void editCode(frmProjet& window, int tab) override;
     void clearObject() override;
     void Remplir_Outils(frmProjet& window, int tab) override;
     void showToolBox() override;
@@ -58,7 +64,7 @@ public:
 
     // --- the window's parts ---------------------------------------------------------
     QTabBar* Tab1() const { return m_tabs; }
-    /// Page 1 "PROJET" … 5 "OPTIONS".
+    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION", then 7 "CODE".
     QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
     int selectedPage() const;
     void selectPage(int index);
@@ -93,6 +99,21 @@ public:
     /// 0 "Verrouiller tous les objets du projet", 1 "Déplacer les règles du projet",
     /// 2 "Désactiver la bordure du projet".
     QCheckBox* preferenceBox(int index) const { return m_preferences.at(std::size_t(index)); }
+    // FUSION
+    DataPage* dataPage() const { return m_dataPage; }
+    // CODE
+    QComboBox* codeKindList() const { return m_codeKind; }
+    QPlainTextEdit* codeDataField() const { return m_codeData; }
+    QPushButton* codeApplyButton() const { return m_codeApply; }
+    TxtBox* codeWidthField() const { return m_codeWidth.box; }
+    TxtBox* codeHeightField() const { return m_codeHeight.box; }
+    QPushButton* codeColourButton() const { return m_codeColour; }
+    QCheckBox* codeTextBox() const { return m_codeText; }
+    /// The page's two panels: 0 the code, 1 the business-card helper.
+    QStackedWidget* codePanels() const { return m_codePanels; }
+    QPushButton* vCardButton() const { return m_vCard; }
+    QLineEdit* vCardField(int index) const { return m_vCardFields.at(std::size_t(index)); }
+    QPushButton* vCardCreateButton() const { return m_vCardCreate; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +127,8 @@ private:
     QWidget* buildLogoPage();
     QWidget* buildFondPage();
     QWidget* buildOptionsPage();
+    QWidget* buildCodePage();
+    QWidget* buildVCardPanel();
 
     // Life of the window.
     void load();
@@ -158,6 +181,20 @@ private:
     // OPTIONS
     void tabSizeChanged(bool width);
     void preferenceClicked(int index, bool ticked);
+    // FUSION
+    void insertField(const QString& marker);
+    // CODE
+    void showCode(const CodeObject& code);
+    void clearCode();
+    /// The "Texte lisible" box is for linear kinds only.
+    void showTextChoice();
+    /// Changes the selected code: `change` turns its values into the new ones, which
+    /// the tab checks; the fields then show the code as it is.
+    void changeCode(const std::function<void(CodeObject&)>& change);
+    void applyCode();
+    void codeSizeChanged();
+    void chooseCodeColour();
+    void createVCard();
 
     MainWindowServices& m_menu;
     bool m_loaded = false;
@@ -168,7 +205,7 @@ private:
 
     QTabBar* m_tabs;
     QStackedWidget* m_stack;
-    std::array<QWidget*, 5> m_pages{};
+    std::array<QWidget*, 7> m_pages{};
 
     QPushButton* m_textObject = nullptr;
     QPushButton* m_logoObject = nullptr;
@@ -193,6 +230,18 @@ private:
 
     MillimetreField m_tabWidth, m_tabHeight;
     std::array<QCheckBox*, 3> m_preferences{};
+
+    DataPage* m_dataPage = nullptr;
+    QStackedWidget* m_codePanels = nullptr;
+    QComboBox* m_codeKind = nullptr;
+    QPlainTextEdit* m_codeData = nullptr;
+    QPushButton* m_codeApply = nullptr;
+    QPushButton* m_vCard = nullptr;
+    MillimetreField m_codeWidth, m_codeHeight;
+    QPushButton* m_codeColour = nullptr;
+    QCheckBox* m_codeText = nullptr;
+    std::array<QLineEdit*, kVCardFields> m_vCardFields{};
+    QPushButton* m_vCardCreate = nullptr;
 };
 
 }  // namespace plk

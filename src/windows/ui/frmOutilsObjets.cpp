@@ -25,27 +25,6 @@
 
 namespace plk {
 
-namespace {
-
-QPushButton* addButton(QLayout* row, const QString& caption, const QString& tip = QString())
-{
-    auto* button = new QPushButton(caption, row->parentWidget());
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
-
-/// The whole number in a field's text, when there is one.
-std::optional<int> number(const TxtBox* field)
-{
-    bool ok = false;
-    const int value = field->Text().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-}  // namespace
-
 // --- PROJET -------------------------------------------------------------------------------
 
 QWidget* frmOutils::buildProjetPage()
@@ -153,6 +132,16 @@ void frmOutils::contentEdited(const QString& text)
         if (t.LabelFocus() > 0)
             t.Caption(t.LabelFocus(), text);
     });
+}
+
+void frmOutils::insertField(const QString& marker)
+{
+    // At the caret of the selected text's content, in place of what is selected there.
+    const Etiquette* tab = surface();
+    if (!tab || tab->LabelFocus() <= 0)
+        return;
+    m_content->insert(marker);
+    contentEdited(m_content->text());
 }
 
 void frmOutils::chooseFont()

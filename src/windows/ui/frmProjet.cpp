@@ -8,6 +8,8 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectHistory.h"
+#include "merge/core/DataTable.h"
+#include "merge/ui/TabDataPrompts.h"
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ucToolbar.h"
@@ -39,6 +41,7 @@ namespace {
 constexpr int kRightButton = 2;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
+constexpr int kCodeButton = 20;  // after the data row buttons
 
 QString positionStatus(float x, float y)
 {
@@ -113,6 +116,8 @@ void frmProjet::buildToolbar()
         {"document-properties", ":/icons/toolbar/edition.svg"},  {"document-print-preview", ":/icons/toolbar/apercu.svg"},
         {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
+        {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
+        {"insert-object", ":/icons/pane/code.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -126,8 +131,8 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Clôturer"), 5, QStringLiteral("Clôturer"));
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
-    m_toolbar->AddButton(QStringLiteral("Annuler"), 6, undoText(QString()));
-    m_toolbar->AddButton(QStringLiteral("Rétablir"), 7, redoText(QString()));
+    m_toolbar->AddButton(QStringLiteral("Annuler"), 6, undoText(QString()), ucToolbar::StyleCompact);
+    m_toolbar->AddButton(QStringLiteral("Rétablir"), 7, redoText(QString()), ucToolbar::StyleCompact);
     QUndoStack& steps = m_history->stack();
     const auto follow = [this, &steps] {
         m_toolbar->setButtonEnabled(kUndoButton, steps.canUndo());
@@ -137,6 +142,17 @@ void frmProjet::buildToolbar()
     };
     connect(&steps, &QUndoStack::indexChanged, this, follow);
     follow();
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Aperçu des données"), 8,
+                         QStringLiteral("Afficher les valeurs d'une ligne du fichier de données"),
+                         ucToolbar::StyleCheck | ucToolbar::StyleCompact);
+    static const char* const kRowButtons[4][2] = {
+        {"|<", "Première ligne"}, {"<", "Ligne précédente"}, {">", "Ligne suivante"}, {">|", "Dernière ligne"}};
+    for (const auto& [caption, tip] : kRowButtons)
+        m_toolbar->AddButton(QString::fromUtf8(caption), -1, QString::fromUtf8(tip));
+    m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
+    m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
+                         ucToolbar::StyleCompact);
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         m_main.runCommand([this, button] {
             switch (button) {
@@ -148,7 +164,12 @@ void frmProjet::buildToolbar()
             case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
             case kUndoButton: m_history->undo(); break;
             case kRedoButton: m_history->redo(); break;
-            default: break;
+            case kCodeButton: m_main.Mnu_ID_Edition_Click(Edition::AjouterCode); break;
+            case kDataButton: showData(m_toolbar->ButtonChecked(kDataButton)); break;
+            default:
+                if (button >= kFirstRowButton && button < kFirstRowButton + 4)
+                    moveDataRow(RowMove(button - kFirstRowButton));
+                break;
             }
         });
     });
@@ -230,6 +251,36 @@ void frmProjet::tabSwitch()
     // (a tab just added, the one left after a deletion).
     if (App.BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
         m_main.toolBox()->Remplir_Outils(*this, s);
+    applyDataPreview(true);
+}
+
+bool frmProjet::dataShown() const { return m_toolbar->ButtonChecked(kDataButton); }
+
+void frmProjet::showData(bool shown)
+{
+    m_toolbar->setButtonChecked(kDataButton, shown);
+    applyDataPreview(false);
+}
+
+void frmProjet::applyDataPreview(bool quietly)
+{
+    const int selected = selectedTab();
+    for (int i = 1; i <= tabCount(); ++i)
+        if (i != selected || !dataShown())
+            surface(i).showValues(nullptr);
+    if (dataShown() && !showRowValues(m_main.dialogs(), this, surface(selected), quietly)) {
+        m_toolbar->setButtonChecked(kDataButton, false);
+        surface(selected).showValues(nullptr);
+    }
+    for (int i = 0; i < 4; ++i)
+        m_toolbar->setButtonEnabled(kFirstRowButton + i, dataShown());
+}
+
+void frmProjet::moveDataRow(RowMove move)
+{
+    Etiquette& tab = surface(selectedTab());
+    if (const DataTable* table = tab.shownValues().table())
+        tab.setDataRow(movedRow(tab.dataRow(), table->rowCount(), move));
 }
 
 QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab())); }
@@ -237,6 +288,11 @@ QString frmProjet::sizeStatus() const { return tabSizeStatus(surface(selectedTab
 void frmProjet::connectSurface(int index)
 {
     Etiquette& t = surface(index);
+    // Another data file (or none) for the tab on show: its values follow.
+    connect(&t, &Etiquette::changed, this, [this, index](Etiquette::Changes what) {
+        if (what.testFlag(Etiquette::Change::Print) && dataShown() && index == selectedTab())
+            applyDataPreview(true);
+    });
     const auto contextMenu = [this](bool deleteEnabled) {
         m_main.popupEditMenu(QCursor::pos(), deleteEnabled);
     };
@@ -248,6 +304,10 @@ void frmProjet::connectSurface(int index)
         if (button == kRightButton)
             contextMenu(true);
     });
+    connect(&t, &Etiquette::CodeMouseDown, this, [contextMenu](int, int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(true);
+    });
     connect(&t, &Etiquette::FondMouseDown, this, [contextMenu](int button, int, float, float) {
         if (button == kRightButton)
             contextMenu(false);
@@ -255,14 +315,23 @@ void frmProjet::connectSurface(int index)
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
     const auto objectClicked = [this, &t, index](int o) {
         App.ObjetActif = std::int16_t(o);
-        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0) && m_main.toolBox())
+        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0) && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
     };
     connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
+    connect(&t, &Etiquette::CodeClick, this, objectClicked);
     connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
     connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
     connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
+    // A code is edited in the tool box, which opens on its page with that code.
+    connect(&t, &Etiquette::CodeDblClick, this, [this, &t, index](int o) {
+        if (t.CodeFocus() != o)
+            t.objectClick(Etiquette::ObjectKind::Code, o);
+        App.BoiteVisible = true;
+        if (m_main.toolBox())
+            m_main.toolBox()->editCode(*this, index);
+    });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
     // The status bar shows the size of the tab on screen in the active window.

@@ -1,9 +1,11 @@
 #pragma once
 // The window of one open project: a tab strip with one design surface per tab, a
 // toolbar of the most used commands, and the handling of the surfaces' events
-// (tool box updates, status texts, context menus, the two edit dialogs).
+// (tool box updates, status texts, context menus, the two edit dialogs, the tool box
+// opened on a code).
 
 #include "document/core/Project.h"
+#include "merge/core/RowValues.h"
 
 #include <QWidget>
 #include <memory>
@@ -57,6 +59,16 @@ public:
     /// The text of status panel 2 for the selected tab.
     QString sizeStatus() const;
 
+    /// The toolbar's "Aperçu des données": the selected tab shows its chosen row's
+    /// values instead of its markers (when it has a data file that can be read).
+    void showData(bool shown);
+    bool dataShown() const;
+    /// Another row for the selected tab (the toolbar's arrows after the toggle).
+    void moveDataRow(RowMove move);
+    /// The toolbar's button numbers of the toggle and its four arrows.
+    static constexpr int kDataButton = 14;
+    static constexpr int kFirstRowButton = 15;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +78,8 @@ private:
     void addView(int index);
     void removeView(int index);
     void tabSwitch();
+    /// Shows the values on the selected tab alone, while the toggle is down.
+    void applyDataPreview(bool quietly);
     void connectSurface(int index);
     void backgroundClicked();
     void editText(int tab, int object);

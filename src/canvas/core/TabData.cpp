@@ -1,0 +1,24 @@
+#include "canvas/core/TabData.h"
+
+#include "canvas/core/Etiquette.h"
+
+namespace plk {
+
+QStringList mergedTexts(const Etiquette& tab)
+{
+    QStringList texts;
+    for (int i = 1; i <= tab.labelCount(); ++i)
+        texts.append(tab.label(i).Caption);
+    return texts;
+}
+
+MergeData loadTabData(const Etiquette& tab)
+{
+    MergeData data = loadMergeData(tab.mergeSettings(), mergedTexts(tab));
+    if (data.ok() && data.table.rowCount() == 0)
+        data.error = QStringLiteral("Fichier de données « %1 » : aucune ligne après celle des noms de champs.")
+                         .arg(tab.mergeSettings().dataFile);
+    return data;
+}
+
+}  // namespace plk

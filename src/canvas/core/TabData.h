@@ -1,0 +1,20 @@
+#pragma once
+// A tab's data file, read when its labels are printed, previewed, exported or shown
+// with a row's values, and checked against the markers of the tab's texts.
+
+#include "merge/core/MergeData.h"
+
+#include <QStringList>
+
+namespace plk {
+
+class Etiquette;
+
+/// The texts whose markers a row fills: the captions of the tab's text objects.
+QStringList mergedTexts(const Etiquette& tab);
+
+/// The tab's data file, read and checked. A file without a single row is an error
+/// too: there would be nothing to print.
+MergeData loadTabData(const Etiquette& tab);
+
+}  // namespace plk

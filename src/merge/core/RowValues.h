@@ -1,0 +1,41 @@
+#pragma once
+// One row of a data file as a label's texts are painted with it. Every place that
+// paints a text for a row (the canvas, a snapshot, an export, a printed or previewed
+// label) fills it through `fill`, so a marker reads the same wherever it shows.
+
+#include "merge/core/DataTable.h"
+
+#include <QString>
+
+namespace plk {
+
+class RowValues {
+public:
+    /// No row: texts are painted as typed.
+    RowValues() = default;
+    /// Row `row` (from 0) of the table, which must outlive these values.
+    RowValues(const DataTable* table, int row) : m_table(table), m_row(row) {}
+
+    bool empty() const { return m_table == nullptr; }
+    const DataTable* table() const { return m_table; }
+    int row() const { return m_row; }
+
+    /// The text with the row's values in place of its markers (see mergeText); the
+    /// text itself without a row.
+    QString fill(const QString& text) const;
+
+    bool operator==(const RowValues&) const = default;
+
+private:
+    const DataTable* m_table = nullptr;
+    int m_row = -1;
+};
+
+/// The moves between the rows shown: first, previous, next, last.
+enum class RowMove { First, Previous, Next, Last };
+
+/// The row (from 0) a move leads to among `count` rows; the previous of the first
+/// and the next of the last stay where they are.
+int movedRow(int row, int count, RowMove move);
+
+}  // namespace plk

@@ -1,0 +1,31 @@
+#pragma once
+// Reading a tab's data file before an output (printing, the preview, an export, the
+// canvas showing a row), with what the user must be told: a file that cannot be
+// read stops the output, markers that name no field are printed as typed after a
+// warning.
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace plk {
+
+class DataTable;
+class Dialogs;
+class Etiquette;
+
+/// The tab's data rows: a null table when the tab names no data file; nothing when
+/// the output must stop, because the file cannot be read (a message names it) or,
+/// with `warnUnknown`, because the user turned down the warning about markers that
+/// name no field.
+std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
+                                                              bool warnUnknown);
+
+/// Shows the values of the tab's chosen row on its canvas in place of the markers.
+/// False when the tab names no data file (said unless `quietly`) or the file cannot
+/// be read (said always).
+bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, bool quietly);
+
+}  // namespace plk

@@ -1,0 +1,81 @@
+#pragma once
+// The tool box's "FUSION" page (mail merge): the tab's data file (chosen, or taken away), its
+// fields and number of rows, a field put into the selected text as «Nom», the label
+// of the first sheet the first row goes to, and the row the canvas shows.
+
+#include "merge/core/RowValues.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+namespace plk {
+
+class DataTable;
+class Dialogs;
+class Etiquette;
+
+class DataPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DataPage(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~DataPage() override;
+
+    /// Shows the tab's settings (none: the page is idle). A data file chosen for it is
+    /// kept relative to `projectFolder` when it lies there.
+    void showTab(Etiquette* tab, const QString& projectFolder);
+
+    QLineEdit* fileField() const { return m_file; }
+    QPushButton* chooseButton() const { return m_choose; }
+    QPushButton* removeButton() const { return m_remove; }
+    /// "6 champs, 50 lignes", or why the file cannot be read.
+    QLabel* summary() const { return m_summary; }
+    QListWidget* fieldList() const { return m_fields; }
+    QPushButton* insertButton() const { return m_insert; }
+    QSpinBox* firstLabelBox() const { return m_firstLabel; }
+    QLabel* rowIndicator() const { return m_row; }
+    /// 0 first row, 1 previous, 2 next, 3 last.
+    QToolButton* rowButton(int index) const { return m_moves.at(std::size_t(index)); }
+
+Q_SIGNALS:
+    /// A field's marker for the caret of the selected text.
+    void insertField(const QString& marker);
+
+private:
+    void chooseFile();
+    void removeFile();
+    void firstLabelChanged(int label);
+    void moveRow(RowMove move);
+    void refresh();
+    /// Reads the tab's data file again when it is another one than the one read last.
+    void readTable();
+
+    Dialogs& m_dialogs;
+    QPointer<Etiquette> m_tab;
+    QString m_folder;
+    std::shared_ptr<const DataTable> m_table;
+    QString m_tableFile;
+    QString m_error;
+    bool m_filling = false;
+
+    QLineEdit* m_file;
+    QPushButton* m_choose;
+    QPushButton* m_remove;
+    QLabel* m_summary;
+    QListWidget* m_fields;
+    QPushButton* m_insert;
+    QSpinBox* m_firstLabel;
+    QLabel* m_row;
+    std::array<QToolButton*, 4> m_moves{};
+};
+
+}  // namespace plk

@@ -1,0 +1,175 @@
+// Printing a tab filled from a data file: fifty addresses on sheets of 3 x 8 labels,
+// one label per row in the layout's order, from the chosen first label.
+
+#include "canvas/core/Etiquette.h"
+#include "canvas/core/TabData.h"
+#include "document/core/ProjectFile.h"
+#include "merge/core/DataFile.h"
+#include "print/core/PrintJob.h"
+#include "support/MergeFixtures.h"
+#include "support/PdfProbe.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plk;
+
+namespace {
+
+constexpr double kLabelWidth = 70;
+constexpr double kLabelHeight = 37;
+constexpr int kAcross = 3;
+constexpr int kPerSheet = 24;
+
+/// The address template as it ships, its data file named anew, and its address line
+/// smaller so that the longest address of the list stays within its label (a text
+/// running on into the next label would run into that label's words).
+QByteArray addressProject(const QByteArray& mergeRecord)
+{
+    QByteArray bytes = test::readBytes(test::sourceFile(QStringLiteral("resources/templates/Adresses (publipostage).gab")));
+    bytes.replace("|18|6|Tahoma|9|", "|18|6|Tahoma|6|");
+    const qsizetype at = bytes.indexOf("FUSION|");
+    return bytes.left(at) + mergeRecord + "\r\n";
+}
+
+/// The words that start within a label of a sheet (slot from 0, across then down):
+/// a long one-line text may run on past the label's edge.
+QStringList wordsAt(const QList<test::PdfWord>& words, int sheet, int slot)
+{
+    const QRectF label((slot % kAcross) * kLabelWidth, (slot / kAcross) * kLabelHeight, kLabelWidth, kLabelHeight);
+    QList<test::PdfWord> inside;
+    for (const test::PdfWord& w : words)
+        if (w.page == sheet && label.contains(QPointF(w.mm.left(), w.mm.center().y())))
+            inside.append(w);
+    // Line by line (the texts are 6 mm apart), left to right.
+    std::sort(inside.begin(), inside.end(), [](const test::PdfWord& a, const test::PdfWord& b) {
+        const int lineA = int(a.mm.center().y() / 3), lineB = int(b.mm.center().y() / 3);
+        return lineA != lineB ? lineA < lineB : a.mm.left() < b.mm.left();
+    });
+    QStringList found;
+    for (const test::PdfWord& w : inside)
+        found.append(w.text);
+    return found;
+}
+
+/// The words of a row's label as its texts put them: "Prénom Nom", the company, the
+/// address on one line, "CP Ville".
+QStringList expectedWords(const QStringList& row)
+{
+    QString text = row[0] + ' ' + row[1] + ' ' + row[2] + ' ' + row[3] + ' ' + row[4] + ' ' + row[5];
+    text.replace('\n', ' ');
+    return text.split(' ', Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+class TestMergePrint : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::vector<QStringList> m_rows;
+
+    /// Prints the address template filled from the fifty addresses, from `firstLabel`.
+    QList<test::PdfWord> printAddresses(int firstLabel, int* pages = nullptr)
+    {
+        Project project;
+        const QByteArray bytes = addressProject("FUSION|adresses.csv|" + QByteArray::number(firstLabel));
+        if (!readProjectData(bytes, project, test::french(), m_dir.path()).ok())
+            return {};
+        Etiquette& tab = project.tab(1);
+        const MergeData data = loadTabData(tab);
+        if (!data.ok() || !data.unknown.isEmpty())
+            return {};
+        tab.setResolution(-4);
+        const QString pdf = m_dir.filePath(QStringLiteral("adresses-%1.pdf").arg(firstLabel));
+        if (!printSheetsToPdf(tab, layoutValues(tab.print()), pdf, &data.table).isEmpty())
+            return {};
+        if (pages)
+            *pages = int(previewPages(tab, layoutValues(tab.print()), &data.table).size());
+        return test::pdfWords(pdf);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        test::initFonts();
+        QVERIFY(m_dir.isValid());
+        m_rows = test::fiftyAddresses();
+        test::writeBytes(m_dir.filePath("adresses.csv"), test::csvFile(test::addressFields(), m_rows));
+    }
+
+    void everyRowFillsItsLabelInTheLayoutsOrder()
+    {
+        int pages = 0;
+        const QList<test::PdfWord> words = printAddresses(1, &pages);
+        QVERIFY(!words.isEmpty());
+        QCOMPARE(words.last().page, 3);
+        QCOMPARE(pages, 3);  // the preview shows the same sheets
+        for (int r = 0; r < 50; ++r)
+            QCOMPARE(wordsAt(words, r / kPerSheet + 1, r % kPerSheet), expectedWords(m_rows[std::size_t(r)]));
+        // The last sheet holds rows 49 and 50 and nothing after them.
+        for (int slot = 2; slot < kPerSheet; ++slot)
+            QVERIFY(wordsAt(words, 3, slot).isEmpty());
+    }
+
+    void aLineBreakInAValueShowsAsASpace()
+    {
+        const QList<test::PdfWord> words = printAddresses(1);
+        // Row 4 (index 3): "Résidence « Les Tilleuls », bât. 3" then "4, rue de l'Église".
+        QList<test::PdfWord> label;
+        for (const test::PdfWord& w : words)
+            if (w.page == 1 && QRectF(0, kLabelHeight, kLabelWidth, kLabelHeight).contains(w.mm.center()))
+                label.append(w);
+        const auto find = [&label](const QString& text) {
+            for (const test::PdfWord& w : label)
+                if (w.text == text)
+                    return w.mm;
+            return QRectF();
+        };
+        const QRectF before = find(QStringLiteral("3")), after = find(QStringLiteral("4,"));
+        QVERIFY(!before.isNull() && !after.isNull());
+        QVERIFY(std::abs(before.center().y() - after.center().y()) < 0.5);  // one line
+        QVERIFY(after.left() > before.right());
+    }
+
+    void startingAtLabelFiveShiftsEveryRowByFour()
+    {
+        int pages = 0;
+        const QList<test::PdfWord> words = printAddresses(5, &pages);
+        QVERIFY(!words.isEmpty());
+        QCOMPARE(pages, 3);
+        for (int slot = 0; slot < 4; ++slot)
+            QVERIFY(wordsAt(words, 1, slot).isEmpty());
+        for (int r = 0; r < 50; ++r)
+            QCOMPARE(wordsAt(words, (r + 4) / kPerSheet + 1, (r + 4) % kPerSheet),
+                     expectedWords(m_rows[std::size_t(r)]));
+    }
+
+    void sheetsFollowFromTheRows()
+    {
+        // 24 rows fill one sheet exactly; one more row starts a second; the first
+        // label moves them on.
+        Etiquette tab;
+        tab.setPrjWidth(70);
+        tab.setPrjHeight(37);
+        tab.setMergeSettings(MergeSettings{QStringLiteral("x.csv"), false, 1});
+        const LayoutValues values{0, 0, 0, 0, 3, 8, 10, 0, 0};
+        const auto pagesFor = [&](int rows, std::int16_t first) {
+            QByteArray csv = "Nom\r\n";
+            for (int i = 0; i < rows; ++i)
+                csv += "n" + QByteArray::number(i) + "\r\n";
+            const DataTable table = readDataBytes(csv, QStringLiteral("x.csv")).table;
+            tab.setMergeSettings(MergeSettings{QStringLiteral("x.csv"), false, first});
+            return PreviewPages(tab, values, kScreenDpi, &table).count();
+        };
+        QCOMPARE(pagesFor(24, 1), 1);
+        QCOMPARE(pagesFor(25, 1), 2);
+        QCOMPARE(pagesFor(21, 4), 1);
+        QCOMPARE(pagesFor(22, 4), 2);
+        QCOMPARE(pagesFor(1000, 1), 42);  // not the layout's 10 sheets
+    }
+};
+
+QTEST_MAIN(TestMergePrint)
+#include "tst_MergePrint.moc"
