@@ -3,6 +3,7 @@
 #include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
 #include "support/TestSupport.h"
+#include "windows/ui/frmOutils.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QMdiArea>
@@ -22,6 +23,13 @@ void MainWindowFixture::start(const QString& installedTemplates)
     menu->show();
 }
 
+frmOutils& MainWindowFixture::startToolBox()
+{
+    toolBox = std::make_unique<frmOutils>(*menu);
+    menu->setToolBox(toolBox.get());
+    return *toolBox;
+}
+
 void MainWindowFixture::closeProjects()
 {
     if (!menu)
@@ -35,6 +43,7 @@ void MainWindowFixture::closeProjects()
 void MainWindowFixture::stop()
 {
     closeProjects();
+    toolBox.reset();
     menu.reset();
 }
 

@@ -11,6 +11,7 @@
 
 namespace plk {
 class frmMenu;
+class frmOutils;
 class frmProjet;
 }  // namespace plk
 
@@ -24,9 +25,11 @@ public:
     /// Shows a fresh main window over the application-wide state as the program starts with it;
     /// with the folder of an installed program's templates when one is given.
     void start(const QString& installedTemplates = QString());
+    /// Makes the tool box and plugs it into the main window, as the program does.
+    frmOutils& startToolBox();
     /// Closes every project window without saving.
     void closeProjects();
-    /// Closes the project windows, then the main window.
+    /// Closes the project windows, then the tool box and the main window.
     void stop();
     /// Opens the bytes, written to a file of the program's folder, through "Ouvrir".
     frmProjet* open(const QByteArray& bytes = kExampleProject, int filter = 0,
@@ -35,6 +38,7 @@ public:
     QTemporaryDir dir;
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<frmMenu> menu;
+    std::unique_ptr<frmOutils> toolBox;
 };
 
 }  // namespace plk::test

@@ -46,7 +46,7 @@ class TestCodePage : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
-    std::unique_ptr<frmOutils> m_outils;
+    frmOutils* m_outils = nullptr;
     frmProjet* m_window = nullptr;
 
     Etiquette& tab() const { return m_window->surface(1); }
@@ -70,8 +70,7 @@ private Q_SLOTS:
     void init()
     {
         m_fx.start();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
         m_window = m_fx.menu->createProjectWindow(QStringLiteral("Carte"));
         tab().NewProjet(QStringLiteral("Carte"), 85, 55, 0xFFFFFF, kColorWindowFrame, false, false, false);
         m_window->setCaption(QStringLiteral("Carte"));
@@ -79,12 +78,7 @@ private Q_SLOTS:
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode);
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_outils.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void addingACodeOpensItsPage()
     {

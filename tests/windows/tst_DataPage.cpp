@@ -52,7 +52,7 @@ class TestDataPage : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
-    std::unique_ptr<frmOutils> m_outils;
+    frmOutils* m_outils = nullptr;
     QString m_csv;
 
     /// The label opened from the program's folder, the tool box on its FUSION page.
@@ -80,19 +80,13 @@ private Q_SLOTS:
     void init()
     {
         m_fx.start();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
         QVERIFY(QDir(m_fx.dir.path()).mkpath("listes"));
         m_csv = m_fx.dir.filePath("listes/adresses.csv");
         test::writeBytes(m_csv, test::csvFile(test::addressFields(), test::fiftyAddresses()));
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_outils.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void choosingAFileShowsItsFieldsRowsAndFirstLabel()
     {

@@ -66,7 +66,7 @@ class TestUndoRedo : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
-    std::unique_ptr<frmOutils> m_outils;
+    frmOutils* m_outils = nullptr;
     std::unique_ptr<frmAssist> m_assist;
     frmProjet* m_w = nullptr;
 
@@ -181,8 +181,7 @@ private Q_SLOTS:
     {
         App.ObjetActif = 0;
         m_fx.start();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
         m_assist = std::make_unique<frmAssist>(*m_fx.menu);
         m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) {
             m_assist->AddTabMode = addTabMode;
@@ -198,7 +197,6 @@ private Q_SLOTS:
     {
         m_fx.closeProjects();
         m_assist.reset();
-        m_outils.reset();
         m_fx.stop();
     }
 

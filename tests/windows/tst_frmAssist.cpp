@@ -30,7 +30,7 @@ class TestFrmAssist : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
-    std::unique_ptr<frmOutils> m_outils;
+    frmOutils* m_outils = nullptr;
     std::unique_ptr<frmAssist> m_assist;
     QStringList m_help;
 
@@ -52,8 +52,7 @@ private Q_SLOTS:
     void init()
     {
         m_fx.start();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
         m_assist = std::make_unique<frmAssist>(*m_fx.menu);
         m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) { open(addTabMode); };
         m_help.clear();
@@ -64,7 +63,6 @@ private Q_SLOTS:
     {
         m_fx.closeProjects();
         m_assist.reset();
-        m_outils.reset();
         m_fx.stop();
     }
 
