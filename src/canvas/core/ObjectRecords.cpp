@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/LogoPicture.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -59,6 +60,10 @@ void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset,
     const QString& path = r.text(1);
     const double width = r.length(4);
     const double height = r.length(5);
+    // As for a background picture: a file that is there but no picture stops the
+    // reading here (a missing file leaves the logo's placeholder).
+    if (pictureFileExists(path) && !loadPictureFile(path))
+        throw FormatError("image illisible : " + path.toStdString());
     const Etiquette::Batch batch(tab);
     tab.NewLogo(top, left);
     const int index = tab.IDlogo();

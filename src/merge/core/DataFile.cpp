@@ -1,6 +1,7 @@
 #include "merge/core/DataFile.h"
 
 #include "base/core/Cp1252.h"
+#include "base/core/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -190,21 +191,18 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 
 DataFileResult readDataFile(const QString& path)
 {
-    const QFileInfo info(path);
-    const QString tooLarge = failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."));
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return {{}, failure(path, 0, QStringLiteral("fichier introuvable."))};
-    if (!info.isFile())
-        return {{}, failure(path, 0, QStringLiteral("ce n'est pas un fichier ordinaire."))};
-    if (info.size() > kMaxDataFileBytes)
-        return {{}, tooLarge};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(file.errorString()))};
-    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
-    if (bytes.size() > kMaxDataFileBytes)
-        return {{}, tooLarge};
-    return readDataBytes(bytes, path);
+    QString reason;
+    const std::unique_ptr<QFile> file = openRegularFile(path, &reason);
+    if (!file)
+        return {{}, failure(path, 0, reason + QLatin1Char('.'))};
+    if (file->size() > kMaxDataFileBytes)
+        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+    const std::optional<QByteArray> bytes = readAvailable(file->handle(), kMaxDataFileBytes, kReadIdleLimitMs, &reason);
+    if (!bytes)
+        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(reason))};
+    return readDataBytes(*bytes, path);
 }
 
 }  // namespace plk
