@@ -1,6 +1,7 @@
 #include "batch/core/BatchCommands.h"
 
 #include "base/core/FileWriter.h"
+#include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
@@ -236,6 +237,17 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
+    // A page is a picture of A4 at the resolution: bounded, as every output's.
+    const QSizeF page(kPageWidthTwips, kPageHeightTwips);
+    if (pixelCount(page, o.dotsPerInch) > kMaxOutputPixels) {
+        err << QStringLiteral("--dpi %1 : une page de l'aperçu dépasserait %2 millions de points ; l'aperçu s'écrit "
+                              "à %3 points par pouce au plus")
+                   .arg(o.dotsPerInch)
+                   .arg(kMaxOutputPixels / 1'000'000)
+                   .arg(int(dotsPerInchWithin(page, o.dotsPerInch)))
+            << '\n';
+        return BatchUsageError;
+    }
     const Etiquette& tab = project.tab(o.tab);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);

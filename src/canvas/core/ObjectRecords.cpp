@@ -40,6 +40,8 @@ void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset
     const double top = ValueReader::checkedLength(r.length(2) + offset);
     const double left = ValueReader::checkedLength(r.length(3) + offset);
     const QString& caption = r.text(1);
+    if (caption.size() > kMaxTextLength)
+        throw FormatError("texte de plus de " + std::to_string(kMaxTextLength) + " caractères");
     const QString& font = r.text(4);
     const auto size = r.integer<std::int16_t>(5);
     const bool bold = r.boolean(6), italic = r.boolean(7), underline = r.boolean(8), strike = r.boolean(9);

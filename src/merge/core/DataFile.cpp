@@ -2,6 +2,7 @@
 
 #include "base/core/Cp1252.h"
 #include "base/core/RegularFile.h"
+#include "base/core/ValueReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -163,8 +164,10 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 
     QStringList fields;
     bool named = false;
+    bool longName = false;
     const bool headerRead = scanner.record([&](QStringView value) {
-        if (fields.size() <= kMaxDataFields)
+        longName = longName || value.size() > kMaxTextLength;
+        if (fields.size() <= kMaxDataFields && !longName)
             fields.append(value.trimmed().toString());
         named = named || !value.trimmed().isEmpty();
     });
@@ -172,14 +175,24 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
         return {{}, unclosedQuote(name, scanner)};
     if (!named)
         return {{}, failure(name, 1, QStringLiteral("la première ligne doit nommer les champs ; elle est vide."))};
+    if (longName)
+        return {{}, failure(name, 1, QStringLiteral("un nom de champ de plus de %1 caractères.").arg(kMaxTextLength))};
     if (fields.size() > kMaxDataFields)
         return {{}, failure(name, 1, QStringLiteral("plus de %1 champs.").arg(kMaxDataFields))};
 
     DataTable table(fields);
     while (!scanner.atEnd()) {
         const int line = scanner.line();
-        if (!scanner.record([&table](QStringView value) { table.addValue(value); }))
+        bool tooLong = false;
+        if (!scanner.record([&table, &tooLong](QStringView value) {
+                tooLong = tooLong || value.size() > kMaxTextLength;
+                table.addValue(value);
+            }))
             return {{}, unclosedQuote(name, scanner)};
+        if (tooLong)
+            return {{}, failure(name, line, QStringLiteral("une valeur de plus de %1 caractères ; la fusion en accepte "
+                                                           "au plus %1.")
+                                                .arg(kMaxTextLength))};
         table.endRow();
         if (table.rowCount() > kMaxDataRows) {
             return {{}, failure(name, line, QStringLiteral("plus de 100 000 lignes de données ; "
