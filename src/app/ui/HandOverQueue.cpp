@@ -17,16 +17,6 @@ QString together(const QStringList& held)
 
 }  // namespace
 
-Dialogs::Answer HeldMessages::message(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
-                                      const QString& title, std::optional<Answer> defaultButton)
-{
-    if (m_holding && buttons == Buttons::Ok) {
-        m_held << text;
-        return Answer::Ok;
-    }
-    return m_shown.message(parent, text, icon, buttons, title, defaultButton);
-}
-
 HandOverQueue::HandOverQueue(HeldMessages& dialogs, std::function<void(const QString&)> open, QWidget* parent)
     : m_dialogs(dialogs), m_open(std::move(open)), m_parent(parent)
 {

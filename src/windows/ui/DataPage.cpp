@@ -116,8 +116,8 @@ void DataPage::readTable()
     if (path.isEmpty())
         return;
     if (m_tab->mergeSettings().needsConsent && !(m_answers && m_answers->answer(path) == true)) {
-        m_error = QStringLiteral("Fichier hors du dossier du projet : il sera lu avec votre accord, demandé à la "
-                                 "première impression, exportation ou à l'aperçu.");
+        m_error = QStringLiteral("Fichier hors du dossier du projet : il ne sera lu qu'avec votre accord, demandé "
+                                 "au premier aperçu, à la première impression ou exportation.");
         return;
     }
     DataFileResult read = readDataFile(path);
