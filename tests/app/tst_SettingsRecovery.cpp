@@ -61,14 +61,6 @@ private Q_SLOTS:
         QCOMPARE(setAsideUnreadableSettings(ini), QString());  // the new file reads
     }
 
-    void aSecondUnreadableFileGoesBesideTheFirst()
-    {
-        QTemporaryDir dir;
-        const QString ini = dir.filePath("Plakatorium.ini");
-        QVERIFY(QDir().mkdir(ini) && QDir().mkdir(ini + ".illisible"));
-        QVERIFY(setAsideUnreadableSettings(ini).contains("« " + ini + ".illisible-2 »"));
-    }
-
     void failedSavesAreToldOncePerReason()
     {
         test::MainWindowFixture fx;

@@ -1,10 +1,14 @@
 // What passes the limits that keep every output's memory bounded is refused at
-// reading, or by the output with the highest resolution it takes.
+// reading, or by the output with the highest resolution it takes; the preview's pages
+// replace a link planted with their name rather than follow it.
 
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,6 +65,21 @@ private Q_SLOTS:
         const test::BatchRun run = test::batch(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(QString::fromUtf8(run.err).contains(told), run.err.constData());
+    }
+
+    void previewReplacesAPlantedLink()
+    {
+        QTemporaryDir dir;
+        test::writeBytes(dir.filePath("Carte.plk"), test::kExampleProject);
+        test::writeBytes(dir.filePath("victime.txt"), "à garder");
+        QVERIFY(QDir().mkdir(dir.filePath("pages")));
+        QVERIFY(QFile::link(dir.filePath("victime.txt"), dir.filePath("pages/Page1.png")));
+        QCOMPARE(test::batch({"preview", dir.filePath("Carte.plk"), dir.filePath("pages")}).exitCode, 0);
+        QCOMPARE(test::readBytes(dir.filePath("victime.txt")), QByteArray("à garder"));
+        QVERIFY(!QFileInfo(dir.filePath("pages/Page1.png")).isSymLink());
+        QVERIFY(!QImage(dir.filePath("pages/Page1.png")).isNull());
+        QCOMPARE(QDir(dir.filePath("pages")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"Page1.png"});  // nothing of the writer left
     }
 
     void aFilledTextIsCut()
