@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,6 +32,20 @@ void write(const QString& name, const QByteArray& bytes)
     QFile f(file(name));
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
+}
+
+/// A file of `head`, `count` times the byte, then `tail`, written in pieces: the
+/// tool inherits the peak memory of this process, which must stay small.
+void writeLong(const QString& name, const QByteArray& head, char byte, qint64 count, const QByteArray& tail)
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::WriteOnly))
+        return;
+    f.write(head);
+    const QByteArray piece(1 << 16, byte);
+    for (qint64 left = count; left > 0; left -= piece.size())
+        f.write(piece.constData(), std::min<qint64>(left, piece.size()));
+    f.write(tail);
 }
 
 /// A tab of the size with one text, its sheets of one label a page.
@@ -67,9 +82,11 @@ std::string path(const QString& name) { return file(name).toStdString(); }
 
 void prepare()
 {
-    write("legende-8mo.plk", tab("100", QByteArray(8 << 20, 'x')));
+    const QByteArray head = tab("100", "@");
+    const qsizetype at = head.indexOf('@');
+    writeLong("legende-8mo.plk", head.left(at), 'x', 8 << 20, head.mid(at + 1));
     write("legende-limite.plk", tab("100", QByteArray(10000, 'x')));
-    write("valeur-30mo.csv", "Nom\r\n" + QByteArray(30 << 20, 'v') + "\r\n");
+    writeLong("valeur-30mo.csv", "Nom\r\n", 'v', 30 << 20, "\r\n");
     write("valeur-limite.csv", "Nom\r\n" + QByteArray(10000, 'v') + "\r\n");
     write("valeur-30mo.plk", tab("100", "\xABNom\xBB", "FUSION|valeur-30mo.csv|1\r\n"));
     write("valeur-limite.plk", tab("100", "\xABNom\xBB", "FUSION|valeur-limite.csv|1\r\n"));
