@@ -51,24 +51,26 @@ void drawText(QPainter& painter, const BarcodeText& t, double module, const QPoi
 }
 
 /// The modules as one filled shape, so viewers draw no hairline seams between touching
-/// rectangles. A PDF page takes them as rectangles ("re") filled at once, a few bytes
-/// each; other vector devices as one path.
+/// rectangles. A PDF page takes them as rectangles ("re") filled at once, in module
+/// units under one transformation: small whole numbers, the same bytes for every label
+/// that repeats the code, which the page's compression then nearly drops. Other
+/// vector devices take one path.
 void fillVectorModules(QPainter& painter, const BarcodePlacement& p, const QColor& colour)
 {
-    std::vector<QRectF> rects;
-    rects.reserve(p.symbol.modules.size());
-    for (const QRectF& r : p.symbol.modules)
-        rects.push_back(scaled(r, p.module, p.origin));
     if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        painter.save();
+        painter.translate(p.origin);
+        painter.scale(p.module, p.module);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        painter.drawRects(rects.data(), int(rects.size()));
+        painter.drawRects(p.symbol.modules.data(), int(p.symbol.modules.size()));
+        painter.restore();
         return;
     }
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    for (const QRectF& r : rects)
-        path.addRect(r);
+    for (const QRectF& r : p.symbol.modules)
+        path.addRect(scaled(r, p.module, p.origin));
     painter.fillPath(path, colour);
 }
 
