@@ -55,32 +55,25 @@ class TestCodeRows : public QObject {
 private Q_SLOTS:
     void initTestCase() { test::initFonts(); }
 
-    void markersInEveryKindAreKeptAndShownUntilARowIs()
+    void markersAreKeptShownAndListedRowByRow()
     {
         Etiquette tab;
         makeTab(tab);
         QVERIFY(tab.RecupererObjet(Etiquette::kCodeRecords).startsWith(QStringLiteral("CODE|EAN13|«Ref»|5|5|40|25|0|")));
         const DataTable table = readDataBytes(kRows, QStringLiteral("rayon.csv")).table;
 
+        // Until a row is shown the canvas hatches the code's frame: some ink, no code.
         const QImage markers = canvasPicture(tab, RowValues());
         QVERIFY(!test::decodeBarcode(markers, BarcodeKind::EAN13).found);
-        int ink = 0;  // the hatching: a fraction of the frame, not a solid block
-        for (int y = 0; y < markers.height(); ++y)
-            for (int x = 0; x < markers.width(); ++x)
+        int ink = 0;
+        for (int y = 80; y < 280; ++y)
+            for (int x = 80; x < 380; ++x)
                 ink += qGray(markers.pixel(x, y)) < 200;
-        const double frame = test::whitePicture(kCodeBox.size(), 300).sizeInBytes() / 4.0;
-        QVERIFY2(ink > frame * 0.05 && ink < frame * 0.6, qPrintable(QString::number(ink / frame)));
+        QVERIFY(ink > 1000 && ink < 30000);
         QCOMPARE(test::decodeBarcode(canvasPicture(tab, RowValues(&table, 0)), BarcodeKind::EAN13).text,
                  QStringLiteral("5901234123457"));
-    }
 
-    void rowsTheKindCannotCarryAreListed()
-    {
-        Etiquette tab;
-        makeTab(tab);
-        const DataTable table = readDataBytes(kRows, QStringLiteral("rayon.csv")).table;
         const std::vector<CodeRowProblem> problems = codeRowProblems(tab, &table);
-        QCOMPARE(problems.size(), std::size_t(1));
         QCOMPARE(codeProblemsText(problems),
                  QStringLiteral("Ligne 2, champ « Ref » : Un code EAN-13 ne porte que des chiffres : « A » n'en est "
                                 "pas un."));

@@ -46,8 +46,11 @@ std::optional<std::shared_ptr<const DataTable>> rowsForLabels(Dialogs& dialogs, 
                         Dialogs::Answer::No) != Dialogs::Answer::Yes)
         return std::nullopt;
     DataTable kept = withoutProblemRows(**data, problems);
-    if (kept.rowCount() == 0)
+    if (kept.rowCount() == 0) {
+        dialogs.message(parent, QStringLiteral("Aucune étiquette ne reste : toutes les lignes sont laissées de côté."),
+                        Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         return std::nullopt;
+    }
     return std::make_shared<const DataTable>(std::move(kept));
 }
 
