@@ -20,20 +20,13 @@ using namespace plk;
 
 namespace {
 
-constexpr QRectF kCodeBox(5, 5, 40, 25);
 const QByteArray kRows = QByteArrayLiteral("Nom;Ref\r\nPain;590123412345\r\nSel;59012A\r\nSucre;3017620422003\r\n");
 
+/// A tab with one EAN-13 of 40 x 25 mm at (5, 5) whose data is the field Ref.
 void makeTab(Etiquette& tab)
 {
     tab.NewProjet(QStringLiteral("Rayon"), 50, 35, 0xFFFFFF, 0, false, false, false);
-    CodeObject ean;
-    ean.Kind = BarcodeKind::EAN13;
-    ean.Data = QStringLiteral("«Ref»");
-    ean.Left = kCodeBox.left();
-    ean.Top = kCodeBox.top();
-    ean.Width = kCodeBox.width();
-    ean.Height = kCodeBox.height();
-    tab.NewCode(ean);
+    tab.NewCode(CodeObject{BarcodeKind::EAN13, QStringLiteral("«Ref»"), 5, 5, 40, 25});
 }
 
 QImage canvasPicture(const Etiquette& tab, const RowValues& row)
