@@ -15,6 +15,7 @@ PACKAGES=(
   libbenchmark-dev
   libzxing-dev  # tests only: they decode the barcodes the program draws
   clang libclang-rt-14-dev
+  gcovr  # make coverage
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "app/ui/FileArguments.h"
 #include "app/ui/frmMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QDir>
@@ -95,5 +96,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFileArguments)
+PLK_TEST_CLASS(TestFileArguments)
 #include "tst_FileArguments.moc"

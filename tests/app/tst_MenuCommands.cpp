@@ -9,6 +9,7 @@
 #include "canvas/core/Etiquette.h"
 #include "support/MainWindowFixture.h"
 #include "support/RecordingToolBox.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/TaskPaneParts.h"
@@ -352,5 +353,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMenuCommands)
+PLK_TEST_CLASS(TestMenuCommands)
 #include "tst_MenuCommands.moc"

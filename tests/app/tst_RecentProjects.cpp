@@ -7,6 +7,7 @@
 #include "base/core/IniFile.h"
 #include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
@@ -126,5 +127,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRecentProjects)
+PLK_TEST_CLASS(TestRecentProjects)
 #include "tst_RecentProjects.moc"

@@ -4,6 +4,7 @@
 
 #include "app/ui/SingleInstance.h"
 #include "base/core/IniFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -95,5 +96,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSingleInstance)
+PLK_TEST_CLASS(TestSingleInstance)
 #include "tst_SingleInstance.moc"

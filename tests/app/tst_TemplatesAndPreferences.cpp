@@ -6,6 +6,7 @@
 #include "base/core/IniFile.h"
 #include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -187,5 +188,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTemplatesAndPreferences)
+PLK_TEST_CLASS(TestTemplatesAndPreferences)
 #include "tst_TemplatesAndPreferences.moc"

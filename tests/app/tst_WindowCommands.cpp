@@ -8,6 +8,7 @@
 #include "canvas/core/Etiquette.h"
 #include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/ucToolbar.h"
@@ -214,5 +215,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowCommands)
+PLK_TEST_CLASS(TestWindowCommands)
 #include "tst_WindowCommands.moc"

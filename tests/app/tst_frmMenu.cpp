@@ -3,6 +3,7 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -252,5 +253,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmMenu)
+PLK_TEST_CLASS(TestFrmMenu)
 #include "tst_frmMenu.moc"

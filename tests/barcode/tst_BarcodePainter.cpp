@@ -1,5 +1,6 @@
 #include "barcode/BarcodeDecoding.h"
 #include "barcode/core/BarcodePainter.h"
+#include "support/TestRegistry.h"
 
 #include <QBuffer>
 #include <QSvgGenerator>
@@ -209,5 +210,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBarcodePainter)
+PLK_TEST_CLASS(TestBarcodePainter)
 #include "tst_BarcodePainter.moc"

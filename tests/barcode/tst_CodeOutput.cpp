@@ -11,6 +11,7 @@
 #include "merge/core/RowValues.h"
 #include "print/core/PrintJob.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QPainter>
@@ -186,5 +187,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodeOutput)
+PLK_TEST_CLASS(TestCodeOutput)
 #include "tst_CodeOutput.moc"

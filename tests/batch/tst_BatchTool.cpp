@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
@@ -190,5 +191,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBatchTool)
+PLK_TEST_CLASS(TestBatchTool)
 #include "tst_BatchTool.moc"

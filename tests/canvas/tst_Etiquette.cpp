@@ -1,5 +1,6 @@
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -365,5 +366,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestEtiquette)
+PLK_TEST_CLASS(TestEtiquette)
 #include "tst_Etiquette.moc"

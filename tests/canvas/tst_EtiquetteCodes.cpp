@@ -4,6 +4,7 @@
 
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -231,5 +232,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestEtiquetteCodes)
+PLK_TEST_CLASS(TestEtiquetteCodes)
 #include "tst_EtiquetteCodes.moc"

@@ -1,4 +1,5 @@
 #include "canvas/core/Etiquette.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -166,5 +167,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSnapshot)
+PLK_TEST_CLASS(TestSnapshot)
 #include "tst_Snapshot.moc"

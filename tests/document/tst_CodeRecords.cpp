@@ -5,6 +5,7 @@
 #include "barcode/core/BarcodeSymbol.h"
 #include "base/core/Cp1252.h"
 #include "document/core/ProjectFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
@@ -167,5 +168,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodeRecords)
+PLK_TEST_CLASS(TestCodeRecords)
 #include "tst_CodeRecords.moc"

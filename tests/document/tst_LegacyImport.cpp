@@ -1,4 +1,5 @@
 #include "document/core/LegacyImport.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -86,5 +87,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLegacyImport)
+PLK_TEST_CLASS(TestLegacyImport)
 #include "tst_LegacyImport.moc"

@@ -1,4 +1,5 @@
 #include "document/core/ProjectFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -371,5 +372,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestProjectFile)
+PLK_TEST_CLASS(TestProjectFile)
 #include "tst_ProjectFile.moc"

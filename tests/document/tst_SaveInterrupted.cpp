@@ -4,9 +4,9 @@
 // be the old file or one of the complete versions, never anything between.
 #include "document/core/ProjectFile.h"
 #include "print/core/PrintJob.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
-#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -184,14 +184,14 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char* argv[])
+static int saveChild(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc == 5 && qstrcmp(argv[1], "--save-child") == 0)
-        return saveInALoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoll(argv[4]));
-    TestSaveInterrupted test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    if (argc != 5)
+        return 2;
+    return saveInALoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoll(argv[4]));
 }
+
+PLK_TEST_CLASS(TestSaveInterrupted)
+PLK_TEST_CHILD_MODE("--save-child", saveChild)
 
 #include "tst_SaveInterrupted.moc"

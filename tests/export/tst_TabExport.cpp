@@ -9,6 +9,7 @@
 #include "gradient/core/ColorGradient.h"
 #include "support/HostileFiles.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -267,5 +268,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTabExport)
+PLK_TEST_CLASS(TestTabExport)
 #include "tst_TabExport.moc"

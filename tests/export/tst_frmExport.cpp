@@ -2,6 +2,7 @@
 #include "canvas/core/Etiquette.h"
 #include "export/ui/frmExport.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "windows/ui/frmProjet.h"
@@ -258,5 +259,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmExport)
+PLK_TEST_CLASS(TestFrmExport)
 #include "tst_frmExport.moc"

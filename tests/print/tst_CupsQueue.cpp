@@ -4,6 +4,7 @@
 
 #include "canvas/core/Etiquette.h"
 #include "print/PrintTests.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -109,5 +110,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCupsQueue)
+PLK_TEST_CLASS(TestCupsQueue)
 #include "tst_CupsQueue.moc"

@@ -9,6 +9,7 @@
 #include "print/ui/frmPrint.h"
 #include "widgets/ui/TxtBox.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "widgets/ui/ToolbarButton.h"
 
 #include <QLabel>
@@ -154,5 +155,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMergePreview)
+PLK_TEST_CLASS(TestMergePreview)
 #include "tst_MergePreview.moc"

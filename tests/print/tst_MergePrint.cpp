@@ -8,6 +8,7 @@
 #include "print/core/PrintJob.h"
 #include "support/MergeFixtures.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -171,5 +172,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMergePrint)
+PLK_TEST_CLASS(TestMergePrint)
 #include "tst_MergePrint.moc"

@@ -8,6 +8,7 @@
 #include "print/PrintTests.h"
 #include "print/core/PrintJob.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -203,5 +204,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintQuality)
+PLK_TEST_CLASS(TestPrintQuality)
 #include "tst_PrintQuality.moc"

@@ -6,6 +6,7 @@
 #include "document/core/ProjectFile.h"
 #include "print/PrintTests.h"
 #include "print/core/SheetRenderer.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -277,5 +278,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintRendering)
+PLK_TEST_CLASS(TestPrintRendering)
 #include "tst_PrintRendering.moc"

@@ -4,6 +4,7 @@
 #include "print/PrintTests.h"
 #include "base/core/Rounding.h"
 #include "print/core/SheetLayout.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -191,5 +192,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSheetLayout)
+PLK_TEST_CLASS(TestSheetLayout)
 #include "tst_SheetLayout.moc"

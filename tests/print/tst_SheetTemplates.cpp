@@ -4,6 +4,7 @@
 
 #include "document/core/ProjectFile.h"
 #include "print/core/SheetLayout.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -141,5 +142,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSheetTemplates)
+PLK_TEST_CLASS(TestSheetTemplates)
 #include "tst_SheetTemplates.moc"

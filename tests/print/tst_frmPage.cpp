@@ -7,6 +7,7 @@
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
+#include "support/TestRegistry.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
 #include "widgets/ui/ucToolbar.h"
@@ -267,5 +268,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmPage)
+PLK_TEST_CLASS(TestFrmPage)
 #include "tst_frmPage.moc"

@@ -7,6 +7,7 @@
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
@@ -368,5 +369,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmPrint)
+PLK_TEST_CLASS(TestFrmPrint)
 #include "tst_frmPrint.moc"

@@ -1,6 +1,7 @@
 // The numeric field, the banner, the etched line and the picture holder.
 
 #include "base/core/Twips.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/core/TPict.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -242,5 +243,5 @@ private:
     TxtBox* box = nullptr;
 };
 
-QTEST_MAIN(TestSmallControls)
+PLK_TEST_CLASS(TestSmallControls)
 #include "tst_SmallControls.moc"

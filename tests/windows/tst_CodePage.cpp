@@ -11,6 +11,7 @@
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/UndoCommands.h"
@@ -243,5 +244,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodePage)
+PLK_TEST_CLASS(TestCodePage)
 #include "tst_CodePage.moc"

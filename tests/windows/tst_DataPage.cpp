@@ -10,6 +10,7 @@
 #include "document/core/ProjectHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/MergeFixtures.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
@@ -233,5 +234,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestDataPage)
+PLK_TEST_CLASS(TestDataPage)
 #include "tst_DataPage.moc"

@@ -12,6 +12,7 @@
 #include "document/core/ProjectHistory.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
@@ -400,5 +401,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUndoRedo)
+PLK_TEST_CLASS(TestUndoRedo)
 #include "tst_UndoRedo.moc"

@@ -11,6 +11,7 @@
 #include "canvas/ui/RulerWidget.h"
 #include "document/core/ProjectFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "windows/ui/ZoomCommands.h"
 #include "windows/ui/frmProjet.h"
@@ -219,5 +220,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestZoomView)
+PLK_TEST_CLASS(TestZoomView)
 #include "tst_ZoomView.moc"

@@ -7,6 +7,7 @@
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/TxtBox.h"
@@ -203,5 +204,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmAssist)
+PLK_TEST_CLASS(TestFrmAssist)
 #include "tst_frmAssist.moc"

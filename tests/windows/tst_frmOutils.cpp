@@ -11,6 +11,7 @@
 #include "canvas/ui/EtiquetteView.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/frmOutils.h"
@@ -603,5 +604,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmOutils)
+PLK_TEST_CLASS(TestFrmOutils)
 #include "tst_frmOutils.moc"
