@@ -216,7 +216,6 @@ class TestMenuCommands : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // the size in the status bar in French form
         test::initFonts();
     }
 

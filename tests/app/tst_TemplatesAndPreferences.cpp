@@ -29,7 +29,6 @@ class TestTemplatesAndPreferences : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
     }
 

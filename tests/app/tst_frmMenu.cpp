@@ -40,7 +40,6 @@ class TestFrmMenu : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // status texts and files in French form
         test::initFonts();
     }
 

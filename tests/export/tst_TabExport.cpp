@@ -95,6 +95,7 @@ private Q_SLOTS:
 
     void aPictureAtAResolutionIsPaintedAtIt()
     {
+        PLK_REQUIRE_TAHOMA();
         const TabRenderer renderer(m_tab);
         const QImage picture = renderer.picture(300);
         QCOMPARE(picture.size(), QSize(591, 591));
@@ -152,6 +153,7 @@ private Q_SLOTS:
 
     void aPdfPageIsTheTabWithItsTextsAndSharpPictures()
     {
+        PLK_REQUIRE_TAHOMA();
         cGdiPlus writer;
         const QString pdf = m_dir.filePath("carte.pdf");
         QImage untouched(1, 1, QImage::Format_RGB32);
@@ -185,6 +187,7 @@ private Q_SLOTS:
 
     void anSvgDrawingKeepsItsTextsAsText()
     {
+        PLK_REQUIRE_TAHOMA();
         cGdiPlus writer;
         const QString svg = m_dir.filePath("carte.SVG");
         QVERIFY(exportTab(writer, m_tab, svg, ExportSettings{}));

@@ -51,7 +51,6 @@ class TestFrmExport : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // the example file is in French form
         test::initFonts();
     }
 

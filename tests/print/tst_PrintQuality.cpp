@@ -110,6 +110,7 @@ private Q_SLOTS:
 
     void textsKeepTheirSizeAndEverythingItsPlace()
     {
+        PLK_REQUIRE_TAHOMA();
         QFETCH(int, quality);
         QFETCH(bool, throughPrinter);
         const QString pdf = print(quality, throughPrinter);

@@ -47,7 +47,6 @@ class TestFrmPage : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
     }
     void init() { f = std::make_unique<test::PrintFixture>(); }

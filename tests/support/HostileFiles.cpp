@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <locale.h>
 #include <future>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -17,7 +18,15 @@ namespace plk::test {
 
 QString batchExecutable() { return QStringLiteral(PLK_BATCH_EXE); }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error, const QByteArray& locale)
+{
+    const locale_t chosen = locale.isEmpty() ? locale_t(0) : ::newlocale(LC_ALL_MASK, locale.constData(), locale_t(0));
+    if (!chosen)
+        return QString::fromLocal8Bit(std::strerror(error));
+    const QString reason = QString::fromUtf8(::strerror_l(error, chosen));  // the locales we name are UTF-8
+    ::freelocale(chosen);
+    return reason;
+}
 
 void limitFileSizes(qint64 bytes)
 {

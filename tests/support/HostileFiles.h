@@ -13,8 +13,9 @@ QString batchExecutable();
 /// A FIFO at the path (no writer: opening it for reading would wait forever).
 void makeFifo(const QString& path);
 
-/// The system's text for an error number, as the program reports it.
-QString systemReason(int error);
+/// The system's text for an error number, as the program reports it: in this process's
+/// locale, or in the given one (a child's LC_ALL) when that locale is installed.
+QString systemReason(int error, const QByteArray& locale = {});
 
 /// Makes writes of this process beyond `bytes` bytes per file fail with "file too
 /// large", as a full disk would stop them (and keeps the signal from ending it).

@@ -3,6 +3,7 @@
 #include "app/core/Fonts.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QtTest>
@@ -10,6 +11,12 @@
 namespace plk::test {
 
 void initFonts() { registerProgramFonts(); }
+
+bool hasTahoma()
+{
+    initFonts();
+    return QFontDatabase::families().contains(QStringLiteral("Tahoma"));
+}
 
 BatchRun batch(const QStringList& args, const QString& locale)
 {

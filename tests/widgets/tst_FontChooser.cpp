@@ -42,6 +42,7 @@ private Q_SLOTS:
 
     void italicSurvivesAFamilyWithoutAnItalicFace()
     {
+        PLK_REQUIRE_TAHOMA();
         // Tahoma comes with a regular and a bold face only.
         QFont tahoma(QStringLiteral("Tahoma"), 9);
         tahoma.setItalic(true);

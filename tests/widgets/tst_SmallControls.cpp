@@ -191,6 +191,7 @@ private Q_SLOTS:
 
     void bannerDefaultsAndLayout()
     {
+        PLK_REQUIRE_TAHOMA();
         QWidget dialog;
         dialog.resize(480, 300);
         auto* header = new HeaderPlus(&dialog);

@@ -64,7 +64,6 @@ class TestCodePage : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
     }
 

@@ -74,7 +74,6 @@ class TestDataPage : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
     }
 

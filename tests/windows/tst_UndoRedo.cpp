@@ -174,7 +174,6 @@ class TestUndoRedo : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
     }
 

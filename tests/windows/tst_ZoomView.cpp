@@ -82,7 +82,6 @@ private Q_SLOTS:
 
     void initTestCase()
     {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
         test::initFonts();
     }
 
