@@ -10,6 +10,7 @@
 #include "widgets/ui/TxtBox.h"
 #include "support/PdfProbe.h"
 #include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "widgets/ui/ToolbarButton.h"
 
 #include <QLabel>

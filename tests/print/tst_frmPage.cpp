@@ -8,6 +8,7 @@
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
 #include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
 #include "widgets/ui/ucToolbar.h"

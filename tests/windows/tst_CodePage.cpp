@@ -12,6 +12,7 @@
 #include "document/core/ProjectFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/UndoCommands.h"
@@ -34,12 +35,6 @@ Q_DECLARE_METATYPE(plk::BarcodeKind)
 namespace {
 
 int indexOf(BarcodeKind kind) { return int(std::find(kBarcodeKinds.begin(), kBarcodeKinds.end(), kind) - kBarcodeKinds.begin()); }
-
-void typeInto(QLineEdit* field, const QString& text)
-{
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
 
 }  // namespace
 
@@ -133,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(m_outils->codeTextBox()->isEnabled());
 
         QTest::mouseClick(m_outils->codeTextBox(), Qt::LeftButton);
-        typeInto(m_outils->codeWidthField()->Text1(), QStringLiteral("50"));
+        test::typeInto(m_outils->codeWidthField()->Text1(), QStringLiteral("50"));
         m_fx.dialogs->colours.push_back(QColor(0, 0, 128));
         QTest::mouseClick(m_outils->codeColourButton(), Qt::LeftButton);
         QCOMPARE(m_fx.dialogs->colourStarts.at(0), QColor(0, 0, 0));
@@ -192,8 +187,8 @@ private Q_SLOTS:
 
     void positionFieldsMoveTheCode()
     {
-        typeInto(m_outils->fieldX()->Text1(), QStringLiteral("30"));
-        typeInto(m_outils->fieldY()->Text1(), QStringLiteral("12"));
+        test::typeInto(m_outils->fieldX()->Text1(), QStringLiteral("30"));
+        test::typeInto(m_outils->fieldY()->Text1(), QStringLiteral("12"));
         QCOMPARE(tab().codeRect(1).topLeft(), QPointF(30, 12));
         m_fx.menu->Mnu_ID_Edition_Click(Edition::Copier);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::Coller);

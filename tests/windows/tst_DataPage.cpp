@@ -11,6 +11,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/MergeFixtures.h"
 #include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
@@ -38,14 +39,6 @@ const QByteArray kLabel = "ONGLET|Adresse\r\n"
                           "LABEL|Monsieur|5|5|Tahoma|10|Faux|Faux|Faux|Faux|0\r\n"
                           "FOND|1|16777215\r\n"
                           "PRINT|0|0|0|3|1|0|0|0|0|3|8\r\n";
-
-QStringList entries(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
 
 }  // namespace
 
@@ -101,7 +94,7 @@ private Q_SLOTS:
         QVERIFY(tab.mergeSettings().relative);  // below the project's folder
         QCOMPARE(page->fileField()->text(), QStringLiteral("adresses.csv"));
         QCOMPARE(page->summary()->text(), QStringLiteral("6 champs, 50 lignes"));
-        QCOMPARE(entries(page->fieldList()), test::addressFields());
+        QCOMPARE(test::entries(page->fieldList()), test::addressFields());
         QCOMPARE(page->rowIndicator()->text(), QStringLiteral("Ligne 1 sur 50"));
         QCOMPARE(page->firstLabelBox()->maximum(), 24);
 

@@ -13,6 +13,7 @@
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
@@ -47,18 +48,6 @@ int firstVisibleLabel(const Etiquette& t)
         if (t.label(i).Visible)
             return i;
     return 0;
-}
-
-void clickEntry(QListWidget* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-void typeInto(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
 }
 
 }  // namespace
@@ -107,11 +96,11 @@ class TestUndoRedo : public QObject {
             break;
         case 3:
             clickFirstLabel();
-            typeInto(m_outils->contentField(), QStringLiteral("Texte %1").arg(n));
+            test::typeInto(m_outils->contentField(), QStringLiteral("Texte %1").arg(n), true);
             break;
         case 4: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo); break;
         case 5:
-            typeInto(m_outils->tabWidthField()->Text1(), QString::number(60 + n % 30));
+            test::typeInto(m_outils->tabWidthField()->Text1(), QString::number(60 + n % 30), true);
             break;
         case 6:
             m_fx.dialogs->inputs.push_back(QStringLiteral("Onglet %1").arg(n));
@@ -164,7 +153,7 @@ class TestUndoRedo : public QObject {
             break;
         case 15:
             clickFirstLabel();
-            clickEntry(m_outils->alignmentList(), 2 + k % 3);
+            test::clickEntry(m_outils->alignmentList(), 2 + k % 3);
             break;
         default: break;
         }
