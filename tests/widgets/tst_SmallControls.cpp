@@ -2,6 +2,7 @@
 
 #include "base/core/Twips.h"
 #include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/core/TPict.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -110,8 +111,7 @@ private Q_SLOTS:
 
     void outOfRangeTextLeavesTheValue()
     {
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("250"));
+        test::typeInto(box, QStringLiteral("250"));
         QCOMPARE(box->Text(), QStringLiteral("250"));
         QCOMPARE(box->Value(), 25);  // the last number within the range: "2", "25", then "250"
         box->setText(QStringLiteral("abc"));
@@ -131,8 +131,7 @@ private Q_SLOTS:
         // Leaving the field: 250 becomes 200, shown and taken, with one change more.
         QSignalSpy changes(box, &TxtBox::Change);
         box->Text1()->setFocus();
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("250"));
+        test::typeInto(box, QStringLiteral("250"));
         QCOMPARE(changes.size(), 3);
         other->setFocus();
         QCOMPARE(box->Text(), QStringLiteral("200"));
@@ -142,8 +141,7 @@ private Q_SLOTS:
         // The dialog acting, while the field still has the focus.
         box->setMin(10);
         box->Text1()->setFocus();
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("7"));
+        test::typeInto(box, QStringLiteral("7"));
         QCOMPARE(box->Value(), 200);
         TxtBox::settleAll(&dialog);
         QCOMPARE(box->Text(), QStringLiteral("10"));
@@ -153,8 +151,7 @@ private Q_SLOTS:
         box->setText(QStringLiteral("250"));
         TxtBox::settleAll(&dialog);
         QCOMPARE(box->Text(), QStringLiteral("250"));
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("120"));
+        test::typeInto(box, QStringLiteral("120"));
         other->setFocus();
         QCOMPARE(box->Text(), QStringLiteral("120"));
         QCOMPARE(box->Value(), 120);

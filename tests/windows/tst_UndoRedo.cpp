@@ -57,7 +57,7 @@ class TestUndoRedo : public QObject {
 
     test::MainWindowFixture m_fx;
     frmOutils* m_outils = nullptr;
-    std::unique_ptr<frmAssist> m_assist;
+    frmAssist* m_assist = nullptr;
     frmProjet* m_w = nullptr;
 
     Etiquette& tab() const { return m_w->surface(m_w->selectedTab()); }
@@ -171,23 +171,13 @@ private Q_SLOTS:
         App.ObjetActif = 0;
         m_fx.start();
         m_outils = &m_fx.startToolBox();
-        m_assist = std::make_unique<frmAssist>(*m_fx.menu);
-        m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) {
-            m_assist->AddTabMode = addTabMode;
-            m_assist->TabWindow = m_fx.menu->activeProject();
-            m_assist->show();
-        };
+        m_assist = &m_fx.startWizard();
         m_w = m_fx.open();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         settle();
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_assist.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void everyEditUndoesToTheRecordsItStartedFromAndRedoesToTheEnd()
     {

@@ -53,7 +53,7 @@ class TestFrmOutils : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
-    std::unique_ptr<frmOutils> m_outils;
+    frmOutils* m_outils = nullptr;
 
     frmProjet* newProject(double width = 80, double height = 50)
     {
@@ -82,16 +82,10 @@ private Q_SLOTS:
     {
         QFile::remove(AppPaths(m_fx.dir.path()).settingsFile());
         m_fx.start();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_outils.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void windowPagesAndCaptions()
     {
@@ -130,8 +124,7 @@ private Q_SLOTS:
         QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,
                                          main.top() + main.height() / 2 - m_outils->height() / 2));
         m_outils->hideToolBox();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
 
         // With one: beside the project window, clear of its canvas, on the screen.
         frmProjet* w = newProject();
@@ -157,8 +150,7 @@ private Q_SLOTS:
         QCOMPARE(ReadIni(ini, "OUTILS", "Left"), QStringLiteral("1500"));
 
         // The next run's tool box comes back there.
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QCOMPARE(m_outils->selectedPage(), 4);
         QCOMPARE(m_outils->pos(), QPoint(100, 120));
@@ -561,7 +553,7 @@ private Q_SLOTS:
     {
         Etiquette& t = openToolBox();
         m_outils->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_outils.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_outils));
         QVERIFY(m_fx.menu->activeProject());
         QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
         QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
