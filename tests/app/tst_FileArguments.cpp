@@ -28,7 +28,6 @@ class TestFileArguments : public QObject {
     QString file(const QString& name) const { return m_fx.dir.filePath(name); }
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init() { m_fx.start(); }
     void cleanup() { m_fx.stop(); }
 

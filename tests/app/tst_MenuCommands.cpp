@@ -214,10 +214,6 @@ class TestMenuCommands : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init()
     {

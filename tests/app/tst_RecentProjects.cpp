@@ -34,7 +34,6 @@ class TestRecentProjects : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init()
     {
         QDir(m_fx.dir.path()).removeRecursively();

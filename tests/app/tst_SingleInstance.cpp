@@ -43,7 +43,6 @@ class TestSingleInstance : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         QVERIFY(QDir().mkpath(programFolder()));
         QVERIFY(QDir().mkdir(runtimeFolder()));
         QVERIFY(QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

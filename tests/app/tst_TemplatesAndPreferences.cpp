@@ -27,10 +27,6 @@ class TestTemplatesAndPreferences : public QObject {
     test::MainWindowFixture m_fx;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init()
     {

@@ -50,10 +50,6 @@ class TestWindowCommands : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
     void init()
     {
         m_fx.start();

@@ -38,10 +38,6 @@ class TestFrmMenu : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init() { m_fx.start(); }
 

@@ -54,7 +54,6 @@ class TestCodeOutput : public QObject {
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void everyKind_data()
     {

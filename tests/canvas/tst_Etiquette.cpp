@@ -32,7 +32,6 @@ class TestEtiquette : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init() { App.reset(); }
 
     void newProjetResetsTheTab()

@@ -46,7 +46,6 @@ class TestEtiquetteCodes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init() { App.reset(); }
 
     void slotsFromOneDeletedOnesHiddenUntilUnloaded()

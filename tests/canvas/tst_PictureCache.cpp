@@ -31,7 +31,6 @@ class TestPictureCache : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void fifosFoldersAndDevicesAreMissingFiles()
     {

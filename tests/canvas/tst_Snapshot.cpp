@@ -32,7 +32,6 @@ class TestSnapshot : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void sizeAndBorder()
     {

@@ -44,7 +44,6 @@ class TestCodeRecords : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void codesRoundTripByteForByte()
     {

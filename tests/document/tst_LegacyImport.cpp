@@ -22,7 +22,6 @@ class TestLegacyImport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void convertsTwipsAndObjects()
     {

@@ -28,7 +28,6 @@ class TestProjectFile : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void exampleRoundTripsByteForByte()
     {

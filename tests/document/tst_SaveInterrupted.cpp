@@ -70,7 +70,6 @@ private:
 /// reports there were when it lives to the end.
 int saveInALoop(const QString& kind, const QString& target, long long killAt)
 {
-    test::initFonts();
     const KillingWriter writer(killAt);
     for (int v = 1; v <= kVersions; ++v) {
         Project p;
@@ -128,7 +127,6 @@ class TestSaveInterrupted : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void aKilledProjectSaveLeavesTheOldFileOrANewOne()
     {

@@ -33,7 +33,6 @@ class TestUntrustedProjects : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void tabSizesOutsideTheirBoundsStopTheReading()
     {

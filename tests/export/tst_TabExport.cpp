@@ -74,7 +74,6 @@ class TestTabExport : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         // 50 x 50 mm, red border, a pale left-to-right gradient, a black text and a
         // logo whose left half is red and right half green.
         m_tab.NewProjet(QStringLiteral("Carte"), 50, 50, rgbColor(255, 255, 255), rgbColor(255, 0, 0), false, false,

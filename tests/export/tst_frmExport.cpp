@@ -49,10 +49,6 @@ class TestFrmExport : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init()
     {

@@ -57,7 +57,6 @@ class TestCupsQueue : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         if (!QPrinterInfo::availablePrinterNames().contains(kQueue))
             QSKIP("Pas de file d'impression CUPS « PDF » sur cette machine (.ci/run la crée).");
     }

@@ -52,10 +52,6 @@ class TestMergePreview : public QObject {
     frmPage* preview(const QByteArray& project) { return f->preview(project); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
     void init() { f = std::make_unique<test::PrintFixture>(); }
     void cleanup() { f.reset(); }
 

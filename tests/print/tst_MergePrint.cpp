@@ -94,7 +94,6 @@ class TestMergePrint : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         QVERIFY(m_dir.isValid());
         m_rows = test::fiftyAddresses();
         test::writeBytes(m_dir.filePath("adresses.csv"), test::csvFile(test::addressFields(), m_rows));

@@ -91,7 +91,6 @@ class TestPrintQuality : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         const QString logo = m_dir.filePath("cadre.png");
         QVERIFY(framedPicture().save(logo));
         m_project = std::make_unique<Project>();

@@ -89,7 +89,6 @@ class TestPrintRendering : public QObject {
     Etiquette& tab() { return m_project->tab(1); }
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void init()
     {

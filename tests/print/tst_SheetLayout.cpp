@@ -36,7 +36,6 @@ class TestSheetLayout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void workedExample()
     {

@@ -82,7 +82,6 @@ class TestSheetTemplates : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void everySheetOfTheTableIsShippedAndNoOther()
     {

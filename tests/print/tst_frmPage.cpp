@@ -46,10 +46,6 @@ class TestFrmPage : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
     void init() { f = std::make_unique<test::PrintFixture>(); }
     void cleanup() { f.reset(); }
 

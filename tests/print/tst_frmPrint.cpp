@@ -55,10 +55,6 @@ class TestFrmPrint : public QObject {
     Etiquette& tab() { return f->commands->project()->surface(1); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
     void init() { f = std::make_unique<test::PrintFixture>(); }
     void cleanup() { f.reset(); }
 

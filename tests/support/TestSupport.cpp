@@ -1,7 +1,5 @@
 #include "support/TestSupport.h"
 
-#include "app/core/Fonts.h"
-
 #include <QFile>
 #include <QFontDatabase>
 #include <QProcess>
@@ -10,13 +8,7 @@
 
 namespace plk::test {
 
-void initFonts() { registerProgramFonts(); }
-
-bool hasTahoma()
-{
-    initFonts();
-    return QFontDatabase::families().contains(QStringLiteral("Tahoma"));
-}
+bool hasTahoma() { return QFontDatabase::families().contains(QStringLiteral("Tahoma")); }
 
 BatchRun batch(const QStringList& args, const QString& locale)
 {

@@ -11,10 +11,8 @@
 
 namespace plk::test {
 
-/// Registers the fonts the program itself registers (Tahoma).
-void initFonts();
-/// Whether Tahoma (package fonts-wine) is there once registered: texts measured in pixels,
-/// and fonts the program falls back to, depend on it.
+/// Whether Tahoma (package fonts-wine) is there, registered as the program does by the tests'
+/// main: texts measured in pixels, and fonts the program falls back to, depend on it.
 bool hasTahoma();
 
 /// The example project of the file format's documentation, in French form.

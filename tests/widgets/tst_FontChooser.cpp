@@ -38,7 +38,6 @@ class TestFontChooser : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void italicSurvivesAFamilyWithoutAnItalicFace()
     {

@@ -43,7 +43,6 @@ class TestSmallControls : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void init()
     {

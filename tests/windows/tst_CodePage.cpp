@@ -57,10 +57,6 @@ class TestCodePage : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init()
     {

@@ -65,10 +65,6 @@ class TestDataPage : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init()
     {

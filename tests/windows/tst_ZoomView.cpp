@@ -80,10 +80,6 @@ private Q_SLOTS:
 
     void cleanup() { m_fx.stop(); }
 
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void keysAndEntriesStepThroughTheZoomsPerTab()
     {

@@ -39,10 +39,6 @@ class TestFrmAssist : public QObject {
     void open(bool addTabMode) { m_fx.showWizard(addTabMode); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-    }
 
     void init()
     {

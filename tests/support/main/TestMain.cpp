@@ -1,8 +1,10 @@
-// The main of every test program: runs the registered test classes one after the other with
-// QtTest, passing the command line on (-functions, a test function's name, -o ...). Arguments
-// naming a class or its file (tst_Topic) choose the classes to run; without them all run.
-// The exit code is the number of failed test functions of every class together.
+// The main of every test program: registers the program's fonts as the program does, then runs
+// the registered test classes one after the other with QtTest, passing the command line on
+// (-functions, a test function's name, -o ...). Arguments naming a class or its file
+// (tst_Topic) choose the classes to run; without them all run. The exit code is the number of
+// failed test functions of every class together.
 
+#include "app/core/Fonts.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@ int main(int argc, char* argv[])
     using plk::test::TestClass;
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    plk::registerProgramFonts();
     for (const plk::test::ChildMode& mode : plk::test::childModes()) {
         if (argc > 1 && std::strcmp(argv[1], mode.flag) == 0)
             return mode.run(argc, argv);
