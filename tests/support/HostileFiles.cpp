@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <locale.h>
 #include <future>
@@ -20,11 +19,15 @@ QString batchExecutable() { return QStringLiteral(PLK_BATCH_EXE); }
 
 QString systemReason(int error, const QByteArray& locale)
 {
+    // Worded as QFileDevice::errorString() words it (Qt's own texts for some errors, the C
+    // library's in the locale for the others), on this thread in the locale asked for.
     const locale_t chosen = locale.isEmpty() ? locale_t(0) : ::newlocale(LC_ALL_MASK, locale.constData(), locale_t(0));
-    if (!chosen)
-        return QString::fromLocal8Bit(std::strerror(error));
-    const QString reason = QString::fromUtf8(::strerror_l(error, chosen));  // the locales we name are UTF-8
-    ::freelocale(chosen);
+    const locale_t previous = chosen ? ::uselocale(chosen) : locale_t(0);
+    const QString reason = qt_error_string(error);
+    if (chosen) {
+        ::uselocale(previous);
+        ::freelocale(chosen);
+    }
     return reason;
 }
 
