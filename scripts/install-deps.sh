@@ -15,6 +15,8 @@ PACKAGES=(
   libbenchmark-dev
   libzxing-dev libzbar-dev  # tests only: they decode the barcodes the program draws
   clang libclang-rt-14-dev
+  gcovr  # make coverage
+  locales  # the tests run in fr_FR.UTF-8 as well, as a French user does
 )
 
 missing=()
@@ -24,10 +26,22 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  SUDO=""
-  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The French locale, generated the Debian way (listed in /etc/locale.gen) so that it stays.
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8'; then
+  echo "Generating the locale fr_FR.UTF-8"
+  if grep -q '^# *fr_FR.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    $SUDO sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+  else
+    echo 'fr_FR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  fi
+  $SUDO locale-gen >/dev/null
 fi

@@ -3,6 +3,7 @@
 // tools, and an installed program keeps the user's files in the user's data folder.
 
 #include "app/core/AppPaths.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -116,5 +117,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestDesktopIntegration)
+PLK_TEST_CLASS(TestDesktopIntegration)
 #include "tst_DesktopIntegration.moc"

@@ -4,6 +4,7 @@
 #include "app/ui/FileArguments.h"
 #include "app/ui/frmMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QDir>
@@ -27,7 +28,6 @@ class TestFileArguments : public QObject {
     QString file(const QString& name) const { return m_fx.dir.filePath(name); }
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init() { m_fx.start(); }
     void cleanup() { m_fx.stop(); }
 
@@ -95,5 +95,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFileArguments)
+PLK_TEST_CLASS(TestFileArguments)
 #include "tst_FileArguments.moc"

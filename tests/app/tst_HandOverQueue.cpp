@@ -4,6 +4,7 @@
 #include "app/ui/HandOverQueue.h"
 #include "app/ui/SingleInstance.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QLocalSocket>
@@ -86,5 +87,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHandOverQueue)
+PLK_TEST_CLASS(TestHandOverQueue)
 #include "tst_HandOverQueue.moc"

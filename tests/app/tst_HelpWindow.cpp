@@ -2,6 +2,7 @@
 // the user's clicks and keys while the dialog stays open.
 
 #include "app/ui/HelpWindow.h"
+#include "support/TestRegistry.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -77,5 +78,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHelpWindow)
+PLK_TEST_CLASS(TestHelpWindow)
 #include "tst_HelpWindow.moc"

@@ -4,6 +4,7 @@
 #include "app/core/InstanceFolder.h"
 #include "base/core/IniFile.h"
 #include "support/TestSupport.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,5 +117,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestInstanceFolder)
+PLK_TEST_CLASS(TestInstanceFolder)
 #include "tst_InstanceFolder.moc"

@@ -9,6 +9,7 @@
 #include "canvas/core/Etiquette.h"
 #include "support/MainWindowFixture.h"
 #include "support/RecordingToolBox.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/TaskPaneParts.h"
@@ -213,11 +214,6 @@ class TestMenuCommands : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // the size in the status bar in French form
-        test::initFonts();
-    }
 
     void init()
     {
@@ -352,5 +348,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMenuCommands)
+PLK_TEST_CLASS(TestMenuCommands)
 #include "tst_MenuCommands.moc"

@@ -2,6 +2,7 @@
 // loaded Qt's French translation.
 
 #include "app/core/QtFrench.h"
+#include "support/TestRegistry.h"
 
 #include <QAbstractButton>
 #include <QAbstractFileIconProvider>
@@ -83,5 +84,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestQtFrench)
+PLK_TEST_CLASS(TestQtFrench)
 #include "tst_QtFrench.moc"

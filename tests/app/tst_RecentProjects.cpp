@@ -7,6 +7,7 @@
 #include "base/core/IniFile.h"
 #include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
@@ -33,7 +34,6 @@ class TestRecentProjects : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init()
     {
         QDir(m_fx.dir.path()).removeRecursively();
@@ -126,5 +126,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestRecentProjects)
+PLK_TEST_CLASS(TestRecentProjects)
 #include "tst_RecentProjects.moc"

@@ -1,6 +1,7 @@
 #include "base/core/IniFile.h"
 #include "app/core/Settings.h"
 #include "base/core/ValueReader.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -107,5 +108,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
+PLK_TEST_CLASS(TestSettings)
 #include "tst_Settings.moc"

@@ -6,6 +6,7 @@
 #include "app/ui/frmMenu.h"
 #include "base/core/IniFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,6 @@ class TestSettingsRecovery : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void unreadableFileIsKeptAside_data()
     {
@@ -78,5 +78,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSettingsRecovery)
+PLK_TEST_CLASS(TestSettingsRecovery)
 #include "tst_SettingsRecovery.moc"

@@ -4,6 +4,7 @@
 
 #include "app/ui/SingleInstance.h"
 #include "base/core/IniFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -42,7 +43,6 @@ class TestSingleInstance : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         QVERIFY(QDir().mkpath(programFolder()));
         QVERIFY(QDir().mkdir(runtimeFolder()));
         QVERIFY(QFile::setPermissions(runtimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -95,5 +95,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSingleInstance)
+PLK_TEST_CLASS(TestSingleInstance)
 #include "tst_SingleInstance.moc"

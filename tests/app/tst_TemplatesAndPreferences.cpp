@@ -6,6 +6,7 @@
 #include "base/core/IniFile.h"
 #include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -26,11 +27,6 @@ class TestTemplatesAndPreferences : public QObject {
     test::MainWindowFixture m_fx;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
 
     void init()
     {
@@ -187,5 +183,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTemplatesAndPreferences)
+PLK_TEST_CLASS(TestTemplatesAndPreferences)
 #include "tst_TemplatesAndPreferences.moc"

@@ -8,6 +8,7 @@
 #include "canvas/core/Etiquette.h"
 #include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/ucToolbar.h"
@@ -49,11 +50,6 @@ class TestWindowCommands : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::initFonts();
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // the example's numbers are written back in French form
-    }
     void init()
     {
         m_fx.start();
@@ -214,5 +210,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowCommands)
+PLK_TEST_CLASS(TestWindowCommands)
 #include "tst_WindowCommands.moc"

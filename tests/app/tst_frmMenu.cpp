@@ -3,6 +3,7 @@
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "windows/ui/frmProjet.h"
 
@@ -37,11 +38,6 @@ class TestFrmMenu : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // status texts and files in French form
-        test::initFonts();
-    }
 
     void init() { m_fx.start(); }
 
@@ -252,5 +248,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmMenu)
+PLK_TEST_CLASS(TestFrmMenu)
 #include "tst_frmMenu.moc"

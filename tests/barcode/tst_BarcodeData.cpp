@@ -2,6 +2,7 @@
 #include "barcode/core/BarcodeSymbol.h"
 #include "barcode/core/CodeObject.h"
 #include "base/core/ValueReader.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -255,5 +256,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBarcodeData)
+PLK_TEST_CLASS(TestBarcodeData)
 #include "tst_BarcodeData.moc"

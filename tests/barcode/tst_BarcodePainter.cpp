@@ -1,6 +1,7 @@
 #include "barcode/BarcodeDecoding.h"
 #include "barcode/core/BarcodePainter.h"
 #include "barcode/core/VCard.h"
+#include "support/TestRegistry.h"
 
 #include <QBuffer>
 #include <QSvgGenerator>
@@ -211,5 +212,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBarcodePainter)
+PLK_TEST_CLASS(TestBarcodePainter)
 #include "tst_BarcodePainter.moc"

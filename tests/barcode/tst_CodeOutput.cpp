@@ -11,6 +11,7 @@
 #include "merge/core/RowValues.h"
 #include "print/core/PrintJob.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QPainter>
@@ -53,7 +54,6 @@ class TestCodeOutput : public QObject {
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void everyKind_data()
     {
@@ -186,5 +186,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodeOutput)
+PLK_TEST_CLASS(TestCodeOutput)
 #include "tst_CodeOutput.moc"

@@ -10,6 +10,7 @@
 #include "document/core/Project.h"
 #include "document/core/ProjectFile.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -47,7 +48,6 @@ class TestCodeReaders : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void bothReadersReadEveryKind_data()
     {
@@ -139,6 +139,6 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodeReaders)
+PLK_TEST_CLASS(TestCodeReaders)
 #include "tst_CodeReaders.moc"
 

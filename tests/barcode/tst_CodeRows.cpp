@@ -11,6 +11,7 @@
 #include "merge/core/RowValues.h"
 #include "merge/ui/TabDataPrompts.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -47,7 +48,6 @@ class TestCodeRows : public QObject {
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void markersAreKeptShownAndListedRowByRow()
     {
@@ -107,5 +107,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodeRows)
+PLK_TEST_CLASS(TestCodeRows)
 #include "tst_CodeRows.moc"

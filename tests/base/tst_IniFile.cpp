@@ -1,5 +1,6 @@
 #include "base/core/IniFile.h"
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -100,5 +101,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestIniFile)
+PLK_TEST_CLASS(TestIniFile)
 #include "tst_IniFile.moc"

@@ -4,6 +4,7 @@
 #include "base/core/SystemReason.h"
 #include "document/core/ProjectFile.h"
 #include "support/TestSupport.h"
+#include "support/TestRegistry.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -87,5 +88,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestReadingLimits)
+PLK_TEST_CLASS(TestReadingLimits)
 #include "tst_ReadingLimits.moc"

@@ -1,6 +1,7 @@
 #include "base/core/RegionalFormat.h"
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -91,5 +92,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRegionalFormat)
+PLK_TEST_CLASS(TestRegionalFormat)
 #include "tst_RegionalFormat.moc"

@@ -3,6 +3,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/Rounding.h"
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -125,5 +126,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSafeFiles)
+PLK_TEST_CLASS(TestSafeFiles)
 #include "tst_SafeFiles.moc"

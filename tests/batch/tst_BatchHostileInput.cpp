@@ -1,6 +1,7 @@
 // The batch tool on files that name FIFOs, on tabs too large to hold, and on a disk that
 // fills up: it never waits forever, never writes half a file, and says why on stderr.
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
@@ -153,5 +154,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBatchHostileInput)
+PLK_TEST_CLASS(TestBatchHostileInput)
 #include "tst_BatchHostileInput.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
@@ -107,35 +108,17 @@ private Q_SLOTS:
         plk::test::writeBytes(in, kProject);
         QCOMPARE(batch({"snapshot", in, dir.filePath("ref.png")}).exitCode, 0);
         const QImage reference = QImage(dir.filePath("ref.png")).convertToFormat(QImage::Format_RGB32);
-        // Lossy formats are judged on the mean difference per channel: sharp text edges
-        // may differ a lot on single pixels.
-        const auto meanDifference = [&reference](const QImage& picture) {
-            const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-            double sum = 0;
-            for (int y = 0; y < rgb.height(); ++y)
-                for (int x = 0; x < rgb.width(); ++x) {
-                    const QRgb a = rgb.pixel(x, y), b = reference.pixel(x, y);
-                    sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                           std::abs(qBlue(a) - qBlue(b));
-                }
-            return sum / (3.0 * rgb.width() * rgb.height());
-        };
+        // How close each encoder comes is the export tests' business; here every name reaches
+        // its encoder with the picture, and --quality reaches JPEG's.
         for (const char* name : {"exact.bmp", "exact.tif", "exact.TIFF"}) {
             QCOMPARE(batch({"snapshot", in, dir.filePath(name)}).exitCode, 0);
             QCOMPARE(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32), reference);
         }
         QCOMPARE(batch({"snapshot", in, dir.filePath("close.gif")}).exitCode, 0);
-        const QImage gif(dir.filePath("close.gif"));
-        QCOMPARE(gif.size(), reference.size());
-        QVERIFY(meanDifference(gif) < 6);
-
-        // JPEG takes the quality: a higher one keeps the picture closer and costs bytes.
+        QCOMPARE(QImage(dir.filePath("close.gif")).size(), reference.size());
         QCOMPARE(batch({"snapshot", in, dir.filePath("low.jpg"), "--quality", "10"}).exitCode, 0);
         QCOMPARE(batch({"snapshot", in, dir.filePath("high.JPEG"), "--quality", "100"}).exitCode, 0);
         QVERIFY(QFileInfo(dir.filePath("high.JPEG")).size() > QFileInfo(dir.filePath("low.jpg")).size());
-        const double high = meanDifference(QImage(dir.filePath("high.JPEG"), "JPEG"));
-        QVERIFY(high < 3);
-        QVERIFY(high < meanDifference(QImage(dir.filePath("low.jpg"))));
 
         QCOMPARE(batch({"snapshot", in, dir.filePath("x.jpg"), "--quality", "101"}).exitCode, 2);
         QCOMPARE(batch({"snapshot", in, dir.filePath("sans-extension")}).exitCode, 2);
@@ -190,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBatchTool)
+PLK_TEST_CLASS(TestBatchTool)
 #include "tst_BatchTool.moc"

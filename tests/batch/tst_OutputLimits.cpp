@@ -5,6 +5,7 @@
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
 #include "support/TestSupport.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,5 +91,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOutputLimits)
+PLK_TEST_CLASS(TestOutputLimits)
 #include "tst_OutputLimits.moc"

@@ -1,5 +1,6 @@
 #include "canvas/core/CanvasLayout.h"
 #include "canvas/core/ZoomSteps.h"
+#include "support/TestRegistry.h"
 
 #include <QtTest>
 
@@ -134,5 +135,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCanvasLayout)
+PLK_TEST_CLASS(TestCanvasLayout)
 #include "tst_CanvasLayout.moc"

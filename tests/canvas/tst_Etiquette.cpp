@@ -1,5 +1,6 @@
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -31,7 +32,6 @@ class TestEtiquette : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init() { App.reset(); }
 
     void newProjetResetsTheTab()
@@ -365,5 +365,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestEtiquette)
+PLK_TEST_CLASS(TestEtiquette)
 #include "tst_Etiquette.moc"

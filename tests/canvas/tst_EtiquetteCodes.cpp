@@ -4,6 +4,7 @@
 
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -45,7 +46,6 @@ class TestEtiquetteCodes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
     void init() { App.reset(); }
 
     void slotsFromOneDeletedOnesHiddenUntilUnloaded()
@@ -231,5 +231,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestEtiquetteCodes)
+PLK_TEST_CLASS(TestEtiquetteCodes)
 #include "tst_EtiquetteCodes.moc"

@@ -2,6 +2,7 @@
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/PictureCache.h"
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -30,7 +31,6 @@ class TestPictureCache : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void fifosFoldersAndDevicesAreMissingFiles()
     {
@@ -170,5 +170,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPictureCache)
+PLK_TEST_CLASS(TestPictureCache)
 #include "tst_PictureCache.moc"

@@ -1,4 +1,5 @@
 #include "canvas/core/Etiquette.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -31,7 +32,6 @@ class TestSnapshot : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void sizeAndBorder()
     {
@@ -166,5 +166,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSnapshot)
+PLK_TEST_CLASS(TestSnapshot)
 #include "tst_Snapshot.moc"

@@ -5,6 +5,7 @@
 #include "barcode/core/BarcodeSymbol.h"
 #include "base/core/Cp1252.h"
 #include "document/core/ProjectFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
@@ -43,7 +44,6 @@ class TestCodeRecords : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void codesRoundTripByteForByte()
     {
@@ -167,5 +167,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodeRecords)
+PLK_TEST_CLASS(TestCodeRecords)
 #include "tst_CodeRecords.moc"

@@ -1,4 +1,5 @@
 #include "document/core/LegacyImport.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -21,7 +22,6 @@ class TestLegacyImport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void convertsTwipsAndObjects()
     {
@@ -86,5 +86,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLegacyImport)
+PLK_TEST_CLASS(TestLegacyImport)
 #include "tst_LegacyImport.moc"

@@ -1,4 +1,5 @@
 #include "document/core/ProjectFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -27,7 +28,6 @@ class TestProjectFile : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void exampleRoundTripsByteForByte()
     {
@@ -371,5 +371,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestProjectFile)
+PLK_TEST_CLASS(TestProjectFile)
 #include "tst_ProjectFile.moc"

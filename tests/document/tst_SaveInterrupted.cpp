@@ -4,9 +4,9 @@
 // be the old file or one of the complete versions, never anything between.
 #include "document/core/ProjectFile.h"
 #include "print/core/PrintJob.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
-#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,7 +70,6 @@ private:
 /// reports there were when it lives to the end.
 int saveInALoop(const QString& kind, const QString& target, long long killAt)
 {
-    test::initFonts();
     const KillingWriter writer(killAt);
     for (int v = 1; v <= kVersions; ++v) {
         Project p;
@@ -128,7 +127,6 @@ class TestSaveInterrupted : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void aKilledProjectSaveLeavesTheOldFileOrANewOne()
     {
@@ -184,14 +182,14 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char* argv[])
+static int saveChild(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    if (argc == 5 && qstrcmp(argv[1], "--save-child") == 0)
-        return saveInALoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoll(argv[4]));
-    TestSaveInterrupted test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    if (argc != 5)
+        return 2;
+    return saveInALoop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoll(argv[4]));
 }
+
+PLK_TEST_CLASS(TestSaveInterrupted)
+PLK_TEST_CHILD_MODE("--save-child", saveChild)
 
 #include "tst_SaveInterrupted.moc"

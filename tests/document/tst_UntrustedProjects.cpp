@@ -3,6 +3,7 @@
 #include "base/core/ValueReader.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QImage>
@@ -32,7 +33,6 @@ class TestUntrustedProjects : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void tabSizesOutsideTheirBoundsStopTheReading()
     {
@@ -213,5 +213,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUntrustedProjects)
+PLK_TEST_CLASS(TestUntrustedProjects)
 #include "tst_UntrustedProjects.moc"

@@ -1,5 +1,6 @@
 #include "ExportPictures.h"
 #include "export/core/ColorQuantizer.h"
+#include "support/TestRegistry.h"
 
 #include <QSet>
 #include <QtTest>
@@ -62,5 +63,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ColorQuantizer)
+PLK_TEST_CLASS(tst_ColorQuantizer)
 #include "tst_ColorQuantizer.moc"

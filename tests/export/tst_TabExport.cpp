@@ -9,6 +9,7 @@
 #include "gradient/core/ColorGradient.h"
 #include "support/HostileFiles.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -73,7 +74,6 @@ class TestTabExport : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         // 50 x 50 mm, red border, a pale left-to-right gradient, a black text and a
         // logo whose left half is red and right half green.
         m_tab.NewProjet(QStringLiteral("Carte"), 50, 50, rgbColor(255, 255, 255), rgbColor(255, 0, 0), false, false,
@@ -94,6 +94,7 @@ private Q_SLOTS:
 
     void aPictureAtAResolutionIsPaintedAtIt()
     {
+        PLK_REQUIRE_TAHOMA();
         const TabRenderer renderer(m_tab);
         const QImage picture = renderer.picture(300);
         QCOMPARE(picture.size(), QSize(591, 591));
@@ -151,6 +152,7 @@ private Q_SLOTS:
 
     void aPdfPageIsTheTabWithItsTextsAndSharpPictures()
     {
+        PLK_REQUIRE_TAHOMA();
         cGdiPlus writer;
         const QString pdf = m_dir.filePath("carte.pdf");
         QImage untouched(1, 1, QImage::Format_RGB32);
@@ -184,6 +186,7 @@ private Q_SLOTS:
 
     void anSvgDrawingKeepsItsTextsAsText()
     {
+        PLK_REQUIRE_TAHOMA();
         cGdiPlus writer;
         const QString svg = m_dir.filePath("carte.SVG");
         QVERIFY(exportTab(writer, m_tab, svg, ExportSettings{}));
@@ -267,5 +270,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTabExport)
+PLK_TEST_CLASS(TestTabExport)
 #include "tst_TabExport.moc"

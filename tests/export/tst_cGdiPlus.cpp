@@ -2,6 +2,7 @@
 #include "export/core/EncoderTable.h"
 #include "export/core/cGdiPlus.h"
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -208,5 +209,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_cGdiPlus)
+PLK_TEST_CLASS(tst_cGdiPlus)
 #include "tst_cGdiPlus.moc"

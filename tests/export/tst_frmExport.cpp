@@ -2,6 +2,7 @@
 #include "canvas/core/Etiquette.h"
 #include "export/ui/frmExport.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "windows/ui/frmProjet.h"
@@ -48,11 +49,6 @@ class TestFrmExport : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // the example file is in French form
-        test::initFonts();
-    }
 
     void init()
     {
@@ -258,5 +254,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmExport)
+PLK_TEST_CLASS(TestFrmExport)
 #include "tst_frmExport.moc"

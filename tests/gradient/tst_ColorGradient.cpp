@@ -1,5 +1,6 @@
 #include "canvas/core/ImageSurface.h"
 #include "gradient/core/ColorGradient.h"
+#include "support/TestRegistry.h"
 
 #include <QtTest>
 #include <cstdlib>
@@ -390,5 +391,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ColorGradient)
+PLK_TEST_CLASS(tst_ColorGradient)
 #include "tst_ColorGradient.moc"

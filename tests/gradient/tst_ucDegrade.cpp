@@ -2,6 +2,7 @@
 
 #include "base/core/Twips.h"
 #include "gradient/ui/ucDegrade.h"
+#include "support/TestRegistry.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -118,5 +119,5 @@ private:
     ucDegrade* editor = nullptr;
 };
 
-QTEST_MAIN(TestUcDegrade)
+PLK_TEST_CLASS(TestUcDegrade)
 #include "tst_ucDegrade.moc"

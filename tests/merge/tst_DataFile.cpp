@@ -1,5 +1,6 @@
 #include "merge/core/DataFile.h"
 #include "support/MergeFixtures.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -201,5 +202,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDataFile)
+PLK_TEST_CLASS(TestDataFile)
 #include "tst_DataFile.moc"

@@ -2,6 +2,7 @@
 #include "merge/core/FieldMarkers.h"
 #include "merge/core/MergeData.h"
 #include "support/MergeFixtures.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -72,5 +73,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFieldMarkers)
+PLK_TEST_CLASS(TestFieldMarkers)
 #include "tst_FieldMarkers.moc"

@@ -7,6 +7,7 @@
 #include "merge/ui/TabDataPrompts.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
+#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,6 @@ class TestLinkedFiles : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         QVERIFY(QDir().mkpath(path("projet")) && QDir().mkpath(path("ailleurs")));
         QVERIFY(QFile::link(path("ailleurs"), path("projet/lien")));
     }
@@ -106,5 +106,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLinkedFiles)
+PLK_TEST_CLASS(TestLinkedFiles)
 #include "tst_LinkedFiles.moc"

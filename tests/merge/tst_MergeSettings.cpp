@@ -1,6 +1,7 @@
 #include "base/core/ValueReader.h"
 #include "merge/core/MergeSettings.h"
 #include "merge/core/MergedSheets.h"
+#include "support/TestRegistry.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -111,5 +112,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMergeSettings)
+PLK_TEST_CLASS(TestMergeSettings)
 #include "tst_MergeSettings.moc"

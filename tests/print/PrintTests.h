@@ -70,9 +70,6 @@ QList<QRect> regions(const QImage& image, const std::function<bool(QRgb)>& match
 /// Near a colour, within `tolerance` on each channel.
 std::function<bool(QRgb)> near(QColor colour, int tolerance = 40);
 
-/// The captions of a tab bar's tabs, in order.
-QStringList tabTexts(const QTabBar* bar);
-
 /// Rectangles sorted row by row (top to bottom, then left to right).
 QList<QRect> inReadingOrder(QList<QRect> rects);
 

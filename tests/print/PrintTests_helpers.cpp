@@ -110,12 +110,4 @@ QList<QRect> inReadingOrder(QList<QRect> rects)
     return rects;
 }
 
-QStringList tabTexts(const QTabBar* bar)
-{
-    QStringList texts;
-    for (int i = 0; i < bar->count(); ++i)
-        texts << bar->tabText(i);
-    return texts;
-}
-
 }  // namespace plk::test

@@ -2,6 +2,7 @@
 
 #include "print/PrintTests.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -155,5 +156,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBatchPrint)
+PLK_TEST_CLASS(TestBatchPrint)
 #include "tst_BatchPrint.moc"

@@ -4,6 +4,7 @@
 
 #include "canvas/core/Etiquette.h"
 #include "print/PrintTests.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,6 @@ class TestCupsQueue : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         if (!QPrinterInfo::availablePrinterNames().contains(kQueue))
             QSKIP("Pas de file d'impression CUPS « PDF » sur cette machine (.ci/run la crée).");
     }
@@ -109,5 +109,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCupsQueue)
+PLK_TEST_CLASS(TestCupsQueue)
 #include "tst_CupsQueue.moc"

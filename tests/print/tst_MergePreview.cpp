@@ -9,6 +9,8 @@
 #include "print/ui/frmPrint.h"
 #include "widgets/ui/TxtBox.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "widgets/ui/ToolbarButton.h"
 
 #include <QLabel>
@@ -50,11 +52,6 @@ class TestMergePreview : public QObject {
     frmPage* preview(const QByteArray& project) { return f->preview(project); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
     void init() { f = std::make_unique<test::PrintFixture>(); }
     void cleanup() { f.reset(); }
 
@@ -154,5 +151,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMergePreview)
+PLK_TEST_CLASS(TestMergePreview)
 #include "tst_MergePreview.moc"

@@ -8,6 +8,7 @@
 #include "print/core/PrintJob.h"
 #include "support/MergeFixtures.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -93,7 +94,6 @@ class TestMergePrint : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         QVERIFY(m_dir.isValid());
         m_rows = test::fiftyAddresses();
         test::writeBytes(m_dir.filePath("adresses.csv"), test::csvFile(test::addressFields(), m_rows));
@@ -171,5 +171,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMergePrint)
+PLK_TEST_CLASS(TestMergePrint)
 #include "tst_MergePrint.moc"

@@ -8,6 +8,7 @@
 #include "print/PrintTests.h"
 #include "print/core/PrintJob.h"
 #include "support/PdfProbe.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -90,7 +91,6 @@ class TestPrintQuality : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::initFonts();
         const QString logo = m_dir.filePath("cadre.png");
         QVERIFY(framedPicture().save(logo));
         m_project = std::make_unique<Project>();
@@ -109,6 +109,7 @@ private Q_SLOTS:
 
     void textsKeepTheirSizeAndEverythingItsPlace()
     {
+        PLK_REQUIRE_TAHOMA();
         QFETCH(int, quality);
         QFETCH(bool, throughPrinter);
         const QString pdf = print(quality, throughPrinter);
@@ -203,5 +204,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintQuality)
+PLK_TEST_CLASS(TestPrintQuality)
 #include "tst_PrintQuality.moc"

@@ -6,6 +6,7 @@
 #include "document/core/ProjectFile.h"
 #include "print/PrintTests.h"
 #include "print/core/SheetRenderer.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -88,7 +89,6 @@ class TestPrintRendering : public QObject {
     Etiquette& tab() { return m_project->tab(1); }
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void init()
     {
@@ -277,5 +277,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrintRendering)
+PLK_TEST_CLASS(TestPrintRendering)
 #include "tst_PrintRendering.moc"

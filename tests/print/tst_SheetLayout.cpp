@@ -4,6 +4,7 @@
 #include "print/PrintTests.h"
 #include "base/core/Rounding.h"
 #include "print/core/SheetLayout.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -35,7 +36,6 @@ class TestSheetLayout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void workedExample()
     {
@@ -191,5 +191,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSheetLayout)
+PLK_TEST_CLASS(TestSheetLayout)
 #include "tst_SheetLayout.moc"

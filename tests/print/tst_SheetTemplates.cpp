@@ -4,6 +4,7 @@
 
 #include "document/core/ProjectFile.h"
 #include "print/core/SheetLayout.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -81,7 +82,6 @@ class TestSheetTemplates : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void everySheetOfTheTableIsShippedAndNoOther()
     {
@@ -141,5 +141,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSheetTemplates)
+PLK_TEST_CLASS(TestSheetTemplates)
 #include "tst_SheetTemplates.moc"

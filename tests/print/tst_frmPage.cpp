@@ -7,6 +7,8 @@
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
 #include "widgets/ui/ucToolbar.h"
@@ -44,11 +46,6 @@ class TestFrmPage : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
     void init() { f = std::make_unique<test::PrintFixture>(); }
     void cleanup() { f.reset(); }
 
@@ -267,5 +264,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmPage)
+PLK_TEST_CLASS(TestFrmPage)
 #include "tst_frmPage.moc"

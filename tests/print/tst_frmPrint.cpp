@@ -7,6 +7,8 @@
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
 #include "support/HostileFiles.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
@@ -42,12 +44,6 @@ QStringList texts(const frmPrint& d)
     return v;
 }
 
-void type(TxtBox* box, const QString& text)
-{
-    box->Text1()->selectAll();
-    QTest::keyClicks(box->Text1(), text);
-}
-
 }  // namespace
 
 class TestFrmPrint : public QObject {
@@ -59,11 +55,6 @@ class TestFrmPrint : public QObject {
     Etiquette& tab() { return f->commands->project()->surface(1); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
     void init() { f = std::make_unique<test::PrintFixture>(); }
     void cleanup() { f.reset(); }
 
@@ -146,8 +137,8 @@ private Q_SLOTS:
         f->open(kSetUp);
         f->commands->showPrint();
         frmPrint& d = dialog();
-        type(d.MargeG(), "25");  // 0..10
-        type(d.NbrH(), "0");     // 1..20
+        test::typeInto(d.MargeG(), "25");  // 0..10
+        test::typeInto(d.NbrH(), "0");     // 1..20
         QCOMPARE(d.MargeG()->Value(), 2);
         // The preview takes the numbers the fields then show.
         const LayoutValues v = d.fieldValues();
@@ -155,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(v.ImpNbrH, std::int16_t(1));
         QCOMPARE(d.MargeG()->Text(), QStringLiteral("10"));
         QCOMPARE(d.NbrH()->Text(), QStringLiteral("1"));
-        type(d.MargeH(), "99");
+        test::typeInto(d.MargeH(), "99");
         QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
         QCOMPARE(tab().print().ImpMargeH, std::int16_t(10));
         QCOMPARE(tab().print().ImpMargeG, std::int16_t(10));
@@ -176,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(tab().PrinterName(), kPdfFileEntry);
         QCOMPARE(d.MargeG()->Value(), 0);
         QCOMPARE(d.MargeH()->Value(), 0);
-        type(d.MargeG(), "7");
+        test::typeInto(d.MargeG(), "7");
         QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
         QVERIFY(!d.isVisible());
         QCOMPARE(tab().print().ImpDefaut, std::int16_t(2));
@@ -229,16 +220,16 @@ private Q_SLOTS:
         f->commands->showPrint();
         frmPrint& d = dialog();
         d.Combo1()->setCurrentIndex(1);
-        type(d.MargeG(), "3");
-        type(d.MargeH(), "5");
+        test::typeInto(d.MargeG(), "3");
+        test::typeInto(d.MargeH(), "5");
         d.RS()->setCurrentIndex(3);
-        type(d.NbrP(), "4");
-        type(d.PosX(), "15");
-        type(d.PosY(), "12");
-        type(d.SepH(), "2");
-        type(d.SepV(), "3");
-        type(d.NbrH(), "2");
-        type(d.NbrV(), "5");
+        test::typeInto(d.NbrP(), "4");
+        test::typeInto(d.PosX(), "15");
+        test::typeInto(d.PosY(), "12");
+        test::typeInto(d.SepH(), "2");
+        test::typeInto(d.SepV(), "3");
+        test::typeInto(d.NbrH(), "2");
+        test::typeInto(d.NbrV(), "5");
         QCOMPARE(tab().print().ImpPosX, std::int16_t(0));  // nothing stored while open
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
@@ -264,7 +255,7 @@ private Q_SLOTS:
         f->open(kSetUp);
         f->commands->showPrint();
         frmPrint& d = dialog();
-        type(d.NbrP(), "3");
+        test::typeInto(d.NbrP(), "3");
         QTest::mouseClick(d.Bouton2(0), Qt::LeftButton);  // Aperçu
         frmPage* page = f->commands->preview();
         QVERIFY(page);
@@ -304,7 +295,7 @@ private Q_SLOTS:
         f->commands->showPrint();
         frmPrint& d = dialog();
         d.Combo1()->setCurrentIndex(2);
-        type(d.NbrP(), "3");
+        test::typeInto(d.NbrP(), "3");
         f->dialogs->answers.push_back(Answer::Yes);
         f->dialogs->files.push_back(std::nullopt);  // the file dialog is cancelled
         f->commands->ConfirmAndPrint();
@@ -368,5 +359,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmPrint)
+PLK_TEST_CLASS(TestFrmPrint)
 #include "tst_frmPrint.moc"

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <future>
 #include <sys/resource.h>

@@ -13,7 +13,8 @@ QString batchExecutable();
 /// A FIFO at the path (no writer: opening it for reading would wait forever).
 void makeFifo(const QString& path);
 
-/// The system's text for an error number, as the program reports it.
+/// The system's text for an error number, as the program reports it: in French, whatever
+/// the locale it runs in.
 QString systemReason(int error);
 
 /// Makes writes of this process beyond `bytes` bytes per file fail with "file too

@@ -3,6 +3,7 @@
 #include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
 #include "support/TestSupport.h"
+#include "windows/ui/frmAssist.h"
 #include "windows/ui/frmOutils.h"
 #include "windows/ui/frmProjet.h"
 
@@ -30,6 +31,20 @@ frmOutils& MainWindowFixture::startToolBox()
     return *toolBox;
 }
 
+frmAssist& MainWindowFixture::startWizard()
+{
+    wizard = std::make_unique<frmAssist>(*menu);
+    menu->parts.showWizard = [this](bool addTabMode, frmProjet*) { showWizard(addTabMode); };
+    return *wizard;
+}
+
+void MainWindowFixture::showWizard(bool addTabMode)
+{
+    wizard->AddTabMode = addTabMode;
+    wizard->TabWindow = menu->activeProject();
+    wizard->show();
+}
+
 void MainWindowFixture::closeProjects()
 {
     if (!menu)
@@ -43,6 +58,7 @@ void MainWindowFixture::closeProjects()
 void MainWindowFixture::stop()
 {
     closeProjects();
+    wizard.reset();
     toolBox.reset();
     menu.reset();
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 namespace plk {
+class frmAssist;
 class frmMenu;
 class frmOutils;
 class frmProjet;
@@ -27,6 +28,11 @@ public:
     void start(const QString& installedTemplates = QString());
     /// Makes the tool box and plugs it into the main window, as the program does.
     frmOutils& startToolBox();
+    /// Makes the wizard the menu's "Nouveau projet" and "Ajouter un nouvel onglet" show,
+    /// shown without waiting on it.
+    frmAssist& startWizard();
+    /// Shows the wizard as the menu's command does: a new project, or a tab of the active one.
+    void showWizard(bool addTabMode);
     /// Closes every project window without saving.
     void closeProjects();
     /// Closes the project windows, then the tool box and the main window.
@@ -39,6 +45,7 @@ public:
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<frmMenu> menu;
     std::unique_ptr<frmOutils> toolBox;
+    std::unique_ptr<frmAssist> wizard;
 };
 
 }  // namespace plk::test

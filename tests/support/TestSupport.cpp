@@ -1,15 +1,14 @@
 #include "support/TestSupport.h"
 
-#include "app/core/Fonts.h"
-
 #include <QFile>
+#include <QFontDatabase>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QtTest>
 
 namespace plk::test {
 
-void initFonts() { registerProgramFonts(); }
+bool hasTahoma() { return QFontDatabase::families().contains(QStringLiteral("Tahoma")); }
 
 BatchRun batch(const QStringList& args, const QString& locale)
 {

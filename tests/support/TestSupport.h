@@ -11,8 +11,9 @@
 
 namespace plk::test {
 
-/// Registers the fonts the program itself registers (Tahoma).
-void initFonts();
+/// Whether Tahoma (package fonts-wine) is there, registered as the program does by the tests'
+/// main: texts measured in pixels, and fonts the program falls back to, depend on it.
+bool hasTahoma();
 
 /// The example project of the file format's documentation, in French form.
 inline const QByteArray kExampleProject =
@@ -49,3 +50,7 @@ QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace plk::test
+
+#define PLK_REQUIRE_TAHOMA()          \
+    if (!plk::test::hasTahoma())      \
+    QSKIP("needs the font Tahoma from the package fonts-wine, which scripts/install-deps.sh installs")

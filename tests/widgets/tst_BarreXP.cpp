@@ -5,6 +5,7 @@
 #include "base/core/AppState.h"
 #include "base/core/Twips.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "widgets/core/TaskGroupMotion.h"
 #include "widgets/ui/BarreXP.h"
 
@@ -301,5 +302,5 @@ private:
     BarreXP* pane = nullptr;
 };
 
-QTEST_MAIN(TestBarreXP)
+PLK_TEST_CLASS(TestBarreXP)
 #include "tst_BarreXP.moc"

@@ -1,6 +1,7 @@
 // The font dialog: every family offers the four styles, and what is chosen there is
 // what the text is drawn with, also where Qt has to slant or thicken the face.
 
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/FontChooser.h"
 
@@ -37,10 +38,10 @@ class TestFontChooser : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void italicSurvivesAFamilyWithoutAnItalicFace()
     {
+        PLK_REQUIRE_TAHOMA();
         // Tahoma comes with a regular and a bold face only.
         QFont tahoma(QStringLiteral("Tahoma"), 9);
         tahoma.setItalic(true);
@@ -93,5 +94,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFontChooser)
+PLK_TEST_CLASS(TestFontChooser)
 #include "tst_FontChooser.moc"

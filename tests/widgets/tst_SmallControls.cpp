@@ -1,6 +1,8 @@
 // The numeric field, the banner, the etched line and the picture holder.
 
 #include "base/core/Twips.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/core/TPict.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -41,7 +43,6 @@ class TestSmallControls : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { test::initFonts(); }
 
     void init()
     {
@@ -109,8 +110,7 @@ private Q_SLOTS:
 
     void outOfRangeTextLeavesTheValue()
     {
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("250"));
+        test::typeInto(box, QStringLiteral("250"));
         QCOMPARE(box->Text(), QStringLiteral("250"));
         QCOMPARE(box->Value(), 25);  // the last number within the range: "2", "25", then "250"
         box->setText(QStringLiteral("abc"));
@@ -130,8 +130,7 @@ private Q_SLOTS:
         // Leaving the field: 250 becomes 200, shown and taken, with one change more.
         QSignalSpy changes(box, &TxtBox::Change);
         box->Text1()->setFocus();
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("250"));
+        test::typeInto(box, QStringLiteral("250"));
         QCOMPARE(changes.size(), 3);
         other->setFocus();
         QCOMPARE(box->Text(), QStringLiteral("200"));
@@ -141,8 +140,7 @@ private Q_SLOTS:
         // The dialog acting, while the field still has the focus.
         box->setMin(10);
         box->Text1()->setFocus();
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("7"));
+        test::typeInto(box, QStringLiteral("7"));
         QCOMPARE(box->Value(), 200);
         TxtBox::settleAll(&dialog);
         QCOMPARE(box->Text(), QStringLiteral("10"));
@@ -152,8 +150,7 @@ private Q_SLOTS:
         box->setText(QStringLiteral("250"));
         TxtBox::settleAll(&dialog);
         QCOMPARE(box->Text(), QStringLiteral("250"));
-        box->Text1()->selectAll();
-        QTest::keyClicks(box->Text1(), QStringLiteral("120"));
+        test::typeInto(box, QStringLiteral("120"));
         other->setFocus();
         QCOMPARE(box->Text(), QStringLiteral("120"));
         QCOMPARE(box->Value(), 120);
@@ -190,6 +187,7 @@ private Q_SLOTS:
 
     void bannerDefaultsAndLayout()
     {
+        PLK_REQUIRE_TAHOMA();
         QWidget dialog;
         dialog.resize(480, 300);
         auto* header = new HeaderPlus(&dialog);
@@ -242,5 +240,5 @@ private:
     TxtBox* box = nullptr;
 };
 
-QTEST_MAIN(TestSmallControls)
+PLK_TEST_CLASS(TestSmallControls)
 #include "tst_SmallControls.moc"

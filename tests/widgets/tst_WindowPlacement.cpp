@@ -1,5 +1,6 @@
 // Floating windows beside the window they serve, never off the screen.
 
+#include "support/TestRegistry.h"
 #include "widgets/core/WindowPlacement.h"
 
 #include <QTest>
@@ -34,5 +35,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWindowPlacement)
+PLK_TEST_CLASS(TestWindowPlacement)
 #include "tst_WindowPlacement.moc"

@@ -1,6 +1,7 @@
 // The toolbar: buttons and their states, tooltips, the hover events as the pointer
 // moves across it, and drop-down arrows.
 
+#include "support/TestRegistry.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
 
@@ -213,5 +214,5 @@ private:
     }
 };
 
-QTEST_MAIN(TestUcToolbar)
+PLK_TEST_CLASS(TestUcToolbar)
 #include "tst_ucToolbar.moc"

@@ -11,6 +11,8 @@
 #include "canvas/ui/EtiquetteView.h"
 #include "document/core/ProjectFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/UndoCommands.h"
@@ -33,12 +35,6 @@ Q_DECLARE_METATYPE(plk::BarcodeKind)
 namespace {
 
 
-void typeInto(QLineEdit* field, const QString& text)
-{
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 }  // namespace
 
 class TestCodePage : public QObject {
@@ -60,11 +56,6 @@ class TestCodePage : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
 
     void init()
     {
@@ -133,7 +124,7 @@ private Q_SLOTS:
         QVERIFY(m_outils->codeTextBox()->isEnabled());
 
         QTest::mouseClick(m_outils->codeTextBox(), Qt::LeftButton);
-        typeInto(m_outils->codeWidthField()->Text1(), QStringLiteral("50"));
+        test::typeInto(m_outils->codeWidthField()->Text1(), QStringLiteral("50"));
         m_fx.dialogs->colours.push_back(QColor(0, 0, 128));
         QTest::mouseClick(m_outils->codeColourButton(), Qt::LeftButton);
         QCOMPARE(m_fx.dialogs->colourStarts.at(0), QColor(0, 0, 0));
@@ -192,8 +183,8 @@ private Q_SLOTS:
 
     void positionFieldsMoveTheCode()
     {
-        typeInto(m_outils->fieldX()->Text1(), QStringLiteral("30"));
-        typeInto(m_outils->fieldY()->Text1(), QStringLiteral("12"));
+        test::typeInto(m_outils->fieldX()->Text1(), QStringLiteral("30"));
+        test::typeInto(m_outils->fieldY()->Text1(), QStringLiteral("12"));
         QCOMPARE(tab().codeRect(1).topLeft(), QPointF(30, 12));
         m_fx.menu->Mnu_ID_Edition_Click(Edition::Copier);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::Coller);
@@ -243,5 +234,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestCodePage)
+PLK_TEST_CLASS(TestCodePage)
 #include "tst_CodePage.moc"

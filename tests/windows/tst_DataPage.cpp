@@ -10,6 +10,8 @@
 #include "document/core/ProjectHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/MergeFixtures.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
@@ -38,14 +40,6 @@ const QByteArray kLabel = "ONGLET|Adresse\r\n"
                           "FOND|1|16777215\r\n"
                           "PRINT|0|0|0|3|1|0|0|0|0|3|8\r\n";
 
-QStringList entries(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
 }  // namespace
 
 class TestDataPage : public QObject {
@@ -71,11 +65,6 @@ class TestDataPage : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
 
     void init()
     {
@@ -101,7 +90,7 @@ private Q_SLOTS:
         QVERIFY(tab.mergeSettings().relative);  // below the project's folder
         QCOMPARE(page->fileField()->text(), QStringLiteral("adresses.csv"));
         QCOMPARE(page->summary()->text(), QStringLiteral("6 champs, 50 lignes"));
-        QCOMPARE(entries(page->fieldList()), test::addressFields());
+        QCOMPARE(test::entries(page->fieldList()), test::addressFields());
         QCOMPARE(page->rowIndicator()->text(), QStringLiteral("Ligne 1 sur 50"));
         QCOMPARE(page->firstLabelBox()->maximum(), 24);
 
@@ -233,5 +222,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestDataPage)
+PLK_TEST_CLASS(TestDataPage)
 #include "tst_DataPage.moc"

@@ -12,6 +12,8 @@
 #include "document/core/ProjectHistory.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/TxtBox.h"
@@ -48,18 +50,6 @@ int firstVisibleLabel(const Etiquette& t)
     return 0;
 }
 
-void clickEntry(QListWidget* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-void typeInto(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
 }  // namespace
 
 class TestUndoRedo : public QObject {
@@ -67,7 +57,7 @@ class TestUndoRedo : public QObject {
 
     test::MainWindowFixture m_fx;
     frmOutils* m_outils = nullptr;
-    std::unique_ptr<frmAssist> m_assist;
+    frmAssist* m_assist = nullptr;
     frmProjet* m_w = nullptr;
 
     Etiquette& tab() const { return m_w->surface(m_w->selectedTab()); }
@@ -106,11 +96,11 @@ class TestUndoRedo : public QObject {
             break;
         case 3:
             clickFirstLabel();
-            typeInto(m_outils->contentField(), QStringLiteral("Texte %1").arg(n));
+            test::typeInto(m_outils->contentField(), QStringLiteral("Texte %1").arg(n), true);
             break;
         case 4: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo); break;
         case 5:
-            typeInto(m_outils->tabWidthField()->Text1(), QString::number(60 + n % 30));
+            test::typeInto(m_outils->tabWidthField()->Text1(), QString::number(60 + n % 30), true);
             break;
         case 6:
             m_fx.dialogs->inputs.push_back(QStringLiteral("Onglet %1").arg(n));
@@ -163,7 +153,7 @@ class TestUndoRedo : public QObject {
             break;
         case 15:
             clickFirstLabel();
-            clickEntry(m_outils->alignmentList(), 2 + k % 3);
+            test::clickEntry(m_outils->alignmentList(), 2 + k % 3);
             break;
         default: break;
         }
@@ -171,34 +161,19 @@ class TestUndoRedo : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
 
     void init()
     {
         App.ObjetActif = 0;
         m_fx.start();
         m_outils = &m_fx.startToolBox();
-        m_assist = std::make_unique<frmAssist>(*m_fx.menu);
-        m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) {
-            m_assist->AddTabMode = addTabMode;
-            m_assist->TabWindow = m_fx.menu->activeProject();
-            m_assist->show();
-        };
+        m_assist = &m_fx.startWizard();
         m_w = m_fx.open();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         settle();
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_assist.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void everyEditUndoesToTheRecordsItStartedFromAndRedoesToTheEnd()
     {
@@ -400,5 +375,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUndoRedo)
+PLK_TEST_CLASS(TestUndoRedo)
 #include "tst_UndoRedo.moc"

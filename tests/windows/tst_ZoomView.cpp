@@ -11,6 +11,7 @@
 #include "canvas/ui/RulerWidget.h"
 #include "document/core/ProjectFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "windows/ui/ZoomCommands.h"
 #include "windows/ui/frmProjet.h"
@@ -79,11 +80,6 @@ private Q_SLOTS:
 
     void cleanup() { m_fx.stop(); }
 
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
 
     void keysAndEntriesStepThroughTheZoomsPerTab()
     {
@@ -219,5 +215,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestZoomView)
+PLK_TEST_CLASS(TestZoomView)
 #include "tst_ZoomView.moc"

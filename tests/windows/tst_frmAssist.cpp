@@ -7,6 +7,8 @@
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/TxtBox.h"
@@ -31,40 +33,23 @@ class TestFrmAssist : public QObject {
 
     test::MainWindowFixture m_fx;
     frmOutils* m_outils = nullptr;
-    std::unique_ptr<frmAssist> m_assist;
+    frmAssist* m_assist = nullptr;
     QStringList m_help;
 
-    /// Opens the wizard as the menu's command does, without waiting on it.
-    void open(bool addTabMode)
-    {
-        m_assist->AddTabMode = addTabMode;
-        m_assist->TabWindow = m_fx.menu->activeProject();
-        m_assist->show();
-    }
+    void open(bool addTabMode) { m_fx.showWizard(addTabMode); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");
-        test::initFonts();
-    }
 
     void init()
     {
         m_fx.start();
         m_outils = &m_fx.startToolBox();
-        m_assist = std::make_unique<frmAssist>(*m_fx.menu);
-        m_fx.menu->parts.showWizard = [this](bool addTabMode, frmProjet*) { open(addTabMode); };
+        m_assist = &m_fx.startWizard();
         m_help.clear();
         m_fx.menu->parts.showHelp = [this](const QString& key) { m_help << key; };
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_assist.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void carteDeVisiteWithTheDefaults()
     {
@@ -99,8 +84,7 @@ private Q_SLOTS:
     {
         open(false);
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("ETIQUETTE cd"));
-        m_assist->TxtBox1()->Text1()->selectAll();
-        QTest::keyClicks(m_assist->TxtBox1()->Text1(), QStringLiteral("120"));
+        test::typeInto(m_assist->TxtBox1(), QStringLiteral("120"));
         m_fx.dialogs->colours = {QColor(0, 128, 255), std::nullopt};
         QTest::mouseClick(m_assist->Bouton1(1), Qt::LeftButton);
         QCOMPARE(m_assist->pctFond(1)->colour(), rgbColor(0, 128, 255));
@@ -129,10 +113,8 @@ private Q_SLOTS:
         // the field then shows, never the last number the field took on the way.
         open(false);
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("Affiche"));
-        m_assist->TxtBox1()->Text1()->selectAll();
-        QTest::keyClicks(m_assist->TxtBox1()->Text1(), QStringLiteral("250"));
-        m_assist->TxtBox2()->Text1()->selectAll();
-        QTest::keyClicks(m_assist->TxtBox2()->Text1(), QStringLiteral("0"));
+        test::typeInto(m_assist->TxtBox1(), QStringLiteral("250"));
+        test::typeInto(m_assist->TxtBox2(), QStringLiteral("0"));
         QTest::keyClick(m_assist->Text1(), Qt::Key_Return);
         QCOMPARE(m_assist->TxtBox1()->Text(), QStringLiteral("200"));
         QCOMPARE(m_assist->TxtBox2()->Text(), QStringLiteral("1"));
@@ -203,5 +185,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmAssist)
+PLK_TEST_CLASS(TestFrmAssist)
 #include "tst_frmAssist.moc"

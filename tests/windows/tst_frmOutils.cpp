@@ -11,6 +11,8 @@
 #include "canvas/ui/EtiquetteView.h"
 #include "gradient/ui/ucDegrade.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/frmOutils.h"
@@ -36,38 +38,6 @@ using namespace plk;
 
 namespace {
 
-// Types into a field as a user does after selecting what it shows.
-void typeInto(QLineEdit* field, const QString& text)
-{
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-void typeInto(TxtBox* field, const QString& text) { typeInto(field->Text1(), text); }
-
-QStringList entries(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-QStringList groupTitles(const QWidget* page)
-{
-    QStringList titles;
-    for (const QGroupBox* g : page->findChildren<QGroupBox*>())
-        titles << g->title();
-    return titles;
-}
-
-void clickEntry(QListWidget* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 // A pointer event on the canvas at a point given in millimetres, the left button held.
 void sendPointer(CanvasWidget* canvas, QEvent::Type type, QPointF mm)
 {
@@ -83,7 +53,7 @@ class TestFrmOutils : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
-    std::unique_ptr<frmOutils> m_outils;
+    frmOutils* m_outils = nullptr;
 
     frmProjet* newProject(double width = 80, double height = 50)
     {
@@ -103,26 +73,15 @@ class TestFrmOutils : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("LC_ALL", "fr_FR.UTF-8");  // status texts and settings in French form
-        test::initFonts();
-    }
 
     void init()
     {
         QFile::remove(AppPaths(m_fx.dir.path()).settingsFile());
         m_fx.start();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
     }
 
-    void cleanup()
-    {
-        m_fx.closeProjects();
-        m_outils.reset();
-        m_fx.stop();
-    }
+    void cleanup() { m_fx.stop(); }
 
     void windowPagesAndCaptions()
     {
@@ -134,16 +93,16 @@ private Q_SLOTS:
         for (int i = 0; i < m_outils->Tab1()->count(); ++i)
             tabs << m_outils->Tab1()->tabText(i);
         QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"}));
-        QCOMPARE(groupTitles(m_outils->page(1)),
+        QCOMPARE(test::groupTitles(m_outils->page(1)),
                  QStringList({"Gestion des objets :", "Position d'un objet :", "Alignement d'un objet :"}));
-        QCOMPARE(groupTitles(m_outils->page(4)),
+        QCOMPARE(test::groupTitles(m_outils->page(4)),
                  QStringList({"Propriété du fond :", "Propriétés du dégradé :", "Mode d'affichage :"}));
         QCOMPARE(m_outils->logoObjectButton()->toolTip(), QStringLiteral("Ajouter un objet logo"));
         QCOMPARE(m_outils->defaultSizeButton()->toolTip(), QStringLiteral("Restaurer les dimensions du logo"));
-        QCOMPARE(entries(m_outils->alignmentList()),
+        QCOMPARE(test::entries(m_outils->alignmentList()),
                  QStringList({"Aligner sur l'horizontal", "Aligner sur la verticale", "Milieu absolu",
                               "Justifié à gauche", "Justifié à droite"}));
-        QCOMPARE(entries(m_outils->displayList()),
+        QCOMPARE(test::entries(m_outils->displayList()),
                  QStringList({"Affichage standard", "Afficher les limites du contour d'un CD",
                               "Afficher les limites d'une pochette CD"}));
         QCOMPARE(m_outils->styleBox(3)->text(), QStringLiteral("Barré"));
@@ -161,8 +120,7 @@ private Q_SLOTS:
         QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,
                                          main.top() + main.height() / 2 - m_outils->height() / 2));
         m_outils->hideToolBox();
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
 
         // With one: beside the project window, clear of its canvas, on the screen.
         frmProjet* w = newProject();
@@ -188,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(ReadIni(ini, "OUTILS", "Left"), QStringLiteral("1500"));
 
         // The next run's tool box comes back there.
-        m_outils = std::make_unique<frmOutils>(*m_fx.menu);
-        m_fx.menu->setToolBox(m_outils.get());
+        m_outils = &m_fx.startToolBox();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QCOMPARE(m_outils->selectedPage(), 4);
         QCOMPARE(m_outils->pos(), QPoint(100, 120));
@@ -232,12 +189,12 @@ private Q_SLOTS:
     void typingAWidthResizesTheTabAtOnce()
     {
         Etiquette& t = openToolBox();
-        typeInto(m_outils->tabWidthField(), QStringLiteral("120"));
+        test::typeInto(m_outils->tabWidthField(), QStringLiteral("120"));
         QCOMPARE(t.prjWidth(), 120.0);
         QCOMPARE(t.canvasImage().width(), qRound(120 * 56.7 / 15));
         QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 120 Mm - H : 50 Mm"));
         // Beyond the range the field shows what was typed; the tab keeps the last valid number.
-        typeInto(m_outils->tabHeightField(), QStringLiteral("250"));
+        test::typeInto(m_outils->tabHeightField(), QStringLiteral("250"));
         QCOMPARE(t.prjHeight(), 25.0);
     }
 
@@ -247,7 +204,7 @@ private Q_SLOTS:
         t.NewLabel();
         t.backgroundClick();
         QCOMPARE(App.ObjetActif, std::int16_t(0));
-        clickEntry(m_outils->alignmentList(), 2);  // "Milieu absolu"
+        test::clickEntry(m_outils->alignmentList(), 2);  // "Milieu absolu"
         QCOMPARE(m_outils->alignmentList()->currentRow(), -1);
         QVERIFY(m_outils->alignmentList()->selectedItems().isEmpty());
         QCOMPARE(t.label(1).Left, 5.0f);
@@ -259,16 +216,16 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         t.NewLabel();
         t.objectClick(Etiquette::ObjectKind::Label, 1);
-        clickEntry(m_outils->alignmentList(), 3);  // "Justifié à gauche": 150 twips
+        test::clickEntry(m_outils->alignmentList(), 3);  // "Justifié à gauche": 150 twips
         QCOMPARE(t.label(1).Left, float(150 / 56.7));
         QCOMPARE(m_outils->fieldX()->Text(), QStringLiteral("3"));
         // Another object, the same entry clicked again: it is aligned too.
         t.NewLabel();
         t.objectClick(Etiquette::ObjectKind::Label, 2);
-        clickEntry(m_outils->alignmentList(), 3);
+        test::clickEntry(m_outils->alignmentList(), 3);
         QCOMPARE(t.label(2).Left, float(150 / 56.7));
 
-        typeInto(m_outils->fieldY(), QStringLiteral("20"));
+        test::typeInto(m_outils->fieldY(), QStringLiteral("20"));
         QCOMPARE(t.label(2).Top, 20.0f);
         QCOMPARE(t.label(2).Left, 3.0f);  // the X field's text is written with it
     }
@@ -280,27 +237,28 @@ private Q_SLOTS:
         t.NewLogo();
         t.objectClick(Etiquette::ObjectKind::Label, 1);
         QCOMPARE(m_outils->contentField()->text(), QStringLiteral("ZONE DE TEXTE"));
-        typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
+        test::typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
         QCOMPARE(t.label(1).Caption, QStringLiteral("Dupont"));
-        typeInto(m_outils->contentField(), QString());
+        test::typeInto(m_outils->contentField(), QString());
         QCOMPARE(t.label(1).Caption, QStringLiteral("Dupont"));
 
         t.objectClick(Etiquette::ObjectKind::Logo, 1);
         QCOMPARE(m_outils->contentField()->text(), QString());
-        typeInto(m_outils->contentField(), QStringLiteral("Durand"));
+        test::typeInto(m_outils->contentField(), QStringLiteral("Durand"));
         QCOMPARE(t.label(1).Caption, QStringLiteral("Dupont"));
     }
 
     void fontColourAndStylesOfTheSelectedText()
     {
+        PLK_REQUIRE_TAHOMA();
         Etiquette& t = openToolBox();
         t.NewLabel();
         t.objectClick(Etiquette::ObjectKind::Label, 1);
-        typeInto(m_outils->contentField(), QString());
+        test::typeInto(m_outils->contentField(), QString());
         QTest::mouseClick(m_outils->fontButton(), Qt::LeftButton);
         QVERIFY(m_fx.dialogs->shown.isEmpty());  // nothing to style without a text
 
-        typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
+        test::typeInto(m_outils->contentField(), QStringLiteral("Dupont"));
         m_outils->selectPage(2);
         QTest::mouseClick(m_outils->styleBox(2), Qt::LeftButton);  // "Souligné"
         QVERIFY(t.label(1).FontUnderline);
@@ -334,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(!m_outils->logoHeight().box->isEnabled());
         QVERIFY(!m_outils->logoHeight().caption->isEnabled());
         QVERIFY(!m_outils->logoHeight().unit->isEnabled());
-        typeInto(m_outils->logoWidthField(), QStringLiteral("30"));
+        test::typeInto(m_outils->logoWidthField(), QStringLiteral("30"));
         QCOMPARE(m_outils->logoHeight().box->Text(), QStringLiteral("30"));
         QCOMPARE(t.logoRect(1).size(), QSizeF(30, 30));
 
@@ -350,7 +308,7 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         t.NewLogo();
         t.objectClick(Etiquette::ObjectKind::Logo, 1);
-        typeInto(m_outils->logoWidthField(), QStringLiteral("40"));
+        test::typeInto(m_outils->logoWidthField(), QStringLiteral("40"));
         QImage picture(120, 60, QImage::Format_RGB32);
         picture.fill(Qt::green);
         const QString file = m_fx.dir.filePath("logo.png");
@@ -565,11 +523,11 @@ private Q_SLOTS:
 
         // Typing in the tool box goes to the tab shown, and what is shown is that tab's.
         verso.objectClick(Etiquette::ObjectKind::Label, 1);
-        typeInto(m_outils->contentField(), QStringLiteral("Au dos"));
+        test::typeInto(m_outils->contentField(), QStringLiteral("Au dos"));
         QCOMPARE(verso.label(1).Caption, QStringLiteral("Au dos"));
         w->selectTab(1);
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("80"));
-        typeInto(m_outils->tabWidthField(), QStringLiteral("90"));
+        test::typeInto(m_outils->tabWidthField(), QStringLiteral("90"));
         QCOMPARE(recto.prjWidth(), 90.0);
         QCOMPARE(verso.prjWidth(), 40.0);
 
@@ -591,7 +549,7 @@ private Q_SLOTS:
     {
         Etiquette& t = openToolBox();
         m_outils->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_outils.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_outils));
         QVERIFY(m_fx.menu->activeProject());
         QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
         QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);
@@ -603,5 +561,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFrmOutils)
+PLK_TEST_CLASS(TestFrmOutils)
 #include "tst_frmOutils.moc"
