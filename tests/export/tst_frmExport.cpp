@@ -67,9 +67,8 @@ private Q_SLOTS:
         QCOMPARE(m_export->windowTitle(), QStringLiteral("Exporter dans une image"));
         QCOMPARE(m_export->header()->Caption1(), QStringLiteral("Exporter dans une image"));
         QCOMPARE(m_export->header()->Caption2(), QStringLiteral("Exporter votre projet dans 5 formats d'images"));
-        QCOMPARE(m_export->Bouton1(0)->text(), QStringLiteral("Exporter"));
-        QCOMPARE(m_export->Bouton1(1)->text(), QStringLiteral("Annuler"));
-        QCOMPARE(m_export->Bouton1(2)->text(), QStringLiteral("Aide"));
+        for (const int i : {0, 1, 2})
+            QCOMPARE(m_export->Bouton1(i)->text(), (QStringList{"Exporter", "Annuler", "Aide"}[i]));
         QComboBox* list = m_export->Combo1();
         QCOMPARE(list->count(), 7);
         QCOMPARE(list->itemText(1), QStringLiteral("Joint Photographic Expert Group (*.jpg)"));
@@ -85,10 +84,10 @@ private Q_SLOTS:
 
         // The resolution: the screen's by default, then finer ones.
         QComboBox* resolutions = m_export->resolutionList();
-        QCOMPARE(resolutions->count(), 4);
-        const QStringList texts{"96 ppp (écran)", "150 ppp", "300 ppp", "600 ppp"};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(resolutions->itemText(i), texts[i]);
+        QStringList texts;
+        for (int i = 0; i < resolutions->count(); ++i)
+            texts << resolutions->itemText(i);
+        QCOMPARE(texts, (QStringList{"96 ppp (écran)", "150 ppp", "300 ppp", "600 ppp"}));
         QCOMPARE(resolutions->currentIndex(), 0);
 
         // The quality is for JPEG only.
