@@ -28,6 +28,7 @@ const QByteArray kNeverSetUp = test::projectWith("PRINT|0|0|0|0|0|0|0|0|0|0|0");
 // Atelier, margins 2 and 3, 150 Dpi, 2 sheets, first label at 15, 12, gaps 2 and 3, 2 x 5.
 const QByteArray kSetUp = test::projectWith("PRINT|1|2|3|2|2|15|12|2|3|2|5");
 
+/// The nine fields' values, or their texts.
 QList<int> fields(const frmPrint& d)
 {
     QList<int> v;
@@ -41,6 +42,14 @@ QStringList texts(const frmPrint& d)
     QStringList v;
     for (const TxtBox* b : {d.MargeG(), d.MargeH(), d.NbrP(), d.PosX(), d.PosY(), d.SepH(), d.SepV(), d.NbrH(), d.NbrV()})
         v << b->Text();
+    return v;
+}
+
+QStringList items(const QComboBox* box)
+{
+    QStringList v;
+    for (int i = 0; i < box->count(); ++i)
+        v << box->itemText(i);
     return v;
 }
 
@@ -63,11 +72,7 @@ private Q_SLOTS:
         const frmPrint& d = dialog();
         QCOMPARE(fields(d), (QList<int>{0, 0, 1, 10, 10, 10, 10, 1, 1}));
         QCOMPARE(d.RS()->currentIndex(), 1);
-        QCOMPARE(d.RS()->count(), 4);
-        QCOMPARE(d.RS()->itemText(0), QStringLiteral("  35 Dpi"));
-        QCOMPARE(d.RS()->itemText(1), QStringLiteral("  75 Dpi"));
-        QCOMPARE(d.RS()->itemText(2), QStringLiteral("150 Dpi"));
-        QCOMPARE(d.RS()->itemText(3), QStringLiteral("300 Dpi"));
+        QCOMPARE(items(d.RS()), (QStringList{"  35 Dpi", "  75 Dpi", "150 Dpi", "300 Dpi"}));
         QCOMPARE(d.Header()->Caption2(), QStringLiteral("Gérez la mise en page et l'impression de votre projet"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer le projet"));
         QCOMPARE(d.MargeG()->Max(), 10);
@@ -89,10 +94,7 @@ private Q_SLOTS:
         QVERIFY(d.isModal());
         QCOMPARE(d.windowTitle(), QStringLiteral("Imprimer - [Exemple]"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer l'onglet : Carte"));
-        QCOMPARE(d.Combo1()->count(), 3);
-        QCOMPARE(d.Combo1()->itemText(0), QStringLiteral("Bureau"));
-        QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Atelier"));
-        QCOMPARE(d.Combo1()->itemText(2), QStringLiteral("Imprimer dans un fichier PDF"));
+        QCOMPARE(items(d.Combo1()), (QStringList{"Bureau", "Atelier", "Imprimer dans un fichier PDF"}));
         QCOMPARE(d.Combo1()->currentIndex(), 0);
         QCOMPARE(d.RS()->currentIndex(), 0);
         // The stored margins (0) win over the first printer's own (4 and 4).
@@ -116,10 +118,7 @@ private Q_SLOTS:
         QCOMPARE(fields(d), (QList<int>{2, 3, 2, 15, 12, 2, 3, 2, 5}));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
         QCOMPARE(tab().Resolution(), std::int16_t(-3));
-        const LayoutValues v = d.fieldValues();
-        QCOMPARE(QList<int>({v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG,
-                             v.ImpMargeH}),
-                 QList<int>({15, 12, 2, 3, 2, 5, 2, 2, 3}));
+        QCOMPARE(test::nine(d.fieldValues()), (QList<int>{15, 12, 2, 3, 2, 5, 2, 2, 3}));
     }
 
     void valuesOutsideTheRangesAreBroughtIntoThem()
@@ -193,8 +192,7 @@ private Q_SLOTS:
         QCOMPARE(d.MargeG()->Value(), 1);
         f->printers->setEntries({{QStringLiteral("Atelier"), QMarginsF()}, {QStringLiteral("Cave"), QMarginsF(6, 6, 6, 6)}});
         QTest::mouseClick(d.Bouton1(), Qt::LeftButton);  // Actualiser
-        QCOMPARE(d.Combo1()->count(), 3);
-        QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Cave"));
+        QCOMPARE(items(d.Combo1()), (QStringList{"Atelier", "Cave", kPdfFileEntry}));
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
         QCOMPARE(d.MargeG()->Value(), 0);
@@ -223,13 +221,11 @@ private Q_SLOTS:
         test::typeInto(d.MargeG(), "3");
         test::typeInto(d.MargeH(), "5");
         d.RS()->setCurrentIndex(3);
-        test::typeInto(d.NbrP(), "4");
-        test::typeInto(d.PosX(), "15");
-        test::typeInto(d.PosY(), "12");
-        test::typeInto(d.SepH(), "2");
-        test::typeInto(d.SepV(), "3");
-        test::typeInto(d.NbrH(), "2");
-        test::typeInto(d.NbrV(), "5");
+        const std::pair<TxtBox*, const char*> typed[] = {{d.NbrP(), "4"}, {d.PosX(), "15"}, {d.PosY(), "12"},
+                                                         {d.SepH(), "2"}, {d.SepV(), "3"},  {d.NbrH(), "2"},
+                                                         {d.NbrV(), "5"}};
+        for (const auto& [field, text] : typed)
+            test::typeInto(field, text);
         QCOMPARE(tab().print().ImpPosX, std::int16_t(0));  // nothing stored while open
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
@@ -317,11 +313,7 @@ private Q_SLOTS:
         // Choosing the PDF entry set both margins to 0: the 2 x 5 labels start at 15, 12
         // from the paper's edge, 92 mm apart across and 53 mm down.
         const QList<QRect> labels = test::inReadingOrder(test::regions(pages[2], test::near(Qt::red), 2000));
-        QCOMPARE(labels.size(), 10);
-        QVERIFY(std::abs(labels[0].left() - 15 * 5) <= 2);
-        QVERIFY(std::abs(labels[0].top() - 12 * 5) <= 2);
-        QVERIFY(std::abs(labels[9].left() - (15 + 92) * 5) <= 2);
-        QVERIFY(std::abs(labels[9].top() - (12 + 4 * 53) * 5) <= 2);
+        QCOMPARE(test::misplaced(labels, test::grid({15, 12}, {92, 53}, 2, 5), 5, 2), QString());
     }
 
     void aFailedJobIsReportedInFrench()
