@@ -58,9 +58,7 @@ QStringList wordsAt(const QList<test::PdfWord>& words, int sheet, int slot)
 /// address on one line, "CP Ville".
 QStringList expectedWords(const QStringList& row)
 {
-    QString text = row[0] + ' ' + row[1] + ' ' + row[2] + ' ' + row[3] + ' ' + row[4] + ' ' + row[5];
-    text.replace('\n', ' ');
-    return text.split(' ', Qt::SkipEmptyParts);
+    return row.mid(0, 6).join(' ').replace('\n', ' ').split(' ', Qt::SkipEmptyParts);
 }
 
 }  // namespace

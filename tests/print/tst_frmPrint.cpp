@@ -75,11 +75,6 @@ private Q_SLOTS:
         QCOMPARE(items(d.RS()), (QStringList{"  35 Dpi", "  75 Dpi", "150 Dpi", "300 Dpi"}));
         QCOMPARE(d.Header()->Caption2(), QStringLiteral("Gérez la mise en page et l'impression de votre projet"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer le projet"));
-        QCOMPARE(d.MargeG()->Max(), 10);
-        QCOMPARE(d.NbrP()->Max(), 10);
-        QCOMPARE(d.PosX()->Max(), 200);
-        QCOMPARE(d.NbrH()->Min(), 1);
-        QCOMPARE(d.NbrV()->Max(), 20);
         QCOMPARE(d.PosX()->MaxLength(), 3);
         QCOMPARE(d.NbrV()->MaxLength(), 2);
     }
