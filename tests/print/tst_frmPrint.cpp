@@ -61,6 +61,15 @@ class TestFrmPrint : public QObject {
     std::unique_ptr<test::PrintFixture> f;
 
     frmPrint& dialog() { return f->commands->printDialog(); }
+
+    /// Opens the project and its print set-up.
+    frmPrint& setUp(const QByteArray& project)
+    {
+        f->open(project);
+        f->commands->showPrint();
+        return dialog();
+    }
+
     Etiquette& tab() { return f->commands->project()->surface(1); }
 
 private Q_SLOTS:
@@ -105,9 +114,7 @@ private Q_SLOTS:
 
     void storedSettingsLoadIntoTheFields()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        const frmPrint& d = dialog();
+        const frmPrint& d = setUp(kSetUp);
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
         QCOMPARE(d.RS()->currentText(), QStringLiteral("150 Dpi"));
         QCOMPARE(fields(d), (QList<int>{2, 3, 2, 15, 12, 2, 3, 2, 5}));
@@ -118,9 +125,7 @@ private Q_SLOTS:
 
     void valuesOutsideTheRangesAreBroughtIntoThem()
     {
-        f->open(test::projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
-        f->commands->showPrint();
-        const frmPrint& d = dialog();
+        const frmPrint& d = setUp(test::projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));  // no entry 9: the current printer
         QCOMPARE(d.RS()->currentIndex(), 1);                              // no quality 8: the set-up's first choice
         QCOMPARE(fields(d), (QList<int>{10, 4, 10, 200, 7, 200, 200, 20, 1}));
@@ -128,9 +133,7 @@ private Q_SLOTS:
 
     void typedNumbersBeyondTheRangesAreUsedAsTheyAreShown()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         test::typeInto(d.MargeG(), "25");  // 0..10
         test::typeInto(d.NbrH(), "0");     // 1..20
         QCOMPARE(d.MargeG()->Value(), 2);
@@ -148,9 +151,7 @@ private Q_SLOTS:
 
     void choosingAPrinterReadsItsMarginsAndReopeningRestoresTheStoredOnes()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         d.Combo1()->setFocus();
         QTest::keyClick(d.Combo1(), Qt::Key_Up);  // Atelier -> Bureau
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Bureau"));
@@ -180,9 +181,7 @@ private Q_SLOTS:
 
     void refreshingWhenTheChosenPrinterWentAway()
     {
-        f->open(test::projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(test::projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
         QCOMPARE(d.MargeG()->Value(), 1);
         f->printers->setEntries({{QStringLiteral("Atelier"), QMarginsF()}, {QStringLiteral("Cave"), QMarginsF(6, 6, 6, 6)}});
@@ -195,9 +194,7 @@ private Q_SLOTS:
 
     void choosingAQualityStoresItsCode()
     {
-        f->open(kNeverSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kNeverSetUp);
         d.RS()->setCurrentIndex(2);
         QCOMPARE(tab().Resolution(), std::int16_t(-3));
         d.RS()->setCurrentIndex(3);
@@ -209,9 +206,7 @@ private Q_SLOTS:
 
     void closingStoresEveryFieldAndTheRecordWritesThem()
     {
-        f->open(kNeverSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kNeverSetUp);
         d.Combo1()->setCurrentIndex(1);
         test::typeInto(d.MargeG(), "3");
         test::typeInto(d.MargeH(), "5");
@@ -243,9 +238,7 @@ private Q_SLOTS:
 
     void previewShowsTheUnsavedValuesAndOffersNoSecondSetUp()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         test::typeInto(d.NbrP(), "3");
         QTest::mouseClick(d.Bouton2(0), Qt::LeftButton);  // Aperçu
         frmPage* page = f->commands->preview();
@@ -262,8 +255,7 @@ private Q_SLOTS:
 
     void printingAsksFirstAndNoPrintsNothing()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
+        setUp(kSetUp);
         f->dialogs->answers.push_back(Answer::No);
         QTest::mouseClick(dialog().Bouton2(1), Qt::LeftButton);  // Imprimer
         QCOMPARE(f->dialogs->shown.size(), 1);
@@ -282,9 +274,7 @@ private Q_SLOTS:
 
     void theLastEntryPrintsIntoAPdfFileOfTheUsersChoice()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         d.Combo1()->setCurrentIndex(2);
         test::typeInto(d.NbrP(), "3");
         f->dialogs->answers.push_back(Answer::Yes);
@@ -313,8 +303,7 @@ private Q_SLOTS:
 
     void aFailedJobIsReportedInFrench()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
+        setUp(kSetUp);
         dialog().Combo1()->setCurrentIndex(2);
         f->dialogs->answers.push_back(Answer::Yes);
         f->dialogs->files.push_back(Dialogs::FileAnswer{f->dir.filePath("absent/planches.pdf"), 0});
@@ -328,8 +317,7 @@ private Q_SLOTS:
 
     void helpOpensAtTheDialogsCaption()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
+        setUp(kSetUp);
         QTest::mouseClick(dialog().Bouton2(3), Qt::LeftButton);
         QCOMPARE(f->help, QStringList{"Imprimer - [Exemple]"});
     }
