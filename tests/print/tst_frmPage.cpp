@@ -66,11 +66,6 @@ private Q_SLOTS:
         QCOMPARE(p->Label1()->text(), QStringLiteral("Gestionnaire d'impression v1.0.0"));
         QCOMPARE(p->Check1()->text(), QStringLiteral(" Déplacer les règles"));
         QCOMPARE(p->currentPage(), 0);
-    }
-
-    void buttonsCaptionsAndTips()
-    {
-        frmPage* p = preview(kThreeSheets);
         const QStringList captions{"Configurer", "Imprimer", "<<", "<", ">", ">>", "Fermer"};
         const QStringList tips{"Configurer l'impression", "Imprimer le document", "Première page", "Page précédente",
                                "Page suivante", "Dernière page", "Quitter l'aperçu"};
