@@ -42,12 +42,11 @@ class tst_cGdiPlus : public QObject {
 private Q_SLOTS:
     void fileExtensionIsWhatFollowsTheLastDot()
     {
-        QCOMPARE(EncoderTable::FileExtension(QStringLiteral("/tmp/carte.Jpg")), QStringLiteral("Jpg"));
-        QCOMPARE(EncoderTable::FileExtension(QStringLiteral("/tmp/carte.v2.png")), QStringLiteral("png"));
-        QCOMPARE(EncoderTable::FileExtension(QStringLiteral("/tmp/carte")), QString());
-        QCOMPARE(EncoderTable::FileExtension(QStringLiteral("/tmp/carte.")), QString());
-        QCOMPARE(EncoderTable::FileExtension(QStringLiteral("/home/me/projets.2024/carte")), QString());
-        QCOMPARE(EncoderTable::FileExtension(QStringLiteral("C:\\Images.old\\carte")), QString());
+        const std::pair<const char*, const char*> cases[] = {
+            {"/tmp/carte.Jpg", "Jpg"}, {"/tmp/carte.v2.png", "png"},           {"/tmp/carte", ""},
+            {"/tmp/carte.", ""},       {"/home/me/projets.2024/carte", ""}, {"C:\\Images.old\\carte", ""}};
+        for (const auto& [path, extension] : cases)
+            QCOMPARE(EncoderTable::FileExtension(QString::fromLatin1(path)), QString::fromLatin1(extension));
     }
 
     void encoderKeysIgnoreCaseBlanksAndDuplicates()
@@ -86,13 +85,12 @@ private Q_SLOTS:
 
     void errorTexts()
     {
-        QCOMPARE(cGdiPlus::GdiErrorString(1), QStringLiteral("Generic Error"));
-        QCOMPARE(cGdiPlus::GdiErrorString(7), QStringLiteral("Win32 Error"));
-        QCOMPARE(cGdiPlus::GdiErrorString(13), QStringLiteral("Unknown Image Format"));
-        QCOMPARE(cGdiPlus::GdiErrorString(14), QStringLiteral("FontFamily Not Found"));
-        QCOMPARE(cGdiPlus::GdiErrorString(20), QStringLiteral("Property Not Supported"));
-        for (const int other : {0, 21, -1, 1000})
-            QCOMPARE(cGdiPlus::GdiErrorString(other), QStringLiteral("Unknown GDI+ Error"));
+        const std::pair<int, const char*> texts[] = {
+            {1, "Generic Error"},          {7, "Win32 Error"},           {13, "Unknown Image Format"},
+            {14, "FontFamily Not Found"},  {20, "Property Not Supported"}, {0, "Unknown GDI+ Error"},
+            {21, "Unknown GDI+ Error"},    {-1, "Unknown GDI+ Error"},   {1000, "Unknown GDI+ Error"}};
+        for (const auto& [code, text] : texts)
+            QCOMPARE(cGdiPlus::GdiErrorString(code), QString::fromLatin1(text));
     }
 
     void losslessFormatsGiveThePixelsBack_data()

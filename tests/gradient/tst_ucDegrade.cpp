@@ -10,6 +10,17 @@
 
 using namespace plk;
 
+namespace {
+
+/// The colour in the middle of a well as it is painted.
+QColor centreOf(QWidget* well)
+{
+    const QImage image = well->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+}  // namespace
+
 class TestUcDegrade : public QObject {
     Q_OBJECT
 
@@ -32,10 +43,7 @@ private Q_SLOTS:
         QCOMPARE(editor->size(), twipsToPixels(QSize(3255, 735)));
         editor->resize(500, 300);
         QCOMPARE(editor->size(), twipsToPixels(QSize(3255, 735)));
-    }
-
-    void partsSitOnTheirGrid()
-    {
+        // The parts on their grid.
         QCOMPARE(editor->pctColor(2)->geometry(), twipsToPixels(QRect(840, 120, 735, 495)));
         QCOMPARE(editor->pctColor(3)->toolTip(), QStringLiteral("Couleur n°3"));
         QCOMPARE(editor->Option1(4)->geometry(), twipsToPixels(QRect(3030, 240, 200, 200)));
@@ -57,8 +65,7 @@ private Q_SLOTS:
         QCOMPARE(draw.size(), 0);
         QCOMPARE(editor->RecupColor(2), rgbColor(255, 0, 0));
         QCOMPARE(editor->Color2, rgbColor(255, 0, 0));
-        const QImage well = editor->pctColor(2)->grab().toImage();
-        QCOMPARE(well.pixelColor(well.width() / 2, well.height() / 2), QColor(Qt::red));
+        QCOMPARE(centreOf(editor->pctColor(2)), QColor(Qt::red));
         editor->AfficheColor(4, rgbColor(0, 255, 0));
         QCOMPARE(editor->RecupColor(4), 0);
         QCOMPARE(editor->Color1 | editor->Color3, 0);
@@ -99,20 +106,15 @@ private Q_SLOTS:
         editor->setEnabled(false);
         QVERIFY(!editor->Enabled());
         for (int i = 0; i < 8; ++i)
-            QVERIFY(!editor->Option1(i)->isEnabled());
-        for (int i = 1; i <= 3; ++i)
-            QVERIFY(!editor->pctColor(i)->isEnabled());
-        const QImage grey = editor->pctColor(1)->grab().toImage();
-        const QColor centre = grey.pixelColor(grey.width() / 2, grey.height() / 2);
-        QCOMPARE(centre.red(), centre.green());
+            QVERIFY(!editor->Option1(i)->isEnabled() && !editor->pctColor(i % 3 + 1)->isEnabled());
+        QCOMPARE(centreOf(editor->pctColor(1)).red(), centreOf(editor->pctColor(1)).green());
         QSignalSpy select(editor, &ucDegrade::SelectColor);
         QTest::mouseClick(editor->pctColor(1), Qt::LeftButton);
         QCOMPARE(select.size(), 0);
         editor->setEnabled(true);
         QVERIFY(editor->Enabled());
         QVERIFY(editor->Option1(3)->isEnabled());
-        const QImage red = editor->pctColor(1)->grab().toImage();
-        QCOMPARE(red.pixelColor(red.width() / 2, red.height() / 2), QColor(Qt::red));
+        QCOMPARE(centreOf(editor->pctColor(1)), QColor(Qt::red));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QMarginsF>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,12 @@ inline LayoutValues values(int posX, int posY, int sepH, int sepV, int across, i
 {
     const auto s = [](int v) { return std::int16_t(v); };
     return {s(posX), s(posY), s(sepH), s(sepV), s(across), s(down), s(sheets), s(margeG), s(margeH)};
+}
+
+/// The nine layout values in the order values() takes them.
+inline QList<int> nine(const LayoutValues& v)
+{
+    return {v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG, v.ImpMargeH};
 }
 
 /// Installed printers for tests: each "prints" into <folder>/<name>.pdf and has the
@@ -72,5 +79,14 @@ std::function<bool(QRgb)> near(QColor colour, int tolerance = 40);
 
 /// Rectangles sorted row by row (top to bottom, then left to right).
 QList<QRect> inReadingOrder(QList<QRect> rects);
+
+/// The labels' corners (mm) of `across` x `down` labels from `first`, `pitch` apart.
+QList<QPointF> grid(QPointF first, QSizeF pitch, int across, int down);
+
+/// How the rectangles found (in reading order) stray from labels of `sizeMm` at these
+/// corners, at `perMm` pixels a millimetre: corners beyond `tolerance` pixels, sizes
+/// beyond `sizeTolerance` (unchecked when negative); empty when none strays.
+QString misplaced(const QList<QRect>& found, const QList<QPointF>& cornersMm, double perMm, double tolerance,
+                  QSizeF sizeMm = {}, double sizeTolerance = -1);
 
 }  // namespace plk::test

@@ -110,4 +110,31 @@ QList<QRect> inReadingOrder(QList<QRect> rects)
     return rects;
 }
 
+QList<QPointF> grid(QPointF first, QSizeF pitch, int across, int down)
+{
+    QList<QPointF> corners;
+    for (int r = 0; r < down; ++r)
+        for (int c = 0; c < across; ++c)
+            corners << first + QPointF(c * pitch.width(), r * pitch.height());
+    return corners;
+}
+
+QString misplaced(const QList<QRect>& found, const QList<QPointF>& cornersMm, double perMm, double tolerance,
+                  QSizeF sizeMm, double sizeTolerance)
+{
+    if (found.size() != cornersMm.size())
+        return QStringLiteral("%1 labels instead of %2").arg(found.size()).arg(cornersMm.size());
+    QString strays;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QRect r = found[i];
+        const QPointF at = cornersMm[i] * perMm;
+        const bool corner = std::abs(r.left() - at.x()) <= tolerance && std::abs(r.top() - at.y()) <= tolerance;
+        const bool size = sizeTolerance < 0 || (std::abs(r.width() - sizeMm.width() * perMm) <= sizeTolerance &&
+                                                std::abs(r.height() - sizeMm.height() * perMm) <= sizeTolerance);
+        if (!corner || !size)
+            strays += QStringLiteral("label %1 at %2,%3 %4x%5; ").arg(i).arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
+    }
+    return strays;
+}
+
 }  // namespace plk::test

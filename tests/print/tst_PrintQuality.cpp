@@ -12,6 +12,7 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <QDebug>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSet>
@@ -133,16 +134,8 @@ private Q_SLOTS:
             const QRectF expected = test::expectedInk(font, kText, t.at + QPointF(1, 1), kDpi);
             const QRect band = expected.adjusted(-pixels(1), -pixels(1), pixels(1), pixels(1)).toRect();
             const QRect ink = test::inkBox(area, band, dark);
-            const QString what = QStringLiteral("%1 pt: ink %2,%3 %4x%5, expected %6,%7 %8x%9")
-                                     .arg(t.pointSize)
-                                     .arg(ink.left())
-                                     .arg(ink.top())
-                                     .arg(ink.width())
-                                     .arg(ink.height())
-                                     .arg(expected.left(), 0, 'f', 1)
-                                     .arg(expected.top(), 0, 'f', 1)
-                                     .arg(expected.width(), 0, 'f', 1)
-                                     .arg(expected.height(), 0, 'f', 1);
+            QString what;
+            QDebug(&what) << t.pointSize << "pt: ink" << ink << "expected" << expected;
             // The size the text prints at, from its width: within 2 %.
             const double printedSize = t.pointSize * ink.width() / expected.width();
             QVERIFY2(std::abs(printedSize - t.pointSize) <= 0.02 * t.pointSize, qPrintable(what));

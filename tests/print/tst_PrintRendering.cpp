@@ -56,15 +56,24 @@ public:
 class RecordingSheets final : public SheetOutput {
 public:
     RecordingSurface surface;
-    int sheets = 1;
     Surface& sheet() override { return surface; }
     bool newSheet() override
     {
-        ++sheets;
         surface.calls << QStringLiteral("new sheet");
         return true;
     }
 };
+
+/// What printing the tab draws, call by call ("new sheet" between sheets).
+QStringList drawn(Etiquette& tab, const SheetLayout& layout)
+{
+    const QImage background = tab.Picture(true);
+    RecordingSheets sheets;
+    sheets.surface.background = &background;
+    if (!renderSheets(sheets, layout, printedLabel(tab, background)))
+        sheets.surface.calls << QStringLiteral("failed");
+    return sheets.surface.calls;
+}
 
 // 60 x 30 mm, red, black border; a text and a logo at half millimetres; a second
 // text and a second logo deleted afterwards.
@@ -106,12 +115,7 @@ private Q_SLOTS:
 
     void eachLabelIsBackgroundBorderLogosThenTexts()
     {
-        const QImage background = tab().Picture(true);
-        RecordingSheets sheets;
-        sheets.surface.background = &background;
-        const SheetLayout layout(values(10, 20, 4, 6, 2, 1, 2, 0, 0), QSizeF(60, 30));
-        QVERIFY(renderSheets(sheets, layout, printedLabel(tab(), background)));
-        QCOMPARE(sheets.sheets, 2);
+        const QStringList calls = drawn(tab(), SheetLayout(values(10, 20, 4, 6, 2, 1, 2, 0, 0), QSizeF(60, 30)));
         // The text sits at 10 + 12.5 = 22.5 -> 22 and 20 + 4.5 = 24.5 -> 24; the logo at
         // 10 + 13.5 = 23.5 -> 24. On the second label, 74 + 12.5 = 86.5 -> 86.
         const QStringList oneSheet{
@@ -120,7 +124,7 @@ private Q_SLOTS:
             "background 74 20 60 30", "box 74 20 134 50 #000000", "logo 88 22 10 8",
             "text 86 24 Bonjour Tahoma #0000ff",
         };
-        QCOMPARE(sheets.surface.calls, oneSheet + QStringList{"new sheet"} + oneSheet);
+        QCOMPARE(calls, oneSheet + QStringList{"new sheet"} + oneSheet);
     }
 
     void codesComeLastAtWholeMillimetres()
@@ -131,25 +135,17 @@ private Q_SLOTS:
         code.Left = 30.25;
         code.Width = code.Height = 20;
         tab().NewCode(code);
-        const QImage background = tab().Picture(true);
-        RecordingSheets sheets;
-        sheets.surface.background = &background;
-        const SheetLayout layout(values(10, 20, 4, 6, 1, 1, 1, 0, 0), QSizeF(60, 30));
-        QVERIFY(renderSheets(sheets, layout, printedLabel(tab(), background)));
         // 10 + 30.25 -> 40 and 20 + 3.5 -> 24, after the text.
-        QCOMPARE(sheets.surface.calls.mid(3), QStringList({"text 22 24 Bonjour Tahoma #0000ff", "drawing 40 24 20 20"}));
+        QCOMPARE(drawn(tab(), SheetLayout(values(10, 20, 4, 6, 1, 1, 1, 0, 0), QSizeF(60, 30))).mid(3),
+                 QStringList({"text 22 24 Bonjour Tahoma #0000ff", "drawing 40 24 20 20"}));
     }
 
     void objectsKeepTheirPlaceOnLabelsOfASheetGrid()
     {
-        const QImage background = tab().Picture(true);
-        RecordingSheets sheets;
-        sheets.surface.background = &background;
         const SheetLayout layout(values(10, 20, 4, 6, 2, 1, 1, 0, 0), QSizeF(60, 30), SheetGrid{10.25, 20.5, 64.25, 36});
-        QVERIFY(renderSheets(sheets, layout, printedLabel(tab(), background)));
         // Each object sits where it sits on a label at the nearest whole millimetre (text
         // 12 mm in, as above), moved with the label by its fraction.
-        QCOMPARE(sheets.surface.calls, (QStringList{
+        QCOMPARE(drawn(tab(), layout), (QStringList{
                                            "background 10.25 20.5 60 30", "box 10.25 20.5 70.25 50.5 #000000",
                                            "logo 24.25 22.5 10 8", "text 22.25 24.5 Bonjour Tahoma #0000ff",
                                            "background 74.5 20.5 60 30", "box 74.5 20.5 134.5 50.5 #000000",
@@ -163,12 +159,7 @@ private Q_SLOTS:
         plain.setPrjWidth(20);
         plain.setPrjHeight(10);
         plain.pctFond(rgbColor(0, 255, 0));
-        const QImage background = plain.Picture(true);
-        RecordingSheets sheets;
-        sheets.surface.background = &background;
-        QVERIFY(renderSheets(sheets, SheetLayout(values(0, 0, 0, 0, 3, 1, 1, 0, 0), QSizeF(20, 10)),
-                             printedLabel(plain, background)));
-        QCOMPARE(sheets.surface.calls,
+        QCOMPARE(drawn(plain, SheetLayout(values(0, 0, 0, 0, 3, 1, 1, 0, 0), QSizeF(20, 10))),
                  (QStringList{"background 0 0 20 10", "background 20 0 20 10", "background 40 0 20 10"}));
     }
 
@@ -181,17 +172,12 @@ private Q_SLOTS:
         for (const QImage& page : pages) {
             QVERIFY(std::abs(page.width() - 1050) <= 1 && std::abs(page.height() - 1485) <= 1);  // A4
             const QList<QRect> labels = test::inReadingOrder(test::regions(page, test::near(Qt::red), 2000));
-            QCOMPARE(labels.size(), 6);
-            const QList<QPoint> expected{{10, 20}, {74, 20}, {10, 56}, {74, 56}, {10, 92}, {74, 92}};
-            for (int i = 0; i < 6; ++i) {
-                // Inside the one-dot border: the red starts just after the label's corner.
-                QVERIFY2(std::abs(labels[i].left() - expected[i].x() * 5) <= 2, qPrintable(QString::number(i)));
-                QVERIFY(std::abs(labels[i].top() - expected[i].y() * 5) <= 2);
-                // The border's dots, antialiased, take up to two pixels on each side.
-                QVERIFY(std::abs(labels[i].width() - 60 * 5) <= 5);
-                QVERIFY(std::abs(labels[i].height() - 30 * 5) <= 5);
+            // Inside the one-dot border the red starts just after the label's corner; the
+            // border's dots, antialiased, take up to two pixels on each side.
+            QCOMPARE(test::misplaced(labels, test::grid({10, 20}, {64, 36}, 2, 3), 5, 2, {60, 30}, 5), QString());
+            for (const QRect& label : labels) {
                 // The border: dark just outside the red, on the left edge.
-                const QColor edge = page.pixelColor(labels[i].left() - 1, labels[i].center().y());
+                const QColor edge = page.pixelColor(label.left() - 1, label.center().y());
                 QVERIFY2(edge.lightness() < 120, qPrintable(edge.name()));
             }
             QCOMPARE(page.pixelColor(5, 5), QColor(Qt::white));

@@ -12,59 +12,42 @@
 using namespace plk;
 using test::values;
 
-namespace {
-
-QList<double> columns(const SheetLayout& l)
-{
-    QList<double> xs;
-    for (int c = 0; c < l.across(); ++c)
-        xs << l.labels()[std::size_t(c)].x();
-    return xs;
-}
-
-QList<double> rows(const SheetLayout& l)
-{
-    QList<double> ys;
-    for (int r = 0; r < l.down(); ++r)
-        ys << l.labels()[std::size_t(r * l.across())].y();
-    return ys;
-}
-
-}  // namespace
+Q_DECLARE_METATYPE(plk::LayoutValues)
 
 class TestSheetLayout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
 
-    void workedExample()
+    void labelsFallOnWholeMillimetres_data()
     {
+        QTest::addColumn<LayoutValues>("layout");
+        QTest::addColumn<QSizeF>("label");
+        QTest::addColumn<QList<double>>("columns");
+        QTest::addColumn<QList<double>>("rows");
         // First label at 15, 12 from the paper's edge; the printer cannot print the
         // first 5 and 4 mm; 90 x 50 labels, gaps 2 and 3, 2 across, 5 down.
-        const SheetLayout l(values(15, 12, 2, 3, 2, 5, 1, 5, 4), QSizeF(90, 50));
-        QCOMPARE(columns(l), (QList<double>{10, 102}));
-        QCOMPARE(rows(l), (QList<double>{8, 61, 114, 167, 220}));
-        QCOMPARE(l.labels().size(), std::size_t(10));
+        QTest::newRow("worked example") << values(15, 12, 2, 3, 2, 5, 1, 5, 4) << QSizeF(90, 50)
+                                        << QList<double>{10, 102} << QList<double>{8, 61, 114, 167, 220};
+        // 10 + 85.5 + 10 = 105.5 -> 106; 106 + 85.5 + 10 = 201.5 -> 202: the half goes to
+        // the even neighbour and does not build up from label to label. Down: 64.5 -> 64.
+        QTest::newRow("halves to even") << values(10, 0, 10, 10, 4, 3, 1, 0, 0) << QSizeF(85.5, 54.5)
+                                        << QList<double>{10, 106, 202, 298} << QList<double>{0, 64, 128};
+        QTest::newRow("margins move the origin only")
+            << values(3, 2, 0, 0, 1, 1, 1, 10, 10) << QSizeF(20, 20) << QList<double>{-7} << QList<double>{-8};
+    }
+
+    void labelsFallOnWholeMillimetres()
+    {
+        QFETCH(LayoutValues, layout);
+        QFETCH(QSizeF, label);
+        QFETCH(QList<double>, columns);
+        QFETCH(QList<double>, rows);
+        const SheetLayout l(layout, label);
+        QCOMPARE(l.labels().size(), std::size_t(columns.size() * rows.size()));
         // Row by row, left to right.
-        QCOMPARE(l.labels()[1], QPointF(102, 8));
-        QCOMPARE(l.labels()[2], QPointF(10, 61));
-        QCOMPARE(l.labels().back(), QPointF(102, 220));
-    }
-
-    void runningPositionIsRoundedHalfToEven()
-    {
-        // 10 + 85.5 + 10 = 105.5 -> 106; 106 + 85.5 + 10 = 201.5 -> 202: the half
-        // goes to the even neighbour and does not build up from label to label.
-        const SheetLayout l(values(10, 0, 10, 10, 4, 3, 1, 0, 0), QSizeF(85.5, 54.5));
-        QCOMPARE(columns(l), (QList<double>{10, 106, 202, 298}));
-        // 0 + 54.5 + 10 = 64.5 -> 64 (even); 64 + 64.5 = 128.5 -> 128.
-        QCOMPARE(rows(l), (QList<double>{0, 64, 128}));
-    }
-
-    void marginsMoveTheOriginOnly()
-    {
-        const SheetLayout l(values(3, 2, 0, 0, 1, 1, 1, 10, 10), QSizeF(20, 20));
-        QCOMPARE(l.labels().front(), QPointF(-7, -8));
+        for (qsizetype i = 0; i < qsizetype(l.labels().size()); ++i)
+            QCOMPARE(l.labels()[std::size_t(i)], QPointF(columns[i % columns.size()], rows[i / columns.size()]));
     }
 
     void sheetGridRefinesItsOwnWholeValues()
@@ -74,13 +57,10 @@ private Q_SLOTS:
         const SheetGrid grid{7.21, 15.15, 66.04, 38.1};
         const QSizeF size(63.5, 38.1);
         const SheetLayout l(values(7, 15, 3, 0, 3, 7, 1, 0, 0), size, grid);
-        QCOMPARE(l.labels().size(), std::size_t(21));
-        for (int r = 0; r < 7; ++r)
-            for (int c = 0; c < 3; ++c) {
-                const QPointF at = l.labels()[std::size_t(r * 3 + c)];
-                QVERIFY(std::abs(at.x() - (7.21 + c * 66.04)) < 1e-9);
-                QVERIFY(std::abs(at.y() - (15.15 + r * 38.1)) < 1e-9);
-            }
+        const QList<QPointF> nominal = test::grid({7.21, 15.15}, {66.04, 38.1}, 3, 7);
+        QCOMPARE(l.labels().size(), std::size_t(nominal.size()));
+        for (qsizetype i = 0; i < nominal.size(); ++i)
+            QVERIFY((l.labels()[std::size_t(i)] - nominal[i]).manhattanLength() < 1e-9);
         // The printer's unprintable margins move the origin, as for whole values.
         const SheetLayout shifted(values(7, 15, 3, 0, 3, 7, 1, 4, 3), size, grid);
         QVERIFY(std::abs(shifted.labels().back().x() - (7.21 + 2 * 66.04 - 4)) < 1e-9);
@@ -124,49 +104,9 @@ private Q_SLOTS:
 
     void storedSettingsGiveTheNineValuesInOrder()
     {
-        PrintSettings s;
-        s.ImpDefaut = 2;
-        s.ImpMargeG = 5;
-        s.ImpMargeH = 4;
-        s.ImpResol = 3;
-        s.ImpNbrP = 7;
-        s.ImpPosX = 15;
-        s.ImpPosY = 12;
-        s.ImpSepH = 2;
-        s.ImpSepV = 3;
-        s.ImpNbrH = 6;
-        s.ImpNbrV = 8;
-        const LayoutValues v = layoutValues(s);
-        QCOMPARE(QList<int>({v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG,
-                             v.ImpMargeH}),
-                 QList<int>({15, 12, 2, 3, 6, 8, 7, 5, 4}));
-    }
-
-    void previewPagesShowTheLabelsWhereTheLayoutPutsThem()
-    {
-        Etiquette tab;
-        tab.setPrjWidth(90);
-        tab.setPrjHeight(50);
-        tab.pctFond(rgbColor(255, 0, 0));
-        const std::vector<QImage> pages = previewPages(tab, values(15, 12, 2, 3, 2, 5, 3, 5, 4));
-        QCOMPARE(pages.size(), std::size_t(3));
-        // A4 at 15 twips a pixel: 11907 x 16839.9 twips.
-        QCOMPARE(pages[0].size(), QSize(794, 1123));
-        constexpr double kPixelsPerMm = 56.7 / 15;
-        for (const QImage& page : pages) {
-            const QList<QRect> labels = test::inReadingOrder(test::regions(page, test::near(Qt::red)));
-            QCOMPARE(labels.size(), 10);
-            const QList<QPointF> expected{{10, 8}, {102, 8}, {10, 61}, {102, 61}, {10, 114},
-                                          {102, 114}, {10, 167}, {102, 167}, {10, 220}, {102, 220}};
-            for (int i = 0; i < 10; ++i) {
-                const QRect r = labels[i];
-                QVERIFY2(std::abs(r.left() - expected[i].x() * kPixelsPerMm) <= 1.0, qPrintable(QString::number(i)));
-                QVERIFY(std::abs(r.top() - expected[i].y() * kPixelsPerMm) <= 1.0);
-                QVERIFY(std::abs(r.width() - 90 * kPixelsPerMm) <= 2.0);
-                QVERIFY(std::abs(r.height() - 50 * kPixelsPerMm) <= 2.0);
-            }
-            QCOMPARE(page.pixelColor(3, 3), QColor(Qt::white));
-        }
+        const PrintSettings s{.ImpDefaut = 2, .ImpMargeG = 5, .ImpMargeH = 4, .ImpResol = 3, .ImpNbrP = 7, .ImpPosX = 15,
+                              .ImpPosY = 12, .ImpSepH = 2, .ImpSepV = 3, .ImpNbrH = 6, .ImpNbrV = 8, .sheetGrid = {}};
+        QCOMPARE(test::nine(layoutValues(s)), (QList<int>{15, 12, 2, 3, 6, 8, 7, 5, 4}));
     }
 
     void previewPastesTheWholeLabelAndCutsAtThePageEdge()

@@ -7,6 +7,7 @@
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QRegularExpression>
 #include <QtTest>
@@ -127,14 +128,10 @@ private Q_SLOTS:
                 for (int c = 0; c < sheet->across; ++c) {
                     const QPointF at = layout.labels()[std::size_t(r * sheet->across + c)];
                     const QPointF nominal(sheet->left + c * sheet->pitchAcross, sheet->top + r * sheet->pitchDown);
+                    QString where;
+                    QDebug(&where) << "row" << r + 1 << "column" << c + 1 << at << "instead of" << nominal;
                     QVERIFY2(std::abs(at.x() - nominal.x()) <= kTolerance && std::abs(at.y() - nominal.y()) <= kTolerance,
-                             qPrintable(QStringLiteral("row %1, column %2: %3, %4 instead of %5, %6")
-                                            .arg(r + 1)
-                                            .arg(c + 1)
-                                            .arg(at.x())
-                                            .arg(at.y())
-                                            .arg(nominal.x())
-                                            .arg(nominal.y())));
+                             qPrintable(where));
                 }
             }
         }

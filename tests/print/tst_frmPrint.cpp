@@ -28,6 +28,7 @@ const QByteArray kNeverSetUp = test::projectWith("PRINT|0|0|0|0|0|0|0|0|0|0|0");
 // Atelier, margins 2 and 3, 150 Dpi, 2 sheets, first label at 15, 12, gaps 2 and 3, 2 x 5.
 const QByteArray kSetUp = test::projectWith("PRINT|1|2|3|2|2|15|12|2|3|2|5");
 
+/// The nine fields' values, or their texts.
 QList<int> fields(const frmPrint& d)
 {
     QList<int> v;
@@ -44,6 +45,14 @@ QStringList texts(const frmPrint& d)
     return v;
 }
 
+QStringList items(const QComboBox* box)
+{
+    QStringList v;
+    for (int i = 0; i < box->count(); ++i)
+        v << box->itemText(i);
+    return v;
+}
+
 }  // namespace
 
 class TestFrmPrint : public QObject {
@@ -52,6 +61,15 @@ class TestFrmPrint : public QObject {
     std::unique_ptr<test::PrintFixture> f;
 
     frmPrint& dialog() { return f->commands->printDialog(); }
+
+    /// Opens the project and its print set-up.
+    frmPrint& setUp(const QByteArray& project)
+    {
+        f->open(project);
+        f->commands->showPrint();
+        return dialog();
+    }
+
     Etiquette& tab() { return f->commands->project()->surface(1); }
 
 private Q_SLOTS:
@@ -63,18 +81,9 @@ private Q_SLOTS:
         const frmPrint& d = dialog();
         QCOMPARE(fields(d), (QList<int>{0, 0, 1, 10, 10, 10, 10, 1, 1}));
         QCOMPARE(d.RS()->currentIndex(), 1);
-        QCOMPARE(d.RS()->count(), 4);
-        QCOMPARE(d.RS()->itemText(0), QStringLiteral("  35 Dpi"));
-        QCOMPARE(d.RS()->itemText(1), QStringLiteral("  75 Dpi"));
-        QCOMPARE(d.RS()->itemText(2), QStringLiteral("150 Dpi"));
-        QCOMPARE(d.RS()->itemText(3), QStringLiteral("300 Dpi"));
+        QCOMPARE(items(d.RS()), (QStringList{"  35 Dpi", "  75 Dpi", "150 Dpi", "300 Dpi"}));
         QCOMPARE(d.Header()->Caption2(), QStringLiteral("Gérez la mise en page et l'impression de votre projet"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer le projet"));
-        QCOMPARE(d.MargeG()->Max(), 10);
-        QCOMPARE(d.NbrP()->Max(), 10);
-        QCOMPARE(d.PosX()->Max(), 200);
-        QCOMPARE(d.NbrH()->Min(), 1);
-        QCOMPARE(d.NbrV()->Max(), 20);
         QCOMPARE(d.PosX()->MaxLength(), 3);
         QCOMPARE(d.NbrV()->MaxLength(), 2);
     }
@@ -89,10 +98,7 @@ private Q_SLOTS:
         QVERIFY(d.isModal());
         QCOMPARE(d.windowTitle(), QStringLiteral("Imprimer - [Exemple]"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer l'onglet : Carte"));
-        QCOMPARE(d.Combo1()->count(), 3);
-        QCOMPARE(d.Combo1()->itemText(0), QStringLiteral("Bureau"));
-        QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Atelier"));
-        QCOMPARE(d.Combo1()->itemText(2), QStringLiteral("Imprimer dans un fichier PDF"));
+        QCOMPARE(items(d.Combo1()), (QStringList{"Bureau", "Atelier", "Imprimer dans un fichier PDF"}));
         QCOMPARE(d.Combo1()->currentIndex(), 0);
         QCOMPARE(d.RS()->currentIndex(), 0);
         // The stored margins (0) win over the first printer's own (4 and 4).
@@ -108,25 +114,18 @@ private Q_SLOTS:
 
     void storedSettingsLoadIntoTheFields()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        const frmPrint& d = dialog();
+        const frmPrint& d = setUp(kSetUp);
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
         QCOMPARE(d.RS()->currentText(), QStringLiteral("150 Dpi"));
         QCOMPARE(fields(d), (QList<int>{2, 3, 2, 15, 12, 2, 3, 2, 5}));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
         QCOMPARE(tab().Resolution(), std::int16_t(-3));
-        const LayoutValues v = d.fieldValues();
-        QCOMPARE(QList<int>({v.ImpPosX, v.ImpPosY, v.ImpSepH, v.ImpSepV, v.ImpNbrH, v.ImpNbrV, v.ImpNbrP, v.ImpMargeG,
-                             v.ImpMargeH}),
-                 QList<int>({15, 12, 2, 3, 2, 5, 2, 2, 3}));
+        QCOMPARE(test::nine(d.fieldValues()), (QList<int>{15, 12, 2, 3, 2, 5, 2, 2, 3}));
     }
 
     void valuesOutsideTheRangesAreBroughtIntoThem()
     {
-        f->open(test::projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
-        f->commands->showPrint();
-        const frmPrint& d = dialog();
+        const frmPrint& d = setUp(test::projectWith("PRINT|9|55|-4|8|500|300|-7|30000|999|25|0"));
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));  // no entry 9: the current printer
         QCOMPARE(d.RS()->currentIndex(), 1);                              // no quality 8: the set-up's first choice
         QCOMPARE(fields(d), (QList<int>{10, 4, 10, 200, 7, 200, 200, 20, 1}));
@@ -134,9 +133,7 @@ private Q_SLOTS:
 
     void typedNumbersBeyondTheRangesAreUsedAsTheyAreShown()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         test::typeInto(d.MargeG(), "25");  // 0..10
         test::typeInto(d.NbrH(), "0");     // 1..20
         QCOMPARE(d.MargeG()->Value(), 2);
@@ -154,9 +151,7 @@ private Q_SLOTS:
 
     void choosingAPrinterReadsItsMarginsAndReopeningRestoresTheStoredOnes()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         d.Combo1()->setFocus();
         QTest::keyClick(d.Combo1(), Qt::Key_Up);  // Atelier -> Bureau
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Bureau"));
@@ -186,15 +181,12 @@ private Q_SLOTS:
 
     void refreshingWhenTheChosenPrinterWentAway()
     {
-        f->open(test::projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(test::projectWith("PRINT|0|1|1|1|1|10|10|0|0|1|1"));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
         QCOMPARE(d.MargeG()->Value(), 1);
         f->printers->setEntries({{QStringLiteral("Atelier"), QMarginsF()}, {QStringLiteral("Cave"), QMarginsF(6, 6, 6, 6)}});
         QTest::mouseClick(d.Bouton1(), Qt::LeftButton);  // Actualiser
-        QCOMPARE(d.Combo1()->count(), 3);
-        QCOMPARE(d.Combo1()->itemText(1), QStringLiteral("Cave"));
+        QCOMPARE(items(d.Combo1()), (QStringList{"Atelier", "Cave", kPdfFileEntry}));
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
         QCOMPARE(d.MargeG()->Value(), 0);
@@ -202,9 +194,7 @@ private Q_SLOTS:
 
     void choosingAQualityStoresItsCode()
     {
-        f->open(kNeverSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kNeverSetUp);
         d.RS()->setCurrentIndex(2);
         QCOMPARE(tab().Resolution(), std::int16_t(-3));
         d.RS()->setCurrentIndex(3);
@@ -216,20 +206,16 @@ private Q_SLOTS:
 
     void closingStoresEveryFieldAndTheRecordWritesThem()
     {
-        f->open(kNeverSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kNeverSetUp);
         d.Combo1()->setCurrentIndex(1);
         test::typeInto(d.MargeG(), "3");
         test::typeInto(d.MargeH(), "5");
         d.RS()->setCurrentIndex(3);
-        test::typeInto(d.NbrP(), "4");
-        test::typeInto(d.PosX(), "15");
-        test::typeInto(d.PosY(), "12");
-        test::typeInto(d.SepH(), "2");
-        test::typeInto(d.SepV(), "3");
-        test::typeInto(d.NbrH(), "2");
-        test::typeInto(d.NbrV(), "5");
+        const std::pair<TxtBox*, const char*> typed[] = {{d.NbrP(), "4"}, {d.PosX(), "15"}, {d.PosY(), "12"},
+                                                         {d.SepH(), "2"}, {d.SepV(), "3"},  {d.NbrH(), "2"},
+                                                         {d.NbrV(), "5"}};
+        for (const auto& [field, text] : typed)
+            test::typeInto(field, text);
         QCOMPARE(tab().print().ImpPosX, std::int16_t(0));  // nothing stored while open
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
@@ -252,9 +238,7 @@ private Q_SLOTS:
 
     void previewShowsTheUnsavedValuesAndOffersNoSecondSetUp()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         test::typeInto(d.NbrP(), "3");
         QTest::mouseClick(d.Bouton2(0), Qt::LeftButton);  // Aperçu
         frmPage* page = f->commands->preview();
@@ -271,8 +255,7 @@ private Q_SLOTS:
 
     void printingAsksFirstAndNoPrintsNothing()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
+        setUp(kSetUp);
         f->dialogs->answers.push_back(Answer::No);
         QTest::mouseClick(dialog().Bouton2(1), Qt::LeftButton);  // Imprimer
         QCOMPARE(f->dialogs->shown.size(), 1);
@@ -291,9 +274,7 @@ private Q_SLOTS:
 
     void theLastEntryPrintsIntoAPdfFileOfTheUsersChoice()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
-        frmPrint& d = dialog();
+        frmPrint& d = setUp(kSetUp);
         d.Combo1()->setCurrentIndex(2);
         test::typeInto(d.NbrP(), "3");
         f->dialogs->answers.push_back(Answer::Yes);
@@ -317,17 +298,12 @@ private Q_SLOTS:
         // Choosing the PDF entry set both margins to 0: the 2 x 5 labels start at 15, 12
         // from the paper's edge, 92 mm apart across and 53 mm down.
         const QList<QRect> labels = test::inReadingOrder(test::regions(pages[2], test::near(Qt::red), 2000));
-        QCOMPARE(labels.size(), 10);
-        QVERIFY(std::abs(labels[0].left() - 15 * 5) <= 2);
-        QVERIFY(std::abs(labels[0].top() - 12 * 5) <= 2);
-        QVERIFY(std::abs(labels[9].left() - (15 + 92) * 5) <= 2);
-        QVERIFY(std::abs(labels[9].top() - (12 + 4 * 53) * 5) <= 2);
+        QCOMPARE(test::misplaced(labels, test::grid({15, 12}, {92, 53}, 2, 5), 5, 2), QString());
     }
 
     void aFailedJobIsReportedInFrench()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
+        setUp(kSetUp);
         dialog().Combo1()->setCurrentIndex(2);
         f->dialogs->answers.push_back(Answer::Yes);
         f->dialogs->files.push_back(Dialogs::FileAnswer{f->dir.filePath("absent/planches.pdf"), 0});
@@ -341,8 +317,7 @@ private Q_SLOTS:
 
     void helpOpensAtTheDialogsCaption()
     {
-        f->open(kSetUp);
-        f->commands->showPrint();
+        setUp(kSetUp);
         QTest::mouseClick(dialog().Bouton2(3), Qt::LeftButton);
         QCOMPARE(f->help, QStringList{"Imprimer - [Exemple]"});
     }
