@@ -6,7 +6,6 @@
 #include "app/ui/TaskPaneSetup.h"
 #include "app/ui/frmMenu.h"
 #include "canvas/core/Etiquette.h"
-#include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
@@ -89,20 +88,6 @@ private Q_SLOTS:
         QCOMPARE(m_fx.menu->activeProject()->caption(), QStringLiteral("Carte Hélène"));
     }
 
-    void templateNamesGetTheirExtension()
-    {
-        TemplateMenu templates(*m_fx.menu);
-        frmProjet* w = m_fx.open();
-        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Gabarits/Exemple"), 0});
-        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerGabarit);
-        const auto& request = m_fx.dialogs->shown.last().request;
-        QCOMPARE(request.fileName, QStringLiteral("Exemple.gab"));
-        QCOMPARE(request.defaultSuffix, QStringLiteral("gab"));
-        QCOMPARE(test::readBytes(m_fx.dir.filePath("Gabarits/Exemple.gab")), test::kExampleProject);
-        QCOMPARE(templates.entries().at(0)->text(), QStringLiteral("Exemple"));
-        QCOMPARE(w->caption(), QStringLiteral("Exemple"));  // the window keeps its caption
-    }
-
     void returnPressesTheButtonsOfTheQuestions()
     {
         frmProjet* w = m_fx.open(twoTabs());
@@ -174,6 +159,10 @@ private Q_SLOTS:
         frmProjet* w = m_fx.open();
         Etiquette& t = w->surface(1);
         const OleColor systemText = t.label(1).ForeColor;
+        // The font dialog cancelled: the text typed before it is not taken either.
+        m_fx.dialogs->inputs.push_back(QStringLiteral("Nouveau"));
+        t.objectDoubleClick(Etiquette::ObjectKind::Label, 1);
+        QCOMPARE(t.label(1).Caption, QStringLiteral("ZONE DE TEXTE"));
 
         // Confirmed with the colour it started at: the system colour stays symbolic.
         m_fx.dialogs->inputs.push_back(QStringLiteral("Même couleur"));
@@ -193,6 +182,12 @@ private Q_SLOTS:
         QCOMPARE(t.label(1).ForeColor, rgbColor(200, 0, 0));
         QVERIFY(t.label(1).FontItalic);
         QVERIFY(t.label(1).FontUnderline);
+        QCOMPARE(t.label(1).FontSize, 10.0f);
+
+        t.NewLogo();  // a logo's double click asks for its picture
+        t.objectDoubleClick(Etiquette::ObjectKind::Logo, 1);
+        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
     }
 
     void toolbarAndTaskPaneClicksFailQuietly()
