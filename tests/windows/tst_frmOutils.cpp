@@ -24,14 +24,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace plk;
@@ -80,7 +77,6 @@ private Q_SLOTS:
         m_fx.start();
         m_outils = &m_fx.startToolBox();
     }
-
     void cleanup() { m_fx.stop(); }
 
     void windowPagesAndCaptions()
@@ -198,7 +194,7 @@ private Q_SLOTS:
         QCOMPARE(t.prjHeight(), 25.0);
     }
 
-    void alignmentWithoutSelectionClearsItself()
+    void alignmentMovesTheClickedObjectOnlyAndClearsItself()
     {
         Etiquette& t = openToolBox();
         t.NewLabel();
@@ -209,12 +205,8 @@ private Q_SLOTS:
         QVERIFY(m_outils->alignmentList()->selectedItems().isEmpty());
         QCOMPARE(t.label(1).Left, 5.0f);
         QCOMPARE(t.label(1).Top, 5.0f);
-    }
 
-    void alignmentMovesTheClickedObjectAndShowsWhereItWent()
-    {
-        Etiquette& t = openToolBox();
-        t.NewLabel();
+        // With one: it moves, and the fields show where it went.
         t.objectClick(Etiquette::ObjectKind::Label, 1);
         test::clickEntry(m_outils->alignmentList(), 3);  // "Justifié à gauche": 150 twips
         QCOMPARE(t.label(1).Left, float(150 / 56.7));
@@ -406,27 +398,6 @@ private Q_SLOTS:
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
     }
 
-    void fillingKeepsEachTabsOwnGradient()
-    {
-        frmProjet* w = newProject();
-        w->project().addTab(QStringLiteral("Verso"));
-        w->surface(1).pctDegrade(1, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
-        w->surface(2).NewProjet(QStringLiteral("Verso"), 60, 40, 0, 0, false, false, false);
-        w->surface(2).pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
-        const QString verso = w->surface(2).RecupererObjet(4);
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
-        QCOMPARE(m_outils->Degrade()->Direction, 1);
-        w->selectTab(2);
-        m_outils->Remplir_Outils(*w, 2);
-        QCOMPARE(w->surface(2).RecupererObjet(4), verso);
-        QCOMPARE(m_outils->Degrade()->Direction, 5);
-        QCOMPARE(m_outils->Degrade()->Color2, rgbColor(40, 50, 60));
-        QVERIFY(m_outils->Degrade()->Option1(5)->isChecked());
-        QCOMPARE(m_outils->OngletOutils, std::int16_t(2));
-        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("60"));
-        QVERIFY(m_outils->preferenceBox(2)->isChecked());
-    }
-
     void displayListAndTabPreferences()
     {
         Etiquette& t = openToolBox();
@@ -511,10 +482,20 @@ private Q_SLOTS:
     {
         Etiquette& recto = openToolBox();
         frmProjet* w = m_fx.menu->activeProject();
-        // A tab added and brought forward by a command, as the wizard does.
+        recto.pctDegrade(1, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
+        QCOMPARE(m_outils->Degrade()->Direction, 1);
+        // A tab added and brought forward by a command, as the wizard does; filling the
+        // tool box from it shows its own gradient and leaves its records alone.
         Etiquette& verso = w->project().addTab(QStringLiteral("Verso"));
-        verso.NewProjet(QStringLiteral("Verso"), 40, 30, kColorWindowBackground, kColorWindowFrame, false, false, true);
+        verso.NewProjet(QStringLiteral("Verso"), 40, 30, kColorWindowBackground, kColorWindowFrame, false, false, false);
+        verso.pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
+        const QString gradient = verso.RecupererObjet(4);
         w->selectTab(2);
+        QCOMPARE(verso.RecupererObjet(4), gradient);
+        QCOMPARE(m_outils->Degrade()->Direction, 5);
+        QCOMPARE(m_outils->Degrade()->Color2, rgbColor(40, 50, 60));
+        QVERIFY(m_outils->Degrade()->Option1(5)->isChecked());
+        QVERIFY(m_outils->preferenceBox(2)->isChecked());
         QCOMPARE(m_outils->OngletOutils, std::int16_t(2));
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("40"));
         QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
