@@ -3,43 +3,15 @@
 // the records each edit started from; the menu entries and toolbar buttons that name
 // the steps; the modified mark in the caption; the keys that edit the selection.
 
-#include "base/core/AppState.h"
-#include "app/ui/frmMenu.h"
-#include "canvas/core/Etiquette.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "document/core/ProjectFile.h"
-#include "document/core/ProjectHistory.h"
-#include "gradient/ui/ucDegrade.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/ToolbarButton.h"
-#include "widgets/ui/TxtBox.h"
-#include "widgets/ui/ucToolbar.h"
-#include "windows/ui/frmAssist.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest>
+#include "WindowTests.h"
 
 using namespace plk;
 
 namespace {
 
-constexpr double kPxPerMm = 56.7 / 15;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
-
-QPoint toPx(QPointF mm) { return QPoint(int(mm.x() * kPxPerMm), int(mm.y() * kPxPerMm)); }
+using test::toPx;
 
 int firstVisibleLabel(const Etiquette& t)
 {

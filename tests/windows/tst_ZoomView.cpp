@@ -3,31 +3,17 @@
 // pointer position, dragging and the selection frame following the zoom, the zoom
 // per tab, and the project, its snapshot and its records untouched by it.
 
-#include "app/ui/frmMenu.h"
-#include "canvas/core/Etiquette.h"
+#include "WindowTests.h"
 #include "canvas/core/TabRenderer.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
 #include "canvas/ui/RulerWidget.h"
-#include "document/core/ProjectFile.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
 #include "windows/ui/ZoomCommands.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QWheelEvent>
-#include <QtTest>
 
 using namespace plk;
 
 namespace {
-
-constexpr double kPxPerMm = 56.7 / 15;
 
 // A gradient tab with its border: what the canvas shows besides the objects.
 const QByteArray kGradientTab = "ONGLET|Carte\r\n"
@@ -53,11 +39,7 @@ class TestZoomView : public QObject {
     Etiquette& tab() const { return m_w->surface(m_w->selectedTab()); }
     QString zoomPanel() const { return m_fx.menu->statusPanel(4)->text(); }
     // A point of the canvas at the zoom, from millimetres.
-    QPoint at(QPointF mm) const
-    {
-        const double f = kPxPerMm * view()->zoom() / 100.0;
-        return QPoint(int(mm.x() * f), int(mm.y() * f));
-    }
+    QPoint at(QPointF mm) const { return test::toPx(mm, view()->zoom()); }
     // A turn of the wheel over a point of the view (a wheel over the canvas goes on to it).
     void wheel(QPoint inView, int angle, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
@@ -79,7 +61,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_fx.stop(); }
-
 
     void keysAndEntriesStepThroughTheZoomsPerTab()
     {

@@ -2,26 +2,8 @@
 // colours, and when it refuses. The dialog is shown without its own event loop; its
 // buttons are clicked as a user does.
 
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
-#include "canvas/core/Etiquette.h"
-#include "gradient/ui/ucDegrade.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
+#include "WindowTests.h"
 #include "widgets/ui/HeaderPlus.h"
-#include "widgets/ui/TxtBox.h"
-#include "windows/ui/frmAssist.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QtTest>
 
 using namespace plk;
 

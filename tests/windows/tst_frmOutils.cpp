@@ -1,35 +1,14 @@
 // The tool box: what each control does to the tab it edits, what filling it from a
 // tab leaves in the tab, and where it stands between two showings.
 
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
+#include "WindowTests.h"
 #include "base/core/IniFile.h"
 #include "base/core/Rounding.h"
-#include "base/core/Twips.h"
-#include "canvas/core/Etiquette.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "gradient/ui/ucDegrade.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/TxtBox.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTabBar>
-#include <QtTest>
 
 using namespace plk;
 
@@ -38,7 +17,7 @@ namespace {
 // A pointer event on the canvas at a point given in millimetres, the left button held.
 void sendPointer(CanvasWidget* canvas, QEvent::Type type, QPointF mm)
 {
-    const QPointF at = mm * (56.7 / kTwipsPerPixel);
+    const QPointF at = mm * test::kPxPerMm;
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(canvas, &event);
@@ -52,15 +31,7 @@ class TestFrmOutils : public QObject {
     test::MainWindowFixture m_fx;
     frmOutils* m_outils = nullptr;
 
-    frmProjet* newProject(double width = 80, double height = 50)
-    {
-        frmProjet* w = m_fx.menu->createProjectWindow(QStringLiteral("Carte"));
-        w->surface(1).NewProjet(QStringLiteral("Carte"), width, height, kColorWindowBackground, kColorWindowFrame,
-                                false, false, true);
-        w->setCaption(QStringLiteral("Carte"));
-        m_fx.menu->showProjectWindow(w);
-        return w;
-    }
+    frmProjet* newProject(double width = 80, double height = 50) { return test::showNewProject(*m_fx.menu, width, height); }
     /// A project with the tool box open on it, as "Boite à outils" leaves it.
     Etiquette& openToolBox(double width = 80, double height = 50)
     {
