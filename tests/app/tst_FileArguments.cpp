@@ -2,14 +2,7 @@
 // given; files handed over by a later start bring the main window to the front.
 
 #include "app/ui/FileArguments.h"
-#include "app/ui/frmMenu.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QDir>
-#include <QTabBar>
-#include <QtTest>
+#include "MainWindowTests.h"
 
 using namespace plk;
 

@@ -3,25 +3,10 @@
 // active project or the workspace. Every entry runs on a fresh main window with two
 // projects open, the second one active and its file gone.
 
-#include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
-#include "canvas/core/Etiquette.h"
-#include "support/MainWindowFixture.h"
+#include "MainWindowTests.h"
 #include "support/RecordingToolBox.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/BarreXP.h"
 #include "widgets/ui/TaskPaneParts.h"
-#include "widgets/ui/ucToolbar.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QtTest>
 #include <map>
 
 using namespace plk;

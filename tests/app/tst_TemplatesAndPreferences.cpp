@@ -1,21 +1,11 @@
 #include "app/ui/HelpWindow.h"
-#include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
+#include "MainWindowTests.h"
 #include "app/ui/frmOptions.h"
-#include "base/core/AppState.h"
-#include "base/core/IniFile.h"
-#include "document/ui/TemplateMenu.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLayout>
 #include <QScrollArea>
 #include <QTextBrowser>
-#include <QtTest>
 
 using namespace plk;
 

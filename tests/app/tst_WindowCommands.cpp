@@ -3,21 +3,8 @@
 // menu states that follow the window on screen, and clicks that fail quietly.
 
 #include "app/core/AppPaths.h"
-#include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
-#include "canvas/core/Etiquette.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/BarreXP.h"
-#include "widgets/ui/ucToolbar.h"
-#include "windows/ui/frmProjet.h"
+#include "MainWindowTests.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QtTest>
 #include <stdexcept>
 
 using namespace plk;

@@ -1,20 +1,6 @@
 // The main window's file, project and window commands: opening, saving, closing, the
 // guard without a project, tab rules, bad files, the window list and the canvas mouse.
-#include "app/ui/frmMenu.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QTabBar>
-#include <QtTest>
+#include "MainWindowTests.h"
 
 using namespace plk;
 using Answer = Dialogs::Answer;
