@@ -1,5 +1,5 @@
 // The main window's file, project and window commands: opening, saving, closing, the
-// guard without a project, tab rules, bad files, the window list and the canvas mouse.
+// guard without a project, tab rules, a failed save, the window list and the canvas mouse.
 #include "MainWindowTests.h"
 
 using namespace plk;
@@ -128,25 +128,6 @@ private Q_SLOTS:
         QCOMPARE(w->tabCount(), 2);
         QCOMPARE(w->selectedTab(), 2);
         QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());
-    }
-
-    void legacyFilterAndBadFiles()
-    {
-        frmProjet* w = m_fx.open("[FORMAT]\r\nLongueur=2835\r\nHauteur=2835\r\n[LABEL]\r\nNombre=0\r\n"
-                                   "[LOGO]\r\nNombre=0\r\n[FOND]\r\nNumero=0\r\n",
-                                   1, "Ancien.plk");
-        QVERIFY(w);
-        QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("Ancien"));
-        QCOMPARE(w->filePath(), m_fx.dir.filePath("Ancien.plk"));
-
-        const int before = int(m_fx.menu->projectWindows().size());
-        m_fx.open("[FORMAT]\r\n", 1, "Casse.prj");
-        QCOMPARE(int(m_fx.menu->projectWindows().size()), before);
-        QVERIFY(m_fx.dialogs->shown.last().text.contains("ne peut pas être importé"));
-
-        frmProjet* partial = m_fx.open(test::kExampleProject + "LABEL|x|dix\r\n", 0, "Partiel.plk");
-        QVERIFY(m_fx.dialogs->shown.last().text.contains("ligne 6"));
-        QCOMPARE(partial->surface(1).IDlabel(), std::int16_t(1));
     }
 
     void failedSaveIsReported()
