@@ -67,18 +67,14 @@ private Q_SLOTS:
         QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 100 %"));
         m_fx.menu->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_fx.menu.get()));
-        QTest::keyClick(canvas(), Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(view()->zoom(), 125);
-        QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 125 %"));
-        QTest::keyClick(canvas(), Qt::Key_Equal, Qt::ControlModifier);
-        QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 150 %"));
-        QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-        QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 100 %"));
-        QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(view()->zoom(), 75);
-        QTest::keyClick(canvas(), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(view()->zoom(), 100);
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Minus, 125}, {Qt::Key_Minus, 100},
+            {Qt::Key_Minus, 75}, {Qt::Key_0, 100}};
+        for (const auto& [key, zoom] : steps) {
+            QTest::keyClick(canvas(), key, Qt::ControlModifier);
+            QCOMPARE(view()->zoom(), zoom);
+            QCOMPARE(zoomPanel(), QStringLiteral("Zoom : %1 %").arg(zoom));
+        }
 
         for (int i = 0; i < 20; ++i)
             m_fx.menu->zoomCommands().action(ZoomCommands::Command::In)->trigger();
