@@ -1,6 +1,7 @@
 // The task pane: groups opening and closing (at once and sliding), their stacking in
 // twips, pane-wide item numbers, the title's context menu, hovering and painting.
 
+#include "PointerEvents.h"
 #include "app/ui/TaskPaneSetup.h"
 #include "base/core/AppState.h"
 #include "base/core/Twips.h"
@@ -9,7 +10,6 @@
 #include "widgets/core/TaskGroupMotion.h"
 #include "widgets/ui/BarreXP.h"
 
-#include <QEnterEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -20,13 +20,7 @@ using namespace plk;
 
 namespace {
 
-void hover(QWidget* w, QPoint at = QPoint(2, 2))
-{
-    QEnterEvent enter(at, at, w->mapToGlobal(at));
-    QCoreApplication::sendEvent(w, &enter);
-    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &move);
-}
+using test::hover;
 
 // Ticks the group's animation by hand until it rests; returns the heights seen.
 QList<int> slide(BarreXP& pane, int group)
@@ -246,11 +240,7 @@ private Q_SLOTS:
     {
         QSignalSpy downs(pane, &BarreXP::MouseDown);
         QTest::mousePress(pane, Qt::RightButton, Qt::ShiftModifier, QPoint(4, 6));
-        QCOMPARE(downs.size(), 1);
-        QCOMPARE(downs.first().at(0).toInt(), 2);
-        QCOMPARE(downs.first().at(1).toInt(), 1);
-        QCOMPARE(downs.first().at(2).toFloat(), 60.0f);
-        QCOMPARE(downs.first().at(3).toFloat(), 90.0f);
+        QCOMPARE(downs, (QList<QVariantList>{{2, 1, 60.0f, 90.0f}}));  // button, shift, twips
         QTest::mouseRelease(pane, Qt::RightButton, Qt::ShiftModifier, QPoint(4, 6));
     }
 

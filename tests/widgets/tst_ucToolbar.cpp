@@ -1,11 +1,11 @@
 // The toolbar: buttons and their states, tooltips, the hover events as the pointer
 // moves across it, and drop-down arrows.
 
+#include "PointerEvents.h"
 #include "support/TestRegistry.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
 
-#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -33,24 +33,9 @@ private:
     QStringList log;
 };
 
-void enter(QWidget* w)
-{
-    const QPoint at(2, 2);
-    QEnterEvent e(at, at, w->mapToGlobal(at));
-    QCoreApplication::sendEvent(w, &e);
-}
-
-void leave(QWidget* w)
-{
-    QEvent e(QEvent::Leave);
-    QCoreApplication::sendEvent(w, &e);
-}
-
-void moveOver(QWidget* w, QPoint at)
-{
-    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
+using test::enter;
+using test::leave;
+using test::moveOver;
 
 }  // namespace
 
