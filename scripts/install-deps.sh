@@ -13,7 +13,7 @@ PACKAGES=(
   appstream desktop-file-utils shared-mime-info dpkg-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   libbenchmark-dev
-  libzxing-dev  # tests only: they decode the barcodes the program draws
+  libzxing-dev libzbar-dev  # tests only: they decode the barcodes the program draws
   clang libclang-rt-14-dev
   gcovr  # make coverage
   locales  # the tests run in fr_FR.UTF-8 as well, as a French user does
