@@ -176,13 +176,6 @@ private Q_SLOTS:
         QCOMPARE(box->Text1()->selectedText(), QStringLiteral("50"));
     }
 
-    void disablingReachesFieldAndBar()
-    {
-        box->setEnabled(false);
-        QVERIFY(!box->Text1()->isEnabled());
-        QVERIFY(!box->VS1()->isEnabled());
-    }
-
     void bannerDefaultsAndLayout()
     {
         PLK_REQUIRE_TAHOMA();

@@ -15,11 +15,6 @@ using namespace plk;
 
 Q_DECLARE_METATYPE(plk::BarcodeKind)
 
-namespace {
-
-
-}  // namespace
-
 class TestCodePage : public QObject {
     Q_OBJECT
 
