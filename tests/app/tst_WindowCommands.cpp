@@ -49,17 +49,28 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo(m_fx.dir.filePath(QString::fromLatin1(folder))).isDir(), folder);
     }
 
-    void projectNamesGetTheirExtension()
+    void openSaveAsAndSaveAgainWithTheExtension()
     {
         frmProjet* w = m_fx.open();
+        QCOMPARE(m_fx.dialogs->shown.at(0).request.title, QStringLiteral("Ouvrir un projet"));
+        QCOMPARE(m_fx.dialogs->shown.at(0).request.directory, m_fx.dir.filePath("Projets"));
+        QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("Carte"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 54 Mm"));
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Projets/Carte Hélène"), 0});
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerSous);
+        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Enregistrer le projet sous..."));
         QCOMPARE(m_fx.dialogs->shown.last().request.defaultSuffix, QStringLiteral("plk"));
         const QString saved = m_fx.dir.filePath("Projets/Carte Hélène.plk");
         QCOMPARE(test::readBytes(saved), test::kExampleProject);
         QVERIFY(!QFile::exists(m_fx.dir.filePath("Projets/Carte Hélène")));
         QCOMPARE(w->caption(), QStringLiteral("Carte Hélène"));
         QCOMPARE(w->filePath(), saved);
+        // "Enregistrer" then writes there again without a dialog.
+        QFile::remove(saved);
+        const qsizetype shown = m_fx.dialogs->shown.size();
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QCOMPARE(m_fx.dialogs->shown.size(), shown);
+        QCOMPARE(test::readBytes(saved), test::kExampleProject);
 
         // The next dialog proposes the name with its extension; a name that has it
         // already, in any case, keeps it as it is.

@@ -1,4 +1,4 @@
-// The main window's file, project and window commands: opening, saving, closing, the
+// The main window's file, project and window commands: closing, the
 // guard without a project, tab rules, a failed save, the window list and the canvas mouse.
 #include "MainWindowTests.h"
 
@@ -16,31 +16,6 @@ private Q_SLOTS:
 
     void init() { m_fx.start(); }
     void cleanup() { m_fx.stop(); }
-
-    void openSaveAsAndSaveAgain()
-    {
-        frmProjet* w = m_fx.open();
-        QVERIFY(w);
-        QCOMPARE(m_fx.dialogs->shown.at(0).request.title, QStringLiteral("Ouvrir un projet"));
-        QCOMPARE(m_fx.dialogs->shown.at(0).request.directory, m_fx.dir.filePath("Projets"));
-        QCOMPARE(w->caption(), QStringLiteral("Exemple"));
-        QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("Carte"));
-        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 54 Mm"));
-
-        const QString carte = m_fx.dir.filePath("Carte.plk");
-        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{carte, 0});
-        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerSous);
-        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Enregistrer le projet sous..."));
-        QCOMPARE(w->caption(), QStringLiteral("Carte"));
-        QCOMPARE(w->filePath(), carte);
-        QCOMPARE(test::readBytes(carte), test::kExampleProject);
-
-        QFile::remove(carte);
-        const qsizetype shown = m_fx.dialogs->shown.size();
-        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
-        QCOMPARE(m_fx.dialogs->shown.size(), shown);  // no dialog the second time
-        QCOMPARE(test::readBytes(carte), test::kExampleProject);
-    }
 
     void closeQuestionAnswers()
     {
