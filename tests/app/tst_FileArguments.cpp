@@ -2,14 +2,7 @@
 // given; files handed over by a later start bring the main window to the front.
 
 #include "app/ui/FileArguments.h"
-#include "app/ui/frmMenu.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QDir>
-#include <QTabBar>
-#include <QtTest>
+#include "MainWindowTests.h"
 
 using namespace plk;
 
@@ -80,6 +73,9 @@ private Q_SLOTS:
                 fromOuvrir << shown.text;
         // "Absent.plk" exists by now (the fixture writes what it opens): two messages.
         QCOMPARE(fromOuvrir, fromArguments.mid(1));
+        QVERIFY(fromOuvrir[0].contains("ne peut pas être importé"));
+        QVERIFY(fromOuvrir[1].contains("ligne 6"));
+        QCOMPARE(m_fx.menu->activeProject()->surface(1).IDlabel(), std::int16_t(1));  // Partiel, as far as it reads
         QVERIFY(fromArguments[0].startsWith(QStringLiteral("Le fichier « %1 » ne peut pas être ouvert.")
                                                 .arg(QDir::toNativeSeparators(file("Absent.plk")))));
     }

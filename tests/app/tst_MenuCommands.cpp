@@ -3,25 +3,10 @@
 // active project or the workspace. Every entry runs on a fresh main window with two
 // projects open, the second one active and its file gone.
 
-#include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
-#include "canvas/core/Etiquette.h"
-#include "support/MainWindowFixture.h"
+#include "MainWindowTests.h"
 #include "support/RecordingToolBox.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/BarreXP.h"
 #include "widgets/ui/TaskPaneParts.h"
-#include "widgets/ui/ucToolbar.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QtTest>
 #include <map>
 
 using namespace plk;
@@ -279,11 +264,8 @@ private Q_SLOTS:
         QCOMPARE(actions.size() - first, qsizetype(Edition::AjouterCode) + 1);
         for (const auto& [entry, caption] : edition)
             QCOMPARE(actions.at(first + int(entry))->text(), QString::fromUtf8(caption));
-        // The task pane's new item is the last of all, shown at the end of its group.
+        // The task pane's new item (14, named in the walk below) ends its group.
         BarreXP* pane = buildTaskPane(*m_fx.menu);
-        QCOMPARE(pane->Label2(8)->text(), QStringLiteral("Boite à outils"));
-        QCOMPARE(pane->Label2(9)->text(), QStringLiteral("Aperçu avant impression"));
-        QCOMPARE(pane->Label2(14)->text(), QStringLiteral("Ajouter un code-barres"));
         QCOMPARE(pane->Label2(14)->parentWidget(), pane->CTRFond(2));
         QVERIFY(pane->Label2(14)->y() > pane->Label2(8)->y());
         // On the project window's toolbar, after "Clôturer".
@@ -336,7 +318,6 @@ private Q_SLOTS:
         QFETCH(int, item);
         QFETCH(QString, caption);
         BarreXP* pane = buildTaskPane(*m_fx.menu);
-        QCOMPARE(pane->Count(2), 14);
         pane->Maximise_Tout();
         TaskItem* label = pane->Label2(item);
         QCOMPARE(label->text(), caption);

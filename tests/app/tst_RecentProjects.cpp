@@ -3,17 +3,7 @@
 
 #include "app/core/RecentProjects.h"
 #include "app/ui/RecentProjectsMenu.h"
-#include "app/ui/frmMenu.h"
-#include "base/core/IniFile.h"
-#include "document/ui/TemplateMenu.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QAction>
-#include <QDir>
-#include <QMenu>
-#include <QtTest>
+#include "MainWindowTests.h"
 
 using namespace plk;
 

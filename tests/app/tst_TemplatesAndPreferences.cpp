@@ -1,23 +1,11 @@
 #include "app/ui/HelpWindow.h"
-#include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
+#include "MainWindowTests.h"
 #include "app/ui/frmOptions.h"
-#include "base/core/AppState.h"
-#include "base/core/IniFile.h"
-#include "document/ui/TemplateMenu.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QLayout>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QtTest>
 
 using namespace plk;
 
@@ -25,6 +13,14 @@ class TestTemplatesAndPreferences : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
+
+    static QStringList captions(const TemplateMenu& templates)
+    {
+        QStringList texts;
+        for (const QAction* entry : templates.entries())
+            texts << entry->text();
+        return texts;
+    }
 
 private Q_SLOTS:
 
@@ -36,12 +32,10 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_fx.stop(); }
-
     void emptyFolderShowsThePlaceholder()
     {
         TemplateMenu templates(*m_fx.menu);
-        QCOMPARE(templates.entries().size(), 1);
-        QCOMPARE(templates.entries()[0]->text(), QStringLiteral("[ Aucun gabarit disponible ]"));
+        QCOMPARE(captions(templates), QStringList{QStringLiteral("[ Aucun gabarit disponible ]")});
         templates.entries()[0]->trigger();
         QVERIFY(m_fx.menu->projectWindows().isEmpty());
     }
@@ -49,26 +43,27 @@ private Q_SLOTS:
     void saveAsTemplateRefreshesAndTemplatesOpenUnsaved()
     {
         TemplateMenu templates(*m_fx.menu);
-        frmProjet* w = m_fx.menu->createProjectWindow(QStringLiteral("Carte"));
-        w->surface(1).NewProjet("Carte", 85, 55, 255, 0, false, false, true);
-        w->setCaption(QStringLiteral("Carte"));
-        m_fx.menu->showProjectWindow(w);
-        const QString target = m_fx.dir.filePath("Gabarits/Carte.gab");
-        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{target, 0});
+        frmProjet* w = m_fx.open();
+        // A name given without its extension gets it.
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Gabarits/Exemple"), 0});
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerGabarit);
         const auto& request = m_fx.dialogs->shown.last().request;
-        QCOMPARE(request.fileName, QStringLiteral("Carte.gab"));
+        QCOMPARE(request.fileName, QStringLiteral("Exemple.gab"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("gab"));
         QCOMPARE(request.directory, m_fx.dir.filePath("Gabarits"));
         QCOMPARE(request.filters.at(0), QStringLiteral("Gabarit Plakatorium (*.gab)"));
-        QVERIFY(QFile::exists(target));
-        QCOMPARE(templates.entries()[0]->text(), QStringLiteral("Carte"));
-        QCOMPARE(w->filePath(), QString());  // the window does not follow the template
+        QCOMPARE(test::readBytes(m_fx.dir.filePath("Gabarits/Exemple.gab")), test::kExampleProject);
+        QVERIFY(!QFile::exists(m_fx.dir.filePath("Gabarits/Exemple")));
+        QCOMPARE(templates.entries()[0]->text(), QStringLiteral("Exemple"));
+        // The window does not follow the template.
+        QCOMPARE(w->filePath(), m_fx.dir.filePath("Exemple.plk"));
+        QCOMPARE(w->caption(), QStringLiteral("Exemple"));
 
         templates.Mnu_File_Gabarits_Click(0);
         frmProjet* opened = m_fx.menu->activeProject();
         QVERIFY(opened != w);
-        QCOMPARE(opened->caption(), QStringLiteral("Carte"));
-        QCOMPARE(opened->surface(1).prjWidth(), 85.0);
+        QCOMPARE(opened->caption(), QStringLiteral("Exemple"));
+        QCOMPARE(opened->surface(1).prjWidth(), 85.5);
         QCOMPARE(opened->filePath(), QString());
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);  // Enregistrer asks for a name in "Projets"
         QCOMPARE(m_fx.dialogs->shown.last().kind, QStringLiteral("save"));
@@ -85,13 +80,11 @@ private Q_SLOTS:
         m_fx.stop();
         m_fx.start(installed.path());
         TemplateMenu templates(*m_fx.menu);
-        QStringList captions, paths;
-        for (const QAction* entry : templates.entries()) {
-            captions << entry->text();
+        QStringList paths;
+        for (const QAction* entry : templates.entries())
             paths << entry->data().toString();
-        }
         // The user's "Carte" hides the installed one of the same name.
-        QCOMPARE(captions, (QStringList{"Carte", "Perso", "Planche"}));
+        QCOMPARE(captions(templates), (QStringList{"Carte", "Perso", "Planche"}));
         QCOMPARE(paths, (QStringList{m_fx.dir.filePath("Gabarits/Carte.gab"), m_fx.dir.filePath("Gabarits/Perso.gab"),
                                      installed.filePath("Planche.gab")}));
         templates.Mnu_File_Gabarits_Click(2);
@@ -104,11 +97,7 @@ private Q_SLOTS:
         for (const char* name : {"Etiquettes 105 x 37.gab", "etiquettes 38,1 x 21,2.gab", "Etiquettes 70 x 37.gab",
                                  "Cartes 85 x 54.gab"})
             test::writeBytes(m_fx.dir.filePath(QStringLiteral("Gabarits/") + name), test::kExampleProject);
-        TemplateMenu templates(*m_fx.menu);
-        QStringList captions;
-        for (const QAction* entry : templates.entries())
-            captions << entry->text();
-        QCOMPARE(captions, (QStringList{"Cartes 85 x 54", "etiquettes 38,1 x 21,2", "Etiquettes 70 x 37",
+        QCOMPARE(captions(TemplateMenu(*m_fx.menu)), (QStringList{"Cartes 85 x 54", "etiquettes 38,1 x 21,2", "Etiquettes 70 x 37",
                                         "Etiquettes 105 x 37"}));
     }
 
@@ -173,13 +162,6 @@ private Q_SLOTS:
         HelpWindow help;
         help.ShowHelpTopic("Historique des versions");
         QVERIFY(help.browser()->toPlainText().contains("Version 1.0.0"));
-    }
-
-    void templateMenuPlugsItsCommandsIn()
-    {
-        QVERIFY(m_fx.menu->parts.refreshTemplates == nullptr);
-        TemplateMenu templates(*m_fx.menu);
-        QVERIFY(m_fx.menu->parts.refreshTemplates && m_fx.menu->parts.saveAsTemplate);
     }
 };
 

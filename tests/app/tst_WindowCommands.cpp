@@ -3,22 +3,8 @@
 // menu states that follow the window on screen, and clicks that fail quietly.
 
 #include "app/core/AppPaths.h"
-#include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
-#include "canvas/core/Etiquette.h"
-#include "document/ui/TemplateMenu.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/BarreXP.h"
-#include "widgets/ui/ucToolbar.h"
-#include "windows/ui/frmProjet.h"
+#include "MainWindowTests.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QtTest>
 #include <stdexcept>
 
 using namespace plk;
@@ -63,17 +49,28 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo(m_fx.dir.filePath(QString::fromLatin1(folder))).isDir(), folder);
     }
 
-    void projectNamesGetTheirExtension()
+    void openSaveAsAndSaveAgainWithTheExtension()
     {
         frmProjet* w = m_fx.open();
+        QCOMPARE(m_fx.dialogs->shown.at(0).request.title, QStringLiteral("Ouvrir un projet"));
+        QCOMPARE(m_fx.dialogs->shown.at(0).request.directory, m_fx.dir.filePath("Projets"));
+        QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("Carte"));
+        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 54 Mm"));
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Projets/Carte Hélène"), 0});
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerSous);
+        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Enregistrer le projet sous..."));
         QCOMPARE(m_fx.dialogs->shown.last().request.defaultSuffix, QStringLiteral("plk"));
         const QString saved = m_fx.dir.filePath("Projets/Carte Hélène.plk");
         QCOMPARE(test::readBytes(saved), test::kExampleProject);
         QVERIFY(!QFile::exists(m_fx.dir.filePath("Projets/Carte Hélène")));
         QCOMPARE(w->caption(), QStringLiteral("Carte Hélène"));
         QCOMPARE(w->filePath(), saved);
+        // "Enregistrer" then writes there again without a dialog.
+        QFile::remove(saved);
+        const qsizetype shown = m_fx.dialogs->shown.size();
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QCOMPARE(m_fx.dialogs->shown.size(), shown);
+        QCOMPARE(test::readBytes(saved), test::kExampleProject);
 
         // The next dialog proposes the name with its extension; a name that has it
         // already, in any case, keeps it as it is.
@@ -87,20 +84,6 @@ private Q_SLOTS:
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{saved, 0});
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Ouvrir);
         QCOMPARE(m_fx.menu->activeProject()->caption(), QStringLiteral("Carte Hélène"));
-    }
-
-    void templateNamesGetTheirExtension()
-    {
-        TemplateMenu templates(*m_fx.menu);
-        frmProjet* w = m_fx.open();
-        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{m_fx.dir.filePath("Gabarits/Exemple"), 0});
-        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerGabarit);
-        const auto& request = m_fx.dialogs->shown.last().request;
-        QCOMPARE(request.fileName, QStringLiteral("Exemple.gab"));
-        QCOMPARE(request.defaultSuffix, QStringLiteral("gab"));
-        QCOMPARE(test::readBytes(m_fx.dir.filePath("Gabarits/Exemple.gab")), test::kExampleProject);
-        QCOMPARE(templates.entries().at(0)->text(), QStringLiteral("Exemple"));
-        QCOMPARE(w->caption(), QStringLiteral("Exemple"));  // the window keeps its caption
     }
 
     void returnPressesTheButtonsOfTheQuestions()
@@ -174,6 +157,10 @@ private Q_SLOTS:
         frmProjet* w = m_fx.open();
         Etiquette& t = w->surface(1);
         const OleColor systemText = t.label(1).ForeColor;
+        // The font dialog cancelled: the text typed before it is not taken either.
+        m_fx.dialogs->inputs.push_back(QStringLiteral("Nouveau"));
+        t.objectDoubleClick(Etiquette::ObjectKind::Label, 1);
+        QCOMPARE(t.label(1).Caption, QStringLiteral("ZONE DE TEXTE"));
 
         // Confirmed with the colour it started at: the system colour stays symbolic.
         m_fx.dialogs->inputs.push_back(QStringLiteral("Même couleur"));
@@ -193,6 +180,12 @@ private Q_SLOTS:
         QCOMPARE(t.label(1).ForeColor, rgbColor(200, 0, 0));
         QVERIFY(t.label(1).FontItalic);
         QVERIFY(t.label(1).FontUnderline);
+        QCOMPARE(t.label(1).FontSize, 10.0f);
+
+        t.NewLogo();  // a logo's double click asks for its picture
+        t.objectDoubleClick(Etiquette::ObjectKind::Logo, 1);
+        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
     }
 
     void toolbarAndTaskPaneClicksFailQuietly()

@@ -1,76 +1,25 @@
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QAction>
-#include <functional>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QtTest>
+// The main window's file, project and window commands: closing, the
+// guard without a project, tab rules, a failed save, the window list and the canvas mouse.
+#include "MainWindowTests.h"
 
 using namespace plk;
 using Answer = Dialogs::Answer;
 
-namespace {
-
 const QString kGuard = QStringLiteral("Vous devez créer ou ouvrir un projet pour pouvoir utiliser cette fonction.");
-
-}  // namespace
 
 class TestFrmMenu : public QObject {
     Q_OBJECT
 
     test::MainWindowFixture m_fx;
 
-    frmProjet* openExample(const QByteArray& bytes = test::kExampleProject, int filter = 0,
-                           const QString& name = "Exemple.plk")
-    {
-        return m_fx.open(bytes, filter, name);
-    }
-
 private Q_SLOTS:
 
     void init() { m_fx.start(); }
-
     void cleanup() { m_fx.stop(); }
-
-    void openSaveAsAndSaveAgain()
-    {
-        frmProjet* w = openExample();
-        QVERIFY(w);
-        QCOMPARE(m_fx.dialogs->shown.at(0).request.title, QStringLiteral("Ouvrir un projet"));
-        QCOMPARE(m_fx.dialogs->shown.at(0).request.directory, m_fx.dir.filePath("Projets"));
-        QCOMPARE(w->caption(), QStringLiteral("Exemple"));
-        QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("Carte"));
-        QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 85,5 Mm - H : 54 Mm"));
-
-        const QString carte = m_fx.dir.filePath("Carte.plk");
-        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{carte, 0});
-        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::EnregistrerSous);
-        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Enregistrer le projet sous..."));
-        QCOMPARE(w->caption(), QStringLiteral("Carte"));
-        QCOMPARE(w->filePath(), carte);
-        QCOMPARE(test::readBytes(carte), test::kExampleProject);
-
-        QFile::remove(carte);
-        const qsizetype shown = m_fx.dialogs->shown.size();
-        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
-        QCOMPARE(m_fx.dialogs->shown.size(), shown);  // no dialog the second time
-        QCOMPARE(test::readBytes(carte), test::kExampleProject);
-    }
 
     void closeQuestionAnswers()
     {
-        frmProjet* w = openExample();
+        frmProjet* w = m_fx.open();
         QPointer<QMdiSubWindow> sub = m_fx.menu->workspace()->activeSubWindow();
         m_fx.dialogs->answers.push_back(Answer::Cancel);
         QVERIFY(!sub->close());
@@ -124,7 +73,7 @@ private Q_SLOTS:
     {
         const QByteArray three = test::kExampleProject + "ONGLET|Deux\r\nPROJET|Deux|40|30|0|0|Faux|Faux|Faux\r\n"
                                             "ONGLET|Trois\r\nPROJET|Trois|60|30|0|0|Faux|Faux|Faux\r\n";
-        frmProjet* w = openExample(three);
+        frmProjet* w = m_fx.open(three);
         QCOMPARE(w->tabCount(), 3);
         w->selectTab(1);
         QVERIFY(!m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());
@@ -156,71 +105,9 @@ private Q_SLOTS:
         QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());
     }
 
-    void statusPositionAndEditCommands()
-    {
-        frmProjet* w = openExample();
-        Etiquette& t = w->surface(1);
-        t.backgroundMouseMove(12.7, 0.2);
-        QCOMPARE(m_fx.menu->statusPanel(3)->text(), QStringLiteral("X : 13 Mm - Y : 1 Mm"));
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
-        QCOMPARE(t.IDlabel(), std::int16_t(2));
-        QCOMPARE(t.label(2).Top, 5.0f);
-        t.objectClick(Etiquette::ObjectKind::Label, 2);
-        QCOMPARE(App.ObjetActif, std::int16_t(2));
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::Copier);
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::Coller);
-        QCOMPARE(t.IDlabel(), std::int16_t(3));
-        QCOMPARE(t.label(3).Top, 10.0f);
-        t.objectClick(Etiquette::ObjectKind::Label, 3);
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::SupprimerObjet);
-        QVERIFY(!t.label(3).Visible);
-        QVERIFY(!m_fx.menu->editAction(Edition::SupprimerObjet)->isEnabled());
-    }
-
-    void doubleClickEditsTextOnlyAfterFontDialog()
-    {
-        frmProjet* w = openExample();
-        Etiquette& t = w->surface(1);
-        m_fx.dialogs->inputs.push_back(QStringLiteral("Nouveau"));
-        t.objectDoubleClick(Etiquette::ObjectKind::Label, 1);  // font dialog cancelled
-        QCOMPARE(t.label(1).Caption, QStringLiteral("ZONE DE TEXTE"));
-        QFont bold(QStringLiteral("Tahoma"), 12);
-        bold.setBold(true);
-        m_fx.dialogs->inputs.push_back(QStringLiteral("Nouveau"));
-        m_fx.dialogs->fonts.push_back(bold);
-        t.objectDoubleClick(Etiquette::ObjectKind::Label, 1);
-        QCOMPARE(t.label(1).Caption, QStringLiteral("Nouveau"));
-        QCOMPARE(t.label(1).FontSize, 12.0f);
-        QVERIFY(t.label(1).FontBold);
-
-        t.NewLogo();
-        t.objectDoubleClick(Etiquette::ObjectKind::Logo, 1);
-        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
-        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
-    }
-
-    void legacyFilterAndBadFiles()
-    {
-        frmProjet* w = openExample("[FORMAT]\r\nLongueur=2835\r\nHauteur=2835\r\n[LABEL]\r\nNombre=0\r\n"
-                                   "[LOGO]\r\nNombre=0\r\n[FOND]\r\nNumero=0\r\n",
-                                   1, "Ancien.plk");
-        QVERIFY(w);
-        QCOMPARE(w->tabStrip()->tabText(0), QStringLiteral("Ancien"));
-        QCOMPARE(w->filePath(), m_fx.dir.filePath("Ancien.plk"));
-
-        const int before = int(m_fx.menu->projectWindows().size());
-        openExample("[FORMAT]\r\n", 1, "Casse.prj");
-        QCOMPARE(int(m_fx.menu->projectWindows().size()), before);
-        QVERIFY(m_fx.dialogs->shown.last().text.contains("ne peut pas être importé"));
-
-        frmProjet* partial = openExample(test::kExampleProject + "LABEL|x|dix\r\n", 0, "Partiel.plk");
-        QVERIFY(m_fx.dialogs->shown.last().text.contains("ligne 6"));
-        QCOMPARE(partial->surface(1).IDlabel(), std::int16_t(1));
-    }
-
     void failedSaveIsReported()
     {
-        frmProjet* w = openExample();
+        frmProjet* w = m_fx.open();
         w->setFilePath(m_fx.dir.filePath("absent/Carte.plk"));
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QVERIFY(m_fx.dialogs->shown.last().text.startsWith("Erreur lors de l'enregistrement du projet."));
@@ -228,8 +115,8 @@ private Q_SLOTS:
 
     void windowListAndCanvasMouse()
     {
-        openExample();
-        openExample(test::kExampleProject, 0, "Second.plk");
+        m_fx.open();
+        m_fx.open(test::kExampleProject, 0, "Second.plk");
         m_fx.menu->windowMenu()->aboutToShow();
         const QList<QAction*> actions = m_fx.menu->windowMenu()->actions();
         QVERIFY(actions.last()->text().contains("Second"));

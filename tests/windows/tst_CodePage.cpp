@@ -2,40 +2,18 @@
 // on a code; kind and data checked before they reach the code, the reason told and
 // nothing changed when they do not fit; size, colour and text; the business-card helper.
 
-#include "app/ui/frmMenu.h"
+#include "WindowTests.h"
 #include "barcode/core/BarcodeSymbol.h"
 #include "barcode/core/VCard.h"
-#include "base/core/AppState.h"
-#include "canvas/core/Etiquette.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "document/core/ProjectFile.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/TxtBox.h"
 #include "windows/ui/UndoCommands.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStackedWidget>
-#include <QtTest>
 
 using namespace plk;
 
 Q_DECLARE_METATYPE(plk::BarcodeKind)
-
-namespace {
-
-
-}  // namespace
 
 class TestCodePage : public QObject {
     Q_OBJECT
@@ -61,13 +39,9 @@ private Q_SLOTS:
     {
         m_fx.start();
         m_outils = &m_fx.startToolBox();
-        m_window = m_fx.menu->createProjectWindow(QStringLiteral("Carte"));
-        tab().NewProjet(QStringLiteral("Carte"), 85, 55, 0xFFFFFF, kColorWindowFrame, false, false, false);
-        m_window->setCaption(QStringLiteral("Carte"));
-        m_fx.menu->showProjectWindow(m_window);
+        m_window = test::showNewProject(*m_fx.menu, 85, 55, 0xFFFFFF, false);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode);
     }
-
     void cleanup() { m_fx.stop(); }
 
     void addingACodeOpensItsPage()
@@ -75,7 +49,6 @@ private Q_SLOTS:
         QVERIFY(App.BoiteVisible);
         QVERIFY(m_outils->isVisible());
         QCOMPARE(m_outils->selectedPage(), int(frmOutils::PageCode));
-        QCOMPARE(m_outils->Tab1()->tabText(frmOutils::PageCode - 1), QStringLiteral("CODE"));
         QCOMPARE(tab().CodeFocus(), std::int16_t(1));
         QCOMPARE(m_outils->codeKindList()->currentText(), QStringLiteral("QR code"));
         QCOMPARE(m_outils->codeDataField()->toPlainText(), QStringLiteral("https://www.exemple.fr"));
@@ -174,7 +147,7 @@ private Q_SLOTS:
         m_outils->selectPage(frmOutils::PageProjet);
         tab().backgroundClick();
         CanvasWidget* canvas = m_window->view(1)->canvas();
-        const QPoint at = (QPointF(15, 15) * (56.7 / kTwipsPerPixel)).toPoint();  // inside the code
+        const QPoint at = test::toPx(QPointF(15, 15));  // inside the code
         QTest::mouseDClick(canvas, Qt::LeftButton, {}, at);
         QCOMPARE(m_outils->selectedPage(), int(frmOutils::PageCode));
         QCOMPARE(tab().CodeFocus(), std::int16_t(1));
@@ -216,7 +189,7 @@ private Q_SLOTS:
         // canvas is, not as far again from the view's corner.
         EtiquetteView* view = m_window->view(1);
         const QImage shot = view->grab().toImage();
-        const double k = 56.7 / kTwipsPerPixel;
+        const double k = test::kPxPerMm;
         const QRect code = QRectF(view->canvas()->geometry().topLeft() + QPointF(5, 5) * k, QSizeF(20, 20) * k).toRect();
         int dark = 0;
         for (int y = code.top(); y <= code.bottom(); ++y)

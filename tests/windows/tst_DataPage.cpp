@@ -2,32 +2,14 @@
 // fields and rows, a field put into the selected text, the first label, the row) and
 // the project toolbar's "Aperçu des données".
 
-#include "app/ui/frmMenu.h"
-#include "canvas/core/Etiquette.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "document/core/ProjectFile.h"
-#include "document/core/ProjectHistory.h"
-#include "support/MainWindowFixture.h"
+#include "WindowTests.h"
 #include "support/MergeFixtures.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/ToolbarButton.h"
-#include "widgets/ui/ucToolbar.h"
 #include "windows/ui/DataPage.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QtTest>
 
 using namespace plk;
 

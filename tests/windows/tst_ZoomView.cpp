@@ -3,31 +3,17 @@
 // pointer position, dragging and the selection frame following the zoom, the zoom
 // per tab, and the project, its snapshot and its records untouched by it.
 
-#include "app/ui/frmMenu.h"
-#include "canvas/core/Etiquette.h"
+#include "WindowTests.h"
 #include "canvas/core/TabRenderer.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
 #include "canvas/ui/RulerWidget.h"
-#include "document/core/ProjectFile.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/TestSupport.h"
 #include "windows/ui/ZoomCommands.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QScrollBar>
-#include <QTabBar>
 #include <QWheelEvent>
-#include <QtTest>
 
 using namespace plk;
 
 namespace {
-
-constexpr double kPxPerMm = 56.7 / 15;
 
 // A gradient tab with its border: what the canvas shows besides the objects.
 const QByteArray kGradientTab = "ONGLET|Carte\r\n"
@@ -53,11 +39,7 @@ class TestZoomView : public QObject {
     Etiquette& tab() const { return m_w->surface(m_w->selectedTab()); }
     QString zoomPanel() const { return m_fx.menu->statusPanel(4)->text(); }
     // A point of the canvas at the zoom, from millimetres.
-    QPoint at(QPointF mm) const
-    {
-        const double f = kPxPerMm * view()->zoom() / 100.0;
-        return QPoint(int(mm.x() * f), int(mm.y() * f));
-    }
+    QPoint at(QPointF mm) const { return test::toPx(mm, view()->zoom()); }
     // A turn of the wheel over a point of the view (a wheel over the canvas goes on to it).
     void wheel(QPoint inView, int angle, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
@@ -80,24 +62,19 @@ private Q_SLOTS:
 
     void cleanup() { m_fx.stop(); }
 
-
     void keysAndEntriesStepThroughTheZoomsPerTab()
     {
         QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 100 %"));
         m_fx.menu->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_fx.menu.get()));
-        QTest::keyClick(canvas(), Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(view()->zoom(), 125);
-        QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 125 %"));
-        QTest::keyClick(canvas(), Qt::Key_Equal, Qt::ControlModifier);
-        QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 150 %"));
-        QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-        QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(zoomPanel(), QStringLiteral("Zoom : 100 %"));
-        QTest::keyClick(canvas(), Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(view()->zoom(), 75);
-        QTest::keyClick(canvas(), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(view()->zoom(), 100);
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Minus, 125}, {Qt::Key_Minus, 100},
+            {Qt::Key_Minus, 75}, {Qt::Key_0, 100}};
+        for (const auto& [key, zoom] : steps) {
+            QTest::keyClick(canvas(), key, Qt::ControlModifier);
+            QCOMPARE(view()->zoom(), zoom);
+            QCOMPARE(zoomPanel(), QStringLiteral("Zoom : %1 %").arg(zoom));
+        }
 
         for (int i = 0; i < 20; ++i)
             m_fx.menu->zoomCommands().action(ZoomCommands::Command::In)->trigger();

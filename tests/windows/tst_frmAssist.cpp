@@ -2,29 +2,8 @@
 // colours, and when it refuses. The dialog is shown without its own event loop; its
 // buttons are clicked as a user does.
 
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
-#include "canvas/core/Etiquette.h"
-#include "gradient/ui/ucDegrade.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
+#include "WindowTests.h"
 #include "widgets/ui/HeaderPlus.h"
-#include "widgets/ui/TxtBox.h"
-#include "windows/ui/frmAssist.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QtTest>
 
 using namespace plk;
 
@@ -36,8 +15,6 @@ class TestFrmAssist : public QObject {
     frmAssist* m_assist = nullptr;
     QStringList m_help;
 
-    void open(bool addTabMode) { m_fx.showWizard(addTabMode); }
-
 private Q_SLOTS:
 
     void init()
@@ -48,7 +25,6 @@ private Q_SLOTS:
         m_help.clear();
         m_fx.menu->parts.showHelp = [this](const QString& key) { m_help << key; };
     }
-
     void cleanup() { m_fx.stop(); }
 
     void carteDeVisiteWithTheDefaults()
@@ -82,7 +58,7 @@ private Q_SLOTS:
 
     void sizesColoursNoBorderAndTheToolBox()
     {
-        open(false);
+        m_fx.showWizard(false);
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("ETIQUETTE cd"));
         test::typeInto(m_assist->TxtBox1(), QStringLiteral("120"));
         m_fx.dialogs->colours = {QColor(0, 128, 255), std::nullopt};
@@ -111,7 +87,7 @@ private Q_SLOTS:
     {
         // Typed and confirmed by Return from the field itself: the card is as wide as
         // the field then shows, never the last number the field took on the way.
-        open(false);
+        m_fx.showWizard(false);
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("Affiche"));
         test::typeInto(m_assist->TxtBox1(), QStringLiteral("250"));
         test::typeInto(m_assist->TxtBox2(), QStringLiteral("0"));
@@ -125,7 +101,7 @@ private Q_SLOTS:
 
     void blankNameDoesNothingAndEachShowingStartsAfresh()
     {
-        open(false);
+        m_fx.showWizard(false);
         QTest::keyClicks(m_assist->Text1(), QStringLiteral("   "));
         QVERIFY(m_assist->Bouton2(0)->isEnabled());
         QTest::mouseClick(m_assist->Bouton2(0), Qt::LeftButton);
@@ -139,7 +115,7 @@ private Q_SLOTS:
         QTest::mouseClick(m_assist->Bouton2(1), Qt::LeftButton);
         QVERIFY(!m_assist->isVisible());
         QVERIFY(m_fx.menu->projectWindows().isEmpty());
-        open(false);
+        m_fx.showWizard(false);
         QCOMPARE(m_assist->Text1()->text(), QString());
         QVERIFY(!m_assist->Check1()->isChecked());
         QVERIFY(m_assist->Bouton1(2)->isEnabled());
@@ -172,7 +148,7 @@ private Q_SLOTS:
         QVERIFY(!App.BoiteVisible);
 
         // The next new project has the normal texts back.
-        open(false);
+        m_fx.showWizard(false);
         QCOMPARE(m_assist->Bouton2(0)->text(), QStringLiteral("Créer"));
         QVERIFY(m_assist->Check2()->isEnabled());
     }

@@ -1,38 +1,14 @@
 // The tool box: what each control does to the tab it edits, what filling it from a
 // tab leaves in the tab, and where it stands between two showings.
 
-#include "app/ui/frmMenu.h"
-#include "base/core/AppState.h"
+#include "WindowTests.h"
 #include "base/core/IniFile.h"
 #include "base/core/Rounding.h"
-#include "base/core/Twips.h"
-#include "canvas/core/Etiquette.h"
-#include "canvas/ui/CanvasWidget.h"
-#include "canvas/ui/EtiquetteView.h"
-#include "gradient/ui/ucDegrade.h"
-#include "support/MainWindowFixture.h"
-#include "support/TestRegistry.h"
-#include "support/WidgetDriving.h"
-#include "support/TestSupport.h"
-#include "widgets/ui/TxtBox.h"
-#include "windows/ui/frmOutils.h"
-#include "windows/ui/frmProjet.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QtTest>
 
 using namespace plk;
 
@@ -41,7 +17,7 @@ namespace {
 // A pointer event on the canvas at a point given in millimetres, the left button held.
 void sendPointer(CanvasWidget* canvas, QEvent::Type type, QPointF mm)
 {
-    const QPointF at = mm * (56.7 / kTwipsPerPixel);
+    const QPointF at = mm * test::kPxPerMm;
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(canvas, &event);
@@ -55,15 +31,7 @@ class TestFrmOutils : public QObject {
     test::MainWindowFixture m_fx;
     frmOutils* m_outils = nullptr;
 
-    frmProjet* newProject(double width = 80, double height = 50)
-    {
-        frmProjet* w = m_fx.menu->createProjectWindow(QStringLiteral("Carte"));
-        w->surface(1).NewProjet(QStringLiteral("Carte"), width, height, kColorWindowBackground, kColorWindowFrame,
-                                false, false, true);
-        w->setCaption(QStringLiteral("Carte"));
-        m_fx.menu->showProjectWindow(w);
-        return w;
-    }
+    frmProjet* newProject(double width = 80, double height = 50) { return test::showNewProject(*m_fx.menu, width, height); }
     /// A project with the tool box open on it, as "Boite à outils" leaves it.
     Etiquette& openToolBox(double width = 80, double height = 50)
     {
@@ -80,7 +48,6 @@ private Q_SLOTS:
         m_fx.start();
         m_outils = &m_fx.startToolBox();
     }
-
     void cleanup() { m_fx.stop(); }
 
     void windowPagesAndCaptions()
@@ -198,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(t.prjHeight(), 25.0);
     }
 
-    void alignmentWithoutSelectionClearsItself()
+    void alignmentMovesTheClickedObjectOnlyAndClearsItself()
     {
         Etiquette& t = openToolBox();
         t.NewLabel();
@@ -209,12 +176,8 @@ private Q_SLOTS:
         QVERIFY(m_outils->alignmentList()->selectedItems().isEmpty());
         QCOMPARE(t.label(1).Left, 5.0f);
         QCOMPARE(t.label(1).Top, 5.0f);
-    }
 
-    void alignmentMovesTheClickedObjectAndShowsWhereItWent()
-    {
-        Etiquette& t = openToolBox();
-        t.NewLabel();
+        // With one: it moves, and the fields show where it went.
         t.objectClick(Etiquette::ObjectKind::Label, 1);
         test::clickEntry(m_outils->alignmentList(), 3);  // "Justifié à gauche": 150 twips
         QCOMPARE(t.label(1).Left, float(150 / 56.7));
@@ -406,27 +369,6 @@ private Q_SLOTS:
         QCOMPARE(t.RecupererObjet(4), QStringLiteral("FOND|3|6|%1|0|0").arg(rgbColor(255, 0, 0)));
     }
 
-    void fillingKeepsEachTabsOwnGradient()
-    {
-        frmProjet* w = newProject();
-        w->project().addTab(QStringLiteral("Verso"));
-        w->surface(1).pctDegrade(1, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
-        w->surface(2).NewProjet(QStringLiteral("Verso"), 60, 40, 0, 0, false, false, false);
-        w->surface(2).pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
-        const QString verso = w->surface(2).RecupererObjet(4);
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
-        QCOMPARE(m_outils->Degrade()->Direction, 1);
-        w->selectTab(2);
-        m_outils->Remplir_Outils(*w, 2);
-        QCOMPARE(w->surface(2).RecupererObjet(4), verso);
-        QCOMPARE(m_outils->Degrade()->Direction, 5);
-        QCOMPARE(m_outils->Degrade()->Color2, rgbColor(40, 50, 60));
-        QVERIFY(m_outils->Degrade()->Option1(5)->isChecked());
-        QCOMPARE(m_outils->OngletOutils, std::int16_t(2));
-        QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("60"));
-        QVERIFY(m_outils->preferenceBox(2)->isChecked());
-    }
-
     void displayListAndTabPreferences()
     {
         Etiquette& t = openToolBox();
@@ -511,10 +453,20 @@ private Q_SLOTS:
     {
         Etiquette& recto = openToolBox();
         frmProjet* w = m_fx.menu->activeProject();
-        // A tab added and brought forward by a command, as the wizard does.
+        recto.pctDegrade(1, rgbColor(255, 0, 0), rgbColor(0, 255, 0), rgbColor(0, 0, 255));
+        QCOMPARE(m_outils->Degrade()->Direction, 1);
+        // A tab added and brought forward by a command, as the wizard does; filling the
+        // tool box from it shows its own gradient and leaves its records alone.
         Etiquette& verso = w->project().addTab(QStringLiteral("Verso"));
-        verso.NewProjet(QStringLiteral("Verso"), 40, 30, kColorWindowBackground, kColorWindowFrame, false, false, true);
+        verso.NewProjet(QStringLiteral("Verso"), 40, 30, kColorWindowBackground, kColorWindowFrame, false, false, false);
+        verso.pctDegrade(5, rgbColor(10, 20, 30), rgbColor(40, 50, 60), rgbColor(70, 80, 90));
+        const QString gradient = verso.RecupererObjet(4);
         w->selectTab(2);
+        QCOMPARE(verso.RecupererObjet(4), gradient);
+        QCOMPARE(m_outils->Degrade()->Direction, 5);
+        QCOMPARE(m_outils->Degrade()->Color2, rgbColor(40, 50, 60));
+        QVERIFY(m_outils->Degrade()->Option1(5)->isChecked());
+        QVERIFY(m_outils->preferenceBox(2)->isChecked());
         QCOMPARE(m_outils->OngletOutils, std::int16_t(2));
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("40"));
         QTest::mouseClick(m_outils->textObjectButton(), Qt::LeftButton);
