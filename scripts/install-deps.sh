@@ -14,6 +14,7 @@ PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   libbenchmark-dev
   libzxing-dev  # tests only: they decode the barcodes the program draws
+  librsvg2-bin  # tests only: another program draws our SVG files
   clang libclang-rt-14-dev
 )
 

@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         QCOMPARE(m_export->windowTitle(), QStringLiteral("Exporter dans une image"));
         QCOMPARE(m_export->header()->Caption1(), QStringLiteral("Exporter dans une image"));
-        QCOMPARE(m_export->header()->Caption2(), QStringLiteral("Exporter votre projet dans 5 formats d'images"));
+        QCOMPARE(m_export->header()->Caption2(), QStringLiteral("Exporter votre projet dans 7 formats d'images"));
         QCOMPARE(m_export->Bouton1(0)->text(), QStringLiteral("Exporter"));
         QCOMPARE(m_export->Bouton1(1)->text(), QStringLiteral("Annuler"));
         QCOMPARE(m_export->Bouton1(2)->text(), QStringLiteral("Aide"));
