@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace plk;

@@ -20,7 +20,7 @@ void ReadingOrder::follow(QWidget* window) { window->installEventFilter(new Read
 bool ReadingOrder::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_window && event->type() == QEvent::Show)
-        apply();
+        apply(m_window);
     return false;
 }
 
@@ -28,8 +28,9 @@ QList<QWidget*> ReadingOrder::inReadingOrder(const QWidget* window)
 {
     QList<QWidget*> fields;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        // A widget that hands its focus on (a field with a spin bar) is reached through its proxy.
-        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->window() == window)
+        // A widget that hands its focus on is reached through its proxy; hidden parts
+        // (another page) have no places yet and are ordered once they show.
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->window() == window && w->isVisibleTo(window))
             fields.append(w);
     }
     std::stable_sort(fields.begin(), fields.end(), [window](const QWidget* a, const QWidget* b) {
@@ -51,11 +52,15 @@ QList<QWidget*> ReadingOrder::inReadingOrder(const QWidget* window)
     return ordered;
 }
 
-void ReadingOrder::apply() const
+void ReadingOrder::apply(QWidget* window)
 {
-    if (QLayout* layout = m_window->layout())
+    // Places as they will show: every layout of the window settled first.
+    if (QLayout* layout = window->layout())
         layout->activate();
-    const QList<QWidget*> ordered = inReadingOrder(m_window);
+    for (const QWidget* part : window->findChildren<QWidget*>())
+        if (part->layout() && part->isVisible())
+            part->layout()->activate();
+    const QList<QWidget*> ordered = inReadingOrder(window);
     for (qsizetype i = 1; i < ordered.size(); ++i)
         QWidget::setTabOrder(ordered[i - 1], ordered[i]);
 }

@@ -17,9 +17,13 @@ class ReadingOrder : public QObject {
 public:
     /// Keeps the focus chain of `window` in reading order from now on.
     static void follow(QWidget* window);
+    /// Puts the focus chain in reading order now: after a part of the window was
+    /// shown (a page of its own), whose fields had no places while hidden.
+    static void apply(QWidget* window);
 
-    /// The widgets of `window` that Tab reaches, in reading order: a widget is on
-    /// the row of the first widget of the row when its middle is level with it.
+    /// The widgets of `window` that Tab reaches and that show with it, in reading
+    /// order: a widget is on the row of the row's first (topmost) widget when its
+    /// middle is level with that one.
     static QList<QWidget*> inReadingOrder(const QWidget* window);
 
 protected:
@@ -27,7 +31,6 @@ protected:
 
 private:
     explicit ReadingOrder(QWidget* window);
-    void apply() const;
 
     QWidget* m_window;
 };

@@ -123,6 +123,8 @@ void frmOutils::selectPage(int index)
 void frmOutils::pageSwitch()
 {
     m_stack->setCurrentWidget(page(selectedPage()));
+    if (isVisible())
+        ReadingOrder::apply(this);
 }
 
 // --- life of the window -----------------------------------------------------------------
