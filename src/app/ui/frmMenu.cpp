@@ -31,6 +31,7 @@ namespace {
 
 constexpr int kProjectWindowWidth = 760;
 constexpr int kProjectWindowHeight = 560;
+constexpr int kCascadeSteps = 4;  // windows cascading before the next starts at the corner again
 
 }  // namespace
 
@@ -507,9 +508,11 @@ void frmMenu::placeInWorkspace(QMdiSubWindow* sub) const
 {
     // Cascading from the top-left corner, one title bar further each time, and never
     // past the workspace's edge, where the canvas would hide behind scroll bars.
+    // A small workspace makes the windows smaller rather than stacking them all at its corner.
     const QRect area = m_mdi->viewport()->rect();
-    const QSize size = QSize(kProjectWindowWidth, kProjectWindowHeight).boundedTo(area.size());
     const int step = std::max(1, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
+    const QSize room = (area.size() - QSize(kCascadeSteps - 1, kCascadeSteps - 1) * step).expandedTo(area.size() / 2);
+    const QSize size = QSize(kProjectWindowWidth, kProjectWindowHeight).boundedTo(room);
     const int steps = 1 + std::min(area.width() - size.width(), area.height() - size.height()) / step;
     const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
     const qsizetype shown =

@@ -22,14 +22,16 @@ void drawTextInTwips(QPainter& painter, QPointF topLeft, const QString& text, co
     const QFont sized = fontInTwips(font);
     // A font sized in pixels measures the same on every device.
     const QPointF baseline = topLeft + QPointF(0, QFontMetricsF(sized).ascent());
+    painter.setFont(sized);
     if (form == TextForm::Outlines) {
         QPainterPath outlines;
         outlines.addText(baseline, sized, text);
         painter.fillPath(outlines, colour);
-        return;
+        // The words stay in the file, unseen, for finding and copying them.
+        painter.setPen(Qt::transparent);
+    } else {
+        painter.setPen(colour);
     }
-    painter.setFont(sized);
-    painter.setPen(colour);
     painter.drawText(baseline, text);
 }
 

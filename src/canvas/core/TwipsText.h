@@ -22,7 +22,8 @@ inline constexpr double kTwipsPerPoint = 20.0;
 QFont fontInTwips(const QFont& font);
 
 /// How a text reaches the device: as text in its font, or as the outlines of its
-/// letters (for a file that other programs draw, which may not have the font).
+/// letters over the same text unseen (for a file that other programs draw, which may
+/// not have the font, yet where its words can still be found).
 enum class TextForm { Glyphs, Outlines };
 
 /// Draws one line of text with its top-left corner at `topLeft` (twips) on a painter

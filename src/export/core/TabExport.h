@@ -32,8 +32,8 @@ struct ExportSettings {
 };
 
 /// Writes the tab as one page of its own size: the background painted as a picture
-/// at `dotsPerInch` (300 at least), texts as text (in SVG as the outlines of their
-/// letters), logos as their own pictures, the border as a line; the texts filled
+/// at `dotsPerInch` (300 at least), texts as text (in SVG drawn as the outlines of
+/// their letters), logos as their own pictures, the border as a line; the texts filled
 /// from `row` when one is given. An existing file
 /// is replaced only once the new one is complete. Returns an empty string on success,
 /// otherwise the reason (the system's own when writing failed).
