@@ -252,8 +252,12 @@ void frmMenu::Mnu_ID_Fichier_Click(Fichier index)
     case Fichier::Cloturer:
         if (active) {
             m_mdi->currentSubWindow()->close();
+            setStatusSize(kNoSizeStatus);
             setStatusPosition(kNoPositionStatus);
-            showActiveStatus();
+            setStatusZoom(QString());
+            // The window that took the closed one's place in front shows its own tab.
+            if (const frmProjet* front = activeProject(); front && front != active)
+                front->showStatus();
         }
         break;
     case Fichier::Apercu:
@@ -439,16 +443,6 @@ void frmMenu::openChoice(const ProjectFiles::Choice& choice)
 }
 
 // --- project windows --------------------------------------------------------------------
-
-void frmMenu::showActiveStatus()
-{
-    if (const frmProjet* window = activeProject()) {
-        window->showStatus();
-    } else {
-        setStatusSize(kNoSizeStatus);
-        setStatusZoom(QString());
-    }
-}
 
 frmProjet* frmMenu::activeProject() const
 {

@@ -118,8 +118,6 @@ private:
     void rebuildWindowList();
     /// Gives a project window about to show its place in the workspace.
     void placeInWorkspace(QMdiSubWindow* sub) const;
-    /// The status bar shows the window in front, or no project when none is left.
-    void showActiveStatus();
     bool guard();
     void openProject();
     /// Closes every project window in turn, each asking its question; false when one stays.
