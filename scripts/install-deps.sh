@@ -13,7 +13,7 @@ PACKAGES=(
   appstream desktop-file-utils shared-mime-info dpkg-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
   libbenchmark-dev
-  libzxing-dev  # tests only: they decode the barcodes the program draws
+  libzxing-dev libzbar-dev  # tests only: they decode the barcodes the program draws
   librsvg2-bin  # tests only: another program draws our SVG files
   clang libclang-rt-14-dev
 )

@@ -24,14 +24,22 @@ ZXing::BarcodeFormat formatOf(BarcodeKind kind)
     case BarcodeKind::UPCA: return ZXing::BarcodeFormat::UPCA;
     case BarcodeKind::Code128: return ZXing::BarcodeFormat::Code128;
     case BarcodeKind::Code39: return ZXing::BarcodeFormat::Code39;
-    case BarcodeKind::ITF14: return ZXing::BarcodeFormat::ITF;
+    case BarcodeKind::ITF14:
+    case BarcodeKind::I2of5: return ZXing::BarcodeFormat::ITF;
+    case BarcodeKind::UPCE: return ZXing::BarcodeFormat::UPCE;
+    case BarcodeKind::EAN13AddOn: return ZXing::BarcodeFormat::EAN13;
+    case BarcodeKind::GS1128: return ZXing::BarcodeFormat::Code128;
+    case BarcodeKind::GS1DataMatrix: return ZXing::BarcodeFormat::DataMatrix;
+    case BarcodeKind::Aztec: return ZXing::BarcodeFormat::Aztec;
+    case BarcodeKind::Codabar: return ZXing::BarcodeFormat::Codabar;
+    case BarcodeKind::Code93: return ZXing::BarcodeFormat::Code93;
     }
     return ZXing::BarcodeFormat::None;
 }
 
 }  // namespace
 
-Decoded decodeBarcode(const QImage& image, BarcodeKind kind)
+Decoded decodeBarcode(const QImage& image, BarcodeKind kind, bool code39FullAscii)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
@@ -39,10 +47,16 @@ Decoded decodeBarcode(const QImage& image, BarcodeKind kind)
     ZXing::DecodeHints hints;
     hints.setFormats(formatOf(kind));
     hints.setTryHarder(true);
+    hints.setTryCode39ExtendedMode(code39FullAscii);
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
+    if (kind != BarcodeKind::EAN13AddOn)
+        hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Ignore);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     if (!result.isValid())
         return {};
-    return {true, QString::fromStdString(result.text())};
+    const std::string id = result.symbologyIdentifier();
+    const bool gs1 = id == "]C1" || id == "]d2";
+    return {true, QString::fromStdString((gs1 ? id : std::string()) + result.text())};
 }
 
 QImage whitePicture(QSizeF mm, int dotsPerInch)

@@ -36,7 +36,9 @@ class TestBarcodeData : public QObject {
 private Q_SLOTS:
     void kindNamesAreStoredExactly()
     {
-        const QStringList names{"QR", "DATAMATRIX", "PDF417", "EAN13", "EAN8", "UPCA", "CODE128", "CODE39", "ITF14"};
+        const QStringList names{"QR",      "DATAMATRIX", "PDF417",  "EAN13",         "EAN8",  "UPCA",
+                                "CODE128", "CODE39",     "ITF14",   "UPCE",          "EAN13ADDON", "GS1128",
+                                "GS1DATAMATRIX", "AZTEC", "CODABAR", "CODE93",       "I2OF5"};
         QCOMPARE(qsizetype(kBarcodeKinds.size()), names.size());
         for (std::size_t i = 0; i < kBarcodeKinds.size(); ++i) {
             QCOMPARE(barcodeKindName(kBarcodeKinds[i]), names.at(qsizetype(i)));
@@ -82,25 +84,33 @@ private Q_SLOTS:
         row("ITF-14 length", BarcodeKind::ITF14, "154001412887", "Un code ITF-14 compte 13 ou 14 chiffres.");
         row("ITF-14 check digit", BarcodeKind::ITF14, "15400141288760",
             "Le dernier chiffre d'un code ITF-14 est sa clé de contrôle : elle devrait être 3, pas 0.");
-        row("Code 128 accent", BarcodeKind::Code128, "Crème",
-            "Un code 128 ne porte que les caractères ASCII imprimables (lettres sans accent, chiffres, espace, "
-            "ponctuation) : « è » n'en est pas un.");
-        row("Code 128 line break", BarcodeKind::Code128, "A\nB",
-            "Un code 128 ne porte que les caractères ASCII imprimables (lettres sans accent, chiffres, espace, "
-            "ponctuation) : le saut de ligne n'en est pas un.");
-        row("Code 39 lower case", BarcodeKind::Code39, "PLK-a",
-            "Un code 39 ne porte que les chiffres, les majuscules sans accent, l'espace et les signes - . $ / + % : "
-            "« a » n'en est pas un.");
-        row("Code 39 star", BarcodeKind::Code39, "*PLK*",
-            "Un code 39 ne porte que les chiffres, les majuscules sans accent, l'espace et les signes - . $ / + % : "
-            "« * » n'en est pas un.");
+        row("Code 128 euro", BarcodeKind::Code128, "12 €",
+            "Un code 128 ne porte que les lettres, chiffres et signes de l'alphabet Latin-1 et des caractères de "
+            "contrôle : « € » n'en est pas un.");
+        row("Code 39 accent", BarcodeKind::Code39, "PLK-é",
+            "Un code 39 ne porte que les caractères ASCII imprimables (lettres sans accent, chiffres, espace, "
+            "ponctuation) : « é » n'en est pas un.");
+        row("UPC-E length", BarcodeKind::UPCE, "12345", "Un code UPC-E compte de 6 à 8 chiffres.");
+        row("UPC-E number system", BarcodeKind::UPCE, "2123456", "Un code UPC-E de 7 ou 8 chiffres commence par 0 ou 1.");
+        row("UPC-E check digit", BarcodeKind::UPCE, "01234564", "La clé de contrôle d'un code UPC-E est fausse.");
+        row("add-on missing", BarcodeKind::EAN13AddOn, "5901234123457",
+            "Un code EAN-13 avec supplément s'écrit comme un EAN-13, suivi de « + » et de 2 ou 5 chiffres.");
+        row("add-on check digit", BarcodeKind::EAN13AddOn, "5901234123458+12",
+            "Le dernier chiffre d'un code EAN-13 est sa clé de contrôle : elle devrait être 7, pas 8.");
+        row("GS1 without AI", BarcodeKind::GS1128, "0109501101530003",
+            "Un code GS1-128 commence par un identifiant d'application entre parenthèses, comme (01).");
+        row("GS1 wrong GTIN", BarcodeKind::GS1DataMatrix, "(01)09501101530004",
+            "Les identifiants d'application d'un code GS1 DataMatrix sont inconnus ou leurs valeurs ne leur "
+            "conviennent pas.");
+        row("Codabar letter", BarcodeKind::Codabar, "A12E4B",
+            "Un code Codabar ne porte que des chiffres et les signes - $ : / . +, entre deux lettres de A à D "
+            "facultatives : « E » n'en est pas un.");
+        row("2 of 5 letter", BarcodeKind::I2of5, "12a4",
+            "Un code 2 parmi 5 entrelacé ne porte que des chiffres : « a » n'en est pas un.");
         row("empty", BarcodeKind::Code128, "", "Les données du code sont vides.");
-        row("QR outside the file's characters", BarcodeKind::QR, "Łódź",
-            "Un QR code ne porte que les lettres, chiffres et signes d'un clavier occidental, des sauts de ligne et "
-            "des tabulations : « Ł » n'en est pas un.");
         row("Data Matrix control character", BarcodeKind::DataMatrix, QString("A") + QChar(7),
-            "Un code Data Matrix ne porte que les lettres, chiffres et signes d'un clavier occidental, des sauts de "
-            "ligne et des tabulations : le caractère de contrôle 7 n'en est pas un.");
+            "Un code Data Matrix ne porte que du texte, des sauts de ligne et des tabulations, sans autre caractère "
+            "de contrôle : le caractère de contrôle 7 n'en est pas un.");
         row("beyond any code", BarcodeKind::QR, QString(kMaxBarcodeDataLength + 1, '1'),
             "Les données du code dépassent 5596 caractères.");
         row("beyond a Data Matrix", BarcodeKind::DataMatrix, QString(3200, 'x'),
@@ -128,7 +138,10 @@ private Q_SLOTS:
         QTest::newRow("UPC-A") << BarcodeKind::UPCA << "036000291452";
         QTest::newRow("ITF-14") << BarcodeKind::ITF14 << "15400141288763";
         QTest::newRow("Code 128") << BarcodeKind::Code128 << "Plk-2026 {ok}";
+        QTest::newRow("Code 128 Latin-1") << BarcodeKind::Code128 << "Crème\tà 5 °C\n";
         QTest::newRow("Code 39") << BarcodeKind::Code39 << "PLK 39-$/+%.";
+        QTest::newRow("Code 39 full ASCII") << BarcodeKind::Code39 << "Plk *39*";
+        QTest::newRow("QR beyond Windows-1252") << BarcodeKind::QR << "Łódź 日本語";
         QTest::newRow("QR") << BarcodeKind::QR << "Œuvre : 15 € – « été »\n\ttab";
         QTest::newRow("QR largest") << BarcodeKind::QR << QString(kMaxBarcodeDataLength, '7');
         QTest::newRow("PDF417") << BarcodeKind::PDF417 << "Étiquette n° 12";
@@ -213,16 +226,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing field") << "CODE|QR|abc|5|5|20|20|0" << "champ 8 manquant";
-        QTest::newRow("unknown kind") << "CODE|AZTEC|abc|5|5|20|20|0|Vrai" << "type de code inconnu : « AZTEC »";
+        QTest::newRow("unknown kind") << "CODE|MAXICODE|abc|5|5|20|20|0|Vrai" << "type de code inconnu : « MAXICODE »";
         QTest::newRow("bad number") << "CODE|QR|abc|cinq|5|20|20|0|Vrai" << "nombre attendu : « cinq »";
         QTest::newRow("zero width") << "CODE|QR|abc|5|5|0|20|0|Vrai" << "taille de code hors limites : « 0 »";
         QTest::newRow("huge height") << "CODE|QR|abc|5|5|20|1e9|0|Vrai" << "taille de code hors limites : « 1e9 »";
         QTest::newRow("bad escape") << "CODE|QR|a\\xb|5|5|20|20|0|Vrai"
                                     << "séquence inconnue dans les données du code : « \\x »";
-        QTest::newRow("wrong EAN-13") << "CODE|EAN13|123|5|5|40|25|0|Vrai" << "Un code EAN-13 compte 12 ou 13 chiffres.";
-        QTest::newRow("wrong Code 39") << "CODE|CODE39|abc|5|5|40|25|0|Vrai"
-                                       << "Un code 39 ne porte que les chiffres, les majuscules sans accent, l'espace "
-                                          "et les signes - . $ / + % : « a » n'en est pas un.";
     }
 
     void badRecordsAreRefused()

@@ -105,7 +105,7 @@ private Q_SLOTS:
         changes.clear();
         CodeObject wrong = t.code(1);
         wrong.Kind = BarcodeKind::Code39;
-        wrong.Data = QStringLiteral("abc");
+        wrong.Data = QStringLiteral("abé");
         QVERIFY_THROWS_EXCEPTION(EtiquetteError, t.SetCode(1, wrong));
         wrong.Data = QStringLiteral("ABC");
         wrong.Width = 0;

@@ -95,8 +95,8 @@ private Q_SLOTS:
         QTest::newRow("EAN-13, check digit") << BarcodeKind::EAN13 << QStringLiteral("3017620422004");
         QTest::newRow("EAN-8, letter") << BarcodeKind::EAN8 << QStringLiteral("4017072A");
         QTest::newRow("UPC-A, too long") << BarcodeKind::UPCA << QStringLiteral("0421000052641");
-        QTest::newRow("Code 128, accent") << BarcodeKind::Code128 << QStringLiteral("Colis été");
-        QTest::newRow("Code 39, small letters") << BarcodeKind::Code39 << QStringLiteral("plk");
+        QTest::newRow("Code 128, euro") << BarcodeKind::Code128 << QStringLiteral("Colis 5 €");
+        QTest::newRow("Code 39, accent") << BarcodeKind::Code39 << QStringLiteral("plk été");
         QTest::newRow("ITF-14, check digit") << BarcodeKind::ITF14 << QStringLiteral("10012345000018");
     }
 

@@ -32,7 +32,6 @@ Q_DECLARE_METATYPE(plk::BarcodeKind)
 
 namespace {
 
-int indexOf(BarcodeKind kind) { return int(std::find(kBarcodeKinds.begin(), kBarcodeKinds.end(), kind) - kBarcodeKinds.begin()); }
 
 void typeInto(QLineEdit* field, const QString& text)
 {
@@ -55,7 +54,7 @@ class TestCodePage : public QObject {
     /// Gives the page a kind and data and presses "Appliquer".
     void apply(BarcodeKind kind, const QString& data)
     {
-        m_outils->codeKindList()->setCurrentIndex(indexOf(kind));
+        m_outils->codeKindList()->setCurrentIndex(m_outils->codeKindList()->findData(int(kind)));
         m_outils->codeDataField()->setPlainText(data);
         QTest::mouseClick(m_outils->codeApplyButton(), Qt::LeftButton);
     }
@@ -101,8 +100,9 @@ private Q_SLOTS:
         QTest::newRow("EAN-13") << BarcodeKind::EAN13 << QStringLiteral("12345");
         QTest::newRow("EAN-8") << BarcodeKind::EAN8 << QStringLiteral("96385075");
         QTest::newRow("UPC-A") << BarcodeKind::UPCA << QStringLiteral("03600029145x");
-        QTest::newRow("Code 128") << BarcodeKind::Code128 << QStringLiteral("Noël");
-        QTest::newRow("Code 39") << BarcodeKind::Code39 << QStringLiteral("Lot 7");
+        QTest::newRow("Code 128") << BarcodeKind::Code128 << QStringLiteral("Noël à 5 €");
+        QTest::newRow("Code 39") << BarcodeKind::Code39 << QStringLiteral("Lot 7 été");
+        QTest::newRow("GS1-128") << BarcodeKind::GS1128 << QStringLiteral("(01)123");
         QTest::newRow("ITF-14") << BarcodeKind::ITF14 << QStringLiteral("100123450000");
         QTest::newRow("empty QR") << BarcodeKind::QR << QString();
     }

@@ -1,6 +1,5 @@
 #include "barcode/core/BarcodeData.h"
 
-#include "base/core/Cp1252.h"
 
 #include <QList>
 #include <optional>
@@ -79,21 +78,65 @@ QString charactersError(BarcodeKind kind, const QString& data, const char* what,
 
 bool isPrintableAscii(char32_t c) { return c >= 0x20 && c < 0x7F; }
 
-bool isCode39(char32_t c)
+/// Code 128 carries Latin-1, control characters included (but not NUL, which ends a C string).
+bool isLatin1(char32_t c) { return c > 0 && c <= 0xFF; }
+
+bool isCodabar(char32_t c) { return isDigit(c) || QStringLiteral("-$:/.+").contains(QChar(char16_t(c))); }
+
+bool isCodabarGuard(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('D'); }
+
+/// Two-dimensional codes carry any text, in UTF-8 when it is not ASCII: line breaks
+/// and tabs, but no other control character.
+bool isText(char32_t c) { return c == U'\n' || c == U'\t' || !isControl(c); }
+
+QString lengthError(BarcodeKind kind, qsizetype size, int least, int most)
 {
-    return isDigit(c) || (c >= U'A' && c <= U'Z') || QStringLiteral(" -.$/+%").contains(QChar(char16_t(c)));
+    if (size >= least && size <= most)
+        return {};
+    return QStringLiteral("%1 compte de %2 à %3 chiffres.").arg(capitalised(barcodeKindPhrase(kind))).arg(least).arg(most);
 }
 
-/// Two-dimensional codes carry any text the project file can hold: Windows-1252
-/// characters, line breaks and tabs, but no other control character.
-bool isText(char32_t c)
+QString upceError(const QString& data)
 {
-    if (c == U'\n' || c == U'\t')
-        return true;
-    if (isControl(c))
-        return false;
-    const QString one = QString::fromUcs4(&c, 1);
-    return fromCp1252(toCp1252(one)) == one;
+    constexpr BarcodeKind kind = BarcodeKind::UPCE;
+    if (QString e = charactersError(kind, data, "des chiffres", isDigit); !e.isEmpty())
+        return e;
+    if (QString e = lengthError(kind, data.size(), 6, 8); !e.isEmpty())
+        return e;
+    // With its number system written, a UPC-E starts 0 or 1.
+    if (data.size() > 6 && data.front() != QLatin1Char('0') && data.front() != QLatin1Char('1'))
+        return QStringLiteral("Un code UPC-E de 7 ou 8 chiffres commence par 0 ou 1.");
+    return {};
+}
+
+QString addOnError(const QString& data)
+{
+    const qsizetype plus = data.indexOf(QLatin1Char('+'));
+    const QString addOn = plus < 0 ? QString() : data.mid(plus + 1);
+    if (plus < 0 || firstRefused(addOn, isDigit) || (addOn.size() != 2 && addOn.size() != 5))
+        return QStringLiteral("Un code EAN-13 avec supplément s'écrit comme un EAN-13, suivi de « + » et de 2 ou 5 chiffres.");
+    return gtinError(BarcodeKind::EAN13, data.left(plus), gtinDigits(BarcodeKind::EAN13));
+}
+
+QString gs1Error(BarcodeKind kind, const QString& data)
+{
+    if (QString e = charactersError(kind, data, "les caractères ASCII imprimables", isPrintableAscii); !e.isEmpty())
+        return e;
+    if (!data.startsWith(QLatin1Char('(')))
+        return QStringLiteral("%1 commence par un identifiant d'application entre parenthèses, comme (01).")
+            .arg(capitalised(barcodeKindPhrase(kind)));
+    return {};
+}
+
+QString codabarError(const QString& data)
+{
+    // The start and stop letters A to D are optional, but go together.
+    QString inner = data;
+    if (isCodabarGuard(data.front()) && data.size() > 2 && isCodabarGuard(data.back()))
+        inner = data.mid(1, data.size() - 2);
+    return charactersError(BarcodeKind::Codabar, inner,
+                           "des chiffres et les signes - $ : / . +, entre deux lettres de A à D facultatives",
+                           isCodabar);
 }
 
 }  // namespace
@@ -140,15 +183,24 @@ QString barcodeContentError(BarcodeKind kind, const QString& data)
     case BarcodeKind::UPCA:
     case BarcodeKind::ITF14: return gtinError(kind, data, gtinDigits(kind));
     case BarcodeKind::Code128:
+        return charactersError(kind, data,
+                               "les lettres, chiffres et signes de l'alphabet Latin-1 et des caractères de contrôle",
+                               isLatin1);
+    case BarcodeKind::Code39:
+    case BarcodeKind::Code93:
         return charactersError(kind, data, "les caractères ASCII imprimables (lettres sans accent, chiffres, espace, ponctuation)",
                                isPrintableAscii);
-    case BarcodeKind::Code39:
-        return charactersError(kind, data, "les chiffres, les majuscules sans accent, l'espace et les signes - . $ / + %",
-                               isCode39);
     case BarcodeKind::QR:
     case BarcodeKind::DataMatrix:
     case BarcodeKind::PDF417:
-        return charactersError(kind, data, "les lettres, chiffres et signes d'un clavier occidental, des sauts de ligne et des tabulations", isText);
+    case BarcodeKind::Aztec:
+        return charactersError(kind, data, "du texte, des sauts de ligne et des tabulations, sans autre caractère de contrôle", isText);
+    case BarcodeKind::UPCE: return upceError(data);
+    case BarcodeKind::EAN13AddOn: return addOnError(data);
+    case BarcodeKind::GS1128:
+    case BarcodeKind::GS1DataMatrix: return gs1Error(kind, data);
+    case BarcodeKind::Codabar: return codabarError(data);
+    case BarcodeKind::I2of5: return charactersError(kind, data, "des chiffres", isDigit);
     }
     return {};
 }

@@ -11,6 +11,8 @@ namespace {
 
 constexpr double kMinBarHeight = 1.0;  // modules, for a box too flat for the text
 constexpr double kFarAway = 1 << 24;   // device units
+// Scanners and the GS1 rules accept modules down to 80 % of the size asked for.
+constexpr double kLeastModuleShare = 0.8;
 
 QRectF scaled(const QRectF& r, double module, const QPointF& origin)
 {
@@ -48,7 +50,39 @@ void drawText(QPainter& painter, const BarcodeText& t, double module, const QPoi
     painter.drawText(QPointF(x, at.y()), t.text);
 }
 
+/// The modules as one filled shape, so viewers draw no hairline seams between touching
+/// rectangles. A PDF page takes them as rectangles ("re") filled at once, in module
+/// units under one transformation: small whole numbers, the same bytes for every label
+/// that repeats the code, which the page's compression then nearly drops. Other
+/// vector devices take one path.
+void fillVectorModules(QPainter& painter, const BarcodePlacement& p, const QColor& colour)
+{
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        painter.save();
+        painter.translate(p.origin);
+        painter.scale(p.module, p.module);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(p.symbol.modules.data(), int(p.symbol.modules.size()));
+        painter.restore();
+        return;
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const QRectF& r : p.symbol.modules)
+        path.addRect(scaled(r, p.module, p.origin));
+    painter.fillPath(path, colour);
+}
+
 }  // namespace
+
+double wholeModule(double asked)
+{
+    // The whole number just below the size asked, unless that shrinks the code below
+    // 80 %: then the one just above, so the code grows by less than a unit per module.
+    const double below = std::floor(asked);
+    return below >= 1 && below >= kLeastModuleShare * asked ? below : std::ceil(asked);
+}
 
 BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showText, const QRectF& box, bool wholeUnits,
                               const BarcodeEncoding* encoded)
@@ -64,7 +98,7 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
     double module = linear ? box.width() / size.width()
                            : std::min(box.width() / size.width(), box.height() / size.height());
     if (wholeUnits)
-        module = std::max(1.0, std::floor(module));
+        module = wholeModule(module);
     if (linear) {
         // Everything but the bars (text, guard bars, bearers) keeps its height in modules.
         const double fixed = size.height() - encoding.symbol.barHeight;
@@ -96,23 +130,33 @@ bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, con
     // Draw in device units. A widget's painter also offsets everything by where the
     // widget lies in its window, outside the world transform: that offset must stay.
     painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
-    painter.setPen(colour);
     if (raster) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         for (const QRectF& r : p.symbol.modules)
             painter.fillRect(pixelRect(scaled(r, p.module, p.origin)), colour);
     } else {
-        // One path, so viewers draw no hairline seams between touching rectangles.
-        QPainterPath path;
-        path.setFillRule(Qt::WindingFill);
-        for (const QRectF& r : p.symbol.modules)
-            path.addRect(scaled(r, p.module, p.origin));
-        painter.fillPath(path, colour);
+        fillVectorModules(painter, p, colour);
     }
+    painter.setPen(colour);
     for (const BarcodeText& t : p.symbol.texts)
         drawText(painter, t, p.module, p.origin);
     painter.restore();
     return true;
+}
+
+void paintCodeMarkers(QPainter& painter, const QRectF& target, const QString& text, const QColor& colour)
+{
+    painter.save();
+    QColor hatch = colour;
+    hatch.setAlpha(96);
+    painter.setPen(QPen(colour, 0));
+    painter.setBrush(QBrush(hatch, Qt::BDiagPattern));
+    painter.drawRect(target);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, int(std::min(target.height() / 6, target.width() / 10))));
+    painter.setFont(font);
+    painter.drawText(target, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
+    painter.restore();
 }
 
 }  // namespace plk

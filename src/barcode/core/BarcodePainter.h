@@ -20,10 +20,15 @@ struct BarcodePlacement {
     QRectF rect() const { return {origin, symbol.size * module}; }
 };
 
+/// The whole number of device units a module takes on a picture when `asked` units
+/// would fill the box: never less than 80 % of `asked`, nor less by a unit or more.
+double wholeModule(double asked);
+
 /// Fits the code into `box` (device units). A two-dimensional code keeps square
 /// modules and is centred; a linear code spans the box's width and its bars grow to
-/// fill its height. With `wholeUnits` the module is the largest whole number of
-/// units that fits (at least one) and the code is centred on whole units.
+/// fill its height. With `wholeUnits` the module is wholeModule() of what would fit,
+/// so the code may overlap its box by less than a unit per module, and the code is
+/// centred on whole units.
 /// `encoded`, when the caller keeps it, is encodeBarcode(kind, data, showText): a
 /// two-dimensional code is then not encoded again (a large one takes tens of
 /// milliseconds); a linear code is, for the height of its bars.
@@ -34,5 +39,9 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 /// Returns false, drawing nothing, when the data cannot be encoded.
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
                   const QColor& colour, const BarcodeEncoding* encoded = nullptr);
+
+/// Stands for a code whose data is not known yet or cannot be encoded: a hatched
+/// frame in `colour` with the text in it.
+void paintCodeMarkers(QPainter& painter, const QRectF& target, const QString& text, const QColor& colour);
 
 }  // namespace plk

@@ -1,9 +1,13 @@
 #include "barcode/core/BarcodeSymbol.h"
 
 #include "barcode/core/BarcodeData.h"
+#include "barcode/core/VCard.h"
 
 #include <zint.h>
 
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 #include <memory>
 
 namespace plk {
@@ -14,8 +18,22 @@ namespace {
 constexpr float kModuleScale = 0.5f;
 constexpr int kQrErrorCorrectionM = 2;
 constexpr int kForeground = -1;  // colour of a rectangle drawn in the code's own colour
+constexpr int kUtf8Eci = 26;
 
-int symbology(BarcodeKind kind)
+bool isAscii(const QString& data)
+{
+    return std::all_of(data.begin(), data.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+/// Code 39 takes lower case and other signs in its full-ASCII form, which readers
+/// must be told to expect: plain Code 39 stays the form of data that needs no more.
+bool needsFullAscii(const QString& data)
+{
+    const QString basic = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%");
+    return std::any_of(data.begin(), data.end(), [&basic](QChar c) { return !basic.contains(c); });
+}
+
+int symbology(BarcodeKind kind, const QString& data)
 {
     switch (kind) {
     case BarcodeKind::QR: return BARCODE_QRCODE;
@@ -25,8 +43,16 @@ int symbology(BarcodeKind kind)
     case BarcodeKind::EAN8: return BARCODE_EANX;  // the variant follows the number of digits
     case BarcodeKind::UPCA: return BARCODE_UPCA;
     case BarcodeKind::Code128: return BARCODE_CODE128;
-    case BarcodeKind::Code39: return BARCODE_CODE39;
+    case BarcodeKind::Code39: return needsFullAscii(data) ? BARCODE_EXCODE39 : BARCODE_CODE39;
     case BarcodeKind::ITF14: return BARCODE_ITF14;
+    case BarcodeKind::UPCE: return data.size() == 8 ? BARCODE_UPCE_CHK : BARCODE_UPCE;
+    case BarcodeKind::EAN13AddOn: return BARCODE_EANX;
+    case BarcodeKind::GS1128: return BARCODE_GS1_128;
+    case BarcodeKind::GS1DataMatrix: return BARCODE_DATAMATRIX;
+    case BarcodeKind::Aztec: return BARCODE_AZTEC;
+    case BarcodeKind::Codabar: return BARCODE_CODABAR;
+    case BarcodeKind::Code93: return BARCODE_CODE93;
+    case BarcodeKind::I2of5: return BARCODE_C25INTER;
     }
     return BARCODE_QRCODE;
 }
@@ -36,9 +62,31 @@ struct SymbolDeleter {
 };
 using SymbolPtr = std::unique_ptr<zint_symbol, SymbolDeleter>;
 
+/// The data as libzint takes it, once checked.
+QString encoderInput(BarcodeKind kind, const QString& data)
+{
+    // libzint computes GTIN check digits itself and reads a longer number as another
+    // variant (eight digits as an EAN-13): it gets the digits before the check digit,
+    // which has been checked.
+    if (const int digits = gtinDigits(kind); digits > 0)
+        return data.left(digits);
+    if (kind == BarcodeKind::EAN13AddOn) {
+        const qsizetype plus = data.indexOf(QLatin1Char('+'));
+        return data.left(std::min<qsizetype>(plus, gtinDigits(BarcodeKind::EAN13))) + data.mid(plus);
+    }
+    if (kind == BarcodeKind::Codabar && (data.size() < 3 || !QStringLiteral("ABCD").contains(data.front())))
+        return QLatin1Char('A') + data + QLatin1Char('B');
+    if (carriesText(kind))
+        return withVCardLineEnds(data);
+    return data;
+}
+
 QString encoderError(BarcodeKind kind, int status)
 {
     const QString phrase = barcodeKindPhrase(kind);
+    if (status == ZINT_ERROR_INVALID_DATA && (kind == BarcodeKind::GS1128 || kind == BarcodeKind::GS1DataMatrix))
+        return QStringLiteral("Les identifiants d'application d'%1 sont inconnus ou leurs valeurs ne leur conviennent pas.")
+            .arg(phrase);
     switch (status) {
     case ZINT_ERROR_TOO_LONG: return QStringLiteral("Les données sont trop longues pour %1.").arg(phrase);
     case ZINT_ERROR_INVALID_DATA: return QStringLiteral("Ces données ne peuvent pas former %1.").arg(phrase);
@@ -56,6 +104,40 @@ Qt::Alignment alignmentOf(int halign)
     }
 }
 
+bool near(double a, double b) { return std::abs(a - b) < 1e-4; }
+
+/// The dark rectangles with runs merged: touching ones of a row become one, then
+/// runs of the same width right under one another, so a page gets few rectangles.
+std::vector<QRectF> mergedRuns(std::vector<QRectF> rects)
+{
+    const auto merge = [&rects](auto order, auto follows, auto join) {
+        std::sort(rects.begin(), rects.end(), order);
+        std::vector<QRectF> out;
+        for (const QRectF& r : rects) {
+            if (!out.empty() && follows(out.back(), r))
+                join(out.back(), r);
+            else
+                out.push_back(r);
+        }
+        rects = std::move(out);
+    };
+    const auto byRow = [](const QRectF& a, const QRectF& b) {
+        return std::make_tuple(a.y(), a.height(), a.x()) < std::make_tuple(b.y(), b.height(), b.x());
+    };
+    const auto besideInRow = [](const QRectF& a, const QRectF& b) {
+        return near(a.y(), b.y()) && near(a.height(), b.height()) && near(a.right(), b.x());
+    };
+    merge(byRow, besideInRow, [](QRectF& a, const QRectF& b) { a.setRight(b.right()); });
+    const auto byColumn = [](const QRectF& a, const QRectF& b) {
+        return std::make_tuple(a.x(), a.width(), a.y()) < std::make_tuple(b.x(), b.width(), b.y());
+    };
+    const auto underInColumn = [](const QRectF& a, const QRectF& b) {
+        return near(a.x(), b.x()) && near(a.width(), b.width()) && near(a.bottom(), b.y());
+    };
+    merge(byColumn, underInColumn, [](QRectF& a, const QRectF& b) { a.setBottom(b.bottom()); });
+    return rects;
+}
+
 BarcodeSymbol symbolOf(const zint_vector& v, double barHeight)
 {
     BarcodeSymbol s;
@@ -65,6 +147,7 @@ BarcodeSymbol symbolOf(const zint_vector& v, double barHeight)
         if (r->colour == kForeground)
             s.modules.emplace_back(r->x, r->y, r->width, r->height);
     }
+    s.modules = mergedRuns(std::move(s.modules));
     for (const zint_vector_string* t = v.strings; t; t = t->next) {
         s.texts.push_back({QPointF(t->x, t->y), t->fsize, t->width, alignmentOf(t->halign),
                            QString::fromUtf8(reinterpret_cast<const char*>(t->text))});
@@ -86,8 +169,12 @@ BarcodeEncoding encodeBarcode(BarcodeKind kind, const QString& data, bool showTe
         result.error = encoderError(kind, ZINT_ERROR_MEMORY);
         return result;
     }
-    symbol->symbology = symbology(kind);
-    symbol->input_mode = UNICODE_MODE;
+    symbol->symbology = symbology(kind, data);
+    const bool gs1 = kind == BarcodeKind::GS1128 || kind == BarcodeKind::GS1DataMatrix;
+    symbol->input_mode = gs1 ? GS1_MODE | GS1PARENS_MODE : UNICODE_MODE;
+    // Text beyond ASCII goes as UTF-8, and says so: every reader then decodes it alike.
+    if (carriesText(kind) && !isAscii(data))
+        symbol->eci = kUtf8Eci;
     symbol->scale = kModuleScale;
     symbol->show_hrt = showText && isLinear(kind) ? 1 : 0;
     // Quiet zones belong to the code: a scanner needs them, and the object's box keeps them free.
@@ -96,16 +183,16 @@ BarcodeEncoding encodeBarcode(BarcodeKind kind, const QString& data, bool showTe
         symbol->height = float(barHeight);
     if (kind == BarcodeKind::QR)
         symbol->option_1 = kQrErrorCorrectionM;
-    if (kind == BarcodeKind::DataMatrix)
+    if (kind == BarcodeKind::DataMatrix || kind == BarcodeKind::GS1DataMatrix)
         symbol->option_3 = DM_SQUARE;
 
-    // libzint computes GTIN check digits itself and reads a longer number as another
-    // variant (eight digits as an EAN-13): it gets the digits before the check digit,
-    // which has been checked above.
-    const int digits = gtinDigits(kind);
-    const QByteArray bytes = (digits > 0 ? data.left(digits) : data).toUtf8();
-    const int status = ZBarcode_Encode_and_Buffer_Vector(symbol.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
+    const QByteArray bytes = encoderInput(kind, data).toUtf8();
+    int status = ZBarcode_Encode_and_Buffer_Vector(symbol.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
                                                          int(bytes.size()), 0);
+    // A GS1 code whose values break the rules of their identifiers (a wrong check digit,
+    // a date of month 13) comes as "not compliant": scanners would refuse it.
+    if (gs1 && status == ZINT_WARN_NONCOMPLIANT)
+        status = ZINT_ERROR_INVALID_DATA;
     if (status >= ZINT_ERROR || !symbol->vector) {
         result.error = encoderError(kind, status >= ZINT_ERROR ? status : ZINT_ERROR_ENCODING_PROBLEM);
         return result;

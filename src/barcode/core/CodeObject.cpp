@@ -1,6 +1,5 @@
 #include "barcode/core/CodeObject.h"
 
-#include "barcode/core/BarcodeSymbol.h"
 #include "base/core/ValueReader.h"
 
 #include <algorithm>
@@ -20,6 +19,15 @@ struct Escape {
     char written;
 };
 constexpr std::array<Escape, 3> kEscapes{{{'\\', '\\'}, {'|', 'p'}, {'\n', 'n'}}};
+// Any other control character but the tab (which records carry as it is) is written
+// "\x" and two hexadecimal digits.
+constexpr QLatin1Char kHexEscape('x');
+
+bool isWrittenInHex(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t' && u != u'\n') || (u >= 0x7F && u < 0xA0);
+}
 
 double codeLength(const RecordFields& r, int field)
 {
@@ -54,6 +62,10 @@ QString escapeCodeData(const QString& data)
     QString out;
     out.reserve(data.size());
     for (const QChar c : data) {
+        if (isWrittenInHex(c)) {
+            out += QLatin1String("\\x") + QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper();
+            continue;
+        }
         const auto e = std::find_if(kEscapes.begin(), kEscapes.end(), [c](const Escape& x) { return x.plain == c; });
         if (e == kEscapes.end()) {
             out += c;
@@ -75,6 +87,13 @@ QString unescapeCodeData(const QString& field)
             continue;
         }
         const QChar next = ++i < field.size() ? field.at(i) : QChar();
+        bool hex = false;
+        const int code = next == kHexEscape ? field.mid(i + 1, 2).toInt(&hex, 16) : 0;
+        if (hex && field.mid(i + 1, 2).size() == 2 && isWrittenInHex(QChar(code))) {
+            out += QChar(code);
+            i += 2;
+            continue;
+        }
         const auto e = std::find_if(kEscapes.begin(), kEscapes.end(), [next](const Escape& x) { return x.written == next; });
         if (e == kEscapes.end()) {
             const QString shown = next.isNull() ? QString() : QString(next);
@@ -114,8 +133,6 @@ CodeObject codeFromRecord(const QStringList& fields, const RegionalFormat& forma
     c.Height = codeLength(r, 6);
     c.ForeColor = r.colour(7);
     c.ShowText = r.boolean(8);
-    if (const QString error = barcodeDataError(c.Kind, c.Data); !error.isEmpty())
-        throw FormatError(error.toStdString());
     return c;
 }
 

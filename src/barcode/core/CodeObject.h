@@ -4,7 +4,8 @@
 //   CODE|kind|data|Top|Left|Width|Height|ForeColor|ShowText
 // Lengths are reals in millimetres in the regional form, the colour a signed
 // integer, ShowText a regional boolean. In the data a backslash is written "\\",
-// a "|" "\p" and a line break "\n", so any text fits on one line.
+// a "|" "\p", a line break "\n" and another control character but the tab "\x"
+// and two hexadecimal digits ("\x1D"), so any text fits on one line.
 
 #include "barcode/core/BarcodeKind.h"
 #include "base/core/Colors.h"
@@ -42,14 +43,15 @@ QSizeF defaultCodeSize(BarcodeKind kind);
 CodeObject newCodeObject();
 
 QString escapeCodeData(const QString& data);
-/// Throws FormatError on a backslash followed by anything but "\", "p" or "n".
+/// Throws FormatError on a backslash followed by anything but "\", "p", "n" or "x" and
+/// the two hexadecimal digits of a control character.
 QString unescapeCodeData(const QString& field);
 
 QString codeRecord(const CodeObject& code, const RegionalFormat& format);
-/// The code a CODE record describes, checked as the tool box checks what the user
-/// types. Throws FormatError, with a French reason, on a missing field, a value that
-/// does not convert, an unknown kind, a size outside 0..1000 mm or data the kind
-/// cannot carry.
+/// The code a CODE record describes. Throws FormatError, with a French reason, on a
+/// missing field, a value that does not convert, an unknown kind or a size outside
+/// 0..1000 mm. Its data is checked by the tab it goes to, which knows whether its
+/// markers are filled from a data file.
 CodeObject codeFromRecord(const QStringList& fields, const RegionalFormat& format);
 
 }  // namespace plk

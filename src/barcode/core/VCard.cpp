@@ -50,4 +50,13 @@ QString vCardData(const VCardFields& f)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString withVCardLineEnds(const QString& data)
+{
+    if (!data.startsWith(QLatin1String("BEGIN:VCARD")))
+        return data;
+    QString out = data;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
 }  // namespace plk

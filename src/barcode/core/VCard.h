@@ -18,4 +18,8 @@ struct VCardFields {
 /// codes keep their line breaks); empty when every field is empty.
 QString vCardData(const VCardFields& fields);
 
+/// The data with its lines ending CR LF when it is a vCard, as vCard readers expect
+/// inside a code; any other data as it is.
+QString withVCardLineEnds(const QString& data);
+
 }  // namespace plk

@@ -1,5 +1,6 @@
 #include "batch/core/BatchCommands.h"
 
+#include "canvas/core/CodeRows.h"
 #include "canvas/core/TabData.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
@@ -32,14 +33,17 @@ const char* const kHelp =
     "                        taille de l'écran), la résolution de l'image ; L (1 par\n"
     "                        défaut) la ligne du fichier de données de l'onglet\n"
     "                        dont les valeurs remplissent les champs\n"
-    "  sheets ENTREE SORTIE.pdf [--tab N]\n"
+    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
     "                        SORTIE.pdf, avec les réglages d'impression de l'onglet ;\n"
     "                        un onglet relié à un fichier de données imprime une\n"
     "                        étiquette par ligne\n"
-    "  preview ENTREE DOSSIER [--tab N] [--dpi R]\n"
+    "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
+    "  Une ligne dont les valeurs ne peuvent pas former un code de l'onglet arrête\n"
+    "  la commande (code de sortie 1) ; avec --skip-bad-codes, son étiquette est\n"
+    "  laissée de côté.\n"
     "  --help                affiche cette aide\n"
     "\n"
     "Nombres et booléens suivent les réglages régionaux (LC_ALL, LC_NUMERIC, LANG).\n"
@@ -81,6 +85,7 @@ struct Options {
     bool pictureOptions = false;  // --background-only or --quality: for snapshot only
     bool resolution = false;      // --dpi: for snapshot and preview
     int row = 0;                  // --row, from 1: for snapshot only; 0 when not given
+    bool skipBadCodes = false;    // --skip-bad-codes: for sheets and preview
     bool valid = true;
 };
 
@@ -110,6 +115,8 @@ Options parseOptions(const QStringList& args, qsizetype from)
         } else if (args[i] == QLatin1String("--row") && i + 1 < args.size()) {
             o.row = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.row >= 1;
+        } else if (args[i] == QLatin1String("--skip-bad-codes")) {
+            o.skipBadCodes = true;
         } else if (args[i] == QLatin1String("--background-only")) {
             o.backgroundOnly = true;
             o.pictureOptions = true;
@@ -149,11 +156,26 @@ std::unique_ptr<MergeData> tabData(const Etiquette& tab, QTextStream& err, bool&
 
 const DataTable* tableOf(const std::unique_ptr<MergeData>& data) { return data ? &data->table : nullptr; }
 
+/// Whether the tab's codes can be made with the values of rows first..last (every row
+/// when last is negative); the rows that cannot are said on `err`. With `skip`, the
+/// table loses those rows instead, and the output goes on without their labels.
+bool codesDrawable(const Etiquette& tab, MergeData* data, int first, int last, bool skip, QTextStream& err)
+{
+    const std::vector<CodeRowProblem> problems = codeRowProblems(tab, data ? &data->table : nullptr, first, last);
+    if (problems.empty())
+        return true;
+    err << QStringLiteral("Étiquettes dont le code ne peut pas être formé :\n%1").arg(codeProblemsText(problems)) << '\n';
+    if (!skip || !data)
+        return false;
+    data->table = withoutProblemRows(data->table, problems);
+    return data->table.rowCount() > 0;
+}
+
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
+    if (!o.valid || o.skipBadCodes || (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -178,6 +200,8 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
         err << QStringLiteral("%1 : l'onglet %2 n'a pas de fichier de données").arg(args[1]).arg(o.tab) << '\n';
         return BatchInputError;
     }
+    if (!codesDrawable(tab, data.get(), row.row(), row.row(), false, err))
+        return BatchInputError;
     QString reason;
     QObject::connect(&writer, &cGdiPlus::Error, [&reason](int, const QString& text) { reason = text; });
     if (!exportTab(writer, tab, args[2], ExportSettings{o.dotsPerInch, o.quality, o.backgroundOnly}, nullptr, row)) {
@@ -199,7 +223,7 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
     Etiquette& tab = project.tab(o.tab);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
-    if (failed)
+    if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return BatchInputError;
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
     const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2], tableOf(data));
@@ -221,7 +245,7 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
     const Etiquette& tab = project.tab(o.tab);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
-    if (failed)
+    if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return BatchInputError;
     const QDir folder(args[2]);
     if (!folder.mkpath(QStringLiteral("."))) {

@@ -429,6 +429,10 @@ namespace plk {
 /// be encoded.
 bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index,
                   const RowValues& row = RowValues());
+/// The same on the canvas, where a code with markers shows them in a hatched frame
+/// until a row's values are shown, and shows the values that it cannot carry so.
+void paintCanvasCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index,
+                     const RowValues& row);
 
 }  // namespace plk
 

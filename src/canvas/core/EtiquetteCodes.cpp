@@ -5,6 +5,7 @@
 
 #include "barcode/core/BarcodeData.h"
 #include "barcode/core/BarcodePainter.h"
+#include "merge/core/FieldMarkers.h"
 
 namespace plk {
 
@@ -22,7 +23,8 @@ Etiquette::CodeElement checkedCode(const CodeObject& values)
     if (!(code.Width > 0 && code.Width <= kMaxCodeSize && code.Height > 0 && code.Height <= kMaxCodeSize))
         throw EtiquetteError("Un code mesure de 1 à 1000 millimètres de côté.");
     code.encoded = encodeBarcode(code.Kind, code.Data, code.ShowText);
-    if (!code.encoded.ok())
+    // Data with markers takes each row's values, and is checked with them before an output.
+    if (!code.encoded.ok() && fieldMarkers(code.Data).isEmpty())
         throw EtiquetteError(code.encoded.error.toStdString());
     return code;
 }
@@ -85,6 +87,17 @@ bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab,
     // The encoding kept is that of the code's own data.
     const BarcodeEncoding* encoded = data == c.Data ? &c.encoded : nullptr;
     return paintBarcode(painter, target, c.Kind, data, c.ShowText, toQColor(c.ForeColor), encoded);
+}
+
+void paintCanvasCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index, const RowValues& row)
+{
+    const Etiquette::CodeElement& c = tab.code(index);
+    // Until a row is shown, the data of a code with markers is not known yet.
+    const bool markers = !fieldMarkers(c.Data).isEmpty();
+    if (markers && row.empty())
+        paintCodeMarkers(painter, target, c.Data, toQColor(c.ForeColor));
+    else if (!paintTabCode(painter, target, tab, index, row))
+        paintCodeMarkers(painter, target, tab.codeData(index, row), toQColor(c.ForeColor));
 }
 
 QRectF Etiquette::codeRect(int index) const { return code(index).rect(); }

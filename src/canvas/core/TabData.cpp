@@ -9,6 +9,9 @@ QStringList mergedTexts(const Etiquette& tab)
     QStringList texts;
     for (int i = 1; i <= tab.labelCount(); ++i)
         texts.append(tab.label(i).Caption);
+    for (int i = 1; i <= tab.codeCount(); ++i)
+        if (tab.code(i).Visible)
+            texts.append(tab.code(i).Data);
     return texts;
 }
 

@@ -167,7 +167,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     }
     for (int i = 1; i <= m_tab.codeCount(); ++i)
         if (m_tab.code(i).Visible)
-            paintTabCode(p, mmToPx(m_tab.codeRect(i)), m_tab, i, m_tab.shownValues());
+            paintCanvasCode(p, mmToPx(m_tab.codeRect(i)), m_tab, i, m_tab.shownValues());
     const Etiquette::Frame& frame = m_tab.frame();
     if (frame.visible) {
         p.resetTransform();  // a thin dashed line at every zoom

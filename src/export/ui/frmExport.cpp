@@ -176,6 +176,8 @@ void frmExport::Export(int format)
         return;
     const RowValues row = *data ? RowValues(data->get(), std::clamp(tab.dataRow(), 0, (*data)->rowCount() - 1))
                                 : RowValues();
+    if (!codesDrawable(dialogs, this, tab, row.table(), row.row()))
+        return;
 
     Dialogs::FileRequest request;
     request.title = windowTitle();

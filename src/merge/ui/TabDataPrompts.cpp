@@ -1,5 +1,6 @@
 #include "merge/ui/TabDataPrompts.h"
 
+#include "canvas/core/CodeRows.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
 #include "widgets/ui/Dialogs.h"
@@ -23,6 +24,45 @@ std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, 
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return std::nullopt;
     return std::make_shared<const DataTable>(std::move(data.table));
+}
+
+std::optional<std::shared_ptr<const DataTable>> rowsForLabels(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
+                                                              bool warnUnknown)
+{
+    auto data = dataForOutput(dialogs, parent, tab, warnUnknown);
+    if (!data)
+        return data;
+    const std::vector<CodeRowProblem> problems = codeRowProblems(tab, data->get());
+    if (problems.empty())
+        return data;
+    if (!*data) {
+        codesDrawable(dialogs, parent, tab, nullptr, 0);
+        return std::nullopt;
+    }
+    const QString text = QStringLiteral("Ces étiquettes porteraient un code que les valeurs de leur ligne ne permettent "
+                                        "pas de former :\n\n%1\n\nContinuer sans ces étiquettes ?")
+                             .arg(codeProblemsText(problems));
+    if (dialogs.message(parent, text, Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo, QString(),
+                        Dialogs::Answer::No) != Dialogs::Answer::Yes)
+        return std::nullopt;
+    DataTable kept = withoutProblemRows(**data, problems);
+    if (kept.rowCount() == 0) {
+        dialogs.message(parent, QStringLiteral("Aucune étiquette ne reste : toutes les lignes sont laissées de côté."),
+                        Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return std::nullopt;
+    }
+    return std::make_shared<const DataTable>(std::move(kept));
+}
+
+bool codesDrawable(Dialogs& dialogs, QWidget* parent, const Etiquette& tab, const DataTable* table, int row)
+{
+    const std::vector<CodeRowProblem> problems = codeRowProblems(tab, table, row, row);
+    if (problems.empty())
+        return true;
+    dialogs.message(parent,
+                    QStringLiteral("Un code ne peut pas être formé avec ces données :\n\n%1").arg(codeProblemsText(problems)),
+                    Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+    return false;
 }
 
 bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, bool quietly)

@@ -23,6 +23,17 @@ class Etiquette;
 std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
                                                               bool warnUnknown);
 
+/// The rows of the labels to print or preview: those of dataForOutput, checked for
+/// codes that their values cannot make. When some cannot, the user reads which (row,
+/// field, reason) and chooses to stop, the default, or to leave those labels out.
+/// Nothing when the output must stop.
+std::optional<std::shared_ptr<const DataTable>> rowsForLabels(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
+                                                              bool warnUnknown);
+
+/// Whether every code of the tab can be drawn for row `row` of the table (or as typed
+/// without one); if not, the user is told which and why.
+bool codesDrawable(Dialogs& dialogs, QWidget* parent, const Etiquette& tab, const DataTable* table, int row);
+
 /// Shows the values of the tab's chosen row on its canvas in place of the markers.
 /// False when the tab names no data file (said unless `quietly`) or the file cannot
 /// be read (said always).

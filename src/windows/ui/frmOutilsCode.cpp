@@ -20,14 +20,38 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace plk {
 
 namespace {
 
 constexpr int kDataLines = 3;
+
+/// The kinds in the list: the first nine as they always were, then the others under a
+/// heading per use, which cannot be chosen itself.
+void fillKindList(QComboBox* list)
+{
+    const std::pair<BarcodeUse, const char*> groups[] = {{BarcodeUse::First, nullptr},
+                                                         {BarcodeUse::Products, "Produits"},
+                                                         {BarcodeUse::Logistics, "Logistique"},
+                                                         {BarcodeUse::TwoDimensional, "Codes 2D"},
+                                                         {BarcodeUse::Other, "Autres"}};
+    auto* model = qobject_cast<QStandardItemModel*>(list->model());
+    for (const auto& [use, heading] : groups) {
+        if (heading) {
+            list->insertSeparator(list->count());
+            list->addItem(QString::fromUtf8(heading));
+            model->item(list->count() - 1)->setEnabled(false);
+        }
+        for (const BarcodeKind kind : kBarcodeKinds)
+            if (barcodeKindUse(kind) == use)
+                list->addItem(barcodeKindTitle(kind), int(kind));
+    }
+}
+
+BarcodeKind chosenKind(const QComboBox* list) { return BarcodeKind(list->currentData().toInt()); }
 
 }  // namespace
 
@@ -43,8 +67,7 @@ QWidget* frmOutils::buildCodePage()
     QVBoxLayout* layout = pageLayout(main);
     QGroupBox* content = addGroup(layout, QStringLiteral("Contenu du code :"));
     m_codeKind = new QComboBox(content);
-    for (const BarcodeKind kind : kBarcodeKinds)
-        m_codeKind->addItem(barcodeKindTitle(kind));
+    fillKindList(m_codeKind);
     contents(content)->addWidget(m_codeKind);
     m_codeData = new QPlainTextEdit(content);
     m_codeData->setTabChangesFocus(true);
@@ -108,8 +131,7 @@ QWidget* frmOutils::buildVCardPanel()
 void frmOutils::showCode(const CodeObject& code)
 {
     const QScopedValueRollback filling(m_filling, true);
-    m_codeKind->setCurrentIndex(int(std::find(kBarcodeKinds.begin(), kBarcodeKinds.end(), code.Kind) -
-                                    kBarcodeKinds.begin()));
+    m_codeKind->setCurrentIndex(m_codeKind->findData(int(code.Kind)));
     m_codeData->setPlainText(code.Data);
     m_codeText->setChecked(code.ShowText);
     showTextChoice();
@@ -125,7 +147,7 @@ void frmOutils::clearCode()
     showNumber(m_codeHeight.box, 1);
 }
 
-void frmOutils::showTextChoice() { m_codeText->setEnabled(isLinear(kBarcodeKinds.at(std::size_t(m_codeKind->currentIndex())))); }
+void frmOutils::showTextChoice() { m_codeText->setEnabled(isLinear(chosenKind(m_codeKind))); }
 
 void frmOutils::changeCode(const std::function<void(CodeObject&)>& change)
 {
@@ -142,7 +164,7 @@ void frmOutils::changeCode(const std::function<void(CodeObject&)>& change)
 
 void frmOutils::applyCode()
 {
-    const BarcodeKind kind = kBarcodeKinds.at(std::size_t(m_codeKind->currentIndex()));
+    const BarcodeKind kind = chosenKind(m_codeKind);
     const QString data = m_codeData->toPlainText();
     changeCode([kind, &data](CodeObject& c) {
         // A code that becomes linear, or two-dimensional, takes the shape of its new kind.
