@@ -7,6 +7,7 @@
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/Etiquette.h"
 #include "merge/core/DataFile.h"
+#include "merge/core/LinkedFiles.h"
 #include "merge/core/RowValues.h"
 #include "merge/ui/TabDataPrompts.h"
 #include "support/ScriptedDialogs.h"
@@ -89,13 +90,13 @@ private Q_SLOTS:
 
         test::ScriptedDialogs dialogs;
         dialogs.answers = {Dialogs::Answer::No};
-        QVERIFY(!rowsForLabels(dialogs, nullptr, tab, false));
+        QVERIFY(!rowsForLabels(dialogs, nullptr, tab, LinkedFileAnswers({}, {}), false));
         QCOMPARE(dialogs.shown.size(), 1);
         QVERIFY(dialogs.shown[0].text.contains(QStringLiteral("Ligne 2, champ « Ref »")));
         QCOMPARE(dialogs.shown[0].defaultButton, Dialogs::Answer::No);
 
         dialogs.answers = {Dialogs::Answer::Yes};
-        const auto rows = rowsForLabels(dialogs, nullptr, tab, false);
+        const auto rows = rowsForLabels(dialogs, nullptr, tab, LinkedFileAnswers({}, {}), false);
         QVERIFY(rows && *rows);
         QCOMPARE((*rows)->rowCount(), 2);
         // An export takes one row: a row the code cannot carry stops it.

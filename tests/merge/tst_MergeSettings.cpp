@@ -57,7 +57,7 @@ private Q_SLOTS:
         QCOMPARE(mergeRecord(rel, QStringLiteral("/p")), QStringLiteral("FUSION|donnees/adresses.csv|5"));
 
         const MergeSettings abs = readRecord(QStringLiteral("FUSION|/data/a.csv|1"), QStringLiteral("/p"));
-        QCOMPARE(abs, (MergeSettings{QStringLiteral("/data/a.csv"), false, 1}));
+        QCOMPARE(abs, (MergeSettings{QStringLiteral("/data/a.csv"), false, 1, true}));  // read once agreed
         // Without a folder (a project read from bytes) a relative path is kept as written.
         const MergeSettings loose = readRecord(QStringLiteral("FUSION|a.csv|2"), QString());
         QCOMPARE(loose, (MergeSettings{QStringLiteral("a.csv"), true, 2}));

@@ -1,5 +1,7 @@
 #include "support/HostileFiles.h"
 
+#include "base/core/SystemReason.h"
+
 #include <QFile>
 #include <QtTest>
 
@@ -17,7 +19,7 @@ namespace plk::test {
 
 QString batchExecutable() { return QStringLiteral(PLK_BATCH_EXE); }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error) { return plk::systemReason(error); }
 
 void limitFileSizes(qint64 bytes)
 {

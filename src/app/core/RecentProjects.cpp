@@ -28,22 +28,21 @@ RecentProjects::RecentProjects(const QString& settingsFile) : m_file(settingsFil
     }
 }
 
-void RecentProjects::add(const QString& path)
+QString RecentProjects::add(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (!storable(absolute))
-        return;
+        return QString();
     m_paths.removeAll(absolute);
     m_paths.prepend(absolute);
     while (m_paths.size() > kMaxProjects)
         m_paths.removeLast();
-    save();
+    return save();
 }
 
-void RecentProjects::remove(const QString& path)
+QString RecentProjects::remove(const QString& path)
 {
-    if (m_paths.removeAll(path) > 0)
-        save();
+    return m_paths.removeAll(path) > 0 ? save() : QString();
 }
 
 bool RecentProjects::storable(const QString& path)
@@ -56,13 +55,18 @@ bool RecentProjects::storable(const QString& path)
     return fromCp1252(toCp1252(path)) == path;
 }
 
-void RecentProjects::save()
+QString RecentProjects::save()
 {
     // Keys past the list are emptied only where they held a project.
     const int keys = std::max(m_stored, int(m_paths.size()));
+    IniDocument ini = IniDocument::load(m_file);
     for (int n = 1; n <= keys; ++n)
-        WriteIni(m_file, kSection, key(n), m_paths.value(n - 1));
+        ini.setValue(kSection, key(n), m_paths.value(n - 1));
+    QString reason;
+    if (!ini.save(m_file, &reason))
+        return reason;
     m_stored = int(m_paths.size());
+    return QString();
 }
 
 }  // namespace plk

@@ -16,16 +16,17 @@ public:
     explicit RecentProjects(const QString& settingsFile);
 
     const QStringList& paths() const { return m_paths; }
-    /// Puts the file first (once); the oldest beyond eight goes.
-    void add(const QString& path);
-    void remove(const QString& path);
+    /// Puts the file first (once); the oldest beyond eight goes. Both return why the
+    /// settings file could not be written, or nothing.
+    QString add(const QString& path);
+    QString remove(const QString& path);
 
     /// Whether the settings file can keep the path as it is: a settings value holds at
     /// most 254 Windows-1252 characters on one line, without blanks around it.
     static bool storable(const QString& path);
 
 private:
-    void save();
+    QString save();
 
     QString m_file;
     QStringList m_paths;

@@ -5,6 +5,8 @@
 #include "base/core/ValueReader.h"
 #include "widgets/core/WindowPlacement.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -29,6 +31,13 @@ std::optional<int> readInteger(const IniDocument& ini, const QString& section, c
     } catch (const FormatError&) {
         return std::nullopt;
     }
+}
+
+/// Empty when the document was written, otherwise why not.
+QString saved(const IniDocument& ini, const QString& file)
+{
+    QString reason;
+    return ini.save(file, &reason) ? QString() : reason;
 }
 
 /// Twips as whole pixels (the fraction dropped), for values a screen could hold.
@@ -73,7 +82,21 @@ std::optional<QRect> keptOnScreen(const QRect& window, const QList<QRect>& scree
 
 }  // namespace
 
-void saveMainWindow(const QString& file, int state, const QRectF& g, const RegionalFormat& f)
+QString setAsideUnreadableSettings(const QString& file)
+{
+    QString reason;
+    if (!IniDocument::load(file, &reason).unreadable())
+        return QString();
+    QString aside = file + QStringLiteral(".illisible");
+    for (int n = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++n)
+        aside = file + QStringLiteral(".illisible-%1").arg(n);
+    const QString head = QStringLiteral("Le fichier de réglages « %1 » ne peut pas être lu (%2) : ").arg(file, reason);
+    if (!QDir().rename(file, aside))
+        return head + QStringLiteral("les réglages par défaut sont utilisés, et ne seront pas enregistrés.");
+    return head + QStringLiteral("il est conservé sous le nom « %1 » et les réglages par défaut sont utilisés.").arg(aside);
+}
+
+QString saveMainWindow(const QString& file, int state, const QRectF& g, const RegionalFormat& f)
 {
     IniDocument ini = IniDocument::load(file);
     ini.setValue(kMenu, QStringLiteral("Windows"), QString::number(state));
@@ -83,7 +106,7 @@ void saveMainWindow(const QString& file, int state, const QRectF& g, const Regio
         ini.setValue(kMenu, QStringLiteral("Top"), f.formatReal(g.top()));
         ini.setValue(kMenu, QStringLiteral("Left"), f.formatReal(g.left()));
     }
-    ini.save(file);
+    return saved(ini, file);
 }
 
 MainWindowSettings loadMainWindow(const QString& file, const RegionalFormat& f)
@@ -112,13 +135,13 @@ std::optional<QRect> storedMainWindowGeometry(const MainWindowSettings& s, const
     return keptOnScreen(g, screens);
 }
 
-void saveOptions(const QString& file, const AppOptions& o)
+QString saveOptions(const QString& file, const AppOptions& o)
 {
     IniDocument ini = IniDocument::load(file);
     const std::int16_t values[5] = {o.Afficher, o.Animation, o.Position, o.Maximiser, o.Boite};
     for (int i = 0; i < 5; ++i)
         ini.setValue(kOptions, QLatin1String(kOptionKeys[i]), QString::number(values[i]));
-    ini.save(file);
+    return saved(ini, file);
 }
 
 std::vector<std::optional<int>> loadOptions(const QString& file)
@@ -130,12 +153,12 @@ std::vector<std::optional<int>> loadOptions(const QString& file)
     return values;
 }
 
-void saveTaskPane(const QString& file, const std::vector<bool>& open, const RegionalFormat& f)
+QString saveTaskPane(const QString& file, const std::vector<bool>& open, const RegionalFormat& f)
 {
     IniDocument ini = IniDocument::load(file);
     for (std::size_t n = 0; n < open.size(); ++n)
         ini.setValue(kTaskPane, QStringLiteral("GRP-%1").arg(n + 1), f.formatBool(open[n]));
-    ini.save(file);
+    return saved(ini, file);
 }
 
 std::vector<bool> loadTaskPane(const QString& file, int groups, const RegionalFormat& f)
@@ -156,13 +179,13 @@ std::vector<bool> loadTaskPane(const QString& file, int groups, const RegionalFo
     return open;
 }
 
-void saveToolBox(const QString& file, int page, double top, double left, const RegionalFormat& f)
+QString saveToolBox(const QString& file, int page, double top, double left, const RegionalFormat& f)
 {
     IniDocument ini = IniDocument::load(file);
     ini.setValue(kToolBox, QStringLiteral("Onglet"), QString::number(page));
     ini.setValue(kToolBox, QStringLiteral("Top"), f.formatReal(top));
     ini.setValue(kToolBox, QStringLiteral("Left"), f.formatReal(left));
-    ini.save(file);
+    return saved(ini, file);
 }
 
 ToolBoxSettings loadToolBox(const QString& file, const RegionalFormat& f)

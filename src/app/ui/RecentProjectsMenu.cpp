@@ -28,7 +28,7 @@ void RecentProjectsMenu::openEntry(int index)
         return;
     const QString path = m_projects.paths().at(index);
     if (!QFileInfo(path).isFile()) {
-        m_projects.remove(path);
+        m_main.reportSettingsFailure(m_projects.remove(path));
         rebuild();
         m_main.dialogs().message(m_main.mainWidget(),
                                  QStringLiteral("Le projet « %1 » n'existe plus. Il est retiré de la liste des "
@@ -42,7 +42,7 @@ void RecentProjectsMenu::openEntry(int index)
 
 void RecentProjectsMenu::remember(const QString& path)
 {
-    m_projects.add(path);
+    m_main.reportSettingsFailure(m_projects.add(path));
     rebuild();
 }
 

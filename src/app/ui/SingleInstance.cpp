@@ -1,10 +1,10 @@
 #include "app/ui/SingleInstance.h"
 
-#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 namespace plk {
 
@@ -15,32 +15,34 @@ constexpr int kWaitMs = 5000;
 // start tries for a little while before it gives up.
 constexpr int kConnectAttempts = 30;
 constexpr int kConnectPauseMs = 100;
-// Paths handed over are short; anything larger is not a later start of this program.
-constexpr qint64 kMaxMessage = 1 << 20;
 const QByteArray kEnd("\0\0", 2);
 const QByteArray kAccepted("OK\n");
 
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& folder)
-    : m_lock(folder + QStringLiteral("/plakatorium.lock")), m_channel(folder + QStringLiteral("/plakatorium.socket"))
 {
-    m_lock.setStaleLockTime(0);
+    if (folder.isEmpty())
+        return;
+    m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/plakatorium.lock"));
+    m_lock->setStaleLockTime(0);
+    m_channel = folder + QStringLiteral("/plakatorium.socket");
 }
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::runtimeFolder()
+bool SingleInstance::acquire()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    if (!m_lock)
+        return true;
+    if (!isFreeOrOwn(m_lock->fileName()))
+        QFile::remove(m_lock->fileName());
+    return m_lock->tryLock();
 }
-
-bool SingleInstance::acquire() { return m_lock.tryLock(); }
 
 bool SingleInstance::handOver(const QStringList& files) const
 {
-    if (files.isEmpty())
+    if (files.isEmpty() || m_channel.isEmpty() || !isFreeOrOwn(m_channel))
         return false;
     QLocalSocket socket;
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
@@ -55,6 +57,8 @@ bool SingleInstance::handOver(const QStringList& files) const
     for (const QString& file : files)
         message += file.toUtf8() + '\0';
     message += '\0';
+    if (message.size() > kMaxMessage)
+        return false;
     socket.write(message);
     if (!socket.waitForBytesWritten(kWaitMs))
         return false;
@@ -66,6 +70,8 @@ bool SingleInstance::handOver(const QStringList& files) const
 
 bool SingleInstance::listen(std::function<void(const QStringList&)> received)
 {
+    if (m_channel.isEmpty())
+        return false;
     m_received = std::move(received);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -75,8 +81,20 @@ bool SingleInstance::listen(std::function<void(const QStringList&)> received)
         return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            // A client that holds the connection without sending is let go.
+            auto* idle = new QTimer(socket);
+            idle->setSingleShot(true);
+            idle->setInterval(m_idleMs);
+            connect(idle, &QTimer::timeout, socket, [socket] {
+                socket->abort();
+                socket->deleteLater();
+            });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket, idle] {
+                idle->start();
+                readFrom(socket);
+            });
+            idle->start();
         }
     });
     return true;
@@ -86,6 +104,7 @@ void SingleInstance::readFrom(QLocalSocket* socket)
 {
     if (socket->bytesAvailable() > kMaxMessage) {
         socket->abort();
+        socket->deleteLater();
         return;
     }
     if (!socket->peek(socket->bytesAvailable()).endsWith(kEnd))

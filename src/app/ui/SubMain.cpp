@@ -5,6 +5,7 @@
 #include "app/core/QtFrench.h"
 #include "app/core/Settings.h"
 #include "app/ui/FileArguments.h"
+#include "app/ui/HandOverQueue.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/RecentProjectsMenu.h"
 #include "app/ui/SingleInstance.h"
@@ -54,7 +55,8 @@ int SubMain(QApplication& app)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/plakatorium.svg")));
 
     QtDialogs qtDialogs;
-    Dialogs& dialogs = qtDialogs;
+    HeldMessages heldDialogs(qtDialogs);
+    Dialogs& dialogs = heldDialogs;
     const FileArguments arguments(QApplication::arguments());
     SingleInstance instance;
     if (!instance.acquire()) {
@@ -64,6 +66,8 @@ int SubMain(QApplication& app)
         return 0;
     }
 
+    // Before anything reads or writes it: an unreadable file would be replaced.
+    const QString settingsNotice = setAsideUnreadableSettings(paths.settingsFile());
     frmMenu menu(paths, dialogs);
     restoreMainWindow(menu, paths);
     frmOptions options(menu);
@@ -88,8 +92,12 @@ int SubMain(QApplication& app)
     menu.parts.showPrint = [&printing] { printing.showPrint(); };
     menu.parts.showPreview = [&printing] { printing.ShowPrintPreview(true); };
     menu.onQueryClose = [&menu] { SaveLoadTaskPane(menu, -1); };
-    instance.listen([&menu](const QStringList& files) { FileArguments::openHandedOver(menu, files); });
+    HandOverQueue handOvers(
+        heldDialogs, [&menu](const QString& file) { FileArguments::openHandedOver(menu, {file}); }, &menu);
+    instance.listen([&handOvers](const QStringList& files) { handOvers.add(files); });
     menu.show();
+    if (!settingsNotice.isEmpty())
+        dialogs.message(&menu, settingsNotice, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
     arguments.openIn(menu);
     return app.exec();
 }

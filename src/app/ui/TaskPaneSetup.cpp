@@ -95,7 +95,7 @@ void SaveLoadTaskPane(frmMenu& menu, int mode)
         std::vector<bool> open;
         for (int n = 1; n <= groups; ++n)
             open.push_back(bar->GRP_Etat(n));
-        saveTaskPane(ini, open, format);
+        menu.reportSettingsFailure(saveTaskPane(ini, open, format));
     } else if (mode == 0) {
         const std::vector<bool> open = loadTaskPane(ini, groups, format);
         for (int n = 1; n <= groups; ++n)

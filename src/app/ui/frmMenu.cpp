@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -414,6 +415,17 @@ void frmMenu::openProjectFile(const QString& path)
     runCommand([this, &path] { openChoice(ProjectFiles::choiceFor(path)); });
 }
 
+void frmMenu::reportSettingsFailure(const QString& reason)
+{
+    if (reason.isEmpty() || m_settingsFailures.contains(reason))
+        return;
+    m_settingsFailures << reason;
+    m_dialogs.message(this,
+                      QStringLiteral("Les réglages n'ont pas pu être enregistrés dans « %1 » : %2.")
+                          .arg(QDir::toNativeSeparators(m_paths.settingsFile()), reason),
+                      Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+}
+
 void frmMenu::openChoice(const ProjectFiles::Choice& choice)
 {
     // A file has one window: two would each keep their own copy and the last save
@@ -587,9 +599,9 @@ void frmMenu::closeEvent(QCloseEvent* event)
         onQueryClose();
     const int state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     const QRect g = normalGeometry();
-    saveMainWindow(m_paths.settingsFile(), state,
-                   QRectF(g.left() * 15.0, g.top() * 15.0, g.width() * 15.0, g.height() * 15.0),
-                   RegionalFormat::system());
+    reportSettingsFailure(saveMainWindow(m_paths.settingsFile(), state,
+                                         QRectF(g.left() * 15.0, g.top() * 15.0, g.width() * 15.0, g.height() * 15.0),
+                                         RegionalFormat::system()));
     // Every project asks its own question; one "Annuler" keeps the program running.
     if (closeProjectWindows())
         event->accept();

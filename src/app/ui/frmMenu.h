@@ -12,6 +12,7 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 
@@ -54,6 +55,7 @@ public:
     frmProjet* createProjectWindow(const QString& firstTabCaption = QString()) override;
     void showProjectWindow(frmProjet* window) override;
     void openProjectFile(const QString& path) override;
+    void reportSettingsFailure(const QString& reason) override;
 
     QMenu* fileMenu() const { return m_fichier; }
     QMenu* templatesMenu() const override { return m_gabarits; }
@@ -137,6 +139,7 @@ private:
     QMenu* m_gabarits = nullptr;
     QMenu* m_fenetre = nullptr;
     QMenu* m_aide = nullptr;
+    QStringList m_settingsFailures;  // the reasons already told
     QMenu* m_projet = nullptr;
     QVector<QAction*> m_editActions, m_projectActions;
     QList<QAction*> m_windowList;

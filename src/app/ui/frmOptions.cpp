@@ -84,7 +84,7 @@ void frmOptions::SaveLoadOptions(int mode)
 {
     const QString ini = m_menu.paths().settingsFile();
     if (mode == -1) {
-        saveOptions(ini, App.Options);
+        m_menu.reportSettingsFailure(saveOptions(ini, App.Options));
     } else if (mode == 0) {
         const auto values = loadOptions(ini);
         // A missing value reads as unticked, so Annuler undoes a change even before the

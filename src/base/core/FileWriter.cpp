@@ -1,6 +1,13 @@
 #include "base/core/FileWriter.h"
 
+#include "base/core/SystemReason.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 namespace plk {
 
@@ -26,7 +33,7 @@ QString WholeSaveFile::failure(const QString& fallback) const
 {
     if (writeFailed())
         return m_writeFailure;
-    return error() == QFileDevice::NoError ? fallback : errorString();
+    return error() == QFileDevice::NoError ? fallback : inFrench(errorString());
 }
 
 qint64 WholeSaveFile::writeData(const char* data, qint64 length)
@@ -39,7 +46,7 @@ qint64 WholeSaveFile::writeData(const char* data, qint64 length)
         if (n <= 0) {
             // Kept: a later write that succeeds would clear the device's error.
             if (m_writeFailure.isEmpty())
-                m_writeFailure = error() == QFileDevice::NoError ? QStringLiteral("écriture incomplète") : errorString();
+                m_writeFailure = error() == QFileDevice::NoError ? QStringLiteral("écriture incomplète") : inFrench(errorString());
             return -1;
         }
         done += n;
@@ -63,6 +70,23 @@ QString FileWriter::write(const QString& path, const std::function<QString(QIODe
         return file.failure(reason);
     if (!file.commitWhole())
         return file.failure(QStringLiteral("écriture incomplète"));
+    return QString();
+}
+
+QString FileWriter::replace(const QString& path, const std::function<QString(QIODevice&)>& content) const
+{
+    const QFileInfo target(path);
+    // Made with mkdtemp: no one else's file or link can be in it.
+    QTemporaryDir staging(target.absolutePath() + QStringLiteral("/.plakatorium-XXXXXX"));
+    if (!staging.isValid())
+        return inFrench(staging.errorString());
+    const QString made = staging.filePath(target.fileName());
+    const QString reason = write(made, content);
+    if (!reason.isEmpty())
+        return reason;
+    // rename() replaces the name itself, whatever it named.
+    if (::rename(QFile::encodeName(made).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+        return systemReason(errno);
     return QString();
 }
 

@@ -50,6 +50,10 @@ public:
     /// cannot be produced returns why, which abandons the save (a write the system
     /// refused is reported in the system's words instead).
     QString write(const QString& path, const std::function<QString(QIODevice&)>& content) const;
+    /// The same for a file in a folder others may write into: a link with the file's
+    /// name is replaced, never followed. The new file is written in a folder of the
+    /// program's own made beside it, then takes the name.
+    QString replace(const QString& path, const std::function<QString(QIODevice&)>& content) const;
 
 protected:
     /// Puts the bytes into the open temporary file: an empty string when all of them

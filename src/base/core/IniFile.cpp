@@ -4,6 +4,7 @@
 #include "base/core/FileWriter.h"
 #include "base/core/RegularFile.h"
 
+#include <QFileInfo>
 #include <optional>
 
 namespace plk {
@@ -45,10 +46,16 @@ QString unquoted(QString value)
 
 }  // namespace
 
-IniDocument IniDocument::load(const QString& file)
+IniDocument IniDocument::load(const QString& file, QString* reason)
 {
-    const std::optional<QByteArray> bytes = readRegularFile(file, kIniMaxBytes);
-    return bytes ? fromBytes(*bytes) : IniDocument();
+    QString failure;
+    if (const std::optional<QByteArray> bytes = readRegularFile(file, kIniMaxBytes, &failure))
+        return fromBytes(*bytes);
+    IniDocument doc;
+    doc.m_unreadable = QFileInfo(file).exists() || QFileInfo(file).isSymLink();
+    if (reason)
+        *reason = doc.m_unreadable ? failure : QString();
+    return doc;
 }
 
 IniDocument IniDocument::fromBytes(const QByteArray& bytes)
@@ -122,7 +129,8 @@ QByteArray IniDocument::bytes() const { return toCp1252(m_lines.join(QStringLite
 
 bool IniDocument::save(const QString& file, QString* reason) const
 {
-    const QString failure = FileWriter().write(file, bytes());
+    const QString failure = m_unreadable ? QStringLiteral("le fichier existant ne peut pas être lu, il n'est pas remplacé")
+                                         : FileWriter().write(file, bytes());
     if (reason)
         *reason = failure;
     return failure.isEmpty();

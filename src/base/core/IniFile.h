@@ -22,8 +22,9 @@ class IniDocument {
 public:
     IniDocument() = default;
     /// The file's lines; a missing or unreadable file (or anything but a regular
-    /// file) gives an empty document.
-    static IniDocument load(const QString& file);
+    /// file) gives an empty document. An unreadable one (`reason` says why) is marked
+    /// so: such a document is never saved over it.
+    static IniDocument load(const QString& file, QString* reason = nullptr);
     static IniDocument fromBytes(const QByteArray& bytes);
 
     /// The value of the key, cut to 254 characters. Where a section or a key occurs
@@ -35,8 +36,11 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value);
 
     QByteArray bytes() const;
+    /// Whether the file it was loaded from exists but could not be read.
+    bool unreadable() const { return m_unreadable; }
     /// Writes the document through a temporary file renamed into place; false (with
-    /// the system's reason) when it could not be written.
+    /// the system's reason) when it could not be written, or when it was loaded from
+    /// an unreadable file, which it would replace by a file of nearly nothing.
     bool save(const QString& file, QString* reason = nullptr) const;
 
 private:
@@ -45,6 +49,7 @@ private:
     QStringList m_lines;
     mutable QHash<QString, QString> m_values;  // "section\nkey" (case-folded) -> value
     mutable bool m_indexed = false;
+    bool m_unreadable = false;
 };
 
 /// The value of the key, cut to 254 characters.

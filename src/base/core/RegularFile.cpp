@@ -1,12 +1,14 @@
 #include "base/core/RegularFile.h"
 
+#include "base/core/SystemReason.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,8 +17,6 @@ namespace plk {
 namespace {
 
 QString notAFile() { return QStringLiteral("ce n'est pas un fichier ordinaire"); }
-
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 void setReason(QString* reason, const QString& text)
 {
@@ -83,7 +83,8 @@ std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason)
     }
     // Checked before opening, so that no device is ever opened; and again on the
     // opened descriptor, in case the name was replaced in between. O_NONBLOCK keeps
-    // open() from waiting for the writer of a FIFO.
+    // open() from waiting for the writer of a FIFO, and stays: an ordinary file never
+    // waits anyway, and a pseudo-file with nothing to give fails instead of waiting.
     if (!S_ISREG(st.st_mode)) {
         setReason(reason, notAFile());
         return nullptr;
@@ -98,30 +99,56 @@ std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason)
         setReason(reason, notAFile());
         return nullptr;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     auto file = std::make_unique<QFile>(path);
     if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        setReason(reason, file->errorString());
+        setReason(reason, inFrench(file->errorString()));
         return nullptr;
     }
     return file;
 }
 
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* reason)
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* reason, int idleLimitMs)
 {
     const std::unique_ptr<QFile> file = openRegularFile(path, reason);
     if (!file)
         return std::nullopt;
+    if (isResource(path)) {
+        QByteArray data = file->read(maxBytes + 1);
+        if (data.size() <= maxBytes)
+            return data;
+        setReason(reason, systemReason(EFBIG));
+        return std::nullopt;
+    }
+    return readAvailable(file->handle(), maxBytes, idleLimitMs, reason);
+}
+
+std::optional<QByteArray> readAvailable(int fd, qint64 maxBytes, int idleLimitMs, QString* reason)
+{
     QByteArray data;
-    data.reserve(qsizetype(std::min(file->size(), maxBytes)));
+    struct stat st {};
+    if (::fstat(fd, &st) == 0)
+        data.reserve(qsizetype(std::clamp<qint64>(st.st_size, 0, maxBytes)));
     // Read in pieces up to the limit: a file that grows while it is read, or one that
     // reports no size, still stops there.
     char piece[64 * 1024];
     for (;;) {
-        const qint64 n = file->read(piece, sizeof piece);
+        const ssize_t n = ::read(fd, piece, sizeof piece);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN) {
+            pollfd wait{fd, POLLIN, 0};
+            int ready = 0;
+            do
+                ready = ::poll(&wait, 1, idleLimitMs);
+            while (ready < 0 && errno == EINTR);
+            if (ready > 0)
+                continue;
+            setReason(reason, QStringLiteral("aucune donnée depuis %1 s, lecture abandonnée").arg(idleLimitMs / 1000.0));
+            return std::nullopt;
+        }
         if (n < 0) {
-            setReason(reason, file->errorString());
+            setReason(reason, systemReason(errno));
             return std::nullopt;
         }
         if (n == 0)

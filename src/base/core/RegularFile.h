@@ -26,11 +26,21 @@ std::optional<FileStamp> regularFileStamp(const QString& path);
 std::optional<FileStamp> regularFileStamp(const QFile& opened);
 
 /// The file opened for reading, or null when it is not a regular file or cannot be
-/// opened; `reason` then says why, in the user's language. Opening never blocks.
+/// opened; `reason` then says why, in French. Neither opening nor reading blocks: a
+/// file of the system that says it is regular but has nothing to give for now (as
+/// /proc/kmsg) fails its read instead of waiting.
 std::unique_ptr<QFile> openRegularFile(const QString& path, QString* reason = nullptr);
 
+/// How long a file may give no data before its reading is abandoned.
+inline constexpr int kReadIdleLimitMs = 5000;
+
 /// The whole content of a regular file of at most `maxBytes` bytes; nothing (with the
-/// reason) when the file is not a regular file, cannot be read or is larger.
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* reason = nullptr);
+/// reason) when the file is not a regular file, cannot be read, is larger, or gives
+/// no data for `idleLimitMs`.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* reason = nullptr,
+                                          int idleLimitMs = kReadIdleLimitMs);
+
+/// The rest of an open, non-blocking descriptor, as readRegularFile reads it.
+std::optional<QByteArray> readAvailable(int fd, qint64 maxBytes, int idleLimitMs, QString* reason = nullptr);
 
 }  // namespace plk

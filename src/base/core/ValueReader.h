@@ -19,6 +19,10 @@ namespace plk {
 /// size are at most 32767 mm either way.
 inline constexpr double kMaxTabSizeMm = 1000.0;
 inline constexpr double kMaxLengthMm = 32767.0;
+/// A text object's caption, a value of a data file and a text filled from a row hold
+/// at most this many characters: laying a text out costs some 35 bytes a character,
+/// so that a text stays under half a megabyte however it is drawn.
+inline constexpr qsizetype kMaxTextLength = 10000;
 
 /// A position or size brought within the bounds (a NaN gives 0).
 inline double boundedLength(double mm) { return std::isnan(mm) ? 0.0 : std::clamp(mm, -kMaxLengthMm, kMaxLengthMm); }

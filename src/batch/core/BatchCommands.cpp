@@ -1,6 +1,8 @@
 #include "batch/core/BatchCommands.h"
 
+#include "base/core/FileWriter.h"
 #include "canvas/core/CodeRows.h"
+#include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
@@ -11,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QJsonDocument>
 
 namespace plk {
@@ -41,6 +44,9 @@ const char* const kHelp =
     "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
+    "  --allow-outside       (snapshot, sheets, preview) lit le fichier de données\n"
+    "                        de l'onglet même hors du dossier du projet ou dans un\n"
+    "                        dossier caché\n"
     "  Une ligne dont les valeurs ne peuvent pas former un code de l'onglet arrête\n"
     "  la commande (code de sortie 1) ; avec --skip-bad-codes, son étiquette est\n"
     "  laissée de côté.\n"
@@ -86,6 +92,7 @@ struct Options {
     bool resolution = false;      // --dpi: for snapshot and preview
     int row = 0;                  // --row, from 1: for snapshot only; 0 when not given
     bool skipBadCodes = false;    // --skip-bad-codes: for sheets and preview
+    bool allowOutside = false;    // --allow-outside: a data file outside the project's folder tree
     bool valid = true;
 };
 
@@ -115,6 +122,8 @@ Options parseOptions(const QStringList& args, qsizetype from)
         } else if (args[i] == QLatin1String("--row") && i + 1 < args.size()) {
             o.row = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.row >= 1;
+        } else if (args[i] == QLatin1String("--allow-outside")) {
+            o.allowOutside = true;
         } else if (args[i] == QLatin1String("--skip-bad-codes")) {
             o.skipBadCodes = true;
         } else if (args[i] == QLatin1String("--background-only")) {
@@ -137,13 +146,23 @@ bool hasTab(const QStringList& args, const Project& project, int tab, QTextStrea
 
 /// The tab's data rows, when it names a data file: null when it names none, or when
 /// the file cannot be read (said on `err`, and `failed` set). Markers that name no
-/// field are printed as typed, after a warning.
-std::unique_ptr<MergeData> tabData(const Etiquette& tab, QTextStream& err, bool& failed)
+/// field are printed as typed, after a warning. A file outside the project's folder
+/// tree is read only when the options allow it.
+std::unique_ptr<MergeData> tabData(const Etiquette& tab, const Options& o, QTextStream& err, bool& failed)
 {
     failed = false;
-    if (!tab.mergeSettings().active())
+    const MergeSettings& settings = tab.mergeSettings();
+    if (!settings.active())
         return nullptr;
-    auto data = std::make_unique<MergeData>(loadTabData(tab));
+    if (settings.needsConsent && !o.allowOutside) {
+        err << QStringLiteral("%1 : fichier de données hors du dossier du projet, lecture refusée "
+                              "(--allow-outside pour l'autoriser)")
+                   .arg(settings.dataFile)
+            << '\n';
+        failed = true;
+        return nullptr;
+    }
+    auto data = std::make_unique<MergeData>(loadTabData(tab, o.allowOutside));
     if (!data->ok()) {
         err << data->error << '\n';
         failed = true;
@@ -181,7 +200,7 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
         return BatchInputError;
     const Etiquette& tab = project.tab(o.tab);
     bool failed = false;
-    const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
+    const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed)
         return BatchInputError;
     RowValues row;
@@ -222,7 +241,7 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
         return BatchInputError;
     Etiquette& tab = project.tab(o.tab);
     bool failed = false;
-    const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
+    const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return BatchInputError;
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
@@ -242,9 +261,20 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
+    // A page is a picture of A4 at the resolution: bounded, as every output's.
+    const QSizeF page(kPageWidthTwips, kPageHeightTwips);
+    if (pixelCount(page, o.dotsPerInch) > kMaxOutputPixels) {
+        err << QStringLiteral("--dpi %1 : une page de l'aperçu dépasserait %2 millions de points ; l'aperçu s'écrit "
+                              "à %3 points par pouce au plus")
+                   .arg(o.dotsPerInch)
+                   .arg(kMaxOutputPixels / 1'000'000)
+                   .arg(int(dotsPerInchWithin(page, o.dotsPerInch)))
+            << '\n';
+        return BatchUsageError;
+    }
     const Etiquette& tab = project.tab(o.tab);
     bool failed = false;
-    const std::unique_ptr<MergeData> data = tabData(tab, err, failed);
+    const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return BatchInputError;
     const QDir folder(args[2]);
@@ -252,16 +282,20 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
         err << QStringLiteral("%1 : dossier impossible à créer").arg(args[2]) << '\n';
         return BatchInputError;
     }
-    // One page at a time: at a high resolution a page takes hundreds of megabytes.
-    const bool written = forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch,
-                                            [&folder, &err](int number, const QImage& page) {
-                                                const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(number));
-                                                if (page.save(path, "PNG"))
-                                                    return true;
-                                                err << QStringLiteral("%1 : écriture impossible").arg(path) << '\n';
-                                                return false;
-                                            },
-                                            tableOf(data));
+    // One page at a time: at a high resolution a page takes hundreds of megabytes. The
+    // folder may be shared: a link planted with a page's name is replaced, not followed.
+    const auto writePage = [&folder, &err](int number, const QImage& page) {
+        const QString path = folder.filePath(QStringLiteral("Page%1.png").arg(number));
+        const QString reason = FileWriter().replace(path, [&page](QIODevice& file) {
+            QImageWriter writer(&file, "PNG");
+            return writer.write(page) ? QString() : QStringLiteral("codage PNG impossible");
+        });
+        if (reason.isEmpty())
+            return true;
+        err << QStringLiteral("%1 : écriture impossible (%2)").arg(path, reason) << '\n';
+        return false;
+    };
+    const bool written = forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch, writePage, tableOf(data));
     return written ? BatchOk : BatchInputError;
 }
 

@@ -469,7 +469,7 @@ QString Etiquette::Caption(int index, const QString& text)
     TextObject& o = labelAt(index);
     const QString previous = o.Caption;
     if (!text.isEmpty()) {
-        o.Caption = withoutSeparators(text);
+        o.Caption = withoutSeparators(text.left(kMaxTextLength));
         fitFrameToLabel(index);
         notify(Change::Objects | Change::Selection);
     }

@@ -31,6 +31,23 @@ QSize ImageSurface::pixelsForTwips(double widthTwips, double heightTwips, double
     return QSize(clampTo<int>(std::round(widthTwips / twipsPerPixel)), clampTo<int>(std::round(heightTwips / twipsPerPixel)));
 }
 
+qint64 pixelCount(QSizeF twips, double dotsPerInch)
+{
+    const QSize pixels = ImageSurface::pixelsForTwips(twips.width(), twips.height(), dotsPerInch).expandedTo(QSize(0, 0));
+    return qint64(pixels.width()) * pixels.height();
+}
+
+double dotsPerInchWithin(QSizeF twips, double dotsPerInch, qint64 most)
+{
+    const qint64 pixels = pixelCount(twips, dotsPerInch);
+    if (pixels <= most)
+        return dotsPerInch;
+    double within = std::floor(dotsPerInch * std::sqrt(double(most) / double(pixels)));
+    while (within > 1 && pixelCount(twips, within) > most)
+        within -= 1;
+    return within;
+}
+
 ImageSurface ImageSurface::fromTwips(double widthTwips, double heightTwips, double dotsPerInch)
 {
     return ImageSurface(pixelsForTwips(widthTwips, heightTwips, dotsPerInch), dotsPerInch);

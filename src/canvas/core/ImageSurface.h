@@ -14,6 +14,20 @@ namespace plk {
 /// within it; the giant tab of a damaged file gets an empty picture instead.
 inline constexpr qint64 kMaxSurfacePixels = 160'000'000;
 
+/// The largest picture an output (a snapshot, printed or previewed sheets, a PDF or SVG
+/// page) paints of a tab or a page: 200 MB at 32 bits a pixel, so that with the copies
+/// its encoder or document makes no output needs more than 500 MB.
+inline constexpr qint64 kMaxOutputPixels = 50'000'000;
+/// The largest background a document (PDF sheets, a PDF or SVG page) embeds: the
+/// document's writer keeps copies of it of its own.
+inline constexpr qint64 kMaxDocumentPixels = 20'000'000;
+
+/// The pixels of a picture of the size in twips at `dotsPerInch`.
+qint64 pixelCount(QSizeF twips, double dotsPerInch);
+/// `dotsPerInch`, or the highest whole resolution below it at which a picture of the
+/// size in twips has at most `most` pixels.
+double dotsPerInchWithin(QSizeF twips, double dotsPerInch, qint64 most = kMaxOutputPixels);
+
 class ImageSurface final : public Surface {
 public:
     /// A surface of the given outer size in pixels at `dotsPerInch`, cleared to white;

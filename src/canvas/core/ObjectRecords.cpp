@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/LogoPicture.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -39,6 +40,8 @@ void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset
     const double top = ValueReader::checkedLength(r.length(2) + offset);
     const double left = ValueReader::checkedLength(r.length(3) + offset);
     const QString& caption = r.text(1);
+    if (caption.size() > kMaxTextLength)
+        throw FormatError("texte de plus de " + std::to_string(kMaxTextLength) + " caractères");
     const QString& font = r.text(4);
     const auto size = r.integer<std::int16_t>(5);
     const bool bold = r.boolean(6), italic = r.boolean(7), underline = r.boolean(8), strike = r.boolean(9);
@@ -59,6 +62,10 @@ void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset,
     const QString& path = r.text(1);
     const double width = r.length(4);
     const double height = r.length(5);
+    // As for a background picture: a file that is there but no picture stops the
+    // reading here (a missing file leaves the logo's placeholder).
+    if (pictureFileExists(path) && !loadPictureFile(path))
+        throw FormatError("image illisible : " + path.toStdString());
     const Etiquette::Batch batch(tab);
     tab.NewLogo(top, left);
     const int index = tab.IDlogo();

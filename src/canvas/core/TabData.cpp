@@ -15,9 +15,11 @@ QStringList mergedTexts(const Etiquette& tab)
     return texts;
 }
 
-MergeData loadTabData(const Etiquette& tab)
+MergeData loadTabData(const Etiquette& tab, bool agreed)
 {
-    MergeData data = loadMergeData(tab.mergeSettings(), mergedTexts(tab));
+    MergeSettings settings = tab.mergeSettings();
+    settings.needsConsent = settings.needsConsent && !agreed;
+    MergeData data = loadMergeData(settings, mergedTexts(tab));
     if (data.ok() && data.table.rowCount() == 0)
         data.error = QStringLiteral("Fichier de données « %1 » : aucune ligne après celle des noms de champs.")
                          .arg(tab.mergeSettings().dataFile);

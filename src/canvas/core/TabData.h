@@ -15,7 +15,8 @@ class Etiquette;
 QStringList mergedTexts(const Etiquette& tab);
 
 /// The tab's data file, read and checked. A file without a single row is an error
-/// too: there would be nothing to print.
-MergeData loadTabData(const Etiquette& tab);
+/// too: there would be nothing to print. A file outside the project's folder tree is
+/// read only when the user `agreed` to it.
+MergeData loadTabData(const Etiquette& tab, bool agreed = false);
 
 }  // namespace plk

@@ -3,6 +3,7 @@
 #include "base/core/FileWriter.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
 #include "export/core/EncoderTable.h"
 #include "export/core/cGdiPlus.h"
@@ -50,6 +51,21 @@ std::unique_ptr<QPaintDevice> documentDevice(DocumentFormat format, QIODevice& f
 
 }  // namespace
 
+QString snapshotTooLarge(const Etiquette& tab, int dotsPerInch)
+{
+    const QSizeF twips = tab.canvasTwips();
+    if (pixelCount(twips, dotsPerInch) <= kMaxOutputPixels)
+        return QString();
+    const QSize pixels = ImageSurface::pixelsForTwips(twips.width(), twips.height(), dotsPerInch);
+    return QStringLiteral("image trop grande : %1 × %2 points à %3 points par pouce, pour %4 millions au plus ; "
+                          "cette étiquette s'exporte à %5 points par pouce au plus")
+        .arg(pixels.width())
+        .arg(pixels.height())
+        .arg(dotsPerInch)
+        .arg(kMaxOutputPixels / 1'000'000)
+        .arg(int(dotsPerInchWithin(twips, dotsPerInch)));
+}
+
 std::optional<DocumentFormat> documentFormatFor(const QString& fileName)
 {
     const QString extension = EncoderTable::FileExtension(fileName).toLower();
@@ -68,7 +84,9 @@ QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QStr
     if (!(pageMm.width() > 0 && pageMm.height() > 0))
         return tooLarge;
     const TabRenderer renderer(tab);
-    const QImage background = renderer.background(std::max(settings.dotsPerInch, kPrintDpi));
+    const QImage background =
+        renderer.background(dotsPerInchWithin(tab.canvasTwips(), std::max(settings.dotsPerInch, kPrintDpi),
+                                              kMaxDocumentPixels));
     if (background.isNull())
         return tooLarge;
     return FileWriter().write(fileName, [&](QIODevice& file) {
@@ -94,6 +112,8 @@ bool exportTab(cGdiPlus& writer, const Etiquette& tab, const QString& fileName, 
         const QString reason = writeTabDocument(tab, *format, fileName, settings, row);
         return reason.isEmpty() || writer.reportWriteFailure(reason);
     }
+    if (const QString reason = snapshotTooLarge(tab, settings.dotsPerInch); !reason.isEmpty())
+        return writer.reportWriteFailure(reason);
     const QImage snapshot = TabRenderer(tab).picture(settings.dotsPerInch, settings.backgroundOnly, row);
     if (picture)
         *picture = snapshot;

@@ -31,6 +31,10 @@ struct ExportSettings {
     bool backgroundOnly = false;  // the canvas alone, without the objects
 };
 
+/// Why a snapshot of the tab at `dotsPerInch` is refused (its picture would pass
+/// kMaxOutputPixels), with the highest resolution that is not; empty when it is not.
+QString snapshotTooLarge(const Etiquette& tab, int dotsPerInch);
+
 /// Writes the tab as one page of its own size: the background painted as a picture
 /// at `dotsPerInch` (300 at least), texts as text (in SVG drawn as the outlines of
 /// their letters), logos as their own pictures, the border as a line; the texts filled

@@ -1,6 +1,7 @@
 #include "export/core/cGdiPlus.h"
 
 #include "base/core/FileWriter.h"
+#include "base/core/SystemReason.h"
 
 #include <optional>
 
@@ -51,7 +52,7 @@ bool cGdiPlus::PictureBoxToFile(const QImage& picture, const QString& sFilename,
     WholeSaveFile file(sFilename);
     if (!file.openUnbuffered())
         return fail(file.error() == QFileDevice::PermissionsError ? GdiStatus::AccessDenied : GdiStatus::Win32Error,
-                    file.errorString());
+                    inFrench(file.errorString()));
     // The label is opaque: what the screen shows, without an alpha channel.
     const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
     const GdiStatus status = encodeImage(m_encoders[std::size_t(index)].format, opaque, file, quality);

@@ -171,7 +171,7 @@ void frmExport::Export(int format)
     const Etiquette& tab = window->surface(window->selectedTab());
     Dialogs& dialogs = m_menu.dialogs();
     // A tab filled from a data file is exported with the row chosen for it.
-    const auto data = dataForOutput(dialogs, this, tab, false);
+    const auto data = dataForOutput(dialogs, this, tab, window->linkedFileAnswers(), false);
     if (!data)
         return;
     const RowValues row = *data ? RowValues(data->get(), std::clamp(tab.dataRow(), 0, (*data)->rowCount() - 1))

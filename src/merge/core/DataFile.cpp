@@ -1,6 +1,8 @@
 #include "merge/core/DataFile.h"
 
 #include "base/core/Cp1252.h"
+#include "base/core/RegularFile.h"
+#include "base/core/ValueReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -162,8 +164,10 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 
     QStringList fields;
     bool named = false;
+    bool longName = false;
     const bool headerRead = scanner.record([&](QStringView value) {
-        if (fields.size() <= kMaxDataFields)
+        longName = longName || value.size() > kMaxTextLength;
+        if (fields.size() <= kMaxDataFields && !longName)
             fields.append(value.trimmed().toString());
         named = named || !value.trimmed().isEmpty();
     });
@@ -171,14 +175,24 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
         return {{}, unclosedQuote(name, scanner)};
     if (!named)
         return {{}, failure(name, 1, QStringLiteral("la première ligne doit nommer les champs ; elle est vide."))};
+    if (longName)
+        return {{}, failure(name, 1, QStringLiteral("un nom de champ de plus de %1 caractères.").arg(kMaxTextLength))};
     if (fields.size() > kMaxDataFields)
         return {{}, failure(name, 1, QStringLiteral("plus de %1 champs.").arg(kMaxDataFields))};
 
     DataTable table(fields);
     while (!scanner.atEnd()) {
         const int line = scanner.line();
-        if (!scanner.record([&table](QStringView value) { table.addValue(value); }))
+        bool tooLong = false;
+        if (!scanner.record([&table, &tooLong](QStringView value) {
+                tooLong = tooLong || value.size() > kMaxTextLength;
+                table.addValue(value);
+            }))
             return {{}, unclosedQuote(name, scanner)};
+        if (tooLong)
+            return {{}, failure(name, line, QStringLiteral("une valeur de plus de %1 caractères ; la fusion en accepte "
+                                                           "au plus %1.")
+                                                .arg(kMaxTextLength))};
         table.endRow();
         if (table.rowCount() > kMaxDataRows) {
             return {{}, failure(name, line, QStringLiteral("plus de 100 000 lignes de données ; "
@@ -190,21 +204,18 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 
 DataFileResult readDataFile(const QString& path)
 {
-    const QFileInfo info(path);
-    const QString tooLarge = failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."));
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return {{}, failure(path, 0, QStringLiteral("fichier introuvable."))};
-    if (!info.isFile())
-        return {{}, failure(path, 0, QStringLiteral("ce n'est pas un fichier ordinaire."))};
-    if (info.size() > kMaxDataFileBytes)
-        return {{}, tooLarge};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(file.errorString()))};
-    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
-    if (bytes.size() > kMaxDataFileBytes)
-        return {{}, tooLarge};
-    return readDataBytes(bytes, path);
+    QString reason;
+    const std::unique_ptr<QFile> file = openRegularFile(path, &reason);
+    if (!file)
+        return {{}, failure(path, 0, reason + QLatin1Char('.'))};
+    if (file->size() > kMaxDataFileBytes)
+        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+    const std::optional<QByteArray> bytes = readAvailable(file->handle(), kMaxDataFileBytes, kReadIdleLimitMs, &reason);
+    if (!bytes)
+        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(reason))};
+    return readDataBytes(*bytes, path);
 }
 
 }  // namespace plk

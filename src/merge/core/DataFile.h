@@ -11,8 +11,8 @@
 //   are no valid UTF-8 are read as Windows-1252.
 // - The first row names the fields; every other row is one label.
 //
-// The file is untrusted: only regular files are read, at most 32 MiB, 1000 fields
-// and 100,000 rows; every failure is a French sentence naming the file and, where
+// The file is untrusted: only regular files are read, at most 32 MiB, 1000 fields,
+// 100,000 rows and values of 10,000 characters (kMaxTextLength); every failure is a French sentence naming the file and, where
 // it applies, the line.
 
 #include "merge/core/DataTable.h"

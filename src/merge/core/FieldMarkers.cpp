@@ -1,5 +1,7 @@
 #include "merge/core/FieldMarkers.h"
 
+#include "base/core/ValueReader.h"
+
 namespace plk {
 
 namespace {
@@ -58,6 +60,8 @@ QString mergeText(const QString& text, const DataTable& table, int row)
         copied = end;
     });
     merged += QStringView(text).sliced(copied);
+    // Many markers of long values would make a text too long to lay out.
+    merged.truncate(kMaxTextLength);
     return merged;
 }
 

@@ -2,11 +2,14 @@
 
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
+#include "merge/core/LinkedFiles.h"
 
 namespace plk {
 
 MergeData loadMergeData(const MergeSettings& settings, const QStringList& texts)
 {
+    if (settings.needsConsent)
+        return {DataTable(), linkedFileRefusal(settings.dataFile), {}};
     DataFileResult read = readDataFile(settings.dataFile);
     if (!read.ok())
         return {DataTable(), read.error, {}};

@@ -20,7 +20,8 @@ struct MergeData {
     bool ok() const { return error.isEmpty(); }
 };
 
-/// Reads the data file of the settings and checks the texts' markers against it.
+/// Reads the data file of the settings (refused when it needs a consent it does not
+/// have) and checks the texts' markers against it.
 MergeData loadMergeData(const MergeSettings& settings, const QStringList& texts);
 
 /// The warning shown before printing when markers name no field.

@@ -2,6 +2,7 @@
 
 #include "base/core/Cp1252.h"
 #include "base/core/ValueReader.h"
+#include "merge/core/LinkedFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,6 +58,7 @@ MergeSettings readMergeRecord(const QStringList& fields, const QString& projectF
     s.firstLabel = std::int16_t(std::clamp<qlonglong>(first, 1, kMaxFirstLabel));
     s.relative = !path.isEmpty() && QDir::isRelativePath(path);
     s.dataFile = s.relative && !projectFolder.isEmpty() ? QDir::cleanPath(QDir(projectFolder).absoluteFilePath(path)) : path;
+    s.needsConsent = s.active() && !projectFolder.isEmpty() && !insideProjectTree(s.dataFile, projectFolder);
     return s;
 }
 

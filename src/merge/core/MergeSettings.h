@@ -22,6 +22,9 @@ struct MergeSettings {
     /// The file is stored relative to the project file's folder.
     bool relative = false;
     std::int16_t firstLabel = 1;
+    /// Read from a project whose folder tree does not hold the file: it is read only
+    /// once the user agreed (see LinkedFiles.h). Never written to the file.
+    bool needsConsent = false;
 
     bool active() const { return !dataFile.isEmpty(); }
     bool operator==(const MergeSettings&) const = default;
@@ -41,7 +44,8 @@ bool storablePath(const QString& path);
 QString mergeRecord(const MergeSettings& settings, const QString& projectFolder);
 
 /// The settings a FUSION record holds (fields split at "|", keyword first); a
-/// relative path is resolved against `projectFolder` when there is one. Throws
+/// relative path is resolved against `projectFolder` when there is one, and a file
+/// outside that folder's tree needs the user's consent. Throws
 /// FormatError when the first label is not a number; a number out of range is
 /// brought back to it.
 MergeSettings readMergeRecord(const QStringList& fields, const QString& projectFolder);

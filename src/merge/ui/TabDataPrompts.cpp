@@ -3,18 +3,43 @@
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
+#include "merge/core/LinkedFiles.h"
 #include "widgets/ui/Dialogs.h"
 
 #include <algorithm>
 
 namespace plk {
 
+namespace {
+
+/// Whether the user agrees that the tab reads its data file: asked only for a file
+/// outside the project's folder tree, once per project file and data file. Nothing
+/// when the user just said no (there is nothing more to tell).
+std::optional<bool> agreedToRead(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
+                                 const LinkedFileAnswers& answers)
+{
+    const MergeSettings& settings = tab.mergeSettings();
+    if (!settings.needsConsent)
+        return true;
+    if (const std::optional<bool> given = answers.answer(settings.dataFile))
+        return *given;
+    const bool agreed = dialogs.message(parent, linkedFileQuestion(settings.dataFile), Dialogs::Icon::Question,
+                                        Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    answers.remember(settings.dataFile, agreed);
+    return agreed ? std::optional(true) : std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
-                                                              bool warnUnknown)
+                                                              const LinkedFileAnswers& answers, bool warnUnknown)
 {
     if (!tab.mergeSettings().active())
         return std::shared_ptr<const DataTable>();
-    MergeData data = loadTabData(tab);
+    const std::optional<bool> agreed = agreedToRead(dialogs, parent, tab, answers);
+    if (!agreed)
+        return std::nullopt;
+    MergeData data = loadTabData(tab, *agreed);
     if (!data.ok()) {
         dialogs.message(parent, data.error, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         return std::nullopt;
@@ -27,9 +52,9 @@ std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, 
 }
 
 std::optional<std::shared_ptr<const DataTable>> rowsForLabels(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,
-                                                              bool warnUnknown)
+                                                              const LinkedFileAnswers& answers, bool warnUnknown)
 {
-    auto data = dataForOutput(dialogs, parent, tab, warnUnknown);
+    auto data = dataForOutput(dialogs, parent, tab, answers, warnUnknown);
     if (!data)
         return data;
     const std::vector<CodeRowProblem> problems = codeRowProblems(tab, data->get());
@@ -65,7 +90,7 @@ bool codesDrawable(Dialogs& dialogs, QWidget* parent, const Etiquette& tab, cons
     return false;
 }
 
-bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, bool quietly)
+bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, const LinkedFileAnswers& answers, bool quietly)
 {
     if (!tab.mergeSettings().active()) {
         if (!quietly)
@@ -75,7 +100,7 @@ bool showRowValues(Dialogs& dialogs, QWidget* parent, Etiquette& tab, bool quiet
                             Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return false;
     }
-    const auto data = dataForOutput(dialogs, parent, tab, false);
+    const auto data = dataForOutput(dialogs, parent, tab, answers, false);
     if (!data)
         return false;
     tab.setDataRow(std::clamp(tab.dataRow(), 0, (*data)->rowCount() - 1));

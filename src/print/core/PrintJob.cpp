@@ -70,8 +70,10 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     try {
         DevicePages pages(painter, device, pageMm, dotsPerInch);
         // The background painted afresh at the printer's resolution (300 dpi at least),
-        // not the screen's picture enlarged.
-        const double backgroundDpi = std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height()));
+        // not the screen's picture enlarged; a giant tab at what keeps memory bounded.
+        const double backgroundDpi = dotsPerInchWithin(
+            tab.canvasTwips(), std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height())),
+            kMaxDocumentPixels);
         const QImage background = TabRenderer(tab).background(backgroundDpi);
         if (background.isNull() && !tab.canvasPixels().isEmpty())
             return false;  // too large to paint at that resolution

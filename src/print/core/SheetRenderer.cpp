@@ -2,6 +2,7 @@
 
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
 
@@ -84,10 +85,12 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
     };
 }
 
-LabelArt pastedLabel(const Etiquette& tab, double dotsPerInch, bool forRows)
+LabelArt pastedLabel(const Etiquette& tab, double pageDotsPerInch, bool forRows)
 {
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
     const TabRenderer renderer(tab);
+    // A giant tab is pasted from a picture of bounded size (the page shows a part of it).
+    const double dotsPerInch = dotsPerInchWithin(tab.canvasTwips(), pageDotsPerInch);
     // For rows the canvas alone is painted once, and each row's objects over a copy of it.
     const QImage picture = renderer.picture(dotsPerInch, forRows);
     return [renderer, picture, dotsPerInch, size](Surface& s, QPointF at, const RowValues& row) {

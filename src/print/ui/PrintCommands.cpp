@@ -74,7 +74,7 @@ void PrintCommands::ShowPrintPreview(bool fromStoredSettings)
     if (!tab)
         return;
     const LayoutValues values = fromStoredSettings ? layoutValues(tab->print()) : m_print->fieldValues();
-    const auto data = rowsForLabels(dialogs(), topWindow(), *tab, false);
+    const auto data = rowsForLabels(dialogs(), topWindow(), *tab, project()->linkedFileAnswers(), false);
     if (!data)
         return;
     m_preview = new frmPage(*this, topWindow());
@@ -119,7 +119,7 @@ void PrintCommands::ConfirmAndPrint()
         m_print->Unload();
 
     // Nothing goes to the printer when the data file cannot be read.
-    const auto data = rowsForLabels(dialogs(), topWindow(), tab, true);
+    const auto data = rowsForLabels(dialogs(), topWindow(), tab, window->linkedFileAnswers(), true);
     if (!data)
         return;
     QString pdfFile;

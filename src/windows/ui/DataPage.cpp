@@ -86,7 +86,7 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
 
 DataPage::~DataPage() = default;
 
-void DataPage::showTab(Etiquette* tab, const QString& projectFolder)
+void DataPage::showTab(Etiquette* tab, const QString& projectFolder, std::optional<LinkedFileAnswers> answers)
 {
     if (m_tab != tab) {
         if (m_tab)
@@ -100,6 +100,8 @@ void DataPage::showTab(Etiquette* tab, const QString& projectFolder)
             });
     }
     m_folder = projectFolder;
+    m_answers = std::move(answers);
+    m_tableFile.clear();  // the answers may be others now
     refresh();
 }
 
@@ -113,6 +115,11 @@ void DataPage::readTable()
     m_error.clear();
     if (path.isEmpty())
         return;
+    if (m_tab->mergeSettings().needsConsent && !(m_answers && m_answers->answer(path) == true)) {
+        m_error = QStringLiteral("Fichier hors du dossier du projet : il ne sera lu qu'avec votre accord, demandé "
+                                 "au premier aperçu, à la première impression ou exportation.");
+        return;
+    }
     DataFileResult read = readDataFile(path);
     if (read.ok())
         m_table = std::make_shared<const DataTable>(std::move(read.table));
@@ -190,6 +197,8 @@ void DataPage::chooseFile()
         return;
     }
     m_tableFile.clear();  // read again, even when it is the same file
+    if (m_answers)  // chosen here: agreed, also when the project is opened again
+        m_answers->remember(chosenDataFile(answer->path, m_folder).dataFile, true);
     m_tab->setDataRow(0);
     m_tab->setMergeSettings(chosenDataFile(answer->path, m_folder, m_tab->mergeSettings().firstLabel));
     refresh();

@@ -3,12 +3,14 @@
 // fields and number of rows, a field put into the selected text as «Nom», the label
 // of the first sheet the first row goes to, and the row the canvas shows.
 
+#include "merge/core/LinkedFiles.h"
 #include "merge/core/RowValues.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -31,8 +33,10 @@ public:
     ~DataPage() override;
 
     /// Shows the tab's settings (none: the page is idle). A data file chosen for it is
-    /// kept relative to `projectFolder` when it lies there.
-    void showTab(Etiquette* tab, const QString& projectFolder);
+    /// kept relative to `projectFolder` when it lies there. A file outside the project's
+    /// folder tree is read only when `answers` say the user agreed to it.
+    void showTab(Etiquette* tab, const QString& projectFolder,
+                 std::optional<LinkedFileAnswers> answers = std::nullopt);
 
     QLineEdit* fileField() const { return m_file; }
     QPushButton* chooseButton() const { return m_choose; }
@@ -62,6 +66,7 @@ private:
     Dialogs& m_dialogs;
     QPointer<Etiquette> m_tab;
     QString m_folder;
+    std::optional<LinkedFileAnswers> m_answers;
     std::shared_ptr<const DataTable> m_table;
     QString m_tableFile;
     QString m_error;

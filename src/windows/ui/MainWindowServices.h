@@ -98,6 +98,10 @@ public:
     /// it is given: a ".prj" file through the legacy import, any other through the
     /// project reader, with the same messages.
     virtual void openProjectFile(const QString& path) = 0;
+    /// Tells the user the settings file could not be written (`reason`, in French);
+    /// a failure told before for the same reason is not told again. Nothing when the
+    /// reason is empty.
+    virtual void reportSettingsFailure(const QString& reason) = 0;
     /// The "Gabarits" menu, which lists the templates.
     virtual QMenu* templatesMenu() const = 0;
     /// Opens the help at the page of the key.

@@ -162,8 +162,9 @@ void frmOutils::unload()
     // Pages are stored counted from 1, "PROJET" being page 1.
     m_loaded = false;
     App.BoiteVisible = false;
-    saveToolBox(m_menu.paths().settingsFile(), selectedPage(), double(pixelsToTwips(y())), double(pixelsToTwips(x())),
-                RegionalFormat::system());
+    m_menu.reportSettingsFailure(saveToolBox(m_menu.paths().settingsFile(), selectedPage(),
+                                             double(pixelsToTwips(y())), double(pixelsToTwips(x())),
+                                             RegionalFormat::system()));
 }
 
 void frmOutils::activation()
@@ -281,7 +282,8 @@ void frmOutils::watch(Etiquette& tab)
                       [this, &tab](Etiquette::Changes what) { tabChanged(tab, what); });
     const frmProjet* window = activeWindow();
     const QString file = window ? window->filePath() : QString();
-    m_dataPage->showTab(&tab, file.isEmpty() ? QString() : QFileInfo(file).absolutePath());
+    m_dataPage->showTab(&tab, file.isEmpty() ? QString() : QFileInfo(file).absolutePath(),
+                        window ? std::optional(window->linkedFileAnswers()) : std::nullopt);
 }
 
 void frmOutils::tabChanged(const Etiquette& tab, Etiquette::Changes what)

@@ -253,6 +253,11 @@ void frmProjet::tabSwitch()
     applyDataPreview(true);
 }
 
+LinkedFileAnswers frmProjet::linkedFileAnswers() const
+{
+    return LinkedFileAnswers(m_main.paths().settingsFile(), filePath());
+}
+
 bool frmProjet::dataShown() const { return m_toolbar->ButtonChecked(kDataButton); }
 
 void frmProjet::showData(bool shown)
@@ -267,7 +272,7 @@ void frmProjet::applyDataPreview(bool quietly)
     for (int i = 1; i <= tabCount(); ++i)
         if (i != selected || !dataShown())
             surface(i).showValues(nullptr);
-    if (dataShown() && !showRowValues(m_main.dialogs(), this, surface(selected), quietly)) {
+    if (dataShown() && !showRowValues(m_main.dialogs(), this, surface(selected), linkedFileAnswers(), quietly)) {
         m_toolbar->setButtonChecked(kDataButton, false);
         surface(selected).showValues(nullptr);
     }

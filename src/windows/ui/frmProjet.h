@@ -5,6 +5,7 @@
 // opened on a code).
 
 #include "document/core/Project.h"
+#include "merge/core/LinkedFiles.h"
 #include "merge/core/RowValues.h"
 
 #include <QWidget>
@@ -32,6 +33,8 @@ public:
     Project& project() const { return *m_project; }
     QString filePath() const { return m_project->filePath; }
     void setFilePath(const QString& path) { m_project->filePath = path; }
+    /// The user's answers about data files outside the project's folder tree.
+    LinkedFileAnswers linkedFileAnswers() const;
     QString caption() const { return m_project->caption; }
     void setCaption(const QString& caption);
     /// The undo history; the caption carries "*" while the project is not as last opened or saved.
