@@ -14,6 +14,7 @@ PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   libbenchmark-dev
   libzxing-dev libzbar-dev  # tests only: they decode the barcodes the program draws
+  librsvg2-bin  # tests only: another program draws our SVG files
   clang libclang-rt-14-dev
   gcovr  # make coverage
   locales  # the tests run in fr_FR.UTF-8 as well, as a French user does

@@ -75,7 +75,7 @@ private Q_SLOTS:
     {
         QCOMPARE(m_export->windowTitle(), QStringLiteral("Exporter dans une image"));
         QCOMPARE(m_export->header()->Caption1(), QStringLiteral("Exporter dans une image"));
-        QCOMPARE(m_export->header()->Caption2(), QStringLiteral("Exporter votre projet dans 5 formats d'images"));
+        QCOMPARE(m_export->header()->Caption2(), QStringLiteral("Exporter votre projet dans 7 formats d'images"));
         for (const int i : {0, 1, 2})
             QCOMPARE(m_export->Bouton1(i)->text(), (QStringList{"Exporter", "Annuler", "Aide"}[i]));
         QComboBox* list = m_export->Combo1();

@@ -3,6 +3,7 @@
 #include "base/core/IniFile.h"
 #include "base/core/Surface.h"
 #include "base/core/ValueReader.h"
+#include "widgets/core/WindowPlacement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,12 +61,23 @@ bool apply(const std::optional<double>& stored, QRect& g, void (QRect::*set)(int
     return px.has_value();
 }
 
-/// Whether the window meets one of the screens and is no larger than that screen.
-bool onAScreen(const QRect& window, const QList<QRect>& screens)
+/// The window moved wholly onto the screen it overlaps most; nothing when it meets
+/// no screen or is larger than that screen.
+std::optional<QRect> keptOnScreen(const QRect& window, const QList<QRect>& screens)
 {
-    return std::any_of(screens.begin(), screens.end(), [&window](const QRect& screen) {
-        return window.intersects(screen) && window.width() <= screen.width() && window.height() <= screen.height();
-    });
+    const QRect* best = nullptr;
+    qint64 bestArea = 0;
+    for (const QRect& screen : screens) {
+        const QRect common = window.intersected(screen);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            best = &screen;
+            bestArea = area;
+        }
+    }
+    if (!best || window.width() > best->width() || window.height() > best->height())
+        return std::nullopt;
+    return keptWithin(window, *best);
 }
 
 }  // namespace
@@ -118,9 +130,9 @@ std::optional<QRect> storedMainWindowGeometry(const MainWindowSettings& s, const
     if (!apply(s.height, g, &QRect::setHeight) || !apply(s.width, g, &QRect::setWidth) ||
         !apply(s.top, g, &QRect::moveTop) || !apply(s.left, g, &QRect::moveLeft))
         return std::nullopt;
-    if (g.isEmpty() || !onAScreen(g, screens))
+    if (g.isEmpty())
         return std::nullopt;
-    return g;
+    return keptOnScreen(g, screens);
 }
 
 QString saveOptions(const QString& file, const AppOptions& o)
@@ -187,9 +199,10 @@ std::optional<QPoint> storedToolBoxPosition(const ToolBoxSettings& s, const QRec
                                             const QList<QRect>& screens)
 {
     QRect g = current;
-    if (!apply(s.top, g, &QRect::moveTop) || !apply(s.left, g, &QRect::moveLeft) || !onAScreen(g, screens))
+    if (!apply(s.top, g, &QRect::moveTop) || !apply(s.left, g, &QRect::moveLeft))
         return std::nullopt;
-    return g.topLeft();
+    const std::optional<QRect> kept = keptOnScreen(g, screens);
+    return kept ? std::optional<QPoint>(kept->topLeft()) : std::nullopt;
 }
 
 }  // namespace plk

@@ -33,7 +33,8 @@ MainWindowSettings loadMainWindow(const QString& ini, const RegionalFormat& form
 /// The main window's geometry in pixels from the stored values (each missing one keeps
 /// the designed value). Nothing when a value is not a usable number, when the window
 /// would be larger than the screen it meets or would meet no screen: the window then
-/// keeps its designed, centred place. `screens` are the screens' available areas.
+/// keeps its designed, centred place. A window partly off the screen it meets most is
+/// moved wholly onto it. `screens` are the screens' available areas.
 std::optional<QRect> storedMainWindowGeometry(const MainWindowSettings& stored, const QRect& designed,
                                               const QList<QRect>& screens);
 
@@ -55,8 +56,8 @@ struct ToolBoxSettings {
 };
 QString saveToolBox(const QString& ini, int page, double top, double left, const RegionalFormat& format);
 ToolBoxSettings loadToolBox(const QString& ini, const RegionalFormat& format);
-/// The tool box's place in pixels from the stored values, when it keeps the window
-/// (of geometry `current`) on one of the screens.
+/// The tool box's place in pixels from the stored values, when it puts the window (of
+/// geometry `current`) on one of the screens; moved wholly onto that screen.
 std::optional<QPoint> storedToolBoxPosition(const ToolBoxSettings& stored, const QRect& current,
                                             const QList<QRect>& screens);
 

@@ -4,6 +4,7 @@
 #include "app/ui/frmMenu.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/Line3D.h"
+#include "widgets/ui/ReadingOrder.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -38,6 +39,7 @@ frmAbout::frmAbout(frmMenu& menu)
     layout->addWidget(new Line3D(this));
     layout->addWidget(m_notice);
     setFixedWidth(360);
+    ReadingOrder::follow(this);
 }
 
 void frmAbout::showEvent(QShowEvent* event)

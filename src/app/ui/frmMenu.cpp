@@ -4,6 +4,7 @@
 #include "app/core/Version.h"
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/NewObject.h"
 #include "document/core/ProjectHistory.h"
 #include "document/core/ProjectFile.h"
 #include "windows/ui/frmProjet.h"
@@ -21,10 +22,19 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
 namespace plk {
+
+namespace {
+
+constexpr int kProjectWindowWidth = 760;
+constexpr int kProjectWindowHeight = 560;
+constexpr int kCascadeSteps = 4;  // windows cascading before the next starts at the corner again
+
+}  // namespace
 
 frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths),
@@ -246,6 +256,9 @@ void frmMenu::Mnu_ID_Fichier_Click(Fichier index)
             setStatusSize(kNoSizeStatus);
             setStatusPosition(kNoPositionStatus);
             setStatusZoom(QString());
+            // The window that took the closed one's place in front shows its own tab.
+            if (const frmProjet* front = activeProject(); front && front != active)
+                front->showStatus();
         }
         break;
     case Fichier::Apercu:
@@ -276,8 +289,8 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
     frmProjet& window = *activeProject();
     Etiquette& tab = window.surface(window.selectedTab());
     switch (index) {
-    case Edition::AjouterTexte: tab.NewLabel(); break;
-    case Edition::AjouterLogo: tab.NewLogo(); break;
+    case Edition::AjouterTexte: addSelectedObject(tab, Etiquette::ObjectKind::Label); break;
+    case Edition::AjouterLogo: addSelectedObject(tab, Etiquette::ObjectKind::Logo); break;
     case Edition::SupprimerObjet:
         if (tab.LabelFocus() != -1)
             tab.DelLabel();
@@ -415,6 +428,17 @@ void frmMenu::reportSettingsFailure(const QString& reason)
 
 void frmMenu::openChoice(const ProjectFiles::Choice& choice)
 {
+    // A file has one window: two would each keep their own copy and the last save
+    // would silently undo the other's work.
+    if (frmProjet* open = windowOf(choice.path)) {
+        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+        if (sub->isMinimized())
+            sub->showNormal();
+        m_mdi->setActiveSubWindow(sub);
+        if (m_files.used)
+            m_files.used(open->filePath());
+        return;
+    }
     frmProjet* window = createProjectWindow();
     if (!m_files.readInto(*window, choice)) {
         delete window->parentWidget();  // never shown; nothing refers to it
@@ -450,6 +474,15 @@ QList<frmProjet*> frmMenu::projectWindows() const
     return windows;
 }
 
+frmProjet* frmMenu::windowOf(const QString& path) const
+{
+    const QString wanted = ProjectFiles::sameFileKey(path);
+    for (frmProjet* window : projectWindows())
+        if (!window->filePath().isEmpty() && ProjectFiles::sameFileKey(window->filePath()) == wanted)
+            return window;
+    return nullptr;
+}
+
 frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
 {
     auto* window = new frmProjet(*this, firstTabCaption);
@@ -457,7 +490,7 @@ frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
     QMdiSubWindow* sub = m_mdi->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
-    sub->resize(760, 560);
+    sub->resize(kProjectWindowWidth, kProjectWindowHeight);
     sub->hide();
     return window;
 }
@@ -465,14 +498,33 @@ frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
 void frmMenu::showProjectWindow(frmProjet* window)
 {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (App.Options.Maximiser == 1)
+    if (App.Options.Maximiser == 1) {
         sub->showMaximized();
-    else
+    } else {
+        placeInWorkspace(sub);
         sub->show();
+    }
     window->startHistory();
     m_mdi->setActiveSubWindow(sub);
     m_undoCommands->follow(window);
     window->activate();
+}
+
+void frmMenu::placeInWorkspace(QMdiSubWindow* sub) const
+{
+    // Cascading from the top-left corner, one title bar further each time, and never
+    // past the workspace's edge, where the canvas would hide behind scroll bars.
+    // A small workspace makes the windows smaller rather than stacking them all at its corner.
+    const QRect area = m_mdi->viewport()->rect();
+    const int step = std::max(1, sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
+    const QSize room = (area.size() - QSize(kCascadeSteps - 1, kCascadeSteps - 1) * step).expandedTo(area.size() / 2);
+    const QSize size = QSize(kProjectWindowWidth, kProjectWindowHeight).boundedTo(room);
+    const int steps = 1 + std::min(area.width() - size.width(), area.height() - size.height()) / step;
+    const QList<QMdiSubWindow*> subs = m_mdi->subWindowList();
+    const qsizetype shown =
+        std::count_if(subs.cbegin(), subs.cend(), [sub](const QMdiSubWindow* w) { return w != sub && w->isVisible(); });
+    const int offset = int(shown % steps) * step;
+    sub->setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
 }
 
 frmProjet* frmMenu::OpenProjectWindow(const QString& path, const QString& fileTitle)

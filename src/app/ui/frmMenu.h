@@ -48,6 +48,8 @@ public:
 
     frmProjet* activeProject() const override;
     QList<frmProjet*> projectWindows() const;
+    /// The window holding the file (through a link or a relative name alike), or none.
+    frmProjet* windowOf(const QString& path) const;
     /// Makes, shows and activates a project window (maximised when the preference says so).
     frmProjet* OpenProjectWindow(const QString& path, const QString& fileTitle);
     frmProjet* createProjectWindow(const QString& firstTabCaption = QString()) override;
@@ -116,6 +118,8 @@ private:
     QVector<QAction*> addEntries(QMenu* menu, std::initializer_list<MenuEntry<Command>> entries,
                                  void (frmMenu::*handler)(Command));
     void rebuildWindowList();
+    /// Gives a project window about to show its place in the workspace.
+    void placeInWorkspace(QMdiSubWindow* sub) const;
     bool guard();
     void openProject();
     /// Closes every project window in turn, each asking its question; false when one stays.

@@ -5,6 +5,7 @@
 #include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
 #include "widgets/ui/Line3D.h"
+#include "widgets/ui/ReadingOrder.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -69,6 +70,7 @@ frmOptions::frmOptions(frmMenu& menu)
     layout->addWidget(new Line3D(this));
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
+    ReadingOrder::follow(this);
 }
 
 void frmOptions::boxChanged(int index, bool ticked)

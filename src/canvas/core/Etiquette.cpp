@@ -485,6 +485,11 @@ QFont Etiquette::labelFont(int index) const
     font.setItalic(o.FontItalic);
     font.setUnderline(o.FontUnderline);
     font.setStrikeOut(o.FontStrikethru);
+    // Letters stay letters: a ligature ("ffi", "fl") is one sign in a PDF, which a reader
+    // does not find as the word typed. Qt 6.4 cannot switch a font feature off, but it
+    // leaves ligatures out of any text whose letter spacing is not the plain one; this
+    // one adds a millionth of each letter's width.
+    font.setLetterSpacing(QFont::PercentageSpacing, 100.0001);
     return font;
 }
 

@@ -290,8 +290,8 @@ public:
     const TextObject& label(int index) const { return m_labels.at(std::size_t(index - 1)); }
     const LogoElement& logo(int index) const { return m_logos.at(std::size_t(index - 1)); }
     /// The text the canvas shows for a text object: its caption, filled from the
-    /// shown row when there is one.
-    QString shownCaption(int index) const { return shownValues().fill(label(index).Caption); }
+    /// shown row when there is one, as one line (see RowValues::line).
+    QString shownCaption(int index) const { return shownValues().line(label(index).Caption); }
     /// The rectangle a text object takes (its shown text in its font, auto-sized), in mm.
     QRectF labelRect(int index) const;
     QRectF logoRect(int index) const;

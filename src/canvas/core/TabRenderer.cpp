@@ -95,7 +95,7 @@ void TabRenderer::paintObjects(Surface& s, const RowValues& row) const
     for (int i = 1; i <= t.labelCount(); ++i) {
         const TextObject& o = t.label(i);
         if (o.Visible)
-            s.text(o.Left, o.Top, row.fill(o.Caption), t.labelFont(i), toQColor(o.ForeColor));
+            s.text(o.Left, o.Top, row.line(o.Caption), t.labelFont(i), toQColor(o.ForeColor));
     }
     for (int i = 1; i <= t.logoCount(); ++i) {
         const Etiquette::LogoElement& o = t.logo(i);

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -15,14 +16,23 @@ QFont fontInTwips(const QFont& font)
     return sized;
 }
 
-void drawTextInTwips(QPainter& painter, QPointF topLeft, const QString& text, const QFont& font, const QColor& colour)
+void drawTextInTwips(QPainter& painter, QPointF topLeft, const QString& text, const QFont& font, const QColor& colour,
+                     TextForm form)
 {
     const QFont sized = fontInTwips(font);
-    painter.setFont(sized);
-    painter.setPen(colour);
     // A font sized in pixels measures the same on every device.
-    const QFontMetricsF fm(sized);
-    painter.drawText(topLeft + QPointF(0, fm.ascent()), text);
+    const QPointF baseline = topLeft + QPointF(0, QFontMetricsF(sized).ascent());
+    painter.setFont(sized);
+    if (form == TextForm::Outlines) {
+        QPainterPath outlines;
+        outlines.addText(baseline, sized, text);
+        painter.fillPath(outlines, colour);
+        // The words stay in the file, unseen, for finding and copying them.
+        painter.setPen(Qt::transparent);
+    } else {
+        painter.setPen(colour);
+    }
+    painter.drawText(baseline, text);
 }
 
 }  // namespace plk

@@ -16,6 +16,13 @@ QStringList ProjectFiles::openFilters()
     return {QStringLiteral("Format Plakatorium (*.plk *.plc)"), QStringLiteral("Format ancien (*.prj)")};
 }
 
+QString ProjectFiles::sameFileKey(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 QStringList ProjectFiles::saveFilters() { return {QStringLiteral("Format Plakatorium (*.plk)")}; }
 
 bool ProjectFiles::save(frmProjet& window, bool saveAs)

@@ -39,6 +39,10 @@ public:
     /// False when nothing could be read: the window is to be dropped.
     bool readInto(frmProjet& window, const Choice& file);
 
+    /// What two names of one file have in common: the canonical path when the file
+    /// exists (links resolved), the absolute clean path otherwise.
+    static QString sameFileKey(const QString& path);
+
     static QStringList openFilters();
     static QStringList saveFilters();
 

@@ -95,7 +95,11 @@ QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QStr
         QPainter painter;
         if (!painter.begin(device.get()))
             return QStringLiteral("document impossible à commencer");
-        PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi));
+        // An SVG drawing is drawn by other programs, which lack the fonts the program
+        // brings itself (Tahoma) or substitute others: its texts go as outlines, so
+        // they keep their letters and widths everywhere. A PDF embeds its fonts.
+        const TextForm texts = format == DocumentFormat::Svg ? TextForm::Outlines : TextForm::Glyphs;
+        PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi), texts);
         renderer.paint(page, background, settings.backgroundOnly, row);
         return painter.end() ? QString() : QStringLiteral("document impossible à terminer");
     });

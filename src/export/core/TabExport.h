@@ -36,8 +36,9 @@ struct ExportSettings {
 QString snapshotTooLarge(const Etiquette& tab, int dotsPerInch);
 
 /// Writes the tab as one page of its own size: the background painted as a picture
-/// at `dotsPerInch` (300 at least), texts as text, logos as their own pictures, the
-/// border as a line; the texts filled from `row` when one is given. An existing file
+/// at `dotsPerInch` (300 at least), texts as text (in SVG drawn as the outlines of
+/// their letters), logos as their own pictures, the border as a line; the texts filled
+/// from `row` when one is given. An existing file
 /// is replaced only once the new one is complete. Returns an empty string on success,
 /// otherwise the reason (the system's own when writing failed).
 QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QString& fileName,

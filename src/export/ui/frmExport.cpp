@@ -9,6 +9,7 @@
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
+#include "widgets/ui/ReadingOrder.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
 
@@ -68,7 +69,7 @@ frmExport::frmExport(MainWindowServices& menu)
 
     m_header = new HeaderPlus(this);
     m_header->setCaption1(QStringLiteral("Exporter dans une image"));
-    m_header->setCaption2(QStringLiteral("Exporter votre projet dans 5 formats d'images"));
+    m_header->setCaption2(QStringLiteral("Exporter votre projet dans %1 formats d'images").arg(kFormatCount));
 
     m_combo = new QComboBox(this);
     for (const Format& format : kFormats)
@@ -131,6 +132,7 @@ frmExport::frmExport(MainWindowServices& menu)
     m_combo->setCurrentIndex(0);
     formatChanged(0);
     resize(420, sizeHint().height());
+    ReadingOrder::follow(this);
 }
 
 QString frmExport::filterFor(int index)

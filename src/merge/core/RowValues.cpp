@@ -13,6 +13,8 @@ QString RowValues::fill(const QString& text) const
     return mergeText(text, *m_table, m_row);
 }
 
+QString RowValues::line(const QString& text) const { return fill(text).replace(QLatin1Char('\t'), QLatin1Char(' ')); }
+
 int movedRow(int row, int count, RowMove move)
 {
     const int last = std::max(0, count - 1);

@@ -23,6 +23,9 @@ public:
     /// The text with the row's values in place of its markers (see mergeText); the
     /// text itself without a row.
     QString fill(const QString& text) const;
+    /// A text object's line as it is drawn: filled, a tab (typed, read or from a
+    /// value) a space, since a line of a label has no tab stops.
+    QString line(const QString& text) const;
 
     bool operator==(const RowValues&) const = default;
 

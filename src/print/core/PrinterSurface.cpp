@@ -1,7 +1,6 @@
 #include "print/core/PrinterSurface.h"
 
 #include "base/core/Rounding.h"
-#include "canvas/core/TwipsText.h"
 
 #include <cmath>
 
@@ -13,8 +12,8 @@ constexpr double kMmPerInch = 25.4;
 
 }  // namespace
 
-PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch)
-    : m_painter(painter), m_pageMm(pageSize)
+PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts)
+    : m_painter(painter), m_pageMm(pageSize), m_texts(texts)
 {
     m_painter.setWorldTransform(
         QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch));
@@ -74,7 +73,7 @@ void PrinterSurface::picture(const QImage& image, double x, double y, double w, 
 
 void PrinterSurface::text(double x, double y, const QString& text, const QFont& font, const QColor& colour)
 {
-    drawTextInTwips(m_painter, toTwips(x, y), text, font, colour);
+    drawTextInTwips(m_painter, toTwips(x, y), text, font, colour, m_texts);
 }
 
 void PrinterSurface::drawing(double x, double y, double w, double h, const Drawing& draw)

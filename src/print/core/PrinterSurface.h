@@ -6,6 +6,7 @@
 // thinnest; pictures are stretched onto the page and, in a PDF file, kept lossless.
 
 #include "base/core/Surface.h"
+#include "canvas/core/TwipsText.h"
 
 #include <QPainter>
 #include <QSizeF>
@@ -16,7 +17,8 @@ class PrinterSurface final : public Surface {
 public:
     /// `pageSize`: the printable area in millimetres; `dotsPerInch`: the device's
     /// resolution in each direction. Sets the painter's transform and hints.
-    PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch);
+    /// `texts`: outlines for a drawing that other programs draw without our fonts.
+    PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts = TextForm::Glyphs);
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }
@@ -41,6 +43,7 @@ private:
     QPainter& m_painter;
     QSizeF m_pageMm;
     ScaleMode m_mode = ScaleMode::Millimetres;
+    TextForm m_texts;
 };
 
 }  // namespace plk

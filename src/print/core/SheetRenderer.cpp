@@ -72,7 +72,7 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
             const TextObject& o = tab.label(i);
             if (o.Visible) {
                 const QPointF p = place(o.Left, o.Top);
-                s.text(p.x(), p.y(), row.fill(o.Caption), tab.labelFont(i), toQColor(o.ForeColor));
+                s.text(p.x(), p.y(), row.line(o.Caption), tab.labelFont(i), toQColor(o.ForeColor));
             }
         }
         for (int i = 1; i <= tab.codeCount(); ++i) {

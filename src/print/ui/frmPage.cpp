@@ -9,6 +9,7 @@
 #include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
 #include "widgets/ui/Dialogs.h"
+#include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "widgets/ui/ucToolbar.h"
 #include "windows/ui/MainWindowServices.h"
@@ -112,6 +113,7 @@ frmPage::frmPage(PrintCommands& commands, QWidget* parent)
         size = size.boundedTo(s->availableGeometry().size());
     resize(size);
     move(main.center() - QPoint(size.width() / 2, size.height() / 2));
+    ReadingOrder::follow(this);
 }
 
 void frmPage::buildToolbar()

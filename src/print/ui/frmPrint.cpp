@@ -3,11 +3,15 @@
 #include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/TabData.h"
+#include "merge/core/MergedSheets.h"
+#include "print/core/SheetLayout.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrinterOutput.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
+#include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
@@ -106,6 +110,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
         if (m_tab && m_printers->currentText() != m_tab->PrinterName())
             printerSelected();
     });
+    for (TxtBox* field : {m_posX, m_posY, m_sepH, m_sepV, m_nbrH, m_nbrV})
+        connect(field, &TxtBox::Change, this, &frmPrint::showSheetCount);
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { m_commands.ShowPrintPreview(false); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { m_commands.ConfirmAndPrint(); });
     connect(m_buttons[2], &QPushButton::clicked, this, &frmPrint::close);
@@ -165,6 +171,7 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     layout->addWidget(m_header);
     layout->addLayout(body);
     setFixedSize(sizeHint().expandedTo(QSize(480, 0)));
+    ReadingOrder::follow(this);
 }
 
 void frmPrint::FillPrinterList(QComboBox* list)
@@ -252,18 +259,37 @@ void frmPrint::Load()
             m_quality->setCurrentIndex(s.ImpResol);
     }
     qualitySelected();
-    setField(m_nbrP, s.ImpNbrP == 0 ? 1 : s.ImpNbrP);
+    m_storedSheets = s.ImpNbrP == 0 ? 1 : s.ImpNbrP;
+    setField(m_nbrP, m_storedSheets);
     // With a data file the rows make the sheets; the count stays for printing without one.
     const bool merged = m_tab->mergeSettings().active();
     m_nbrP->setEnabled(!merged);
     m_nbrP->setToolTip(merged ? QStringLiteral("Le nombre de planches suit les lignes du fichier de données.")
                               : QString());
+    m_rows = 0;
+    if (merged) {
+        const MergeData data = loadTabData(*m_tab);
+        if (data.ok())
+            m_rows = int(data.table.rowCount());
+    }
     setField(m_posX, s.ImpPosX);
     setField(m_posY, s.ImpPosY);
     setField(m_sepH, s.ImpSepH);
     setField(m_sepV, s.ImpSepV);
     setField(m_nbrH, s.ImpNbrH == 0 ? 1 : s.ImpNbrH);
     setField(m_nbrV, s.ImpNbrV == 0 ? 1 : s.ImpNbrV);
+    showSheetCount();
+}
+
+void frmPrint::showSheetCount()
+{
+    // Hundreds of sheets take more digits than a count typed by hand.
+    m_nbrP->setMaxLength(m_rows > 0 ? 6 : 2);
+    if (!m_tab || m_rows == 0)
+        return;
+    const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid);
+    const MergedSheets sheets(int(layout.labels().size()), m_tab->mergeSettings().firstLabel, m_rows);
+    m_nbrP->setText(QString::number(sheets.sheetCount()));
 }
 
 void frmPrint::Unload()
@@ -276,7 +302,7 @@ void frmPrint::Unload()
     s.ImpMargeG = std::int16_t(m_margeG->Value());
     s.ImpMargeH = std::int16_t(m_margeH->Value());
     s.ImpResol = std::int16_t(m_quality->currentIndex());
-    s.ImpNbrP = std::int16_t(m_nbrP->Value());
+    s.ImpNbrP = std::int16_t(m_rows > 0 ? m_storedSheets : m_nbrP->Value());
     s.ImpPosX = std::int16_t(m_posX->Value());
     s.ImpPosY = std::int16_t(m_posY->Value());
     s.ImpSepH = std::int16_t(m_sepH->Value());
@@ -312,6 +338,11 @@ void frmPrint::done(int result)
 LayoutValues frmPrint::fieldValues() const
 {
     TxtBox::settleAll(this);
+    return currentValues();
+}
+
+LayoutValues frmPrint::currentValues() const
+{
     const auto v = [](const TxtBox* box) { return std::int16_t(box->Value()); };
     return {v(m_posX), v(m_posY), v(m_sepH), v(m_sepV), v(m_nbrH), v(m_nbrV), v(m_nbrP), v(m_margeG), v(m_margeH)};
 }

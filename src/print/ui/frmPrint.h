@@ -66,10 +66,19 @@ private:
     void printerSelected();
     void qualitySelected();
     void centreOverMainWindow();
+    /// The fields as they read now, without settling the one being typed in.
+    LayoutValues currentValues() const;
+    /// For a tab filled from a data file: the sheets its rows need with the layout
+    /// of the fields, shown in the (greyed) "Page(s)" field.
+    void showSheetCount();
 
     PrintCommands& m_commands;
     Etiquette* m_tab = nullptr;  // the tab being set up, while loaded
     bool m_hidToolBox = false;
+    /// Rows of the tab's data file (0 without one, or when it cannot be read).
+    int m_rows = 0;
+    /// The tab's own sheet count, kept for printing without the data file.
+    int m_storedSheets = 1;
     HeaderPlus* m_header;
     QComboBox* m_printers;
     QPushButton* m_refresh;

@@ -23,4 +23,11 @@ QRect placeBeside(const QRect& owner, const QSize& size, const QRect& area)
     return {QPoint(x, y), fit};
 }
 
+QRect keptWithin(QRect window, const QRect& area)
+{
+    window.moveLeft(std::clamp(window.left(), area.left(), std::max(area.left(), area.right() + 1 - window.width())));
+    window.moveTop(std::clamp(window.top(), area.top(), std::max(area.top(), area.bottom() + 1 - window.height())));
+    return window;
+}
+
 }  // namespace plk

@@ -10,4 +10,8 @@ namespace plk {
 /// more room; level with the owner's top. Always inside `area` (cut to it when larger).
 QRect placeBeside(const QRect& owner, const QSize& size, const QRect& area);
 
+/// The window moved the least that puts it wholly inside `area` (its top-left corner
+/// inside when it is the larger).
+QRect keptWithin(QRect window, const QRect& area);
+
 }  // namespace plk

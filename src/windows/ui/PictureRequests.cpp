@@ -3,15 +3,33 @@
 #include "app/core/AppPaths.h"
 
 #include <QFileInfo>
+#include <QImageReader>
+#include <QMimeDatabase>
 
 namespace plk {
 
 namespace {
 
-// The formats the program was designed around come first; the desktop cannot read
-// WMF and EMF, so a second filter offers every format it does read.
-const QString kAllPictures =
-    QStringLiteral("Toutes les images (*.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.svg *.ico)");
+/// After the filter the program was designed around (whose WMF and EMF the desktop
+/// cannot read): every picture the installed image plug-ins read, all together,
+/// then one entry a format.
+QStringList readablePictureFilters()
+{
+    const QMimeDatabase types;
+    QStringList all, each;
+    for (const QByteArray& name : QImageReader::supportedMimeTypes()) {
+        const QMimeType type = types.mimeTypeForName(QString::fromLatin1(name));
+        QStringList patterns;
+        for (const QString& suffix : type.suffixes())
+            patterns << QStringLiteral("*.") + suffix;
+        if (patterns.isEmpty())
+            continue;
+        all += patterns;
+        each << QStringLiteral("%1 (%2)").arg(type.preferredSuffix().toUpper(), patterns.join(QLatin1Char(' ')));
+    }
+    each.sort();
+    return QStringList{QStringLiteral("Toutes les images (%1)").arg(all.join(QLatin1Char(' ')))} + each;
+}
 
 }  // namespace
 
@@ -19,8 +37,8 @@ Dialogs::FileRequest logoPictureRequest(const QString& currentPath, const AppPat
 {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Importer un logo");
-    request.filters = {QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf - Ico (*.bmp *.jpg *.gif *.wmf *.emf *.ico)"),
-                       kAllPictures};
+    request.filters = QStringList{QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf - Ico (*.bmp *.jpg *.gif *.wmf *.emf *.ico)")} +
+                      readablePictureFilters();
     request.directory = currentPath.isEmpty() ? paths.imagesFolder() : currentPath;
     return request;
 }
@@ -29,7 +47,8 @@ Dialogs::FileRequest backgroundPictureRequest(const QString& currentPath, const 
 {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Arrière plan");
-    request.filters = {QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf (*.bmp *.jpg *.gif *.wmf *.emf)"), kAllPictures};
+    request.filters =
+        QStringList{QStringLiteral("Bmp - Jpg - Gif - Wmf - Emf (*.bmp *.jpg *.gif *.wmf *.emf)")} + readablePictureFilters();
     // The backgrounds' own folder when the user made one; the pictures' folder otherwise.
     const QString backgrounds = paths.imagesFolder() + QStringLiteral("/Images de fond");
     if (!currentPath.isEmpty())

@@ -8,6 +8,7 @@
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
+#include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/frmProjet.h"
@@ -178,6 +179,7 @@ frmAssist::frmAssist(MainWindowServices& menu)
     });
     load();
     setFixedSize(std::max(sizeHint().width(), twipsToPixels(kWidthTwips)), sizeHint().height());
+    ReadingOrder::follow(this);
 }
 
 QLabel* frmAssist::Label1(int index) const

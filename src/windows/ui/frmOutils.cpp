@@ -14,6 +14,7 @@
 #include "gradient/ui/ucDegrade.h"
 #include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
+#include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/DataPage.h"
 #include "windows/ui/MainWindowServices.h"
@@ -51,7 +52,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
-            return 4;
+            return 2;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -70,7 +71,8 @@ frmOutils::frmOutils(MainWindowServices& menu)
     setAttribute(Qt::WA_ShowWithoutActivating);
     for (const char* caption : kPageCaptions)
         m_tabs->addTab(QString::fromUtf8(caption));
-    // The captions share the narrow window: tight tabs, never scroll buttons.
+    // The captions share the narrow window: tight tabs, never scroll buttons. In the
+    // program's font all seven fit the window's width.
     auto* tight = new TightTabStyle;
     tight->setParent(m_tabs);
     m_tabs->setStyle(tight);
@@ -99,6 +101,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     setFixedWidth(twipsToPixels(kWidthTwips));
     setFixedHeight(sizeHint().height());
     pageSwitch();
+    ReadingOrder::follow(this);
 }
 
 frmOutils::~frmOutils()
@@ -120,6 +123,8 @@ void frmOutils::selectPage(int index)
 void frmOutils::pageSwitch()
 {
     m_stack->setCurrentWidget(page(selectedPage()));
+    if (isVisible())
+        ReadingOrder::apply(this);
 }
 
 // --- life of the window -----------------------------------------------------------------
@@ -195,6 +200,14 @@ void frmOutils::showToolBox()
     if (!m_loaded)
         load();
     show();
+    // The frame the window manager adds is known only now: the whole box, frame
+    // included, is kept on the screen.
+    if (const QScreen* screen = this->screen()) {
+        const QRect frame = frameGeometry();
+        const QRect kept = keptWithin(frame, screen->availableGeometry());
+        if (kept != frame)
+            move(kept.topLeft());
+    }
     raise();
     activation();
 }

@@ -8,6 +8,7 @@
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/NewObject.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/MainWindowServices.h"
@@ -49,8 +50,8 @@ QWidget* frmOutils::buildProjetPage()
                            QStringLiteral("Justifié à droite")});
     layout->addStretch(1);
 
-    connect(m_textObject, &QPushButton::clicked, this, [this] { edit([](Etiquette& t) { t.NewLabel(); }); });
-    connect(m_logoObject, &QPushButton::clicked, this, [this] { edit([](Etiquette& t) { t.NewLogo(); }); });
+    connect(m_textObject, &QPushButton::clicked, this, [this] { edit([](Etiquette& t) { addSelectedObject(t, Etiquette::ObjectKind::Label); }); });
+    connect(m_logoObject, &QPushButton::clicked, this, [this] { edit([](Etiquette& t) { addSelectedObject(t, Etiquette::ObjectKind::Logo); }); });
     connect(m_x.box, &TxtBox::Change, this, &frmOutils::positionChanged);
     connect(m_y.box, &TxtBox::Change, this, &frmOutils::positionChanged);
     // A click on the entry already chosen aligns again (another object may be selected now).

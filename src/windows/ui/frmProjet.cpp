@@ -244,8 +244,7 @@ void frmProjet::tabSwitch()
     m_stack->setCurrentWidget(view(s));
     surface(s).ResetFocus();
     view(s)->canvas()->setFocus();
-    m_main.setStatusSize(sizeStatus());
-    m_main.setStatusZoom(zoomStatus(view(s)->zoom()));
+    showStatus();
     m_main.setDeleteTabEnabled(s != 1);
     // The tool box edits the tab on screen, also one that a command brought forward
     // (a tab just added, the one left after a deletion).
@@ -423,12 +422,17 @@ void frmProjet::Gestion_Onglet(int action, int index)
     }
 }
 
+void frmProjet::showStatus() const
+{
+    m_main.setStatusSize(sizeStatus());
+    m_main.setStatusZoom(zoomStatus(view(selectedTab())->zoom()));
+}
+
 void frmProjet::activate()
 {
     if (m_project->caption.isEmpty())
         setCaption(surface(selectedTab()).NameProjet());
-    m_main.setStatusSize(sizeStatus());
-    m_main.setStatusZoom(zoomStatus(view(selectedTab())->zoom()));
+    showStatus();
     m_main.setDeleteTabEnabled(selectedTab() != 1);
     if (App.BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());

@@ -61,6 +61,8 @@ public:
     void activate();
     /// The text of status panel 2 for the selected tab.
     QString sizeStatus() const;
+    /// Shows the selected tab's size and zoom in the main window's status bar.
+    void showStatus() const;
 
     /// The toolbar's "Aperçu des données": the selected tab shows its chosen row's
     /// values instead of its markers (when it has a data file that can be read).
