@@ -49,10 +49,14 @@ QString inFrench(const QString& reason)
 {
     QString french = reason;
     for (const auto& [number, text] : kReasons) {
-        // The English text, whatever the user's settings.
+        // The English text, whatever the user's settings, and the system's own in the
+        // user's language (Qt's reasons come in it when its messages are installed).
         const char* english = ::strerrordesc_np(number);
         if (english)
             french.replace(QString::fromLatin1(english), QString::fromUtf8(text), Qt::CaseInsensitive);
+        const QString local = QString::fromLocal8Bit(::strerror(number));
+        if (!local.isEmpty())
+            french.replace(local, QString::fromUtf8(text), Qt::CaseInsensitive);
     }
     return french;
 }
