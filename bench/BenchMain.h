@@ -3,11 +3,24 @@
 // application; no screen is needed.
 
 #include "app/core/Fonts.h"
+#include "canvas/core/Etiquette.h"
+#include "print/core/PrintJob.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace plk::bench {
+
+/// Prints the tab's sheets to `pdf` once per iteration; the size of the file written, in bytes.
+inline double timePdfSheets(benchmark::State& state, Etiquette& tab, const LayoutValues& values, const QString& pdf)
+{
+    for (auto _ : state) {
+        if (!printSheetsToPdf(tab, values, pdf).isEmpty())
+            state.SkipWithError("printing failed");
+    }
+    return double(QFileInfo(pdf).size());
+}
 
 inline int runPaintingBenchmarks(int argc, char** argv)
 {
