@@ -128,12 +128,6 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readProjet(project.tab(current), fields, format);
         // The tab names a data file only if a FUSION record follows.
         project.tab(current).setMergeSettings(MergeSettings());
-    } else if (keyword == QLatin1String("LABEL")) {
-        addLabelFromRecord(project.tab(current), fields, 0, format);
-    } else if (keyword == QLatin1String("LOGO")) {
-        addLogoFromRecord(project.tab(current), fields, 0, format);
-    } else if (keyword == kCodeKeyword) {
-        addCodeFromRecord(project.tab(current), fields, 0, format);
     } else if (keyword == QLatin1String("FOND")) {
         readFond(project.tab(current), fields, format);
     } else if (keyword == QLatin1String("PRINT")) {
@@ -142,6 +136,8 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readPlanche(project.tab(current), fields, format);
     } else if (keyword == kMergeKeyword) {
         project.tab(current).setMergeSettings(readMergeRecord(fields, projectFolder));
+    } else {
+        addObjectFromRecord(project.tab(current), fields, 0, format);  // another keyword is passed over
     }
 }
 
