@@ -67,6 +67,20 @@ struct SheetGrid {
 /// Each value of a stored grid lies within 0 .. this many millimetres.
 inline constexpr double kMaxSheetGrid = 400;
 
+/// The paper a tab's sheets are printed on when it is not A4 portrait: a named size
+/// ("A5", "US Letter"...), a sheet or a label printer's page of its own size (no
+/// name), upright or turned a quarter.
+struct Paper {
+    QString name;
+    double width = 210;   // mm, upright
+    double height = 297;  // mm, upright
+    bool landscape = false;
+
+    bool operator==(const Paper&) const = default;
+};
+/// Each side of a stored paper lies within 1 .. this many millimetres.
+inline constexpr double kMaxPaperSide = 1000;
+
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
     std::int16_t ImpMargeG = 0;
@@ -81,6 +95,8 @@ struct PrintSettings {
     std::int16_t ImpNbrV = 0;
     /// The sheet's exact grid, when the tab was made for a known sheet of labels.
     std::optional<SheetGrid> sheetGrid;
+    /// The paper, when it is not A4 portrait.
+    std::optional<Paper> paper;
 
     bool operator==(const PrintSettings&) const = default;
 };

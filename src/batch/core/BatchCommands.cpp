@@ -1,6 +1,7 @@
 #include "batch/core/BatchCommands.h"
 
 #include "base/core/FileWriter.h"
+#include "batch/core/ProductCommands.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
@@ -44,6 +45,15 @@ const char* const kHelp =
     "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
+    "  products [MOTS...]    liste en JSON, une ligne chacun, les produits du\n"
+    "                        catalogue dont la marque, la référence, la description,\n"
+    "                        le papier, la forme ou la taille (85x55) contiennent\n"
+    "                        tous les MOTS\n"
+    "  new SORTIE --product \"MARQUE REFERENCE\" [--name NOM]\n"
+    "                        écrit dans SORTIE un projet d'un onglet NOM disposé\n"
+    "                        pour ce produit\n"
+    "  --catalogue DOSSIER   (products, new) lit les produits de DOSSIER au lieu\n"
+    "                        du catalogue installé et du dossier Produits\n"
     "  --allow-outside       (snapshot, sheets, preview) lit le fichier de données\n"
     "                        de l'onglet même hors du dossier du projet ou dans un\n"
     "                        dossier caché\n"
@@ -307,6 +317,8 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
         out << kHelp;
         return BatchOk;
     }
+    if (isProductCommand(args))
+        return runProductCommand(args, out, err);
     const QString command = args.value(0);
     const bool known = (command == QLatin1String("info") && args.size() == 2) ||
                        (command == QLatin1String("convert") && args.size() == 3) ||

@@ -4,6 +4,7 @@
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
+#include "print/core/PaperPage.h"
 #include "print/core/PrinterSurface.h"
 
 #include <QPainter>
@@ -98,7 +99,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         QPdfWriter pdf(&device);
         pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
         pdf.setCreator(QStringLiteral("Plakatorium"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(pageLayoutOf(paperOf(tab.print())));
         pdf.setResolution(dotsPerInch);
         QPainter painter;
         if (!painter.begin(&pdf))
@@ -112,6 +113,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+      m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
       m_labels(data ? std::make_unique<SheetLabels>(m_layout, *data, tab.mergeSettings().firstLabel)
                     : std::make_unique<SheetLabels>(m_layout)),
       m_art(pastedLabel(tab, dotsPerInch, data != nullptr)),
@@ -125,8 +127,8 @@ int PreviewPages::count() const { return m_labels->sheetCount(); }
 
 QImage PreviewPages::page(int number) const
 {
-    // A4, white, drawn in millimetres.
-    ImageSurface page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dotsPerInch);
+    // The tab's paper (A4 by default), white, drawn in millimetres.
+    ImageSurface page = ImageSurface::fromTwips(m_pageTwips.width(), m_pageTwips.height(), m_dotsPerInch);
     page.setScaleMode(Surface::ScaleMode::Millimetres);
     if (number >= 1 && number <= count())
         m_labels->drawSheet(page, number, m_art);

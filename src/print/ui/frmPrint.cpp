@@ -5,6 +5,7 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
 #include "merge/core/MergedSheets.h"
+#include "print/core/PaperPage.h"
 #include "print/core/SheetLayout.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrinterOutput.h"
@@ -187,7 +188,7 @@ void frmPrint::FillPrinterList(QComboBox* list)
 
 void frmPrint::ReadPrinterMargins(TxtBox* left, TxtBox* top, QPrinter& printer)
 {
-    const QPoint margins = printerMargins(printer);
+    const QPoint margins = printerMargins(printer, m_tab ? paperOf(m_tab->print()) : Paper{QStringLiteral("A4")});
     setField(left, margins.x());
     setField(top, margins.y());
 }

@@ -1,0 +1,79 @@
+#include "catalogue/core/ProductLayout.h"
+
+#include "base/core/Rounding.h"
+#include "canvas/core/Etiquette.h"
+
+#include <QJsonArray>
+#include <cmath>
+
+namespace plk {
+
+namespace {
+
+std::int16_t whole(double mm) { return roundClamped<std::int16_t>(mm); }
+
+bool isWhole(double mm) { return std::abs(mm - std::round(mm)) < 1e-9; }
+
+std::optional<Paper> paperOf(const Product& p)
+{
+    if (p.paper == QLatin1String("A4"))
+        return std::nullopt;
+    return Paper{p.paper, p.paperSize.width(), p.paperSize.height(), false};
+}
+
+}  // namespace
+
+PrintSettings productPrintSettings(const Product& product, PrintSettings s)
+{
+    const ProductGrid& g = product.layouts.front();
+    const QSizeF label = product.label.size;
+    s.ImpNbrH = whole(g.across);
+    s.ImpNbrV = whole(g.down);
+    s.ImpPosX = whole(g.left);
+    s.ImpPosY = whole(g.top);
+    s.ImpSepH = whole(std::max(0.0, g.pitchAcross - label.width()));
+    s.ImpSepV = whole(std::max(0.0, g.pitchDown - label.height()));
+    s.sheetGrid.reset();
+    if (!isWhole(g.left) || !isWhole(g.top) || !isWhole(g.pitchAcross - label.width()) ||
+        !isWhole(g.pitchDown - label.height()))
+        s.sheetGrid = SheetGrid{g.left, g.top, g.pitchAcross, g.pitchDown};
+    s.paper = paperOf(product);
+    return s;
+}
+
+void useProduct(Etiquette& tab, const Product& product)
+{
+    const Etiquette::Batch batch(tab);
+    tab.setPrjWidth(product.label.size.width());
+    tab.setPrjHeight(product.label.size.height());
+    tab.setPrint(productPrintSettings(product, tab.print()));
+}
+
+QJsonObject productJson(const Product& p)
+{
+    QJsonArray layouts;
+    for (const ProductGrid& g : p.layouts)
+        layouts.append(QJsonObject{{"across", g.across},
+                                   {"down", g.down},
+                                   {"left", g.left},
+                                   {"top", g.top},
+                                   {"pitchAcross", g.pitchAcross},
+                                   {"pitchDown", g.pitchDown}});
+    QJsonObject json{{"brand", p.brand},
+                     {"part", p.part},
+                     {"description", p.description},
+                     {"paper", p.roll() ? QStringLiteral("Autre") : p.paper},
+                     {"paperWidth", p.paperSize.width()},
+                     {"paperHeight", p.paperSize.height()},
+                     {"shape", shapeName(p.label.shape)},
+                     {"width", p.label.size.width()},
+                     {"height", p.label.size.height()},
+                     {"layouts", layouts}};
+    if (p.label.cornerRadius > 0)
+        json.insert("cornerRadius", p.label.cornerRadius);
+    if (p.label.holeRadius > 0)
+        json.insert("holeRadius", p.label.holeRadius);
+    return json;
+}
+
+}  // namespace plk
