@@ -81,6 +81,32 @@ struct Paper {
 /// Each side of a stored paper lies within 1 .. this many millimetres.
 inline constexpr double kMaxPaperSide = 1000;
 
+/// The outline of a maker's label within the tab's rectangle, when it is not a plain
+/// rectangle: rounded corners, a circle or an ellipse, a disc with its centre hole.
+/// The canvas shows it as a guide; printed outlines follow it.
+struct LabelOutline {
+    enum class Shape : std::int16_t { Rectangle = 0, Ellipse = 1, Disc = 2 };
+    Shape shape = Shape::Rectangle;
+    double cornerRadius = 0;  // mm, a rectangle's
+    double holeRadius = 0;    // mm, a disc's
+
+    bool operator==(const LabelOutline&) const = default;
+};
+
+/// How the sheets are printed, beyond the layout: copies of the whole job (collated:
+/// sheet 1, 2, 3, then again), the labels' outlines, crop marks at their corners, and
+/// the whole sheet mirrored (transfer paper, printed on its back).
+struct PrintOptions {
+    std::int16_t copies = 1;
+    bool collate = true;
+    bool outlines = false;
+    bool cropMarks = false;
+    bool mirror = false;
+
+    bool operator==(const PrintOptions&) const = default;
+};
+inline constexpr int kMaxCopies = 999;
+
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
     std::int16_t ImpMargeG = 0;
@@ -97,6 +123,11 @@ struct PrintSettings {
     std::optional<SheetGrid> sheetGrid;
     /// The paper, when it is not A4 portrait.
     std::optional<Paper> paper;
+    /// The label's outline, when the tab was made for a product whose labels are not
+    /// plain rectangles.
+    std::optional<LabelOutline> outline;
+    /// The options, when they are not the defaults.
+    std::optional<PrintOptions> options;
 
     bool operator==(const PrintSettings&) const = default;
 };

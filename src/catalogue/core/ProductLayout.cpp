@@ -14,6 +14,21 @@ std::int16_t whole(double mm) { return roundClamped<std::int16_t>(mm); }
 
 bool isWhole(double mm) { return std::abs(mm - std::round(mm)) < 1e-9; }
 
+std::optional<LabelOutline> outlineOf(const ProductLabel& l)
+{
+    switch (l.shape) {
+    case LabelShape::Rectangle:
+        if (l.cornerRadius > 0)
+            return LabelOutline{LabelOutline::Shape::Rectangle, l.cornerRadius, 0};
+        return std::nullopt;
+    case LabelShape::Round:
+    case LabelShape::Ellipse: return LabelOutline{LabelOutline::Shape::Ellipse, 0, 0};
+    case LabelShape::Cd: return LabelOutline{LabelOutline::Shape::Disc, 0, l.holeRadius};
+    case LabelShape::Continuous: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::optional<Paper> paperOf(const Product& p)
 {
     if (p.paper == QLatin1String("A4"))
@@ -38,6 +53,7 @@ PrintSettings productPrintSettings(const Product& product, PrintSettings s)
         !isWhole(g.pitchDown - label.height()))
         s.sheetGrid = SheetGrid{g.left, g.top, g.pitchAcross, g.pitchDown};
     s.paper = paperOf(product);
+    s.outline = outlineOf(product.label);
     return s;
 }
 

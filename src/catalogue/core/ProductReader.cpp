@@ -106,7 +106,7 @@ public:
             else if (m_xml.name() == QLatin1String("Glabels-paper-sizes"))
                 readChildren([this] { readPaper(); });
         }
-        if (m_xml.hasError() && m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+        if (m_xml.hasError())
             tell(m_xml.lineNumber(), QStringLiteral("XML illisible (%1)").arg(m_xml.errorString()));
         return std::move(m_file);
     }
@@ -172,8 +172,9 @@ private:
             m_file.products.push_back(std::move(p));
         } catch (const Refusal& r) {
             tell(line, QString::fromStdString(r.what()));
-            if (m_xml.isStartElement())
-                m_xml.skipCurrentElement();
+            // On to the product's end, wherever inside it the fault stopped the reading.
+            while (!m_xml.atEnd() && !(m_xml.isEndElement() && m_xml.name() == QLatin1String("Template")))
+                m_xml.readNext();
         }
     }
 

@@ -4,6 +4,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "document/core/PrintRecords.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QFile>
@@ -100,29 +101,6 @@ QString plancheRecord(const SheetGrid& g, const RegionalFormat& f)
         .join(QLatin1Char('|'));
 }
 
-// PAPIER|name|width|height|landscape: the paper, after the tab's PLANCHE and FUSION
-// records and only when it is not A4 portrait.
-const QLatin1String kPapier("PAPIER");
-
-void readPapier(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
-{
-    const RecordFields r(fields, format);
-    Paper paper{withoutSeparators(r.text(1)), r.real(2), r.real(3), r.boolean(4)};
-    for (const double side : {paper.width, paper.height})
-        if (!(side >= 1 && side <= kMaxPaperSide))
-            throw FormatError("taille de papier hors limites : « " + QString::number(side).toStdString() + " »");
-    PrintSettings p = tab.print();
-    p.paper = paper;
-    tab.setPrint(p);
-}
-
-QString papierRecord(const Paper& paper, const RegionalFormat& f)
-{
-    return QStringList{kPapier, paper.name, f.formatReal(paper.width), f.formatReal(paper.height),
-                       f.formatBool(paper.landscape)}
-        .join(QLatin1Char('|'));
-}
-
 // Lines end at CR (an LF after it is dropped) and, for files edited elsewhere, at a lone LF.
 QStringList splitLines(const QString& text)
 {
@@ -165,8 +143,9 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readPlanche(project.tab(current), fields, format);
     } else if (keyword == kMergeKeyword) {
         project.tab(current).setMergeSettings(readMergeRecord(fields, projectFolder));
-    } else if (keyword == kPapier) {
-        readPapier(project.tab(current), fields, format);
+    } else if (isPrintExtension(keyword)) {
+        Etiquette& tab = project.tab(current);
+        tab.setPrint(readPrintExtension(fields, format, tab.print()));
     }
 }
 
@@ -248,8 +227,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
-    if (const auto& paper = project.tab(index).print().paper)
-        text += papierRecord(*paper, format) + QStringLiteral("\r\n");
+    text += printExtensionRecords(project.tab(index).print(), format);
     return text;
 }
 
