@@ -33,6 +33,12 @@ QPointF PrinterSurface::penMiddle()
     return {kLineTwips / 2, kLineTwips / 2};
 }
 
+void PrinterSurface::mirror()
+{
+    const double width = m_pageMm.width() / kMmPerInch * kTwipsPerInch;
+    m_painter.setWorldTransform(QTransform(-1, 0, 0, 1, width, 0) * m_painter.worldTransform());
+}
+
 double PrinterSurface::unitsPerInch() const { return m_mode == ScaleMode::Twips ? kTwipsPerInch : kMmPerInch; }
 
 double PrinterSurface::scaleWidth() const { return m_pageMm.width() / kMmPerInch * unitsPerInch(); }

@@ -25,6 +25,10 @@ public:
     /// `texts`: outlines for a drawing that other programs draw without our fonts.
     PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts = TextForm::Glyphs);
 
+    /// Draws everything from here on mirrored left to right across the page (transfer
+    /// paper, printed on its back).
+    void mirror();
+
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }
     double scaleWidth() const override;
