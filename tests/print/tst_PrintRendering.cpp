@@ -7,6 +7,7 @@
 #include "export/core/TabExport.h"
 #include "print/PrintTests.h"
 #include "print/core/PrintJob.h"
+#include "print/core/PrintMarks.h"
 #include "print/core/SheetRenderer.h"
 #include "support/PdfProbe.h"
 #include "support/TestRegistry.h"
@@ -194,6 +195,30 @@ private Q_SLOTS:
         QVERIFY2(black.size() >= 6 && black.size() <= 7, qPrintable(QString::number(black.size())));
         QVERIFY2(std::abs(black.first() - test::pixelsOf(start, kDpi)) <= 1.5, qPrintable(QString::number(black.first())));
         QCOMPARE(black.last() - black.first() + 1, black.size());
+    }
+
+    void optionsRepeatMirrorAndMarkTheSheetsOnTheirPaper()
+    {
+        QCOMPARE(sheetOrder(3, PrintOptions{2, true}), (std::vector<int>{1, 2, 3, 1, 2, 3}));
+        QCOMPARE(sheetOrder(3, PrintOptions{2, false}), (std::vector<int>{1, 1, 2, 2, 3, 3}));
+        PrintSettings s = tab().print();
+        s.options = PrintOptions{2, true, false, true, true};
+        s.paper = Paper{QStringLiteral("A5"), 148, 210, true};
+        tab().setPrint(s);
+        const QString pdf = m_dir.filePath("options.pdf");
+        QCOMPARE(printSheetsToPdf(tab(), values(10, 20, 4, 6, 1, 1, 1, 0, 0), pdf), QString());
+        const QList<QImage> pages = test::rasterise(pdf, 127);  // 5 pixels a millimetre
+        QCOMPARE(pages.size(), 2);
+        for (const QImage& page : pages) {
+            QVERIFY(std::abs(page.width() - 1050) <= 1 && std::abs(page.height() - 740) <= 1);  // A5 landscape
+            // Mirrored: the 60 mm label 10 mm from the left edge lies 10 mm from the right.
+            const QList<QRect> labels = test::regions(page, test::near(Qt::red), 500);
+            QCOMPARE(labels.size(), 1);
+            QVERIFY2(std::abs(labels[0].right() - 1000) <= 3, qPrintable(QString::number(labels[0].right())));
+            // Crop marks beyond both top corners, along the label's top edge.
+            for (const int x : {688, 1012})
+                QVERIFY(QColor(page.pixel(x, 100)).value() < 160);
+        }
     }
 
     void withoutBorderOrObjectsOnlyBackgroundsArePrinted()

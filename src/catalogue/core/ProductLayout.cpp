@@ -49,8 +49,10 @@ PrintSettings productPrintSettings(const Product& product, PrintSettings s)
     s.ImpSepH = whole(std::max(0.0, g.pitchAcross - label.width()));
     s.ImpSepV = whole(std::max(0.0, g.pitchDown - label.height()));
     s.sheetGrid.reset();
-    if (!isWhole(g.left) || !isWhole(g.top) || !isWhole(g.pitchAcross - label.width()) ||
-        !isWhole(g.pitchDown - label.height()))
+    // Whole-millimetre positions follow the sheet only when everything is whole: a
+    // label of 148,5 mm would start the second row at 148.
+    if (!isWhole(g.left) || !isWhole(g.top) || !isWhole(g.pitchAcross) || !isWhole(g.pitchDown) ||
+        !isWhole(label.width()) || !isWhole(label.height()))
         s.sheetGrid = SheetGrid{g.left, g.top, g.pitchAcross, g.pitchDown};
     s.paper = paperOf(product);
     s.outline = outlineOf(product.label);

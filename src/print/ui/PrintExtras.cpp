@@ -24,7 +24,7 @@ TxtBox* numberField(QWidget* parent, int high, int length)
     return box;
 }
 
-void show(TxtBox* box, double value)
+void showNumber(TxtBox* box, double value)
 {
     box->setValue(int(std::lround(value)));
     box->setText(QString::number(box->Value()));
@@ -100,8 +100,8 @@ void PrintExtras::paperChosen()
     m_height->setEnabled(custom);
     if (!custom && !m_loading) {
         const PaperSize& p = standardPapers()[std::size_t(index)];
-        show(m_width, p.size.width());
-        show(m_height, p.size.height());
+        showNumber(m_width, p.size.width());
+        showNumber(m_height, p.size.height());
         m_customName.clear();
     }
 }
@@ -113,11 +113,11 @@ void PrintExtras::load(const PrintSettings& s)
     const int named = m_paper->findText(paper.name);
     m_paper->setCurrentIndex(named >= 0 && named != customIndex() ? named : customIndex());
     m_customName = named >= 0 ? QString() : paper.name;
-    show(m_width, paper.width);
-    show(m_height, paper.height);
+    showNumber(m_width, paper.width);
+    showNumber(m_height, paper.height);
     m_orientation->setCurrentIndex(paper.landscape ? 1 : 0);
     const PrintOptions o = s.options.value_or(PrintOptions());
-    show(m_copies, o.copies);
+    showNumber(m_copies, o.copies);
     m_collate->setChecked(o.collate);
     m_outlines->setChecked(o.outlines);
     m_cropMarks->setChecked(o.cropMarks);
