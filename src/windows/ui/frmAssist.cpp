@@ -118,10 +118,6 @@ frmAssist::frmAssist(MainWindowServices& menu)
     body->addLayout(sizes);
     m_width = addMillimetreField(sizes, 0, QStringLiteral("Largeur :"), kDefaultWidthMm);
     m_height = addMillimetreField(sizes, 1, QStringLiteral("Hauteur :"), kDefaultHeightMm);
-    // A maker's product sets the size, and the new tab's sheet layout and paper.
-    m_productButton->setAutoDefault(false);
-    sizes->addWidget(m_productButton, 0, 4);
-    connect(m_productButton, &QPushButton::clicked, this, [this] { productChooser()->open(); });
     sizes->setColumnStretch(3, 1);
 
     // Step 3: the colours.
@@ -159,6 +155,10 @@ frmAssist::frmAssist(MainWindowServices& menu)
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(16, 8, 16, 0);
+    // A maker's product sets the size, and the new tab's sheet layout and paper.
+    m_productButton->setAutoDefault(false);
+    connect(m_productButton, &QPushButton::clicked, this, [this] { productChooser()->open(); });
+    buttons->addWidget(m_productButton);
     buttons->addStretch(1);
     static const char* const kButtons[3] = {"Créer", "Annuler", "Aide"};
     for (int i = 0; i < 3; ++i) {
