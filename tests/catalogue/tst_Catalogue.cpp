@@ -190,8 +190,9 @@ private:
         for (const Product& p : catalogue.products()) {
             const ProductGrid& g = p.layouts[0];
             // A few products of the database have grids that leave their paper (typos, rounding).
-            const bool onPaper = g.left + (g.across - 1) * g.pitchAcross + p.label.size.width() <= p.paperSize.width() &&
-                                 g.top + (g.down - 1) * g.pitchDown + p.label.size.height() <= p.paperSize.height();
+            const QSizeF size = p.label.size;
+            const bool onPaper = g.left + (g.across - 1) * g.pitchAcross + size.width() <= p.paperSize.width() &&
+                                 g.top + (g.down - 1) * g.pitchDown + size.height() <= p.paperSize.height();
             if (p.layouts.size() == 1 && g.across <= kMaxAcross && g.down <= kMaxDown && onPaper)
                 fitting.push_back(&p);
         }

@@ -193,7 +193,8 @@ private Q_SLOTS:
             if (QColor(image.pixel(x, y)).value() < 100)
                 black << x;
         QVERIFY2(black.size() >= 6 && black.size() <= 7, qPrintable(QString::number(black.size())));
-        QVERIFY2(std::abs(black.first() - test::pixelsOf(start, kDpi)) <= 1.5, qPrintable(QString::number(black.first())));
+        QVERIFY2(std::abs(black.first() - test::pixelsOf(start, kDpi)) <= 1.5,
+                 qPrintable(QString::number(black.first())));
         QCOMPARE(black.last() - black.first() + 1, black.size());
     }
 

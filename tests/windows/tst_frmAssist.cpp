@@ -179,6 +179,7 @@ private Q_SLOTS:
         QTest::keyClicks(chooser->searchField(), QStringLiteral("zorglub rond"));
         QCOMPARE(chooser->list()->topLevelItemCount(), 1);
         QCOMPARE(chooser->list()->topLevelItem(0)->text(1), QStringLiteral("Z-635"));
+        QVERIFY(chooser->countLabel()->text().startsWith(QStringLiteral("1 produit(s) sur ")));
         QTest::mouseClick(chooser->button(0), Qt::LeftButton);
         QVERIFY(!chooser->isVisible());
         QCOMPARE(m_assist->TxtBox1()->Text(), QStringLiteral("64"));  // whole millimetres in the field

@@ -153,8 +153,6 @@ const Catalogue::Index& Catalogue::index() const
 
 const std::vector<Product>& Catalogue::products() const { return index().products; }
 
-const std::vector<PaperSize>& Catalogue::papers() const { return index().papers; }
-
 const QStringList& Catalogue::problems() const { return index().problems; }
 
 const Product* Catalogue::find(const QString& name) const

@@ -35,8 +35,6 @@ public:
     /// The products whose brand, part, description, paper, shape or size ("85x55")
     /// hold every word, in catalogue order.
     std::vector<const Product*> search(const QString& words) const;
-    /// The papers the products name: the standard ones and those the files add.
-    const std::vector<PaperSize>& papers() const;
     /// What could not be read, one line each.
     const QStringList& problems() const;
 

@@ -12,8 +12,9 @@ namespace plk {
 class Etiquette;
 
 /// `settings` with the product's first grid: whole millimetres in the print set-up's
-/// fields, the exact grid beside them when the sheet needs fractions, the paper (none
-/// for A4 portrait, the default) and the label's outline when it is no plain rectangle. A roll prints one label per page of the
+/// fields, the exact grid beside them when the sheet needs fractions, the paper
+/// (none for A4 portrait, the default) and the label's outline when it is no plain
+/// rectangle. A roll prints one label per page of the
 /// label's size.
 PrintSettings productPrintSettings(const Product& product, PrintSettings settings);
 

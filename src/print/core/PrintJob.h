@@ -55,11 +55,11 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
                  const Etiquette& tab, const LayoutValues& values, const DataTable* data = nullptr);
 
 /// Writes the tab's sheets (filled from `data` when given) as a PDF file of the tab's
-/// paper (A4 portrait by default) at the
-/// print quality of its `Resolution` (the sheet starts at the paper's corner: a file
-/// has no unprintable margin). The file is replaced only once the new one is complete,
-/// so a failure leaves the old file as it was. Returns an empty string on success,
-/// otherwise the reason (the system's own when writing failed).
+/// paper (A4 portrait by default) at the print quality of its `Resolution` (the sheet
+/// starts at the paper's corner: a file has no unprintable margin). The file is
+/// replaced only once the new one is complete, so a failure leaves the old file as it
+/// was. Returns an empty string on success, otherwise the reason (the system's own
+/// when writing failed).
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
                          const DataTable* data = nullptr, const FileWriter& writer = FileWriter());
 

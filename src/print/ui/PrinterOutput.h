@@ -1,7 +1,7 @@
 #pragma once
 // Printing on the printers CUPS knows: the printer list, a printer set up for the
-// sheets of labels (A4 unless the tab names another paper), and the print job that goes to an installed printer or, for the
-// last entry of the list, to a PDF file.
+// sheets of labels (A4 unless the tab names another paper), and the print job that
+// goes to an installed printer or, for the last entry of the list, to a PDF file.
 
 #include "print/core/PrintJob.h"
 
