@@ -1,9 +1,11 @@
 #include "catalogue/core/ProductLayout.h"
 
 #include "base/core/Rounding.h"
+#include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <cmath>
 
 namespace plk {
@@ -16,14 +18,18 @@ bool isWhole(double mm) { return std::abs(mm - std::round(mm)) < 1e-9; }
 
 std::optional<LabelOutline> outlineOf(const ProductLabel& l)
 {
+    // No corner rounder than half the label, no hole wider than the disc (which keeps
+    // the radii within what the FORME record holds, as the tab's size is).
+    const double shorter = std::min({l.size.width(), l.size.height(), kMaxTabSizeMm}) / 2;
+    const double longer = std::min(std::max(l.size.width(), l.size.height()), kMaxTabSizeMm) / 2;
     switch (l.shape) {
     case LabelShape::Rectangle:
         if (l.cornerRadius > 0)
-            return LabelOutline{LabelOutline::Shape::Rectangle, l.cornerRadius, 0};
+            return LabelOutline{LabelOutline::Shape::Rectangle, std::min(l.cornerRadius, shorter), 0};
         return std::nullopt;
     case LabelShape::Round:
     case LabelShape::Ellipse: return LabelOutline{LabelOutline::Shape::Ellipse, 0, 0};
-    case LabelShape::Cd: return LabelOutline{LabelOutline::Shape::Disc, 0, l.holeRadius};
+    case LabelShape::Cd: return LabelOutline{LabelOutline::Shape::Disc, 0, std::min(l.holeRadius, longer)};
     case LabelShape::Continuous: return std::nullopt;
     }
     return std::nullopt;
@@ -33,7 +39,8 @@ std::optional<Paper> paperOf(const Product& p)
 {
     if (p.paper == QLatin1String("A4"))
         return std::nullopt;
-    return Paper{p.paper, p.paperSize.width(), p.paperSize.height(), false};
+    const auto side = [](double mm) { return std::clamp(mm, 1.0, kMaxPaperSide); };
+    return Paper{p.paper, side(p.paperSize.width()), side(p.paperSize.height()), false};
 }
 
 }  // namespace
@@ -51,8 +58,10 @@ PrintSettings productPrintSettings(const Product& product, PrintSettings s)
     s.sheetGrid.reset();
     // Whole-millimetre positions follow the sheet only when everything is whole: a
     // label of 148,5 mm would start the second row at 148.
-    if (!isWhole(g.left) || !isWhole(g.top) || !isWhole(g.pitchAcross) || !isWhole(g.pitchDown) ||
-        !isWhole(label.width()) || !isWhole(label.height()))
+    const bool whole = isWhole(g.left) && isWhole(g.top) && isWhole(g.pitchAcross) && isWhole(g.pitchDown) &&
+                       isWhole(label.width()) && isWhole(label.height());
+    const bool storable = std::max({g.left, g.top, g.pitchAcross, g.pitchDown}) <= kMaxSheetGrid;
+    if (!whole && storable)
         s.sheetGrid = SheetGrid{g.left, g.top, g.pitchAcross, g.pitchDown};
     s.paper = paperOf(product);
     s.outline = outlineOf(product.label);
