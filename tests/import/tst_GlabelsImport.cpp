@@ -63,7 +63,8 @@ private Q_SLOTS:
                                            "code-barres de type « " + unknownCode + " »",
                                            "rotation (objet remis droit)", "ombre"}) +
                      "\n");
-        QCOMPARE(test::readBytes(in), original);  // only read
+        QCOMPARE(test::batch({"convert", out, in}).exitCode, 2);  // never written
+        QCOMPARE(test::readBytes(in), original);
     }
 
     void refusesBrokenFiles_data()

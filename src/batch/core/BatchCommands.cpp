@@ -329,6 +329,11 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
                         args.size() >= 3);
     if (!known)
         return usage(err);
+    // A gLabels project is only ever read: the converted project gets a name of ours.
+    if (command == QLatin1String("convert") && isGlabelsFile(args[2])) {
+        err << QStringLiteral("%1 : un projet gLabels n'est jamais écrit ; donnez un nom en .plk").arg(args[2]) << '\n';
+        return BatchUsageError;
+    }
 
     const RegionalFormat format = RegionalFormat::system();
     // A converted gLabels project keeps its pictures beside the new file; the other

@@ -10,6 +10,7 @@ namespace plk {
 namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72;
+constexpr int kMaxRunDepth = 64;
 
 struct XmlError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -271,8 +272,11 @@ private:
 
     /// The content of a text element: characters, <Span> runs (gLabels 3), <Field>,
     /// <NL>, and <p> lines (glabels-qt).
-    void readRuns(GlabelsObject& o, const GlabelsTextStyle& style, bool& styled, bool top = false)
+    void readRuns(GlabelsObject& o, const GlabelsTextStyle& style, bool& styled, bool top = false, int depth = 0)
     {
+        // Runs nest in a file from elsewhere as deep as it likes; the stack does not.
+        if (depth > kMaxRunDepth)
+            fail(QStringLiteral("texte de plus de %1 niveaux imbriqués").arg(kMaxRunDepth));
         const auto add = [&](const QString& text) {
             if (text.isEmpty())
                 return;
@@ -302,12 +306,12 @@ private:
             case QXmlStreamReader::StartElement: {
                 const auto name = m_xml.name();
                 if (name == QLatin1String("Span")) {
-                    readRuns(o, styleFrom(style), styled);
+                    readRuns(o, styleFrom(style), styled, false, depth + 1);
                 } else if (name == QLatin1String("p")) {
                     if (!o.lines.last().isEmpty() || m_paragraphs > 0)
                         o.lines << QString();
                     ++m_paragraphs;
-                    readRuns(o, style, styled);
+                    readRuns(o, style, styled, false, depth + 1);
                 } else if (name == QLatin1String("NL")) {
                     o.lines << QString();
                     m_xml.skipCurrentElement();

@@ -6,8 +6,8 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/LogoPicture.h"
+#include "import/core/GlabelsReader.h"
 #include "merge/core/MergeSettings.h"
-#include "print/core/SheetLayout.h"
 
 #include <QDir>
 #include <QHash>
@@ -93,6 +93,10 @@ void writeText(const GlabelsObject& o, Context& c)
         QString caption = withoutSeparators(o.lines[i]);
         if (caption.trimmed().isEmpty())
             continue;
+        if (c.labels.size() >= kMaxGlabelsObjects) {
+            c.losses.add(QStringLiteral("lignes de texte au-delà de %1").arg(kMaxGlabelsObjects));
+            break;
+        }
         if (caption.size() > kMaxTextLength) {
             caption.truncate(kMaxTextLength);
             c.losses.add(QStringLiteral("fin d'un texte de plus de %1 caractères").arg(kMaxTextLength));
