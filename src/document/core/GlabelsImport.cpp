@@ -5,6 +5,7 @@
 #include "import/core/GlabelsReader.h"
 #include "import/core/GlabelsRecords.h"
 #include "import/core/GzipData.h"
+#include "print/core/SheetLayout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,6 +70,9 @@ GlabelsImport importGlabelsProject(const QString& path, Project& project, const 
         return writeEmbeddedPicture(picture, picturesFolder.isEmpty() ? folder : picturesFolder, prefix, why);
     };
     target.textWidth = fontWidths();
+    target.maxAcross = kMaxAcross;
+    target.maxDown = kMaxDown;
+    target.maxPosition = kMaxPosition;
     const GlabelsConversion converted = glabelsProjectText(*read.document, target, format);
     const ReadResult r = readProjectData(encodeProjectText(converted.text), project, format, folder);
     project.caption = prefix;

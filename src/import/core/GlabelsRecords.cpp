@@ -301,19 +301,19 @@ void checkLabel(const GlabelsDocument& doc, Losses& losses)
         losses.add(QStringLiteral("étiquette tournée d'un quart de tour"));
 }
 
-QString printRecords(const GlabelsTemplate& t, const RegionalFormat& f, Losses& losses)
+QString printRecords(const GlabelsTemplate& t, const GlabelsTarget& target, const RegionalFormat& f, Losses& losses)
 {
     GlabelsLayout l = t.layouts.empty() ? GlabelsLayout() : t.layouts.front();
-    if (l.across > kMaxAcross || l.down > kMaxDown)
-        losses.add(QStringLiteral("étiquettes au-delà de %1 × %2 sur la planche").arg(kMaxAcross).arg(kMaxDown));
-    l.across = std::min(l.across, kMaxAcross);
-    l.down = std::min(l.down, kMaxDown);
+    if (l.across > target.maxAcross || l.down > target.maxDown)
+        losses.add(QStringLiteral("étiquettes au-delà de %1 × %2 sur la planche").arg(target.maxAcross).arg(target.maxDown));
+    l.across = std::min(l.across, target.maxAcross);
+    l.down = std::min(l.down, target.maxDown);
     // A single column or row has no pitch: the label's own size keeps the grid whole.
     if (l.across == 1 || l.pitchAcross <= 0)
         l.pitchAcross = t.width;
     if (l.down == 1 || l.pitchDown <= 0)
         l.pitchDown = t.height;
-    const auto position = [](double mm) { return std::clamp(int(roundHalfEven(mm)), 0, kMaxPosition); };
+    const auto position = [&target](double mm) { return std::clamp(int(roundHalfEven(mm)), 0, target.maxPosition); };
     QString text = QStringList{QStringLiteral("PRINT"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
                                QStringLiteral("0"), QStringLiteral("1"), QString::number(position(l.left)),
                                QString::number(position(l.top)),
@@ -381,7 +381,7 @@ GlabelsConversion glabelsProjectText(const GlabelsDocument& doc, const GlabelsTa
         for (const QString& record : *records)
             text += record + QStringLiteral("\r\n");
     text += QStringLiteral("FOND|1|%1\r\n").arg(kWhite);
-    text += printRecords(t, f, losses);
+    text += printRecords(t, target, f, losses);
     text += mergeText(doc, target, losses);
     return {text, losses.lines()};
 }

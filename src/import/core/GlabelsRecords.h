@@ -20,6 +20,11 @@ struct GlabelsTarget {
     /// The width in mm of a line of text in the style; unset when no fonts can be
     /// measured, and centred or right-aligned texts are then listed as losses.
     std::function<double(const GlabelsTextStyle&, const QString&)> textWidth;
+    /// The most labels across and down, and the farthest first label (mm), that the
+    /// print set-up takes: a sheet beyond them is cut and the cut is listed.
+    int maxAcross = 20;
+    int maxDown = 20;
+    int maxPosition = 200;
 };
 
 struct GlabelsConversion {

@@ -4,6 +4,8 @@
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
+#include "print/core/PaperPage.h"
+#include "print/core/PrintMarks.h"
 #include "print/core/PrinterSurface.h"
 
 #include <QPainter>
@@ -18,9 +20,11 @@ namespace {
 /// The pages of a print job, each drawn on through the device's painter.
 class DevicePages final : public SheetOutput {
 public:
-    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch)
+    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch, bool mirrored)
         : m_device(device), m_surface(painter, pageMm, dotsPerInch)
     {
+        if (mirrored)
+            m_surface.mirror();
     }
     Surface& sheet() override { return m_surface; }
     bool newSheet() override { return m_device.newPage(); }
@@ -68,7 +72,8 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
-        DevicePages pages(painter, device, pageMm, dotsPerInch);
+        const PrintOptions options = tab.print().options.value_or(PrintOptions());
+        DevicePages pages(painter, device, pageMm, dotsPerInch, options.mirror);
         // The background painted afresh at the printer's resolution (300 dpi at least),
         // not the screen's picture enlarged; a giant tab at what keeps memory bounded.
         const double backgroundDpi = dotsPerInchWithin(
@@ -79,7 +84,14 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
             return false;  // too large to paint at that resolution
         const SheetLabels labels =
             data ? SheetLabels(layout, *data, tab.mergeSettings().firstLabel) : SheetLabels(layout);
-        return renderSheets(pages, labels, printedLabel(tab, background));
+        const LabelArt art = withMarks(printedLabel(tab, background), layout.labelSize(), tab.print().outline, options);
+        const std::vector<int> order = sheetOrder(labels.sheetCount(), options);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            if (i > 0 && !pages.newSheet())
+                return false;
+            labels.drawSheet(pages.sheet(), order[i], art);
+        }
+        return true;
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -98,7 +110,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         QPdfWriter pdf(&device);
         pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
         pdf.setCreator(QStringLiteral("Plakatorium"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(pageLayoutOf(paperOf(tab.print())));
         pdf.setResolution(dotsPerInch);
         QPainter painter;
         if (!painter.begin(&pdf))
@@ -112,9 +124,11 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+      m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
       m_labels(data ? std::make_unique<SheetLabels>(m_layout, *data, tab.mergeSettings().firstLabel)
                     : std::make_unique<SheetLabels>(m_layout)),
-      m_art(pastedLabel(tab, dotsPerInch, data != nullptr)),
+      m_art(withMarks(pastedLabel(tab, dotsPerInch, data != nullptr), m_layout.labelSize(), tab.print().outline,
+                      tab.print().options.value_or(PrintOptions()))),
       m_dotsPerInch(dotsPerInch)
 {
 }
@@ -125,8 +139,8 @@ int PreviewPages::count() const { return m_labels->sheetCount(); }
 
 QImage PreviewPages::page(int number) const
 {
-    // A4, white, drawn in millimetres.
-    ImageSurface page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dotsPerInch);
+    // The tab's paper (A4 by default), white, drawn in millimetres.
+    ImageSurface page = ImageSurface::fromTwips(m_pageTwips.width(), m_pageTwips.height(), m_dotsPerInch);
     page.setScaleMode(Surface::ScaleMode::Millimetres);
     if (number >= 1 && number <= count())
         m_labels->drawSheet(page, number, m_art);
