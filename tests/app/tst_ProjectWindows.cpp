@@ -86,8 +86,9 @@ private Q_SLOTS:
         QVERIFY(window);
         QCOMPARE(window->caption(), QStringLiteral("Essai"));
         QCOMPARE(window->surface(1).prjWidth(), 40.0);
+        QCOMPARE(window->surface(1).print().outline->shape, LabelOutline::Shape::Ellipse);
         QCOMPARE(m_fx.dialogs->shown.at(1).text,
-                 glabelsLossesMessage(file("Essai.glabels"), {"forme ronde de l'étiquette", "rectangle"}));
+                 glabelsLossesMessage(file("Essai.glabels"), {"rectangle"}));
         // Enregistrer asks for a project name of ours: the gLabels file is never written over.
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QCOMPARE(m_fx.dialogs->shown.last().kind, QStringLiteral("save"));

@@ -53,13 +53,13 @@ private Q_SLOTS:
                  "FOND|1|16777215\r\n"
                  "PRINT|0|0|0|0|1|7|15|3|0|3|7\r\n"
                  "PLANCHE|7,2|15,15|66,04|38,1\r\n"
-                 "FUSION|adresses.csv|1\r\n");
+                 "FUSION|adresses.csv|1\r\n"
+                 "FORME|0|1,5|0\r\n");
         const QImage logo(dir.filePath("Essai-logo.png"));
         QCOMPARE(logo.pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(logo.pixel(1, 0), qRgb(0, 255, 0));
         QCOMPARE(QString::fromUtf8(run.err),
-                 glabelsLossesMessage(in, {"coins arrondis de l'étiquette",
-                                           "texte de plusieurs lignes (une zone de texte par ligne)", "rectangle",
+                 glabelsLossesMessage(in, {"texte de plusieurs lignes (une zone de texte par ligne)", "rectangle",
                                            "code-barres de type « " + unknownCode + " »",
                                            "rotation (objet remis droit)", "ombre"}) +
                      "\n");

@@ -1,6 +1,7 @@
 #include "document/core/GlabelsImport.h"
 
 #include "base/core/RegularFile.h"
+#include "document/core/PrintRecords.h"
 #include "import/core/GlabelsPictures.h"
 #include "import/core/GlabelsReader.h"
 #include "import/core/GlabelsRecords.h"
@@ -74,7 +75,11 @@ GlabelsImport importGlabelsProject(const QString& path, Project& project, const 
     target.maxDown = kMaxDown;
     target.maxPosition = kMaxPosition;
     const GlabelsConversion converted = glabelsProjectText(*read.document, target, format);
-    const ReadResult r = readProjectData(encodeProjectText(converted.text), project, format, folder);
+    PrintSettings extras;
+    extras.paper = converted.paper;
+    extras.outline = converted.outline;
+    const QString text = converted.text + printExtensionRecords(extras, format);
+    const ReadResult r = readProjectData(encodeProjectText(text), project, format, folder);
     project.caption = prefix;
     return {r, converted.losses};
 }

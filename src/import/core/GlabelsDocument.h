@@ -34,6 +34,7 @@ struct GlabelsTemplate {
     double width = 0;
     double height = 0;
     double cornerRadius = 0;
+    double holeRadius = 0;  // a CD's
     std::vector<GlabelsLayout> layouts;
 };
 

@@ -133,6 +133,7 @@ private:
             } else if (name == QLatin1String("Label-round") || name == QLatin1String("Label-cd")) {
                 t.shape = name == QLatin1String("Label-cd") ? GlabelsTemplate::Shape::Cd : GlabelsTemplate::Shape::Round;
                 const double r = length(QStringLiteral("radius"));
+                t.holeRadius = length(QStringLiteral("hole"));
                 t.width = length(QStringLiteral("width"), 2 * r);
                 t.height = length(QStringLiteral("height"), 2 * r);
             } else {

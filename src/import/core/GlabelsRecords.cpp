@@ -6,6 +6,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/LogoPicture.h"
+#include "catalogue/core/PaperSizes.h"
 #include "import/core/GlabelsReader.h"
 #include "merge/core/MergeSettings.h"
 
@@ -21,7 +22,6 @@ constexpr double kMmPerPoint = 25.4 / 72;
 // Lines of a text follow each other at this many times the font's size, as the
 // peers lay out one-spaced text.
 constexpr double kLineHeight = 1.2;
-constexpr double kA4Width = 210, kA4Height = 297;
 constexpr OleColor kWhite = 0x00FFFFFF;
 
 /// What was not carried over, counted by kind, in the order first met.
@@ -276,29 +276,53 @@ void writeObjects(Context& c)
         c.losses.add(QStringLiteral("élément « %1 » non reconnu").arg(element));
 }
 
-void checkLabel(const GlabelsDocument& doc, Losses& losses)
+/// The paper of the sheets, when it is not A4: one of the print set-up's by its
+/// catalogue name or its size, else a size of its own.
+std::optional<Paper> paperOf(const GlabelsTemplate& t, Losses& losses)
+{
+    const auto& papers = standardPapers();
+    const auto sameSize = [&t](const PaperSize& p) {
+        return std::abs(p.size.width() - t.paperWidth) < 0.5 && std::abs(p.size.height() - t.paperHeight) < 0.5;
+    };
+    auto known = std::find_if(papers.begin(), papers.end(), [&t](const PaperSize& p) {
+        return p.id.compare(t.paper, Qt::CaseInsensitive) == 0 || p.name.compare(t.paper, Qt::CaseInsensitive) == 0;
+    });
+    if (known == papers.end() && t.paperWidth > 0)
+        known = std::find_if(papers.begin(), papers.end(), sameSize);
+    if (known == papers.end()) {
+        if (t.paperWidth >= 1 && t.paperHeight >= 1 && t.paperWidth <= kMaxPaperSide && t.paperHeight <= kMaxPaperSide)
+            return Paper{QString(), t.paperWidth, t.paperHeight, false};
+        if (!t.paper.isEmpty())
+            losses.add(QStringLiteral("papier « %1 » (imprimé sur A4)").arg(t.paper));
+        return std::nullopt;
+    }
+    if (known == papers.begin())  // A4, the sheets' default
+        return std::nullopt;
+    return Paper{known->name, known->size.width(), known->size.height(), false};
+}
+
+/// The label's outline, when it is not a plain rectangle.
+std::optional<LabelOutline> outlineOf(const GlabelsDocument& doc, Losses& losses)
 {
     const GlabelsTemplate& t = doc.label;
-    const bool a4Size = t.paperWidth == 0 || (std::abs(t.paperWidth - kA4Width) < 0.5 &&
-                                              std::abs(t.paperHeight - kA4Height) < 0.5);
-    const bool a4Name = t.paper.isEmpty() || t.paper.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0 ||
-                        t.paper.compare(QLatin1String("Other"), Qt::CaseInsensitive) == 0;
-    if (!a4Size || !a4Name)
-        losses.add(QStringLiteral("papier « %1 » (imprimé sur A4)").arg(t.paper));
+    if (doc.rotated)
+        losses.add(QStringLiteral("étiquette tournée d'un quart de tour"));
+    if (t.layouts.size() > 1)
+        losses.add(QStringLiteral("disposition supplémentaire de la planche"));
+    // No radius passes half the label's smaller side.
+    const auto radius = [&t](double mm) { return std::clamp(mm, 0.0, std::min(t.width, t.height) / 2); };
     switch (t.shape) {
-    case GlabelsTemplate::Shape::Round: losses.add(QStringLiteral("forme ronde de l'étiquette")); break;
-    case GlabelsTemplate::Shape::Ellipse: losses.add(QStringLiteral("forme elliptique de l'étiquette")); break;
+    case GlabelsTemplate::Shape::Round:
+    case GlabelsTemplate::Shape::Ellipse: return LabelOutline{LabelOutline::Shape::Ellipse, 0, 0};
+    case GlabelsTemplate::Shape::Cd: return LabelOutline{LabelOutline::Shape::Disc, 0, radius(t.holeRadius)};
     case GlabelsTemplate::Shape::Other:
         losses.add(QStringLiteral("forme d'étiquette « %1 »").arg(t.shapeName));
-        break;
+        return std::nullopt;
     default: break;
     }
     if (t.cornerRadius > 0)
-        losses.add(QStringLiteral("coins arrondis de l'étiquette"));
-    if (t.layouts.size() > 1)
-        losses.add(QStringLiteral("disposition supplémentaire de la planche"));
-    if (doc.rotated)
-        losses.add(QStringLiteral("étiquette tournée d'un quart de tour"));
+        return LabelOutline{LabelOutline::Shape::Rectangle, radius(t.cornerRadius), 0};
+    return std::nullopt;
 }
 
 QString printRecords(const GlabelsTemplate& t, const GlabelsTarget& target, const RegionalFormat& f, Losses& losses)
@@ -364,7 +388,8 @@ GlabelsConversion glabelsProjectText(const GlabelsDocument& doc, const GlabelsTa
                                      const RegionalFormat& f)
 {
     Losses losses;
-    checkLabel(doc, losses);
+    const std::optional<Paper> paper = paperOf(doc.label, losses);
+    const std::optional<LabelOutline> outline = outlineOf(doc, losses);
     Context c{doc, target, f, losses, {}, {}, {}};
     writeObjects(c);
     const QString name = withoutSeparators(target.name);
@@ -383,7 +408,7 @@ GlabelsConversion glabelsProjectText(const GlabelsDocument& doc, const GlabelsTa
     text += QStringLiteral("FOND|1|%1\r\n").arg(kWhite);
     text += printRecords(t, target, f, losses);
     text += mergeText(doc, target, losses);
-    return {text, losses.lines()};
+    return {text, paper, outline, losses.lines()};
 }
 
 }  // namespace plk

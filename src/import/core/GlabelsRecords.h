@@ -4,6 +4,7 @@
 // reads as it reads any file. What the records cannot carry is listed, one French
 // line per kind of loss, so that nothing is dropped without the user knowing.
 
+#include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "import/core/GlabelsDocument.h"
 
@@ -28,7 +29,11 @@ struct GlabelsTarget {
 };
 
 struct GlabelsConversion {
-    QString text;        // the tab's records, CR LF after each
+    QString text;        // the tab's records up to FUSION, CR LF after each
+    /// The paper and the label's outline, whose records (written by the project file's
+    /// side) follow the text.
+    std::optional<Paper> paper;
+    std::optional<LabelOutline> outline;
     QStringList losses;  // "rectangle (3)", "rotation" ...: what was not carried over
 };
 
