@@ -48,7 +48,7 @@ private Q_SLOTS:
         const QString entry = m_prefix.filePath("share/applications/plakatorium.desktop");
         const QByteArray text = test::readBytes(entry);
         QVERIFY(text.contains("\nExec=plakatorium %F\n"));
-        QVERIFY(text.contains("\nMimeType=application/x-plakatorium-project;application/x-plakatorium-template;\n"));
+        QVERIFY(text.contains("\nMimeType=application/x-plakatorium-project;application/x-plakatorium-template;application/x-glabels;\n"));
         const test::BatchRun check = test::run(tool("desktop-file-validate"), {entry});
         QCOMPARE(check.exitCode, 0);
         QCOMPARE(check.out + check.err, QByteArray());  // not even a hint
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(update.err, QByteArray());
         const QByteArray globs = test::readBytes(mime + "/globs2");
         for (const char* glob : {"application/x-plakatorium-project:*.plk", "application/x-plakatorium-project:*.plc",
-                                 "application/x-plakatorium-template:*.gab"})
+                                 "application/x-plakatorium-template:*.gab", "application/x-glabels:*.glabels"})
             QVERIFY2(globs.contains(glob), glob);
         QVERIFY(test::readBytes(mime + "/subclasses").contains("application/x-plakatorium-project text/plain"));
     }

@@ -5,6 +5,7 @@
 #include "app/ui/FileArguments.h"
 #include "app/ui/RecentProjectsMenu.h"
 #include "app/ui/frmMenu.h"
+#include "document/core/GlabelsImport.h"
 #include "support/MainWindowFixture.h"
 #include "windows/ui/frmOutils.h"
 #include "windows/ui/frmProjet.h"
@@ -70,6 +71,28 @@ private Q_SLOTS:
         QCOMPARE(first->surface(1).prjWidth(), 60.0);
         for (const auto& shown : m_fx.dialogs->shown)
             QVERIFY(shown.kind != "message");
+    }
+
+    void aGlabelsProjectOpensAsAProjectOfOurs()
+    {
+        m_fx.start();
+        test::writeBytes(file("Essai.glabels"),
+                         "<Glabels-document><Template brand=\"B\" part=\"P\"><Label-round id=\"0\" radius=\"20mm\">"
+                         "<Layout nx=\"2\" ny=\"3\"/></Label-round></Template><Objects><Object-box x=\"1\" y=\"1\" "
+                         "w=\"9\" h=\"9\"/></Objects></Glabels-document>");
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{file("Essai.glabels"), 2});
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Ouvrir);
+        frmProjet* window = m_fx.menu->activeProject();
+        QVERIFY(window);
+        QCOMPARE(window->caption(), QStringLiteral("Essai"));
+        QCOMPARE(window->surface(1).prjWidth(), 40.0);
+        QCOMPARE(window->surface(1).print().outline->shape, LabelOutline::Shape::Ellipse);
+        QCOMPARE(m_fx.dialogs->shown.at(1).text,
+                 glabelsLossesMessage(file("Essai.glabels"), {"rectangle"}));
+        // Enregistrer asks for a project name of ours: the gLabels file is never written over.
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QCOMPARE(m_fx.dialogs->shown.last().kind, QStringLiteral("save"));
+        QCOMPARE(m_fx.dialogs->shown.last().request.fileName, QStringLiteral("Essai.plk"));
     }
 
     void theStatusBarShowsTheWindowLeftInFront_data()

@@ -5,6 +5,7 @@
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
+#include "document/core/GlabelsImport.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectJson.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace plk {
@@ -28,6 +30,9 @@ const char* const kHelp =
     "  info FICHIER          affiche le projet lu dans FICHIER en JSON\n"
     "  convert ENTREE SORTIE lit ENTREE (un nom en .prj passe par l'import de\n"
     "                        l'ancien format) et l'écrit dans SORTIE au format projet\n"
+    "  ENTREE peut aussi être un projet gLabels (.glabels) : ce qui ne peut pas être\n"
+    "  repris est écrit sur la sortie d'erreur ; ses images intégrées sont écrites\n"
+    "  à côté de SORTIE (convert) ou dans un dossier temporaire (autres commandes)\n"
     "  snapshot ENTREE IMAGE [--tab N] [--background-only] [--quality Q] [--dpi R]\n"
     "                        [--row L]\n"
     "                        écrit l'image de l'onglet N (1 par défaut) dans IMAGE\n"
@@ -79,9 +84,18 @@ QString failureText(const QString& path, const ReadResult& r)
     return QStringLiteral("%1 : %2").arg(path, r.reason);
 }
 
-/// Reads a project file, or imports a legacy one when the name ends in ".prj".
-ReadResult loadProject(const QString& path, Project& project, const RegionalFormat& format)
+/// Reads a project file, or imports a legacy one when the name ends in ".prj" or a
+/// gLabels one (its embedded pictures written into `picturesFolder`, what it loses
+/// said on `err`).
+ReadResult loadProject(const QString& path, Project& project, const RegionalFormat& format,
+                       const QString& picturesFolder, QTextStream& err)
 {
+    if (isGlabelsFile(path)) {
+        const GlabelsImport imported = importGlabelsProject(path, project, picturesFolder, format);
+        if (!imported.losses.isEmpty())
+            err << glabelsLossesMessage(path, imported.losses) << '\n';
+        return imported.result;
+    }
     if (path.endsWith(QLatin1String(".prj"), Qt::CaseInsensitive))
         return importLegacyProject(path, QFileInfo(path).fileName(), project, format);
     ReadResult r = readProjectFile(path, project, format);
@@ -358,10 +372,25 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
                         args.size() >= 3);
     if (!known)
         return usage(err);
+    // A gLabels project is only ever read: the converted project gets a name of ours.
+    if (command == QLatin1String("convert") && isGlabelsFile(args[2])) {
+        err << QStringLiteral("%1 : un projet gLabels n'est jamais écrit ; donnez un nom en .plk").arg(args[2]) << '\n';
+        return BatchUsageError;
+    }
 
     const RegionalFormat format = RegionalFormat::system();
+    // A converted gLabels project keeps its pictures beside the new file; the other
+    // commands only need them while they run.
+    std::optional<QTemporaryDir> scratch;
+    QString picturesFolder;
+    if (command == QLatin1String("convert")) {
+        picturesFolder = QFileInfo(args[2]).absolutePath();
+    } else if (isGlabelsFile(args[1])) {
+        scratch.emplace();
+        picturesFolder = scratch->path();
+    }
     Project project;
-    const ReadResult r = loadProject(args[1], project, format);
+    const ReadResult r = loadProject(args[1], project, format, picturesFolder, err);
     if (!r.ok()) {
         err << failureText(args[1], r) << '\n';
         return BatchInputError;

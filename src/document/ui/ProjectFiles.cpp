@@ -1,6 +1,7 @@
 #include "document/ui/ProjectFiles.h"
 
 #include "app/core/AppPaths.h"
+#include "document/core/GlabelsImport.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
 #include "windows/ui/frmProjet.h"
@@ -13,7 +14,8 @@ namespace plk {
 
 QStringList ProjectFiles::openFilters()
 {
-    return {QStringLiteral("Format Plakatorium (*.plk *.plc)"), QStringLiteral("Format ancien (*.prj)")};
+    return {QStringLiteral("Format Plakatorium (*.plk *.plc)"), QStringLiteral("Format ancien (*.prj)"),
+            QStringLiteral("Projet gLabels (*.glabels)")};
 }
 
 QString ProjectFiles::sameFileKey(const QString& path)
@@ -70,13 +72,15 @@ std::optional<ProjectFiles::Choice> ProjectFiles::askOpen(QWidget* parent)
     const auto chosen = m_dialogs.openFile(parent, request);
     if (!chosen)
         return std::nullopt;
-    return Choice{chosen->path, QFileInfo(chosen->path).fileName(), chosen->filterIndex == 1};
+    return Choice{chosen->path, QFileInfo(chosen->path).fileName(), chosen->filterIndex == 1,
+                  chosen->filterIndex == 2};
 }
 
 ProjectFiles::Choice ProjectFiles::choiceFor(const QString& path)
 {
     const QFileInfo info(path);
-    return Choice{path, info.fileName(), info.suffix().compare(QLatin1String("prj"), Qt::CaseInsensitive) == 0};
+    return Choice{path, info.fileName(), info.suffix().compare(QLatin1String("prj"), Qt::CaseInsensitive) == 0,
+                  isGlabelsFile(path)};
 }
 
 bool ProjectFiles::readInto(frmProjet& window, const Choice& file)
@@ -90,6 +94,8 @@ bool ProjectFiles::readInto(frmProjet& window, const Choice& file)
 bool ProjectFiles::readOrImport(frmProjet& window, const Choice& file)
 {
     const QString shown = QDir::toNativeSeparators(file.path);
+    if (file.glabels)
+        return importGlabels(window, file);
     if (file.legacy) {
         const ReadResult r = importLegacyProject(file.path, file.fileTitle, window.project());
         if (!r.ok()) {
@@ -117,6 +123,33 @@ bool ProjectFiles::readOrImport(frmProjet& window, const Choice& file)
                               .arg(r.line)
                               .arg(r.reason),
                           Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+    return true;
+}
+
+bool ProjectFiles::importGlabels(frmProjet& window, const Choice& file)
+{
+    const QString shown = QDir::toNativeSeparators(file.path);
+    const GlabelsImport imported = importGlabelsProject(file.path, window.project());
+    const ReadResult& r = imported.result;
+    if (r.status == ReadResult::Status::CannotOpen) {
+        m_dialogs.message(&window, QStringLiteral("Le fichier « %1 » ne peut pas être ouvert.\n\n%2").arg(shown, r.reason),
+                          Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return false;
+    }
+    // The window keeps no file: Enregistrer asks for a name of ours, so that the
+    // gLabels file is never written over.
+    const QString name = QFileInfo(file.path).completeBaseName();
+    window.setCaption(name);
+    window.lastSaveName = name + QStringLiteral(".plk");
+    if (r.status == ReadResult::Status::StoppedAtRecord)
+        m_dialogs.message(&window,
+                          QStringLiteral("L'import du fichier « %1 » s'est arrêté (%2).\n\n"
+                                         "Le projet est ouvert avec ce qui a pu être lu.")
+                              .arg(shown, r.reason),
+                          Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+    if (!imported.losses.isEmpty())
+        m_dialogs.message(&window, glabelsLossesMessage(file.path, imported.losses), Dialogs::Icon::Exclamation,
+                          Dialogs::Buttons::Ok);
     return true;
 }
 

@@ -23,15 +23,18 @@ public:
     /// when `saveAs`; true when the project was written.
     bool save(frmProjet& window, bool saveAs);
 
-    /// The file chosen in the open dialog; `legacy` when the old format's filter was in use.
+    /// The file chosen in the open dialog; `legacy` when the old format's filter was in
+    /// use, `glabels` for a gLabels project.
     struct Choice {
         QString path;
         QString fileTitle;
         bool legacy = false;
+        bool glabels = false;
     };
     std::optional<Choice> askOpen(QWidget* parent);
     /// A file named without the dialog (command line, recent projects): the legacy
-    /// import for a ".prj" file, the project reader for any other.
+    /// import for a ".prj" file, the gLabels import for a ".glabels" file, the project
+    /// reader for any other.
     static Choice choiceFor(const QString& path);
 
     /// Reads a project file into a new window (the reader keeps what it read before a
@@ -51,6 +54,7 @@ public:
 
 private:
     bool readOrImport(frmProjet& window, const Choice& file);
+    bool importGlabels(frmProjet& window, const Choice& file);
 
     Dialogs& m_dialogs;
     const AppPaths& m_paths;

@@ -1,0 +1,17 @@
+#pragma once
+// gLabels projects written by the tests themselves (see GlabelsSamples.cpp).
+
+#include <QByteArray>
+
+namespace plk::test {
+
+/// The label "Essai" in the dialect of gLabels 3 or of glabels-qt 4: two texts (one of
+/// two lines with a merge field, one turned with a shadow), a box, an embedded
+/// picture, an EAN-13 and a POSTNET code, a CSV merge source, on an Avery L7160 sheet.
+QByteArray glabelsSample(int version);
+/// The template part alone: for variations.
+extern const QByteArray kGlabelsTemplate;
+/// The bytes compressed by gzip.
+QByteArray gzipped(const QByteArray& bytes);
+
+}  // namespace plk::test
