@@ -108,8 +108,14 @@ private Q_SLOTS:
         QCOMPARE(read("Nom\r\nB\xe9rard \x80 \x9c\r\n").value(0, 0), QStringLiteral("Bérard € œ"));
         QCOMPARE(read("\xEF\xBB\xBFNom\r\nB\xC3\xA9rard\r\n").fields(), QStringList({"Nom"}));
         QCOMPARE(read("Nom\r\nB\xC3\xA9rard\r\n").value(0, 0), QStringLiteral("Bérard"));
-        // One stray byte makes the whole file Windows-1252, even where it looked like UTF-8.
-        QCOMPARE(read("Nom\r\nB\xC3\xA9rard\r\n\xe9\r\n").value(0, 0), QStringLiteral("BÃ©rard"));
+        // A stray byte in a UTF-8 file is read alone as Windows-1252, and the first one's line is named.
+        const DataFileResult mixed = readDataBytes("Nom\r\nB\xC3\xA9rard\r\n\xe9\xC3\x28\r\n\x9c\r\n", "m.csv");
+        QCOMPARE(row(mixed.table, 0) + row(mixed.table, 1) + row(mixed.table, 2),
+                 QStringList({"Bérard", "éÃ(", "œ"}));
+        QCOMPARE(mixed.warning, QStringLiteral("Fichier de données « m.csv », ligne 3 : des octets qui ne sont pas de "
+                                               "l'UTF-8 (le premier sur cette ligne) sont lus comme des caractères "
+                                               "Windows-1252."));
+        QCOMPARE(readDataBytes("Nom\r\nB\xe9rard\r\n", "w.csv").warning, QString());
         QByteArray utf16("\xFF\xFE");
         for (const QChar c : QStringLiteral("Nom\tVille\r\nNoël\tNîmes\r\n"))
             utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);

@@ -8,7 +8,7 @@
 //   ("" for one "); a quote inside an unquoted value is an ordinary character.
 // - Rows end at CR LF, LF or CR; a line break inside quotes becomes LF.
 // - UTF-8 with or without its byte-order mark (or UTF-16 with its mark); bytes that
-//   are no valid UTF-8 are read as Windows-1252.
+//   are no valid UTF-8 are read each as its Windows-1252 character (DataText.h).
 // - The first row names the fields; every other row is one label.
 //
 // The file is untrusted: only regular files are read, at most 32 MiB, 1000 fields,
@@ -30,6 +30,7 @@ inline constexpr std::int64_t kMaxDataFileBytes = 32 * 1024 * 1024;
 struct DataFileResult {
     DataTable table;
     QString error;  // what went wrong, for the user; empty when the file was read
+    QString warning;  // what the user should know of a file that was read (naming the line)
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -77,8 +77,7 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
         const QImage background = TabRenderer(tab).background(backgroundDpi);
         if (background.isNull() && !tab.canvasPixels().isEmpty())
             return false;  // too large to paint at that resolution
-        const SheetLabels labels =
-            data ? SheetLabels(layout, *data, tab.mergeSettings().firstLabel) : SheetLabels(layout);
+        const SheetLabels labels(layout, tab, data);
         return renderSheets(pages, labels, printedLabel(tab, background));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
@@ -112,14 +111,19 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
-      m_labels(data ? std::make_unique<SheetLabels>(m_layout, *data, tab.mergeSettings().firstLabel)
-                    : std::make_unique<SheetLabels>(m_layout)),
-      m_art(pastedLabel(tab, dotsPerInch, data != nullptr)),
+      m_labels(std::make_unique<SheetLabels>(m_layout, tab, data)),
+      m_art(pastedLabel(tab, dotsPerInch, m_labels->varies())),
       m_dotsPerInch(dotsPerInch)
 {
 }
 
 PreviewPages::~PreviewPages() = default;
+
+qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data)
+{
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    return SheetLabels(layout, tab, data).countersUsed();
+}
 
 int PreviewPages::count() const { return m_labels->sheetCount(); }
 

@@ -1,10 +1,12 @@
 #include "windows/ui/DataPage.h"
 
 #include "canvas/core/Etiquette.h"
+#include "merge/core/BuiltInMarkers.h"
 #include "merge/core/DataFile.h"
 #include "merge/core/MergeSettings.h"
 #include "widgets/ui/Dialogs.h"
 #include "windows/ui/FormParts.h"
+#include "windows/ui/MergeOptionsBox.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -54,6 +56,9 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     print->addWidget(new QLabel(QStringLiteral("Commencer à l'étiquette n°")), 0, 0);
     m_firstLabel->setRange(1, 1);
     print->addWidget(m_firstLabel, 0, 1);
+
+    m_options = new MergeOptionsBox(dialogs);
+    layout->addWidget(m_options);
 
     QGroupBox* rows = addGroup(layout, QStringLiteral("Ligne affichée :"));
     auto* moves = new QHBoxLayout;
@@ -123,8 +128,7 @@ void DataPage::readTable()
     DataFileResult read = readDataFile(path);
     if (read.ok())
         m_table = std::make_shared<const DataTable>(std::move(read.table));
-    else
-        m_error = read.error;
+    m_error = read.ok() ? read.warning : read.error;
 }
 
 void DataPage::refresh()
@@ -148,14 +152,18 @@ void DataPage::refresh()
                                .arg(fields.size())
                                .arg(fields.size() > 1 ? "s" : "")
                                .arg(rows)
-                               .arg(rows > 1 ? "s" : ""));
+                               .arg(rows > 1 ? "s" : "") +
+                           (m_error.isEmpty() ? QString() : QStringLiteral("\n") + m_error));
+    // The counter and the dates go into texts with or without a data file.
+    const QStringList markers = fields + builtInMarkers();
     QStringList listed;
     for (int i = 0; i < m_fields->count(); ++i)
         listed << m_fields->item(i)->text();
-    if (listed != fields) {
+    if (listed != markers) {
         m_fields->clear();
-        m_fields->addItems(fields);
+        m_fields->addItems(markers);
     }
+    m_options->showTab(m_tab, fields);
     const bool textSelected = m_tab && m_tab->LabelFocus() > 0;
     m_insert->setEnabled(textSelected && m_fields->currentItem() != nullptr);
 
