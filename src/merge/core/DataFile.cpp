@@ -3,6 +3,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "merge/core/DataText.h"
+#include "merge/core/VCardFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -140,6 +141,15 @@ QString unclosedQuote(const QString& name, const CsvScanner& scanner)
     return failure(name, scanner.unclosedLine(), QStringLiteral("un guillemet ouvert n'est jamais fermé."));
 }
 
+/// What the user should know of a UTF-8 file with stray bytes; empty without any.
+QString mixedWarning(const QString& name, int line)
+{
+    if (line <= 0)
+        return QString();
+    return failure(name, line, QStringLiteral("des octets qui ne sont pas de l'UTF-8 (le premier sur cette ligne) sont "
+                                              "lus comme des caractères Windows-1252."));
+}
+
 }  // namespace
 
 QString decodeDataText(const QByteArray& bytes) { return decodeData(bytes).text; }
@@ -148,6 +158,11 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 {
     const DataText decoded = decodeData(bytes);
     const QString& text = decoded.text;
+    if (isVCardText(text)) {
+        DataFileResult cards = readVCardText(text, name);
+        cards.warning = cards.ok() ? mixedWarning(name, decoded.mixedLine) : QString();
+        return cards;
+    }
     CsvScanner scanner(text, detectSeparator(text));
 
     QStringList fields;
@@ -187,12 +202,7 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
                                                            "la fusion en accepte au plus 100 000.")), {}};
         }
     }
-    const QString warning =
-        decoded.mixedLine > 0
-            ? failure(name, decoded.mixedLine, QStringLiteral("des octets qui ne sont pas de l'UTF-8 (le premier sur cette "
-                                                              "ligne) sont lus comme des caractères Windows-1252."))
-            : QString();
-    return {std::move(table), QString(), warning};
+    return {std::move(table), QString(), mixedWarning(name, decoded.mixedLine)};
 }
 
 DataFileResult readDataFile(const QString& path)

@@ -10,6 +10,7 @@
 // - UTF-8 with or without its byte-order mark (or UTF-16 with its mark); bytes that
 //   are no valid UTF-8 are read each as its Windows-1252 character (DataText.h).
 // - The first row names the fields; every other row is one label.
+// - A file whose first line opens a vCard is an address book instead (VCardFile.h).
 //
 // The file is untrusted: only regular files are read, at most 32 MiB, 1000 fields,
 // 100,000 rows and values of 10,000 characters (kMaxTextLength); every failure is a French sentence naming the file and, where

@@ -40,7 +40,7 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     contents(file)->addWidget(m_file);
     auto* buttons = new QHBoxLayout;
     contents(file)->addLayout(buttons);
-    m_choose = addButton(buttons, QStringLiteral("Choisir..."), QStringLiteral("Choisir le fichier de données (CSV)"));
+    m_choose = addButton(buttons, QStringLiteral("Choisir..."), QStringLiteral("Choisir le fichier de données (CSV ou vCard)"));
     m_remove = addButton(buttons, QStringLiteral("Retirer"), QStringLiteral("Ne plus relier l'onglet à ce fichier"));
     m_summary->setWordWrap(true);
     contents(file)->addWidget(m_summary);
@@ -185,7 +185,7 @@ void DataPage::chooseFile()
         return;
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Choisir le fichier de données");
-    request.filters = {QStringLiteral("Données (*.csv *.txt)"), QStringLiteral("Tous les fichiers (*)")};
+    request.filters = {QStringLiteral("Données (*.csv *.txt *.vcf)"), QStringLiteral("Tous les fichiers (*)")};
     const QString current = m_tab->mergeSettings().dataFile;
     request.directory = current.isEmpty() ? m_folder : QFileInfo(current).absolutePath();
     const auto answer = m_dialogs.openFile(this, request);
