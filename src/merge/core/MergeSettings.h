@@ -50,13 +50,13 @@ struct MergeSettings {
     /// Read from a project whose folder tree does not hold the file: it is read only
     /// once the user agreed (see LinkedFiles.h). Never written to the file.
     bool needsConsent = false;
-    CounterSettings counter;
+    CounterSettings counter{};
     /// Formats of «Date» and «Heure» (as QDate::toString takes them); empty: the
     /// user's regional short format.
-    QString dateFormat;
-    QString timeFormat;
+    QString dateFormat{};
+    QString timeFormat{};
     /// The field whose value gives each row's number of labels; empty: one each.
-    QString copiesField;
+    QString copiesField{};
 
     bool active() const { return !dataFile.isEmpty(); }
     /// Whether the counter, dates or copies differ from their defaults.
