@@ -148,8 +148,9 @@ private Q_SLOTS:
             if (!w.text.startsWith(QLatin1Char('W')))
                 labels << w.text;
         QCOMPARE(labels, (QStringList{"B-005", "C-007", "C-009", "C-011"}));
-        // The long line stops at its label's right edge (105 mm): the gap before the next stays white.
-        const QImage gap = plk::test::rasteriseArea(pdf, 1, 150, QRectF(105.4, 12, 1.2, 50));
+        // The long line stops at its label's right edge (15 - 5 + 90 mm on a file's page): the gap
+        // before the next label stays white.
+        const QImage gap = plk::test::rasteriseArea(pdf, 1, 150, QRectF(100.4, 8, 1.2, 50));
         int ink = 0;
         for (int y = 0; y < gap.height(); ++y)
             for (int x = 0; x < gap.width(); ++x)
