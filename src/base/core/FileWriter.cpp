@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -65,6 +66,10 @@ QString WholeSaveFile::failure(const QString& fallback) const
         return m_writeFailure;
     return error() == QFileDevice::NoError ? fallback : inFrench(errorString());
 }
+
+bool WholeSaveFile::seek(qint64 offset) { return flushPieces() && QSaveFile::seek(offset); }
+
+qint64 WholeSaveFile::size() const { return std::max(QSaveFile::size(), pos()); }
 
 qint64 WholeSaveFile::writeData(const char* data, qint64 length)
 {

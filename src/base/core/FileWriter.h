@@ -33,6 +33,11 @@ public:
     /// Why the save failed: the system's own reason, or `fallback` when it gave none.
     QString failure(const QString& fallback) const;
 
+    /// Writes what was gathered first: a writer that goes back (TIFF) patches the file.
+    bool seek(qint64 offset) override;
+    /// The file's size with what was gathered.
+    qint64 size() const override;
+
 protected:
     qint64 writeData(const char* data, qint64 length) override;
 

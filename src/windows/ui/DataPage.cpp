@@ -56,8 +56,15 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     print->addWidget(new QLabel(QStringLiteral("Commencer à l'étiquette n°")), 0, 0);
     m_firstLabel->setRange(1, 1);
     print->addWidget(m_firstLabel, 0, 1);
-
+    // The counter, dates and copies open below on demand: the tool box keeps its height.
     m_options = new MergeOptionsBox(dialogs);
+    m_options->setVisible(false);
+    auto* more = new QToolButton;
+    more->setText(QStringLiteral("N°, date..."));
+    more->setToolTip(QStringLiteral("Compteur «N°», formats de «Date» et «Heure», exemplaires par ligne"));
+    more->setCheckable(true);
+    print->addWidget(more, 0, 2);
+    connect(more, &QToolButton::toggled, m_options, &QWidget::setVisible);
     layout->addWidget(m_options);
 
     QGroupBox* rows = addGroup(layout, QStringLiteral("Ligne affichée :"));
