@@ -1,6 +1,7 @@
 #include "batch/core/BatchCommands.h"
 
 #include "base/core/FileWriter.h"
+#include "batch/core/ProductCommands.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
+#include <algorithm>
 
 namespace plk {
 
@@ -39,17 +41,31 @@ const char* const kHelp =
     "                        taille de l'écran), la résolution de l'image ; L (1 par\n"
     "                        défaut) la ligne du fichier de données de l'onglet\n"
     "                        dont les valeurs remplissent les champs\n"
-    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes]\n"
+    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes] [--copies C]\n"
+    "                        [--uncollated] [--outlines] [--crop-marks] [--mirror]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
-    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet ;\n"
+    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
+    "                        (sur son papier) ; C copies (assemblées sauf avec\n"
+    "                        --uncollated), contours des étiquettes, traits de\n"
+    "                        coupe, planche en miroir (papier transfert) ;\n"
     "                        un onglet relié à un fichier de données imprime une\n"
     "                        étiquette par ligne\n"
     "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
+    "  products [MOTS...]    liste en JSON, une ligne chacun, les produits du\n"
+    "                        catalogue dont la marque, la référence, la description,\n"
+    "                        le papier, la forme ou la taille (85x55) contiennent\n"
+    "                        tous les MOTS\n"
+    "  new SORTIE --product \"MARQUE REFERENCE\" [--name NOM]\n"
+    "                        écrit dans SORTIE un projet d'un onglet NOM disposé\n"
+    "                        pour ce produit\n"
+    "  --catalogue DOSSIER   (products, new) lit les produits de DOSSIER au lieu\n"
+    "                        du catalogue installé et du dossier Produits\n"
     "  print ENTREE [--tab N] [--printer NOM] [--copies C] [--skip-bad-codes]\n"
     "                        envoie les planches de l'onglet N à l'imprimante NOM\n"
     "                        (celle par défaut de CUPS sinon), en C exemplaires\n"
+    "                        (et les autres options de sheets)\n"
     "  --data FICHIER        (snapshot, sheets, preview, print) fusionne FICHIER, un\n"
     "                        fichier de données aux mêmes champs, au lieu de celui\n"
     "                        de l'onglet\n"
@@ -125,11 +141,12 @@ struct Options {
     int row = 0;                  // --row, from 1: for snapshot only; 0 when not given
     bool skipBadCodes = false;    // --skip-bad-codes: for sheets and preview
     bool allowOutside = false;    // --allow-outside: a data file outside the project's folder tree
+    /// --copies N, --uncollated, --outlines, --crop-marks, --mirror: for sheets only,
+    /// over the tab's own print options.
+    std::optional<PrintOptions> printOptions;
     QString dataFile;             // --data: another data file of the same fields
     std::optional<CounterSettings> counter;  // --counter: for sheets, preview and print
     QString printer;              // --printer: for print only
-    int copies = 1;               // --copies: for print only
-    bool printOptions = false;
     bool valid = true;
 };
 
@@ -188,11 +205,23 @@ Options parseOptions(const QStringList& args, qsizetype from)
             o.valid = o.valid && o.counter;
         } else if (args[i] == QLatin1String("--printer") && i + 1 < args.size()) {
             o.printer = args[++i];
-            o.printOptions = true;
         } else if (args[i] == QLatin1String("--copies") && i + 1 < args.size()) {
-            o.copies = optionNumber(args, i, o.valid);
-            o.valid = o.valid && o.copies >= 1 && o.copies <= 999;
-            o.printOptions = true;
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            const int copies = optionNumber(args, i, o.valid);
+            o.valid = o.valid && copies >= 1 && copies <= kMaxCopies;
+            o.printOptions->copies = std::int16_t(std::clamp(copies, 1, kMaxCopies));
+        } else if (args[i] == QLatin1String("--uncollated")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->collate = false;
+        } else if (args[i] == QLatin1String("--outlines")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->outlines = true;
+        } else if (args[i] == QLatin1String("--crop-marks")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->cropMarks = true;
+        } else if (args[i] == QLatin1String("--mirror")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->mirror = true;
         } else if (args[i] == QLatin1String("--allow-outside")) {
             o.allowOutside = true;
         } else if (args[i] == QLatin1String("--skip-bad-codes")) {
@@ -285,7 +314,7 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || o.skipBadCodes || o.counter || o.printOptions ||
+    if (!o.valid || o.skipBadCodes || o.counter || o.printOptions || !o.printer.isEmpty() ||
         (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
@@ -333,6 +362,11 @@ bool writeSheets(Etiquette& tab, const Options& o, const QString& pdf, QTextStre
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return false;
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
+    if (o.printOptions) {
+        PrintSettings settings = tab.print();
+        settings.options = o.printOptions;
+        tab.setPrint(settings);
+    }
     const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), pdf, tableOf(data));
     if (!reason.isEmpty())
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(pdf, reason) << '\n';
@@ -343,7 +377,7 @@ bool writeSheets(Etiquette& tab, const Options& o, const QString& pdf, QTextStre
 int sheets(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 || o.printOptions ||
+    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 || !o.printer.isEmpty() ||
         QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
@@ -363,7 +397,8 @@ int print(const QStringList& args, Project& project, QTextStream& err)
     const QString pdf = folder.filePath(QStringLiteral("planches.pdf"));
     if (!folder.isValid() || !writeSheets(project.tab(o.tab), o, pdf, err))
         return BatchInputError;
-    QStringList lp{QStringLiteral("-n"), QString::number(o.copies), QStringLiteral("-t"), QFileInfo(args[1]).fileName()};
+    // Copies and their order are in the document itself, as for sheets.
+    QStringList lp{QStringLiteral("-t"), QFileInfo(args[1]).fileName()};
     if (!o.printer.isEmpty())
         lp << QStringLiteral("-d") << o.printer;
     const QString reason = sendToQueue(lp << QStringLiteral("--") << pdf);
@@ -377,7 +412,7 @@ int print(const QStringList& args, Project& project, QTextStream& err)
 int preview(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions)
+    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions || !o.printer.isEmpty())
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -428,6 +463,8 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
         out << kHelp;
         return BatchOk;
     }
+    if (isProductCommand(args))
+        return runProductCommand(args, out, err);
     const QString command = args.value(0);
     const bool known = (command == QLatin1String("info") && args.size() == 2) ||
                        (command == QLatin1String("convert") && args.size() == 3) ||

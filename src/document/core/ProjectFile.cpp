@@ -4,6 +4,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "document/core/PrintRecords.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QFile>
@@ -146,6 +147,9 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         MergeSettings settings = project.tab(current).mergeSettings();
         readMergeOptions(fields, settings);
         project.tab(current).setMergeSettings(settings);
+    } else if (isPrintExtension(keyword)) {
+        Etiquette& tab = project.tab(current);
+        tab.setPrint(readPrintExtension(fields, format, tab.print()));
     }
 }
 
@@ -227,6 +231,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
+    text += printExtensionRecords(project.tab(index).print(), format);
     return text;
 }
 

@@ -4,6 +4,8 @@
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
+#include "print/core/PaperPage.h"
+#include "print/core/PrintMarks.h"
 #include "print/core/PrinterSurface.h"
 
 #include <QPainter>
@@ -18,9 +20,11 @@ namespace {
 /// The pages of a print job, each drawn on through the device's painter.
 class DevicePages final : public SheetOutput {
 public:
-    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch)
+    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch, bool mirrored)
         : m_device(device), m_surface(painter, pageMm, dotsPerInch)
     {
+        if (mirrored)
+            m_surface.mirror();
     }
     Surface& sheet() override { return m_surface; }
     bool newSheet() override { return m_device.newPage(); }
@@ -68,7 +72,8 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
-        DevicePages pages(painter, device, pageMm, dotsPerInch);
+        const PrintOptions options = tab.print().options.value_or(PrintOptions());
+        DevicePages pages(painter, device, pageMm, dotsPerInch, options.mirror);
         // The background painted afresh at the printer's resolution (300 dpi at least),
         // not the screen's picture enlarged; a giant tab at what keeps memory bounded.
         const double backgroundDpi = dotsPerInchWithin(
@@ -78,7 +83,14 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
         if (background.isNull() && !tab.canvasPixels().isEmpty())
             return false;  // too large to paint at that resolution
         const SheetLabels labels(layout, tab, data);
-        return renderSheets(pages, labels, printedLabel(tab, background));
+        const LabelArt art = withMarks(printedLabel(tab, background), layout.labelSize(), tab.print().outline, options);
+        const std::vector<int> order = sheetOrder(labels.sheetCount(), options);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            if (i > 0 && !pages.newSheet())
+                return false;
+            labels.drawSheet(pages.sheet(), order[i], art);
+        }
+        return true;
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -97,7 +109,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         QPdfWriter pdf(&device);
         pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
         pdf.setCreator(QStringLiteral("Plakatorium"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(pageLayoutOf(paperOf(tab.print())));
         pdf.setResolution(dotsPerInch);
         QPainter painter;
         if (!painter.begin(&pdf))
@@ -111,8 +123,10 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+      m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
       m_labels(std::make_unique<SheetLabels>(m_layout, tab, data)),
-      m_art(pastedLabel(tab, dotsPerInch, m_labels->varies())),
+      m_art(withMarks(pastedLabel(tab, dotsPerInch, m_labels->varies()), m_layout.labelSize(), tab.print().outline,
+                      tab.print().options.value_or(PrintOptions()))),
       m_dotsPerInch(dotsPerInch)
 {
 }
@@ -129,8 +143,8 @@ int PreviewPages::count() const { return m_labels->sheetCount(); }
 
 QImage PreviewPages::page(int number) const
 {
-    // A4, white, drawn in millimetres.
-    ImageSurface page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dotsPerInch);
+    // The tab's paper (A4 by default), white, drawn in millimetres.
+    ImageSurface page = ImageSurface::fromTwips(m_pageTwips.width(), m_pageTwips.height(), m_dotsPerInch);
     page.setScaleMode(Surface::ScaleMode::Millimetres);
     if (number >= 1 && number <= count())
         m_labels->drawSheet(page, number, m_art);

@@ -2,8 +2,10 @@
 // A drawing surface over a painter that draws a page: a printer's, a PDF file's or
 // an SVG drawing's. It draws in twips through the painter's transform, whatever the
 // device's resolution, so that the resolution (a printer's print quality) changes
-// neither where things go nor how big the texts are. Lines are the device's own
-// thinnest; pictures are stretched onto the page and, in a PDF file, kept lossless.
+// neither where things go nor how big the texts are. Lines are as wide as the canvas
+// shows them at 100 % (one screen pixel, 1/96 inch) and, like the canvas's, start at
+// their coordinate and run one line width right and down; pictures are stretched onto
+// the page and, in a PDF file, kept lossless.
 
 #include "base/core/Surface.h"
 #include "canvas/core/TwipsText.h"
@@ -15,10 +17,17 @@ namespace plk {
 
 class PrinterSurface final : public Surface {
 public:
+    /// The width of every line: one screen pixel.
+    static constexpr double kLineTwips = kTwipsPerPixel;
+
     /// `pageSize`: the printable area in millimetres; `dotsPerInch`: the device's
     /// resolution in each direction. Sets the painter's transform and hints.
     /// `texts`: outlines for a drawing that other programs draw without our fonts.
     PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts = TextForm::Glyphs);
+
+    /// Draws everything from here on mirrored left to right across the page (transfer
+    /// paper, printed on its back).
+    void mirror();
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }
@@ -38,6 +47,8 @@ public:
     void clipTo(const QRectF& rect) override;
 
 private:
+    static QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
+    static QPointF penMiddle();
     QPointF toTwips(double x, double y) const;
     double unitsPerInch() const;
 

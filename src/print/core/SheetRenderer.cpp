@@ -6,8 +6,15 @@
 #include "canvas/core/TabData.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
+#include "print/core/PrinterSurface.h"
 
 namespace plk {
+
+namespace {
+
+constexpr double kLineMm = PrinterSurface::kLineTwips / kTwipsPerMm;
+
+}  // namespace
 
 SheetLabels::SheetLabels(const SheetLayout& layout) : m_layout(layout) {}
 
@@ -67,9 +74,10 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
     return [&tab, background, size](Surface& s, QPointF at, const RowValues& row) {
         s.picture(background, at.x(), at.y(), size.width(), size.height());
+        // The border's line runs inside the label's edge, as the canvas's last pixels do.
         if (tab.Bordure())
-            s.box(at.x(), at.y(), at.x() + size.width(), at.y() + size.height(), toQColor(tab.BorderColor()),
-                  tab.DrawStyle());
+            s.box(at.x(), at.y(), at.x() + size.width() - kLineMm, at.y() + size.height() - kLineMm,
+                  toQColor(tab.BorderColor()), tab.DrawStyle());
         // Objects go to whole millimetres of the sheet; a label off the whole millimetre
         // (on a sheet's exact grid) takes its objects along by its fraction.
         const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));
