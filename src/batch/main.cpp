@@ -1,4 +1,5 @@
 #include "app/core/Fonts.h"
+#include "app/core/MemoryTuning.h"
 #include "batch/core/BatchCommands.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 int main(int argc, char* argv[])
 {
+    plk::keepLargeBlocksForReuse();
     qInstallMessageHandler(quietQtNotes);
     // No windows: text metrics and pictures still need a GUI application.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -108,12 +108,41 @@ private Q_SLOTS:
         QCOMPARE(read("Nom\r\nB\xe9rard \x80 \x9c\r\n").value(0, 0), QStringLiteral("Bérard € œ"));
         QCOMPARE(read("\xEF\xBB\xBFNom\r\nB\xC3\xA9rard\r\n").fields(), QStringList({"Nom"}));
         QCOMPARE(read("Nom\r\nB\xC3\xA9rard\r\n").value(0, 0), QStringLiteral("Bérard"));
-        // One stray byte makes the whole file Windows-1252, even where it looked like UTF-8.
-        QCOMPARE(read("Nom\r\nB\xC3\xA9rard\r\n\xe9\r\n").value(0, 0), QStringLiteral("BÃ©rard"));
+        // A stray byte in a UTF-8 file is read alone as Windows-1252, and the first one's line is named.
+        const DataFileResult mixed = readDataBytes("Nom\r\nB\xC3\xA9rard\r\n\xe9\xC3\x28\r\n\x9c\r\n", "m.csv");
+        QCOMPARE(row(mixed.table, 0) + row(mixed.table, 1) + row(mixed.table, 2),
+                 QStringList({"Bérard", "éÃ(", "œ"}));
+        QCOMPARE(mixed.warning, QStringLiteral("Fichier de données « m.csv », ligne 3 : des octets qui ne sont pas de "
+                                               "l'UTF-8 (le premier sur cette ligne) sont lus comme des caractères "
+                                               "Windows-1252."));
+        QCOMPARE(readDataBytes("Nom\r\nB\xe9rard\r\n", "w.csv").warning, QString());
         QByteArray utf16("\xFF\xFE");
         for (const QChar c : QStringLiteral("Nom\tVille\r\nNoël\tNîmes\r\n"))
             utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
         QCOMPARE(row(read(utf16), 0), QStringList({"Noël", "Nîmes"}));
+    }
+
+    void addressBooksOfVCards()
+    {
+        const DataFileResult r = readDataBytes("BEGIN:VCARD\r\nVERSION:4.0\r\nN:Bérard;Amélie;;;\r\n"
+                                               "ORG:Café \"Le Zinc\"\\, SARL\r\n"
+                                               "item1.ADR;TYPE=work:;Bât. 3;12\\, rue de l'Église;Saint-Étienne;;42000;France\r\n"
+                                               "TEL;TYPE=\"cell,voice\":06 12\r\nNOTE:Deux lignes\\nde no\r\n te\r\n"
+                                               "END:VCARD\r\nBEGIN:VCARD\nVERSION:3.0\nN:Martin;Jean\nTEL:01\nEND:VCARD\n",
+                                               "carnet.vcf");
+        QVERIFY(r.ok());
+        QCOMPARE(r.table.rowCount(), 2);
+        const QStringList fields = r.table.fields();
+        const auto value = [&](int row, const char* field) { return r.table.value(row, int(fields.indexOf(field))); };
+        QCOMPARE(value(0, "Nom") + "|" + value(0, "Prénom") + "|" + value(0, "Société") + "|" + value(0, "Adresse") + "|" +
+                     value(0, "CP") + "|" + value(0, "Ville") + "|" + value(0, "Pays") + "|" + value(0, "Mobile") + "|" +
+                     value(0, "Note"),
+                 QStringLiteral("Bérard|Amélie|Café \"Le Zinc\", SARL|12, rue de l'Église\nBât. 3|42000|Saint-Étienne|"
+                                "France|06 12|Deux lignes\nde note"));
+        QCOMPARE(value(1, "Téléphone") + value(1, "Mobile") + value(1, "Prénom"), QStringLiteral("01Jean"));
+        QCOMPARE(readDataBytes("BEGIN:VCARD\r\nN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nN:B\r\n", "x.vcf").error,
+                 QStringLiteral("Fichier de données « x.vcf », ligne 4 : une fiche commencée ici ne se termine jamais "
+                                "(END:VCARD)."));
     }
 
     void rowsAreFittedToTheFields()

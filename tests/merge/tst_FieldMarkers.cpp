@@ -1,6 +1,7 @@
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
 #include "merge/core/MergeData.h"
+#include "merge/core/RowValues.h"
 #include "support/MergeFixtures.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
@@ -41,6 +42,37 @@ private Q_SLOTS:
         QCOMPARE(mergeText(QStringLiteral("<«Nom»>"), t, 50), QStringLiteral("<>"));
     }
 
+    void builtInMarkersAndEmptyLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("counterIndex");
+        QTest::addColumn<QString>("line");
+        // Counter from 98 by 5 on 4 digits; formats given; a row with its own "Date" and an empty "Tél".
+        QTest::newRow("counter") << "N° «N°»" << 3 << "N° 0113";
+        QTest::newRow("counter past its digits") << "«N°»" << 2000 << "10098";
+        QTest::newRow("the file's field wins") << "«Date» à «Heure»" << 0 << "le 3 mai à 14h05";
+        QTest::newRow("only empty markers") << " «Tél» «Fax» " << 0 << "";
+        QTest::newRow("text around an empty marker") << "Tél : «Tél»" << 0 << "Tél : ";
+        QTest::newRow("unknown marker stays") << "«Tél» «Pays»" << 0 << " «Pays»";
+        QTest::newRow("no marker") << "  " << 0 << "  ";
+    }
+
+    void builtInMarkersAndEmptyLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, counterIndex);
+        QFETCH(QString, line);
+        MergeSettings settings;
+        settings.counter = {98, 5, 4, false, false};
+        settings.timeFormat = QStringLiteral("HH'h'mm");
+        const BuiltInValues builtIns(settings, QDateTime(QDate(2026, 12, 7), QTime(14, 5)), QLocale(QLocale::French));
+        const DataTable t = readDataBytes("Nom;Date;Tél;Fax\r\nZoé;le 3 mai;;\r\n", "a.csv").table;
+        QCOMPARE(RowValues(&t, 0, &builtIns, counterIndex).line(text), line);
+        // Without a data file the built-in markers still fill; the regional date when no format is given.
+        QCOMPARE(RowValues(nullptr, -1, &builtIns, 1).fill(QStringLiteral("«N°» «Date» «Nom»")),
+                 QStringLiteral("0103 07/12/2026 «Nom»"));
+    }
+
     void unknownMarkersAreListedOnce()
     {
         const QStringList fields = test::addressFields();
@@ -56,7 +88,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("adresses.csv"));
         test::writeBytes(path, test::csvFile(test::addressFields(), test::fiftyAddresses()));
         const MergeSettings settings = chosenDataFile(path, dir.path());
-        MergeData data = loadMergeData(settings, {QStringLiteral("«Nom» «Pays»"), QStringLiteral("«Civilité»")});
+        MergeData data = loadMergeData(settings, {QStringLiteral("«Nom» «Pays» «N°»"), QStringLiteral("«Civilité»")});
         QVERIFY(data.ok());
         QCOMPARE(data.table.rowCount(), 50);
         QCOMPARE(data.unknown, QStringList({"Pays", "Civilité"}));

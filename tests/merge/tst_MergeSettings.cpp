@@ -1,4 +1,5 @@
 #include "base/core/ValueReader.h"
+#include "merge/core/DataFile.h"
 #include "merge/core/MergeSettings.h"
 #include "merge/core/MergedSheets.h"
 #include "support/TestRegistry.h"
@@ -72,6 +73,50 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(FormatError, readRecord(QStringLiteral("FUSION|/a.csv|cinq"), QString()));
         QVERIFY_THROWS_EXCEPTION(FormatError, readRecord(QStringLiteral("FUSION|/a.csv"), QString()));
         QVERIFY(!readRecord(QStringLiteral("FUSION||3"), QStringLiteral("/p")).active());
+    }
+
+    void optionsRecordReadsBackAndDefaultsWriteNothing_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("every field") << "FUSIONOPT|1001|2|6|1|1|dd/MM/yyyy|HH:mm|Ex" << "";
+        QTest::newRow("short record") << "FUSIONOPT|5" << "FUSIONOPT|5|1|0|0|0|||";
+        QTest::newRow("out of range") << "FUSIONOPT|-4|0|99|7|0" << "FUSIONOPT|0|1|12|1|0|||";
+        QTest::newRow("defaults") << "FUSIONOPT|1|1|0|0|0|||" << "-";
+    }
+
+    void optionsRecordReadsBackAndDefaultsWriteNothing()
+    {
+        QFETCH(QString, record);
+        QFETCH(QString, written);
+        MergeSettings s;
+        readMergeOptions(record.split(QLatin1Char('|')), s);
+        const QString expected = written.isEmpty() ? record : written == QLatin1String("-") ? QString() : written;
+        QCOMPARE(mergeRecord(s, QString()), expected);
+        // After the FUSION record, and carried on past the labels a run used.
+        s.dataFile = QStringLiteral("/a.csv");
+        QCOMPARE(mergeRecord(s, QString()).section(QStringLiteral("\r\n"), 1), expected);
+        QVERIFY_THROWS_EXCEPTION(FormatError, readMergeOptions({kMergeOptionsKeyword, QStringLiteral("un")}, s));
+    }
+
+    void aCounterCarriesOnAndCopiesFillLabels()
+    {
+        MergeSettings s;
+        s.counter = {10, 5, 0, false, true};
+        QCOMPARE(carriedOn(s, 24).counter.start, qint64(130));
+        s.counter.carryOn = false;
+        QCOMPARE(carriedOn(s, 24).counter.start, qint64(10));
+        // Copies per row: 2, none, 1 (not a number), 30 on sheets of 24 from label 23.
+        const DataTable t = readDataBytes("Nom;Ex\r\nA;2\r\nB;0\r\nC;x\r\nD;30\r\n", "c.csv").table;
+        s.copiesField = QStringLiteral("Ex");
+        s.firstLabel = 23;
+        const MergedSheets copies = MergedSheets::of(t, s, 24);
+        QCOMPARE(copies.labelCount(), qint64(33));
+        QCOMPARE(copies.sheetCount(), 3);
+        QCOMPARE(sheetRows(copies, 0).mid(21), QList<int>({-1, 0, 0}));
+        QCOMPARE(sheetRows(copies, 1).mid(0, 2), QList<int>({2, 3}));
+        QCOMPARE(copies.rowAt(2, 6), 3);
+        QCOMPARE(copies.rowAt(2, 7), -1);
     }
 
     void onlyPathsARecordCanHold()

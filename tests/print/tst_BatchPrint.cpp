@@ -130,6 +130,40 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath("rien/Page1.png")));
     }
 
+    void theCommandLinesDataAndCounterAndLabelsClippedToTheirEdge()
+    {
+        // The tab counts from 1 and takes a row's copies from "Ex"; the command line names
+        // another file (row C three times) and a counter from 5 by 2 on 3 digits.
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Lots.plk"), pdf = dir.filePath("lots.pdf");
+        QByteArray project = kProject + "LABEL|«Nom»-«N°» " + QByteArray(60, 'W') +
+                             "|10|5|Tahoma|12|Faux|Faux|Faux|Faux|0\r\nFUSION|noms.csv|1\r\nFUSIONOPT|1|1|0|0|0|||Ex\r\n";
+        plk::test::writeBytes(in, project.replace("«", "\xAB").replace("»", "\xBB").replace("°", "\xB0"));
+        plk::test::writeBytes(dir.filePath("noms.csv"), "Nom;Ex\r\nA;1\r\n");
+        plk::test::writeBytes(dir.filePath("autres.csv"), "Nom;Ex\r\nB;1\r\nC;3\r\n");
+        const Run r = batch({"sheets", in, pdf, "--tab", "2", "--data", dir.filePath("autres.csv"), "--counter", "5,2,3"});
+        QCOMPARE(r.exitCode, 0);
+        QStringList labels;
+        for (const plk::test::PdfWord& w : plk::test::pdfWords(pdf))
+            if (!w.text.startsWith(QLatin1Char('W')))
+                labels << w.text;
+        QCOMPARE(labels, (QStringList{"B-005", "C-007", "C-009", "C-011"}));
+        // The long line stops at its label's right edge (15 - 5 + 90 mm on a file's page): the gap
+        // before the next label stays white.
+        const QImage gap = plk::test::rasteriseArea(pdf, 1, 150, QRectF(100.4, 8, 1.2, 50));
+        int ink = 0;
+        for (int y = 0; y < gap.height(); ++y)
+            for (int x = 0; x < gap.width(); ++x)
+                ink += qGray(gap.pixel(x, y)) < 128 ? 1 : 0;
+        QCOMPARE(ink, 0);
+        QCOMPARE(batch({"sheets", in, pdf, "--tab", "2", "--counter", "5,0"}).exitCode, 2);
+        QCOMPARE(batch({"snapshot", in, dir.filePath("x.png"), "--counter", "5"}).exitCode, 2);
+        QCOMPARE(batch({"print", in, "--tab", "2", "--copies", "0"}).exitCode, 2);
+        const Run unknownQueue = batch({"print", in, "--tab", "2", "--printer", "PasDeFileIci"});
+        QCOMPARE(unknownQueue.exitCode, 1);
+        QVERIFY(unknownQueue.err.contains("impression impossible"));
+    }
+
     void failuresAndUsage()
     {
         QTemporaryDir dir;

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <pwd.h>
 #include <unistd.h>
@@ -102,6 +103,23 @@ private Q_SLOTS:
             const QList<QRect> labels = test::inReadingOrder(test::regions(page, test::near(Qt::red), 2000));
             QCOMPARE(test::misplaced(labels, onPaper, 5, 3, {90, 50}, 3), QString());
         }
+    }
+
+    void theBatchToolPrintsThroughTheQueue()
+    {
+        // The job is named after the project file; two copies of one sheet of red labels.
+        const QString title = QStringLiteral("PlkBatch%1x%2").arg(QCoreApplication::applicationPid()).arg(
+            QDateTime::currentMSecsSinceEpoch());
+        QTemporaryDir dir;
+        const QString in = dir.filePath(title + QStringLiteral(".plk"));
+        test::writeBytes(in, "ONGLET|A\r\nPROJET|A|90|50|255|0|Faux|Faux|Faux|Faux|Faux\r\nFOND|1|255\r\n"
+                             "PRINT|0|0|0|3|1|15|12|2|3|2|5\r\n");
+        const test::BatchRun r = test::batch({"print", in, "--printer", kQueue, "--copies", "2"});
+        QCOMPARE(r.exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!(m_output = jobFile(cupsPdfFolder(), title)).isEmpty(), 60000);
+        QList<QImage> pages;
+        QTRY_VERIFY_WITH_TIMEOUT(!(pages = test::rasterise(m_output, 72)).isEmpty(), 30000);
+        QCOMPARE(test::regions(pages.first(), test::near(Qt::red), 2000).size(), 10);
     }
 
     void oneLabelAPageOnALabelPrinter()

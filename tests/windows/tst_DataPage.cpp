@@ -3,9 +3,12 @@
 // the project toolbar's "Aperçu des données".
 
 #include "WindowTests.h"
+#include "merge/core/BuiltInMarkers.h"
 #include "support/MergeFixtures.h"
 #include "windows/ui/DataPage.h"
+#include "windows/ui/MergeOptionsBox.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QSpinBox>
 #include <QToolButton>
@@ -72,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(tab.mergeSettings().relative);  // below the project's folder
         QCOMPARE(page->fileField()->text(), QStringLiteral("adresses.csv"));
         QCOMPARE(page->summary()->text(), QStringLiteral("6 champs, 50 lignes"));
-        QCOMPARE(test::entries(page->fieldList()), test::addressFields());
+        QCOMPARE(test::entries(page->fieldList()), test::addressFields() + builtInMarkers());
         QCOMPARE(page->rowIndicator()->text(), QStringLiteral("Ligne 1 sur 50"));
         QCOMPARE(page->firstLabelBox()->maximum(), 24);
 
@@ -87,10 +90,17 @@ private Q_SLOTS:
         // Saved beside the project, the path stays relative to it.
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QVERIFY(test::readBytes(m_fx.dir.filePath("Adresse.plk")).endsWith("FUSION|listes/adresses.csv|5\r\n"));
+        // The counter's settings follow in a record of their own.
+        page->options()->startBox()->setValue(1001);
+        page->options()->widthBox()->setValue(6);
+        page->options()->carryOnBox()->setChecked(true);
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QVERIFY(test::readBytes(m_fx.dir.filePath("Adresse.plk"))
+                    .endsWith("FUSION|listes/adresses.csv|5\r\nFUSIONOPT|1001|1|6|0|1|||\r\n"));
 
         QTest::mouseClick(page->removeButton(), Qt::LeftButton);
         QVERIFY(!tab.mergeSettings().active());
-        QVERIFY(page->fieldList()->count() == 0 && page->fileField()->text().isEmpty());
+        QVERIFY(page->fieldList()->count() == 3 && page->fileField()->text().isEmpty());
     }
 
     void choosingAFileIsUndoneShowingRowsIsNot()

@@ -18,11 +18,42 @@ WholeSaveFile::WholeSaveFile(const QString& target, std::function<void(qint64)> 
 {
 }
 
-bool WholeSaveFile::openUnbuffered() { return QSaveFile::open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+namespace {
+
+constexpr qsizetype kPieceBytes = 64 * 1024;
+
+}  // namespace
+
+bool WholeSaveFile::openForWriting()
+{
+    m_pending.reserve(kPieceBytes);
+    return QSaveFile::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+bool WholeSaveFile::flushPieces()
+{
+    // The system may take part of a write when the disk is nearly full; the rest is
+    // then written again, which fails with the reason.
+    qsizetype done = 0;
+    while (done < m_pending.size() && !writeFailed()) {
+        const qint64 n = QSaveFile::writeData(m_pending.constData() + done, m_pending.size() - done);
+        if (n <= 0) {
+            // Kept: a later write that succeeds would clear the device's error.
+            m_writeFailure = error() == QFileDevice::NoError ? QStringLiteral("écriture incomplète") : inFrench(errorString());
+            break;
+        }
+        done += qsizetype(n);
+        m_written += n;
+        if (m_progress)
+            m_progress(m_written);
+    }
+    m_pending.resize(0);
+    return !writeFailed();
+}
 
 bool WholeSaveFile::commitWhole()
 {
-    if (writeFailed())
+    if (!flushPieces())
         return false;
     if (m_progress)
         m_progress(-1);
@@ -36,25 +67,18 @@ QString WholeSaveFile::failure(const QString& fallback) const
     return error() == QFileDevice::NoError ? fallback : inFrench(errorString());
 }
 
+bool WholeSaveFile::seek(qint64 offset) { return flushPieces() && QSaveFile::seek(offset); }
+
+qint64 WholeSaveFile::size() const { return std::max(QSaveFile::size(), pos()); }
+
 qint64 WholeSaveFile::writeData(const char* data, qint64 length)
 {
-    // The system may take part of a write when the disk is nearly full; the rest is
-    // then written again, which fails with the reason.
-    qint64 done = 0;
-    while (done < length) {
-        const qint64 n = QSaveFile::writeData(data + done, length - done);
-        if (n <= 0) {
-            // Kept: a later write that succeeds would clear the device's error.
-            if (m_writeFailure.isEmpty())
-                m_writeFailure = error() == QFileDevice::NoError ? QStringLiteral("écriture incomplète") : inFrench(errorString());
-            return -1;
-        }
-        done += n;
-        m_written += n;
-        if (m_progress)
-            m_progress(m_written);
-    }
-    return done;
+    if (writeFailed())
+        return -1;
+    m_pending.append(data, qsizetype(length));
+    if (m_pending.size() >= kPieceBytes && !flushPieces())
+        return -1;
+    return length;
 }
 
 // --- the writer -----------------------------------------------------------------------
@@ -63,11 +87,14 @@ QString FileWriter::write(const QString& path, const std::function<QString(QIODe
 {
     // A save that fails leaves its temporary file to the destructor, which removes it.
     WholeSaveFile file(path, [this](qint64 n) { progress(n); });
-    if (!file.openUnbuffered())
+    if (!file.openForWriting())
         return file.failure(QStringLiteral("création du fichier impossible"));
     const QString reason = content(file);
-    if (!reason.isEmpty())
+    // A write the system refused is the reason, rather than what it made of the content.
+    if (!reason.isEmpty()) {
+        file.flushPieces();
         return file.failure(reason);
+    }
     if (!file.commitWhole())
         return file.failure(QStringLiteral("écriture incomplète"));
     return QString();
@@ -97,14 +124,7 @@ QString FileWriter::write(const QString& path, const QByteArray& bytes) const
 
 QString FileWriter::put(QIODevice& file, const QByteArray& bytes) const
 {
-    // In pieces, so that a full disk stops the save at the first piece that does not fit.
-    constexpr qsizetype kPiece = 8192;
-    for (qsizetype at = 0; at < bytes.size(); at += kPiece) {
-        const qsizetype n = std::min(kPiece, bytes.size() - at);
-        if (file.write(bytes.constData() + at, n) != n)
-            return QStringLiteral("écriture incomplète");
-    }
-    return QString();
+    return file.write(bytes) == bytes.size() ? QString() : QStringLiteral("écriture incomplète");
 }
 
 }  // namespace plk

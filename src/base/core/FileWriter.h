@@ -11,29 +11,39 @@
 
 namespace plk {
 
-/// The temporary file of a save. Every write reaches the system whole or fails with
-/// the system's reason: a disk that fills up in the middle of a write is an error, not
-/// a short write that a writer might ignore.
+/// The temporary file of a save. Writes are gathered into pieces of 64 KiB before they
+/// go to the system (a PDF writer writes tens of bytes at a time); every piece reaches
+/// the system whole or fails with the system's reason: a disk that fills up in the
+/// middle of a write is an error, not a short write that a writer might ignore.
 class WholeSaveFile final : public QSaveFile {
 public:
-    /// `progress` is told the bytes handed to the system so far after each write, and
+    /// `progress` is told the bytes handed to the system so far after each piece, and
     /// -1 just before the new file takes the target's name.
     explicit WholeSaveFile(const QString& target, std::function<void(qint64)> progress = {});
-    /// Opens the temporary file, unbuffered, so that a failure is known at once.
-    bool openUnbuffered();
-    /// Makes the new file the target's; false when anything went wrong (the temporary
-    /// file is then removed with the object).
+    /// Opens the temporary file; the pieces are this object's, not Qt's, so that every
+    /// failure of the system is seen here.
+    bool openForWriting();
+    /// Hands the bytes gathered so far to the system; false when it refused them.
+    bool flushPieces();
+    /// Makes the new file the target's, once the last piece is written; false when
+    /// anything went wrong (the temporary file is then removed with the object).
     bool commitWhole();
     /// Whether the system refused a write (the save cannot succeed any more).
     bool writeFailed() const { return !m_writeFailure.isEmpty(); }
     /// Why the save failed: the system's own reason, or `fallback` when it gave none.
     QString failure(const QString& fallback) const;
 
+    /// Writes what was gathered first: a writer that goes back (TIFF) patches the file.
+    bool seek(qint64 offset) override;
+    /// The file's size with what was gathered.
+    qint64 size() const override;
+
 protected:
     qint64 writeData(const char* data, qint64 length) override;
 
 private:
     std::function<void(qint64)> m_progress;
+    QByteArray m_pending;  // gathered, not yet handed to the system
     qint64 m_written = 0;
     QString m_writeFailure;  // the first write that failed, and why
 };

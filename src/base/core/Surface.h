@@ -61,6 +61,12 @@ public:
     /// Prints one line of text with its top-left corner at (x, y).
     virtual void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) = 0;
 
+    /// Draws only inside the rectangle (in the current scale) from now on; an empty
+    /// rectangle lifts the limit. A surface that is one label's picture is limited by
+    /// its own edges and needs nothing more; a page of labels keeps each label's
+    /// objects off its neighbours.
+    virtual void clipTo(const QRectF& rect) { (void)rect; }
+
     /// Something that draws itself with a painter into `target`, in the painter's
     /// logical coordinates; the painter's device tells it the resolution and whether
     /// the output is pixels or vectors.

@@ -17,7 +17,9 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <optional>
 #include <algorithm>
 
 namespace plk {
@@ -64,7 +66,18 @@ const char* const kHelp =
     "                        pour ce produit\n"
     "  --catalogue DOSSIER   (products, new) lit les produits de DOSSIER au lieu\n"
     "                        du catalogue installé et du dossier Produits\n"
-    "  --allow-outside       (snapshot, sheets, preview) lit le fichier de données\n"
+    "  print ENTREE [--tab N] [--printer NOM] [--copies C] [--skip-bad-codes]\n"
+    "                        envoie les planches de l'onglet N à l'imprimante NOM\n"
+    "                        (celle par défaut de CUPS sinon), en C exemplaires\n"
+    "                        (et les autres options de sheets)\n"
+    "  --data FICHIER        (snapshot, sheets, preview, print) fusionne FICHIER, un\n"
+    "                        fichier de données aux mêmes champs, au lieu de celui\n"
+    "                        de l'onglet\n"
+    "  --counter DEBUT[,PAS[,CHIFFRES]]\n"
+    "                        (sheets, preview, print) le compteur «N°» commence à\n"
+    "                        DEBUT, avance de PAS et s'écrit sur CHIFFRES chiffres au\n"
+    "                        moins, au lieu des réglages de l'onglet\n"
+    "  --allow-outside       (snapshot, sheets, preview, print) lit le fichier de données\n"
     "                        de l'onglet même hors du dossier du projet ou dans un\n"
     "                        dossier caché\n"
     "  Une ligne dont les valeurs ne peuvent pas former un code de l'onglet arrête\n"
@@ -104,6 +117,25 @@ ReadResult loadProject(const QString& path, Project& project, const RegionalForm
     return r;
 }
 
+/// Runs lp with the arguments: an empty string when the queue took the job,
+/// otherwise why not (lp's own words).
+QString sendToQueue(const QStringList& arguments)
+{
+    QProcess lp;
+    lp.start(QStringLiteral("lp"), arguments);
+    if (!lp.waitForStarted())
+        return QStringLiteral("lp ne démarre pas : CUPS est-il installé ?");
+    if (!lp.waitForFinished(60000)) {
+        lp.kill();
+        lp.waitForFinished();
+        return QStringLiteral("lp ne répond pas");
+    }
+    if (lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0)
+        return QString();
+    const QString said = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+    return said.isEmpty() ? QStringLiteral("lp a échoué (code %1)").arg(lp.exitCode()) : said;
+}
+
 int usage(QTextStream& err)
 {
     err << kHelp;
@@ -125,8 +157,33 @@ struct Options {
     /// --copies N, --uncollated, --outlines, --crop-marks, --mirror: for sheets only,
     /// over the tab's own print options.
     std::optional<PrintOptions> printOptions;
+    QString dataFile;             // --data: another data file of the same fields
+    std::optional<CounterSettings> counter;  // --counter: for sheets, preview and print
+    QString printer;              // --printer: for print only
     bool valid = true;
 };
+
+/// "START[,STEP[,WIDTH]]" within the counter's bounds; nothing when it is not that.
+std::optional<CounterSettings> counterOption(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() > 3)
+        return std::nullopt;
+    CounterSettings c;
+    const qint64 most[3] = {CounterSettings::kMaxStart, CounterSettings::kMaxStep, CounterSettings::kMaxWidth};
+    const qint64 least[3] = {0, 1, 0};
+    qint64 values[3] = {c.start, c.step, c.width};
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        bool ok = false;
+        values[k] = parts[k].toLongLong(&ok);
+        if (!ok || values[k] < least[k] || values[k] > most[k])
+            return std::nullopt;
+    }
+    c.start = values[0];
+    c.step = int(values[1]);
+    c.width = int(values[2]);
+    return c;
+}
 
 /// Reads the number after an option, or marks the options invalid.
 int optionNumber(const QStringList& args, qsizetype& i, bool& valid)
@@ -154,6 +211,13 @@ Options parseOptions(const QStringList& args, qsizetype from)
         } else if (args[i] == QLatin1String("--row") && i + 1 < args.size()) {
             o.row = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.row >= 1;
+        } else if (args[i] == QLatin1String("--data") && i + 1 < args.size()) {
+            o.dataFile = args[++i];
+        } else if (args[i] == QLatin1String("--counter") && i + 1 < args.size()) {
+            o.counter = counterOption(args[++i]);
+            o.valid = o.valid && o.counter;
+        } else if (args[i] == QLatin1String("--printer") && i + 1 < args.size()) {
+            o.printer = args[++i];
         } else if (args[i] == QLatin1String("--copies") && i + 1 < args.size()) {
             o.printOptions = o.printOptions.value_or(PrintOptions());
             const int copies = optionNumber(args, i, o.valid);
@@ -193,6 +257,24 @@ bool hasTab(const QStringList& args, const Project& project, int tab, QTextStrea
     return false;
 }
 
+/// The tab with the command line's data file and counter in place of its own. A data
+/// file named on the command line is read wherever it lies: the user named it.
+void applyMergeOptions(Etiquette& tab, const Options& o)
+{
+    MergeSettings settings = tab.mergeSettings();
+    if (!o.dataFile.isEmpty()) {
+        settings.dataFile = chosenDataFile(o.dataFile, QString()).dataFile;
+        settings.relative = false;
+        settings.needsConsent = false;
+    }
+    if (o.counter) {
+        settings.counter.start = o.counter->start;
+        settings.counter.step = o.counter->step;
+        settings.counter.width = o.counter->width;
+    }
+    tab.setMergeSettings(settings);
+}
+
 /// The tab's data rows, when it names a data file: null when it names none, or when
 /// the file cannot be read (said on `err`, and `failed` set). Markers that name no
 /// field are printed as typed, after a warning. A file outside the project's folder
@@ -217,6 +299,8 @@ std::unique_ptr<MergeData> tabData(const Etiquette& tab, const Options& o, QText
         failed = true;
         return nullptr;
     }
+    if (!data->warning.isEmpty())
+        err << data->warning << '\n';
     if (!data->unknown.isEmpty())
         err << unknownMarkersWarning(data->unknown) << '\n';
     return data;
@@ -243,12 +327,13 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || o.skipBadCodes || o.printOptions ||
+    if (!o.valid || o.skipBadCodes || o.counter || o.printOptions || !o.printer.isEmpty() ||
         (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
-    const Etiquette& tab = project.tab(o.tab);
+    Etiquette& tab = project.tab(o.tab);
+    applyMergeOptions(tab, o);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed)
@@ -280,39 +365,67 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
     return BatchOk;
 }
 
-/// The tab's sheets, printed with its stored settings into a PDF file.
-int sheets(const QStringList& args, Project& project, QTextStream& err)
+/// The tab's sheets, with its stored settings, into a PDF file; false when they
+/// could not be made (said on `err`).
+bool writeSheets(Etiquette& tab, const Options& o, const QString& pdf, QTextStream& err)
 {
-    const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 ||
-        QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
-        return usage(err);
-    if (!hasTab(args, project, o.tab, err))
-        return BatchInputError;
-    Etiquette& tab = project.tab(o.tab);
+    applyMergeOptions(tab, o);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
-        return BatchInputError;
+        return false;
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
     if (o.printOptions) {
         PrintSettings settings = tab.print();
         settings.options = o.printOptions;
         tab.setPrint(settings);
     }
-    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2], tableOf(data));
-    if (!reason.isEmpty()) {
-        err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
+    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), pdf, tableOf(data));
+    if (!reason.isEmpty())
+        err << QStringLiteral("%1 : écriture impossible (%2)").arg(pdf, reason) << '\n';
+    return reason.isEmpty();
+}
+
+/// The tab's sheets, printed with its stored settings into a PDF file.
+int sheets(const QStringList& args, Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 3);
+    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 || !o.printer.isEmpty() ||
+        QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
+        return usage(err);
+    if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
-    }
-    return BatchOk;
+    return writeSheets(project.tab(o.tab), o, args[2], err) ? BatchOk : BatchInputError;
+}
+
+/// The tab's sheets sent to a CUPS queue (through lp, as a PDF document).
+int print(const QStringList& args, Project& project, QTextStream& err)
+{
+    const Options o = parseOptions(args, 2);
+    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0)
+        return usage(err);
+    if (!hasTab(args, project, o.tab, err))
+        return BatchInputError;
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("planches.pdf"));
+    if (!folder.isValid() || !writeSheets(project.tab(o.tab), o, pdf, err))
+        return BatchInputError;
+    // Copies and their order are in the document itself, as for sheets.
+    QStringList lp{QStringLiteral("-t"), QFileInfo(args[1]).fileName()};
+    if (!o.printer.isEmpty())
+        lp << QStringLiteral("-d") << o.printer;
+    const QString reason = sendToQueue(lp << QStringLiteral("--") << pdf);
+    if (reason.isEmpty())
+        return BatchOk;
+    err << QStringLiteral("%1 : impression impossible (%2)").arg(args[1], reason) << '\n';
+    return BatchInputError;
 }
 
 /// The preview's page pictures of the tab, as Page1.png, Page2.png ... in a folder.
-int preview(const QStringList& args, const Project& project, QTextStream& err)
+int preview(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions)
+    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions || !o.printer.isEmpty())
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -327,7 +440,8 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
             << '\n';
         return BatchUsageError;
     }
-    const Etiquette& tab = project.tab(o.tab);
+    Etiquette& tab = project.tab(o.tab);
+    applyMergeOptions(tab, o);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
@@ -369,7 +483,8 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
                        (command == QLatin1String("convert") && args.size() == 3) ||
                        ((command == QLatin1String("snapshot") || command == QLatin1String("sheets") ||
                          command == QLatin1String("preview")) &&
-                        args.size() >= 3);
+                        args.size() >= 3) ||
+                       (command == QLatin1String("print") && args.size() >= 2);
     if (!known)
         return usage(err);
     // A gLabels project is only ever read: the converted project gets a name of ours.
@@ -405,6 +520,8 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
         return sheets(args, project, err);
     if (command == QLatin1String("preview"))
         return preview(args, project, err);
+    if (command == QLatin1String("print"))
+        return print(args, project, err);
     const QString reason = writeProjectFile(args[2], project, format);
     if (!reason.isEmpty()) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';

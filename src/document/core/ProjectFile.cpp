@@ -137,6 +137,10 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readPlanche(project.tab(current), fields, format);
     } else if (keyword == kMergeKeyword) {
         project.tab(current).setMergeSettings(readMergeRecord(fields, projectFolder));
+    } else if (keyword == kMergeOptionsKeyword) {
+        MergeSettings settings = project.tab(current).mergeSettings();
+        readMergeOptions(fields, settings);
+        project.tab(current).setMergeSettings(settings);
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));

@@ -100,6 +100,8 @@ QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QStr
         // they keep their letters and widths everywhere. A PDF embeds its fonts.
         const TextForm texts = format == DocumentFormat::Svg ? TextForm::Outlines : TextForm::Glyphs;
         PrinterSurface page(painter, pageMm, QSizeF(kDocumentDpi, kDocumentDpi), texts);
+        // What lies past the tab's edge is left out of the file, not merely off the page.
+        page.clipTo(QRectF(QPointF(0, 0), pageMm));
         renderer.paint(page, background, settings.backgroundOnly, row);
         return painter.end() ? QString() : QStringLiteral("document impossible à terminer");
     });

@@ -50,7 +50,7 @@ bool cGdiPlus::PictureBoxToFile(const QImage& picture, const QString& sFilename,
     }
 
     WholeSaveFile file(sFilename);
-    if (!file.openUnbuffered())
+    if (!file.openForWriting())
         return fail(file.error() == QFileDevice::PermissionsError ? GdiStatus::AccessDenied : GdiStatus::Win32Error,
                     inFrench(file.errorString()));
     // The label is opaque: what the screen shows, without an alpha channel.

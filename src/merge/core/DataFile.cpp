@@ -1,12 +1,12 @@
 #include "merge/core/DataFile.h"
 
-#include "base/core/Cp1252.h"
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
+#include "merge/core/DataText.h"
+#include "merge/core/VCardFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <array>
 
 namespace plk {
@@ -141,25 +141,28 @@ QString unclosedQuote(const QString& name, const CsvScanner& scanner)
     return failure(name, scanner.unclosedLine(), QStringLiteral("un guillemet ouvert n'est jamais fermé."));
 }
 
+/// What the user should know of a UTF-8 file with stray bytes; empty without any.
+QString mixedWarning(const QString& name, int line)
+{
+    if (line <= 0)
+        return QString();
+    return failure(name, line, QStringLiteral("des octets qui ne sont pas de l'UTF-8 (le premier sur cette ligne) sont "
+                                              "lus comme des caractères Windows-1252."));
+}
+
 }  // namespace
 
-QString decodeDataText(const QByteArray& bytes)
-{
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes);
-    if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes);
-    // The UTF-8 decoder drops a leading byte-order mark itself.
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromCp1252(bytes);
-}
+QString decodeDataText(const QByteArray& bytes) { return decodeData(bytes).text; }
 
 DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
 {
-    const QString text = decodeDataText(bytes);
+    const DataText decoded = decodeData(bytes);
+    const QString& text = decoded.text;
+    if (isVCardText(text)) {
+        DataFileResult cards = readVCardText(text, name);
+        cards.warning = cards.ok() ? mixedWarning(name, decoded.mixedLine) : QString();
+        return cards;
+    }
     CsvScanner scanner(text, detectSeparator(text));
 
     QStringList fields;
@@ -172,13 +175,13 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
         named = named || !value.trimmed().isEmpty();
     });
     if (!headerRead)
-        return {{}, unclosedQuote(name, scanner)};
+        return {{}, unclosedQuote(name, scanner), {}};
     if (!named)
-        return {{}, failure(name, 1, QStringLiteral("la première ligne doit nommer les champs ; elle est vide."))};
+        return {{}, failure(name, 1, QStringLiteral("la première ligne doit nommer les champs ; elle est vide.")), {}};
     if (longName)
-        return {{}, failure(name, 1, QStringLiteral("un nom de champ de plus de %1 caractères.").arg(kMaxTextLength))};
+        return {{}, failure(name, 1, QStringLiteral("un nom de champ de plus de %1 caractères.").arg(kMaxTextLength)), {}};
     if (fields.size() > kMaxDataFields)
-        return {{}, failure(name, 1, QStringLiteral("plus de %1 champs.").arg(kMaxDataFields))};
+        return {{}, failure(name, 1, QStringLiteral("plus de %1 champs.").arg(kMaxDataFields)), {}};
 
     DataTable table(fields);
     while (!scanner.atEnd()) {
@@ -188,33 +191,33 @@ DataFileResult readDataBytes(const QByteArray& bytes, const QString& name)
                 tooLong = tooLong || value.size() > kMaxTextLength;
                 table.addValue(value);
             }))
-            return {{}, unclosedQuote(name, scanner)};
+            return {{}, unclosedQuote(name, scanner), {}};
         if (tooLong)
             return {{}, failure(name, line, QStringLiteral("une valeur de plus de %1 caractères ; la fusion en accepte "
                                                            "au plus %1.")
-                                                .arg(kMaxTextLength))};
+                                                .arg(kMaxTextLength)), {}};
         table.endRow();
         if (table.rowCount() > kMaxDataRows) {
             return {{}, failure(name, line, QStringLiteral("plus de 100 000 lignes de données ; "
-                                                           "la fusion en accepte au plus 100 000."))};
+                                                           "la fusion en accepte au plus 100 000.")), {}};
         }
     }
-    return {std::move(table), QString()};
+    return {std::move(table), QString(), mixedWarning(name, decoded.mixedLine)};
 }
 
 DataFileResult readDataFile(const QString& path)
 {
     if (!QFileInfo::exists(path))
-        return {{}, failure(path, 0, QStringLiteral("fichier introuvable."))};
+        return {{}, failure(path, 0, QStringLiteral("fichier introuvable.")), {}};
     QString reason;
     const std::unique_ptr<QFile> file = openRegularFile(path, &reason);
     if (!file)
-        return {{}, failure(path, 0, reason + QLatin1Char('.'))};
+        return {{}, failure(path, 0, reason + QLatin1Char('.')), {}};
     if (file->size() > kMaxDataFileBytes)
-        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo)."))};
+        return {{}, failure(path, 0, QStringLiteral("fichier trop grand (plus de 32 Mo).")), {}};
     const std::optional<QByteArray> bytes = readAvailable(file->handle(), kMaxDataFileBytes, kReadIdleLimitMs, &reason);
     if (!bytes)
-        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(reason))};
+        return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(reason)), {}};
     return readDataBytes(*bytes, path);
 }
 

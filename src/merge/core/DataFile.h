@@ -8,8 +8,9 @@
 //   ("" for one "); a quote inside an unquoted value is an ordinary character.
 // - Rows end at CR LF, LF or CR; a line break inside quotes becomes LF.
 // - UTF-8 with or without its byte-order mark (or UTF-16 with its mark); bytes that
-//   are no valid UTF-8 are read as Windows-1252.
+//   are no valid UTF-8 are read each as its Windows-1252 character (DataText.h).
 // - The first row names the fields; every other row is one label.
+// - A file whose first line opens a vCard is an address book instead (VCardFile.h).
 //
 // The file is untrusted: only regular files are read, at most 32 MiB, 1000 fields,
 // 100,000 rows and values of 10,000 characters (kMaxTextLength); every failure is a French sentence naming the file and, where
@@ -30,6 +31,7 @@ inline constexpr std::int64_t kMaxDataFileBytes = 32 * 1024 * 1024;
 struct DataFileResult {
     DataTable table;
     QString error;  // what went wrong, for the user; empty when the file was read
+    QString warning;  // what the user should know of a file that was read (naming the line)
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -45,24 +45,41 @@ QStringList fieldMarkers(QStringView text)
     return names;
 }
 
-QString mergeText(const QString& text, const DataTable& table, int row)
+MergedText fillMarkers(const QString& text, const MarkerValue& valueOf)
 {
-    QString merged;
+    MergedText merged;
     qsizetype copied = 0;
+    bool filled = false;
+    bool blank = true;  // nothing but blanks and empty values so far
+    const auto copy = [&](qsizetype end) {
+        const QStringView typed = QStringView(text).sliced(copied, end - copied);
+        blank = blank && typed.trimmed().isEmpty();
+        merged.text += typed;
+    };
     forEachMarker(text, [&](qsizetype begin, qsizetype end, QStringView name) {
-        const int field = table.fieldIndex(name);
-        if (field < 0)
+        std::optional<QString> value = valueOf(name);
+        if (!value)
             return;
-        QString value = table.value(row, field);
-        value.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        merged += QStringView(text).sliced(copied, begin - copied);
-        merged += value;
+        value->replace(QLatin1Char('\n'), QLatin1Char(' '));
+        copy(begin);
+        merged.text += *value;
+        filled = true;
+        blank = blank && value->trimmed().isEmpty();
         copied = end;
     });
-    merged += QStringView(text).sliced(copied);
+    copy(text.size());
+    merged.onlyEmptyMarkers = filled && blank;
     // Many markers of long values would make a text too long to lay out.
-    merged.truncate(kMaxTextLength);
+    merged.text.truncate(kMaxTextLength);
     return merged;
+}
+
+QString mergeText(const QString& text, const DataTable& table, int row)
+{
+    return fillMarkers(text, [&](QStringView name) -> std::optional<QString> {
+               const int field = table.fieldIndex(name);
+               return field < 0 ? std::nullopt : std::optional(table.value(row, field));
+           }).text;
 }
 
 QStringList unknownMarkers(const QStringList& texts, const QStringList& fields)

@@ -7,11 +7,27 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace plk {
 
 /// The names of the markers in a text, in order, each once.
 QStringList fieldMarkers(QStringView text);
+
+/// What a marker stands for: its value, or nothing when the name stands for none.
+using MarkerValue = std::function<std::optional<QString>(QStringView name)>;
+
+struct MergedText {
+    QString text;
+    /// The text held markers, and nothing but blanks and empty values once filled: a
+    /// line of an address whose fields are empty, which is better left out.
+    bool onlyEmptyMarkers = false;
+};
+
+/// The text with every marker that stands for a value replaced by it (a line break
+/// in a value shows as a space); a marker that stands for none stays as typed.
+MergedText fillMarkers(const QString& text, const MarkerValue& valueOf);
 
 /// The text with every marker that names a field of the table replaced by the
 /// row's value. The text is one line: a line break in a value shows as a space.

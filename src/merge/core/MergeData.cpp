@@ -1,5 +1,6 @@
 #include "merge/core/MergeData.h"
 
+#include "merge/core/BuiltInMarkers.h"
 #include "merge/core/DataFile.h"
 #include "merge/core/FieldMarkers.h"
 #include "merge/core/LinkedFiles.h"
@@ -9,12 +10,12 @@ namespace plk {
 MergeData loadMergeData(const MergeSettings& settings, const QStringList& texts)
 {
     if (settings.needsConsent)
-        return {DataTable(), linkedFileRefusal(settings.dataFile), {}};
+        return {DataTable(), linkedFileRefusal(settings.dataFile), {}, {}};
     DataFileResult read = readDataFile(settings.dataFile);
     if (!read.ok())
-        return {DataTable(), read.error, {}};
-    QStringList unknown = unknownMarkers(texts, read.table.fields());
-    return {std::move(read.table), QString(), std::move(unknown)};
+        return {DataTable(), read.error, {}, {}};
+    QStringList unknown = unknownMarkers(texts, read.table.fields() + builtInMarkers());
+    return {std::move(read.table), QString(), std::move(unknown), read.warning};
 }
 
 QString unknownMarkersWarning(const QStringList& unknown)

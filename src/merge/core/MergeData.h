@@ -16,6 +16,8 @@ struct MergeData {
     QString error;
     /// Markers of the texts that name no field: printed as typed, after a warning.
     QStringList unknown;
+    /// What the user should know of a file that was read (bytes read as Windows-1252).
+    QString warning;
 
     bool ok() const { return error.isEmpty(); }
 };

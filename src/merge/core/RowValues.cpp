@@ -1,19 +1,33 @@
 #include "merge/core/RowValues.h"
 
-#include "merge/core/FieldMarkers.h"
-
 #include <algorithm>
 
 namespace plk {
 
-QString RowValues::fill(const QString& text) const
+MergedText RowValues::merged(const QString& text) const
 {
-    if (!m_table || m_row < 0 || m_row >= m_table->rowCount())
-        return text;
-    return mergeText(text, *m_table, m_row);
+    const bool rowKnown = m_table && m_row >= 0 && m_row < m_table->rowCount();
+    if (!rowKnown && !m_builtIns)
+        return {text};
+    return fillMarkers(text, [this, rowKnown](QStringView name) -> std::optional<QString> {
+        // The data file's own field first: a file may have a column "Date" of its own.
+        if (rowKnown) {
+            if (const int field = m_table->fieldIndex(name); field >= 0)
+                return m_table->value(m_row, field);
+        }
+        return m_builtIns ? m_builtIns->value(name, m_counterIndex) : std::nullopt;
+    });
 }
 
-QString RowValues::line(const QString& text) const { return fill(text).replace(QLatin1Char('\t'), QLatin1Char(' ')); }
+QString RowValues::fill(const QString& text) const { return merged(text).text; }
+
+QString RowValues::line(const QString& text) const
+{
+    MergedText filled = merged(text);
+    if (filled.onlyEmptyMarkers)
+        return QString();
+    return filled.text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
 
 int movedRow(int row, int count, RowMove move)
 {

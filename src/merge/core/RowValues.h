@@ -3,7 +3,9 @@
 // paints a text for a row (the canvas, a snapshot, an export, a printed or previewed
 // label) fills it through `fill`, so a marker reads the same wherever it shows.
 
+#include "merge/core/BuiltInMarkers.h"
 #include "merge/core/DataTable.h"
+#include "merge/core/FieldMarkers.h"
 
 #include <QString>
 
@@ -15,8 +17,15 @@ public:
     RowValues() = default;
     /// Row `row` (from 0) of the table, which must outlive these values.
     RowValues(const DataTable* table, int row) : m_table(table), m_row(row) {}
+    /// The same (the table may be null) with the built-in markers of a print run, which
+    /// must outlive these values too, the counter at its `counterIndex`-th value.
+    RowValues(const DataTable* table, int row, const BuiltInValues* builtIns, qint64 counterIndex)
+        : m_table(table), m_row(row), m_builtIns(builtIns), m_counterIndex(counterIndex)
+    {
+    }
 
-    bool empty() const { return m_table == nullptr; }
+    /// Texts are painted as typed.
+    bool empty() const { return m_table == nullptr && m_builtIns == nullptr; }
     const DataTable* table() const { return m_table; }
     int row() const { return m_row; }
 
@@ -24,14 +33,19 @@ public:
     /// text itself without a row.
     QString fill(const QString& text) const;
     /// A text object's line as it is drawn: filled, a tab (typed, read or from a
-    /// value) a space, since a line of a label has no tab stops.
+    /// value) a space, since a line of a label has no tab stops. A line whose markers
+    /// are all empty, with nothing else but blanks, is left out (empty).
     QString line(const QString& text) const;
 
     bool operator==(const RowValues&) const = default;
 
 private:
+    MergedText merged(const QString& text) const;
+
     const DataTable* m_table = nullptr;
     int m_row = -1;
+    const BuiltInValues* m_builtIns = nullptr;
+    qint64 m_counterIndex = 0;
 };
 
 /// The moves between the rows shown: first, previous, next, last.

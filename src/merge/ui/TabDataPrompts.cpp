@@ -44,8 +44,13 @@ std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, 
         dialogs.message(parent, data.error, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         return std::nullopt;
     }
-    if (warnUnknown && !data.unknown.isEmpty() &&
-        dialogs.message(parent, unknownMarkersWarning(data.unknown), Dialogs::Icon::Exclamation,
+    QStringList warnings;
+    if (!data.warning.isEmpty())
+        warnings.append(data.warning);
+    if (!data.unknown.isEmpty())
+        warnings.append(unknownMarkersWarning(data.unknown));
+    if (warnUnknown && !warnings.isEmpty() &&
+        dialogs.message(parent, warnings.join(QStringLiteral("\n\n")), Dialogs::Icon::Exclamation,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return std::nullopt;
     return std::make_shared<const DataTable>(std::move(data.table));

@@ -19,7 +19,8 @@ class LinkedFileAnswers;
 
 /// The tab's data rows: a null table when the tab names no data file; nothing when
 /// the output must stop, because the file cannot be read (a message names it) or,
-/// with `warnUnknown`, because the user turned down the warning about markers that
+/// with `warnUnknown`, because the user turned down the warning about bytes read as
+/// Windows-1252 in a UTF-8 file or about markers that
 /// name no field. A file outside the project's folder tree is read once the user
 /// agreed: asked once per project file and data file, the answer kept in `answers`.
 std::optional<std::shared_ptr<const DataTable>> dataForOutput(Dialogs& dialogs, QWidget* parent, const Etiquette& tab,

@@ -82,8 +82,7 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
         const QImage background = TabRenderer(tab).background(backgroundDpi);
         if (background.isNull() && !tab.canvasPixels().isEmpty())
             return false;  // too large to paint at that resolution
-        const SheetLabels labels =
-            data ? SheetLabels(layout, *data, tab.mergeSettings().firstLabel) : SheetLabels(layout);
+        const SheetLabels labels(layout, tab, data);
         const LabelArt art = withMarks(printedLabel(tab, background), layout.labelSize(), tab.print().outline, options);
         const std::vector<int> order = sheetOrder(labels.sheetCount(), options);
         for (std::size_t i = 0; i < order.size(); ++i) {
@@ -125,15 +124,20 @@ PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, dou
                            const DataTable* data)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
       m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
-      m_labels(data ? std::make_unique<SheetLabels>(m_layout, *data, tab.mergeSettings().firstLabel)
-                    : std::make_unique<SheetLabels>(m_layout)),
-      m_art(withMarks(pastedLabel(tab, dotsPerInch, data != nullptr), m_layout.labelSize(), tab.print().outline,
+      m_labels(std::make_unique<SheetLabels>(m_layout, tab, data)),
+      m_art(withMarks(pastedLabel(tab, dotsPerInch, m_labels->varies()), m_layout.labelSize(), tab.print().outline,
                       tab.print().options.value_or(PrintOptions()))),
       m_dotsPerInch(dotsPerInch)
 {
 }
 
 PreviewPages::~PreviewPages() = default;
+
+qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data)
+{
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    return SheetLabels(layout, tab, data).countersUsed();
+}
 
 int PreviewPages::count() const { return m_labels->sheetCount(); }
 

@@ -63,6 +63,10 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
                          const DataTable* data = nullptr, const FileWriter& writer = FileWriter());
 
+/// The counter values a print run of the tab uses (see SheetLabels::countersUsed):
+/// what a counter that carries on moves by.
+qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data);
+
 /// Page size of the preview's page pictures of A4, in twips at 56.7 twips per mm (a
 /// tab on another paper has pages of that paper's size).
 inline constexpr double kPageWidthTwips = 210 * 56.7;

@@ -98,4 +98,12 @@ void PrinterSurface::drawing(double x, double y, double w, double h, const Drawi
     m_painter.restore();
 }
 
+void PrinterSurface::clipTo(const QRectF& rect)
+{
+    if (rect.isEmpty())
+        m_painter.setClipping(false);
+    else
+        m_painter.setClipRect(QRectF(toTwips(rect.left(), rect.top()), toTwips(rect.right(), rect.bottom())));
+}
+
 }  // namespace plk

@@ -44,6 +44,7 @@ public:
     void picture(const QImage& image, double x, double y, double w, double h) override;
     void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) override;
     void drawing(double x, double y, double w, double h, const Drawing& draw) override;
+    void clipTo(const QRectF& rect) override;
 
 private:
     static QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);

@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
+#include "canvas/core/TabData.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
 #include "print/core/PrinterSurface.h"
@@ -17,24 +18,39 @@ constexpr double kLineMm = PrinterSurface::kLineTwips / kTwipsPerMm;
 
 SheetLabels::SheetLabels(const SheetLayout& layout) : m_layout(layout) {}
 
-SheetLabels::SheetLabels(const SheetLayout& layout, const DataTable& table, int firstLabel)
-    : m_layout(layout), m_table(&table), m_rows(std::in_place, int(layout.labels().size()), firstLabel, table.rowCount())
+SheetLabels::SheetLabels(const SheetLayout& layout, const Etiquette& tab, const DataTable* table, const QDateTime& now)
+    : m_layout(layout), m_table(table), m_countSheets(tab.mergeSettings().counter.perSheet)
 {
+    if (table)
+        m_rows.emplace(MergedSheets::of(*table, tab.mergeSettings(), int(layout.labels().size())));
+    if (usesBuiltInMarkers(mergedTexts(tab)))
+        m_builtIns.emplace(tab.mergeSettings(), now, QLocale::system());
 }
 
 int SheetLabels::sheetCount() const { return m_rows ? m_rows->sheetCount() : m_layout.sheetCount(); }
 
+qint64 SheetLabels::countersUsed() const
+{
+    if (m_countSheets)
+        return sheetCount();
+    return m_rows ? m_rows->labelCount() : qint64(sheetCount()) * qint64(m_layout.labels().size());
+}
+
 void SheetLabels::drawSheet(Surface& surface, int sheet, const LabelArt& art) const
 {
     const std::vector<QPointF>& labels = m_layout.labels();
+    const BuiltInValues* builtIns = m_builtIns ? &*m_builtIns : nullptr;
     for (std::size_t i = 0; i < labels.size(); ++i) {
+        // The counter goes on from label to label (from the first one a row fills), or sheet to sheet.
+        const qint64 label = qint64(sheet - 1) * qint64(labels.size()) + qint64(i) - (m_rows ? m_rows->firstSlot() : 0);
+        const qint64 counter = m_countSheets ? sheet - 1 : label;
         if (!m_rows) {
-            art(surface, labels[i], RowValues());
+            art(surface, labels[i], RowValues(nullptr, -1, builtIns, counter));
             continue;
         }
         const int row = m_rows->rowAt(sheet - 1, int(i));
         if (row >= 0)
-            art(surface, labels[i], RowValues(m_table, row));
+            art(surface, labels[i], RowValues(m_table, row, builtIns, counter));
     }
 }
 
@@ -66,9 +82,12 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
         // (on a sheet's exact grid) takes its objects along by its fraction.
         const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));
         const QPointF fraction = at - whole;
+        // A long address ends at the label's edge rather than on its neighbour.
+        s.clipTo(QRectF(at, size));
         paintTabObjects(s, tab, DrawOrder::Printed, row, [&whole, &fraction](QPointF corner) {
             return QPointF(roundHalfEven(whole.x() + corner.x()), roundHalfEven(whole.y() + corner.y())) + fraction;
         });
+        s.clipTo(QRectF());
     };
 }
 

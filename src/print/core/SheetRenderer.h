@@ -7,6 +7,7 @@
 // as the rows need; labels without a row stay blank (a sheet already partly used).
 
 #include "base/core/Surface.h"
+#include "merge/core/BuiltInMarkers.h"
 #include "merge/core/MergedSheets.h"
 #include "merge/core/RowValues.h"
 #include "print/core/SheetLayout.h"
@@ -35,13 +36,19 @@ public:
 };
 
 /// The labels of the sheets: every label of the layout's sheets, or one per row of
-/// a data file (the table must outlive them).
+/// a data file (or the row's copies; the table must outlive them), with the tab's
+/// counter and dates of the run when its texts use them.
 class SheetLabels {
 public:
     explicit SheetLabels(const SheetLayout& layout);
-    SheetLabels(const SheetLayout& layout, const DataTable& table, int firstLabel);
+    SheetLabels(const SheetLayout& layout, const Etiquette& tab, const DataTable* table,
+                const QDateTime& now = QDateTime::currentDateTime());
 
     int sheetCount() const;
+    /// Whether labels differ from one another (rows, counter or dates).
+    bool varies() const { return m_rows || m_builtIns; }
+    /// The counter values the run uses (labels, or sheets when it counts sheets).
+    qint64 countersUsed() const;
     /// Draws sheet `sheet` (from 1) on the surface.
     void drawSheet(Surface& surface, int sheet, const LabelArt& art) const;
 
@@ -49,6 +56,8 @@ private:
     const SheetLayout& m_layout;
     const DataTable* m_table = nullptr;
     std::optional<MergedSheets> m_rows;
+    std::optional<BuiltInValues> m_builtIns;
+    bool m_countSheets = false;
 };
 
 /// Draws every sheet, starting a new sheet between two. False when a sheet could

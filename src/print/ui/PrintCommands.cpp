@@ -74,7 +74,8 @@ void PrintCommands::ShowPrintPreview(bool fromStoredSettings)
     if (!tab)
         return;
     const LayoutValues values = fromStoredSettings ? layoutValues(tab->print()) : m_print->fieldValues();
-    const auto data = rowsForLabels(dialogs(), topWindow(), *tab, project()->linkedFileAnswers(), false);
+    // The preview warns of markers that name no field as printing does: it shows what will be printed.
+    const auto data = rowsForLabels(dialogs(), topWindow(), *tab, project()->linkedFileAnswers(), true);
     if (!data)
         return;
     m_preview = new frmPage(*this, topWindow());
@@ -134,8 +135,11 @@ void PrintCommands::ConfirmAndPrint()
         const BusyCursor busy;
         printed = Print_Projet(tab, values, m_printers, pdfFile, data->get(), &pdfFailure);
     }
-    if (printed)
+    if (printed) {
+        // A counter that carries on starts the next run after this run's last label.
+        tab.setMergeSettings(carriedOn(tab.mergeSettings(), countersUsed(tab, values, data->get())));
         return;
+    }
     const QString text =
         pdfFile.isEmpty()
             ? QStringLiteral("L'impression n'a pas pu aboutir sur l'imprimante « %1 ».").arg(tab.PrinterName())

@@ -281,10 +281,13 @@ void frmPrint::Load()
     m_nbrP->setToolTip(merged ? QStringLiteral("Le nombre de planches suit les lignes du fichier de données.")
                               : QString());
     m_rows = 0;
+    m_table.reset();
     if (merged) {
-        const MergeData data = loadTabData(*m_tab);
-        if (data.ok())
+        MergeData data = loadTabData(*m_tab);
+        if (data.ok()) {
             m_rows = int(data.table.rowCount());
+            m_table = std::make_shared<const DataTable>(std::move(data.table));
+        }
     }
     showLayout(s);
 }
@@ -325,7 +328,7 @@ void frmPrint::showSheetCount()
     if (!m_tab || m_rows == 0)
         return;
     const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid);
-    const MergedSheets sheets(int(layout.labels().size()), m_tab->mergeSettings().firstLabel, m_rows);
+    const MergedSheets sheets = MergedSheets::of(*m_table, m_tab->mergeSettings(), int(layout.labels().size()));
     m_nbrP->setText(QString::number(sheets.sheetCount()));
 }
 

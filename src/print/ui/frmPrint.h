@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QPushButton;
@@ -18,6 +19,7 @@ class QPrinter;
 
 namespace plk {
 
+class DataTable;
 class Etiquette;
 class HeaderPlus;
 class PrintCommands;
@@ -89,6 +91,7 @@ private:
     bool m_hidToolBox = false;
     /// Rows of the tab's data file (0 without one, or when it cannot be read).
     int m_rows = 0;
+    std::shared_ptr<const DataTable> m_table;  // the rows, whose copies make the sheets
     /// The tab's own sheet count, kept for printing without the data file.
     int m_storedSheets = 1;
     HeaderPlus* m_header;

@@ -1,10 +1,12 @@
 #include "windows/ui/DataPage.h"
 
 #include "canvas/core/Etiquette.h"
+#include "merge/core/BuiltInMarkers.h"
 #include "merge/core/DataFile.h"
 #include "merge/core/MergeSettings.h"
 #include "widgets/ui/Dialogs.h"
 #include "windows/ui/FormParts.h"
+#include "windows/ui/MergeOptionsBox.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -38,7 +40,7 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     contents(file)->addWidget(m_file);
     auto* buttons = new QHBoxLayout;
     contents(file)->addLayout(buttons);
-    m_choose = addButton(buttons, QStringLiteral("Choisir..."), QStringLiteral("Choisir le fichier de données (CSV)"));
+    m_choose = addButton(buttons, QStringLiteral("Choisir..."), QStringLiteral("Choisir le fichier de données (CSV ou vCard)"));
     m_remove = addButton(buttons, QStringLiteral("Retirer"), QStringLiteral("Ne plus relier l'onglet à ce fichier"));
     m_summary->setWordWrap(true);
     contents(file)->addWidget(m_summary);
@@ -54,6 +56,16 @@ DataPage::DataPage(Dialogs& dialogs, QWidget* parent)
     print->addWidget(new QLabel(QStringLiteral("Commencer à l'étiquette n°")), 0, 0);
     m_firstLabel->setRange(1, 1);
     print->addWidget(m_firstLabel, 0, 1);
+    // The counter, dates and copies open below on demand: the tool box keeps its height.
+    m_options = new MergeOptionsBox(dialogs);
+    m_options->setVisible(false);
+    auto* more = new QToolButton;
+    more->setText(QStringLiteral("N°, date..."));
+    more->setToolTip(QStringLiteral("Compteur «N°», formats de «Date» et «Heure», exemplaires par ligne"));
+    more->setCheckable(true);
+    print->addWidget(more, 0, 2);
+    connect(more, &QToolButton::toggled, m_options, &QWidget::setVisible);
+    layout->addWidget(m_options);
 
     QGroupBox* rows = addGroup(layout, QStringLiteral("Ligne affichée :"));
     auto* moves = new QHBoxLayout;
@@ -123,8 +135,7 @@ void DataPage::readTable()
     DataFileResult read = readDataFile(path);
     if (read.ok())
         m_table = std::make_shared<const DataTable>(std::move(read.table));
-    else
-        m_error = read.error;
+    m_error = read.ok() ? read.warning : read.error;
 }
 
 void DataPage::refresh()
@@ -148,14 +159,18 @@ void DataPage::refresh()
                                .arg(fields.size())
                                .arg(fields.size() > 1 ? "s" : "")
                                .arg(rows)
-                               .arg(rows > 1 ? "s" : ""));
+                               .arg(rows > 1 ? "s" : "") +
+                           (m_error.isEmpty() ? QString() : QStringLiteral("\n") + m_error));
+    // The counter and the dates go into texts with or without a data file.
+    const QStringList markers = fields + builtInMarkers();
     QStringList listed;
     for (int i = 0; i < m_fields->count(); ++i)
         listed << m_fields->item(i)->text();
-    if (listed != fields) {
+    if (listed != markers) {
         m_fields->clear();
-        m_fields->addItems(fields);
+        m_fields->addItems(markers);
     }
+    m_options->showTab(m_tab, fields);
     const bool textSelected = m_tab && m_tab->LabelFocus() > 0;
     m_insert->setEnabled(textSelected && m_fields->currentItem() != nullptr);
 
@@ -177,7 +192,7 @@ void DataPage::chooseFile()
         return;
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Choisir le fichier de données");
-    request.filters = {QStringLiteral("Données (*.csv *.txt)"), QStringLiteral("Tous les fichiers (*)")};
+    request.filters = {QStringLiteral("Données (*.csv *.txt *.vcf)"), QStringLiteral("Tous les fichiers (*)")};
     const QString current = m_tab->mergeSettings().dataFile;
     request.directory = current.isEmpty() ? m_folder : QFileInfo(current).absolutePath();
     const auto answer = m_dialogs.openFile(this, request);

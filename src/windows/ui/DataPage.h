@@ -1,7 +1,8 @@
 #pragma once
 // The tool box's "FUSION" page (mail merge): the tab's data file (chosen, or taken away), its
-// fields and number of rows, a field put into the selected text as «Nom», the label
-// of the first sheet the first row goes to, and the row the canvas shows.
+// fields and number of rows, a field (or a built-in marker) put into the selected text as
+// «Nom», the label of the first sheet the first row goes to, the counter, dates and
+// copies, and the row the canvas shows.
 
 #include "merge/core/LinkedFiles.h"
 #include "merge/core/RowValues.h"
@@ -24,6 +25,7 @@ namespace plk {
 class DataTable;
 class Dialogs;
 class Etiquette;
+class MergeOptionsBox;
 
 class DataPage : public QWidget {
     Q_OBJECT
@@ -41,12 +43,14 @@ public:
     QLineEdit* fileField() const { return m_file; }
     QPushButton* chooseButton() const { return m_choose; }
     QPushButton* removeButton() const { return m_remove; }
-    /// "6 champs, 50 lignes", or why the file cannot be read.
+    /// "6 champs, 50 lignes" (and a warning about the file), or why the file cannot be read.
     QLabel* summary() const { return m_summary; }
     QListWidget* fieldList() const { return m_fields; }
     QPushButton* insertButton() const { return m_insert; }
     QSpinBox* firstLabelBox() const { return m_firstLabel; }
     QLabel* rowIndicator() const { return m_row; }
+    /// The counter, dates and copies.
+    MergeOptionsBox* options() const { return m_options; }
     /// 0 first row, 1 previous, 2 next, 3 last.
     QToolButton* rowButton(int index) const { return m_moves.at(std::size_t(index)); }
 
@@ -69,7 +73,7 @@ private:
     std::optional<LinkedFileAnswers> m_answers;
     std::shared_ptr<const DataTable> m_table;
     QString m_tableFile;
-    QString m_error;
+    QString m_error;  // why the file cannot be read, or what to know of a file read
     bool m_filling = false;
 
     QLineEdit* m_file;
@@ -79,6 +83,7 @@ private:
     QListWidget* m_fields;
     QPushButton* m_insert;
     QSpinBox* m_firstLabel;
+    MergeOptionsBox* m_options;
     QLabel* m_row;
     std::array<QToolButton*, 4> m_moves{};
 };
