@@ -36,7 +36,7 @@ QImage canvasPicture(const Etiquette& tab, const RowValues& row)
     QImage image = test::whitePicture(QSizeF(50, 35), 300);
     QPainter painter(&image);
     test::useMillimetres(painter, 300);
-    paintCanvasCode(painter, tab.codeRect(1), tab, 1, row);
+    tab.code(1).paintOnCanvas(painter, tab.codeRect(1), row);
     return image;
 }
 

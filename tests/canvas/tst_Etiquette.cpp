@@ -79,7 +79,7 @@ private Q_SLOTS:
         u.NewLogo(12, 0);
         QCOMPARE(u.logo(2).Left, 5.0f);
         QCOMPARE(u.logo(2).Top, 5.0f);
-        QCOMPARE(u.logoOrder().front(), 2);  // a new logo goes to the back
+        QCOMPARE(u.objects().front().get(), &u.logo(2));  // a new logo goes to the back
 
         t.setIDlabel(32767);
         QVERIFY_THROWS_EXCEPTION(EtiquetteError, t.NewLabel());
@@ -351,7 +351,7 @@ private Q_SLOTS:
         App.ObjectClipboard = QStringLiteral("LABEL|Copie|10|10|Tahoma|12|Vrai|Faux|Faux|Faux|255");
         t.Coller(test::french());
         QCOMPARE(heard.count(), 2);
-        QCOMPARE(last(), C::Objects | C::Selection);
+        QCOMPARE(last(), C::Objects);  // the selection and the tool box's font stay
     }
 
     void dimProjetFromWholePixels()

@@ -5,6 +5,8 @@
 
 #include "WindowTests.h"
 
+#include <QPlainTextEdit>
+
 using namespace plk;
 
 namespace {
@@ -17,6 +19,14 @@ int firstVisibleLabel(const Etiquette& t)
 {
     for (int i = 1; i <= t.labelCount(); ++i)
         if (t.label(i).Visible)
+            return i;
+    return 0;
+}
+
+int lastVisibleCode(const Etiquette& t)
+{
+    for (int i = t.codeCount(); i >= 1; --i)
+        if (t.code(i).Visible)
             return i;
     return 0;
 }
@@ -52,12 +62,22 @@ class TestUndoRedo : public QObject {
         QTest::mouseRelease(canvas(), Qt::LeftButton, {}, to);
     }
     void key(int k, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(canvas(), Qt::Key(k), modifiers); }
+    QPoint lastCode() const { return toPx(tab().codeRect(lastVisibleCode(tab())).center()); }
+    /// "Supprimer un objet" from the menu a right press on the last code opens, which
+    /// takes the release.
+    void deleteLastCodeFromItsMenu()
+    {
+        QTest::mousePress(canvas(), Qt::RightButton, {}, lastCode());
+        m_fx.menu->editAction(Edition::SupprimerObjet)->trigger();
+        m_fx.menu->editMenu()->close();
+        QTest::mouseRelease(m_fx.menu.get(), Qt::RightButton);
+    }
 
     // One edit of the run, chosen by its number.
     void edit(int n)
     {
-        const int k = n / 16;
-        switch (n % 16) {
+        const int k = n / 20;
+        switch (n % 20) {
         case 0: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte); break;
         case 1: dragFirstLabel(3 + k % 4, 2 + k % 3); break;
         case 2:
@@ -126,6 +146,32 @@ class TestUndoRedo : public QObject {
             clickFirstLabel();
             test::clickEntry(m_outils->alignmentList(), 2 + k % 3);
             break;
+        case 16: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode); break;
+        case 17:  // below and right of the texts
+            if (lastVisibleCode(tab()) > 0) {
+                QTest::mousePress(canvas(), Qt::LeftButton, {}, lastCode());
+                QTest::mouseMove(canvas(), lastCode() + toPx(QPointF(20, 14)));
+                QTest::mouseMove(canvas(), lastCode() + toPx(QPointF(20, 14)));
+                QTest::mouseRelease(canvas(), Qt::LeftButton, {}, lastCode());
+            }
+            break;
+        case 18:  // its data, its width or a push, on the code selected
+            if (lastVisibleCode(tab()) == 0)
+                break;
+            QTest::mouseClick(canvas(), Qt::LeftButton, {}, lastCode());
+            if (k % 3 == 0) {
+                m_outils->codeDataField()->setPlainText(QStringLiteral("Code %1").arg(n));
+                QTest::mouseClick(m_outils->codeApplyButton(), Qt::LeftButton);
+            } else if (k % 3 == 1) {
+                test::typeInto(m_outils->codeWidthField()->Text1(), QString::number(15 + k), true);
+            } else {
+                key(Qt::Key_Up);
+            }
+            break;
+        case 19:
+            if (lastVisibleCode(tab()) > 0)
+                deleteLastCodeFromItsMenu();
+            break;
         default: break;
         }
         settle();
@@ -153,7 +199,7 @@ private Q_SLOTS:
             if (records() != before.last())
                 before << records();
         }
-        QVERIFY2(before.size() > 90, qPrintable(QString::number(before.size())));
+        QVERIFY2(before.size() > 80, qPrintable(QString::number(before.size())));
         QUndoStack& steps = m_w->history().stack();
         QCOMPARE(steps.count(), before.size() - 1);  // one step per edit that changed something
 
@@ -169,6 +215,27 @@ private Q_SLOTS:
             QCOMPARE(records(), before.at(i));
         }
         QVERIFY(!m_fx.menu->undoCommands().redoAction()->isEnabled());
+    }
+
+    void aCodeDeletedFromItsMenuIsAStepMarkedAndSaved()
+    {
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
+        settle();
+        m_w->history().undo();
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));
+        deleteLastCodeFromItsMenu();
+        settle();
+        QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple*"));
+        QUndoStack& steps = m_w->history().stack();
+        QVERIFY(!steps.canRedo());  // the text's addition is no longer there to redo
+        QCOMPARE(steps.undoText(), QStringLiteral("la suppression de l'objet"));
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QVERIFY(!test::readBytes(m_w->filePath()).contains("CODE|"));
+        m_fx.menu->undoCommands().undoAction()->trigger();
+        QCOMPARE(tab().CodeFocus(), std::int16_t(1));  // back, and selected
+        QVERIFY(tab().code(1).Visible);
     }
 
     void undoingTheObjectBeingDraggedEndsTheDrag()
@@ -324,7 +391,8 @@ private Q_SLOTS:
         QCOMPARE(t.LabelFocus(), std::int16_t(-1));
         QVERIFY(!t.frame().visible);
 
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo);  // a logo after the text
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterLogo);  // a logo and a code after the text
+        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode);
         t.backgroundClick();
         key(Qt::Key_Tab);
         QCOMPARE(t.LabelFocus(), std::int16_t(label));
@@ -332,7 +400,15 @@ private Q_SLOTS:
         QVERIFY(t.LogoFocus() > 0);
         QCOMPARE(t.LabelFocus(), std::int16_t(-1));
         key(Qt::Key_Tab);
+        QCOMPARE(t.CodeFocus(), std::int16_t(1));
+        key(Qt::Key_Down);
+        QCOMPARE(t.code(1).Top, 6.0);
+        key(Qt::Key_Tab);
         QCOMPARE(t.LabelFocus(), std::int16_t(label));
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(t.CodeFocus(), std::int16_t(1));
+        key(Qt::Key_Delete);
+        QCOMPARE(t.RecupererObjet(Etiquette::kCodeRecords), QString());
         key(Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(t.LogoFocus() > 0);
 

@@ -214,9 +214,12 @@ void frmMenu::runCommand(const std::function<void()>& command)
 
 void frmMenu::endStep()
 {
-    // What a command changed is a step of its own, never part of the typing before it.
-    if (frmProjet* window = activeProject())
+    // What a command changed is a step of its own, never part of the typing before it,
+    // nor held back by a press on the canvas whose release went to the menu it opened.
+    if (frmProjet* window = activeProject()) {
+        window->history().release();
         window->history().separate();
+    }
 }
 
 bool frmMenu::guard()

@@ -1,7 +1,8 @@
 #pragma once
 // The keys that edit the selection on a tab's canvas: Suppr deletes the selected
 // object, the arrows move it (1 mm, 5 mm with Maj) unless the tab is locked, Échap
-// clears the selection, Tab and Maj+Tab go to the next or previous object.
+// clears the selection, Tab and Maj+Tab go to the next or previous object: every kind
+// alike, texts, then logos, then codes.
 
 #include <functional>
 

@@ -8,7 +8,6 @@
 #include "gradient/core/ColorGradient.h"
 
 #include <QFontInfo>
-#include <QFontMetricsF>
 #include <algorithm>
 #include <utility>
 
@@ -28,49 +27,11 @@ QString stripSpaces(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-// A 96-dpi device, so that font sizes give the same pixels as the canvas.
-const QImage& metricsDevice()
-{
-    static const QImage device = [] {
-        QImage img(1, 1, QImage::Format_ARGB32_Premultiplied);
-        img.setDotsPerMeterX(3780);
-        img.setDotsPerMeterY(3780);
-        return img;
-    }();
-    return device;
-}
-
-double pixelsToMm(double px) { return px * kTwipsPerPixel / kTwipsPerMm; }
-
 std::int16_t nextSlot(std::int16_t count)
 {
     if (count >= kMaxSlot)
         throw EtiquetteError("Nombre maximal d'objets atteint sur cet onglet.");
     return std::int16_t(count + 1);
-}
-
-/// Takes the next slot of a kind of object and shows the object there. Object 1
-/// always exists: the first slot reuses it, and moves it only when both top and left
-/// are given; later slots get a new object, at the default place unless both are given.
-template <typename Object>
-Object& takeSlot(std::int16_t& counter, std::vector<Object>& objects, std::vector<int>& order, double top,
-                 double left)
-{
-    counter = nextSlot(counter);
-    const bool placed = top != 0 && left != 0;
-    Object* o = &objects.front();
-    if (counter != 1) {
-        o = &objects.emplace_back();
-        order.push_back(counter);
-        if (!placed)
-            top = left = kDefaultObjectPosition;
-    }
-    if (placed || counter != 1) {
-        o->Top = float(boundedLength(top));
-        o->Left = float(boundedLength(left));
-    }
-    o->Visible = true;
-    return *o;
 }
 
 }  // namespace
@@ -127,14 +88,11 @@ void Etiquette::setShown(T& member, T value)
 Etiquette::Etiquette(QObject* parent)
     : QObject(parent), m_canvas(QSize(0, 0))
 {
-    m_labels.resize(1);
-    m_logos.resize(1);
-    m_logos[0].picture = placeholderLogoPicture();
-    const QSizeF own = naturalSizeMm(m_logos[0].picture);
-    m_logos[0].Width = float(own.width());
-    m_logos[0].Height = float(own.height());
-    m_labelOrder = {1};
-    m_logoOrder = {1};
+    append(std::make_unique<TextElement>());
+    auto logo = std::make_unique<LogoElement>();
+    logo->picture = placeholderLogoPicture();
+    logo->takeOwnSize();
+    append(std::move(logo));
     resizeCanvas();
 }
 
@@ -278,20 +236,14 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
                        .join(QLatin1Char('|'));
         break;
     case 2:
-        for (const TextObject& o : m_labels)
-            if (o.Visible)
-                records << labelRecord(o, f);
-        break;
     case 3:
-        for (const LogoElement& o : m_logos)
-            if (o.Visible)
-                records << logoRecord(o);
+    case kCodeRecords: {
+        const ObjectKind objects = kind == 2 ? ObjectKind::Label : kind == 3 ? ObjectKind::Logo : ObjectKind::Code;
+        for (const TabObject* o : m_slots[std::size_t(objects)])
+            if (o->visible())
+                records << o->record(f);
         break;
-    case kCodeRecords:
-        for (const CodeObject& o : m_codes)
-            if (o.Visible)
-                records << codeRecord(o, f);
-        break;
+    }
     case 4:
         switch (m_typeFond) {
         case 0: records << QStringLiteral("FOND|0"); break;
@@ -450,15 +402,71 @@ QImage Etiquette::Picture(bool backgroundOnly, const RowValues& row) const
     return tempo.image();
 }
 
-// --- text objects ------------------------------------------------------------------------
+// --- objects of any kind ------------------------------------------------------------------
 
-TextObject& Etiquette::labelAt(int index) { return m_labels.at(std::size_t(index - 1)); }
-Etiquette::LogoElement& Etiquette::logoAt(int index) { return m_logos.at(std::size_t(index - 1)); }
+TabObject& Etiquette::append(std::unique_ptr<TabObject> object)
+{
+    std::vector<TabObject*>& slots = m_slots[std::size_t(object->kind())];
+    slots.push_back(object.get());
+    object->setSlot(int(slots.size()));
+    return *m_objects.emplace_back(std::move(object));
+}
+
+TabObject& Etiquette::takeSlot(ObjectKind kind, std::int16_t& counter, double top, double left)
+{
+    counter = nextSlot(counter);
+    const bool placed = top != 0 && left != 0;
+    TabObject* o = m_slots[std::size_t(kind)].front();
+    if (counter != 1) {
+        o = &append(kind == ObjectKind::Label ? std::unique_ptr<TabObject>(std::make_unique<TextElement>())
+                                              : std::make_unique<LogoElement>());
+        if (!placed)
+            top = left = kDefaultObjectPosition;
+    }
+    if (placed || counter != 1)
+        o->moveTo(float(boundedLength(top)), float(boundedLength(left)));
+    o->setVisible(true);
+    restack(*o);
+    return *o;
+}
+
+void Etiquette::restack(const TabObject& object)
+{
+    const auto at = std::find_if(m_objects.begin(), m_objects.end(),
+                                 [&object](const std::unique_ptr<TabObject>& o) { return o.get() == &object; });
+    switch (object.stacking()) {
+    case Stacking::Front: std::rotate(at, at + 1, m_objects.end()); break;
+    case Stacking::Back: std::rotate(m_objects.begin(), at, at + 1); break;
+    case Stacking::Stays: break;
+    }
+}
+
+void Etiquette::addObject(ObjectKind kind, double top, double left, const std::function<void(TabObject&)>& fill)
+{
+    fill(takeSlot(kind, kind == ObjectKind::Label ? m_idLabel : m_idLogo, top, left));
+    notify(Change::Objects);
+}
+
+const TabObject* Etiquette::object(ObjectKind kind, int index) const
+{
+    const std::vector<TabObject*>& slots = m_slots[std::size_t(kind)];
+    return index >= 1 && index <= int(slots.size()) ? slots[std::size_t(index - 1)] : nullptr;
+}
+
+const TabObject* Etiquette::selected() const
+{
+    const auto kind = frameKind();
+    if (!kind)
+        return nullptr;
+    const std::int16_t focus[] = {m_labelFocus, m_logoFocus, m_codeFocus};
+    return object(*kind, focus[std::size_t(*kind)]);
+}
+
+// --- text objects ------------------------------------------------------------------------
 
 void Etiquette::NewLabel(double top, double left)
 {
-    takeSlot(m_idLabel, m_labels, m_labelOrder, top, left);
-    bringLabelToFront(m_idLabel);
+    takeSlot(ObjectKind::Label, m_idLabel, top, left);
     notify(Change::Objects);
 }
 
@@ -476,29 +484,7 @@ QString Etiquette::Caption(int index, const QString& text)
     return previous;
 }
 
-QFont Etiquette::labelFont(int index) const
-{
-    const TextObject& o = label(index);
-    QFont font(o.FontName);
-    font.setPointSizeF(std::max(1.0f, o.FontSize));
-    font.setBold(o.FontBold);
-    font.setItalic(o.FontItalic);
-    font.setUnderline(o.FontUnderline);
-    font.setStrikeOut(o.FontStrikethru);
-    // Letters stay letters: a ligature ("ffi", "fl") is one sign in a PDF, which a reader
-    // does not find as the word typed. Qt 6.4 cannot switch a font feature off, but it
-    // leaves ligatures out of any text whose letter spacing is not the plain one; this
-    // one adds a millionth of each letter's width.
-    font.setLetterSpacing(QFont::PercentageSpacing, 100.0001);
-    return font;
-}
-
-QRectF Etiquette::labelRect(int index) const
-{
-    const TextObject& o = label(index);
-    const QFontMetricsF fm(labelFont(index), &metricsDevice());
-    return {o.Left, o.Top, pixelsToMm(fm.horizontalAdvance(shownCaption(index))), pixelsToMm(fm.height())};
-}
+QRectF Etiquette::labelRect(int index) const { return label(index).rect(shownValues()); }
 
 void Etiquette::copyFontToMirror(const TextObject& o)
 {
@@ -561,16 +547,12 @@ void Etiquette::FontCouleur(int index, OleColor colour)
 
 void Etiquette::NewLogo(double top, double left)
 {
-    LogoElement& o = takeSlot(m_idLogo, m_logos, m_logoOrder, top, left);
+    auto& o = static_cast<LogoElement&>(takeSlot(ObjectKind::Logo, m_idLogo, top, left));
     if (o.Tag.isEmpty()) {
         o.picture = placeholderLogoPicture();
-        if (!o.Stretch) {
-            const QSizeF own = naturalSizeMm(o.picture);
-            o.Width = float(own.width());
-            o.Height = float(own.height());
-        }
+        if (!o.Stretch)
+            o.takeOwnSize();
     }
-    sendLogoToBack(m_idLogo);
     notify(Change::Objects);
 }
 
@@ -579,13 +561,8 @@ QString Etiquette::Image(int index, const QString& path, bool readOnly)
     if (!hasLogo(index))
         return QString();
     LogoElement& o = logoAt(index);
-    auto takeOwnSize = [&o] {
-        const QSizeF own = naturalSizeMm(o.picture);
-        o.Width = float(own.width());
-        o.Height = float(own.height());
-    };
     o.Stretch = false;
-    takeOwnSize();
+    o.takeOwnSize();
     if (readOnly) {
         notify(Change::Objects);
         return o.Tag;
@@ -602,7 +579,7 @@ QString Etiquette::Image(int index, const QString& path, bool readOnly)
         o.picture = placeholderLogoPicture();
         o.Tag.clear();
     }
-    takeOwnSize();
+    o.takeOwnSize();
     fitFrameToLogo(index);
     notify(Change::Objects | Change::Selection);
     return QString();
@@ -616,7 +593,7 @@ void Etiquette::SizeLogo(int index, double width, double height)
     o.Stretch = true;
     o.Width = float(boundedLength(width));
     o.Height = float(boundedLength(height));
-    fitLogoPicture(o);
+    o.fitPicture();
     fitFrameToLogo(index);
     notify(Change::Objects | Change::Selection);
 }
@@ -627,19 +604,7 @@ void Etiquette::DimensionLogo(int index, double width, double height)
         SizeLogo(index, width, height);
 }
 
-void Etiquette::fitLogoPicture(LogoElement& o)
-{
-    if (o.Tag.isEmpty())
-        return;
-    if (auto picture = loadPictureFile(o.Tag, QSizeF(std::fabs(o.Width), std::fabs(o.Height))))
-        o.picture = std::move(*picture);
-}
-
-QRectF Etiquette::logoRect(int index) const
-{
-    const LogoElement& o = logo(index);
-    return {o.Left, o.Top, o.Width, o.Height};
-}
+QRectF Etiquette::logoRect(int index) const { return logo(index).rect({}); }
 
 QVariant Etiquette::ProprietesObjet(const QString& kind, int index, const QString& property) const
 {
@@ -668,20 +633,19 @@ QVariant Etiquette::ProprietesObjet(const QString& kind, int index, const QStrin
 
 void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
 {
-    labelCount = std::int16_t(labelCount - (qsizetype(m_labels.size()) - 1));
-    logoCount = std::int16_t(logoCount - (qsizetype(m_logos.size()) - 1));
-    m_labels.resize(1);
-    m_logos.resize(1);
-    m_labelOrder = {1};
-    m_logoOrder = {1};
-    m_codes.clear();
-    TextObject& first = m_labels.front();
-    first = TextObject();
+    labelCount = std::int16_t(labelCount - (this->labelCount() - 1));
+    logoCount = std::int16_t(logoCount - (this->logoCount() - 1));
+    // Object 1 of texts and logos stays, for the next first slot; the rest go.
+    TextElement& first = labelAt(1);
+    static_cast<TextObject&>(first) = TextObject();
     first.ForeColor = 0;
-    first.Visible = false;
-    LogoElement& logo1 = m_logos.front();
+    LogoElement& logo1 = logoAt(1);
     logo1.Visible = false;
     logo1.picture = placeholderLogoPicture();
+    m_slots = {{{&first}, {&logo1}, {}}};
+    std::erase_if(m_objects, [&first, &logo1](const std::unique_ptr<TabObject>& o) {
+        return o.get() != &first && o.get() != &logo1;
+    });
     // Selection indices may name objects that are gone now.
     m_labelFocus = -1;
     m_logoFocus = -1;

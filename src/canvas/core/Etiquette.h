@@ -6,18 +6,19 @@
 // the pointer events back in. Positions and sizes are millimetres within the canvas,
 // kept within the bounds the project file takes (see ValueReader.h).
 
-#include "barcode/core/BarcodeSymbol.h"
-#include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
+#include "canvas/core/TabElements.h"
 #include "merge/core/MergeSettings.h"
 #include "merge/core/RowValues.h"
 
 #include <QObject>
 #include <QRectF>
 #include <QVariant>
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -98,15 +99,11 @@ public:
         QString kind;
     };
 
-    struct LogoElement : LogoObject {
-        QImage picture;
-    };
-
-    /// A code with its data encoded once, when it was checked: drawing does not
-    /// encode it again.
-    struct CodeElement : CodeObject {
-        BarcodeEncoding encoded;
-    };
+    using ObjectKind = plk::ObjectKind;
+    using LogoElement = plk::LogoElement;
+    using CodeElement = plk::CodeElement;
+    /// Every object of the tab, visible or deleted, in the canvas's order from the back.
+    using ObjectList = std::vector<std::unique_ptr<TabObject>>;
 
     explicit Etiquette(QObject* parent = nullptr);
     ~Etiquette() override;
@@ -249,13 +246,13 @@ public:
     /// the kind, and the code stays as it was.
     void SetCode(int index, const CodeObject& values);
     /// Slots taken by codes; deleted ones stay hidden until the objects are unloaded.
-    std::int16_t IDcode() const { return std::int16_t(m_codes.size()); }
-    int codeCount() const { return int(m_codes.size()); }
-    const CodeElement& code(int index) const { return m_codes.at(std::size_t(index - 1)); }
+    std::int16_t IDcode() const { return std::int16_t(codeCount()); }
+    int codeCount() const { return count(ObjectKind::Code); }
+    const CodeElement& code(int index) const { return element<CodeElement>(index); }
     /// The data code `index` carries when drawn for `row` (its markers filled with the
     /// row's values): the one place it is read from.
-    QString codeData(int index, const RowValues& row = RowValues()) const;
-    QRectF codeRect(int index) const;
+    QString codeData(int index, const RowValues& row = RowValues()) const { return code(index).data(row); }
+    QRectF codeRect(int index) const { return code(index).rect(); }
     std::int16_t CodeFocus() const { return m_codeFocus; }
     void DelCode();
 
@@ -273,9 +270,20 @@ public:
     void Copier(int index, const RegionalFormat& format = RegionalFormat::system());
     void Coller(const RegionalFormat& format = RegionalFormat::system());
 
+    // --- objects of any kind -----------------------------------------------------------
+    /// Takes the next slot of the kind (a text or a logo) for an object read from a
+    /// record or pasted, placed at top and left as NewLabel and NewLogo place one, and
+    /// has `fill` give it its fields; nothing else of the tab (the selection, the tool
+    /// box's font) changes.
+    void addObject(ObjectKind kind, double top, double left, const std::function<void(TabObject&)>& fill);
+    const ObjectList& objects() const { return m_objects; }
+    /// The object in slot `index` of the kind, or none.
+    const TabObject* object(ObjectKind kind, int index) const;
+    /// The selected object, or none.
+    const TabObject* selected() const;
+
     // --- pointer input from the view (coordinates in mm; on an object, relative to
     //     the object's top-left corner, as the drag keeps the grab point under the pointer)
-    enum class ObjectKind { Label, Logo, Code };
     void objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y);
     void objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y);
     void objectClick(ObjectKind kind, int index);
@@ -285,24 +293,20 @@ public:
     void backgroundClick();
 
     // --- what the view draws ------------------------------------------------------------
-    int labelCount() const { return int(m_labels.size()); }
-    int logoCount() const { return int(m_logos.size()); }
-    const TextObject& label(int index) const { return m_labels.at(std::size_t(index - 1)); }
-    const LogoElement& logo(int index) const { return m_logos.at(std::size_t(index - 1)); }
+    int labelCount() const { return count(ObjectKind::Label); }
+    int logoCount() const { return count(ObjectKind::Logo); }
+    const TextElement& label(int index) const { return element<TextElement>(index); }
+    const LogoElement& logo(int index) const { return element<LogoElement>(index); }
     /// The text the canvas shows for a text object: its caption, filled from the
     /// shown row when there is one, as one line (see RowValues::line).
     QString shownCaption(int index) const { return shownValues().line(label(index).Caption); }
     /// The rectangle a text object takes (its shown text in its font, auto-sized), in mm.
     QRectF labelRect(int index) const;
     QRectF logoRect(int index) const;
-    QFont labelFont(int index) const;
+    QFont labelFont(int index) const { return label(index).font(); }
     /// The rectangle of an object of any kind.
     QRectF objectRect(ObjectKind kind, int index) const;
     const Frame& frame() const { return m_frame; }
-    /// Front-to-back paint order: logos first (back-most first), then texts, then
-    /// codes in order of creation.
-    const std::vector<int>& logoOrder() const { return m_logoOrder; }
-    const std::vector<int>& labelOrder() const { return m_labelOrder; }
 
 Q_SIGNALS:
     void LabelMouseDown(int index, int button, int shift, float x, float y);
@@ -325,8 +329,28 @@ private:
     void notify(Changes what);
     void endBatch();
     void replayBackground();
-    TextObject& labelAt(int index);
-    LogoElement& logoAt(int index);
+    int count(ObjectKind kind) const { return int(m_slots[std::size_t(kind)].size()); }
+    template <typename Element>
+    const Element& element(int index) const
+    {
+        return static_cast<const Element&>(*m_slots[std::size_t(Element::kKind)].at(std::size_t(index - 1)));
+    }
+    template <typename Element>
+    Element& element(int index)
+    {
+        return const_cast<Element&>(std::as_const(*this).element<Element>(index));
+    }
+    TextElement& labelAt(int index) { return element<TextElement>(index); }
+    LogoElement& logoAt(int index) { return element<LogoElement>(index); }
+    CodeElement& codeAt(int index) { return element<CodeElement>(index); }
+    /// Takes the next slot of a text or logo: object 1 always exists and the first slot
+    /// reuses it, moving it only when both top and left are given; later slots get a
+    /// new object, at the default place unless both are given.
+    TabObject& takeSlot(ObjectKind kind, std::int16_t& counter, double top, double left);
+    /// Appends an object in the next slot of its kind.
+    TabObject& append(std::unique_ptr<TabObject> object);
+    /// Puts the object where its kind goes on the canvas when made or selected.
+    void restack(const TabObject& object);
     bool hasLabel(int index) const { return index >= 1 && index <= labelCount(); }
     bool hasLogo(int index) const { return index >= 1 && index <= logoCount(); }
     bool hasCode(int index) const { return index >= 1 && index <= codeCount(); }
@@ -347,16 +371,12 @@ private:
     void clearSelection();
     void hideSelected(bool& visible, std::int16_t& focus);
     void moveObject(ObjectKind kind, int index, double top, double left);
-    void bringLabelToFront(int index);
-    void sendLogoToBack(int index);
     void copyFontToMirror(const TextObject& object);
     void resizeCanvas();
     void beginBackground();
     void endBackground(BackgroundKind kind);
     /// Paints the background, border and guides of the current state on the surface.
     void paintCanvas(ImageSurface& surface) const;
-    /// Gives a sized logo the picture its size needs (a much larger one is kept reduced).
-    static void fitLogoPicture(LogoElement& logo);
     /// Sets a value that the canvas shows, repainting it when the value changes.
     template <typename T>
     void setShown(T& member, T value);
@@ -406,11 +426,8 @@ private:
     mutable bool m_canvasPainted = false;  // m_canvas shows the current state
     bool m_clearedOnly = false;            // the canvas was cleared and nothing painted since
     mutable std::unique_ptr<ColorGradient> m_gradient;  // made on first use, kept for the tab's life
-    std::vector<TextObject> m_labels;
-    std::vector<LogoElement> m_logos;
-    std::vector<int> m_labelOrder;
-    std::vector<int> m_logoOrder;
-    std::vector<CodeElement> m_codes;
+    ObjectList m_objects;
+    std::array<std::vector<TabObject*>, kObjectKinds> m_slots;  // each kind's objects by slot
     std::int16_t m_codeFocus = -1;
     Frame m_frame;
     QPointF m_grab;
@@ -419,20 +436,6 @@ private:
     Changes m_pending;
     bool m_repaintPending = false;  // a batch holds back a repaint of the canvas
 };
-
-}  // namespace plk
-
-namespace plk {
-
-/// Draws code `index` of the tab, for `row`, into `target` (the painter's logical
-/// coordinates), crisp on pictures and as vectors on pages; false when its data cannot
-/// be encoded.
-bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index,
-                  const RowValues& row = RowValues());
-/// The same on the canvas, where a code with markers shows them in a hatched frame
-/// until a row's values are shown, and shows the values that it cannot carry so.
-void paintCanvasCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index,
-                     const RowValues& row);
 
 }  // namespace plk
 

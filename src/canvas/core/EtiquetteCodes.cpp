@@ -15,9 +15,9 @@ constexpr std::size_t kMaxCodes = 32767;
 
 /// The values with their data in the one form codes keep (line breaks as "\n") and
 /// encoded, or the reason they cannot make a code.
-Etiquette::CodeElement checkedCode(const CodeObject& values)
+CodeElement checkedCode(const CodeObject& values)
 {
-    Etiquette::CodeElement code;
+    CodeElement code;
     static_cast<CodeObject&>(code) = values;
     code.Data = normalisedBarcodeData(values.Data);
     if (!(code.Width > 0 && code.Width <= kMaxCodeSize && code.Height > 0 && code.Height <= kMaxCodeSize))
@@ -30,12 +30,11 @@ Etiquette::CodeElement checkedCode(const CodeObject& values)
 }
 
 /// Throws when the visible codes would carry more data than a tab holds.
-void checkTotalData(const std::vector<Etiquette::CodeElement>& codes, const CodeObject* replaced,
-                    const CodeObject& added)
+void checkTotalData(const Etiquette& tab, const CodeObject* replaced, const CodeObject& added)
 {
     qsizetype total = added.Data.size();
-    for (const CodeObject& c : codes)
-        if (c.Visible && &c != replaced)
+    for (int i = 1; i <= tab.codeCount(); ++i)
+        if (const CodeObject& c = tab.code(i); c.Visible && &c != replaced)
             total += c.Data.size();
     if (total > Etiquette::kMaxTabCodeData)
         throw EtiquetteError(QStringLiteral("Les codes d'un onglet portent au plus %1 caractères de données en tout.")
@@ -47,12 +46,12 @@ void checkTotalData(const std::vector<Etiquette::CodeElement>& codes, const Code
 
 void Etiquette::NewCode(const CodeObject& values)
 {
-    if (m_codes.size() >= kMaxCodes)
+    if (std::size_t(codeCount()) >= kMaxCodes)
         throw EtiquetteError("Nombre maximal d'objets atteint sur cet onglet.");
-    CodeElement code = checkedCode(values);
-    checkTotalData(m_codes, nullptr, code);
-    code.Visible = true;
-    m_codes.push_back(std::move(code));
+    auto code = std::make_unique<CodeElement>(checkedCode(values));
+    checkTotalData(*this, nullptr, *code);
+    code->Visible = true;
+    append(std::move(code));
     notify(Change::Objects);
 }
 
@@ -61,8 +60,8 @@ void Etiquette::SetCode(int index, const CodeObject& values)
     if (!hasCode(index))
         return;
     CodeElement checked = checkedCode(values);
-    CodeElement& code = m_codes.at(std::size_t(index - 1));
-    checkTotalData(m_codes, &code, checked);
+    CodeElement& code = codeAt(index);
+    checkTotalData(*this, &code, checked);
     code.Kind = checked.Kind;
     code.Data = checked.Data;
     code.Width = checked.Width;
@@ -77,29 +76,5 @@ void Etiquette::SetCode(int index, const CodeObject& values)
     }
     notify(what);
 }
-
-QString Etiquette::codeData(int index, const RowValues& row) const { return row.fill(code(index).Data); }
-
-bool paintTabCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index, const RowValues& row)
-{
-    const Etiquette::CodeElement& c = tab.code(index);
-    const QString data = tab.codeData(index, row);
-    // The encoding kept is that of the code's own data.
-    const BarcodeEncoding* encoded = data == c.Data ? &c.encoded : nullptr;
-    return paintBarcode(painter, target, c.Kind, data, c.ShowText, toQColor(c.ForeColor), encoded);
-}
-
-void paintCanvasCode(QPainter& painter, const QRectF& target, const Etiquette& tab, int index, const RowValues& row)
-{
-    const Etiquette::CodeElement& c = tab.code(index);
-    // Until a row is shown, the data of a code with markers is not known yet.
-    const bool markers = !fieldMarkers(c.Data).isEmpty();
-    if (markers && row.empty())
-        paintCodeMarkers(painter, target, c.Data, toQColor(c.ForeColor));
-    else if (!paintTabCode(painter, target, tab, index, row))
-        paintCodeMarkers(painter, target, tab.codeData(index, row), toQColor(c.ForeColor));
-}
-
-QRectF Etiquette::codeRect(int index) const { return code(index).rect(); }
 
 }  // namespace plk

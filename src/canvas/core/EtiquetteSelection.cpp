@@ -32,24 +32,12 @@ void Etiquette::fitFrame(const QRectF& r)
 void Etiquette::fitFrameToLabel(int index) { fitFrame(labelRect(index)); }
 void Etiquette::fitFrameToLogo(int index) { fitFrame(logoRect(index)); }
 
-bool Etiquette::hasObject(ObjectKind kind, int index) const
-{
-    switch (kind) {
-    case ObjectKind::Label: return hasLabel(index);
-    case ObjectKind::Logo: return hasLogo(index);
-    case ObjectKind::Code: return hasCode(index);
-    }
-    return false;
-}
+bool Etiquette::hasObject(ObjectKind kind, int index) const { return object(kind, index) != nullptr; }
 
 QRectF Etiquette::objectRect(ObjectKind kind, int index) const
 {
-    switch (kind) {
-    case ObjectKind::Label: return labelRect(index);
-    case ObjectKind::Logo: return logoRect(index);
-    case ObjectKind::Code: return codeRect(index);
-    }
-    return {};
+    const TabObject* o = object(kind, index);
+    return o ? o->rect(shownValues()) : QRectF();
 }
 
 std::optional<Etiquette::ObjectKind> Etiquette::frameKind() const
@@ -74,34 +62,7 @@ std::optional<Etiquette::ObjectKind> Etiquette::selectedObject(int index) const
 void Etiquette::moveObject(ObjectKind kind, int index, double top, double left)
 {
     // Within the bounds the project file takes, however far the object is pushed.
-    top = boundedLength(top);
-    left = boundedLength(left);
-    switch (kind) {
-    case ObjectKind::Label:
-        labelAt(index).Top = float(top);
-        labelAt(index).Left = float(left);
-        break;
-    case ObjectKind::Logo:
-        logoAt(index).Top = float(top);
-        logoAt(index).Left = float(left);
-        break;
-    case ObjectKind::Code:
-        m_codes.at(std::size_t(index - 1)).Top = top;
-        m_codes.at(std::size_t(index - 1)).Left = left;
-        break;
-    }
-}
-
-void Etiquette::bringLabelToFront(int index)
-{
-    std::erase(m_labelOrder, index);
-    m_labelOrder.push_back(index);
-}
-
-void Etiquette::sendLogoToBack(int index)
-{
-    std::erase(m_logoOrder, index);
-    m_logoOrder.insert(m_logoOrder.begin(), index);
+    const_cast<TabObject*>(object(kind, index))->moveTo(boundedLength(top), boundedLength(left));
 }
 
 void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus,
@@ -118,9 +79,9 @@ void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16
 
 void Etiquette::selectLabel(int index)
 {
-    const TextObject& o = label(index);
+    const TextElement& o = label(index);
     copyFontToMirror(o);
-    bringLabelToFront(index);
+    restack(o);
     select(labelRect(index), QStringLiteral("LABEL"), std::int16_t(index), -1);
     Q_EMIT LabelClick(index, roundClamped<int>(o.Top), roundClamped<int>(o.Left));
 }
@@ -128,7 +89,7 @@ void Etiquette::selectLabel(int index)
 void Etiquette::selectLogo(int index)
 {
     const LogoElement& o = logo(index);
-    sendLogoToBack(index);
+    restack(o);
     select(logoRect(index), QStringLiteral("LOGO"), -1, std::int16_t(index));
     Q_EMIT LogoClick(index, roundClamped<int>(o.Top), roundClamped<int>(o.Left), roundClamped<int>(o.Width),
                      roundClamped<int>(o.Height));
@@ -193,7 +154,7 @@ void Etiquette::DelLogo()
 void Etiquette::DelCode()
 {
     if (hasCode(m_codeFocus))
-        hideSelected(m_codes.at(std::size_t(m_codeFocus - 1)).Visible, m_codeFocus);
+        hideSelected(codeAt(m_codeFocus).Visible, m_codeFocus);
 }
 
 void Etiquette::hideSelected(bool& visible, std::int16_t& focus)
@@ -223,11 +184,7 @@ void Etiquette::Copier(int index, const RegionalFormat& format)
     const auto kind = index == 0 ? std::nullopt : selectedObject(index);
     if (!kind)
         return;
-    switch (*kind) {
-    case ObjectKind::Label: App.ObjectClipboard = labelRecord(label(index), format); break;
-    case ObjectKind::Logo: App.ObjectClipboard = logoRecord(logo(index)); break;
-    case ObjectKind::Code: App.ObjectClipboard = codeRecord(code(index), format); break;
-    }
+    App.ObjectClipboard = object(*kind, index)->record(format);
 }
 
 void Etiquette::Coller(const RegionalFormat& format)
@@ -235,13 +192,7 @@ void Etiquette::Coller(const RegionalFormat& format)
     if (App.ObjectClipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    const QStringList fields = App.ObjectClipboard.split(QLatin1Char('|'));
-    if (fields.at(0) == QLatin1String("LABEL"))
-        addLabelFromRecord(*this, fields, kPasteOffset, format);
-    else if (fields.at(0) == QLatin1String("LOGO"))
-        addLogoFromRecord(*this, fields, kPasteOffset, format);
-    else if (fields.at(0) == kCodeKeyword)
-        addCodeFromRecord(*this, fields, kPasteOffset, format);
+    addObjectFromRecord(*this, App.ObjectClipboard.split(QLatin1Char('|')), kPasteOffset, format);
 }
 
 // --- pointer input -----------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/LogoPicture.h"
+#include "canvas/core/TabElements.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -33,7 +34,9 @@ QString logoRecord(const LogoObject& o)
         QLatin1Char('|'));
 }
 
-void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+namespace {
+
+void addLabel(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
 {
     const RecordFields r(fields, format);
     // Check every field before creating anything, so a bad record adds no object.
@@ -46,15 +49,21 @@ void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset
     const auto size = r.integer<std::int16_t>(5);
     const bool bold = r.boolean(6), italic = r.boolean(7), underline = r.boolean(8), strike = r.boolean(9);
     const OleColor colour = r.colour(10);
-    const Etiquette::Batch batch(tab);
-    tab.NewLabel(top, left);
-    const int index = tab.IDlabel();
-    tab.Caption(index, caption);
-    tab.FontStyle(index, font, size, bold, italic, underline, strike);
-    tab.FontCouleur(index, colour);
+    tab.addObject(ObjectKind::Label, top, left, [&](TabObject& object) {
+        auto& o = static_cast<TextElement&>(object);
+        if (!caption.isEmpty())  // an empty one leaves the slot's caption
+            o.Caption = withoutSeparators(caption);
+        o.FontName = font;
+        o.FontSize = size;
+        o.FontBold = bold;
+        o.FontItalic = italic;
+        o.FontUnderline = underline;
+        o.FontStrikethru = strike;
+        o.ForeColor = colour;
+    });
 }
 
-void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+void addLogo(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
 {
     const RecordFields r(fields, format);
     const double top = ValueReader::checkedLength(r.length(2) + offset);
@@ -64,16 +73,22 @@ void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset,
     const double height = r.length(5);
     // As for a background picture: a file that is there but no picture stops the
     // reading here (a missing file leaves the logo's placeholder).
-    if (pictureFileExists(path) && !loadPictureFile(path))
+    const bool file = pictureFileExists(path);
+    std::optional<QImage> picture = file ? loadPictureFile(path) : placeholderLogoPicture();
+    if (!picture)
         throw FormatError("image illisible : " + path.toStdString());
-    const Etiquette::Batch batch(tab);
-    tab.NewLogo(top, left);
-    const int index = tab.IDlogo();
-    tab.Image(index, path);
-    tab.SizeLogo(index, width, height);
+    tab.addObject(ObjectKind::Logo, top, left, [&](TabObject& object) {
+        auto& o = static_cast<LogoElement&>(object);
+        o.Tag = file ? path : QString();
+        o.picture = std::move(*picture);
+        o.Stretch = true;  // the stored size, whatever the picture's own
+        o.Width = float(boundedLength(width));
+        o.Height = float(boundedLength(height));
+        o.fitPicture();
+    });
 }
 
-void addCodeFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+void addCode(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
 {
     CodeObject code = codeFromRecord(fields, format);
     code.Top += offset;
@@ -83,6 +98,22 @@ void addCodeFromRecord(Etiquette& tab, const QStringList& fields, double offset,
     } catch (const EtiquetteError& e) {
         throw FormatError(e.what());
     }
+}
+
+}  // namespace
+
+bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    const QString& keyword = fields.at(0);
+    if (keyword == QLatin1String("LABEL"))
+        addLabel(tab, fields, offset, format);
+    else if (keyword == QLatin1String("LOGO"))
+        addLogo(tab, fields, offset, format);
+    else if (keyword == kCodeKeyword)
+        addCode(tab, fields, offset, format);
+    else
+        return false;
+    return true;
 }
 
 }  // namespace plk

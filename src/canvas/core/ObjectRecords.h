@@ -14,13 +14,11 @@ class Etiquette;
 QString labelRecord(const TextObject& object, const RegionalFormat& format);
 QString logoRecord(const LogoObject& object);
 
-/// Creates a text object on the tab from a LABEL record; `offset` mm is added to
-/// its top and left. Throws FormatError on a field that is missing or does not convert.
-void addLabelFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
-/// The same for a LOGO record; the logo takes the stored size whatever is selected.
-void addLogoFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
-/// The same for a CODE record; a code whose data the kind cannot carry is refused
-/// with the reason (FormatError).
-void addCodeFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
+/// Creates the object a LABEL, LOGO or CODE record describes on the tab, built from
+/// its fields (no editing operation runs); `offset` mm is added to its top and left. A
+/// logo takes the stored size, a code whose data the kind cannot carry is refused with
+/// the reason. Throws FormatError on a field that is missing or does not convert;
+/// false, adding nothing, when the record is no object's.
+bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
 
 }  // namespace plk

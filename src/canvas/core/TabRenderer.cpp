@@ -8,12 +8,31 @@
 
 namespace plk {
 
-void paintCode(Surface& s, const Etiquette& tab, int index, double left, double top, const RowValues& row)
+std::vector<const TabObject*> drawingOrder(const Etiquette& tab, DrawOrder order)
 {
-    const CodeObject& c = tab.code(index);
-    s.drawing(left, top, c.Width, c.Height, [&tab, index, &row](QPainter& painter, const QRectF& target) {
-        paintTabCode(painter, target, tab, index, row);
-    });
+    static constexpr ObjectKind kCanvas[] = {ObjectKind::Logo, ObjectKind::Label, ObjectKind::Code};
+    static constexpr ObjectKind kPicture[] = {ObjectKind::Label, ObjectKind::Logo, ObjectKind::Code};
+    const auto& kinds = order == DrawOrder::Picture ? kPicture : kCanvas;
+    std::vector<const TabObject*> drawn;
+    for (const ObjectKind kind : kinds) {
+        if (order == DrawOrder::Canvas) {
+            for (const auto& o : tab.objects())
+                if (o->kind() == kind && o->visible())
+                    drawn.push_back(o.get());
+            continue;
+        }
+        for (int i = 1; const TabObject* o = tab.object(kind, i); ++i)
+            if (o->visible())
+                drawn.push_back(o);
+    }
+    return drawn;
+}
+
+void paintTabObjects(Surface& s, const Etiquette& tab, DrawOrder order, const RowValues& row,
+                     const ObjectPlace& place)
+{
+    for (const TabObject* o : drawingOrder(tab, order))
+        o->paint(s, place ? place(o->corner()) : o->corner(), row);
 }
 
 void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const
@@ -91,22 +110,7 @@ void TabRenderer::paint(Surface& s, const QImage& background, bool backgroundOnl
 
 void TabRenderer::paintObjects(Surface& s, const RowValues& row) const
 {
-    const Etiquette& t = m_tab;
-    for (int i = 1; i <= t.labelCount(); ++i) {
-        const TextObject& o = t.label(i);
-        if (o.Visible)
-            s.text(o.Left, o.Top, row.line(o.Caption), t.labelFont(i), toQColor(o.ForeColor));
-    }
-    for (int i = 1; i <= t.logoCount(); ++i) {
-        const Etiquette::LogoElement& o = t.logo(i);
-        if (o.Visible)
-            s.picture(o.picture, o.Left, o.Top, o.Width, o.Height);
-    }
-    for (int i = 1; i <= t.codeCount(); ++i) {
-        const CodeObject& o = t.code(i);
-        if (o.Visible)
-            paintCode(s, t, i, o.Left, o.Top, row);
-    }
+    paintTabObjects(s, m_tab, DrawOrder::Picture, row);
     drawBorder(s, border());
 }
 

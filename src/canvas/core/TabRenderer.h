@@ -6,9 +6,12 @@
 
 #include "base/core/Surface.h"
 #include "canvas/core/CanvasPainter.h"
+#include "canvas/core/TabObject.h"
 #include "merge/core/RowValues.h"
 
 #include <QImage>
+#include <functional>
+#include <vector>
 
 namespace plk {
 
@@ -19,10 +22,16 @@ class ImageSurface;
 /// The least resolution of a background on paper (or in a PDF or SVG file).
 inline constexpr int kPrintDpi = 300;
 
-/// Code `index` of the tab, for `row`, with its top-left corner at (left, top) mm of the
-/// surface: crisp whole pixels on a picture, vector rectangles on a page.
-void paintCode(Surface& surface, const Etiquette& tab, int index, double left, double top,
-               const RowValues& row = RowValues());
+/// The tab's visible objects in the order `order` draws them, from the back.
+std::vector<const TabObject*> drawingOrder(const Etiquette& tab, DrawOrder order);
+
+/// Where an object whose corner is at the point (mm of the tab) goes on the surface.
+using ObjectPlace = std::function<QPointF(QPointF corner)>;
+
+/// The tab's visible objects drawn on the surface in `order`, each at `place` of its
+/// corner (at the corner itself without one), their texts and data filled from `row`.
+void paintTabObjects(Surface& surface, const Etiquette& tab, DrawOrder order, const RowValues& row,
+                     const ObjectPlace& place = {});
 
 class TabRenderer {
 public:

@@ -92,13 +92,8 @@ const QImage& CanvasWidget::zoomedBackground()
 
 bool CanvasWidget::exists(const Hit& hit) const
 {
-    const int i = hit.index;
-    switch (hit.kind) {
-    case Etiquette::ObjectKind::Label: return i >= 1 && i <= m_tab.labelCount() && m_tab.label(i).Visible;
-    case Etiquette::ObjectKind::Logo: return i >= 1 && i <= m_tab.logoCount() && m_tab.logo(i).Visible;
-    case Etiquette::ObjectKind::Code: return i >= 1 && i <= m_tab.codeCount() && m_tab.code(i).Visible;
-    }
-    return false;
+    const TabObject* o = m_tab.object(hit.kind, hit.index);
+    return o && o->visible();
 }
 
 QRectF CanvasWidget::objectRectPx(const Hit& hit) const
@@ -108,21 +103,11 @@ QRectF CanvasWidget::objectRectPx(const Hit& hit) const
 
 std::optional<CanvasWidget::Hit> CanvasWidget::objectAt(QPointF point) const
 {
-    for (int i = m_tab.codeCount(); i >= 1; --i) {
-        const Hit hit{Etiquette::ObjectKind::Code, i};
-        if (exists(hit) && objectRectPx(hit).contains(point))
-            return hit;
-    }
-    const auto& labels = m_tab.labelOrder();
-    for (auto it = labels.rbegin(); it != labels.rend(); ++it) {
-        const Hit hit{Etiquette::ObjectKind::Label, *it};
-        if (m_tab.label(*it).Visible && objectRectPx(hit).contains(point))
-            return hit;
-    }
-    const auto& logos = m_tab.logoOrder();
-    for (auto it = logos.rbegin(); it != logos.rend(); ++it) {
-        const Hit hit{Etiquette::ObjectKind::Logo, *it};
-        if (m_tab.logo(*it).Visible && objectRectPx(hit).contains(point))
+    // The front-most object under the point, as the canvas draws them.
+    const std::vector<const TabObject*> drawn = drawingOrder(m_tab, DrawOrder::Canvas);
+    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
+        const Hit hit{(*it)->kind(), (*it)->slot()};
+        if (objectRectPx(hit).contains(point))
             return hit;
     }
     return std::nullopt;
@@ -150,26 +135,9 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     }
     // The objects as at 100 %, scaled: the painter draws the texts at the zoomed size.
     p.scale(m_zoom / 100.0, m_zoom / 100.0);
-    for (const int i : m_tab.logoOrder()) {
-        const auto& logo = m_tab.logo(i);
-        if (logo.Visible)
-            p.drawImage(mmToPx(m_tab.logoRect(i)), logo.picture);
-    }
-    for (const int i : m_tab.labelOrder()) {
-        const auto& label = m_tab.label(i);
-        if (!label.Visible)
-            continue;
-        QFont font = m_tab.labelFont(i);
-        // Points at 96 dpi, whatever the screen says, so the canvas matches the snapshot.
-        font.setPointSizeF(font.pointSizeF() * 96.0 / logicalDpiY());
-        p.setFont(font);
-        p.setPen(toQColor(label.ForeColor));
-        const QRectF r = mmToPx(m_tab.labelRect(i));
-        p.drawText(QPointF(r.left(), r.top() + QFontMetricsF(font, this).ascent()), m_tab.shownCaption(i));
-    }
-    for (int i = 1; i <= m_tab.codeCount(); ++i)
-        if (m_tab.code(i).Visible)
-            paintCanvasCode(p, mmToPx(m_tab.codeRect(i)), m_tab, i, m_tab.shownValues());
+    const RowValues shown = m_tab.shownValues();
+    for (const TabObject* o : drawingOrder(m_tab, DrawOrder::Canvas))
+        o->paintOnCanvas(p, mmToPx(o->rect(shown)), shown);
     if (const auto& outline = m_tab.print().outline) {
         // The shape of the maker's label, a guide that is never printed nor exported.
         p.resetTransform();

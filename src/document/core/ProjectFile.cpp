@@ -129,12 +129,6 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readProjet(project.tab(current), fields, format);
         // The tab names a data file only if a FUSION record follows.
         project.tab(current).setMergeSettings(MergeSettings());
-    } else if (keyword == QLatin1String("LABEL")) {
-        addLabelFromRecord(project.tab(current), fields, 0, format);
-    } else if (keyword == QLatin1String("LOGO")) {
-        addLogoFromRecord(project.tab(current), fields, 0, format);
-    } else if (keyword == kCodeKeyword) {
-        addCodeFromRecord(project.tab(current), fields, 0, format);
     } else if (keyword == QLatin1String("FOND")) {
         readFond(project.tab(current), fields, format);
     } else if (keyword == QLatin1String("PRINT")) {
@@ -150,6 +144,8 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
+    } else {
+        addObjectFromRecord(project.tab(current), fields, 0, format);  // another keyword is passed over
     }
 }
 

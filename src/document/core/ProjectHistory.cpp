@@ -105,22 +105,21 @@ QString tabStepName(const QStringList& before, const QStringList& after)
     return moved ? QStringLiteral("le déplacement") : QStringLiteral("la modification de l'objet");
 }
 
-// The index of the n-th object of a kind that the file holds (the visible ones).
-int indexOfOrdinal(const Etiquette& tab, bool label, int ordinal)
+// The n-th object of a kind that the file holds (the visible ones).
+const TabObject* objectOfOrdinal(const Etiquette& tab, ObjectKind kind, int ordinal)
 {
-    const int count = label ? tab.labelCount() : tab.logoCount();
     int seen = 0;
-    for (int i = 1; i <= count; ++i)
-        if ((label ? tab.label(i).Visible : tab.logo(i).Visible) && ++seen == ordinal)
-            return i;
-    return 0;
+    for (int i = 1; const TabObject* o = tab.object(kind, i); ++i)
+        if (o->visible() && ++seen == ordinal)
+            return o;
+    return nullptr;
 }
 
-int ordinalOfIndex(const Etiquette& tab, bool label, int index)
+int ordinalOf(const Etiquette& tab, const TabObject& object)
 {
     int seen = 0;
-    for (int i = 1; i <= index; ++i)
-        if (label ? tab.label(i).Visible : tab.logo(i).Visible)
+    for (int i = 1; i <= object.slot(); ++i)
+        if (tab.object(object.kind(), i)->visible())
             ++seen;
     return seen;
 }
@@ -204,12 +203,9 @@ ProjectState ProjectHistory::capture()
     }
     state.selectedTab = std::clamp(m_selectedTab(), 1, int(count));
     const Etiquette& tab = m_project.tab(state.selectedTab);
-    if (tab.LabelFocus() > 0 && tab.LabelFocus() <= tab.labelCount()) {
-        state.selectionKind = QStringLiteral("LABEL");
-        state.selectionOrdinal = ordinalOfIndex(tab, true, tab.LabelFocus());
-    } else if (tab.LogoFocus() > 0 && tab.LogoFocus() <= tab.logoCount()) {
-        state.selectionKind = QStringLiteral("LOGO");
-        state.selectionOrdinal = ordinalOfIndex(tab, false, tab.LogoFocus());
+    if (const TabObject* selected = tab.selected()) {
+        state.selectionKind = selected->kind();
+        state.selectionOrdinal = ordinalOf(tab, *selected);
     }
     return state;
 }
@@ -243,10 +239,10 @@ void ProjectHistory::restore(const ProjectState& state)
             readTabText(state.tabs.at(i - 1), m_project, i, RegionalFormat::system(), projectFolder(m_project));
     m_selectTab(state.selectedTab);
     Etiquette& tab = m_project.tab(state.selectedTab);
-    const bool label = state.selectionKind == QLatin1String("LABEL");
-    const int index = state.selectionKind.isEmpty() ? 0 : indexOfOrdinal(tab, label, state.selectionOrdinal);
-    if (index > 0)
-        tab.objectClick(label ? Etiquette::ObjectKind::Label : Etiquette::ObjectKind::Logo, index);
+    const TabObject* selected =
+        state.selectionKind ? objectOfOrdinal(tab, *state.selectionKind, state.selectionOrdinal) : nullptr;
+    if (selected)
+        tab.objectClick(selected->kind(), selected->slot());
     else
         tab.backgroundClick();
     m_restoring = false;

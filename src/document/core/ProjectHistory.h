@@ -7,11 +7,14 @@
 // the command that made them is over: when the events it caused have run, or when the
 // window says a step ends (a command, a press on the canvas, leaving a field).
 
+#include "canvas/core/TabObject.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 #include <QUndoStack>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace plk {
@@ -23,9 +26,9 @@ class Project;
 struct ProjectState {
     QStringList tabs;  // each tab's records, ONGLET first
     int selectedTab = 1;
-    // The selection of the selected tab: the kind ("LABEL", "LOGO" or empty) and which
-    // object of that kind, counted among the records of the kind from 1.
-    QString selectionKind;
+    // The selection of the selected tab: the kind (none without one) and which object
+    // of that kind, counted among the records of the kind from 1.
+    std::optional<ObjectKind> selectionKind;
     int selectionOrdinal = 0;
 
     bool sameRecords(const ProjectState& other) const { return tabs == other.tabs; }

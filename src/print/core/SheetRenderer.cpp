@@ -84,30 +84,9 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
         const QPointF fraction = at - whole;
         // A long address ends at the label's edge rather than on its neighbour.
         s.clipTo(QRectF(at, size));
-        const auto place = [&](double left, double top) {
-            return QPointF(roundHalfEven(whole.x() + left), roundHalfEven(whole.y() + top)) + fraction;
-        };
-        for (int i = 1; i <= tab.logoCount(); ++i) {
-            const Etiquette::LogoElement& o = tab.logo(i);
-            if (o.Visible) {
-                const QPointF p = place(o.Left, o.Top);
-                s.picture(o.picture, p.x(), p.y(), o.Width, o.Height);
-            }
-        }
-        for (int i = 1; i <= tab.labelCount(); ++i) {
-            const TextObject& o = tab.label(i);
-            if (o.Visible) {
-                const QPointF p = place(o.Left, o.Top);
-                s.text(p.x(), p.y(), row.line(o.Caption), tab.labelFont(i), toQColor(o.ForeColor));
-            }
-        }
-        for (int i = 1; i <= tab.codeCount(); ++i) {
-            const CodeObject& o = tab.code(i);
-            if (o.Visible) {
-                const QPointF p = place(o.Left, o.Top);
-                paintCode(s, tab, i, p.x(), p.y(), row);
-            }
-        }
+        paintTabObjects(s, tab, DrawOrder::Printed, row, [&whole, &fraction](QPointF corner) {
+            return QPointF(roundHalfEven(whole.x() + corner.x()), roundHalfEven(whole.y() + corner.y())) + fraction;
+        });
         s.clipTo(QRectF());
     };
 }
