@@ -1,5 +1,6 @@
 #include "batch/core/BatchCommands.h"
 
+#include "app/core/AppPaths.h"
 #include "base/core/FileWriter.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
@@ -15,6 +16,8 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QJsonDocument>
+#include <cmath>
+#include <map>
 
 namespace plk {
 
@@ -36,11 +39,21 @@ const char* const kHelp =
     "                        taille de l'écran), la résolution de l'image ; L (1 par\n"
     "                        défaut) la ligne du fichier de données de l'onglet\n"
     "                        dont les valeurs remplissent les champs\n"
-    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes]\n"
+    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes] [--printer NOM]\n"
+    "                        [--offset X,Y] [--scale SX,SY] [--back-offset X,Y]\n"
+    "                        [--settings FICHIER]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
     "                        SORTIE.pdf, avec les réglages d'impression de l'onglet ;\n"
     "                        un onglet relié à un fichier de données imprime une\n"
-    "                        étiquette par ligne\n"
+    "                        étiquette par ligne ; les positions données à d'autres\n"
+    "                        onglets et le verso des étiquettes suivent l'onglet.\n"
+    "                        --printer applique l'étalonnage de l'imprimante NOM\n"
+    "                        (lu dans le fichier de réglages du programme, ou dans\n"
+    "                        FICHIER) ; --offset décale les planches de X et Y mm\n"
+    "                        (-10 à 10), --scale les met à l'échelle de SX et SY %\n"
+    "                        (95 à 105) depuis le coin haut gauche de la feuille,\n"
+    "                        --back-offset décale en plus le verso (-10 à 10 mm) ;\n"
+    "                        les deux nombres s'écrivent aussi X;Y\n"
     "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
@@ -93,8 +106,42 @@ struct Options {
     int row = 0;                  // --row, from 1: for snapshot only; 0 when not given
     bool skipBadCodes = false;    // --skip-bad-codes: for sheets and preview
     bool allowOutside = false;    // --allow-outside: a data file outside the project's folder tree
+    // For sheets only: a printer's calibration (--printer, from --settings or the
+    // program's settings file), or values of one run (--offset, --scale, --back-offset).
+    bool calibrationOptions = false;
+    QString printer;
+    QString settings;
+    std::optional<QPointF> offset, scale, backOffset;
+    QString outOfRange;  // the option whose values are beyond their range
     bool valid = true;
 };
+
+/// Two numbers "X,Y" (or "X;Y", for numbers written with a decimal comma).
+std::optional<QPointF> numberPair(const QString& text)
+{
+    const QStringList parts = text.split(text.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(','));
+    if (parts.size() != 2)
+        return std::nullopt;
+    const RegionalFormat format = RegionalFormat::system();
+    const std::optional<double> x = format.parseReal(parts[0].trimmed()), y = format.parseReal(parts[1].trimmed());
+    if (!x || !y || !std::isfinite(*x) || !std::isfinite(*y))
+        return std::nullopt;
+    return QPointF(*x, *y);
+}
+
+/// Reads the pair after a calibration option, or marks the options invalid.
+void calibrationPair(const QStringList& args, qsizetype& i, Options& o, std::optional<QPointF>& target)
+{
+    const QString& option = args[i];
+    target = numberPair(args[++i]);
+    o.valid = o.valid && target.has_value();
+    o.calibrationOptions = true;
+    const double low = option == QLatin1String("--scale") ? kMinCalibrationScale : -kMaxCalibrationOffset;
+    const double high = option == QLatin1String("--scale") ? kMaxCalibrationScale : kMaxCalibrationOffset;
+    const auto outside = [low, high](double v) { return v < low - 1e-9 || v > high + 1e-9; };
+    if (target && (outside(target->x()) || outside(target->y())))
+        o.outOfRange = QStringLiteral("%1 %2 : valeurs de %3 à %4").arg(option, args[i]).arg(low).arg(high);
+}
 
 /// Reads the number after an option, or marks the options invalid.
 int optionNumber(const QStringList& args, qsizetype& i, bool& valid)
@@ -122,6 +169,16 @@ Options parseOptions(const QStringList& args, qsizetype from)
         } else if (args[i] == QLatin1String("--row") && i + 1 < args.size()) {
             o.row = optionNumber(args, i, o.valid);
             o.valid = o.valid && o.row >= 1;
+        } else if ((args[i] == QLatin1String("--offset") || args[i] == QLatin1String("--back-offset")) &&
+                   i + 1 < args.size()) {
+            calibrationPair(args, i, o, args[i] == QLatin1String("--offset") ? o.offset : o.backOffset);
+        } else if (args[i] == QLatin1String("--scale") && i + 1 < args.size()) {
+            calibrationPair(args, i, o, o.scale);
+        } else if ((args[i] == QLatin1String("--printer") || args[i] == QLatin1String("--settings")) &&
+                   i + 1 < args.size()) {
+            (args[i] == QLatin1String("--printer") ? o.printer : o.settings) = args[i + 1];
+            ++i;
+            o.calibrationOptions = true;
         } else if (args[i] == QLatin1String("--allow-outside")) {
             o.allowOutside = true;
         } else if (args[i] == QLatin1String("--skip-bad-codes")) {
@@ -190,11 +247,37 @@ bool codesDrawable(const Etiquette& tab, MergeData* data, int first, int last, b
     return data->table.rowCount() > 0;
 }
 
+/// The designs the tab's sheets take from the project's other tabs, the rows of each
+/// one given positions read into `keep` (said on `err` and false when one cannot be).
+bool jobDesigns(const Project& project, const Etiquette& tab, const Options& o, QTextStream& err,
+                DesignLookup& designs, std::vector<std::unique_ptr<MergeData>>& keep)
+{
+    std::map<int, const DataTable*> rows;
+    for (const DesignRange& range : tab.print().designs) {
+        if (range.tab < 1 || range.tab > project.tabCount() || rows.count(range.tab) ||
+            &project.tab(range.tab) == &tab)
+            continue;
+        const Etiquette& other = project.tab(range.tab);
+        bool failed = false;
+        keep.push_back(tabData(other, o, err, failed));
+        if (failed || !codesDrawable(other, keep.back().get(), 0, -1, false, err))
+            return false;
+        rows[range.tab] = tableOf(keep.back());
+    }
+    designs = [&project, rows](int number) {
+        if (number < 1 || number > project.tabCount())
+            return Design();
+        const auto found = rows.find(number);
+        return Design{&project.tab(number), found == rows.end() ? nullptr : found->second};
+    };
+    return true;
+}
+
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || o.skipBadCodes || (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
+    if (!o.valid || o.skipBadCodes || o.calibrationOptions || !o.outOfRange.isEmpty() || (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -230,10 +313,37 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
     return BatchOk;
 }
 
+/// The calibration of a run: the printer's, with the values the options give.
+Calibration runCalibration(const Options& o)
+{
+    Calibration c;
+    if (!o.printer.isEmpty()) {
+        const QString settings = o.settings.isEmpty() ? AppPaths::forRunningProgram().settingsFile() : o.settings;
+        c = CalibrationStore(settings).forPrinter(o.printer);
+    }
+    if (o.offset) {
+        c.offsetX = o.offset->x();
+        c.offsetY = o.offset->y();
+    }
+    if (o.scale) {
+        c.scaleX = o.scale->x();
+        c.scaleY = o.scale->y();
+    }
+    if (o.backOffset) {
+        c.backOffsetX = o.backOffset->x();
+        c.backOffsetY = o.backOffset->y();
+    }
+    return c.rounded();
+}
+
 /// The tab's sheets, printed with its stored settings into a PDF file.
 int sheets(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
+    if (!o.outOfRange.isEmpty()) {
+        err << o.outOfRange << '\n';
+        return BatchUsageError;
+    }
     if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 ||
         QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
         return usage(err);
@@ -244,8 +354,13 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
     const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return BatchInputError;
+    JobExtras extras;
+    std::vector<std::unique_ptr<MergeData>> designData;
+    if (!jobDesigns(project, tab, o, err, extras.designs, designData))
+        return BatchInputError;
+    extras.calibration = runCalibration(o);
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
-    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2], tableOf(data));
+    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2], tableOf(data), extras);
     if (!reason.isEmpty()) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
         return BatchInputError;
@@ -257,7 +372,8 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
 int preview(const QStringList& args, const Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.row > 0)
+    // The preview shows the sheets as laid out: no printer's calibration.
+    if (!o.valid || o.pictureOptions || o.row > 0 || o.calibrationOptions || !o.outOfRange.isEmpty())
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -295,7 +411,12 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(path, reason) << '\n';
         return false;
     };
-    const bool written = forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch, writePage, tableOf(data));
+    DesignLookup designs;
+    std::vector<std::unique_ptr<MergeData>> designData;
+    if (!jobDesigns(project, tab, o, err, designs, designData))
+        return BatchInputError;
+    const bool written =
+        forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch, writePage, tableOf(data), designs);
     return written ? BatchOk : BatchInputError;
 }
 

@@ -4,6 +4,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "document/core/SheetRecords.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QFile>
@@ -142,6 +143,10 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readPlanche(project.tab(current), fields, format);
     } else if (keyword == kMergeKeyword) {
         project.tab(current).setMergeSettings(readMergeRecord(fields, projectFolder));
+    } else if (keyword == kPositionsKeyword || keyword == kVersoKeyword) {
+        PrintSettings p = project.tab(current).print();
+        readSheetRecord(p, fields, format);
+        project.tab(current).setPrint(p);
     }
 }
 
@@ -223,7 +228,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
-    return text;
+    return text + sheetRecords(project.tab(index).print());
 }
 
 QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)

@@ -10,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <algorithm>
+#include <optional>
 
 namespace plk {
 
@@ -18,17 +19,43 @@ namespace {
 /// The pages of a print job, each drawn on through the device's painter.
 class DevicePages final : public SheetOutput {
 public:
-    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch)
-        : m_device(device), m_surface(painter, pageMm, dotsPerInch)
+    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
+                const JobExtras& extras)
+        : m_device(device), m_surface(painter, pageMm, dotsPerInch), m_extras(extras)
     {
     }
     Surface& sheet() override { return m_surface; }
     bool newSheet() override { return m_device.newPage(); }
+    void turnTo(bool back) override
+    {
+        m_surface.setCorrection(m_extras.calibration.correction(m_extras.marginMm, back, kTwipsPerInch / 25.4));
+    }
 
 private:
     QPagedPaintDevice& m_device;
     PrinterSurface m_surface;
+    const JobExtras& m_extras;
 };
+
+/// Each design of the plan as the printer gets it, its background painted afresh at
+/// the printer's resolution (300 dpi at least), not the screen's picture enlarged; a
+/// giant tab at what keeps memory bounded. Nothing when a background is too large to
+/// paint at that resolution.
+std::optional<std::vector<LabelArt>> printedDesigns(const SheetPlan& plan, QSizeF dotsPerInch)
+{
+    std::vector<LabelArt> arts;
+    for (const Design& design : plan.designs()) {
+        const Etiquette& tab = *design.tab;
+        const double backgroundDpi = dotsPerInchWithin(
+            tab.canvasTwips(), std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height())),
+            kMaxDocumentPixels);
+        const QImage background = TabRenderer(tab).background(backgroundDpi);
+        if (background.isNull() && !tab.canvasPixels().isEmpty())
+            return std::nullopt;
+        arts.push_back(printedLabel(tab, background));
+    }
+    return arts;
+}
 
 }  // namespace
 
@@ -63,23 +90,15 @@ std::int16_t qualityCodeForIndex(int index)
 // --- the print job ----------------------------------------------------------------------
 
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                 const Etiquette& tab, const LayoutValues& values, const DataTable* data)
+                 const Etiquette& tab, const LayoutValues& values, const DataTable* data, const JobExtras& extras)
 {
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
-        DevicePages pages(painter, device, pageMm, dotsPerInch);
-        // The background painted afresh at the printer's resolution (300 dpi at least),
-        // not the screen's picture enlarged; a giant tab at what keeps memory bounded.
-        const double backgroundDpi = dotsPerInchWithin(
-            tab.canvasTwips(), std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height())),
-            kMaxDocumentPixels);
-        const QImage background = TabRenderer(tab).background(backgroundDpi);
-        if (background.isNull() && !tab.canvasPixels().isEmpty())
-            return false;  // too large to paint at that resolution
-        const SheetLabels labels =
-            data ? SheetLabels(layout, *data, tab.mergeSettings().firstLabel) : SheetLabels(layout);
-        return renderSheets(pages, labels, printedLabel(tab, background));
+        DevicePages pages(painter, device, pageMm, dotsPerInch, extras);
+        const SheetPlan plan(layout, Design{&tab, data}, extras.designs, extras.marginMm);
+        const auto arts = printedDesigns(plan, dotsPerInch);
+        return arts && renderSheets(pages, plan, *arts);
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -87,7 +106,7 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
 }
 
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
-                         const DataTable* data, const FileWriter& writer)
+                         const DataTable* data, const JobExtras& extras, const FileWriter& writer)
 {
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
     if (dotsPerInch == 0)
@@ -104,24 +123,28 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         if (!painter.begin(&pdf))
             return QStringLiteral("document PDF impossible à commencer");
         const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
-        const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values, data);
+        // A file's page is the whole paper: no unprintable margin.
+        JobExtras onPaper = extras;
+        onPaper.marginMm = {};
+        const bool drawn =
+            paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values, data, onPaper);
         return painter.end() && drawn ? QString() : QStringLiteral("planches impossibles à dessiner");
     });
 }
 
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                           const DataTable* data)
+                           const DataTable* data, const DesignLookup& designs)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
-      m_labels(data ? std::make_unique<SheetLabels>(m_layout, *data, tab.mergeSettings().firstLabel)
-                    : std::make_unique<SheetLabels>(m_layout)),
-      m_art(pastedLabel(tab, dotsPerInch, data != nullptr)),
+      m_plan(m_layout, Design{&tab, data}, designs),
       m_dotsPerInch(dotsPerInch)
 {
+    for (const Design& design : m_plan.designs())
+        m_arts.push_back(pastedLabel(*design.tab, dotsPerInch, design.rows != nullptr || m_plan.duplex()));
 }
 
 PreviewPages::~PreviewPages() = default;
 
-int PreviewPages::count() const { return m_labels->sheetCount(); }
+int PreviewPages::count() const { return m_plan.pageCount(); }
 
 QImage PreviewPages::page(int number) const
 {
@@ -129,14 +152,15 @@ QImage PreviewPages::page(int number) const
     ImageSurface page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dotsPerInch);
     page.setScaleMode(Surface::ScaleMode::Millimetres);
     if (number >= 1 && number <= count())
-        m_labels->drawSheet(page, number, m_art);
+        drawPage(page, m_plan, number, m_arts);
     return page.image();
 }
 
 bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                        const std::function<bool(int number, const QImage& page)>& take, const DataTable* data)
+                        const std::function<bool(int number, const QImage& page)>& take, const DataTable* data,
+                        const DesignLookup& designs)
 {
-    const PreviewPages pages(tab, values, dotsPerInch, data);
+    const PreviewPages pages(tab, values, dotsPerInch, data, designs);
     for (int number = 1; number <= pages.count(); ++number)
         if (!take(number, pages.page(number)))
             return false;

@@ -13,15 +13,19 @@ constexpr double kMmPerInch = 25.4;
 }  // namespace
 
 PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts)
-    : m_painter(painter), m_pageMm(pageSize), m_texts(texts)
+    : m_painter(painter),
+      m_device(QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch)),
+      m_pageMm(pageSize),
+      m_texts(texts)
 {
-    m_painter.setWorldTransform(
-        QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch));
+    m_painter.setWorldTransform(m_device);
     // A PDF would otherwise keep pictures as JPEG: thin lines and sharp edges of a
     // logo or a background would come out blurred and off colour.
     m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
+
+void PrinterSurface::setCorrection(const QTransform& twips) { m_painter.setWorldTransform(twips * m_device); }
 
 double PrinterSurface::unitsPerInch() const { return m_mode == ScaleMode::Twips ? kTwipsPerInch : kMmPerInch; }
 

@@ -10,6 +10,7 @@
 
 #include <QPainter>
 #include <QSizeF>
+#include <QTransform>
 
 namespace plk {
 
@@ -19,6 +20,10 @@ public:
     /// resolution in each direction. Sets the painter's transform and hints.
     /// `texts`: outlines for a drawing that other programs draw without our fonts.
     PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts = TextForm::Glyphs);
+
+    /// Corrects where everything goes from now on (a printer's calibration), given in
+    /// twips of the printable area; the identity undoes it.
+    void setCorrection(const QTransform& twips);
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }
@@ -41,6 +46,7 @@ private:
     double unitsPerInch() const;
 
     QPainter& m_painter;
+    QTransform m_device;  // twips to the device's dots
     QSizeF m_pageMm;
     ScaleMode m_mode = ScaleMode::Millimetres;
     TextForm m_texts;

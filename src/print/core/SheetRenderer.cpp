@@ -4,46 +4,30 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
-#include "merge/core/DataTable.h"
 
 namespace plk {
 
-SheetLabels::SheetLabels(const SheetLayout& layout) : m_layout(layout) {}
-
-SheetLabels::SheetLabels(const SheetLayout& layout, const DataTable& table, int firstLabel)
-    : m_layout(layout), m_table(&table), m_rows(std::in_place, int(layout.labels().size()), firstLabel, table.rowCount())
+void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vector<LabelArt>& arts)
 {
+    for (const SheetPlan::Label& label : plan.page(page))
+        arts.at(std::size_t(label.design))(surface, label.at, label.row);
 }
 
-int SheetLabels::sheetCount() const { return m_rows ? m_rows->sheetCount() : m_layout.sheetCount(); }
-
-void SheetLabels::drawSheet(Surface& surface, int sheet, const LabelArt& art) const
+bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts)
 {
-    const std::vector<QPointF>& labels = m_layout.labels();
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (!m_rows) {
-            art(surface, labels[i], RowValues());
-            continue;
-        }
-        const int row = m_rows->rowAt(sheet - 1, int(i));
-        if (row >= 0)
-            art(surface, labels[i], RowValues(m_table, row));
-    }
-}
-
-bool renderSheets(SheetOutput& output, const SheetLabels& labels, const LabelArt& art)
-{
-    for (int sheet = 1; sheet <= labels.sheetCount(); ++sheet) {
-        if (sheet > 1 && !output.newSheet())
+    for (int page = 1; page <= plan.pageCount(); ++page) {
+        if (page > 1 && !output.newSheet())
             return false;
-        labels.drawSheet(output.sheet(), sheet, art);
+        output.turnTo(plan.isBack(page));
+        drawPage(output.sheet(), plan, page, arts);
     }
     return true;
 }
 
 bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art)
 {
-    return renderSheets(output, SheetLabels(layout), art);
+    // No tab to look into: no other design, no rows.
+    return renderSheets(output, SheetPlan(layout, Design()), {art});
 }
 
 LabelArt printedLabel(const Etiquette& tab, const QImage& background)
@@ -91,10 +75,11 @@ LabelArt pastedLabel(const Etiquette& tab, double pageDotsPerInch, bool forRows)
     const TabRenderer renderer(tab);
     // A giant tab is pasted from a picture of bounded size (the page shows a part of it).
     const double dotsPerInch = dotsPerInchWithin(tab.canvasTwips(), pageDotsPerInch);
-    // For rows the canvas alone is painted once, and each row's objects over a copy of it.
+    // For rows the canvas alone is painted once, and each row's objects over a copy of
+    // it (a back takes its front's row, or none).
     const QImage picture = renderer.picture(dotsPerInch, forRows);
-    return [renderer, picture, dotsPerInch, size](Surface& s, QPointF at, const RowValues& row) {
-        const QImage label = row.empty() ? picture : renderer.withObjects(picture, dotsPerInch, row);
+    return [renderer, picture, dotsPerInch, size, forRows](Surface& s, QPointF at, const RowValues& row) {
+        const QImage label = forRows ? renderer.withObjects(picture, dotsPerInch, row) : picture;
         s.picture(label, at.x(), at.y(), size.width(), size.height());
     };
 }

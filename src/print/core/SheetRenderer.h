@@ -2,18 +2,17 @@
 // Drawing a tab's labels on sheets: the loop over sheets and label positions that
 // printing and the preview share, and what one label looks like in each.
 //
-// A tab with a data file fills one label per row: the labels of a sheet in the
-// layout's order, from the chosen first label of the first sheet, as many sheets
-// as the rows need; labels without a row stay blank (a sheet already partly used).
+// Which design goes to which position, with which row, and which pages are backs,
+// is the job's SheetPlan.
 
 #include "base/core/Surface.h"
-#include "merge/core/MergedSheets.h"
 #include "merge/core/RowValues.h"
 #include "print/core/SheetLayout.h"
+#include "print/core/SheetPlan.h"
 
 #include <QImage>
 #include <functional>
-#include <optional>
+#include <vector>
 
 namespace plk {
 
@@ -32,28 +31,17 @@ public:
     virtual Surface& sheet() = 0;
     /// Starts the next sheet; false when the device refused it.
     virtual bool newSheet() = 0;
+    /// The page about to be drawn is a back (or a front) of the paper.
+    virtual void turnTo(bool /*back*/) {}
 };
 
-/// The labels of the sheets: every label of the layout's sheets, or one per row of
-/// a data file (the table must outlive them).
-class SheetLabels {
-public:
-    explicit SheetLabels(const SheetLayout& layout);
-    SheetLabels(const SheetLayout& layout, const DataTable& table, int firstLabel);
+/// Draws page `page` (from 1) of the plan on the surface, each label with the art
+/// of its design (one art per design of the plan).
+void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vector<LabelArt>& arts);
 
-    int sheetCount() const;
-    /// Draws sheet `sheet` (from 1) on the surface.
-    void drawSheet(Surface& surface, int sheet, const LabelArt& art) const;
-
-private:
-    const SheetLayout& m_layout;
-    const DataTable* m_table = nullptr;
-    std::optional<MergedSheets> m_rows;
-};
-
-/// Draws every sheet, starting a new sheet between two. False when a sheet could
-/// not be started.
-bool renderSheets(SheetOutput& output, const SheetLabels& labels, const LabelArt& art);
+/// Draws every page of the plan, starting a new page between two. False when a page
+/// could not be started.
+bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts);
 /// Every label of every sheet of the layout, all alike.
 bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art);
 
@@ -63,7 +51,7 @@ bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt
 LabelArt printedLabel(const Etiquette& tab, const QImage& background);
 
 /// A label as the preview shows it: the tab's snapshot at `dotsPerInch` stretched to
-/// the label's size; `forRows`, each label the snapshot with its row's values.
+/// the label's size; `forRows`, each label painted with its row's values, if any.
 LabelArt pastedLabel(const Etiquette& tab, double dotsPerInch, bool forRows);
 
 }  // namespace plk

@@ -72,6 +72,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
       m_header(new HeaderPlus(this)),
       m_printers(new QComboBox(this)),
       m_refresh(new QPushButton(QStringLiteral("Actualiser"), this)),
+      m_calibrate(new QPushButton(QStringLiteral("Étalonner l'imprimante..."), this)),
+      m_designs(new QPushButton(QStringLiteral("Modèles et verso..."), this)),
       m_quality(new QComboBox(this)),
       m_margeH(numericField(this, 0, kMaxMargin, 2, 0)),
       m_margeG(numericField(this, 0, kMaxMargin, 2, 0)),
@@ -112,6 +114,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     });
     for (TxtBox* field : {m_posX, m_posY, m_sepH, m_sepV, m_nbrH, m_nbrV})
         connect(field, &TxtBox::Change, this, &frmPrint::showSheetCount);
+    connect(m_calibrate, &QPushButton::clicked, this, [this] { m_commands.calibrate(); });
+    connect(m_designs, &QPushButton::clicked, this, [this] { m_commands.editDesigns(); });
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { m_commands.ShowPrintPreview(false); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { m_commands.ConfirmAndPrint(); });
     connect(m_buttons[2], &QPushButton::clicked, this, &frmPrint::close);
@@ -149,6 +153,13 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Quantité sur une page :"), this), 8, 1, 1, 5);
     pair(9, 1, "Horizontal :", m_nbrH);
     pair(9, 4, "Vertical :", m_nbrV);
+    // Beyond the sheet's one design: the printer's calibration, other designs, the back.
+    auto* more = new QHBoxLayout;
+    more->addWidget(m_calibrate);
+    more->addWidget(m_designs);
+    more->addStretch(1);
+    grid->setRowMinimumHeight(10, 6);
+    grid->addLayout(more, 11, 1, 1, 6);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_buttons[0]);
@@ -297,7 +308,8 @@ void frmPrint::Unload()
     if (!m_tab)
         return;
     TxtBox::settleAll(this);
-    PrintSettings s;
+    // The sheet's grid, other designs and the back stay as the tab has them.
+    PrintSettings s = m_tab->print();
     s.ImpDefaut = std::int16_t(m_printers->currentIndex());
     s.ImpMargeG = std::int16_t(m_margeG->Value());
     s.ImpMargeH = std::int16_t(m_margeH->Value());
