@@ -116,7 +116,7 @@ private Q_SLOTS:
             QStringList{preview ? "preview" : "sheets", in, dir.filePath(preview ? "pages" : "p.pdf")} + options);
         QCOMPARE(r.exitCode, exitCode);
         if (exitCode == 2 && !preview && options.size() == 2 && options[1].contains(QRegularExpression("[,;]")))
-            QVERIFY2(r.err.contains(options[0] + ' ' + options[1] + " : valeurs de"), r.err.constData());
+            QVERIFY2(QString::fromUtf8(r.err).contains(options[0] + " " + options[1] + " : valeurs de"), r.err.constData());
     }
 
     void calibrationsAreKeptPerPrinterInASectionOfTheirOwn()

@@ -45,7 +45,7 @@ SheetPlan::SheetPlan(const SheetLayout& layout, Design tab, const DesignLookup& 
 
     // Each design's rows go to its own positions; before the tab's first label on the
     // first sheet no position takes a row.
-    const int firstSlot = tab.rows ? std::clamp(tab.tab->mergeSettings().firstLabel, 1, positions) - 1 : 0;
+    const int firstSlot = tab.rows ? std::clamp(int(tab.tab->mergeSettings().firstLabel), 1, positions) - 1 : 0;
     m_held.assign(m_designs.size(), 0);
     m_skipped.assign(m_designs.size(), 0);
     m_ordinal.resize(std::size_t(positions));

@@ -48,6 +48,10 @@ frmPrint& PrintCommands::printDialog() const { return *m_print; }
 
 frmPage* PrintCommands::preview() const { return m_preview; }
 
+frmCalibration* PrintCommands::calibration() const { return m_calibration; }
+
+frmSheetDesigns* PrintCommands::designs() const { return m_designs; }
+
 Dialogs& PrintCommands::dialogs() const { return m_menu.dialogs(); }
 
 frmProjet* PrintCommands::project() const { return m_menu.activeProject(); }

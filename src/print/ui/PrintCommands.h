@@ -45,9 +45,9 @@ public:
     void printCalibrationSheet(const QString& printer);
     /// "Modèles et verso...": other tabs' designs on the selected tab's sheet, and its back.
     void editDesigns();
-    frmSheetDesigns* designs() const { return m_designs; }
+    frmSheetDesigns* designs() const;
     /// The calibration dialog, once opened.
-    frmCalibration* calibration() const { return m_calibration; }
+    frmCalibration* calibration() const;
 
     MainWindowServices& menu() const { return m_menu; }
     Dialogs& dialogs() const;
