@@ -22,11 +22,11 @@ QByteArray tab(const QByteArray& name, const QByteArray& colour, const QByteArra
            "LABEL|\xABNom\xBB|5|5|Tahoma|10|Faux|Faux|Faux|Faux|0\r\nFOND|1|" + colour + "\r\n" + more;
 }
 
-// Jean's rows on positions 1 to 3 of a 2 x 3 sheet from (20, 30), Marie's on 4 and 5;
+// Jean's rows on positions 1 to 3 of a 2 x 3 sheet from (20, 30), Marie's on 4 to 6;
 // Jean's labels have the green tab on their back.
 QByteArray project(const QByteArray& flip)
 {
-    return tab("Jean", "255", "PRINT|0|0|0|1|1|20|30|10|10|2|3\r\nFUSION|jean.csv|1\r\nPOSITIONS|4|5|2\r\n"
+    return tab("Jean", "255", "PRINT|0|0|0|1|1|20|30|10|10|2|3\r\nFUSION|jean.csv|1\r\nPOSITIONS|4|6|2\r\n"
                               "VERSO|3|" + flip + "\r\n") +
            tab("Marie", "16711680", "PRINT|0|0|0|1|1|0|0|0|0|1|1\r\nFUSION|marie.csv|1\r\n") +
            tab("Dos", "65280", "PRINT|0|0|0|1|1|0|0|0|0|1|1\r\n");

@@ -33,7 +33,7 @@ QString keyOf(const QString& printer)
     for (const char32_t c : printer.toUcs4()) {
         if (c < 0x20 || c > 0x7E || QStringLiteral("%=[];").contains(QChar(c))) {
             for (const char byte : QString::fromUcs4(&c, 1).toUtf8())
-                key += QStringLiteral("%%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+                key += QLatin1Char('%') + QStringLiteral("%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
         } else {
             key += QChar(c);
         }
