@@ -8,7 +8,7 @@ seconds="${2:-60}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 status=0
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
-for name in project legacy ini datafile codes; do
+for name in project legacy ini datafile codes catalogue; do
   corpus="$build/corpus/$name"
   mkdir -p "$corpus" "$build/findings"
   echo "== fuzz_$name: $seconds s"

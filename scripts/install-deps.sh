@@ -15,6 +15,7 @@ PACKAGES=(
   libbenchmark-dev
   libzxing-dev libzbar-dev  # tests only: they decode the barcodes the program draws
   librsvg2-bin  # tests only: another program draws our SVG files
+  glabels-data  # the open label-product database the catalogue reads (tests: real products)
   clang libclang-rt-14-dev
   gcovr  # make coverage
   locales  # the tests run in fr_FR.UTF-8 as well, as a French user does

@@ -1,6 +1,5 @@
 #include "barcode/BarcodeDecoding.h"
 #include "barcode/core/BarcodePainter.h"
-#include "barcode/core/VCard.h"
 #include "support/TestRegistry.h"
 
 #include <QBuffer>
@@ -62,40 +61,6 @@ class TestBarcodePainter : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyKindReadsBackExactly_data()
-    {
-        QTest::addColumn<BarcodeKind>("kind");
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<bool>("showText");
-        QTest::newRow("QR, accents and line breaks")
-            << BarcodeKind::QR << QStringLiteral("Société Dupré & Fils\nÉté 2026 – 15 € « café »\n") << true;
-        QTest::newRow("QR vCard") << BarcodeKind::QR
-                                  << QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nFN:Zoé Lefèvre\nTEL:+33 1 23 45 67 89\n"
-                                                    "URL:https://example.org/\nEND:VCARD")
-                                  << false;
-        QTest::newRow("Data Matrix") << BarcodeKind::DataMatrix << QStringLiteral("Lot 42/B\nDLUO 12/2027") << true;
-        QTest::newRow("PDF417") << BarcodeKind::PDF417 << QStringLiteral("Plakatorium PDF417 n° 12345") << true;
-        QTest::newRow("EAN-13") << BarcodeKind::EAN13 << QStringLiteral("5901234123457") << true;
-        QTest::newRow("EAN-13 without text") << BarcodeKind::EAN13 << QStringLiteral("4006381333931") << false;
-        QTest::newRow("EAN-8") << BarcodeKind::EAN8 << QStringLiteral("96385074") << true;
-        QTest::newRow("UPC-A") << BarcodeKind::UPCA << QStringLiteral("036000291452") << true;
-        QTest::newRow("Code 128") << BarcodeKind::Code128 << QStringLiteral("Plk-2026/ab {ok}") << true;
-        QTest::newRow("Code 39") << BarcodeKind::Code39 << QStringLiteral("PLK 39-$/+%.") << true;
-        QTest::newRow("ITF-14") << BarcodeKind::ITF14 << QStringLiteral("15400141288763") << true;
-    }
-
-    void everyKindReadsBackExactly()
-    {
-        QFETCH(BarcodeKind, kind);
-        QFETCH(QString, data);
-        QFETCH(bool, showText);
-        const QImage image = painted(kind, data, showText, boxFor(kind));
-        QVERIFY(!image.isNull());
-        const test::Decoded decoded = test::decodeBarcode(image, kind);
-        QVERIFY2(decoded.found, qPrintable(barcodeKindName(kind)));
-        QCOMPARE(decoded.text, withVCardLineEnds(data));
-    }
-
     void aKeptEncodingIsDrawnWithoutEncodingAgain()
     {
         // A tab keeps each code's encoding: what it hands in is what is drawn.

@@ -91,13 +91,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<BarcodeKind>("kind");
         QTest::addColumn<QString>("data");
-        QTest::newRow("EAN-13, too short") << BarcodeKind::EAN13 << QStringLiteral("30176204220");
+        // Each kind's reasons are the encoder's own; two kinds show the reading stops with them.
         QTest::newRow("EAN-13, check digit") << BarcodeKind::EAN13 << QStringLiteral("3017620422004");
-        QTest::newRow("EAN-8, letter") << BarcodeKind::EAN8 << QStringLiteral("4017072A");
-        QTest::newRow("UPC-A, too long") << BarcodeKind::UPCA << QStringLiteral("0421000052641");
-        QTest::newRow("Code 128, euro") << BarcodeKind::Code128 << QStringLiteral("Colis 5 €");
         QTest::newRow("Code 39, accent") << BarcodeKind::Code39 << QStringLiteral("plk été");
-        QTest::newRow("ITF-14, check digit") << BarcodeKind::ITF14 << QStringLiteral("10012345000018");
     }
 
     void wrongDataStopsTheReadingAtItsLine()
@@ -123,23 +119,12 @@ private Q_SLOTS:
 
     void damagedRecordsAreRefusedWithTheirReason()
     {
-        const std::pair<const char*, const char*> cases[] = {
-            {"CODE|QR|a\\qb|5|5|20|20|0|Vrai", "séquence inconnue dans les données du code : « \\q »"},
-            {"CODE|QRX|abc|5|5|20|20|0|Vrai", "type de code inconnu : « QRX »"},
-            {"CODE|QR|abc|5|5|0|20|0|Vrai", "taille de code hors limites : « 0 »"},
-            {"CODE|QR|abc|5|5|20|1e9|0|Vrai", nullptr},
-            {"CODE|QR|abc|5|5|20", nullptr},
-        };
-        for (const auto& [record, reason] : cases) {
-            Project p;
-            const ReadResult r = readProjectData(
-                toCp1252(QStringLiteral("ONGLET|Carte\r\n") + QString::fromUtf8(record) + QStringLiteral("\r\n")), p,
-                test::french());
-            QCOMPARE(r.line, 2);
-            QVERIFY(!r.reason.isEmpty());
-            if (reason)
-                QCOMPARE(r.reason, QString::fromUtf8(reason));
-        }
+        // The record's own reasons are the record reader's; the file stops at the record's line.
+        Project p;
+        const ReadResult r =
+            readProjectData(toCp1252(QStringLiteral("ONGLET|Carte\r\nCODE|QRX|abc|5|5|20|20|0|Vrai\r\n")), p, test::french());
+        QCOMPARE(r.line, 2);
+        QCOMPARE(r.reason, QStringLiteral("type de code inconnu : « QRX »"));
     }
 
     void batchInfoListsTheCodes()

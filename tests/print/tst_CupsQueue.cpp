@@ -103,6 +103,31 @@ private Q_SLOTS:
             QCOMPARE(test::misplaced(labels, onPaper, 5, 3, {90, 50}, 3), QString());
         }
     }
+
+    void oneLabelAPageOnALabelPrinter()
+    {
+        // A roll of 62 mm cut at 29 mm, as a label printer's queue takes it: a page of
+        // the label's size each, three labels, three pages.
+        Etiquette tab;
+        tab.setPrjWidth(62);
+        tab.setPrjHeight(29);
+        tab.pctFond(rgbColor(255, 0, 0));
+        const QString title = QStringLiteral("PlkRoll%1x%2").arg(QCoreApplication::applicationPid()).arg(
+            QDateTime::currentMSecsSinceEpoch());
+        tab.setNameProjet(title);
+        tab.setPrinterName(kQueue);
+        tab.setResolution(-4);
+        PrintSettings settings;
+        settings.paper = Paper{QString(), 62, 29};
+        tab.setPrint(settings);
+        QVERIFY(Print_Projet(tab, test::values(0, 0, 0, 0, 1, 1, 3, 0, 0), SystemPrinters()));
+        QTRY_VERIFY_WITH_TIMEOUT(!(m_output = jobFile(cupsPdfFolder(), title)).isEmpty(), 60000);
+        QList<QImage> pages;
+        QTRY_COMPARE_WITH_TIMEOUT((pages = test::rasterise(m_output, 127)).size(), 3, 30000);
+        for (const QImage& page : pages)
+            QVERIFY2(std::abs(page.width() - 310) <= 2 && std::abs(page.height() - 145) <= 2,
+                     qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    }
 };
 
 PLK_TEST_CLASS(TestCupsQueue)

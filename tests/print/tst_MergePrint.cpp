@@ -4,7 +4,6 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
 #include "document/core/ProjectFile.h"
-#include "merge/core/DataFile.h"
 #include "print/core/PrintJob.h"
 #include "support/MergeFixtures.h"
 #include "support/PdfProbe.h"
@@ -141,29 +140,6 @@ private Q_SLOTS:
         QVERIFY(!before.isNull() && !after.isNull());
         QVERIFY(std::abs(before.center().y() - after.center().y()) < 0.5);  // one line
         QVERIFY(after.left() > before.right());
-    }
-
-    void sheetsFollowFromTheRows()
-    {
-        // 24 rows fill one sheet exactly; one more row starts a second; the first
-        // label moves them on.
-        Etiquette tab;
-        tab.setPrjWidth(70);
-        tab.setPrjHeight(37);
-        tab.setMergeSettings(MergeSettings{QStringLiteral("x.csv"), false, 1});
-        const LayoutValues values{0, 0, 0, 0, 3, 8, 10, 0, 0};
-        const auto pagesFor = [&](int rows, std::int16_t first) {
-            QByteArray csv = "Nom\r\n";
-            for (int i = 0; i < rows; ++i)
-                csv += "n" + QByteArray::number(i) + "\r\n";
-            const DataTable table = readDataBytes(csv, QStringLiteral("x.csv")).table;
-            tab.setMergeSettings(MergeSettings{QStringLiteral("x.csv"), false, first});
-            return PreviewPages(tab, values, kScreenDpi, &table).count();
-        };
-        QCOMPARE(pagesFor(24, 1), 1);
-        QCOMPARE(pagesFor(25, 1), 2);
-        QCOMPARE(pagesFor(21, 4), 1);
-        QCOMPARE(pagesFor(22, 4), 2);
     }
 };
 

@@ -4,8 +4,12 @@
 #include "canvas/core/Etiquette.h"
 #include "document/core/Project.h"
 #include "document/core/ProjectFile.h"
+#include "export/core/TabExport.h"
 #include "print/PrintTests.h"
+#include "print/core/PrintJob.h"
+#include "print/core/PrintMarks.h"
 #include "print/core/SheetRenderer.h"
+#include "support/PdfProbe.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
@@ -119,9 +123,9 @@ private Q_SLOTS:
         // The text sits at 10 + 12.5 = 22.5 -> 22 and 20 + 4.5 = 24.5 -> 24; the logo at
         // 10 + 13.5 = 23.5 -> 24. On the second label, 74 + 12.5 = 86.5 -> 86.
         const QStringList oneSheet{
-            "background 10 20 60 30", "box 10 20 70 50 #000000", "logo 24 22 10 8",
+            "background 10 20 60 30", "box 10 20 69.7354 49.7354 #000000", "logo 24 22 10 8",
             "text 22 24 Bonjour Tahoma #0000ff",
-            "background 74 20 60 30", "box 74 20 134 50 #000000", "logo 88 22 10 8",
+            "background 74 20 60 30", "box 74 20 133.735 49.7354 #000000", "logo 88 22 10 8",
             "text 86 24 Bonjour Tahoma #0000ff",
         };
         QCOMPARE(calls, oneSheet + QStringList{"new sheet"} + oneSheet);
@@ -146,11 +150,76 @@ private Q_SLOTS:
         // Each object sits where it sits on a label at the nearest whole millimetre (text
         // 12 mm in, as above), moved with the label by its fraction.
         QCOMPARE(drawn(tab(), layout), (QStringList{
-                                           "background 10.25 20.5 60 30", "box 10.25 20.5 70.25 50.5 #000000",
+                                           "background 10.25 20.5 60 30", "box 10.25 20.5 69.9854 50.2354 #000000",
                                            "logo 24.25 22.5 10 8", "text 22.25 24.5 Bonjour Tahoma #0000ff",
-                                           "background 74.5 20.5 60 30", "box 74.5 20.5 134.5 50.5 #000000",
+                                           "background 74.5 20.5 60 30", "box 74.5 20.5 134.235 50.2354 #000000",
                                            "logo 88.5 22.5 10 8", "text 86.5 24.5 Bonjour Tahoma #0000ff",
                                        }));
+    }
+
+    void bordersAreOneScreenPixelWide_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::newRow("PDF sheets") << QStringLiteral("sheets.pdf");
+        QTest::newRow("PDF page") << QStringLiteral("page.pdf");
+        QTest::newRow("preview page") << QString();
+    }
+
+    void bordersAreOneScreenPixelWide()
+    {
+        // The border as the canvas shows it at 100 %: one screen pixel (1/96 inch, 6.25
+        // dots at 600 dpi) inside the label's edge, on paper as on screen.
+        QFETCH(QString, output);
+        constexpr int kDpi = 600;
+        const LayoutValues layout = values(10, 20, 4, 6, 1, 1, 1, 0, 0);
+        const QRectF area(9, 30, 2, 1);  // around the label's left edge, mm of the sheet
+        QImage image;
+        double start = 1;  // mm from the area's left to the label's
+        if (output.isEmpty()) {
+            image = PreviewPages(tab(), layout, kDpi).page(1).copy(
+                QRectF(test::pixelsOf(area.x(), kDpi), test::pixelsOf(area.y(), kDpi), 48, 24).toRect());
+        } else if (output == QLatin1String("sheets.pdf")) {
+            QCOMPARE(printSheetsToPdf(tab(), layout, m_dir.filePath(output)), QString());
+            image = test::rasteriseArea(m_dir.filePath(output), 1, kDpi, area);
+        } else {
+            QCOMPARE(writeTabDocument(tab(), DocumentFormat::Pdf, m_dir.filePath(output), {}), QString());
+            image = test::rasteriseArea(m_dir.filePath(output), 1, kDpi, area.translated(-9, -20));
+            start = 0;  // the page is the label
+        }
+        QVERIFY(!image.isNull());
+        const int y = image.height() / 2;
+        QList<int> black;
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).value() < 100)
+                black << x;
+        QVERIFY2(black.size() >= 6 && black.size() <= 7, qPrintable(QString::number(black.size())));
+        QVERIFY2(std::abs(black.first() - test::pixelsOf(start, kDpi)) <= 1.5,
+                 qPrintable(QString::number(black.first())));
+        QCOMPARE(black.last() - black.first() + 1, black.size());
+    }
+
+    void optionsRepeatMirrorAndMarkTheSheetsOnTheirPaper()
+    {
+        QCOMPARE(sheetOrder(3, PrintOptions{2, true}), (std::vector<int>{1, 2, 3, 1, 2, 3}));
+        QCOMPARE(sheetOrder(3, PrintOptions{2, false}), (std::vector<int>{1, 1, 2, 2, 3, 3}));
+        PrintSettings s = tab().print();
+        s.options = PrintOptions{2, true, false, true, true};
+        s.paper = Paper{QStringLiteral("A5"), 148, 210, true};
+        tab().setPrint(s);
+        const QString pdf = m_dir.filePath("options.pdf");
+        QCOMPARE(printSheetsToPdf(tab(), values(10, 20, 4, 6, 1, 1, 1, 0, 0), pdf), QString());
+        const QList<QImage> pages = test::rasterise(pdf, 127);  // 5 pixels a millimetre
+        QCOMPARE(pages.size(), 2);
+        for (const QImage& page : pages) {
+            QVERIFY(std::abs(page.width() - 1050) <= 1 && std::abs(page.height() - 740) <= 1);  // A5 landscape
+            // Mirrored: the 60 mm label 10 mm from the left edge lies 10 mm from the right.
+            const QList<QRect> labels = test::regions(page, test::near(Qt::red), 500);
+            QCOMPARE(labels.size(), 1);
+            QVERIFY2(std::abs(labels[0].right() - 1000) <= 3, qPrintable(QString::number(labels[0].right())));
+            // Crop marks beyond both top corners, along the label's top edge.
+            for (const int x : {688, 1012})
+                QVERIFY(QColor(page.pixel(x, 100)).value() < 160);
+        }
     }
 
     void withoutBorderOrObjectsOnlyBackgroundsArePrinted()

@@ -105,7 +105,8 @@ private Q_SLOTS:
     void storedSettingsGiveTheNineValuesInOrder()
     {
         const PrintSettings s{.ImpDefaut = 2, .ImpMargeG = 5, .ImpMargeH = 4, .ImpResol = 3, .ImpNbrP = 7, .ImpPosX = 15,
-                              .ImpPosY = 12, .ImpSepH = 2, .ImpSepV = 3, .ImpNbrH = 6, .ImpNbrV = 8, .sheetGrid = {}, .designs = {}, .back = {}};
+                              .ImpPosY = 12, .ImpSepH = 2, .ImpSepV = 3, .ImpNbrH = 6, .ImpNbrV = 8, .sheetGrid = {},
+                              .designs = {}, .back = {}, .paper = {}, .outline = {}, .options = {}};
         QCOMPARE(test::nine(layoutValues(s)), (QList<int>{15, 12, 2, 3, 6, 8, 7, 5, 4}));
     }
 

@@ -28,8 +28,8 @@ struct Sheet {
 // Centred on A4 where the maker gives no margins of its own.
 constexpr Sheet kSheets[] = {
     {"Cartes de visite 85 x 54 (2 x 5)", 85, 54, 2, 5, 15, 13.5, 95, 54},
-    {"Cartes de visite 85 x 55 (2 x 5)", 85, 55, 2, 5, 15, 11, 95, 55},
-    {"Carte de visite avec QR code 85 x 55 (2 x 5)", 85, 55, 2, 5, 15, 11, 95, 55},
+    {"Cartes de visite 85 x 55 (2 x 5)", 85, 55, 2, 5, 15, 10, 95, 55},
+    {"Carte de visite avec QR code 85 x 55 (2 x 5)", 85, 55, 2, 5, 15, 10, 95, 55},
     {"Etiquettes 38,1 x 21,2 (5 x 13)", 38.1, 21.2, 5, 13, 4.67, 10.7, 40.64, 21.2},
     {"Etiquettes 45,7 x 21,2 (4 x 12)", 45.7, 21.2, 4, 12, 9.85, 21.3, 48.2, 21.2},
     {"Etiquettes 45,7 x 25,4 (4 x 10)", 45.7, 25.4, 4, 10, 9.79, 21.5, 48.26, 25.4},

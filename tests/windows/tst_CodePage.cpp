@@ -61,13 +61,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<BarcodeKind>("kind");
         QTest::addColumn<QString>("data");
+        // Each kind's reasons are checked with its data; here, what the page does with one.
         QTest::newRow("EAN-13") << BarcodeKind::EAN13 << QStringLiteral("12345");
-        QTest::newRow("EAN-8") << BarcodeKind::EAN8 << QStringLiteral("96385075");
-        QTest::newRow("UPC-A") << BarcodeKind::UPCA << QStringLiteral("03600029145x");
-        QTest::newRow("Code 128") << BarcodeKind::Code128 << QStringLiteral("Noël à 5 €");
-        QTest::newRow("Code 39") << BarcodeKind::Code39 << QStringLiteral("Lot 7 été");
         QTest::newRow("GS1-128") << BarcodeKind::GS1128 << QStringLiteral("(01)123");
-        QTest::newRow("ITF-14") << BarcodeKind::ITF14 << QStringLiteral("100123450000");
         QTest::newRow("empty QR") << BarcodeKind::QR << QString();
     }
 

@@ -3,7 +3,11 @@
 // buttons are clicked as a user does.
 
 #include "WindowTests.h"
+#include "catalogue/ui/ProductChooser.h"
 #include "widgets/ui/HeaderPlus.h"
+
+#include <QDir>
+#include <QTreeWidget>
 
 using namespace plk;
 
@@ -158,6 +162,34 @@ private Q_SLOTS:
         QCOMPARE(properCase(QStringLiteral("cARTE de  VISITE")), QStringLiteral("Carte De  Visite"));
         QCOMPARE(properCase(QStringLiteral("jean-pierre o'neil")), QStringLiteral("Jean-pierre O'neil"));
         QCOMPARE(properCase(QStringLiteral("été ÉCOLE")), QStringLiteral("Été École"));
+    }
+
+    void aProductOfTheUsersOwnLaysTheNewTabOut()
+    {
+        QVERIFY(QDir(m_fx.dir.path()).mkpath(QStringLiteral("Produits")));
+        test::writeBytes(m_fx.dir.filePath(QStringLiteral("Produits/mes-produits.xml")),
+                         R"(<Glabels-templates><Template brand="Zorglub" part="Z-635" size="A5" description="Ronds">
+                            <Label-round id="0" radius="31.75mm">
+                              <Layout nx="2" ny="3" x0="7.25mm" y0="5mm" dx="70mm" dy="66.5mm"/>
+                            </Label-round></Template></Glabels-templates>)");
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Nouveau);
+        QTest::mouseClick(m_assist->productButton(), Qt::LeftButton);
+        ProductChooser* chooser = m_assist->productChooser();
+        QVERIFY(chooser->isVisible());
+        QTest::keyClicks(chooser->searchField(), QStringLiteral("zorglub rond"));
+        QCOMPARE(chooser->list()->topLevelItemCount(), 1);
+        QCOMPARE(chooser->list()->topLevelItem(0)->text(1), QStringLiteral("Z-635"));
+        QVERIFY(chooser->countLabel()->text().startsWith(QStringLiteral("1 produit(s) sur ")));
+        QTest::mouseClick(chooser->button(0), Qt::LeftButton);
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(m_assist->TxtBox1()->Text(), QStringLiteral("64"));  // whole millimetres in the field
+        QCOMPARE(m_assist->Text1()->text(), QStringLiteral("Zorglub Z-635"));
+        QTest::mouseClick(m_assist->Bouton2(0), Qt::LeftButton);
+        const Etiquette& tab = m_fx.menu->activeProject()->surface(1);
+        QCOMPARE(QSizeF(tab.prjWidth(), tab.prjHeight()), QSizeF(63.5, 63.5));
+        QCOMPARE(tab.print().sheetGrid, (SheetGrid{7.25, 5, 70, 66.5}));
+        QCOMPARE(tab.print().paper->name, QStringLiteral("A5"));
+        QCOMPARE(tab.print().outline, (LabelOutline{LabelOutline::Shape::Ellipse, 0, 0}));
     }
 };
 

@@ -89,6 +89,45 @@ struct BackSide {
 
     bool operator==(const BackSide&) const = default;
 };
+/// The paper a tab's sheets are printed on when it is not A4 portrait: a named size
+/// ("A5", "US Letter"...), a sheet or a label printer's page of its own size (no
+/// name), upright or turned a quarter.
+struct Paper {
+    QString name;
+    double width = 210;   // mm, upright
+    double height = 297;  // mm, upright
+    bool landscape = false;
+
+    bool operator==(const Paper&) const = default;
+};
+/// Each side of a stored paper lies within 1 .. this many millimetres.
+inline constexpr double kMaxPaperSide = 1000;
+
+/// The outline of a maker's label within the tab's rectangle, when it is not a plain
+/// rectangle: rounded corners, a circle or an ellipse, a disc with its centre hole.
+/// The canvas shows it as a guide; printed outlines follow it.
+struct LabelOutline {
+    enum class Shape : std::int16_t { Rectangle = 0, Ellipse = 1, Disc = 2 };
+    Shape shape = Shape::Rectangle;
+    double cornerRadius = 0;  // mm, a rectangle's
+    double holeRadius = 0;    // mm, a disc's
+
+    bool operator==(const LabelOutline&) const = default;
+};
+
+/// How the sheets are printed, beyond the layout: copies of the whole job (collated:
+/// sheet 1, 2, 3, then again), the labels' outlines, crop marks at their corners, and
+/// the whole sheet mirrored (transfer paper, printed on its back).
+struct PrintOptions {
+    std::int16_t copies = 1;
+    bool collate = true;
+    bool outlines = false;
+    bool cropMarks = false;
+    bool mirror = false;
+
+    bool operator==(const PrintOptions&) const = default;
+};
+inline constexpr int kMaxCopies = 999;
 
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
@@ -108,6 +147,13 @@ struct PrintSettings {
     std::vector<DesignRange> designs;
     /// The back of the tab's labels, for a duplex job.
     std::optional<BackSide> back;
+    /// The paper, when it is not A4 portrait.
+    std::optional<Paper> paper;
+    /// The label's outline, when the tab was made for a product whose labels are not
+    /// plain rectangles.
+    std::optional<LabelOutline> outline;
+    /// The options, when they are not the defaults.
+    std::optional<PrintOptions> options;
 
     bool operator==(const PrintSettings&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "app/core/AppPaths.h"
 #include "base/core/FileWriter.h"
+#include "batch/core/ProductCommands.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QJsonDocument>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -39,11 +41,15 @@ const char* const kHelp =
     "                        taille de l'écran), la résolution de l'image ; L (1 par\n"
     "                        défaut) la ligne du fichier de données de l'onglet\n"
     "                        dont les valeurs remplissent les champs\n"
-    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes] [--printer NOM]\n"
-    "                        [--offset X,Y] [--scale SX,SY] [--back-offset X,Y]\n"
-    "                        [--settings FICHIER]\n"
+    "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes] [--copies C]\n"
+    "                        [--uncollated] [--outlines] [--crop-marks] [--mirror]\n"
+    "                        [--printer NOM] [--offset X,Y] [--scale SX,SY]\n"
+    "                        [--back-offset X,Y] [--settings FICHIER]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
-    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet ;\n"
+    "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
+    "                        (sur son papier) ; C copies (assemblées sauf avec\n"
+    "                        --uncollated), contours des étiquettes, traits de\n"
+    "                        coupe, planche en miroir (papier transfert) ;\n"
     "                        un onglet relié à un fichier de données imprime une\n"
     "                        étiquette par ligne ; les positions données à d'autres\n"
     "                        onglets et le verso des étiquettes suivent l'onglet.\n"
@@ -57,6 +63,15 @@ const char* const kHelp =
     "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
+    "  products [MOTS...]    liste en JSON, une ligne chacun, les produits du\n"
+    "                        catalogue dont la marque, la référence, la description,\n"
+    "                        le papier, la forme ou la taille (85x55) contiennent\n"
+    "                        tous les MOTS\n"
+    "  new SORTIE --product \"MARQUE REFERENCE\" [--name NOM]\n"
+    "                        écrit dans SORTIE un projet d'un onglet NOM disposé\n"
+    "                        pour ce produit\n"
+    "  --catalogue DOSSIER   (products, new) lit les produits de DOSSIER au lieu\n"
+    "                        du catalogue installé et du dossier Produits\n"
     "  --allow-outside       (snapshot, sheets, preview) lit le fichier de données\n"
     "                        de l'onglet même hors du dossier du projet ou dans un\n"
     "                        dossier caché\n"
@@ -113,6 +128,9 @@ struct Options {
     QString settings;
     std::optional<QPointF> offset, scale, backOffset;
     QString outOfRange;  // the option whose values are beyond their range
+    /// --copies N, --uncollated, --outlines, --crop-marks, --mirror: for sheets only,
+    /// over the tab's own print options.
+    std::optional<PrintOptions> printOptions;
     bool valid = true;
 };
 
@@ -179,6 +197,23 @@ Options parseOptions(const QStringList& args, qsizetype from)
             (args[i] == QLatin1String("--printer") ? o.printer : o.settings) = args[i + 1];
             ++i;
             o.calibrationOptions = true;
+        } else if (args[i] == QLatin1String("--copies") && i + 1 < args.size()) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            const int copies = optionNumber(args, i, o.valid);
+            o.valid = o.valid && copies >= 1 && copies <= kMaxCopies;
+            o.printOptions->copies = std::int16_t(std::clamp(copies, 1, kMaxCopies));
+        } else if (args[i] == QLatin1String("--uncollated")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->collate = false;
+        } else if (args[i] == QLatin1String("--outlines")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->outlines = true;
+        } else if (args[i] == QLatin1String("--crop-marks")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->cropMarks = true;
+        } else if (args[i] == QLatin1String("--mirror")) {
+            o.printOptions = o.printOptions.value_or(PrintOptions());
+            o.printOptions->mirror = true;
         } else if (args[i] == QLatin1String("--allow-outside")) {
             o.allowOutside = true;
         } else if (args[i] == QLatin1String("--skip-bad-codes")) {
@@ -277,7 +312,8 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || o.skipBadCodes || o.calibrationOptions || !o.outOfRange.isEmpty() || (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
+    if (!o.valid || o.skipBadCodes || o.printOptions || o.calibrationOptions || !o.outOfRange.isEmpty() ||
+        (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -360,6 +396,11 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
         return BatchInputError;
     extras.calibration = runCalibration(o);
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
+    if (o.printOptions) {
+        PrintSettings settings = tab.print();
+        settings.options = o.printOptions;
+        tab.setPrint(settings);
+    }
     const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), args[2], tableOf(data), extras);
     if (!reason.isEmpty()) {
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(args[2], reason) << '\n';
@@ -373,7 +414,8 @@ int preview(const QStringList& args, const Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     // The preview shows the sheets as laid out: no printer's calibration.
-    if (!o.valid || o.pictureOptions || o.row > 0 || o.calibrationOptions || !o.outOfRange.isEmpty())
+    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions || o.calibrationOptions ||
+        !o.outOfRange.isEmpty())
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -428,6 +470,8 @@ int runBatch(const QStringList& args, QTextStream& out, QTextStream& err)
         out << kHelp;
         return BatchOk;
     }
+    if (isProductCommand(args))
+        return runProductCommand(args, out, err);
     const QString command = args.value(0);
     const bool known = (command == QLatin1String("info") && args.size() == 2) ||
                        (command == QLatin1String("convert") && args.size() == 3) ||

@@ -1,12 +1,14 @@
 #include "canvas/ui/CanvasWidget.h"
 
 #include "base/core/MouseCodes.h"
+#include "canvas/core/OutlineGuide.h"
 #include "canvas/core/TabRenderer.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 namespace plk {
@@ -168,6 +170,18 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     for (int i = 1; i <= m_tab.codeCount(); ++i)
         if (m_tab.code(i).Visible)
             paintCanvasCode(p, mmToPx(m_tab.codeRect(i)), m_tab, i, m_tab.shownValues());
+    if (const auto& outline = m_tab.print().outline) {
+        // The shape of the maker's label, a guide that is never printed nor exported.
+        p.resetTransform();
+        const QRectF label = toPx(QRectF(0, 0, m_tab.prjWidth(), m_tab.prjHeight()));
+        p.save();
+        p.setClipRect(label);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(outlinePath(*outline, label, label.width() / std::max(1e-9, m_tab.prjWidth())));
+        p.restore();
+    }
     const Etiquette::Frame& frame = m_tab.frame();
     if (frame.visible) {
         p.resetTransform();  // a thin dashed line at every zoom

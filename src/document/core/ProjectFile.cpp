@@ -4,6 +4,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "document/core/PrintRecords.h"
 #include "document/core/SheetRecords.h"
 #include "merge/core/MergeSettings.h"
 
@@ -143,6 +144,9 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         readPlanche(project.tab(current), fields, format);
     } else if (keyword == kMergeKeyword) {
         project.tab(current).setMergeSettings(readMergeRecord(fields, projectFolder));
+    } else if (isPrintExtension(keyword)) {
+        Etiquette& tab = project.tab(current);
+        tab.setPrint(readPrintExtension(fields, format, tab.print()));
     } else if (keyword == kPositionsKeyword || keyword == kVersoKeyword) {
         PrintSettings p = project.tab(current).print();
         readSheetRecord(p, fields, format);
@@ -228,6 +232,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
+    text += printExtensionRecords(project.tab(index).print(), format);
     return text + sheetRecords(project.tab(index).print());
 }
 

@@ -1,6 +1,7 @@
 #include "document/core/ProjectHistory.h"
 
 #include "document/core/Project.h"
+#include "document/core/PrintRecords.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/SheetRecords.h"
 
@@ -58,7 +59,8 @@ QString keyword(const QString& line) { return line.section(QLatin1Char('|'), 0, 
 // The records of a tab's print set-up, besides PRINT.
 bool isPrintRecord(const QString& kind)
 {
-    return kind == QLatin1String("PLANCHE") || kind == kPositionsKeyword || kind == kVersoKeyword;
+    return kind == QLatin1String("PLANCHE") || isPrintExtension(kind) || kind == kPositionsKeyword ||
+           kind == kVersoKeyword;
 }
 
 // The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's); any

@@ -58,6 +58,11 @@ QJsonObject printJson(const PrintSettings& p)
                                              {"top", g->top},
                                              {"pitchAcross", g->pitchAcross},
                                              {"pitchDown", g->pitchDown}});
+    if (const auto& paper = p.paper)
+        json.insert("paper", QJsonObject{{"name", paper->name},
+                                         {"width", paper->width},
+                                         {"height", paper->height},
+                                         {"landscape", paper->landscape}});
     return json;
 }
 

@@ -4,6 +4,8 @@
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
+#include "print/core/PaperPage.h"
+#include "print/core/PrintMarks.h"
 #include "print/core/PrinterSurface.h"
 
 #include <QPainter>
@@ -20,9 +22,11 @@ namespace {
 class DevicePages final : public SheetOutput {
 public:
     DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                const JobExtras& extras)
+                const JobExtras& extras, bool mirrored)
         : m_device(device), m_surface(painter, pageMm, dotsPerInch), m_extras(extras)
     {
+        if (mirrored)
+            m_surface.mirror();
     }
     Surface& sheet() override { return m_surface; }
     bool newSheet() override { return m_device.newPage(); }
@@ -95,10 +99,16 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
-        DevicePages pages(painter, device, pageMm, dotsPerInch, extras);
-        const SheetPlan plan(layout, Design{&tab, data}, extras.designs, extras.marginMm);
-        const auto arts = printedDesigns(plan, dotsPerInch);
-        return arts && renderSheets(pages, plan, *arts);
+        const PrintOptions options = tab.print().options.value_or(PrintOptions());
+        DevicePages pages(painter, device, pageMm, dotsPerInch, extras, options.mirror);
+        const SheetPlan plan(layout, Design{&tab, data}, extras.designs, extras.marginMm,
+                             pageSizeMm(paperOf(tab.print())));
+        auto arts = printedDesigns(plan, dotsPerInch);
+        if (!arts)
+            return false;  // a background too large to paint at that resolution
+        for (LabelArt& art : *arts)
+            art = withMarks(std::move(art), layout.labelSize(), tab.print().outline, options);
+        return renderSheets(pages, plan, *arts, sheetOrder(plan.sheetCount(), options));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -117,7 +127,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         QPdfWriter pdf(&device);
         pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
         pdf.setCreator(QStringLiteral("Plakatorium"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(pageLayoutOf(paperOf(tab.print())));
         pdf.setResolution(dotsPerInch);
         QPainter painter;
         if (!painter.begin(&pdf))
@@ -135,11 +145,14 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data, const DesignLookup& designs)
     : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
-      m_plan(m_layout, Design{&tab, data}, designs),
+      m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
+      m_plan(m_layout, Design{&tab, data}, designs, {}, pageSizeMm(paperOf(tab.print()))),
       m_dotsPerInch(dotsPerInch)
 {
+    const PrintOptions options = tab.print().options.value_or(PrintOptions());
     for (const Design& design : m_plan.designs())
-        m_arts.push_back(pastedLabel(*design.tab, dotsPerInch, design.rows != nullptr || m_plan.duplex()));
+        m_arts.push_back(withMarks(pastedLabel(*design.tab, dotsPerInch, design.rows != nullptr || m_plan.duplex()),
+                                   m_layout.labelSize(), tab.print().outline, options));
 }
 
 PreviewPages::~PreviewPages() = default;
@@ -148,8 +161,8 @@ int PreviewPages::count() const { return m_plan.pageCount(); }
 
 QImage PreviewPages::page(int number) const
 {
-    // A4, white, drawn in millimetres.
-    ImageSurface page = ImageSurface::fromTwips(kPageWidthTwips, kPageHeightTwips, m_dotsPerInch);
+    // The tab's paper (A4 by default), white, drawn in millimetres.
+    ImageSurface page = ImageSurface::fromTwips(m_pageTwips.width(), m_pageTwips.height(), m_dotsPerInch);
     page.setScaleMode(Surface::ScaleMode::Millimetres);
     if (number >= 1 && number <= count())
         drawPage(page, m_plan, number, m_arts);

@@ -69,16 +69,18 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
                  const Etiquette& tab, const LayoutValues& values, const DataTable* data = nullptr,
                  const JobExtras& extras = {});
 
-/// Writes the tab's sheets (filled from `data` when given) as an A4 PDF file at the
-/// print quality of its `Resolution` (the sheet starts at the paper's corner: a file
-/// has no unprintable margin). The file is replaced only once the new one is complete,
-/// so a failure leaves the old file as it was. Returns an empty string on success,
-/// otherwise the reason (the system's own when writing failed).
+/// Writes the tab's sheets (filled from `data` when given) as a PDF file of the tab's
+/// paper (A4 portrait by default) at the print quality of its `Resolution` (the sheet
+/// starts at the paper's corner: a file has no unprintable margin). The file is
+/// replaced only once the new one is complete, so a failure leaves the old file as it
+/// was. Returns an empty string on success, otherwise the reason (the system's own
+/// when writing failed).
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
                          const DataTable* data = nullptr, const JobExtras& extras = {},
                          const FileWriter& writer = FileWriter());
 
-/// Page size of the preview's page pictures, in twips: A4 at 56.7 twips per mm.
+/// Page size of the preview's page pictures of A4, in twips at 56.7 twips per mm (a
+/// tab on another paper has pages of that paper's size).
 inline constexpr double kPageWidthTwips = 210 * 56.7;
 inline constexpr double kPageHeightTwips = 297 * 56.7;
 
@@ -102,6 +104,7 @@ public:
 
 private:
     SheetLayout m_layout;
+    QSizeF m_pageTwips;
     SheetPlan m_plan;
     std::vector<LabelArt> m_arts;
     double m_dotsPerInch;

@@ -25,7 +25,29 @@ PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPe
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-void PrinterSurface::setCorrection(const QTransform& twips) { m_painter.setWorldTransform(twips * m_device); }
+QPen PrinterSurface::pen(const QColor& colour, Qt::PenStyle style)
+{
+    return QPen(colour, kLineTwips, style, Qt::SquareCap, Qt::MiterJoin);
+}
+
+QPointF PrinterSurface::penMiddle()
+{
+    return {kLineTwips / 2, kLineTwips / 2};
+}
+
+void PrinterSurface::mirror()
+{
+    const double width = m_pageMm.width() / kMmPerInch * kTwipsPerInch;
+    m_mirror = QTransform(-1, 0, 0, 1, width, 0);
+    m_painter.setWorldTransform(m_mirror * m_correction * m_device);
+}
+
+void PrinterSurface::setCorrection(const QTransform& twips)
+{
+    // The sheet as drawn (mirrored or not) goes where the printer's calibration wants it.
+    m_correction = twips;
+    m_painter.setWorldTransform(m_mirror * m_correction * m_device);
+}
 
 double PrinterSurface::unitsPerInch() const { return m_mode == ScaleMode::Twips ? kTwipsPerInch : kMmPerInch; }
 
@@ -47,21 +69,20 @@ void PrinterSurface::clear(const QColor& colour)
 
 void PrinterSurface::line(double x1, double y1, double x2, double y2, const QColor& colour)
 {
-    m_painter.setPen(QPen(colour, 0));
-    m_painter.drawLine(toTwips(x1, y1), toTwips(x2, y2));
+    m_painter.setPen(pen(colour));
+    m_painter.drawLine(toTwips(x1, y1) + penMiddle(), toTwips(x2, y2) + penMiddle());
 }
 
 void PrinterSurface::box(double x1, double y1, double x2, double y2, const QColor& colour, int drawStyle)
 {
-    // The printer's own line: one device dot wide.
-    m_painter.setPen(QPen(colour, 0, penStyle(drawStyle)));
+    m_painter.setPen(pen(colour, penStyle(drawStyle)));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(toTwips(x1, y1), toTwips(x2, y2)).normalized());
+    m_painter.drawRect(QRectF(toTwips(x1, y1) + penMiddle(), toTwips(x2, y2) + penMiddle()).normalized());
 }
 
 void PrinterSurface::circle(double cx, double cy, double radius, const QColor& colour, bool filled)
 {
-    m_painter.setPen(QPen(colour, 0));
+    m_painter.setPen(pen(colour));
     m_painter.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
     const QPointF r = toTwips(radius, radius);
     m_painter.drawEllipse(toTwips(cx, cy), r.x(), r.y());

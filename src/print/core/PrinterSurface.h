@@ -2,8 +2,10 @@
 // A drawing surface over a painter that draws a page: a printer's, a PDF file's or
 // an SVG drawing's. It draws in twips through the painter's transform, whatever the
 // device's resolution, so that the resolution (a printer's print quality) changes
-// neither where things go nor how big the texts are. Lines are the device's own
-// thinnest; pictures are stretched onto the page and, in a PDF file, kept lossless.
+// neither where things go nor how big the texts are. Lines are as wide as the canvas
+// shows them at 100 % (one screen pixel, 1/96 inch) and, like the canvas's, start at
+// their coordinate and run one line width right and down; pictures are stretched onto
+// the page and, in a PDF file, kept lossless.
 
 #include "base/core/Surface.h"
 #include "canvas/core/TwipsText.h"
@@ -16,11 +18,17 @@ namespace plk {
 
 class PrinterSurface final : public Surface {
 public:
+    /// The width of every line: one screen pixel.
+    static constexpr double kLineTwips = kTwipsPerPixel;
+
     /// `pageSize`: the printable area in millimetres; `dotsPerInch`: the device's
     /// resolution in each direction. Sets the painter's transform and hints.
     /// `texts`: outlines for a drawing that other programs draw without our fonts.
     PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts = TextForm::Glyphs);
 
+    /// Draws everything from here on mirrored left to right across the page (transfer
+    /// paper, printed on its back).
+    void mirror();
     /// Corrects where everything goes from now on (a printer's calibration), given in
     /// twips of the printable area; the identity undoes it.
     void setCorrection(const QTransform& twips);
@@ -42,11 +50,15 @@ public:
     void drawing(double x, double y, double w, double h, const Drawing& draw) override;
 
 private:
+    static QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
+    static QPointF penMiddle();
     QPointF toTwips(double x, double y) const;
     double unitsPerInch() const;
 
     QPainter& m_painter;
     QTransform m_device;  // twips to the device's dots
+    QTransform m_mirror;
+    QTransform m_correction;
     QSizeF m_pageMm;
     ScaleMode m_mode = ScaleMode::Millimetres;
     TextForm m_texts;

@@ -4,8 +4,15 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabRenderer.h"
+#include "print/core/PrinterSurface.h"
 
 namespace plk {
+
+namespace {
+
+constexpr double kLineMm = PrinterSurface::kLineTwips / kTwipsPerMm;
+
+}  // namespace
 
 void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vector<LabelArt>& arts)
 {
@@ -13,13 +20,22 @@ void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vect
         arts.at(std::size_t(label.design))(surface, label.at, label.row);
 }
 
-bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts)
+bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts,
+                  const std::vector<int>& sheets)
 {
-    for (int page = 1; page <= plan.pageCount(); ++page) {
-        if (page > 1 && !output.newSheet())
-            return false;
-        output.turnTo(plan.isBack(page));
-        drawPage(output.sheet(), plan, page, arts);
+    std::vector<int> order = sheets;
+    for (int sheet = 1; sheets.empty() && sheet <= plan.sheetCount(); ++sheet)
+        order.push_back(sheet);
+    bool first = true;
+    for (const int sheet : order) {
+        const int front = plan.duplex() ? 2 * sheet - 1 : sheet;
+        for (int page = front; page <= (plan.duplex() ? front + 1 : front); ++page) {
+            if (!first && !output.newSheet())
+                return false;
+            first = false;
+            output.turnTo(plan.isBack(page));
+            drawPage(output.sheet(), plan, page, arts);
+        }
     }
     return true;
 }
@@ -35,9 +51,10 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
     return [&tab, background, size](Surface& s, QPointF at, const RowValues& row) {
         s.picture(background, at.x(), at.y(), size.width(), size.height());
+        // The border's line runs inside the label's edge, as the canvas's last pixels do.
         if (tab.Bordure())
-            s.box(at.x(), at.y(), at.x() + size.width(), at.y() + size.height(), toQColor(tab.BorderColor()),
-                  tab.DrawStyle());
+            s.box(at.x(), at.y(), at.x() + size.width() - kLineMm, at.y() + size.height() - kLineMm,
+                  toQColor(tab.BorderColor()), tab.DrawStyle());
         // Objects go to whole millimetres of the sheet; a label off the whole millimetre
         // (on a sheet's exact grid) takes its objects along by its fraction.
         const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));

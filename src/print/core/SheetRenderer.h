@@ -39,9 +39,11 @@ public:
 /// of its design (one art per design of the plan).
 void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vector<LabelArt>& arts);
 
-/// Draws every page of the plan, starting a new page between two. False when a page
-/// could not be started.
-bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts);
+/// Draws the plan's sheets in the order given (front sheets from 1; every sheet once,
+/// in turn, when none is given), each followed by its back in a duplex job, starting a
+/// new page between two. False when a page could not be started.
+bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts,
+                  const std::vector<int>& sheets = {});
 /// Every label of every sheet of the layout, all alike.
 bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art);
 

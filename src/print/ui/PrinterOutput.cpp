@@ -4,6 +4,7 @@
 #include "base/core/Surface.h"
 #include "canvas/core/Etiquette.h"
 #include "print/core/CalibrationSheet.h"
+#include "print/core/PaperPage.h"
 
 #include <QPainter>
 #include <QPrinterInfo>
@@ -32,21 +33,22 @@ std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const 
     return pdf;
 }
 
-void prepareSheets(QPrinter& printer)
+void prepareSheets(QPrinter& printer, const Paper& paper)
 {
     printer.setFullPage(false);
     // Setting the size anew resets the minimum margins on some print engines; a
-    // printer already at A4 keeps the ones its driver gave.
-    if (printer.pageLayout().pageSize().id() != QPageSize::A4)
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    // printer already at the paper's size keeps the ones its driver gave.
+    const QPageLayout wanted = pageLayoutOf(paper);
+    if (!printer.pageLayout().pageSize().isEquivalentTo(wanted.pageSize()))
+        printer.setPageSize(wanted.pageSize());
+    printer.setPageOrientation(wanted.orientation());
     const QPageLayout layout = printer.pageLayout();
     printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-QPoint printerMargins(QPrinter& printer)
+QPoint printerMargins(QPrinter& printer, const Paper& paper)
 {
-    prepareSheets(printer);
+    prepareSheets(printer, paper);
     const QPointF offset =
         printer.pageRect(QPrinter::DevicePixel).topLeft() - printer.paperRect(QPrinter::DevicePixel).topLeft();
     const auto toMm = [](double pixels, int dotsPerInch) {
@@ -73,7 +75,7 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
     if (!printer || dotsPerInch == 0)
         return false;
     printer->setDocName(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
-    prepareSheets(*printer);
+    prepareSheets(*printer, paperOf(tab.print()));
     printer->setResolution(dotsPerInch);
 
     QPainter painter;

@@ -1,7 +1,7 @@
 #pragma once
-// Printing on the printers CUPS knows: the printer list, a printer set up for A4
-// sheets of labels, and the print job that goes to an installed printer or, for the
-// last entry of the list, to a PDF file.
+// Printing on the printers CUPS knows: the printer list, a printer set up for the
+// sheets of labels (A4 unless the tab names another paper), and the print job that
+// goes to an installed printer or, for the last entry of the list, to a PDF file.
 
 #include "print/core/PrintJob.h"
 
@@ -37,13 +37,14 @@ public:
 std::unique_ptr<QPrinter> printerForEntry(const PrinterCatalog& printers, const QString& entry,
                                           const QString& pdfFile = QString());
 
-/// Sets a printer up for sheets of labels: A4 portrait, and margins at the printer's
-/// minimum so that drawing starts at the corner of its printable area.
-void prepareSheets(QPrinter& printer);
+/// Sets a printer up for sheets of labels: the paper (A4 portrait unless another is
+/// given), and margins at the printer's minimum so that drawing starts at the corner
+/// of its printable area.
+void prepareSheets(QPrinter& printer, const Paper& paper = Paper{QStringLiteral("A4")});
 
 /// The printer's unprintable margins (the offset of its printable area from the
 /// paper's corner) in whole millimetres, left in x and top in y.
-QPoint printerMargins(QPrinter& printer);
+QPoint printerMargins(QPrinter& printer, const Paper& paper = Paper{QStringLiteral("A4")});
 
 /// Prints the tab's sheets on the printer of its `PrinterName` (the PDF entry writes
 /// `pdfFile`), at the print quality of its `Resolution`, with one label per row of

@@ -4,9 +4,13 @@
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
+#include "catalogue/core/ProductLayout.h"
+#include "catalogue/ui/ProductChooser.h"
 #include "merge/core/MergedSheets.h"
+#include "print/core/PaperPage.h"
 #include "print/core/SheetLayout.h"
 #include "print/ui/PrintCommands.h"
+#include "print/ui/PrintExtras.h"
 #include "print/ui/PrinterOutput.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -83,7 +87,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
       m_sepH(numericField(this, 0, kMaxPosition, 3, 10)),
       m_sepV(numericField(this, 0, kMaxPosition, 3, 10)),
       m_nbrH(numericField(this, 1, kMaxAcross, 2, 1)),
-      m_nbrV(numericField(this, 1, kMaxDown, 2, 1))
+      m_nbrV(numericField(this, 1, kMaxDown, 2, 1)),
+      m_extras(new PrintExtras(this))
 {
     setWindowTitle(QStringLiteral("Imprimer"));
     m_header->setCaption1(QStringLiteral("Imprimer le projet"));
@@ -153,13 +158,21 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Quantité sur une page :"), this), 8, 1, 1, 5);
     pair(9, 1, "Horizontal :", m_nbrH);
     pair(9, 4, "Vertical :", m_nbrV);
+    grid->setRowMinimumHeight(10, 6);
+    grid->addWidget(heading(QStringLiteral("Papier et options :"), this), 11, 0, 1, 7);
+    grid->addWidget(m_extras, 12, 0, 1, 7);
+    // Stored at once, so that "Aperçu" and "Imprimer" see them as the fields show them.
+    connect(m_extras, &PrintExtras::edited, this, [this] {
+        if (m_tab)
+            m_tab->setPrint(m_extras->stored(m_tab->print()));
+    });
+    connect(m_extras->productButton(), &QPushButton::clicked, this, [this] { productChooser()->open(); });
     // Beyond the sheet's one design: the printer's calibration, other designs, the back.
     auto* more = new QHBoxLayout;
     more->addWidget(m_calibrate);
     more->addWidget(m_designs);
     more->addStretch(1);
-    grid->setRowMinimumHeight(10, 6);
-    grid->addLayout(more, 11, 1, 1, 6);
+    grid->addLayout(more, 13, 1, 1, 6);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_buttons[0]);
@@ -198,7 +211,7 @@ void frmPrint::FillPrinterList(QComboBox* list)
 
 void frmPrint::ReadPrinterMargins(TxtBox* left, TxtBox* top, QPrinter& printer)
 {
-    const QPoint margins = printerMargins(printer);
+    const QPoint margins = printerMargins(printer, m_tab ? paperOf(m_tab->print()) : Paper{QStringLiteral("A4")});
     setField(left, margins.x());
     setField(top, margins.y());
 }
@@ -283,13 +296,36 @@ void frmPrint::Load()
         if (data.ok())
             m_rows = int(data.table.rowCount());
     }
+    showLayout(s);
+}
+
+void frmPrint::showLayout(const PrintSettings& s)
+{
     setField(m_posX, s.ImpPosX);
     setField(m_posY, s.ImpPosY);
     setField(m_sepH, s.ImpSepH);
     setField(m_sepV, s.ImpSepV);
     setField(m_nbrH, s.ImpNbrH == 0 ? 1 : s.ImpNbrH);
     setField(m_nbrV, s.ImpNbrV == 0 ? 1 : s.ImpNbrV);
+    m_extras->load(s);
     showSheetCount();
+}
+
+ProductChooser* frmPrint::productChooser()
+{
+    if (!m_chooser) {
+        m_chooser = new ProductChooser(Catalogue::defaultFolders(m_commands.menu().paths().programFolder()), this);
+        connect(m_chooser, &ProductChooser::productChosen, this, &frmPrint::takeProduct);
+    }
+    return m_chooser;
+}
+
+void frmPrint::takeProduct(const Product& product)
+{
+    if (!m_tab)
+        return;
+    useProduct(*m_tab, product);
+    showLayout(m_tab->print());
 }
 
 void frmPrint::showSheetCount()
@@ -308,8 +344,9 @@ void frmPrint::Unload()
     if (!m_tab)
         return;
     TxtBox::settleAll(this);
-    // The sheet's grid, other designs and the back stay as the tab has them.
-    PrintSettings s = m_tab->print();
+    // The sheet's exact grid, what the added fields hold, other designs and the back
+    // stay with the tab.
+    PrintSettings s = m_extras->stored(m_tab->print());
     s.ImpDefaut = std::int16_t(m_printers->currentIndex());
     s.ImpMargeG = std::int16_t(m_margeG->Value());
     s.ImpMargeH = std::int16_t(m_margeH->Value());

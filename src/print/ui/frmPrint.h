@@ -7,6 +7,8 @@
 // The dialog is modal without a nested event loop: opening returns at once and
 // closing stores the fields (done()).
 
+#include "base/core/Records.h"
+
 #include <QDialog>
 #include <array>
 
@@ -19,6 +21,9 @@ namespace plk {
 class Etiquette;
 class HeaderPlus;
 class PrintCommands;
+class PrintExtras;
+class ProductChooser;
+struct Product;
 class TxtBox;
 struct LayoutValues;
 
@@ -57,6 +62,10 @@ public:
     TxtBox* SepV() const { return m_sepV; }
     TxtBox* NbrH() const { return m_nbrH; }
     TxtBox* NbrV() const { return m_nbrV; }
+    /// The paper, copies, outlines, crop marks, mirror and the product chooser.
+    PrintExtras* extras() const { return m_extras; }
+    /// The dialog "Choisir un produit..." opens (made on first use).
+    ProductChooser* productChooser();
     /// 0 "Aperçu", 1 "Imprimer", 2 "Retour", 3 "Aide".
     QPushButton* Bouton2(int index) const { return m_buttons.at(std::size_t(index)); }
     /// "Étalonner l'imprimante...": the calibration of the chosen printer.
@@ -75,6 +84,9 @@ private:
     /// For a tab filled from a data file: the sheets its rows need with the layout
     /// of the fields, shown in the (greyed) "Page(s)" field.
     void showSheetCount();
+    /// Lays the tab out for a maker's product and shows its layout in the fields.
+    void takeProduct(const Product& product);
+    void showLayout(const PrintSettings& settings);
 
     PrintCommands& m_commands;
     Etiquette* m_tab = nullptr;  // the tab being set up, while loaded
@@ -99,6 +111,8 @@ private:
     TxtBox* m_nbrH;
     TxtBox* m_nbrV;
     std::array<QPushButton*, 4> m_buttons{};
+    PrintExtras* m_extras;
+    ProductChooser* m_chooser = nullptr;
 };
 
 }  // namespace plk

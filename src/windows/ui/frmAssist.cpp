@@ -2,8 +2,11 @@
 
 #include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
+#include "base/core/Rounding.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
+#include "catalogue/core/ProductLayout.h"
+#include "catalogue/ui/ProductChooser.h"
 #include "gradient/ui/ucDegrade.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -85,7 +88,8 @@ frmAssist::frmAssist(MainWindowServices& menu)
       m_banner(new HeaderPlus(this)),
       m_name(new QLineEdit(this)),
       m_noBorder(new QCheckBox(QStringLiteral("Sans bordure"), this)),
-      m_showToolBox(new QCheckBox(QStringLiteral("Afficher la boite à outils après la création du projet"), this))
+      m_showToolBox(new QCheckBox(QStringLiteral("Afficher la boite à outils après la création du projet"), this)),
+      m_productButton(new QPushButton(QStringLiteral("Choisir un produit..."), this))
 {
     setModal(true);
     m_banner->setPicture(QIcon(QStringLiteral(":/icons/plakatorium.svg")).pixmap(64, 64));
@@ -151,6 +155,10 @@ frmAssist::frmAssist(MainWindowServices& menu)
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(16, 8, 16, 0);
+    // A maker's product sets the size, and the new tab's sheet layout and paper.
+    m_productButton->setAutoDefault(false);
+    connect(m_productButton, &QPushButton::clicked, this, [this] { productChooser()->open(); });
+    buttons->addWidget(m_productButton);
     buttons->addStretch(1);
     static const char* const kButtons[3] = {"Créer", "Annuler", "Aide"};
     for (int i = 0; i < 3; ++i) {
@@ -223,6 +231,7 @@ void frmAssist::load()
     }
     for (std::size_t i = 0; i < m_swatches.size(); ++i)
         m_swatches[i]->setColour(kDefaultColours[i]);
+    m_product.reset();
     m_noBorder->setChecked(false);
     m_showToolBox->setChecked(false);
     m_showToolBox->setEnabled(!AddTabMode);
@@ -230,6 +239,36 @@ void frmAssist::load()
 
     const QRect main = m_menu.mainWidget()->frameGeometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
+}
+
+ProductChooser* frmAssist::productChooser()
+{
+    if (!m_chooser) {
+        m_chooser = new ProductChooser(Catalogue::defaultFolders(m_menu.paths().programFolder()), this);
+        connect(m_chooser, &ProductChooser::productChosen, this, &frmAssist::takeProduct);
+    }
+    return m_chooser;
+}
+
+void frmAssist::takeProduct(const Product& product)
+{
+    // The fields show whole millimetres within their range; the tab gets the exact size.
+    for (const auto& [field, mm] : {std::pair{m_width.box, product.label.size.width()},
+                                    std::pair{m_height.box, product.label.size.height()}}) {
+        field->setValue(roundClamped<int>(mm));
+        field->setText(QString::number(field->Value()));
+    }
+    m_product = product;
+    m_productFields = {m_width.box->Value(), m_height.box->Value()};
+    if (m_name->text().isEmpty())
+        m_name->setText(product.name());
+}
+
+std::optional<Product> frmAssist::chosenProduct() const
+{
+    if (m_product && m_productFields == QPoint(m_width.box->Value(), m_height.box->Value()))
+        return m_product;
+    return std::nullopt;
 }
 
 void frmAssist::pickColour(int index)
@@ -251,10 +290,13 @@ void frmAssist::create()
     const OleColor back = m_swatches[0]->colour();
     const OleColor border = m_swatches[1]->colour();
     const bool bordure = !m_noBorder->isChecked();
+    const std::optional<Product> product = chosenProduct();
 
     if (!AddTabMode) {
         frmProjet* window = m_menu.createProjectWindow(typed);
         window->surface(1).NewProjet(name, width, height, back, border, false, false, bordure);
+        if (product)
+            useProduct(window->surface(1), *product);
         window->setCaption(typed);
         window->project().setTabCaption(1, typed);
         if (m_showToolBox->isChecked())
@@ -271,6 +313,8 @@ void frmAssist::create()
     Etiquette& tab = window->project().addTab(typed);
     const int n = window->tabCount();
     tab.NewProjet(name, width, height, back, border, false, false, bordure);
+    if (product)
+        useProduct(tab, *product);
     window->project().setTabCaption(n, typed);
     accept();
     window->selectTab(n);

@@ -5,11 +5,14 @@
 // Every showing starts again from the designed defaults.
 
 #include "base/core/Colors.h"
+#include "catalogue/core/Product.h"
 #include "windows/ui/FormParts.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -21,6 +24,7 @@ namespace plk {
 class ColorWell;
 class HeaderPlus;
 class MainWindowServices;
+class ProductChooser;
 class frmProjet;
 
 class frmAssist : public QDialog {
@@ -52,6 +56,9 @@ public:
     QCheckBox* Check2() const { return m_showToolBox; }
     /// 0 "Créer" (or "Ajouter"), 1 "Annuler", 2 "Aide".
     QPushButton* Bouton2(int index) const { return m_buttons.at(std::size_t(index)); }
+    /// "Choisir un produit...", and the dialog it opens (made on first use).
+    QPushButton* productButton() const { return m_productButton; }
+    ProductChooser* productChooser();
 
     /// "Créer" / "Ajouter": makes the project or the tab and closes the wizard.
     void create();
@@ -63,6 +70,9 @@ private:
     /// The designed state, the texts of the mode, and the place over the main window.
     void load();
     void pickColour(int index);
+    /// The product chosen, as long as the size fields still show its size.
+    void takeProduct(const Product& product);
+    std::optional<Product> chosenProduct() const;
 
     MainWindowServices& m_menu;
     HeaderPlus* m_banner;
@@ -75,6 +85,10 @@ private:
     QCheckBox* m_noBorder;
     QCheckBox* m_showToolBox;
     std::array<QPushButton*, 3> m_buttons{};
+    QPushButton* m_productButton;
+    ProductChooser* m_chooser = nullptr;
+    std::optional<Product> m_product;
+    QPoint m_productFields;  // the width and height the fields showed for it
 };
 
 /// The first letter of every word upper case, the other letters lower case; words
