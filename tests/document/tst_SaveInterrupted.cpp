@@ -75,7 +75,7 @@ int saveInALoop(const QString& kind, const QString& target, long long killAt)
         Project p;
         buildVersion(p, v);
         const QString failure = kind == QLatin1String("pdf")
-                                    ? printSheetsToPdf(p.tab(1), layoutValues(p.tab(1).print()), target, nullptr, writer)
+                                    ? printSheetsToPdf(p.tab(1), layoutValues(p.tab(1).print()), target, nullptr, {}, writer)
                                     : writeProjectFile(target, p, test::french(), writer);
         if (!failure.isEmpty())
             return 3;
