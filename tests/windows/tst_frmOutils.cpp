@@ -277,8 +277,6 @@ private Q_SLOTS:
         QVERIFY(picture.save(file));
 
         QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);  // cancelled
-        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
-        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
         QVERIFY(t.logo(1).Stretch);  // untouched by Annuler
         QCOMPARE(t.logoRect(1).width(), 40.0);
 
