@@ -18,10 +18,8 @@ BatchRun runLimited(const QString& program, const QStringList& args, const QProc
 {
     QProcess p;
     p.setProcessEnvironment(environment);
-    p.setChildProcessModifier([fileSizeLimit] {
-        if (fileSizeLimit >= 0)
-            limitFileSizes(fileSizeLimit);
-    });
+    if (fileSizeLimit >= 0)  // a modifier makes QProcess fork: only when it is needed
+        p.setChildProcessModifier([fileSizeLimit] { limitFileSizes(fileSizeLimit); });
     p.start(program, args);
     if (!p.waitForFinished(120000)) {
         p.kill();
