@@ -157,6 +157,13 @@ PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, dou
 
 PreviewPages::~PreviewPages() = default;
 
+std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                                 const DesignLookup& designs)
+{
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    return SheetPlan(layout, Design{&tab, data}, designs).flip();
+}
+
 qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
                     const DesignLookup& designs)
 {

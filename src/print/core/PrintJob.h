@@ -79,6 +79,11 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
                          const DataTable* data = nullptr, const JobExtras& extras = {},
                          const FileWriter& writer = FileWriter());
 
+/// How the paper turns in a job of the tab whose labels have backs; nothing for a
+/// one-sided job.
+std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                                 const DesignLookup& designs);
+
 /// The counter values a print run of the tab uses (see SheetPlan::countersUsed):
 /// what a counter that carries on moves by.
 qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data,

@@ -98,6 +98,14 @@ bool SheetPlan::duplex() const
     return std::any_of(m_backs.begin(), m_backs.end(), [](const auto& b) { return b.has_value(); });
 }
 
+std::optional<SheetFlip> SheetPlan::flip() const
+{
+    for (const auto& back : m_backs)
+        if (back)
+            return back->flip;
+    return std::nullopt;
+}
+
 qint64 SheetPlan::countersUsed() const
 {
     if (m_designs.front().tab && m_designs.front().tab->mergeSettings().counter.perSheet)

@@ -66,6 +66,9 @@ public:
     /// Front sheets.
     int sheetCount() const { return m_sheets; }
     bool duplex() const;
+    /// How the paper turns for the backs (the first design's that has one); nothing
+    /// for a one-sided job.
+    std::optional<SheetFlip> flip() const;
     /// Pages of the job: each front sheet, followed by its back in a duplex job.
     int pageCount() const { return duplex() ? 2 * m_sheets : m_sheets; }
     bool isBack(int page) const { return duplex() && page % 2 == 0; }

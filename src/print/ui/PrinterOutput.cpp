@@ -77,6 +77,9 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
     printer->setDocName(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
     prepareSheets(*printer, paperOf(tab.print()));
     printer->setResolution(dotsPerInch);
+    // Backs go on the other side of the same sheet, turned as the tab says.
+    if (const auto flip = jobFlip(tab, values, data, extras.designs))
+        printer->setDuplex(*flip == SheetFlip::LongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide);
 
     QPainter painter;
     if (!painter.begin(printer.get()))
