@@ -109,7 +109,7 @@ bool CodeElement::paintCode(QPainter& painter, const QRectF& target, const RowVa
     const QString filled = data(row);
     // The encoding kept is that of the code's own data.
     const BarcodeEncoding* known = filled == Data ? &encoded : nullptr;
-    return paintBarcode(painter, target, Kind, filled, ShowText, toQColor(ForeColor), known);
+    return paintBarcode(painter, target, Kind, filled, ShowText, toQColor(ForeColor), known, &m_pictures);
 }
 
 void CodeElement::paint(Surface& s, QPointF at, const RowValues& row) const

@@ -5,6 +5,7 @@
 // in the tool box.
 
 #include "barcode/core/BarcodeSymbol.h"
+#include "barcode/core/ModulePicture.h"
 #include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "canvas/core/TabObject.h"
@@ -80,6 +81,10 @@ public:
     bool paintCode(QPainter& painter, const QRectF& target, const RowValues& row) const;
 
     BarcodeEncoding encoded;
+
+private:
+    /// Drawing's memory, not the code's state: the picture a PDF document stores once.
+    mutable ModulePictures m_pictures;
 };
 
 }  // namespace plk
