@@ -1,5 +1,7 @@
 #include "document/core/ProjectHistory.h"
 
+#include "document/core/PrintRecords.h"
+
 #include "document/core/Project.h"
 #include "document/core/ProjectFile.h"
 
@@ -54,13 +56,18 @@ QStringList recordLines(const QString& tab) { return tab.split(QStringLiteral("\
 
 QString keyword(const QString& line) { return line.section(QLatin1Char('|'), 0, 0); }
 
-// The records a tab has once (ONGLET, PROJET, FOND, PRINT, PLANCHE); any other record
-// is one of its objects, whatever kind of object it is.
+bool isPrintRecord(const QString& kind)
+{
+    return kind == QLatin1String("PRINT") || kind == QLatin1String("PLANCHE") || isPrintExtension(kind);
+}
+
+// The records a tab has once (ONGLET, PROJET, FOND, the print records); any other
+// record is one of its objects, whatever kind of object it is.
 bool isObject(const QString& line)
 {
-    static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT"), QStringLiteral("PLANCHE")};
-    return !kTabRecords.contains(keyword(line));
+    static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND")};
+    const QString kind = keyword(line);
+    return !kTabRecords.contains(kind) && !isPrintRecord(kind);
 }
 
 qsizetype objectCount(const QStringList& lines) { return std::count_if(lines.begin(), lines.end(), isObject); }
@@ -96,7 +103,7 @@ QString tabStepName(const QStringList& before, const QStringList& after)
             return QStringLiteral("la modification de l'onglet");
         if (kind == QLatin1String("FOND"))
             return QStringLiteral("la modification du fond");
-        if (kind == QLatin1String("PRINT") || kind == QLatin1String("PLANCHE"))
+        if (isPrintRecord(kind))
             return QStringLiteral("la modification de l'impression");
         if (!onlyMoved(a, b))
             return QStringLiteral("la modification de l'objet");

@@ -69,7 +69,7 @@ std::int16_t qualityCodeForIndex(int index)
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
                  const Etiquette& tab, const LayoutValues& values, const DataTable* data)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
         const PrintOptions options = tab.print().options.value_or(PrintOptions());
@@ -122,7 +122,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data)
-    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids),
       m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
       m_labels(std::make_unique<SheetLabels>(m_layout, tab, data)),
       m_art(withMarks(pastedLabel(tab, dotsPerInch, m_labels->varies()), m_layout.labelSize(), tab.print().outline,
@@ -135,7 +135,7 @@ PreviewPages::~PreviewPages() = default;
 
 qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
     return SheetLabels(layout, tab, data).countersUsed();
 }
 
