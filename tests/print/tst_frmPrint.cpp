@@ -369,17 +369,6 @@ private Q_SLOTS:
         QTest::mouseClick(dialog().Bouton2(3), Qt::LeftButton);
         QCOMPARE(f->help, QStringList{"Imprimer - [Exemple]"});
     }
-
-    void withoutAProjectTheCommandsShowTheGuard()
-    {
-        f->menu->Mnu_ID_Fichier_Click(Fichier::Imprimer);
-        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
-        QCOMPARE(f->dialogs->shown.size(), 2);
-        QCOMPARE(f->dialogs->shown.at(0).text,
-                 QStringLiteral("Vous devez créer ou ouvrir un projet pour pouvoir utiliser cette fonction."));
-        QVERIFY(!dialog().isVisible());
-        QVERIFY(!f->commands->preview());
-    }
 };
 
 PLK_TEST_CLASS(TestFrmPrint)
