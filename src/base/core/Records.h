@@ -68,6 +68,25 @@ struct SheetGrid {
 /// Each value of a stored grid lies within 0 .. this many millimetres.
 inline constexpr double kMaxSheetGrid = 400;
 
+/// One grid of a maker's sheet: `across` x `down` labels on `place`. A sheet may hold
+/// several (rows set off from each other, a card beside its labels), and a grid may
+/// hold more labels across or down than the print set-up's fields count.
+struct LabelGrid {
+    int across = 1;
+    int down = 1;
+    SheetGrid place;
+
+    bool operator==(const LabelGrid&) const = default;
+};
+/// The print set-up's fields count at most this many labels across and down.
+inline constexpr int kMaxAcross = 20;
+inline constexpr int kMaxDown = 20;
+// Bounds of the grids a tab keeps: enough for every maker's sheet (40 down is the
+// most), few enough that a hostile file asks for no more labels than a page can hold.
+inline constexpr int kMaxGridCount = 100;     // labels across or down a grid
+inline constexpr int kMaxGrids = 10;          // grids on a sheet
+inline constexpr int kMaxSheetLabels = 2000;  // labels on a sheet, every grid together
+
 /// Positions `first` to `last` of the sheet (from 1, across then down) show the
 /// design of tab `tab` (from 1) of the same project instead of the tab's own.
 struct DesignRange {
@@ -154,6 +173,10 @@ struct PrintSettings {
     std::optional<LabelOutline> outline;
     /// The options, when they are not the defaults.
     std::optional<PrintOptions> options;
+    /// Every grid of the maker's sheet, when the whole-millimetre fields and the
+    /// sheet's exact grid cannot carry them (several grids, more than the fields'
+    /// counts); the first is the one those fields describe.
+    std::vector<LabelGrid> grids;
 
     bool operator==(const PrintSettings&) const = default;
 };

@@ -2,7 +2,9 @@
 
 #include "app/core/AppPaths.h"
 #include "base/core/FileWriter.h"
+#include "app/core/AppPaths.h"
 #include "batch/core/ProductCommands.h"
+#include "catalogue/core/Catalogue.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
@@ -118,7 +120,8 @@ ReadResult loadProject(const QString& path, Project& project, const RegionalForm
                        const QString& picturesFolder, QTextStream& err)
 {
     if (isGlabelsFile(path)) {
-        const GlabelsImport imported = importGlabelsProject(path, project, picturesFolder, format);
+        const Catalogue catalogue(Catalogue::defaultFolders(AppPaths::forRunningProgram().programFolder()));
+        const GlabelsImport imported = importGlabelsProject(path, project, picturesFolder, format, &catalogue);
         if (!imported.losses.isEmpty())
             err << glabelsLossesMessage(path, imported.losses) << '\n';
         return imported.result;
@@ -515,7 +518,7 @@ int sheets(const QStringList& args, Project& project, QTextStream& err)
 /// The tab's sheets sent to a CUPS queue (through lp, as a PDF document).
 int print(const QStringList& args, Project& project, QTextStream& err)
 {
-    const Options o = parseOptions(args, 2);
+    Options o = parseOptions(args, 2);
     if (!o.outOfRange.isEmpty()) {
         err << o.outOfRange << '\n';
         return BatchUsageError;
@@ -524,12 +527,19 @@ int print(const QStringList& args, Project& project, QTextStream& err)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
+    // The queue makes the copies (CUPS repeats the document where the printer cannot):
+    // the document holds one, and travels once.
+    const PrintOptions wanted = o.printOptions.value_or(project.tab(o.tab).print().options.value_or(PrintOptions()));
+    o.printOptions = wanted;
+    o.printOptions->copies = 1;
     const QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("planches.pdf"));
     if (!folder.isValid() || !writeSheets(project, project.tab(o.tab), o, pdf, err))
         return BatchInputError;
-    // Copies and their order are in the document itself, as for sheets.
     QStringList lp{QStringLiteral("-t"), QFileInfo(args[1]).fileName()};
+    if (wanted.copies > 1)
+        lp << QStringLiteral("-n") << QString::number(wanted.copies) << QStringLiteral("-o")
+           << (wanted.collate ? QStringLiteral("collate=true") : QStringLiteral("collate=false"));
     if (!o.printer.isEmpty())
         lp << QStringLiteral("-d") << o.printer;
     const QString reason = sendToQueue(lp << QStringLiteral("--") << pdf);

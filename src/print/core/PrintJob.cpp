@@ -96,7 +96,7 @@ std::int16_t qualityCodeForIndex(int index)
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
                  const Etiquette& tab, const LayoutValues& values, const DataTable* data, const JobExtras& extras)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
         const PrintOptions options = tab.print().options.value_or(PrintOptions());
@@ -108,7 +108,8 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
             return false;  // a background too large to paint at that resolution
         for (LabelArt& art : *arts)
             art = withMarks(std::move(art), layout.labelSize(), tab.print().outline, options);
-        return renderSheets(pages, plan, *arts, sheetOrder(plan.sheetCount(), options));
+        return renderSheets(pages, plan, *arts,
+                            sheetOrder(plan.sheetCount(), extras.copiesByDevice ? PrintOptions() : options));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -144,7 +145,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data, const DesignLookup& designs)
-    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids),
       m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
       m_plan(m_layout, Design{&tab, data}, designs, {}, pageSizeMm(paperOf(tab.print()))),
       m_dotsPerInch(dotsPerInch)
@@ -167,7 +168,7 @@ std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& value
 qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
                     const DesignLookup& designs)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
     return SheetPlan(layout, Design{&tab, data}, designs).countersUsed();
 }
 

@@ -57,6 +57,8 @@ struct JobExtras {
     /// paper (none for a file).
     Calibration calibration;
     QPointF marginMm;
+    /// The device makes the copies the tab's options ask for: each sheet is drawn once.
+    bool copiesByDevice = false;
 };
 
 /// Draws the tab's sheets through a painter that has begun on a paged device (a

@@ -80,6 +80,14 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
     // Backs go on the other side of the same sheet, turned as the tab says.
     if (const auto flip = jobFlip(tab, values, data, extras.designs))
         printer->setDuplex(*flip == SheetFlip::LongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide);
+    // A printer that makes copies itself (CUPS repeats the document where the device
+    // cannot) gets the sheets once, with the count and the order to make.
+    const PrintOptions options = tab.print().options.value_or(PrintOptions());
+    extras.copiesByDevice = options.copies > 1 && printer->supportsMultipleCopies();
+    if (extras.copiesByDevice) {
+        printer->setCopyCount(options.copies);
+        printer->setCollateCopies(options.collate);
+    }
 
     QPainter painter;
     if (!painter.begin(printer.get()))

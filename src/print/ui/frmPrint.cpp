@@ -337,7 +337,8 @@ void frmPrint::showSheetCount()
     m_nbrP->setMaxLength(m_rows > 0 ? 6 : 2);
     if (!m_tab || m_rows == 0)
         return;
-    const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid);
+    const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid,
+                             m_tab->print().grids);
     const MergedSheets sheets = MergedSheets::of(*m_table, m_tab->mergeSettings(), int(layout.labels().size()));
     m_nbrP->setText(QString::number(sheets.sheetCount()));
 }
