@@ -7,6 +7,7 @@
 #include "catalogue/core/Catalogue.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
+#include "canvas/core/PictureRows.h"
 #include "canvas/core/TabData.h"
 #include "document/core/GlabelsImport.h"
 #include "document/core/LegacyImport.h"
@@ -362,6 +363,8 @@ std::unique_ptr<MergeData> tabData(const Etiquette& tab, const Options& o, QText
         err << data->warning << '\n';
     if (!data->unknown.isEmpty())
         err << unknownMarkersWarning(data->unknown) << '\n';
+    if (const std::vector<PictureRowProblem> missing = pictureRowProblems(tab, data->table); !missing.empty())
+        err << kMissingPicturesHead << '\n' << pictureProblemsText(missing) << '\n';
     return data;
 }
 

@@ -6,6 +6,7 @@
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/TabRenderer.h"
 #include "gradient/core/ColorGradient.h"
+#include "merge/core/MergeSettings.h"
 
 #include <QFontInfo>
 #include <algorithm>
@@ -596,6 +597,15 @@ void Etiquette::SizeLogo(int index, double width, double height)
     o.fitPicture();
     fitFrameToLogo(index);
     notify(Change::Objects | Change::Selection);
+}
+
+void Etiquette::setLogoPictureField(int index, const QString& field)
+{
+    // A field's name goes into a record: one that no record can hold is not taken.
+    if (!hasLogo(index) || logo(index).pictureField == field || !storableText(field))
+        return;
+    logoAt(index).pictureField = field;
+    notify(Change::Objects);
 }
 
 void Etiquette::DimensionLogo(int index, double width, double height)

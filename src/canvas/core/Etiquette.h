@@ -231,6 +231,9 @@ public:
     void DimensionLogo(int index, double width, double height);
     /// Sets the size whatever is selected (used by loading and pasting).
     void SizeLogo(int index, double width, double height);
+    /// Has logo `index` show on each label the picture its row's value of `field`
+    /// names (empty: its own picture everywhere).
+    void setLogoPictureField(int index, const QString& field);
 
     // --- codes ------------------------------------------------------------------------
     /// The data of a tab's visible codes together: encoding takes time (tens of

@@ -28,6 +28,17 @@ const QImage& metricsDevice()
 
 double pixelsToMm(double px) { return px * kTwipsPerPixel / kTwipsPerMm; }
 
+/// The largest part of `box` the picture fills with its proportions kept, centred:
+/// pictures of rows come in any shape and are not stretched to the logo's.
+QRectF keptProportions(const QImage& picture, const QRectF& box)
+{
+    const QSizeF own = picture.deviceIndependentSize();
+    if (own.isEmpty())
+        return box;
+    const QSizeF fitted = own.scaled(box.size(), Qt::KeepAspectRatio);
+    return {box.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted};
+}
+
 }  // namespace
 
 // --- texts -----------------------------------------------------------------------------
@@ -75,14 +86,34 @@ void TextElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValu
 
 QString LogoElement::record(const RegionalFormat&) const { return logoRecord(*this); }
 
-void LogoElement::paint(Surface& s, QPointF at, const RowValues&) const
+void LogoElement::paint(Surface& s, QPointF at, const RowValues& row) const
 {
-    s.picture(picture, at.x(), at.y(), Width, Height);
+    if (!takesRowPicture(row)) {
+        s.picture(picture, at.x(), at.y(), Width, Height);
+        return;
+    }
+    const QImage shown = rowPicture(row);
+    const QRectF box = keptProportions(shown, QRectF(at, QSizeF(Width, Height)).normalized());
+    s.picture(shown, box.x(), box.y(), box.width(), box.height());
 }
 
-void LogoElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues&) const
+void LogoElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues& shown) const
 {
-    p.drawImage(target, picture);
+    if (!takesRowPicture(shown)) {
+        p.drawImage(target, picture);
+        return;
+    }
+    const QImage own = rowPicture(shown);
+    if (!own.isNull())
+        p.drawImage(keptProportions(own, target.normalized()), own);
+}
+
+QImage LogoElement::rowPicture(const RowValues& row) const
+{
+    const QString path = row.filePath(pictureField);
+    if (path.isEmpty())
+        return {};
+    return loadPictureFile(path, QSizeF(std::fabs(Width), std::fabs(Height))).value_or(QImage());
 }
 
 void LogoElement::takeOwnSize()

@@ -57,8 +57,16 @@ public:
     void takeOwnSize();
     /// Gives a sized logo the picture its size needs (a much larger one is kept reduced).
     void fitPicture();
+    /// Whether it shows the picture a row names rather than its own.
+    bool takesRowPicture(const RowValues& row) const { return !pictureField.isEmpty() && row.table(); }
+    /// The picture the file named by the row's value of `pictureField` holds; none when
+    /// the value is blank or names no readable picture (the label goes without it).
+    QImage rowPicture(const RowValues& row) const;
 
     QImage picture;
+    /// The data file's field whose value names each label's picture file; empty: the
+    /// logo's own picture on every label.
+    QString pictureField;
 };
 
 /// A code with its data encoded once, when it was checked: drawing does not encode it again.

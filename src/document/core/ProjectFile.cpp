@@ -142,6 +142,8 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         MergeSettings settings = project.tab(current).mergeSettings();
         readMergeOptions(fields, settings);
         project.tab(current).setMergeSettings(settings);
+    } else if (keyword == kLogoFieldKeyword) {
+        readLogoFieldRecord(project.tab(current), fields);
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
@@ -232,6 +234,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
+    text += logoFieldRecords(project.tab(index));
     text += printExtensionRecords(project.tab(index).print(), format);
     return text + sheetRecords(project.tab(index).print());
 }

@@ -1,5 +1,6 @@
 #include "merge/core/RowValues.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace plk {
@@ -27,6 +28,15 @@ QString RowValues::line(const QString& text) const
     if (filled.onlyEmptyMarkers)
         return QString();
     return filled.text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
+QString RowValues::filePath(const QString& field) const
+{
+    const int index = m_table ? m_table->fieldIndex(field) : -1;
+    const QString value = index >= 0 ? m_table->value(m_row, index).trimmed() : QString();
+    if (value.isEmpty())
+        return QString();
+    return QDir::cleanPath(QDir(m_table->folder()).absoluteFilePath(value));
 }
 
 int movedRow(int row, int count, RowMove move)

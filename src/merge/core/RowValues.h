@@ -36,6 +36,9 @@ public:
     /// value) a space, since a line of a label has no tab stops. A line whose markers
     /// are all empty, with nothing else but blanks, is left out (empty).
     QString line(const QString& text) const;
+    /// The file the row's value of `field` names, relative to the data file's folder
+    /// unless absolute; empty when the row has no such field or the value is blank.
+    QString filePath(const QString& field) const;
 
     bool operator==(const RowValues&) const = default;
 

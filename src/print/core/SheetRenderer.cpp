@@ -7,11 +7,25 @@
 #include "canvas/core/TabRenderer.h"
 #include "print/core/PrinterSurface.h"
 
+#include <algorithm>
+
 namespace plk {
 
 namespace {
 
 constexpr double kLineMm = PrinterSurface::kLineTwips / kTwipsPerMm;
+
+/// Whether every pixel of the picture is opaque white, the paper's own colour.
+bool paperWhite(const QImage& picture)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        if (std::any_of(line, line + argb.width(), [](QRgb pixel) { return pixel != 0xFFFFFFFFu; }))
+            return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -50,8 +64,11 @@ bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt
 LabelArt printedLabel(const Etiquette& tab, const QImage& background)
 {
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
-    return [&tab, background, size](Surface& s, QPointF at, const RowValues& row) {
-        s.picture(background, at.x(), at.y(), size.width(), size.height());
+    // A white background is the paper itself: drawn on each of 100,000 labels it would
+    // only add a picture's placing to every one of them in the file.
+    const QImage shown = paperWhite(background) ? QImage() : background;
+    return [&tab, shown, size](Surface& s, QPointF at, const RowValues& row) {
+        s.picture(shown, at.x(), at.y(), size.width(), size.height());
         // The border's line runs inside the label's edge, as the canvas's last pixels do.
         if (tab.Bordure())
             s.box(at.x(), at.y(), at.x() + size.width() - kLineMm, at.y() + size.height() - kLineMm,
