@@ -4,6 +4,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TextBoxText.h"
 #include "document/core/PrintRecords.h"
 #include "merge/core/MergeSettings.h"
 
@@ -141,6 +142,8 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         MergeSettings settings = project.tab(current).mergeSettings();
         readMergeOptions(fields, settings);
         project.tab(current).setMergeSettings(settings);
+    } else if (keyword == kTextBoxKeyword) {
+        readTextBoxRecord(project.tab(current), fields, format);
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
@@ -228,6 +231,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
     text += printExtensionRecords(project.tab(index).print(), format);
+    text += textBoxRecords(project.tab(index), format);
     return text;
 }
 
