@@ -134,8 +134,9 @@ private Q_SLOTS:
         QCOMPARE(tab.labelRect(3), tab.labelRect(2).translated(5, 5));
         App.ObjectClipboard.clear();
         // A line typed in a text on one line keeps no line break.
-        tab.Caption(1, QStringLiteral("a\nb"));
-        QCOMPARE(tab.label(1).Caption, QStringLiteral("ab"));
+        tab.NewLabel();
+        tab.Caption(4, QStringLiteral("a\nb"));
+        QCOMPARE(tab.label(4).Caption, QStringLiteral("ab"));
     }
 };
 

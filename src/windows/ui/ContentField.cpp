@@ -17,6 +17,7 @@ ContentField::ContentField(QWidget* parent) : QPlainTextEdit(parent)
     // Tab leaves the field, as it leaves a line field.
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_setting)
@@ -49,7 +50,7 @@ void ContentField::setCursorPosition(int position)
 QSize ContentField::sizeHint() const
 {
     const int lines = std::clamp(blockCount(), 1, kMostLinesShown);
-    const int margins = int(2 * document()->documentMargin()) + 2 * frameWidth();
+    const int margins = int(2 * document()->documentMargin()) + 2 * frameWidth() + 2;
     return {QPlainTextEdit::sizeHint().width(), fontMetrics().lineSpacing() * lines + margins};
 }
 
