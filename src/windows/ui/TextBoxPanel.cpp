@@ -51,15 +51,14 @@ TextBoxPanel::TextBoxPanel(QWidget* parent) : QGroupBox(QStringLiteral("Zone de 
     spacing->setBuddy(m_spacing);
     grid->addWidget(spacing, 4, 0);
     grid->addWidget(m_spacing, 4, 1);
+    // The smallest size beside the box that asks for it, so that the page keeps its height.
     m_fit = new QCheckBox(QStringLiteral("Ajuster à la zone"), this);
-    grid->addWidget(m_fit, 5, 0, 1, 3);
+    grid->addWidget(m_fit, 5, 0, 1, 2);
     m_minSize = new QSpinBox(this);
     m_minSize->setRange(int(TextBox::kMinFontSize), int(TextBox::kMaxFontSize));
-    auto* minSize = new QLabel(QStringLiteral("Taille minimale :"), this);
-    minSize->setBuddy(m_minSize);
-    grid->addWidget(minSize, 6, 0);
-    grid->addWidget(m_minSize, 6, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Points"), this), 6, 2);
+    m_minSize->setSuffix(QStringLiteral(" pt min."));
+    m_minSize->setToolTip(QStringLiteral("Taille minimale"));
+    grid->addWidget(m_minSize, 5, 2);
 
     connect(this, &QGroupBox::clicked, this, &TextBoxPanel::changed);
     for (TxtBox* field : {m_width.box, m_height.box})
