@@ -6,6 +6,7 @@
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/TextBoxText.h"
 #include "document/core/PrintRecords.h"
+#include "document/core/SheetRecords.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QFile>
@@ -147,6 +148,10 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
+    } else if (keyword == kPositionsKeyword || keyword == kVersoKeyword) {
+        PrintSettings p = project.tab(current).print();
+        readSheetRecord(p, fields, format);
+        project.tab(current).setPrint(p);
     } else {
         addObjectFromRecord(project.tab(current), fields, 0, format);  // another keyword is passed over
     }
@@ -231,8 +236,8 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
     text += printExtensionRecords(project.tab(index).print(), format);
-    text += textBoxRecords(project.tab(index), format);
-    return text;
+    text += sheetRecords(project.tab(index).print());
+    return text + textBoxRecords(project.tab(index), format);
 }
 
 QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)
