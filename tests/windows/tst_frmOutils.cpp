@@ -2,6 +2,7 @@
 // tab leaves in the tab, and where it stands between two showings.
 
 #include "WindowTests.h"
+#include "windows/ui/ContentField.h"
 #include "base/core/IniFile.h"
 #include "base/core/Rounding.h"
 

@@ -478,11 +478,23 @@ QString Etiquette::Caption(int index, const QString& text)
     TextObject& o = labelAt(index);
     const QString previous = o.Caption;
     if (!text.isEmpty()) {
-        o.Caption = withoutSeparators(text.left(kMaxTextLength));
+        // A text in a box keeps its lines.
+        const QString kept = QString(text.left(kMaxTextLength)).remove(QLatin1Char('\r'));
+        o.Caption = labelAt(index).box ? QString(kept).remove(QLatin1Char('|')) : withoutSeparators(kept);
         fitFrameToLabel(index);
         notify(Change::Objects | Change::Selection);
     }
     return previous;
+}
+
+void Etiquette::changeText(int index, const std::function<void(TextElement&)>& change)
+{
+    if (!hasLabel(index))
+        return;
+    change(labelAt(index));
+    if (frameKind() == ObjectKind::Label && m_labelFocus == index)
+        fitFrameToLabel(index);
+    notify(Change::Objects | Change::Selection);
 }
 
 QRectF Etiquette::labelRect(int index) const { return label(index).rect(shownValues()); }
@@ -648,6 +660,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     // Object 1 of texts and logos stays, for the next first slot; the rest go.
     TextElement& first = labelAt(1);
     static_cast<TextObject&>(first) = TextObject();
+    first.box.reset();
     first.ForeColor = 0;
     LogoElement& logo1 = logoAt(1);
     logo1.Visible = false;

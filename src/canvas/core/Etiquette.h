@@ -223,6 +223,9 @@ public:
                    bool strikethru);
     void FontStyle2(int index, int style, bool value);
     void FontCouleur(int index, OleColor colour);
+    /// Text `index` as `change` leaves it (its box, its lines); the frame follows it
+    /// when it is selected. Nothing else changes (the tool box's font stays).
+    void changeText(int index, const std::function<void(TextElement&)>& change);
 
     // --- logos ------------------------------------------------------------------------
     void NewLogo(double top = 0, double left = 0);

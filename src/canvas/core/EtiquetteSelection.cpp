@@ -8,6 +8,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TextBoxText.h"
 
 namespace plk {
 
@@ -184,7 +185,10 @@ void Etiquette::Copier(int index, const RegionalFormat& format)
     const auto kind = index == 0 ? std::nullopt : selectedObject(index);
     if (!kind)
         return;
-    App.ObjectClipboard = object(*kind, index)->record(format);
+    QString records = object(*kind, index)->record(format);
+    if (*kind == ObjectKind::Label && label(index).box)
+        records += QStringLiteral("\r\n") + textBoxRecord(label(index), 1, format);
+    App.ObjectClipboard = records;
 }
 
 void Etiquette::Coller(const RegionalFormat& format)
@@ -192,7 +196,13 @@ void Etiquette::Coller(const RegionalFormat& format)
     if (App.ObjectClipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    addObjectFromRecord(*this, App.ObjectClipboard.split(QLatin1Char('|')), kPasteOffset, format);
+    // An object's record, then those of its extensions (a text's box).
+    const QStringList records = App.ObjectClipboard.split(QStringLiteral("\r\n"));
+    const Batch batch(*this);
+    addObjectFromRecord(*this, records.first().split(QLatin1Char('|')), kPasteOffset, format);
+    for (const QString& record : records.mid(1))
+        if (record.section(QLatin1Char('|'), 0, 0) == kTextBoxKeyword)
+            readTextBoxRecord(*this, m_idLabel, record.split(QLatin1Char('|')), format);
 }
 
 // --- pointer input -----------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "base/core/Twips.h"
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TextBoxText.h"
 #include "merge/core/FieldMarkers.h"
 
 #include <QFontMetricsF>
@@ -43,7 +44,15 @@ QRectF keptProportions(const QImage& picture, const QRectF& box)
 
 // --- texts -----------------------------------------------------------------------------
 
-QString TextElement::record(const RegionalFormat& format) const { return labelRecord(*this, format); }
+QString TextElement::record(const RegionalFormat& format) const
+{
+    if (!box)
+        return labelRecord(*this, format);
+    // The record it would have on one line; its box and lines follow in its ZONE record.
+    TextObject line = *this;
+    line.Caption = oneLine(Caption);
+    return labelRecord(line, format);
+}
 
 QFont TextElement::font() const
 {
@@ -61,19 +70,27 @@ QFont TextElement::font() const
     return font;
 }
 
+TextBoxLayout TextElement::boxLayout(const RowValues& row) const { return layoutTextBox(row.lines(Caption), font(), *box); }
+
 QRectF TextElement::rect(const RowValues& shown) const
 {
+    if (box)
+        return {Left, Top, box->width, box->height};
     const QFontMetricsF fm(font(), &metricsDevice());
     return {Left, Top, pixelsToMm(fm.horizontalAdvance(shown.line(Caption))), pixelsToMm(fm.height())};
 }
 
 void TextElement::paint(Surface& s, QPointF at, const RowValues& row) const
 {
+    if (box)
+        return paintTextBox(s, at, boxLayout(row), toQColor(ForeColor));
     s.text(at.x(), at.y(), row.line(Caption), font(), toQColor(ForeColor));
 }
 
 void TextElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues& shown) const
 {
+    if (box)
+        return paintTextBox(p, target, box->width, boxLayout(shown), toQColor(ForeColor));
     QFont f = font();
     // Points at 96 dpi, whatever the screen says, so the canvas matches the snapshot.
     f.setPointSizeF(f.pointSizeF() * 96.0 / p.device()->logicalDpiY());

@@ -9,9 +9,11 @@
 #include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "canvas/core/TabObject.h"
+#include "canvas/core/TextBox.h"
 
 #include <QFont>
 #include <QImage>
+#include <optional>
 
 namespace plk {
 
@@ -42,6 +44,11 @@ public:
 
     /// The font it is drawn in, everywhere.
     QFont font() const;
+    /// Its box's lines filled from `row`, laid out (only for a text with a box).
+    TextBoxLayout boxLayout(const RowValues& row) const;
+
+    /// A text in a box holds several lines; without one it is one line, sized to it.
+    std::optional<TextBox> box;
 };
 
 class LogoElement final : public ObjectOf<LogoObject, ObjectKind::Logo> {

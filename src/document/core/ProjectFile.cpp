@@ -4,6 +4,7 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TextBoxText.h"
 #include "document/core/PrintRecords.h"
 #include "document/core/SheetRecords.h"
 #include "merge/core/MergeSettings.h"
@@ -144,6 +145,8 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         project.tab(current).setMergeSettings(settings);
     } else if (keyword == kLogoFieldKeyword) {
         readLogoFieldRecord(project.tab(current), fields);
+    } else if (keyword == kTextBoxKeyword) {
+        readTextBoxRecord(project.tab(current), fields, format);
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
@@ -236,7 +239,8 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
         text += merge + QStringLiteral("\r\n");
     text += logoFieldRecords(project.tab(index));
     text += printExtensionRecords(project.tab(index).print(), format);
-    return text + sheetRecords(project.tab(index).print());
+    text += sheetRecords(project.tab(index).print());
+    return text + textBoxRecords(project.tab(index), format);
 }
 
 QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)

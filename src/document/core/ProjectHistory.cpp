@@ -63,12 +63,12 @@ bool isPrintRecord(const QString& kind)
            kind == kVersoKeyword;
 }
 
-// The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's); any
-// other record is one of its objects, whatever kind of object it is.
+// The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's) and
+// those that extend an object (ZONE); any other record is one of its objects.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT")};
+                                         QStringLiteral("PRINT"), QStringLiteral("ZONE")};
     return !kTabRecords.contains(keyword(line)) && !isPrintRecord(keyword(line));
 }
 

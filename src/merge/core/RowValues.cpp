@@ -5,7 +5,7 @@
 
 namespace plk {
 
-MergedText RowValues::merged(const QString& text) const
+MergedText RowValues::merged(const QString& text, bool keepLineBreaks) const
 {
     const bool rowKnown = m_table && m_row >= 0 && m_row < m_table->rowCount();
     if (!rowKnown && !m_builtIns)
@@ -17,7 +17,7 @@ MergedText RowValues::merged(const QString& text) const
                 return m_table->value(m_row, field);
         }
         return m_builtIns ? m_builtIns->value(name, m_counterIndex) : std::nullopt;
-    });
+    }, keepLineBreaks);
 }
 
 QString RowValues::fill(const QString& text) const { return merged(text).text; }
@@ -37,6 +37,17 @@ QString RowValues::filePath(const QString& field) const
     if (value.isEmpty())
         return QString();
     return QDir::cleanPath(QDir(m_table->folder()).absoluteFilePath(value));
+}
+
+QStringList RowValues::lines(const QString& text) const
+{
+    QStringList lines;
+    for (const QString& typed : text.split(QLatin1Char('\n'))) {
+        MergedText filled = merged(typed, true);
+        if (!filled.onlyEmptyMarkers)
+            lines += filled.text.remove(QLatin1Char('\r')).replace(QLatin1Char('\t'), QLatin1Char(' ')).split(QLatin1Char('\n'));
+    }
+    return lines;
 }
 
 int movedRow(int row, int count, RowMove move)

@@ -16,8 +16,10 @@
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/ContentField.h"
 #include "windows/ui/DataPage.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/TextBoxPanel.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QCheckBox>
@@ -331,8 +333,9 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
     const QScopedValueRollback filling(m_filling, true);
     const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus();
     if (label >= 1 && label <= t.labelCount()) {
-        const TextObject& o = t.label(label);
+        const TextElement& o = t.label(label);
         m_content->setText(o.Caption);
+        m_textBox->showBox(o.box);
         showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
         showNumber(m_x.box, o.Left);
         showNumber(m_y.box, o.Top);
@@ -387,6 +390,7 @@ void frmOutils::clearObject()
     clearCode();
     const QScopedValueRollback filling(m_filling, true);
     m_content->clear();
+    m_textBox->showBox(std::nullopt);
     clearAlignment();
     showStyles(false, false, false, false);
     for (TxtBox* field : {m_x.box, m_y.box, m_logoWidth.box, m_logoHeight.box})

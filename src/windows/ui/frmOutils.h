@@ -36,6 +36,8 @@ namespace plk {
 class DataPage;
 class MainWindowServices;
 class ucDegrade;
+class ContentField;
+class TextBoxPanel;
 
 class frmOutils : public QWidget, public ToolBoxLink {
     Q_OBJECT
@@ -76,11 +78,13 @@ public:
     TxtBox* fieldY() const { return m_y.box; }
     QListWidget* alignmentList() const { return m_alignment; }
     // TEXTE
-    QLineEdit* contentField() const { return m_content; }
+    ContentField* contentField() const { return m_content; }
     QPushButton* fontButton() const { return m_fontButton; }
     QPushButton* colourButton() const { return m_colourButton; }
     /// 0 "Gras", 1 "Italique", 2 "Souligné", 3 "Barré".
     QCheckBox* styleBox(int index) const { return m_styles.at(std::size_t(index)); }
+    /// "Zone de texte :", after the styles.
+    TextBoxPanel* textBoxPanel() const { return m_textBox; }
     // LOGO
     QPushButton* importButton() const { return m_import; }
     QPushButton* defaultSizeButton() const { return m_defaultSize; }
@@ -164,6 +168,7 @@ private:
     void chooseFont();
     void chooseColour();
     void styleClicked(int style, bool ticked);
+    void textBoxEdited();
     // LOGO
     void importLogo();
     void restoreLogoSize();
@@ -212,10 +217,11 @@ private:
     MillimetreField m_x, m_y;
     QListWidget* m_alignment = nullptr;
 
-    QLineEdit* m_content = nullptr;
+    ContentField* m_content = nullptr;
     QPushButton* m_fontButton = nullptr;
     QPushButton* m_colourButton = nullptr;
     std::array<QCheckBox*, 4> m_styles{};
+    TextBoxPanel* m_textBox = nullptr;
 
     QPushButton* m_import = nullptr;
     QPushButton* m_defaultSize = nullptr;

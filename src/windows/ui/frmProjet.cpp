@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
 #include <QCursor>
@@ -203,7 +204,8 @@ void frmProjet::focusMoved(QWidget* now)
 {
     // Typing in one field of the tool box is one step for the whole visit of the field.
     const bool field = qobject_cast<QLineEdit*>(now) || qobject_cast<QAbstractSpinBox*>(now) ||
-                       qobject_cast<QTextEdit*>(now) || qobject_cast<QComboBox*>(now);
+                       qobject_cast<QTextEdit*>(now) || qobject_cast<QPlainTextEdit*>(now) ||
+                       qobject_cast<QComboBox*>(now);
     m_history->setMergeKey(field && !isAncestorOf(now) ? now : nullptr);
 }
 
