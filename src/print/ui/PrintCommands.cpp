@@ -1,11 +1,11 @@
 #include "print/ui/PrintCommands.h"
 
-#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
-#include "merge/ui/TabDataPrompts.h"
+#include "canvas/ui/TabDataPrompts.h"
 #include "print/ui/PrinterOutput.h"
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "windows/ui/MainWindowServices.h"
