@@ -106,7 +106,7 @@ private Q_SLOTS:
     {
         const PrintSettings s{.ImpDefaut = 2, .ImpMargeG = 5, .ImpMargeH = 4, .ImpResol = 3, .ImpNbrP = 7, .ImpPosX = 15,
                               .ImpPosY = 12, .ImpSepH = 2, .ImpSepV = 3, .ImpNbrH = 6, .ImpNbrV = 8, .sheetGrid = {},
-                              .paper = {}, .outline = {}, .options = {}};
+                              .designs = {}, .back = {}, .paper = {}, .outline = {}, .options = {}};
         QCOMPARE(test::nine(layoutValues(s)), (QList<int>{15, 12, 2, 3, 6, 8, 7, 5, 4}));
     }
 

@@ -55,7 +55,6 @@ private Q_SLOTS:
         QCOMPARE(m_outils->windowTitle(), QStringLiteral(" Boite à outils"));
         QVERIFY(m_outils->windowFlags().testFlag(Qt::Tool));
         QVERIFY(m_outils->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(m_outils->width(), twipsToPixels(4170));
         QStringList tabs;
         for (int i = 0; i < m_outils->Tab1()->count(); ++i)
             tabs << m_outils->Tab1()->tabText(i);
@@ -278,8 +277,6 @@ private Q_SLOTS:
         QVERIFY(picture.save(file));
 
         QTest::mouseClick(m_outils->importButton(), Qt::LeftButton);  // cancelled
-        QCOMPARE(m_fx.dialogs->shown.last().request.title, QStringLiteral("Importer un logo"));
-        QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images"));
         QVERIFY(t.logo(1).Stretch);  // untouched by Annuler
         QCOMPARE(t.logoRect(1).width(), 40.0);
 

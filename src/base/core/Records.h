@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace plk {
 
@@ -67,6 +68,27 @@ struct SheetGrid {
 /// Each value of a stored grid lies within 0 .. this many millimetres.
 inline constexpr double kMaxSheetGrid = 400;
 
+/// Positions `first` to `last` of the sheet (from 1, across then down) show the
+/// design of tab `tab` (from 1) of the same project instead of the tab's own.
+struct DesignRange {
+    int first = 1;
+    int last = 1;
+    int tab = 1;
+
+    bool operator==(const DesignRange&) const = default;
+};
+
+/// How a duplex sheet turns: about its long edge (the back's columns mirrored) or
+/// its short edge (the rows mirrored).
+enum class SheetFlip : std::int16_t { LongEdge = 0, ShortEdge = 1 };
+
+/// The tab whose design is printed on the back of the tab's labels.
+struct BackSide {
+    int tab = 1;
+    SheetFlip flip = SheetFlip::LongEdge;
+
+    bool operator==(const BackSide&) const = default;
+};
 /// The paper a tab's sheets are printed on when it is not A4 portrait: a named size
 /// ("A5", "US Letter"...), a sheet or a label printer's page of its own size (no
 /// name), upright or turned a quarter.
@@ -130,6 +152,10 @@ struct PrintSettings {
     std::int16_t ImpNbrV = 0;
     /// The sheet's exact grid, when the tab was made for a known sheet of labels.
     std::optional<SheetGrid> sheetGrid;
+    /// Ranges of positions given to other tabs' designs.
+    std::vector<DesignRange> designs;
+    /// The back of the tab's labels, for a duplex job.
+    std::optional<BackSide> back;
     /// The paper, when it is not A4 portrait.
     std::optional<Paper> paper;
     /// The label's outline, when the tab was made for a product whose labels are not

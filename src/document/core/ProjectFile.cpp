@@ -5,6 +5,7 @@
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
 #include "document/core/PrintRecords.h"
+#include "document/core/SheetRecords.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QFile>
@@ -144,6 +145,10 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
+    } else if (keyword == kPositionsKeyword || keyword == kVersoKeyword) {
+        PrintSettings p = project.tab(current).print();
+        readSheetRecord(p, fields, format);
+        project.tab(current).setPrint(p);
     } else {
         addObjectFromRecord(project.tab(current), fields, 0, format);  // another keyword is passed over
     }
@@ -228,7 +233,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
     text += printExtensionRecords(project.tab(index).print(), format);
-    return text;
+    return text + sheetRecords(project.tab(index).print());
 }
 
 QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)

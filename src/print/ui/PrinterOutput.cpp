@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/Surface.h"
 #include "canvas/core/Etiquette.h"
+#include "print/core/CalibrationSheet.h"
 #include "print/core/PaperPage.h"
 
 #include <QPainter>
@@ -58,12 +59,12 @@ QPoint printerMargins(QPrinter& printer, const Paper& paper)
 }
 
 bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile,
-                  const DataTable* data, QString* pdfFailure)
+                  const DataTable* data, QString* pdfFailure, JobExtras extras)
 {
     if (tab.PrinterName().isEmpty())
         return false;
     if (tab.PrinterName() == kPdfFileEntry) {
-        const QString reason = printSheetsToPdf(tab, values, pdfFile, data);
+        const QString reason = printSheetsToPdf(tab, values, pdfFile, data, extras);
         if (pdfFailure)
             *pdfFailure = reason;
         return reason.isEmpty();
@@ -82,12 +83,31 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
         return false;
     const QSizeF pageMm = printer->pageRect(QPrinter::Millimeter).size();
     const QSizeF dpi(printer->logicalDpiX(), printer->logicalDpiY());
-    if (paintSheets(painter, *printer, pageMm, dpi, tab, values, data) && painter.end())
+    extras.marginMm =
+        printer->pageRect(QPrinter::Millimeter).topLeft() - printer->paperRect(QPrinter::Millimeter).topLeft();
+    if (paintSheets(painter, *printer, pageMm, dpi, tab, values, data, extras) && painter.end())
         return true;
     printer->abort();
     if (painter.isActive())
         painter.end();
     return false;
+}
+
+bool printCalibrationSheet(const PrinterCatalog& printers, const QString& name)
+{
+    const std::unique_ptr<QPrinter> printer = printers.printer(name);
+    if (!printer)
+        return false;
+    printer->setDocName(QStringLiteral("Étalonnage"));
+    prepareSheets(*printer);
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return false;
+    const QPointF margin =
+        printer->pageRect(QPrinter::Millimeter).topLeft() - printer->paperRect(QPrinter::Millimeter).topLeft();
+    paintCalibrationSheet(painter, printer->pageRect(QPrinter::Millimeter).size(),
+                          QSizeF(printer->logicalDpiX(), printer->logicalDpiY()), margin, name);
+    return painter.end();
 }
 
 }  // namespace plk

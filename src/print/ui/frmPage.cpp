@@ -215,10 +215,12 @@ void frmPage::showTabsAround(int page)
     m_firstTab = first;
 }
 
-void frmPage::Print_Preview(const Etiquette& tab, const LayoutValues& values, std::shared_ptr<const DataTable> data)
+void frmPage::Print_Preview(const Etiquette& tab, const LayoutValues& values, std::shared_ptr<const DataTable> data,
+                            DesignLookup designs)
 {
     m_data = std::move(data);
-    m_source = std::make_unique<PreviewPages>(tab, values, kScreenDpi, m_data.get());
+    m_designs = std::move(designs);
+    m_source = std::make_unique<PreviewPages>(tab, values, kScreenDpi, m_data.get(), m_designs);
     m_pageCount = std::max(1, m_source->count());
     for (auto& [number, view] : m_pages)
         delete view.label;

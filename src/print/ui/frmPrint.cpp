@@ -76,6 +76,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
       m_header(new HeaderPlus(this)),
       m_printers(new QComboBox(this)),
       m_refresh(new QPushButton(QStringLiteral("Actualiser"), this)),
+      m_calibrate(new QPushButton(QStringLiteral("Étalonner l'imprimante..."), this)),
+      m_designs(new QPushButton(QStringLiteral("Modèles et verso..."), this)),
       m_quality(new QComboBox(this)),
       m_margeH(numericField(this, 0, kMaxMargin, 2, 0)),
       m_margeG(numericField(this, 0, kMaxMargin, 2, 0)),
@@ -117,6 +119,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     });
     for (TxtBox* field : {m_posX, m_posY, m_sepH, m_sepV, m_nbrH, m_nbrV})
         connect(field, &TxtBox::Change, this, &frmPrint::showSheetCount);
+    connect(m_calibrate, &QPushButton::clicked, this, [this] { m_commands.calibrate(); });
+    connect(m_designs, &QPushButton::clicked, this, [this] { m_commands.editDesigns(); });
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { m_commands.ShowPrintPreview(false); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { m_commands.ConfirmAndPrint(); });
     connect(m_buttons[2], &QPushButton::clicked, this, &frmPrint::close);
@@ -163,6 +167,12 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
             m_tab->setPrint(m_extras->stored(m_tab->print()));
     });
     connect(m_extras->productButton(), &QPushButton::clicked, this, [this] { productChooser()->open(); });
+    // Beyond the sheet's one design: the printer's calibration, other designs, the back.
+    auto* more = new QHBoxLayout;
+    more->addWidget(m_calibrate);
+    more->addWidget(m_designs);
+    more->addStretch(1);
+    grid->addLayout(more, 13, 1, 1, 6);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_buttons[0]);
@@ -337,7 +347,8 @@ void frmPrint::Unload()
     if (!m_tab)
         return;
     TxtBox::settleAll(this);
-    // The sheet's exact grid and what the added fields hold stay with the tab.
+    // The sheet's exact grid, what the added fields hold, other designs and the back
+    // stay with the tab.
     PrintSettings s = m_extras->stored(m_tab->print());
     s.ImpDefaut = std::int16_t(m_printers->currentIndex());
     s.ImpMargeG = std::int16_t(m_margeG->Value());
