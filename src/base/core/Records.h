@@ -148,6 +148,13 @@ struct PrintOptions {
 };
 inline constexpr int kMaxCopies = 999;
 
+// The ranges of the print set-up's fields. The counts of a layout are held to them
+// whatever their source, so that a damaged or hostile project file cannot ask for
+// millions of labels.
+inline constexpr int kMaxSheets = 10;
+inline constexpr int kMaxPosition = 200;  // positions and gaps, mm
+inline constexpr int kMaxMargin = 10;     // unprintable margins, mm
+
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
     std::int16_t ImpMargeG = 0;

@@ -1,8 +1,7 @@
 #include "batch/core/BatchCommands.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/FileWriter.h"
-#include "app/core/AppPaths.h"
+#include "settings/core/AppPaths.h"
 #include "batch/core/ProductCommands.h"
 #include "catalogue/core/Catalogue.h"
 #include "canvas/core/CodeRows.h"
@@ -16,6 +15,7 @@
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "print/core/PrintJob.h"
+#include "settings/core/AppPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

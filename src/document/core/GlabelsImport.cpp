@@ -1,5 +1,6 @@
 #include "document/core/GlabelsImport.h"
 
+#include "base/core/Records.h"
 #include "base/core/RegularFile.h"
 #include "document/core/PrintRecords.h"
 #include "import/core/GlabelsPictures.h"
@@ -7,7 +8,6 @@
 #include "import/core/GlabelsReader.h"
 #include "import/core/GlabelsRecords.h"
 #include "import/core/GzipData.h"
-#include "print/core/SheetLayout.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -39,13 +39,6 @@ struct LayoutValues {
 /// The layout values a tab's stored print settings give.
 LayoutValues layoutValues(const PrintSettings& settings);
 
-// The ranges of the print set-up's fields. The counts of a layout are held to them
-// whatever their source, so that a damaged or hostile project file cannot ask for
-// millions of labels.
-inline constexpr int kMaxSheets = 10;
-inline constexpr int kMaxPosition = 200;  // positions and gaps, mm
-inline constexpr int kMaxMargin = 10;     // unprintable margins, mm
-
 class SheetLayout {
 public:
     /// The layout of labels of `labelSize` millimetres with the given values, on the

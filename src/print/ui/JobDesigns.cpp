@@ -1,9 +1,9 @@
 #include "print/ui/JobDesigns.h"
 
 #include "canvas/core/Etiquette.h"
+#include "canvas/ui/TabDataPrompts.h"
 #include "document/core/Project.h"
 #include "merge/core/DataTable.h"
-#include "merge/ui/TabDataPrompts.h"
 #include "windows/ui/frmProjet.h"
 
 #include <map>

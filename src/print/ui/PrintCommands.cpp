@@ -1,8 +1,7 @@
 #include "print/ui/PrintCommands.h"
 
-#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
-#include "merge/ui/TabDataPrompts.h"
+#include "canvas/ui/TabDataPrompts.h"
 #include "print/core/CalibrationSheet.h"
 #include "print/ui/JobDesigns.h"
 #include "print/ui/PrinterOutput.h"
@@ -10,6 +9,7 @@
 #include "print/ui/frmPage.h"
 #include "print/ui/frmPrint.h"
 #include "print/ui/frmSheetDesigns.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ToolbarButton.h"
 #include "windows/ui/MainWindowServices.h"

@@ -1,7 +1,7 @@
 #include "print/ui/frmCalibration.h"
 
-#include "app/core/AppPaths.h"
 #include "print/ui/PrintCommands.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ReadingOrder.h"
 #include "windows/ui/MainWindowServices.h"

@@ -1,6 +1,5 @@
 #include "print/ui/frmPrint.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
@@ -12,6 +11,7 @@
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintExtras.h"
 #include "print/ui/PrinterOutput.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"

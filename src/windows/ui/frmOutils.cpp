@@ -5,13 +5,13 @@
 
 #include "windows/ui/frmOutils.h"
 
-#include "app/core/AppPaths.h"
-#include "app/core/Settings.h"
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
+#include "settings/core/AppPaths.h"
+#include "settings/core/Settings.h"
 #include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ReadingOrder.h"

@@ -4,12 +4,12 @@
 
 #include "windows/ui/frmOutils.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/NewObject.h"
 #include "canvas/core/TextBoxText.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"

@@ -1,4 +1,4 @@
-#include "merge/ui/TabDataPrompts.h"
+#include "canvas/ui/TabDataPrompts.h"
 
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/PictureRows.h"

@@ -1,10 +1,10 @@
-#include "document/ui/ProjectFiles.h"
+#include "windows/ui/ProjectFiles.h"
 
-#include "app/core/AppPaths.h"
 #include "catalogue/core/Catalogue.h"
 #include "document/core/GlabelsImport.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
+#include "settings/core/AppPaths.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QApplication>
