@@ -132,7 +132,13 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
                   const QColor& colour, const BarcodeEncoding* encoded, ModulePictures* pictures)
 {
-    const QRectF box = painter.deviceTransform().mapRect(target);
+    // Drawn in device units; a mirrored sheet (transfer paper) keeps its mirror for the
+    // code too, in a frame of the device's scale that the painter mirrors.
+    const QTransform device = painter.deviceTransform();
+    const QTransform units = device.m11() < 0 || device.m22() < 0
+                                 ? QTransform::fromScale(std::abs(device.m11()), std::abs(device.m22()))
+                                 : device;
+    const QRectF box = units.mapRect(target);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const BarcodePlacement p = placeBarcode(kind, data, showText, box, raster, encoded);
     if (!p.error.isEmpty())
@@ -145,7 +151,7 @@ bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, con
     painter.save();
     // Draw in device units. A widget's painter also offsets everything by where the
     // widget lies in its window, outside the world transform: that offset must stay.
-    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    painter.setWorldTransform(units.inverted() * painter.worldTransform());
     if (raster) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         for (const QRectF& r : p.symbol.modules)
