@@ -4,7 +4,6 @@
 
 #include "canvas/core/Etiquette.h"
 
-#include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
@@ -179,20 +178,20 @@ void Etiquette::ResetFocus() { clearSelection(); }
 
 // --- object clipboard -------------------------------------------------------------------
 
-void Etiquette::Copier(int index, const RegionalFormat& format)
+void Etiquette::Copier(int index, QString& clipboard, const RegionalFormat& format)
 {
     const auto kind = index == 0 ? std::nullopt : selectedObject(index);
     if (!kind)
         return;
-    App.ObjectClipboard = object(*kind, index)->record(format);
+    clipboard = object(*kind, index)->record(format);
 }
 
-void Etiquette::Coller(const RegionalFormat& format)
+void Etiquette::Coller(const QString& clipboard, const RegionalFormat& format)
 {
-    if (App.ObjectClipboard.isEmpty())
+    if (clipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    addObjectFromRecord(*this, App.ObjectClipboard.split(QLatin1Char('|')), kPasteOffset, format);
+    addObjectFromRecord(*this, clipboard.split(QLatin1Char('|')), kPasteOffset, format);
 }
 
 // --- pointer input -----------------------------------------------------------------------
