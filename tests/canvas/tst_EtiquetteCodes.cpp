@@ -2,7 +2,6 @@
 // for texts and logos; data a kind cannot carry refused with nothing changed; every
 // change announced; drawn over the other objects.
 
-#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
@@ -46,7 +45,7 @@ class TestEtiquetteCodes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { App.reset(); }
+    void init() { clipboard.clear(); }
 
     void slotsFromOneDeletedOnesHiddenUntilUnloaded()
     {
@@ -195,13 +194,13 @@ private Q_SLOTS:
         c.ShowText = false;
         t.NewCode(c);
         t.objectClick(Kind::Code, 1);
-        t.Copier(1, test::french());
-        QCOMPARE(App.ObjectClipboard, QStringLiteral("CODE|QR|a\\pb\\\\c\\nd|10,5|20|20|20|0|Faux"));
+        t.Copier(1, clipboard, test::french());
+        QCOMPARE(clipboard, QStringLiteral("CODE|QR|a\\pb\\\\c\\nd|10,5|20|20|20|0|Faux"));
 
         Etiquette other;
         newTab(other);
         other.NewLabel(1, 1);
-        other.Coller(test::french());
+        other.Coller(clipboard, test::french());
         QCOMPARE(other.IDcode(), std::int16_t(1));
         QCOMPARE(other.codeData(1), QStringLiteral("a|b\\c\nd"));
         QCOMPARE(other.codeRect(1), QRectF(25, 15.5, 20, 20));  // 5 mm below and right
@@ -229,6 +228,9 @@ private Q_SLOTS:
         // The logo covers the whole card: only a code drawn after it shows.
         QVERIFY(green > 400);  // a QR code of 20 mm at 96 dpi: hundreds of dark pixels
     }
+
+private:
+    QString clipboard;  // the object clipboard the program would share
 };
 
 PLK_TEST_CLASS(TestEtiquetteCodes)

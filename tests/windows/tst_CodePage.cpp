@@ -46,7 +46,7 @@ private Q_SLOTS:
 
     void addingACodeOpensItsPage()
     {
-        QVERIFY(App.BoiteVisible);
+        QVERIFY(m_fx.app.BoiteVisible);
         QVERIFY(m_outils->isVisible());
         QCOMPARE(m_outils->selectedPage(), int(frmOutils::PageCode));
         QCOMPARE(tab().CodeFocus(), std::int16_t(1));

@@ -182,7 +182,7 @@ private Q_SLOTS:
 
     void init()
     {
-        App.ObjetActif = 0;
+        m_fx.app.ObjetActif = 0;
         m_fx.start();
         m_outils = &m_fx.startToolBox();
         m_assist = &m_fx.startWizard();
@@ -292,7 +292,7 @@ private Q_SLOTS:
         settle();
         m_w->history().undo();
         QCOMPARE(tab().LabelFocus(), std::int16_t(firstVisibleLabel(tab())));
-        QCOMPARE(App.ObjetActif, tab().LabelFocus());
+        QCOMPARE(m_fx.app.ObjetActif, tab().LabelFocus());
         QCOMPARE(m_outils->contentField()->text(), QStringLiteral("ZONE DE TEXTE"));
         QCOMPARE(tab().label(tab().LabelFocus()).Left, 5.0f);
     }

@@ -79,9 +79,9 @@ void applyTaskPaneOptions(MainWindowServices& menu)
     BarreXP* bar = pane(menu);
     if (!bar)
         return;
-    bar->setAnimation(App.Options.Animation == 0);
-    menu.setTaskPaneOnRight(App.Options.Position == 1);
-    menu.setTaskPaneVisible(App.Options.Afficher != 1);
+    bar->setAnimation(menu.app().Options.Animation == 0);
+    menu.setTaskPaneOnRight(menu.app().Options.Position == 1);
+    menu.setTaskPaneVisible(menu.app().Options.Afficher != 1);
 }
 
 void SaveLoadTaskPane(MainWindowServices& menu, int mode)

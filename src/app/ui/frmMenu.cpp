@@ -36,8 +36,8 @@ constexpr int kCascadeSteps = 4;  // windows cascading before the next starts at
 
 }  // namespace
 
-frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths),
+frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, AppState& app, QWidget* parent)
+    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_app(app), m_files(dialogs, m_paths),
       m_undoCommands(new UndoCommands(this)),
       m_zoomCommands(new ZoomCommands(
           [this] {
@@ -305,14 +305,14 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
         break;
-    case Edition::Copier: tab.Copier(App.ObjetActif); break;
-    case Edition::Coller: tab.Coller(); break;
+    case Edition::Copier: tab.Copier(m_app.ObjetActif, m_app.ObjectClipboard); break;
+    case Edition::Coller: tab.Coller(m_app.ObjectClipboard); break;
     case Edition::Exporter:
         if (parts.showExport)
             parts.showExport();
         break;
     case Edition::BoiteOutils:
-        App.BoiteVisible = true;
+        m_app.BoiteVisible = true;
         if (m_toolBox) {
             m_toolBox->Remplir_Outils(window, window.selectedTab());
             m_toolBox->showToolBox();
@@ -322,7 +322,7 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
         // The new code is selected and the tool box opens on it, to give it its data.
         tab.NewCode(newCodeObject());
         tab.objectClick(Etiquette::ObjectKind::Code, tab.IDcode());
-        App.BoiteVisible = true;
+        m_app.BoiteVisible = true;
         if (m_toolBox)
             m_toolBox->editCode(window, window.selectedTab());
         break;
@@ -448,8 +448,8 @@ void frmMenu::openChoice(const ProjectFiles::Choice& choice)
         return;
     }
     showProjectWindow(window);
-    if (App.Options.Boite == 1) {
-        App.BoiteVisible = true;
+    if (m_app.Options.Boite == 1) {
+        m_app.BoiteVisible = true;
         if (m_toolBox) {
             m_toolBox->Remplir_Outils(*window, window->selectedTab());
             m_toolBox->showToolBox();
@@ -501,7 +501,7 @@ frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
 void frmMenu::showProjectWindow(frmProjet* window)
 {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (App.Options.Maximiser == 1) {
+    if (m_app.Options.Maximiser == 1) {
         sub->showMaximized();
     } else {
         placeInWorkspace(sub);
@@ -615,7 +615,7 @@ void frmMenu::closeEvent(QCloseEvent* event)
 void frmMenu::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && App.BoiteVisible && m_toolBox) {
+    if (event->type() == QEvent::WindowStateChange && m_app.BoiteVisible && m_toolBox) {
         if (isMinimized())
             m_toolBox->hideToolBox();
         else

@@ -31,7 +31,7 @@ class frmMenu : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 
 public:
-    frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent = nullptr);
+    frmMenu(const AppPaths& paths, Dialogs& dialogs, AppState& app, QWidget* parent = nullptr);
     ~frmMenu() override;
 
     MainWindowParts parts;
@@ -84,6 +84,7 @@ public:
     void addTabWithWizard(frmProjet& window) override;
     bool saveProject(frmProjet& window) override;
     Dialogs& dialogs() override { return m_dialogs; }
+    AppState& app() override { return m_app; }
     const AppPaths& paths() const override { return m_paths; }
     ToolBoxLink* toolBox() override { return m_toolBox; }
     void setToolBox(ToolBoxLink* toolBox) override { m_toolBox = toolBox; }
@@ -128,6 +129,7 @@ private:
 
     AppPaths m_paths;
     Dialogs& m_dialogs;
+    AppState& m_app;
     ProjectFiles m_files;
     UndoCommands* m_undoCommands;
     ZoomCommands* m_zoomCommands;

@@ -263,7 +263,7 @@ void frmPrint::Load()
     }
     qualitySelected();
     ToolBoxLink* toolBox = m_commands.menu().toolBox();
-    m_hidToolBox = App.BoiteVisible && toolBox;
+    m_hidToolBox = m_commands.menu().app().BoiteVisible && toolBox;
     if (m_hidToolBox)
         toolBox->hideToolBox();
 

@@ -16,6 +16,7 @@ class QWidget;
 namespace plk {
 
 class AppPaths;
+struct AppState;
 class Dialogs;
 class TPict;
 class frmProjet;
@@ -85,6 +86,9 @@ public:
     virtual bool saveProject(frmProjet& window) = 0;
 
     virtual Dialogs& dialogs() = 0;
+    /// What the program shares for the whole run: the preferences, the tool box asked
+    /// for, the object last clicked and the object clipboard.
+    virtual AppState& app() = 0;
     virtual const AppPaths& paths() const = 0;
     /// The tool box, once it exists.
     virtual ToolBoxLink* toolBox() = 0;

@@ -163,7 +163,7 @@ void frmOutils::unload()
 {
     // Pages are stored counted from 1, "PROJET" being page 1.
     m_loaded = false;
-    App.BoiteVisible = false;
+    m_menu.app().BoiteVisible = false;
     m_menu.reportSettingsFailure(saveToolBox(m_menu.paths().settingsFile(), selectedPage(),
                                              double(pixelsToTwips(y())), double(pixelsToTwips(x())),
                                              RegionalFormat::system()));

@@ -71,7 +71,7 @@ void frmOutils::positionChanged()
     const auto left = number(m_x.box);
     const auto top = number(m_y.box);
     if (left && top)
-        edit([&](Etiquette& t) { t.PositionObjet(App.ObjetActif, *top, *left); });
+        edit([&](Etiquette& t) { t.PositionObjet(m_menu.app().ObjetActif, *top, *left); });
 }
 
 void frmOutils::alignmentClicked(int entry)
@@ -81,14 +81,14 @@ void frmOutils::alignmentClicked(int entry)
     Etiquette* t = surface();
     if (!t)
         return;
-    if (App.ObjetActif == 0) {
+    if (m_menu.app().ObjetActif == 0) {
         clearAlignment();
         return;
     }
     if (entry < 0)
         return;
     const QScopedValueRollback applying(m_applying, true);
-    t->AlignObjet(App.ObjetActif, entry);
+    t->AlignObjet(m_menu.app().ObjetActif, entry);
     showNumber(m_x.box, t->ObjetLeft());
     showNumber(m_y.box, t->ObjetTop());
 }
@@ -295,11 +295,11 @@ void frmOutils::logoSizeChanged()
     if (m_proportions->isChecked()) {
         // The logo stays square, the width being its side.
         showNumber(m_logoHeight.box, *width);
-        edit([&](Etiquette& t) { t.DimensionLogo(App.ObjetActif, *width, *width); });
+        edit([&](Etiquette& t) { t.DimensionLogo(m_menu.app().ObjetActif, *width, *width); });
         return;
     }
     if (const auto height = number(m_logoHeight.box))
-        edit([&](Etiquette& t) { t.DimensionLogo(App.ObjetActif, *width, *height); });
+        edit([&](Etiquette& t) { t.DimensionLogo(m_menu.app().ObjetActif, *width, *height); });
 }
 
 void frmOutils::proportionsToggled(bool ticked) { m_logoHeight.setEnabled(!ticked); }

@@ -250,7 +250,7 @@ void frmProjet::tabSwitch()
     m_main.setDeleteTabEnabled(s != 1);
     // The tool box edits the tab on screen, also one that a command brought forward
     // (a tab just added, the one left after a deletion).
-    if (App.BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
+    if (m_main.app().BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
         m_main.toolBox()->Remplir_Outils(*this, s);
     applyDataPreview(true);
 }
@@ -320,7 +320,7 @@ void frmProjet::connectSurface(int index)
     });
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
     const auto objectClicked = [this, &t, index](int o) {
-        App.ObjetActif = std::int16_t(o);
+        m_main.app().ObjetActif = std::int16_t(o);
         if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0) && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
     };
@@ -334,7 +334,7 @@ void frmProjet::connectSurface(int index)
     connect(&t, &Etiquette::CodeDblClick, this, [this, &t, index](int o) {
         if (t.CodeFocus() != o)
             t.objectClick(Etiquette::ObjectKind::Code, o);
-        App.BoiteVisible = true;
+        m_main.app().BoiteVisible = true;
         if (m_main.toolBox())
             m_main.toolBox()->editCode(*this, index);
     });
@@ -349,8 +349,8 @@ void frmProjet::connectSurface(int index)
 
 void frmProjet::backgroundClicked()
 {
-    App.ObjetActif = 0;
-    if (App.BoiteVisible && m_main.toolBox())
+    m_main.app().ObjetActif = 0;
+    if (m_main.app().BoiteVisible && m_main.toolBox())
         m_main.toolBox()->clearObject();
 }
 
@@ -436,7 +436,7 @@ void frmProjet::activate()
         setCaption(surface(selectedTab()).NameProjet());
     showStatus();
     m_main.setDeleteTabEnabled(selectedTab() != 1);
-    if (App.BoiteVisible && m_main.toolBox()) {
+    if (m_main.app().BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
         m_main.toolBox()->showToolBox();
     }
@@ -472,7 +472,7 @@ bool frmProjet::eventFilter(QObject* watched, QEvent* event)
     for (EtiquetteView* v : m_views)
         if (watched == v->canvas())
             return canvasEvent(*v, event);
-    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && App.BoiteVisible && m_main.toolBox())
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && m_main.app().BoiteVisible && m_main.toolBox())
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
     return QWidget::eventFilter(watched, event);
 }
