@@ -116,7 +116,13 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
                   const QColor& colour, const BarcodeEncoding* encoded)
 {
-    const QRectF box = painter.deviceTransform().mapRect(target);
+    // Drawn in device units; a turned code in a frame of its own turned with it, scaled
+    // as the device is.
+    const QTransform device = painter.deviceTransform();
+    const QTransform units = device.isRotating() ? QTransform::fromScale(std::hypot(device.m11(), device.m12()),
+                                                                         std::hypot(device.m21(), device.m22()))
+                                                 : device;
+    const QRectF box = units.mapRect(target);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     const BarcodePlacement p = placeBarcode(kind, data, showText, box, raster, encoded);
     if (!p.error.isEmpty())
@@ -129,7 +135,7 @@ bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, con
     painter.save();
     // Draw in device units. A widget's painter also offsets everything by where the
     // widget lies in its window, outside the world transform: that offset must stay.
-    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    painter.setWorldTransform(units.inverted() * painter.worldTransform());
     if (raster) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         for (const QRectF& r : p.symbol.modules)

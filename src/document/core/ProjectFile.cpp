@@ -228,6 +228,7 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
     text += printExtensionRecords(project.tab(index).print(), format);
+    text += objectExtensionRecords(project.tab(index), format);
     return text;
 }
 

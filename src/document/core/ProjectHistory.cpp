@@ -54,12 +54,12 @@ QStringList recordLines(const QString& tab) { return tab.split(QStringLiteral("\
 
 QString keyword(const QString& line) { return line.section(QLatin1Char('|'), 0, 0); }
 
-// The records a tab has once (ONGLET, PROJET, FOND, PRINT, PLANCHE); any other record
-// is one of its objects, whatever kind of object it is.
+// The records a tab has once (ONGLET, PROJET, FOND, PRINT, PLANCHE) and the turns of its
+// objects; any other record is one of its objects, whatever kind of object it is.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT"), QStringLiteral("PLANCHE")};
+                                         QStringLiteral("PRINT"), QStringLiteral("PLANCHE"), QStringLiteral("ROTATION")};
     return !kTabRecords.contains(keyword(line));
 }
 
