@@ -16,6 +16,7 @@ PACKAGES=(
   libzxing-dev libzbar-dev  # tests only: they decode the barcodes the program draws
   librsvg2-bin  # tests only: another program draws our SVG files
   glabels-data  # the open label-product database the catalogue reads (tests: real products)
+  glabels  # tests only: the peer prints the same gLabels project, to compare with the import
   clang libclang-rt-14-dev
   gcovr  # make coverage
   locales  # the tests run in fr_FR.UTF-8 as well, as a French user does

@@ -9,12 +9,12 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
-#include "document/ui/TemplateMenu.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/ucToolbar.h"
+#include "windows/ui/TemplateMenu.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>

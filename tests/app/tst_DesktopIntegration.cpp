@@ -2,7 +2,7 @@
 // types, software-centre description, icons, templates) validates with the desktop's own
 // tools, and an installed program keeps the user's files in the user's data folder.
 
-#include "app/core/AppPaths.h"
+#include "settings/core/AppPaths.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 

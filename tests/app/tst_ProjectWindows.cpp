@@ -1,15 +1,15 @@
 // The project windows of the workspace as a user meets them: one window per file,
 // the status bar after a window closes, and windows kept within the work area.
 
-#include "app/core/Settings.h"
 #include "app/ui/FileArguments.h"
 #include "app/ui/RecentProjectsMenu.h"
 #include "app/ui/frmMenu.h"
 #include "document/core/GlabelsImport.h"
+#include "settings/core/Settings.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestRegistry.h"
 #include "windows/ui/frmOutils.h"
 #include "windows/ui/frmProjet.h"
-#include "support/TestRegistry.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,9 +1,9 @@
 // "Projets récents": the last eight projects opened or saved, newest first, kept in the
 // settings file across starts; a project that is gone leaves the list with a message.
 
-#include "app/core/RecentProjects.h"
-#include "app/ui/RecentProjectsMenu.h"
 #include "MainWindowTests.h"
+#include "app/ui/RecentProjectsMenu.h"
+#include "settings/core/RecentProjects.h"
 
 using namespace plk;
 

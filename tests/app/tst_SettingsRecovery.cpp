@@ -1,10 +1,10 @@
 // A settings file that cannot be read is kept aside, never replaced; a save that fails
 // is told to the user, once for each reason.
 
-#include "app/core/RecentProjects.h"
-#include "app/core/Settings.h"
 #include "app/ui/frmMenu.h"
 #include "base/core/IniFile.h"
+#include "settings/core/RecentProjects.h"
+#include "settings/core/Settings.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestRegistry.h"
 

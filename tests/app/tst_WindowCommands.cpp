@@ -2,8 +2,8 @@
 // extension, the buttons Return presses, "Fermer les fenêtres" over several windows,
 // menu states that follow the window on screen, and clicks that fail quietly.
 
-#include "app/core/AppPaths.h"
 #include "MainWindowTests.h"
+#include "settings/core/AppPaths.h"
 
 #include <stdexcept>
 

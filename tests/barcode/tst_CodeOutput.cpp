@@ -1,6 +1,7 @@
 // Codes on a tab come out readable wherever the tab goes: a scanner reads back exactly
 // the data entered from the tab's snapshot at 300 dpi and from a printed PDF page
-// rasterised at 300 dpi, for every kind; the PDF and SVG export pages as well.
+// rasterised at 300 dpi, for every kind; the PDF and SVG export pages as well. On paper
+// a two-dimensional code is the picture of its modules, stored once for every label.
 
 #include "barcode/BarcodeDecoding.h"
 #include "barcode/core/BarcodeSymbol.h"
@@ -30,9 +31,9 @@ constexpr double kCardWidth = 85, kCardHeight = 55;
 constexpr QPointF kLabelOnSheet(10, 10);  // mm from the paper's corner
 
 /// A card with a text and a logo under one code of the kind.
-void makeCard(Etiquette& tab, BarcodeKind kind, const QString& data)
+void makeCard(Etiquette& tab, BarcodeKind kind, const QString& data, OleColor background = 0xFFFFFF)
 {
-    tab.NewProjet(QStringLiteral("Carte"), kCardWidth, kCardHeight, 0xFFFFFF, 0x808080, false, false, false);
+    tab.NewProjet(QStringLiteral("Carte"), kCardWidth, kCardHeight, background, 0x808080, false, false, false);
     tab.NewLabel(3, 3);
     tab.NewLogo(49, 78);
     CodeObject code;
@@ -44,6 +45,18 @@ void makeCard(Etiquette& tab, BarcodeKind kind, const QString& data)
     code.Height = 40;
     code.ForeColor = 0x400000;  // dark blue, as Windows colours are BGR
     tab.NewCode(code);
+}
+
+/// The colours of the pixels of the code's box of makeCard() at `dpi`.
+QSet<QRgb> coloursOfCode(const QImage& card, int dpi, QPointF offset = {})
+{
+    const QRect area(qRound(test::pixelsOf(offset.x() + 6.7, dpi)), qRound(test::pixelsOf(offset.y() + 8.3, dpi)),
+                     qRound(test::pixelsOf(40, dpi)), qRound(test::pixelsOf(40, dpi)));
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(card.pixel(x, y));
+    return colours;
 }
 
 }  // namespace
@@ -98,32 +111,44 @@ private Q_SLOTS:
         QCOMPARE(fromPdf.text, data);
     }
 
-    void codesAreVectorsInThePdfAndCrispInTheSnapshot()
+    void codesAreCrispInTheSnapshotAndStoredOnceInThePdf()
     {
+        const QString data = QStringLiteral("https://www.exemple.fr");
+        const QRgb cream = qRgb(0xFF, 0xF0, 0xD0), ink = qRgb(0, 0, 0x40);
         Etiquette tab;
-        makeCard(tab, BarcodeKind::QR, QStringLiteral("https://www.exemple.fr"));
-        // Two colours only where the code is: its ink and the white card, no blurred edge.
-        const QImage snapshot = TabRenderer(tab).picture(kDpi);
-        const QRect area(qRound(test::pixelsOf(6.7, kDpi)), qRound(test::pixelsOf(8.3, kDpi)),
-                         qRound(test::pixelsOf(40, kDpi)), qRound(test::pixelsOf(40, kDpi)));
-        QSet<QRgb> colours;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                colours.insert(snapshot.pixel(x, y));
-        QCOMPARE(colours, QSet<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 0x40)}));
+        makeCard(tab, BarcodeKind::QR, data, 0xD0F0FF);
+        // Two colours only where the code is: its ink and the card, no blurred edge.
+        QCOMPARE(coloursOfCode(TabRenderer(tab).picture(kDpi), kDpi), QSet<QRgb>({cream, ink}));
 
-        // At 35 dpi a picture of the code would be too coarse to read at 300 dpi; the
-        // code adds no picture to the file.
+        // On paper the code is one picture of its modules placed on every label, never
+        // smoothed: even printed at 35 dpi it is as sharp at 600 dpi, in its ink on the card.
         tab.setResolution(printQualities()[0].code);
-        const QString pdf = m_dir.filePath("vector.pdf");
-        QVERIFY(printSheetsToPdf(tab, LayoutValues(), pdf).isEmpty());
-        const QImage page = test::rasteriseArea(pdf, 1, kDpi, QRectF(0, 0, kCardWidth, kCardHeight));
-        QCOMPARE(test::decodeBarcode(page, BarcodeKind::QR).text, QStringLiteral("https://www.exemple.fr"));
+        LayoutValues values;
+        values.ImpNbrH = values.ImpNbrV = 2;
+        const QString pdf = m_dir.filePath("picture.pdf");
+        QVERIFY(printSheetsToPdf(tab, values, pdf).isEmpty());
+        constexpr int kFine = 600;
+        for (const QPointF label : {QPointF(0, 0), QPointF(kCardWidth, kCardHeight)}) {
+            const QImage card = test::rasteriseArea(pdf, 1, kFine, QRectF(label, QSizeF(kCardWidth, kCardHeight)));
+            QCOMPARE(coloursOfCode(card, kFine), QSet<QRgb>({cream, ink}));
+            QCOMPARE(test::decodeBarcode(card, BarcodeKind::QR).text, data);
+            QCOMPARE(test::decodeWithZbar(card, BarcodeKind::QR).text, data);
+        }
+        const QList<test::PdfImage> images = test::pdfImages(pdf);
         tab.objectClick(Etiquette::ObjectKind::Code, 1);
         tab.DelCode();
         const QString without = m_dir.filePath("without.pdf");
-        QVERIFY(printSheetsToPdf(tab, LayoutValues(), without).isEmpty());
-        QCOMPARE(test::pdfImages(pdf).size(), test::pdfImages(without).size());
+        QVERIFY(printSheetsToPdf(tab, values, without).isEmpty());
+        const QList<test::PdfImage> others = test::pdfImages(without);
+        QCOMPARE(images.size(), others.size() + 4 * 2);  // the code's colour and its mask on each label
+        const auto stored = [](const QList<test::PdfImage>& list) {
+            QSet<int> objects;
+            for (const test::PdfImage& image : list)
+                objects.insert(image.interpolated ? -1 : image.object);
+            return objects;
+        };
+        QVERIFY(!stored(images).contains(-1));
+        QCOMPARE(stored(images).size(), stored(others).size() + 1);
     }
 
     void codesCarryEachRowsValues()

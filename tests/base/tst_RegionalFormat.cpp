@@ -81,8 +81,6 @@ private Q_SLOTS:
         QCOMPARE(roundHalfEven(-2.5), -2.0);
         QCOMPARE(roundHalfEven(0.5), 0.0);
         QCOMPARE(roundHalfEven(85.01), 85.0);
-        QCOMPARE(roundTo<std::int16_t>(32767.4), std::int16_t(32767));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, roundTo<std::int16_t>(32767.6));
         const RegionalFormat fr = test::french();
         const ValueReader values(fr);
         QCOMPARE(values.integer<std::int16_t>("10,5"), std::int16_t(10));

@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,33 +16,8 @@
 
 namespace {
 
-struct Run {
-    bool finished = false;
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-/// Runs the batch tool for at most 30 s; with `fileSizeLimit`, writes beyond that many
-/// bytes fail as on a full disk.
-Run batchWithin(const QStringList& args, qint64 fileSizeLimit = -1)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.setChildProcessModifier([fileSizeLimit] {
-        if (fileSizeLimit >= 0)
-            plk::test::limitFileSizes(fileSizeLimit);
-    });
-    p.start(plk::test::batchExecutable(), args);
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit, p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using plk::test::batch;
+using Run = plk::test::BatchRun;
 
 const QByteArray kSheets = "ONGLET|Planche\r\n"
                            "PROJET|Planche|80|50|255|0|Faux|Faux|Vrai|Faux|Faux\r\n"
@@ -68,11 +42,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString in = dir.filePath("Grand.plk");
         plk::test::writeBytes(in, file);
-        QCOMPARE(batchWithin({"info", in}).exitCode, 0);
-        QCOMPARE(batchWithin({"convert", in, dir.filePath("Copie.plk")}).exitCode, 0);
+        QCOMPARE(batch({"info", in}).exitCode, 0);
+        QCOMPARE(batch({"convert", in, dir.filePath("Copie.plk")}).exitCode, 0);
         QCOMPARE(plk::test::readBytes(dir.filePath("Copie.plk")), file);
         // A picture of one tab paints that tab alone.
-        QCOMPARE(batchWithin({"snapshot", in, dir.filePath("t40.png"), "--tab", "40", "--background-only"}).exitCode, 0);
+        QCOMPARE(batch({"snapshot", in, dir.filePath("t40.png"), "--tab", "40", "--background-only"}).exitCode, 0);
         QCOMPARE(QImage(dir.filePath("t40.png")).size(), QSize(3780, 3780));
         rusage children{};
         ::getrusage(RUSAGE_CHILDREN, &children);
@@ -87,8 +61,7 @@ private Q_SLOTS:
         const QString in = dir.filePath("Tube.plk");
         plk::test::writeBytes(in, "ONGLET|T\r\nPROJET|T|50|50|255|0|Faux|Faux|Faux\r\nLOGO|" + fifo.toUtf8() +
                                       "|10|10|20|20\r\nFOND|2|" + fifo.toUtf8() + "\r\n");
-        const Run r = batchWithin({"info", in});
-        QVERIFY(r.finished);
+        const Run r = batch({"info", in});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject tab = QJsonDocument::fromJson(r.out).object()["tabs"].toArray().at(0).toObject();
         QCOMPARE(tab["logos"].toArray().at(0).toObject()["Tag"].toString(), QString());
@@ -99,15 +72,13 @@ private Q_SLOTS:
                                       "[LOGO]\r\nNombre=1\r\n[LOGO 1]\r\nTop=567\r\nLeft=567\r\nTag=" +
                                           fifo.toUtf8() + "\r\n[FOND]\r\nNumero=2\r\nPicture=" + fifo.toUtf8() + "\r\n");
         const QString out = dir.filePath("Converti.plk");
-        const Run c = batchWithin({"convert", legacy, out});
-        QVERIFY(c.finished);
+        const Run c = batch({"convert", legacy, out});
         QCOMPARE(c.exitCode, 0);
         const QByteArray written = plk::test::readBytes(out);
         QVERIFY2(written.contains("\r\nLOGO||10|10|") && written.contains("\r\nFOND|0\r\n"), written.constData());
 
         // A project or legacy file that is itself a FIFO cannot be opened.
-        const Run f = batchWithin({"info", fifo});
-        QVERIFY(f.finished);
+        const Run f = batch({"info", fifo});
         QCOMPARE(f.exitCode, 1);
         QVERIFY2(f.err.contains("ce n'est pas un fichier ordinaire"), f.err.constData());
     }
@@ -118,7 +89,7 @@ private Q_SLOTS:
         const QString in = dir.filePath("Grand.plk");
         plk::test::writeBytes(in, "ONGLET|A\r\nPROJET|A|3000|3000|0|0|Faux|Faux|Faux\r\nONGLET|B\r\n"
                                   "PROJET|B|3000|3000|0|0|Faux|Faux|Faux\r\n");
-        const Run r = batchWithin({"info", in});
+        const Run r = batch({"info", in});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains("Grand.plk : ligne 2 : dimension d'onglet hors limites"), r.err.constData());
     }
@@ -133,21 +104,20 @@ private Q_SLOTS:
         plk::test::writeBytes(pdf, "ancien PDF");
         plk::test::writeBytes(plk, "ancien projet");
 
-        const Run sheets = batchWithin({"sheets", in, pdf}, 2000);
-        QVERIFY(sheets.finished);
+        const Run sheets = batch({"sheets", in, pdf}, 2000);
         QCOMPARE(sheets.exitCode, 1);
         QCOMPARE(QString::fromUtf8(sheets.err),
                  QStringLiteral("%1 : écriture impossible (%2)\n").arg(pdf, plk::test::systemReason(EFBIG)));
         QCOMPARE(plk::test::readBytes(pdf), QByteArray("ancien PDF"));
 
-        const Run convert = batchWithin({"convert", in, plk}, 100);
+        const Run convert = batch({"convert", in, plk}, 100);
         QCOMPARE(convert.exitCode, 1);
         QVERIFY2(convert.err.contains(plk::test::systemReason(EFBIG).toLocal8Bit()), convert.err.constData());
         QCOMPARE(plk::test::readBytes(plk), QByteArray("ancien projet"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);  // no temporary left behind
 
         // With room enough the old PDF is replaced by the complete new one.
-        const Run fine = batchWithin({"sheets", in, pdf});
+        const Run fine = batch({"sheets", in, pdf});
         QCOMPARE(fine.exitCode, 0);
         const QByteArray written = plk::test::readBytes(pdf);
         QVERIFY(written.startsWith("%PDF-") && written.trimmed().endsWith("%%EOF"));

@@ -101,21 +101,13 @@ private Q_SLOTS:
         QCOMPARE(batch({"snapshot", in, dir.filePath("x.png"), "--tabs"}).exitCode, 2);
     }
 
-    void snapshotWritesEveryPictureFormat()
+    void snapshotQualityAndNames()
     {
         QTemporaryDir dir;
         const QString in = dir.filePath("Carte.plk");
         plk::test::writeBytes(in, kProject);
-        QCOMPARE(batch({"snapshot", in, dir.filePath("ref.png")}).exitCode, 0);
-        const QImage reference = QImage(dir.filePath("ref.png")).convertToFormat(QImage::Format_RGB32);
-        // How close each encoder comes is the export tests' business; here every name reaches
-        // its encoder with the picture, and --quality reaches JPEG's.
-        for (const char* name : {"exact.bmp", "exact.tif", "exact.TIFF"}) {
-            QCOMPARE(batch({"snapshot", in, dir.filePath(name)}).exitCode, 0);
-            QCOMPARE(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32), reference);
-        }
-        QCOMPARE(batch({"snapshot", in, dir.filePath("close.gif")}).exitCode, 0);
-        QCOMPARE(QImage(dir.filePath("close.gif")).size(), reference.size());
+        // Names reach their encoders through the export's own routine (the export tests'
+        // business); here --quality reaches JPEG's, and a name no encoder claims is refused.
         QCOMPARE(batch({"snapshot", in, dir.filePath("low.jpg"), "--quality", "10"}).exitCode, 0);
         QCOMPARE(batch({"snapshot", in, dir.filePath("high.JPEG"), "--quality", "100"}).exitCode, 0);
         QVERIFY(QFileInfo(dir.filePath("high.JPEG")).size() > QFileInfo(dir.filePath("low.jpg")).size());

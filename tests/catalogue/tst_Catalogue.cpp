@@ -144,6 +144,15 @@ private Q_SLOTS:
         // A4 products keep the file as it always was: no PAPIER record.
         useProduct(tab, *catalogue.find("Acme C85"));
         QVERIFY(!tabFileText(project, 1, test::french(), QString()).contains("PAPIER"));
+        // A sheet of two grids carries both.
+        useProduct(tab, *catalogue.find("Acme E2"));
+        const QString two = tabFileText(project, 1, test::french(), QString());
+        QVERIFY2(two.endsWith("PRINT|0|0|0|0|1|20|10|0|10|1|2\r\nPAPIER|Carte postale|100|150|Faux\r\n"
+                              "FORME|1|0|0\r\nGRILLES|1|2|20|10|60|50|1|1|20|120|60|40\r\n"),
+                 qPrintable(two));
+        Project again;
+        QVERIFY(readProjectData(two.toUtf8(), again, test::french()).ok());
+        QCOMPARE(again.tab(1).print(), tab.print());
     }
 
     void batchListsProductsAndMakesAProject()
@@ -181,58 +190,73 @@ private Q_SLOTS:
     }
 
 private:
-    /// 50 products spread over the catalogue (every shape, every paper it names) whose
-    /// grid the print set-up's fields hold, each printed at 600 dpi with black labels:
-    /// every label's edges within 0.1 mm of where the product says.
+    /// 50 products spread over the catalogue (every shape, every paper it names), and
+    /// a tenth of those of several grids or more than 20 labels across or down, each
+    /// printed at 600 dpi with black labels: every label's edges within 0.1 mm of where
+    /// the product says.
     void checkSample(const Catalogue& catalogue)
     {
-        std::vector<const Product*> fitting;
+        std::vector<const Product*> fitting, severalGrids;
         for (const Product& p : catalogue.products()) {
-            const ProductGrid& g = p.layouts[0];
             // A few products of the database have grids that leave their paper (typos, rounding).
             const QSizeF size = p.label.size;
-            const bool onPaper = g.left + (g.across - 1) * g.pitchAcross + size.width() <= p.paperSize.width() &&
-                                 g.top + (g.down - 1) * g.pitchDown + size.height() <= p.paperSize.height();
-            if (p.layouts.size() == 1 && g.across <= kMaxAcross && g.down <= kMaxDown && onPaper)
+            const bool onPaper = std::all_of(p.layouts.begin(), p.layouts.end(), [&](const ProductGrid& g) {
+                return g.left + (g.across - 1) * g.pitchAcross + size.width() <= p.paperSize.width() &&
+                       g.top + (g.down - 1) * g.pitchDown + size.height() <= p.paperSize.height();
+            });
+            if (onPaper)
                 fitting.push_back(&p);
+            if (onPaper && !makerGrids(p.layouts).empty())
+                severalGrids.push_back(&p);
         }
         std::stable_sort(fitting.begin(), fitting.end(), [](const Product* a, const Product* b) {
             return std::tie(a->label.shape, a->paper) < std::tie(b->label.shape, b->paper);
         });
         constexpr int kSample = 50;
+        std::vector<const Product*> sample;
+        for (int n = 0; n < kSample; ++n)
+            sample.push_back(fitting[std::size_t(n) * fitting.size() / kSample]);
+        for (std::size_t n = 0; n < severalGrids.size(); n += 10)
+            sample.push_back(severalGrids[n]);
+        QVERIFY(severalGrids.size() > 40);
         constexpr double kDpi = 600;
         const auto px = [](double mm) { return int(std::floor(mm * kDpi / 25.4)); };
         QSet<QString> shapesAndPapers;
-        for (int n = 0; n < kSample; ++n) {
-            const Product& p = *fitting[std::size_t(n) * fitting.size() / kSample];
+        for (const Product* product : sample) {
+            const Product& p = *product;
             shapesAndPapers << shapeName(p.label.shape) << p.paper;
             Project project;
             Etiquette& tab = project.tab(1);
             tab.NewProjet("Produit", 10, 10, 0, 0, false, false, false);
             useProduct(tab, p);
             const QImage page = PreviewPages(tab, layoutValues(tab.print()), kDpi).page(1);
-            const ProductGrid& g = p.layouts[0];
             const QSizeF size = p.label.size;
-            const bool gapAcross = g.pitchAcross - size.width() > 0.2;
-            const bool gapDown = g.pitchDown - size.height() > 0.2;
             const auto ink = [&](double x, double y) {
                 return page.valid(px(x), px(y)) && qGray(page.pixel(px(x), px(y))) < 128;
             };
-            for (int row = 0; row < g.down; ++row) {
-                for (int column = 0; column < g.across; ++column) {
-                    const double x = g.left + column * g.pitchAcross;
-                    const double y = g.top + row * g.pitchDown;
-                    const QString at = QStringLiteral("%1, label %2/%3").arg(p.name()).arg(column + 1).arg(row + 1);
-                    const double midX = x + size.width() / 2;
-                    const double midY = y + size.height() / 2;
-                    // Ink 0.1 mm inside each edge; none 0.1 mm outside it, where no neighbour abuts.
-                    QVERIFY2(ink(x + 0.1, y + 0.1) && ink(x + size.width() - 0.1, y + size.height() - 0.1),
-                             qPrintable(at));
-                    QVERIFY2(!(column == 0 || gapAcross) || !ink(x - 0.1, midY), qPrintable(at));
-                    QVERIFY2(!(row == 0 || gapDown) || !ink(midX, y - 0.1), qPrintable(at));
-                    QVERIFY2(!(column == g.across - 1 || gapAcross) || !ink(x + size.width() + 0.1, midY),
-                             qPrintable(at));
-                    QVERIFY2(!(row == g.down - 1 || gapDown) || !ink(midX, y + size.height() + 0.1), qPrintable(at));
+            // Grids of one sheet may abut one another: no ink is looked for outside those.
+            const bool alone = p.layouts.size() == 1;
+            for (const ProductGrid& g : p.layouts) {
+                const bool gapAcross = alone && g.pitchAcross - size.width() > 0.2;
+                const bool gapDown = alone && g.pitchDown - size.height() > 0.2;
+                for (int row = 0; row < g.down; ++row) {
+                    for (int column = 0; column < g.across; ++column) {
+                        const double x = g.left + column * g.pitchAcross;
+                        const double y = g.top + row * g.pitchDown;
+                        const QString at = QStringLiteral("%1, label %2/%3").arg(p.name()).arg(column + 1).arg(row + 1);
+                        const double midX = x + size.width() / 2;
+                        const double midY = y + size.height() / 2;
+                        // Ink 0.1 mm inside each edge; none 0.1 mm outside it, where no neighbour abuts.
+                        QVERIFY2(ink(x + 0.1, y + 0.1) && ink(x + size.width() - 0.1, y + size.height() - 0.1),
+                                 qPrintable(at));
+                        QVERIFY2(!(alone && (column == 0 || gapAcross)) || !ink(x - 0.1, midY), qPrintable(at));
+                        QVERIFY2(!(alone && (row == 0 || gapDown)) || !ink(midX, y - 0.1), qPrintable(at));
+                        QVERIFY2(!(alone && (column == g.across - 1 || gapAcross)) ||
+                                     !ink(x + size.width() + 0.1, midY),
+                                 qPrintable(at));
+                        QVERIFY2(!(alone && (row == g.down - 1 || gapDown)) || !ink(midX, y + size.height() + 0.1),
+                                 qPrintable(at));
+                    }
                 }
             }
         }

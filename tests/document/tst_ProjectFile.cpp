@@ -238,6 +238,7 @@ private Q_SLOTS:
                                 "FOND|1|16777215\r\n"
                                 "PRINT|0|0|0|3|1|7|15|3|0|3|7\r\n"
                                 "PLANCHE|7,21|15,15|66,04|38,1\r\n"
+                                "POSITIONS|1|3|2\r\nPOSITIONS|5|5|1\r\nVERSO|2|1\r\n"
                                 "ONGLET|Libre\r\n"
                                 "PROJET|Libre|50|50|16777215|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
                                 "FOND|1|16777215\r\n"
@@ -250,6 +251,9 @@ private Q_SLOTS:
         QCOMPARE(p.tab(1).print().sheetGrid->pitchAcross, 66.04);
         QCOMPARE(p.tab(1).print().sheetGrid->pitchDown, 38.1);
         QVERIFY(!p.tab(2).print().sheetGrid.has_value());
+        QCOMPARE(p.tab(1).print().designs, (std::vector<DesignRange>{{1, 3, 2}, {5, 5, 1}}));
+        QCOMPARE(p.tab(1).print().back, (BackSide{2, SheetFlip::ShortEdge}));
+        QVERIFY(p.tab(2).print().designs.empty() && !p.tab(2).print().back);
         QCOMPARE(written(p, test::french()), file);
         QByteArray english = file;
         english.replace(',', '.').replace("Faux", "False");
@@ -260,7 +264,11 @@ private Q_SLOTS:
     {
         const QByteArray head = "ONGLET|A\r\nPROJET|A|50|50|0|0|Faux|Faux|Faux\r\n";
         for (const QByteArray& bad : {QByteArray("PLANCHE|1|2|3\r\n"), QByteArray("PLANCHE|1|2|trois|4\r\n"),
-                                      QByteArray("PLANCHE|1|2|-3|4\r\n"), QByteArray("PLANCHE|1|2|3|1e9\r\n")}) {
+                                      QByteArray("PLANCHE|1|2|-3|4\r\n"), QByteArray("PLANCHE|1|2|3|1e9\r\n"),
+                                      QByteArray("POSITIONS|0|3|2\r\n"), QByteArray("POSITIONS|3|2|2\r\n"),
+                                      QByteArray("POSITIONS|1|401|2\r\n"), QByteArray("POSITIONS|1|2|0\r\n"),
+                                      QByteArray("VERSO|1|2\r\n"), QByteArray("VERSO|0|0\r\n"),
+                                      QByteArray("VERSO|1\r\n")}) {
             Project p;
             const ReadResult r = readProjectData(head + bad, p, test::french());
             QCOMPARE(r.status, ReadResult::Status::StoppedAtRecord);

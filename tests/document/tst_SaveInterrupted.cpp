@@ -7,7 +7,6 @@
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -75,7 +74,7 @@ int saveInALoop(const QString& kind, const QString& target, long long killAt)
         Project p;
         buildVersion(p, v);
         const QString failure = kind == QLatin1String("pdf")
-                                    ? printSheetsToPdf(p.tab(1), layoutValues(p.tab(1).print()), target, nullptr, writer)
+                                    ? printSheetsToPdf(p.tab(1), layoutValues(p.tab(1).print()), target, nullptr, {}, writer)
                                     : writeProjectFile(target, p, test::french(), writer);
         if (!failure.isEmpty())
             return 3;
@@ -84,23 +83,11 @@ int saveInALoop(const QString& kind, const QString& target, long long killAt)
     return 0;
 }
 
-struct ChildRun {
-    bool killed = false;
-    int exitCode = -1;
-    QByteArray out;
-};
-
-ChildRun runChild(const QString& kind, const QString& target, long long killAt)
+/// This program run again as the saving child; it dies (exit code -1) when killed.
+test::BatchRun runChild(const QString& kind, const QString& target, long long killAt)
 {
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--save-child"), kind, target, QString::number(killAt)});
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        return {};
-    }
-    return {child.exitStatus() == QProcess::CrashExit, child.exitCode(), child.readAllStandardOutput()};
+    return test::run(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--save-child"), kind, target, QString::number(killAt)});
 }
 
 bool isCompletePdf(const QByteArray& bytes)
@@ -137,7 +124,7 @@ private Q_SLOTS:
             versions << versionBytes(v);
         QVERIFY(versions[0].size() > 3 * 8192);
 
-        const ChildRun whole = runChild(QStringLiteral("plk"), target, 0);
+        const test::BatchRun whole = runChild(QStringLiteral("plk"), target, 0);
         QCOMPARE(whole.exitCode, 0);
         QCOMPARE(test::readBytes(target), versions.last());
         const long long reports = whole.out.trimmed().toLongLong();
@@ -147,8 +134,8 @@ private Q_SLOTS:
         QSet<int> seen;
         for (const long long n : killPoints(reports, 1000)) {
             test::writeBytes(target, old);
-            const ChildRun r = runChild(QStringLiteral("plk"), target, n);
-            QVERIFY2(r.killed, qPrintable(QStringLiteral("report %1").arg(n)));
+            const test::BatchRun r = runChild(QStringLiteral("plk"), target, n);
+            QVERIFY2(r.exitCode == -1, qPrintable(QStringLiteral("report %1").arg(n)));
             const QByteArray now = test::readBytes(target);
             const int found = now == old ? 0 : int(versions.indexOf(now)) + 1;
             QVERIFY2(found > 0 || now == old, qPrintable(QStringLiteral("report %1: %2 bytes").arg(n).arg(now.size())));
@@ -162,7 +149,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString target = dir.filePath("planches.pdf");
-        const ChildRun whole = runChild(QStringLiteral("pdf"), target, 0);
+        const test::BatchRun whole = runChild(QStringLiteral("pdf"), target, 0);
         QCOMPARE(whole.exitCode, 0);
         QVERIFY(isCompletePdf(test::readBytes(target)));
         const long long reports = whole.out.trimmed().toLongLong();
@@ -172,8 +159,8 @@ private Q_SLOTS:
         int replaced = 0;
         for (const long long n : killPoints(reports, 24)) {
             test::writeBytes(target, old);
-            const ChildRun r = runChild(QStringLiteral("pdf"), target, n);
-            QVERIFY(r.killed);
+            const test::BatchRun r = runChild(QStringLiteral("pdf"), target, n);
+            QCOMPARE(r.exitCode, -1);
             const QByteArray now = test::readBytes(target);
             QVERIFY2(now == old || isCompletePdf(now), qPrintable(QStringLiteral("report %1").arg(n)));
             replaced += now != old;

@@ -10,6 +10,7 @@
 #include "support/TestRegistry.h"
 
 #include <QComboBox>
+#include <QMap>
 #include <QPushButton>
 #include <QtTest>
 
@@ -56,6 +57,29 @@ private Q_SLOTS:
         const QList<test::PdfWord> words = test::pdfWords(pdf);
         QCOMPARE(words.size(), 2);
         QVERIFY2(words.last().mm.right() < kCardWidthMm, "the word after the tab stays on the card");
+    }
+
+    void justifiedLinesEndAtTheBoxEdge()
+    {
+        PLK_REQUIRE_TAHOMA();
+        const QByteArray project = test::kExampleProject +
+                                   "ZONE|1|50|40|3|0|1|Faux|6|The labels of this project carry a text long enough "
+                                   "to take several lines, spread from one edge of its box to the other.\\nEnd\r\n";
+        QVERIFY(m_fx.open(project, 0, QStringLiteral("Zone.plk")));
+        QMap<int, QList<QRectF>> lines;  // the words of each line, by their top in tenths of a millimetre
+        for (const test::PdfWord& word : test::pdfWords(exported(kPdf, "Zone.pdf")))
+            lines[int(std::lround(word.mm.top() * 10))].append(word.mm);
+        QCOMPARE(lines.size(), 5);
+        int spread = 0;
+        for (const QList<QRectF>& line : std::as_const(lines)) {
+            QVERIFY(std::abs(line.first().left() - 5) < 0.1);
+            // A paragraph's last line keeps to the left.
+            if (line.size() > 1 && line.last().right() > 50) {
+                QVERIFY2(std::abs(line.last().right() - 55) < 0.1, qPrintable(QString::number(line.last().right())));
+                ++spread;
+            }
+        }
+        QCOMPARE(spread, 3);
     }
 
     void anSvgIsDrawnElsewhereAtOurWidth()

@@ -21,6 +21,24 @@ const QByteArray kGlabelsTemplate = R"(<Template brand="Avery" part="L7160" size
     </Label-rectangle>
   </Template>)";
 
+extern const QByteArray kGlabelsTwoGrids;
+const QByteArray kGlabelsTwoGrids = R"(<?xml version="1.0"?>
+<Glabels-document xmlns="http://glabels.org/xmlns/3.0/">
+  <Template brand="Essai" part="Deux" size="A4" description="Deux grilles">
+    <Label-rectangle id="0" width="60mm" height="30mm" round="0mm">
+      <Layout nx="3" ny="4" x0="10mm" y0="12.5mm" dx="65mm" dy="40mm"/>
+      <Layout nx="2" ny="2" x0="42.5mm" y0="190mm" dx="65mm" dy="40mm"/>
+    </Label-rectangle>
+  </Template>
+  <Objects id="0" rotate="False">
+    <Object-text x="5mm" y="5mm" w="40mm" h="10mm" justify="Left" valign="Top" a0="1" a1="0" a2="0" a3="1" a4="0" a5="0">
+      <Span color="0xff0000ff" font_family="DejaVu Sans" font_size="12" font_weight="Regular" line_spacing="1">HELLO</Span>
+    </Object-text>
+    <Object-image x="40mm" y="12mm" w="10mm" h="10mm" src="bleu.png" a0="1" a1="0" a2="0" a3="1" a4="0" a5="0"/>
+  </Objects>
+</Glabels-document>
+)";
+
 // gLabels 3: texts as runs, merge fields as elements, pictures as GdkPixdata.
 const char* const kGlabels3 = R"(<?xml version="1.0"?>
 <Glabels-document xmlns="http://glabels.org/xmlns/3.0/">TEMPLATE

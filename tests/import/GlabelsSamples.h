@@ -9,6 +9,8 @@ namespace plk::test {
 /// two lines with a merge field, one turned with a shadow), a box, an embedded
 /// picture, an EAN-13 and a POSTNET code, a CSV merge source, on an Avery L7160 sheet.
 QByteArray glabelsSample(int version);
+/// A gLabels 3 label on a sheet of two grids: a red text and the picture "bleu.png".
+extern const QByteArray kGlabelsTwoGrids;
 /// The template part alone: for variations.
 extern const QByteArray kGlabelsTemplate;
 /// The bytes compressed by gzip.

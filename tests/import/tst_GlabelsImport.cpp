@@ -4,11 +4,16 @@
 
 #include "GlabelsSamples.h"
 #include "base/core/Cp1252.h"
+#include "catalogue/core/Catalogue.h"
 #include "document/core/GlabelsImport.h"
+#include "document/core/ProjectFile.h"
+#include "support/PdfProbe.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 
+#include <QFontDatabase>
 #include <QImage>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -45,9 +50,9 @@ private Q_SLOTS:
         QCOMPARE(fromCp1252(test::readBytes(out)),
                  "ONGLET|Essai\r\n"
                  "PROJET|Essai|63,5|38,1|16777215|-2147483642|Faux|Faux|Faux|Faux|Faux\r\n"
-                 "LABEL|Bonjour «Nom»|4|5|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
-                 "LABEL|Ligne 2|9|5|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
-                 "LABEL|Tourné|38|18|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n"
+                 "LABEL|Bonjour «Nom»|4|6|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
+                 "LABEL|Ligne 2|9|6|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
+                 "LABEL|Tourné|38|19|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n"
                  "LOGO|" + dir.filePath("Essai-logo.png") + "|20|40|10|10\r\n"
                  "CODE|EAN13|4006381333931|20|10|30|12|0|Vrai\r\n"
                  "FOND|1|16777215\r\n"
@@ -65,6 +70,72 @@ private Q_SLOTS:
                      "\n");
         QCOMPARE(test::batch({"convert", out, in}).exitCode, 2);  // never written
         QCOMPARE(test::readBytes(in), original);
+    }
+
+    void productNamedOnlyComesFromTheCatalogue()
+    {
+        QTemporaryDir dir;
+        test::writeBytes(dir.filePath("acme.xml"), R"(<Glabels-templates><Template brand="Acme" part="Pastilles" size="A4">
+          <Label-round id="0" radius="30mm"><Layout nx="3" ny="4" x0="10mm" y0="12.5mm" dx="65mm" dy="65mm"/>
+          <Layout nx="2" ny="4" x0="42.5mm" y0="45mm" dx="65mm" dy="65mm"/></Label-round></Template></Glabels-templates>)");
+        const Catalogue catalogue({dir.path()});
+        const QString path = dir.filePath("p.glabels");
+        for (const QByteArray part : {"Pastilles", "Inconnu"}) {
+            test::writeBytes(path, "<Glabels-document><Template brand=\"Acme\" part=\"" + part +
+                                       "\" size=\"A4\"/><Objects/></Glabels-document>");
+            Project project;
+            const GlabelsImport imported = importGlabelsProject(path, project, {}, test::french(), &catalogue);
+            if (part == "Inconnu") {
+                QCOMPARE(imported.result.reason, "le modèle « Acme Inconnu » ne décrit pas l'étiquette et n'est pas "
+                                                 "au catalogue des produits");
+                continue;
+            }
+            QVERIFY(imported.result.ok());
+            QCOMPARE(imported.losses, QStringList());
+            // Every grid of the sheet: 20 labels, where the first grid alone gives 12.
+            QVERIFY(tabFileText(project, 1, test::french(), dir.path())
+                        .endsWith("PRINT|0|0|0|0|1|10|12|5|5|3|4\r\nPLANCHE|10|12,5|65|65\r\nFORME|1|0|0\r\n"
+                                  "GRILLES|3|4|10|12,5|65|65|2|4|42,5|45|65|65\r\n"));
+        }
+    }
+
+    void printsWhereThePeerPrints()
+    {
+        const QString peer = QStandardPaths::findExecutable("glabels-3-batch");
+        if (peer.isEmpty() || !QFontDatabase::families().contains("DejaVu Sans"))
+            QSKIP("glabels-3-batch (Debian's glabels) or the DejaVu fonts are not installed");
+        QTemporaryDir dir;
+        QImage blue(4, 4, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        blue.save(dir.filePath("bleu.png"));
+        const QString in = dir.filePath("Essai.glabels"), theirs = dir.filePath("g.pdf"), ours = dir.filePath("p.pdf");
+        // The peer finds a picture from its working folder: the path is whole.
+        test::writeBytes(in, QByteArray(test::kGlabelsTwoGrids).replace("bleu.png", dir.filePath("bleu.png").toUtf8()));
+        QCOMPARE(test::run(peer, {"--outline", "-o", theirs, in}).exitCode, 0);
+        QCOMPARE(test::batch({"sheets", in, ours, "--outlines"}).exitCode, 0);
+        constexpr int kDpi = 300;
+        const QImage a = test::rasteriseArea(theirs, 1, kDpi, {0, 0, 210, 297});
+        const QImage b = test::rasteriseArea(ours, 1, kDpi, {0, 0, 210, 297});
+        const std::function<bool(QRgb)> kinds[] = {
+            [](QRgb c) { return qGray(c) < 200 && std::abs(qRed(c) - qBlue(c)) < 30; },  // the outline
+            [](QRgb c) { return qRed(c) > 128 && qGreen(c) < 100 && qBlue(c) < 100; },    // the text
+            [](QRgb c) { return qBlue(c) > 128 && qRed(c) < 100 && qGreen(c) < 100; }};   // the picture
+        const auto px = [](double mm) { return int(test::pixelsOf(mm, kDpi)); };
+        // Every label of both grids: 3 x 4 from 10 / 12,5, then 2 x 2 from 42,5 / 190, 65 and 40 apart.
+        for (int n = 0; n < 16; ++n) {
+            const QPointF at = n < 12 ? QPointF(10 + n % 3 * 65, 12.5 + n / 3 * 40)
+                                      : QPointF(42.5 + (n - 12) % 2 * 65, 190 + (n - 12) / 2 * 40);
+            const QRect area(px(at.x() - 1), px(at.y() - 1), px(62), px(32));
+            for (const auto& kind : kinds) {
+                const QRect mine = test::inkBox(b, area, kind), theirsBox = test::inkBox(a, area, kind);
+                const QMargins off(mine.left() - theirsBox.left(), mine.top() - theirsBox.top(),
+                                   mine.right() - theirsBox.right(), mine.bottom() - theirsBox.bottom());
+                const int most = std::max({std::abs(off.left()), std::abs(off.top()), std::abs(off.right()),
+                                           std::abs(off.bottom())});
+                QVERIFY2(!theirsBox.isNull() && most <= test::pixelsOf(0.3, kDpi),
+                         qPrintable(QStringLiteral("label %1, ink %2: %3 px off").arg(n + 1).arg(&kind - kinds).arg(most)));
+            }
+        }
     }
 
     void refusesBrokenFiles_data()

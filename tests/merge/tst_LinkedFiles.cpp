@@ -1,13 +1,13 @@
 // A project reads a data file outside its folder tree only once the user agreed: the
 // tool asks once per project and file, the batch tool needs --allow-outside.
 
+#include "canvas/ui/TabDataPrompts.h"
 #include "document/core/ProjectFile.h"
 #include "merge/core/DataTable.h"
 #include "merge/core/LinkedFiles.h"
-#include "merge/ui/TabDataPrompts.h"
 #include "support/ScriptedDialogs.h"
-#include "support/TestSupport.h"
 #include "support/TestRegistry.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

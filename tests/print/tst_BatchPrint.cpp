@@ -164,6 +164,24 @@ private Q_SLOTS:
         QVERIFY(unknownQueue.err.contains("impression impossible"));
     }
 
+    void theQueueMakesTheCopies()
+    {
+        // A stand-in for lp keeps its options and the number of pages it was given.
+        QTemporaryDir dir;
+        const QString in = dir.filePath("Cartes.plk"), lp = dir.filePath("lp");
+        plk::test::writeBytes(in, kProject);
+        plk::test::writeBytes(lp, "#!/bin/sh\ncd \"$(dirname \"$0\")\"\necho \"$1 $2 $3 $4 $5 $6 $7\" > lp.txt\n"
+                                  "pdfinfo \"$8\" | grep Pages >> lp.txt\n");
+        QFile::setPermissions(lp, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toLocal8Bit() + ":" + path);
+        const Run r = batch({"print", in, "--tab", "2", "--copies", "3", "--uncollated"});
+        qputenv("PATH", path);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(plk::test::readBytes(dir.filePath("lp.txt")).simplified(),
+                 "-t Cartes.plk -n 3 -o collate=false -- Pages: 2");
+    }
+
     void failuresAndUsage()
     {
         QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // one label per row in the layout's order, from the chosen first label.
 
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/PictureRows.h"
 #include "canvas/core/TabData.h"
 #include "document/core/ProjectFile.h"
 #include "print/core/PrintJob.h"
@@ -120,6 +121,53 @@ private Q_SLOTS:
         // The last sheet holds the last rows and nothing after them.
         for (int slot = (50 + skipped) % kPerSheet; slot < kPerSheet; ++slot)
             QVERIFY(wordsAt(words, 3, slot).isEmpty());
+    }
+
+    void aLogoShowsThePictureItsRowNames()
+    {
+        // Relative to the data file's folder: a wide red picture, a square blue one, a
+        // file missing and a file that is no picture (each listed once), a blank value.
+        const QString folder = m_dir.filePath(QStringLiteral("lots"));
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/photos")));
+        for (const auto& [name, colour, width] : {std::tuple{"rouge", Qt::red, 40}, std::tuple{"bleu", Qt::blue, 20}}) {
+            QImage picture(width, 20, QImage::Format_RGB32);
+            picture.fill(colour);
+            QVERIFY(picture.save(folder + QStringLiteral("/photos/%1.png").arg(QLatin1String(name))));
+        }
+        test::writeBytes(folder + QStringLiteral("/photos/texte.png"), "pas une image");
+        test::writeBytes(folder + QStringLiteral("/lots.csv"), "Nom;Photo\r\nA;photos/rouge.png\r\nB;photos/bleu.png\r\n"
+                                                              "C;photos/absente.png\r\nD;photos/texte.png\r\nE;\r\n"
+                                                              "F;photos/absente.png\r\n");
+        const QByteArray file = "ONGLET|Lots\r\nPROJET|Lots|70|37|-2147483643|8421504|Faux|Faux|Faux|Faux|Faux\r\n"
+                                "LOGO||10|10|40|20\r\nFOND|0\r\nPRINT|0|0|0|3|1|0|0|0|0|3|8\r\n"
+                                "FUSION|lots/lots.csv|1\r\nFUSIONLOGO|1|Photo\r\n";
+        Project project;
+        QVERIFY(readProjectData(file, project, test::french(), m_dir.path()).ok());
+        QCOMPARE(projectFileText(project, test::french(), m_dir.path()).toLatin1(), file);
+        Etiquette& tab = project.tab(1);
+        const MergeData data = loadTabData(tab);
+        QVERIFY(data.ok() && data.unknown.isEmpty());
+        const std::vector<PictureRowProblem> problems = pictureRowProblems(tab, data.table);
+        QCOMPARE(pictureProblemsText(problems),
+                 QStringLiteral("Ligne 3 : « %1/photos/absente.png » (fichier introuvable)\n"
+                                "Ligne 4 : « %1/photos/texte.png » (ce n'est pas une image lisible)")
+                     .arg(folder));
+
+        tab.setResolution(-4);
+        const QString pdf = m_dir.filePath(QStringLiteral("lots.pdf"));
+        QCOMPARE(printSheetsToPdf(tab, layoutValues(tab.print()), pdf, &data.table), QString());
+        // The first sheet's top row, at 1 mm a pixel: each picture within the logo's box
+        // at 10..50 x 10..30 mm of its label, its proportions kept; none for the others.
+        const QImage row = test::rasteriseArea(pdf, 1, 254, QRectF(0, 0, kAcross * kLabelWidth, kLabelHeight)).scaled(210, 37);
+        const auto inkOf = [&row](QRgb colour, int label) {
+            return test::inkBox(row, QRect(int(label * kLabelWidth), 0, int(kLabelWidth), int(kLabelHeight)),
+                                [colour](QRgb p) { return qAbs(qRed(p) - qRed(colour)) + qAbs(qBlue(p) - qBlue(colour)) +
+                                                              qAbs(qGreen(p) - qGreen(colour)) < 90; });
+        };
+        QCOMPARE(inkOf(qRgb(255, 0, 0), 0), QRect(10, 10, 40, 20));
+        QCOMPARE(inkOf(qRgb(0, 0, 255), 1), QRect(70 + 20, 10, 20, 20));
+        QCOMPARE(inkOf(qRgb(0, 0, 0), 2), QRect());
+        QCOMPARE(inkOf(qRgb(255, 0, 0), 2), QRect());
     }
 
     void aLineBreakInAValueShowsAsASpace()

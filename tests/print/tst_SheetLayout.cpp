@@ -83,6 +83,30 @@ private Q_SLOTS:
         QVERIFY(!SheetLayout::followsGrid(values(7, 15, 3, 0, 3, 7, 1, 0, 0), QSizeF(60, 38.1), grid));
     }
 
+    void makersGridsArePlacedWhileTheFieldsAreTheFirstOnes()
+    {
+        // Rows set off from one another: 3 x 4 labels, then 2 x 4 between them; then a
+        // grid of 30 across, more than the fields count; then a hostile one.
+        const std::vector<LabelGrid> staggered{{3, 4, {10, 12.5, 65, 65}}, {2, 4, {42.5, 45, 65, 65}}};
+        const SheetLayout l(values(10, 12, 5, 5, 3, 4, 1, 2, 1), QSizeF(60, 60), std::nullopt, staggered);
+        QCOMPARE(l.labels().size(), std::size_t(20));
+        QCOMPARE(l.labels()[11], QPointF(10 + 2 * 65 - 2, 12.5 + 3 * 65 - 1));
+        QCOMPARE(l.labels()[12], QPointF(42.5 - 2, 45 - 1));
+        QCOMPARE(l.labels().back(), QPointF(42.5 + 65 - 2, 45 + 3 * 65 - 1));
+        // Values of the user's own: the fields' grid alone, as without the maker's grids.
+        const SheetLayout own(values(11, 12, 5, 5, 3, 4, 1, 0, 0), QSizeF(60, 60), std::nullopt, staggered);
+        QCOMPARE(own.labels().size(), std::size_t(12));
+        QCOMPARE(own.labels()[1], QPointF(76, 12));
+
+        const SheetLayout wide(values(5, 5, 2, 2, 20, 2, 1, 0, 0), QSizeF(4.5, 8), std::nullopt,
+                               {{30, 2, {5, 5, 6.5, 10}}});
+        QCOMPARE(wide.labels().size(), std::size_t(60));
+        QCOMPARE(wide.labels()[29], QPointF(5 + 29 * 6.5, 5));
+        const SheetLayout hostile(values(0, 0, 0, 0, 20, 20, 1, 0, 0), QSizeF(1, 1), std::nullopt,
+                                  std::vector<LabelGrid>(50, {1000, 1000, {0, 0, 1, 1}}));
+        QCOMPARE(hostile.labels().size(), std::size_t(kMaxSheetLabels));
+    }
+
     void countsAreHeldToTheDialogsRanges()
     {
         const SheetLayout zero(values(0, 0, 0, 0, 0, 0, 0, 0, 0), QSizeF(10, 10));
@@ -106,7 +130,7 @@ private Q_SLOTS:
     {
         const PrintSettings s{.ImpDefaut = 2, .ImpMargeG = 5, .ImpMargeH = 4, .ImpResol = 3, .ImpNbrP = 7, .ImpPosX = 15,
                               .ImpPosY = 12, .ImpSepH = 2, .ImpSepV = 3, .ImpNbrH = 6, .ImpNbrV = 8, .sheetGrid = {},
-                              .paper = {}, .outline = {}, .options = {}};
+                              .designs = {}, .back = {}, .paper = {}, .outline = {}, .options = {}, .grids = {}};
         QCOMPARE(test::nine(layoutValues(s)), (QList<int>{15, 12, 2, 3, 6, 8, 7, 5, 4}));
     }
 

@@ -5,8 +5,12 @@
 #include "canvas/core/Etiquette.h"
 #include "print/PrintFixture.h"
 #include "print/ui/frmPage.h"
+#include "document/core/ProjectFile.h"
+#include "print/ui/frmCalibration.h"
 #include "print/ui/frmPrint.h"
+#include "print/ui/frmSheetDesigns.h"
 #include "support/HostileFiles.h"
+#include "support/PdfProbe.h"
 #include "support/TestRegistry.h"
 #include "support/WidgetDriving.h"
 #include "widgets/ui/HeaderPlus.h"
@@ -14,6 +18,9 @@
 #include "widgets/ui/TxtBox.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -301,6 +308,47 @@ private Q_SLOTS:
         QCOMPARE(test::misplaced(labels, test::grid({15, 12}, {92, 53}, 2, 5), 5, 2), QString());
     }
 
+    void theChosenPrintersCalibrationMovesItsJobs()
+    {
+        frmPrint& d = setUp(kSetUp);
+        QTest::mouseClick(d.calibrateButton(), Qt::LeftButton);
+        frmCalibration* c = f->commands->calibration();
+        QVERIFY(c && c->isVisible());
+        QCOMPARE(c->printer(), QStringLiteral("Atelier"));
+        QTest::mouseClick(c->printButton(), Qt::LeftButton);  // the test sheet, on Atelier
+        const QString out = f->printers->outputOf(QStringLiteral("Atelier"));
+        QVERIFY(test::pdfText(out).contains(QStringLiteral("Étalonnage de l'imprimante « Atelier »")));
+        for (const auto& [i, v] : {std::pair{0, 3.0}, {1, -2.5}, {2, 102.0}})
+            c->field(i)->setValue(v);
+        QTest::mouseClick(c->okButton(), Qt::LeftButton);
+        QVERIFY(!c->isVisible());
+        QVERIFY(test::readBytes(f->dir.filePath("Plakatorium.ini")).contains("[ETALONNAGE]\r\nAtelier=3;-2,5;102;100;0;0\r\n"));
+
+        f->dialogs->answers.push_back(Answer::Yes);
+        QTest::mouseClick(d.Bouton2(1), Qt::LeftButton);
+        // Laid out from 13, 9 (the stored margins 2 and 3 taken off), 92 and 53 mm apart;
+        // the job 102 % wider from the paper's corner, then 3 mm right and 2.5 mm up.
+        const QList<QRect> labels = test::inReadingOrder(test::regions(test::rasterise(out, 127)[0], test::near(Qt::red), 2000));
+        QCOMPARE(test::misplaced(labels, test::grid({16.26, 6.5}, {93.84, 53}, 2, 5), 5, 2, {91.8, 50}, 2), QString());
+    }
+
+    void otherDesignsAndTheBackAreStoredInTheTab()
+    {
+        frmPrint& d = setUp(kSetUp);
+        QTest::mouseClick(d.designsButton(), Qt::LeftButton);
+        frmSheetDesigns* s = f->commands->designs();
+        QVERIFY(s && s->isVisible());
+        QTest::mouseClick(s->addButton(), Qt::LeftButton);
+        static_cast<QSpinBox*>(s->ranges()->cellWidget(0, 0))->setValue(6);
+        QCOMPARE(static_cast<QSpinBox*>(s->ranges()->cellWidget(0, 1))->maximum(), 10);  // 2 x 5 positions
+        s->backTab()->setCurrentIndex(1);
+        s->flip()->setCurrentIndex(1);
+        QTest::mouseClick(s->okButton(), Qt::LeftButton);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QCOMPARE(tabFileText(f->commands->project()->project(), 1).section("\r\n", -3),
+                 QStringLiteral("POSITIONS|6|10|1\r\nVERSO|1|1\r\n"));
+    }
+
     void aFailedJobIsReportedInFrench()
     {
         setUp(kSetUp);
@@ -320,17 +368,6 @@ private Q_SLOTS:
         setUp(kSetUp);
         QTest::mouseClick(dialog().Bouton2(3), Qt::LeftButton);
         QCOMPARE(f->help, QStringList{"Imprimer - [Exemple]"});
-    }
-
-    void withoutAProjectTheCommandsShowTheGuard()
-    {
-        f->menu->Mnu_ID_Fichier_Click(Fichier::Imprimer);
-        f->menu->Mnu_ID_Fichier_Click(Fichier::Apercu);
-        QCOMPARE(f->dialogs->shown.size(), 2);
-        QCOMPARE(f->dialogs->shown.at(0).text,
-                 QStringLiteral("Vous devez créer ou ouvrir un projet pour pouvoir utiliser cette fonction."));
-        QVERIFY(!dialog().isVisible());
-        QVERIFY(!f->commands->preview());
     }
 };
 

@@ -16,8 +16,6 @@
 
 namespace plk::test {
 
-QString batchExecutable() { return QStringLiteral(PLK_BATCH_EXE); }
-
 QString systemReason(int error) { return plk::systemReason(error); }
 
 void limitFileSizes(qint64 bytes)

@@ -2,13 +2,16 @@
 // Helpers of the tests that treat the program as an attacker or bad luck would: FIFOs
 // that would block a reader forever, and a disk that fills up.
 
+#include "support/TestSupport.h"
+
 #include <QString>
 #include <functional>
 
 namespace plk::test {
 
-/// The plakatorium-batch program built with the tests.
-QString batchExecutable();
+/// Runs plakatorium-batch as batch() does, in French; its writes beyond `fileSizeLimit`
+/// bytes per file fail as on a full disk.
+BatchRun batch(const QStringList& args, qint64 fileSizeLimit);
 
 /// A FIFO at the path (no writer: opening it for reading would wait forever).
 void makeFifo(const QString& path);

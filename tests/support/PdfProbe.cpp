@@ -38,7 +38,7 @@ QList<PdfImage> pdfImages(const QString& pdf)
         if (f.size() < 14 || (f[0].toInt(&numbered), !numbered))
             continue;
         images << PdfImage{f[0].toInt(), f[2], f[3].toInt(), f[4].toInt(), f[8], f[10].toInt(), f[12].toDouble(),
-                           f[13].toDouble()};
+                           f[13].toDouble(), f[9] == QLatin1String("yes")};
     }
     return images;
 }

@@ -26,6 +26,7 @@ struct PdfImage {
     int object = 0;    // the stored image: one object however often it is placed
     double xPpi = 0;
     double yPpi = 0;
+    bool interpolated = false;  // smoothed when enlarged
 };
 QList<PdfImage> pdfImages(const QString& pdf);
 

@@ -1,4 +1,5 @@
 #include "support/TestSupport.h"
+#include "support/HostileFiles.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -10,11 +11,38 @@ namespace plk::test {
 
 bool hasTahoma() { return QFontDatabase::families().contains(QStringLiteral("Tahoma")); }
 
-BatchRun batch(const QStringList& args, const QString& locale)
+namespace {
+
+BatchRun runLimited(const QString& program, const QStringList& args, const QProcessEnvironment& environment,
+                    qint64 fileSizeLimit)
+{
+    QProcess p;
+    p.setProcessEnvironment(environment);
+    if (fileSizeLimit >= 0)  // a modifier makes QProcess fork: only when it is needed
+        p.setChildProcessModifier([fileSizeLimit] { limitFileSizes(fileSizeLimit); });
+    p.start(program, args);
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+BatchRun batchLimited(const QStringList& args, const QString& locale, qint64 fileSizeLimit)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), locale);
-    return run(QStringLiteral(PLK_BATCH_EXE), args, env);
+    return runLimited(QStringLiteral(PLK_BATCH_EXE), args, env, fileSizeLimit);
+}
+
+}  // namespace
+
+BatchRun batch(const QStringList& args, const QString& locale) { return batchLimited(args, locale, -1); }
+
+BatchRun batch(const QStringList& args, qint64 fileSizeLimit)
+{
+    return batchLimited(args, QStringLiteral("fr_FR.UTF-8"), fileSizeLimit);
 }
 
 QString programExe() { return QStringLiteral(PLK_APP_EXE); }
@@ -23,12 +51,7 @@ QString sourceFile(const QString& relativePath) { return QStringLiteral(PLK_SOUR
 
 BatchRun run(const QString& program, const QStringList& args, const QProcessEnvironment& environment)
 {
-    QProcess p;
-    p.setProcessEnvironment(environment);
-    p.start(program, args);
-    if (!p.waitForFinished(120000))
-        return {-1, p.readAllStandardOutput(), p.readAllStandardError()};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    return runLimited(program, args, environment, -1);
 }
 
 BatchRun installProgram(const QString& prefix)

@@ -1,6 +1,7 @@
 #include "support/WidgetDriving.h"
 
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/ContentField.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,7 +11,10 @@
 
 namespace plk::test {
 
-void typeInto(QLineEdit* field, const QString& text, bool focusFirst)
+namespace {
+
+template <typename Field>
+void typeOver(Field* field, const QString& text, bool focusFirst)
 {
     if (focusFirst)
         field->setFocus();
@@ -21,6 +25,10 @@ void typeInto(QLineEdit* field, const QString& text, bool focusFirst)
         QTest::keyClicks(field, text);
 }
 
+}  // namespace
+
+void typeInto(QLineEdit* field, const QString& text, bool focusFirst) { typeOver(field, text, focusFirst); }
+void typeInto(ContentField* field, const QString& text, bool focusFirst) { typeOver(field, text, focusFirst); }
 void typeInto(TxtBox* field, const QString& text) { typeInto(field->Text1(), text); }
 
 void clickEntry(QListWidget* list, int row)

@@ -9,6 +9,7 @@ class QTabBar;
 class QWidget;
 
 namespace plk {
+class ContentField;
 class TxtBox;
 }
 
@@ -17,6 +18,7 @@ namespace plk::test {
 /// Selects what the field shows and types the text over it (an empty text erases it);
 /// with `focusFirst`, gives the field the focus before, as a click into it would.
 void typeInto(QLineEdit* field, const QString& text, bool focusFirst = false);
+void typeInto(ContentField* field, const QString& text, bool focusFirst = false);
 void typeInto(TxtBox* field, const QString& text);
 /// Clicks the list's row.
 void clickEntry(QListWidget* list, int row);

@@ -3,6 +3,7 @@
 
 #include "PointerEvents.h"
 #include "app/ui/TaskPaneSetup.h"
+#include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
 #include "base/core/Twips.h"
 #include "support/MainWindowFixture.h"

@@ -161,24 +161,6 @@ private Q_SLOTS:
         QCOMPARE(tab().codeRect(2).topLeft(), QPointF(35, 17));
     }
 
-    void codeEditsAreUndoneAndRedone()
-    {
-        // The changes are gathered once the command is over, when the events have run.
-        QCoreApplication::processEvents();
-        const QString added = projectFileText(m_window->project());
-        apply(BarcodeKind::EAN13, QStringLiteral("3017620422003"));
-        QCoreApplication::processEvents();
-        const QString edited = projectFileText(m_window->project());
-        QVERIFY(edited.contains(QStringLiteral("\r\nCODE|EAN13|3017620422003|")));
-        m_fx.menu->undoCommands().undoAction()->trigger();
-        QCOMPARE(projectFileText(m_window->project()), added);
-        m_fx.menu->undoCommands().undoAction()->trigger();
-        QVERIFY(!projectFileText(m_window->project()).contains(QStringLiteral("CODE|")));
-        m_fx.menu->undoCommands().redoAction()->trigger();
-        m_fx.menu->undoCommands().redoAction()->trigger();
-        QCOMPARE(projectFileText(m_window->project()), edited);
-    }
-
     void theCanvasShowsTheCode()
     {
         // The canvas lies inside the view, beside the rulers: the code goes where the

@@ -5,6 +5,7 @@
 #include "WindowTests.h"
 #include "merge/core/BuiltInMarkers.h"
 #include "support/MergeFixtures.h"
+#include "windows/ui/ContentField.h"
 #include "windows/ui/DataPage.h"
 #include "windows/ui/MergeOptionsBox.h"
 

@@ -7,6 +7,7 @@
 #include "canvas/core/Etiquette.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/ContentField.h"
 #include "windows/ui/frmOutils.h"
 #include "windows/ui/frmProjet.h"
 #include "support/TestRegistry.h"

@@ -4,6 +4,7 @@
 // the steps; the modified mark in the caption; the keys that edit the selection.
 
 #include "WindowTests.h"
+#include "windows/ui/ContentField.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -360,7 +361,7 @@ private Q_SLOTS:
     {
         clickFirstLabel();
         settle();
-        QLineEdit* field = m_outils->contentField();
+        auto* field = m_outils->contentField();
         field->setFocus();
         for (const QChar c : QStringLiteral("abc")) {
             QTest::keyClick(field, c.toLatin1());

@@ -1,6 +1,6 @@
 #include "app/ui/RecentProjectsMenu.h"
 
-#include "app/core/AppPaths.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "windows/ui/MainWindowServices.h"
 

@@ -3,7 +3,7 @@
 // opened or saved, newest first. Choosing one opens it as "Ouvrir un projet..." would;
 // a file that is gone is taken off the list with a message.
 
-#include "app/core/RecentProjects.h"
+#include "settings/core/RecentProjects.h"
 
 #include <QObject>
 

@@ -1,9 +1,10 @@
 #include "app/ui/TaskPaneSetup.h"
 
-#include "app/core/Settings.h"
-#include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
+#include "settings/core/AppPaths.h"
+#include "settings/core/Settings.h"
 #include "widgets/ui/BarreXP.h"
+#include "windows/ui/MainWindowServices.h"
 
 #include <variant>
 
@@ -41,7 +42,7 @@ constexpr Item kItems[] = {
 
 // Hands a command to the handler of its menu.
 struct RunOn {
-    frmMenu& menu;
+    MainWindowServices& menu;
     void operator()(Fichier c) const { menu.Mnu_ID_Fichier_Click(c); }
     void operator()(Edition c) const { menu.Mnu_ID_Edition_Click(c); }
     void operator()(Aide c) const { menu.Mnu_ID_Aide_Click(c); }
@@ -49,21 +50,21 @@ struct RunOn {
 
 constexpr const char* kGroups[] = {"Gestion du projet", "Propriétés du projet", "Mise en page", "Aide utilisateur"};
 
-BarreXP* pane(frmMenu& menu) { return qobject_cast<BarreXP*>(menu.taskPane()); }
+BarreXP* pane(MainWindowServices& menu) { return qobject_cast<BarreXP*>(menu.taskPane()); }
 
 }  // namespace
 
-BarreXP* buildTaskPane(frmMenu& menu)
+BarreXP* buildTaskPane(MainWindowServices& menu)
 {
     auto* bar = new BarreXP;
-    bar->ImageList = &menu.ico16;
+    bar->ImageList = &menu.taskPaneIcons();
     bar->setAutoResize(true);
     bar->setFontName(QStringLiteral("Tahoma"));
     for (const char* caption : kGroups)
         bar->Creation_Groupe(QString::fromUtf8(caption));
     for (std::size_t i = 0; i < std::size(kItems); ++i)
         bar->Creation_Label(kItems[i].group, int(i) + 1, QString::fromUtf8(kItems[i].caption));
-    QObject::connect(bar, &BarreXP::ClickLabel, &menu, [&menu](int item) {
+    QObject::connect(bar, &BarreXP::ClickLabel, menu.mainWidget(), [&menu](int item) {
         if (item < 1 || item > int(std::size(kItems)))
             return;
         const auto& command = kItems[item - 1].command;
@@ -74,7 +75,7 @@ BarreXP* buildTaskPane(frmMenu& menu)
     return bar;
 }
 
-void applyTaskPaneOptions(frmMenu& menu)
+void applyTaskPaneOptions(MainWindowServices& menu)
 {
     BarreXP* bar = pane(menu);
     if (!bar)
@@ -84,7 +85,7 @@ void applyTaskPaneOptions(frmMenu& menu)
     menu.setTaskPaneVisible(App.Options.Afficher != 1);
 }
 
-void SaveLoadTaskPane(frmMenu& menu, int mode)
+void SaveLoadTaskPane(MainWindowServices& menu, int mode)
 {
     BarreXP* bar = pane(menu);
     if (!bar)

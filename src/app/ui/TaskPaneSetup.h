@@ -5,13 +5,13 @@
 namespace plk {
 
 class BarreXP;
-class frmMenu;
+class MainWindowServices;
 
 /// Builds the task pane into the main window and connects its items to the menus.
-BarreXP* buildTaskPane(frmMenu& menu);
+BarreXP* buildTaskPane(MainWindowServices& menu);
 /// Applies the preferences "Afficher", "Animation" and "Position" to the pane.
-void applyTaskPaneOptions(frmMenu& menu);
+void applyTaskPaneOptions(MainWindowServices& menu);
 /// The "BARRE XP" section: save (-1) from the pane or load (0) into it.
-void SaveLoadTaskPane(frmMenu& menu, int mode);
+void SaveLoadTaskPane(MainWindowServices& menu, int mode);
 
 }  // namespace plk

@@ -1,10 +1,10 @@
 #include "app/ui/frmAbout.h"
 
-#include "app/core/Version.h"
-#include "app/ui/frmMenu.h"
+#include "base/core/Version.h"
 #include "widgets/ui/BarreXP.h"
 #include "widgets/ui/Line3D.h"
 #include "widgets/ui/ReadingOrder.h"
+#include "windows/ui/MainWindowServices.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -13,8 +13,8 @@
 
 namespace plk {
 
-frmAbout::frmAbout(frmMenu& menu)
-    : QDialog(&menu), m_menu(menu), m_product(new QLabel(this)), m_version(new QLabel(this)), m_notice(new QLabel(this))
+frmAbout::frmAbout(MainWindowServices& menu)
+    : QDialog(menu.mainWidget()), m_menu(menu), m_product(new QLabel(this)), m_version(new QLabel(this)), m_notice(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("A propos de..."));
     setModal(true);
@@ -45,7 +45,7 @@ frmAbout::frmAbout(frmMenu& menu)
 void frmAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    const QRect main = m_menu.geometry();
+    const QRect main = m_menu.mainWidget()->geometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
     // It may have been opened from a task-pane item, whose hover would stay lit.
     if (auto* pane = qobject_cast<BarreXP*>(m_menu.taskPane()))

@@ -7,13 +7,13 @@ class QLabel;
 
 namespace plk {
 
-class frmMenu;
+class MainWindowServices;
 
 class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAbout(frmMenu& menu);
+    explicit frmAbout(MainWindowServices& menu);
 
     QLabel* productLabel() const { return m_product; }
     QLabel* versionLabel() const { return m_version; }
@@ -24,7 +24,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     QLabel* m_product;
     QLabel* m_version;
     QLabel* m_notice;

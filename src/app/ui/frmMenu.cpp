@@ -1,12 +1,12 @@
 #include "app/ui/frmMenu.h"
 
-#include "app/core/Settings.h"
-#include "app/core/Version.h"
 #include "base/core/AppState.h"
+#include "base/core/Version.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/NewObject.h"
-#include "document/core/ProjectHistory.h"
 #include "document/core/ProjectFile.h"
+#include "document/core/ProjectHistory.h"
+#include "settings/core/Settings.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>

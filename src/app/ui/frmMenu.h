@@ -2,11 +2,11 @@
 // The main window: project windows live in its workspace; it carries the menu bar,
 // the task pane, a three-panel status bar, and the handlers every command goes to.
 
-#include "app/core/AppPaths.h"
-#include "document/ui/ProjectFiles.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/core/ProgramIcons.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/MenuCommands.h"
+#include "windows/ui/ProjectFiles.h"
 #include "windows/ui/UndoCommands.h"
 #include "windows/ui/ZoomCommands.h"
 
@@ -35,15 +35,13 @@ public:
     ~frmMenu() override;
 
     MainWindowParts parts;
-    /// The 16-pixel pictures of the task pane's items.
-    TPict ico16 = taskPaneImages();
 
     // --- command handlers, one per menu ---------------------------------------------
     void Mnu_ID_Fichier_Click(Fichier index) override;
     void Mnu_ID_Edition_Click(Edition index) override;
     void runCommand(const std::function<void()>& command) override;
     void Mnu_ID_Fenetre_Click(Fenetre index);
-    void Mnu_ID_Aide_Click(Aide index);
+    void Mnu_ID_Aide_Click(Aide index) override;
     void Mnu_ID_Projet_Click(Projet index);
 
     frmProjet* activeProject() const override;
@@ -69,11 +67,11 @@ public:
     ZoomCommands& zoomCommands() const { return *m_zoomCommands; }
     QLabel* statusPanel(int panel) const { return m_panels[panel - 1]; }
     QMdiArea* workspace() const { return m_mdi; }
-    /// Places a widget as the task pane, docked on the left or on the right.
-    void setTaskPane(QWidget* pane, const QColor& background);
-    void setTaskPaneOnRight(bool right);
-    void setTaskPaneVisible(bool visible);
-    QWidget* taskPane() const { return m_taskPane; }
+    void setTaskPane(QWidget* pane, const QColor& background) override;
+    void setTaskPaneOnRight(bool right) override;
+    void setTaskPaneVisible(bool visible) override;
+    QWidget* taskPane() const override { return m_taskPane; }
+    TPict& taskPaneIcons() override { return m_ico16; }
 
     // --- MainWindowServices ----------------------------------------------------------
     QMenu* projectMenu() override { return m_projet; }
@@ -147,6 +145,7 @@ private:
     QWidget* m_taskPane = nullptr;
     QScrollArea* m_taskPaneColumn = nullptr;
     ToolBoxLink* m_toolBox = nullptr;
+    TPict m_ico16 = taskPaneImages();
 };
 
 }  // namespace plk

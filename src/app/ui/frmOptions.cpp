@@ -1,11 +1,12 @@
 #include "app/ui/frmOptions.h"
 
-#include "app/core/Settings.h"
 #include "app/ui/TaskPaneSetup.h"
-#include "app/ui/frmMenu.h"
 #include "base/core/AppState.h"
+#include "settings/core/AppPaths.h"
+#include "settings/core/Settings.h"
 #include "widgets/ui/Line3D.h"
 #include "widgets/ui/ReadingOrder.h"
+#include "windows/ui/MainWindowServices.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -26,8 +27,8 @@ std::int16_t& option(int index)
 
 }  // namespace
 
-frmOptions::frmOptions(frmMenu& menu)
-    : QDialog(&menu), m_menu(menu)
+frmOptions::frmOptions(MainWindowServices& menu)
+    : QDialog(menu.mainWidget()), m_menu(menu)
 {
     setWindowTitle(QStringLiteral("Préférences du logiciel"));
     setModal(true);
@@ -55,8 +56,8 @@ frmOptions::frmOptions(frmMenu& menu)
     connect(okButton, &QPushButton::clicked, this, &frmOptions::ok);
     connect(cancelButton, &QPushButton::clicked, this, &frmOptions::cancel);
     connect(helpButton, &QPushButton::clicked, this, [this] {
-        if (m_menu.parts.showHelp)
-            m_menu.parts.showHelp(windowTitle());
+        if (m_menu.commandParts().showHelp)
+            m_menu.commandParts().showHelp(windowTitle());
     });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -96,7 +97,7 @@ void frmOptions::SaveLoadOptions(int mode)
 
 void frmOptions::showEvent(QShowEvent* event)
 {
-    const QRect main = m_menu.geometry();
+    const QRect main = m_menu.mainWidget()->geometry();
     move(main.left() + main.width() / 2 - width() / 2, main.top() + main.height() / 2 - height() / 2);
     SaveLoadOptions(0);
     QDialog::showEvent(event);

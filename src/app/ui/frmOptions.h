@@ -9,13 +9,13 @@ class QCheckBox;
 
 namespace plk {
 
-class frmMenu;
+class MainWindowServices;
 
 class frmOptions : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmOptions(frmMenu& menu);
+    explicit frmOptions(MainWindowServices& menu);
 
     /// The settings' "OPTIONS" section: save (-1) from the boxes or load (0) into them.
     void SaveLoadOptions(int mode);
@@ -31,7 +31,7 @@ protected:
 private:
     void boxChanged(int index, bool ticked);
 
-    frmMenu& m_menu;
+    MainWindowServices& m_menu;
     std::array<QCheckBox*, 5> m_boxes{};
 };
 

@@ -50,6 +50,11 @@ void drawText(QPainter& painter, const BarcodeText& t, double module, const QPoi
     painter.drawText(QPointF(x, at.y()), t.text);
 }
 
+bool isPdf(const QPainter& painter)
+{
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
 /// The modules as one filled shape, so viewers draw no hairline seams between touching
 /// rectangles. A PDF page takes them as rectangles ("re") filled at once, in module
 /// units under one transformation: small whole numbers, the same bytes for every label
@@ -57,7 +62,7 @@ void drawText(QPainter& painter, const BarcodeText& t, double module, const QPoi
 /// vector devices take one path.
 void fillVectorModules(QPainter& painter, const BarcodePlacement& p, const QColor& colour)
 {
-    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
+    if (isPdf(painter)) {
         painter.save();
         painter.translate(p.origin);
         painter.scale(p.module, p.module);
@@ -72,6 +77,17 @@ void fillVectorModules(QPainter& painter, const BarcodePlacement& p, const QColo
     for (const QRectF& r : p.symbol.modules)
         path.addRect(scaled(r, p.module, p.origin));
     painter.fillPath(path, colour);
+}
+
+/// Draws the picture of the modules stretched over the symbol, each pixel a sharp
+/// module; false when the modules make no picture.
+bool drawModulePicture(QPainter& painter, const BarcodePlacement& p, const QImage& picture)
+{
+    if (picture.isNull())
+        return false;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(p.rect(), picture);
+    return true;
 }
 
 }  // namespace
@@ -114,7 +130,7 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 }
 
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
-                  const QColor& colour, const BarcodeEncoding* encoded)
+                  const QColor& colour, const BarcodeEncoding* encoded, ModulePictures* pictures)
 {
     // Drawn in device units; a turned code in a frame of its own turned with it, scaled
     // as the device is.
@@ -140,7 +156,8 @@ bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, con
         painter.setRenderHint(QPainter::Antialiasing, false);
         for (const QRectF& r : p.symbol.modules)
             painter.fillRect(pixelRect(scaled(r, p.module, p.origin)), colour);
-    } else {
+    } else if (!pictures || isLinear(kind) || !isPdf(painter) ||
+               !drawModulePicture(painter, p, pictures->picture(kind, data, colour, p.symbol))) {
         fillVectorModules(painter, p, colour);
     }
     painter.setPen(colour);

@@ -4,6 +4,7 @@
 // so no bar or square is ever blurred; on vector devices the code fills its box.
 
 #include "barcode/core/BarcodeSymbol.h"
+#include "barcode/core/ModulePicture.h"
 
 #include <QColor>
 #include <QPainter>
@@ -37,8 +38,10 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 
 /// Draws the code into `target` (the painter's logical coordinates) in `colour`.
 /// Returns false, drawing nothing, when the data cannot be encoded.
+/// With `pictures`, a two-dimensional code goes to a PDF page as the picture of its
+/// modules kept there, which the document stores once however often it is drawn.
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
-                  const QColor& colour, const BarcodeEncoding* encoded = nullptr);
+                  const QColor& colour, const BarcodeEncoding* encoded = nullptr, ModulePictures* pictures = nullptr);
 
 /// Stands for a code whose data is not known yet or cannot be encoded: a hatched
 /// frame in `colour` with the text in it.

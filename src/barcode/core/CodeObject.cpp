@@ -77,7 +77,7 @@ QString escapeCodeData(const QString& data)
     return out;
 }
 
-QString unescapeCodeData(const QString& field)
+QString unescapeCodeData(const QString& field, const char* what)
 {
     QString out;
     out.reserve(field.size());
@@ -97,7 +97,7 @@ QString unescapeCodeData(const QString& field)
         const auto e = std::find_if(kEscapes.begin(), kEscapes.end(), [next](const Escape& x) { return x.written == next; });
         if (e == kEscapes.end()) {
             const QString shown = next.isNull() ? QString() : QString(next);
-            throw FormatError("séquence inconnue dans les données du code : « \\" + shown.toStdString() + " »");
+            throw FormatError(std::string("séquence inconnue dans ") + what + " : « \\" + shown.toStdString() + " »");
         }
         out += QLatin1Char(e->plain);
     }

@@ -44,8 +44,8 @@ CodeObject newCodeObject();
 
 QString escapeCodeData(const QString& data);
 /// Throws FormatError on a backslash followed by anything but "\", "p", "n" or "x" and
-/// the two hexadecimal digits of a control character.
-QString unescapeCodeData(const QString& field);
+/// the two hexadecimal digits of a control character; the message names `what` holds it.
+QString unescapeCodeData(const QString& field, const char* what = "les données du code");
 
 QString codeRecord(const CodeObject& code, const RegionalFormat& format);
 /// The code a CODE record describes. Throws FormatError, with a French reason, on a

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace plk {
 
@@ -67,6 +68,46 @@ struct SheetGrid {
 /// Each value of a stored grid lies within 0 .. this many millimetres.
 inline constexpr double kMaxSheetGrid = 400;
 
+/// One grid of a maker's sheet: `across` x `down` labels on `place`. A sheet may hold
+/// several (rows set off from each other, a card beside its labels), and a grid may
+/// hold more labels across or down than the print set-up's fields count.
+struct LabelGrid {
+    int across = 1;
+    int down = 1;
+    SheetGrid place;
+
+    bool operator==(const LabelGrid&) const = default;
+};
+/// The print set-up's fields count at most this many labels across and down.
+inline constexpr int kMaxAcross = 20;
+inline constexpr int kMaxDown = 20;
+// Bounds of the grids a tab keeps: enough for every maker's sheet (40 down is the
+// most), few enough that a hostile file asks for no more labels than a page can hold.
+inline constexpr int kMaxGridCount = 100;     // labels across or down a grid
+inline constexpr int kMaxGrids = 10;          // grids on a sheet
+inline constexpr int kMaxSheetLabels = 2000;  // labels on a sheet, every grid together
+
+/// Positions `first` to `last` of the sheet (from 1, across then down) show the
+/// design of tab `tab` (from 1) of the same project instead of the tab's own.
+struct DesignRange {
+    int first = 1;
+    int last = 1;
+    int tab = 1;
+
+    bool operator==(const DesignRange&) const = default;
+};
+
+/// How a duplex sheet turns: about its long edge (the back's columns mirrored) or
+/// its short edge (the rows mirrored).
+enum class SheetFlip : std::int16_t { LongEdge = 0, ShortEdge = 1 };
+
+/// The tab whose design is printed on the back of the tab's labels.
+struct BackSide {
+    int tab = 1;
+    SheetFlip flip = SheetFlip::LongEdge;
+
+    bool operator==(const BackSide&) const = default;
+};
 /// The paper a tab's sheets are printed on when it is not A4 portrait: a named size
 /// ("A5", "US Letter"...), a sheet or a label printer's page of its own size (no
 /// name), upright or turned a quarter.
@@ -107,6 +148,13 @@ struct PrintOptions {
 };
 inline constexpr int kMaxCopies = 999;
 
+// The ranges of the print set-up's fields. The counts of a layout are held to them
+// whatever their source, so that a damaged or hostile project file cannot ask for
+// millions of labels.
+inline constexpr int kMaxSheets = 10;
+inline constexpr int kMaxPosition = 200;  // positions and gaps, mm
+inline constexpr int kMaxMargin = 10;     // unprintable margins, mm
+
 struct PrintSettings {
     std::int16_t ImpDefaut = 0;
     std::int16_t ImpMargeG = 0;
@@ -121,6 +169,10 @@ struct PrintSettings {
     std::int16_t ImpNbrV = 0;
     /// The sheet's exact grid, when the tab was made for a known sheet of labels.
     std::optional<SheetGrid> sheetGrid;
+    /// Ranges of positions given to other tabs' designs.
+    std::vector<DesignRange> designs;
+    /// The back of the tab's labels, for a duplex job.
+    std::optional<BackSide> back;
     /// The paper, when it is not A4 portrait.
     std::optional<Paper> paper;
     /// The label's outline, when the tab was made for a product whose labels are not
@@ -128,6 +180,10 @@ struct PrintSettings {
     std::optional<LabelOutline> outline;
     /// The options, when they are not the defaults.
     std::optional<PrintOptions> options;
+    /// Every grid of the maker's sheet, when the whole-millimetre fields and the
+    /// sheet's exact grid cannot carry them (several grids, more than the fields'
+    /// counts); the first is the one those fields describe.
+    std::vector<LabelGrid> grids;
 
     bool operator==(const PrintSettings&) const = default;
 };

@@ -1,9 +1,12 @@
 #include "batch/core/BatchCommands.h"
 
 #include "base/core/FileWriter.h"
+#include "settings/core/AppPaths.h"
 #include "batch/core/ProductCommands.h"
+#include "catalogue/core/Catalogue.h"
 #include "canvas/core/CodeRows.h"
 #include "canvas/core/ImageSurface.h"
+#include "canvas/core/PictureRows.h"
 #include "canvas/core/TabData.h"
 #include "document/core/GlabelsImport.h"
 #include "document/core/LegacyImport.h"
@@ -12,6 +15,7 @@
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "print/core/PrintJob.h"
+#include "settings/core/AppPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +25,8 @@
 #include <QTemporaryDir>
 #include <optional>
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace plk {
 
@@ -47,13 +53,23 @@ const char* const kHelp =
     "                        dont les valeurs remplissent les champs\n"
     "  sheets ENTREE SORTIE.pdf [--tab N] [--skip-bad-codes] [--copies C]\n"
     "                        [--uncollated] [--outlines] [--crop-marks] [--mirror]\n"
+    "                        [--printer NOM] [--offset X,Y] [--scale SX,SY]\n"
+    "                        [--back-offset X,Y] [--settings FICHIER]\n"
     "                        imprime les planches de l'onglet N dans le fichier PDF\n"
     "                        SORTIE.pdf, avec les réglages d'impression de l'onglet\n"
     "                        (sur son papier) ; C copies (assemblées sauf avec\n"
     "                        --uncollated), contours des étiquettes, traits de\n"
     "                        coupe, planche en miroir (papier transfert) ;\n"
     "                        un onglet relié à un fichier de données imprime une\n"
-    "                        étiquette par ligne\n"
+    "                        étiquette par ligne ; les positions données à d'autres\n"
+    "                        onglets et le verso des étiquettes suivent l'onglet.\n"
+    "                        --printer applique l'étalonnage de l'imprimante NOM\n"
+    "                        (lu dans le fichier de réglages du programme, ou dans\n"
+    "                        FICHIER) ; --offset décale les planches de X et Y mm\n"
+    "                        (-10 à 10), --scale les met à l'échelle de SX et SY %\n"
+    "                        (95 à 105) depuis le coin haut gauche de la feuille,\n"
+    "                        --back-offset décale en plus le verso (-10 à 10 mm) ;\n"
+    "                        les deux nombres s'écrivent aussi X;Y\n"
     "  preview ENTREE DOSSIER [--tab N] [--dpi R] [--skip-bad-codes]\n"
     "                        écrit les pages de l'aperçu de l'onglet N dans DOSSIER\n"
     "                        (Page1.png, Page2.png ...), à R points par pouce\n"
@@ -68,7 +84,8 @@ const char* const kHelp =
     "                        du catalogue installé et du dossier Produits\n"
     "  print ENTREE [--tab N] [--printer NOM] [--copies C] [--skip-bad-codes]\n"
     "                        envoie les planches de l'onglet N à l'imprimante NOM\n"
-    "                        (celle par défaut de CUPS sinon), en C exemplaires\n"
+    "                        (celle par défaut de CUPS sinon) avec son étalonnage,\n"
+    "                        en C exemplaires\n"
     "                        (et les autres options de sheets)\n"
     "  --data FICHIER        (snapshot, sheets, preview, print) fusionne FICHIER, un\n"
     "                        fichier de données aux mêmes champs, au lieu de celui\n"
@@ -104,7 +121,8 @@ ReadResult loadProject(const QString& path, Project& project, const RegionalForm
                        const QString& picturesFolder, QTextStream& err)
 {
     if (isGlabelsFile(path)) {
-        const GlabelsImport imported = importGlabelsProject(path, project, picturesFolder, format);
+        const Catalogue catalogue(Catalogue::defaultFolders(AppPaths::forRunningProgram().programFolder()));
+        const GlabelsImport imported = importGlabelsProject(path, project, picturesFolder, format, &catalogue);
         if (!imported.losses.isEmpty())
             err << glabelsLossesMessage(path, imported.losses) << '\n';
         return imported.result;
@@ -154,12 +172,19 @@ struct Options {
     int row = 0;                  // --row, from 1: for snapshot only; 0 when not given
     bool skipBadCodes = false;    // --skip-bad-codes: for sheets and preview
     bool allowOutside = false;    // --allow-outside: a data file outside the project's folder tree
+    // For sheets and print: a printer's calibration (--printer, from --settings or the
+    // program's settings file; print sends the job to that queue too), or values of one
+    // run (--offset, --scale, --back-offset).
+    bool calibrationOptions = false;
+    QString printer;
+    QString settings;
+    std::optional<QPointF> offset, scale, backOffset;
+    QString outOfRange;  // the option whose values are beyond their range
     /// --copies N, --uncollated, --outlines, --crop-marks, --mirror: for sheets only,
     /// over the tab's own print options.
     std::optional<PrintOptions> printOptions;
     QString dataFile;             // --data: another data file of the same fields
     std::optional<CounterSettings> counter;  // --counter: for sheets, preview and print
-    QString printer;              // --printer: for print only
     bool valid = true;
 };
 
@@ -185,6 +210,33 @@ std::optional<CounterSettings> counterOption(const QString& text)
     return c;
 }
 
+/// Two numbers "X,Y" (or "X;Y", for numbers written with a decimal comma).
+std::optional<QPointF> numberPair(const QString& text)
+{
+    const QStringList parts = text.split(text.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(','));
+    if (parts.size() != 2)
+        return std::nullopt;
+    const RegionalFormat format = RegionalFormat::system();
+    const std::optional<double> x = format.parseReal(parts[0].trimmed()), y = format.parseReal(parts[1].trimmed());
+    if (!x || !y || !std::isfinite(*x) || !std::isfinite(*y))
+        return std::nullopt;
+    return QPointF(*x, *y);
+}
+
+/// Reads the pair after a calibration option, or marks the options invalid.
+void calibrationPair(const QStringList& args, qsizetype& i, Options& o, std::optional<QPointF>& target)
+{
+    const QString& option = args[i];
+    target = numberPair(args[++i]);
+    o.valid = o.valid && target.has_value();
+    o.calibrationOptions = true;
+    const double low = option == QLatin1String("--scale") ? kMinCalibrationScale : -kMaxCalibrationOffset;
+    const double high = option == QLatin1String("--scale") ? kMaxCalibrationScale : kMaxCalibrationOffset;
+    const auto outside = [low, high](double v) { return v < low - 1e-9 || v > high + 1e-9; };
+    if (target && (outside(target->x()) || outside(target->y())))
+        o.outOfRange = QStringLiteral("%1 %2 : valeurs de %3 à %4").arg(option, args[i]).arg(low).arg(high);
+}
+
 /// Reads the number after an option, or marks the options invalid.
 int optionNumber(const QStringList& args, qsizetype& i, bool& valid)
 {
@@ -197,6 +249,11 @@ int optionNumber(const QStringList& args, qsizetype& i, bool& valid)
 Options parseOptions(const QStringList& args, qsizetype from)
 {
     Options o;
+    const auto printOptions = [&o]() -> PrintOptions& {
+        if (!o.printOptions)
+            o.printOptions.emplace();
+        return *o.printOptions;
+    };
     for (qsizetype i = from; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--tab") && i + 1 < args.size()) {
             o.tab = optionNumber(args, i, o.valid);
@@ -216,25 +273,28 @@ Options parseOptions(const QStringList& args, qsizetype from)
         } else if (args[i] == QLatin1String("--counter") && i + 1 < args.size()) {
             o.counter = counterOption(args[++i]);
             o.valid = o.valid && o.counter;
-        } else if (args[i] == QLatin1String("--printer") && i + 1 < args.size()) {
-            o.printer = args[++i];
+        } else if ((args[i] == QLatin1String("--offset") || args[i] == QLatin1String("--back-offset")) &&
+                   i + 1 < args.size()) {
+            calibrationPair(args, i, o, args[i] == QLatin1String("--offset") ? o.offset : o.backOffset);
+        } else if (args[i] == QLatin1String("--scale") && i + 1 < args.size()) {
+            calibrationPair(args, i, o, o.scale);
+        } else if ((args[i] == QLatin1String("--printer") || args[i] == QLatin1String("--settings")) &&
+                   i + 1 < args.size()) {
+            (args[i] == QLatin1String("--printer") ? o.printer : o.settings) = args[i + 1];
+            ++i;
+            o.calibrationOptions = true;
         } else if (args[i] == QLatin1String("--copies") && i + 1 < args.size()) {
-            o.printOptions = o.printOptions.value_or(PrintOptions());
             const int copies = optionNumber(args, i, o.valid);
             o.valid = o.valid && copies >= 1 && copies <= kMaxCopies;
-            o.printOptions->copies = std::int16_t(std::clamp(copies, 1, kMaxCopies));
+            printOptions().copies = std::int16_t(std::clamp(copies, 1, kMaxCopies));
         } else if (args[i] == QLatin1String("--uncollated")) {
-            o.printOptions = o.printOptions.value_or(PrintOptions());
-            o.printOptions->collate = false;
+            printOptions().collate = false;
         } else if (args[i] == QLatin1String("--outlines")) {
-            o.printOptions = o.printOptions.value_or(PrintOptions());
-            o.printOptions->outlines = true;
+            printOptions().outlines = true;
         } else if (args[i] == QLatin1String("--crop-marks")) {
-            o.printOptions = o.printOptions.value_or(PrintOptions());
-            o.printOptions->cropMarks = true;
+            printOptions().cropMarks = true;
         } else if (args[i] == QLatin1String("--mirror")) {
-            o.printOptions = o.printOptions.value_or(PrintOptions());
-            o.printOptions->mirror = true;
+            printOptions().mirror = true;
         } else if (args[i] == QLatin1String("--allow-outside")) {
             o.allowOutside = true;
         } else if (args[i] == QLatin1String("--skip-bad-codes")) {
@@ -303,6 +363,8 @@ std::unique_ptr<MergeData> tabData(const Etiquette& tab, const Options& o, QText
         err << data->warning << '\n';
     if (!data->unknown.isEmpty())
         err << unknownMarkersWarning(data->unknown) << '\n';
+    if (const std::vector<PictureRowProblem> missing = pictureRowProblems(tab, data->table); !missing.empty())
+        err << kMissingPicturesHead << '\n' << pictureProblemsText(missing) << '\n';
     return data;
 }
 
@@ -323,11 +385,37 @@ bool codesDrawable(const Etiquette& tab, MergeData* data, int first, int last, b
     return data->table.rowCount() > 0;
 }
 
+/// The designs the tab's sheets take from the project's other tabs, the rows of each
+/// one given positions read into `keep` (said on `err` and false when one cannot be).
+bool jobDesigns(const Project& project, const Etiquette& tab, const Options& o, QTextStream& err,
+                DesignLookup& designs, std::vector<std::unique_ptr<MergeData>>& keep)
+{
+    std::map<int, const DataTable*> rows;
+    for (const DesignRange& range : tab.print().designs) {
+        if (range.tab < 1 || range.tab > project.tabCount() || rows.count(range.tab) ||
+            &project.tab(range.tab) == &tab)
+            continue;
+        const Etiquette& other = project.tab(range.tab);
+        bool failed = false;
+        keep.push_back(tabData(other, o, err, failed));
+        if (failed || !codesDrawable(other, keep.back().get(), 0, -1, false, err))
+            return false;
+        rows[range.tab] = tableOf(keep.back());
+    }
+    designs = [&project, rows](int number) {
+        if (number < 1 || number > project.tabCount())
+            return Design();
+        const auto found = rows.find(number);
+        return Design{&project.tab(number), found == rows.end() ? nullptr : found->second};
+    };
+    return true;
+}
+
 int snapshot(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
     cGdiPlus writer;
-    if (!o.valid || o.skipBadCodes || o.counter || o.printOptions || !o.printer.isEmpty() ||
+    if (!o.valid || o.skipBadCodes || o.counter || o.printOptions || o.calibrationOptions || !o.outOfRange.isEmpty() ||
         (writer.encoderFor(args[2]) < 0 && !documentFormatFor(args[2])))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
@@ -365,22 +453,50 @@ int snapshot(const QStringList& args, Project& project, QTextStream& err)
     return BatchOk;
 }
 
+/// The calibration of a run: the printer's, with the values the options give.
+Calibration runCalibration(const Options& o)
+{
+    Calibration c;
+    if (!o.printer.isEmpty()) {
+        const QString settings = o.settings.isEmpty() ? AppPaths::forRunningProgram().settingsFile() : o.settings;
+        c = CalibrationStore(settings).forPrinter(o.printer);
+    }
+    if (o.offset) {
+        c.offsetX = o.offset->x();
+        c.offsetY = o.offset->y();
+    }
+    if (o.scale) {
+        c.scaleX = o.scale->x();
+        c.scaleY = o.scale->y();
+    }
+    if (o.backOffset) {
+        c.backOffsetX = o.backOffset->x();
+        c.backOffsetY = o.backOffset->y();
+    }
+    return c.rounded();
+}
+
 /// The tab's sheets, with its stored settings, into a PDF file; false when they
 /// could not be made (said on `err`).
-bool writeSheets(Etiquette& tab, const Options& o, const QString& pdf, QTextStream& err)
+bool writeSheets(Project& project, Etiquette& tab, const Options& o, const QString& pdf, QTextStream& err)
 {
     applyMergeOptions(tab, o);
     bool failed = false;
     const std::unique_ptr<MergeData> data = tabData(tab, o, err, failed);
     if (failed || !codesDrawable(tab, data.get(), 0, -1, o.skipBadCodes, err))
         return false;
+    JobExtras extras;
+    std::vector<std::unique_ptr<MergeData>> designData;
+    if (!jobDesigns(project, tab, o, err, extras.designs, designData))
+        return false;
+    extras.calibration = runCalibration(o);
     tab.setResolution(qualityCodeForIndex(tab.print().ImpResol));
     if (o.printOptions) {
         PrintSettings settings = tab.print();
         settings.options = o.printOptions;
         tab.setPrint(settings);
     }
-    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), pdf, tableOf(data));
+    const QString reason = printSheetsToPdf(tab, layoutValues(tab.print()), pdf, tableOf(data), extras);
     if (!reason.isEmpty())
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(pdf, reason) << '\n';
     return reason.isEmpty();
@@ -390,28 +506,43 @@ bool writeSheets(Etiquette& tab, const Options& o, const QString& pdf, QTextStre
 int sheets(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 || !o.printer.isEmpty() ||
+    if (!o.outOfRange.isEmpty()) {
+        err << o.outOfRange << '\n';
+        return BatchUsageError;
+    }
+    if (!o.valid || o.pictureOptions || o.resolution || o.row > 0 ||
         QFileInfo(args[2]).suffix().toLower() != QLatin1String("pdf"))
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
-    return writeSheets(project.tab(o.tab), o, args[2], err) ? BatchOk : BatchInputError;
+    return writeSheets(project, project.tab(o.tab), o, args[2], err) ? BatchOk : BatchInputError;
 }
 
 /// The tab's sheets sent to a CUPS queue (through lp, as a PDF document).
 int print(const QStringList& args, Project& project, QTextStream& err)
 {
-    const Options o = parseOptions(args, 2);
+    Options o = parseOptions(args, 2);
+    if (!o.outOfRange.isEmpty()) {
+        err << o.outOfRange << '\n';
+        return BatchUsageError;
+    }
     if (!o.valid || o.pictureOptions || o.resolution || o.row > 0)
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
+    // The queue makes the copies (CUPS repeats the document where the printer cannot):
+    // the document holds one, and travels once.
+    const PrintOptions wanted = o.printOptions.value_or(project.tab(o.tab).print().options.value_or(PrintOptions()));
+    o.printOptions = wanted;
+    o.printOptions->copies = 1;
     const QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("planches.pdf"));
-    if (!folder.isValid() || !writeSheets(project.tab(o.tab), o, pdf, err))
+    if (!folder.isValid() || !writeSheets(project, project.tab(o.tab), o, pdf, err))
         return BatchInputError;
-    // Copies and their order are in the document itself, as for sheets.
     QStringList lp{QStringLiteral("-t"), QFileInfo(args[1]).fileName()};
+    if (wanted.copies > 1)
+        lp << QStringLiteral("-n") << QString::number(wanted.copies) << QStringLiteral("-o")
+           << (wanted.collate ? QStringLiteral("collate=true") : QStringLiteral("collate=false"));
     if (!o.printer.isEmpty())
         lp << QStringLiteral("-d") << o.printer;
     const QString reason = sendToQueue(lp << QStringLiteral("--") << pdf);
@@ -425,7 +556,9 @@ int print(const QStringList& args, Project& project, QTextStream& err)
 int preview(const QStringList& args, Project& project, QTextStream& err)
 {
     const Options o = parseOptions(args, 3);
-    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions || !o.printer.isEmpty())
+    // The preview shows the sheets as laid out: no printer's calibration.
+    if (!o.valid || o.pictureOptions || o.row > 0 || o.printOptions || o.calibrationOptions ||
+        !o.outOfRange.isEmpty())
         return usage(err);
     if (!hasTab(args, project, o.tab, err))
         return BatchInputError;
@@ -464,7 +597,12 @@ int preview(const QStringList& args, Project& project, QTextStream& err)
         err << QStringLiteral("%1 : écriture impossible (%2)").arg(path, reason) << '\n';
         return false;
     };
-    const bool written = forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch, writePage, tableOf(data));
+    DesignLookup designs;
+    std::vector<std::unique_ptr<MergeData>> designData;
+    if (!jobDesigns(project, tab, o, err, designs, designData))
+        return BatchInputError;
+    const bool written =
+        forEachPreviewPage(tab, layoutValues(tab.print()), o.dotsPerInch, writePage, tableOf(data), designs);
     return written ? BatchOk : BatchInputError;
 }
 

@@ -1,12 +1,12 @@
 #include "batch/core/ProductCommands.h"
 
-#include "app/core/AppPaths.h"
 #include "batch/core/BatchCommands.h"
+#include "canvas/core/Etiquette.h"
 #include "catalogue/core/Catalogue.h"
 #include "catalogue/core/ProductLayout.h"
-#include "canvas/core/Etiquette.h"
 #include "document/core/Project.h"
 #include "document/core/ProjectFile.h"
+#include "settings/core/AppPaths.h"
 
 #include <QJsonDocument>
 

@@ -74,6 +74,7 @@ DataTable withoutProblemRows(const DataTable& table, const std::vector<CodeRowPr
         if (p.row >= 0 && p.row < table.rowCount())
             left[std::size_t(p.row)] = true;
     DataTable kept(table.fields());
+    kept.setFolder(table.folder());
     for (int row = 0; row < table.rowCount(); ++row) {
         if (left[std::size_t(row)])
             continue;

@@ -6,6 +6,7 @@
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/TabRenderer.h"
 #include "gradient/core/ColorGradient.h"
+#include "merge/core/MergeSettings.h"
 
 #include <QFontInfo>
 #include <algorithm>
@@ -481,11 +482,23 @@ QString Etiquette::Caption(int index, const QString& text)
     TextObject& o = labelAt(index);
     const QString previous = o.Caption;
     if (!text.isEmpty()) {
-        o.Caption = withoutSeparators(text.left(kMaxTextLength));
+        // A text in a box keeps its lines.
+        const QString kept = QString(text.left(kMaxTextLength)).remove(QLatin1Char('\r'));
+        o.Caption = labelAt(index).box ? QString(kept).remove(QLatin1Char('|')) : withoutSeparators(kept);
         fitFrameToLabel(index);
         notify(Change::Objects | Change::Selection);
     }
     return previous;
+}
+
+void Etiquette::changeText(int index, const std::function<void(TextElement&)>& change)
+{
+    if (!hasLabel(index))
+        return;
+    change(labelAt(index));
+    if (frameKind() == ObjectKind::Label && m_labelFocus == index)
+        fitFrameToLabel(index);
+    notify(Change::Objects | Change::Selection);
 }
 
 QRectF Etiquette::labelRect(int index) const { return label(index).rect(shownValues()); }
@@ -602,6 +615,15 @@ void Etiquette::SizeLogo(int index, double width, double height)
     notify(Change::Objects | Change::Selection);
 }
 
+void Etiquette::setLogoPictureField(int index, const QString& field)
+{
+    // A field's name goes into a record: one that no record can hold is not taken.
+    if (!hasLogo(index) || logo(index).pictureField == field || !storableText(field))
+        return;
+    logoAt(index).pictureField = field;
+    notify(Change::Objects);
+}
+
 void Etiquette::DimensionLogo(int index, double width, double height)
 {
     if (width != 0 && height != 0 && index > 0 && m_frame.kind == QLatin1String("LOGO"))
@@ -642,6 +664,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     // Object 1 of texts and logos stays, for the next first slot; the rest go.
     TextElement& first = labelAt(1);
     static_cast<TextObject&>(first) = TextObject();
+    first.box.reset();
     first.ForeColor = 0;
     LogoElement& logo1 = logoAt(1);
     logo1.Visible = false;

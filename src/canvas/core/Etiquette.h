@@ -227,6 +227,9 @@ public:
                    bool strikethru);
     void FontStyle2(int index, int style, bool value);
     void FontCouleur(int index, OleColor colour);
+    /// Text `index` as `change` leaves it (its box, its lines); the frame follows it
+    /// when it is selected. Nothing else changes (the tool box's font stays).
+    void changeText(int index, const std::function<void(TextElement&)>& change);
 
     // --- logos ------------------------------------------------------------------------
     void NewLogo(double top = 0, double left = 0);
@@ -235,6 +238,9 @@ public:
     void DimensionLogo(int index, double width, double height);
     /// Sets the size whatever is selected (used by loading and pasting).
     void SizeLogo(int index, double width, double height);
+    /// Has logo `index` show on each label the picture its row's value of `field`
+    /// names (empty: its own picture everywhere).
+    void setLogoPictureField(int index, const QString& field);
 
     // --- codes ------------------------------------------------------------------------
     /// The data of a tab's visible codes together: encoding takes time (tens of

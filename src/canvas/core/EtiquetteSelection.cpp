@@ -9,6 +9,7 @@
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/Rotation.h"
+#include "canvas/core/TextBoxText.h"
 
 namespace plk {
 
@@ -206,10 +207,13 @@ void Etiquette::Copier(int index, const RegionalFormat& format)
     if (!kind)
         return;
     const TabObject& o = *object(*kind, index);
-    App.ObjectClipboard = o.record(format);
+    QString records = o.record(format);
+    if (*kind == ObjectKind::Label && label(index).box)
+        records += QStringLiteral("\r\n") + textBoxRecord(label(index), 1, format);
     // A turned object takes its turn along, on a line of its own.
     if (o.rotation() != 0)
-        App.ObjectClipboard += QStringLiteral("\r\n") + rotationRecord(o, 1, format);
+        records += QStringLiteral("\r\n") + rotationRecord(o, 1, format);
+    App.ObjectClipboard = records;
 }
 
 void Etiquette::Coller(const RegionalFormat& format)
@@ -217,20 +221,28 @@ void Etiquette::Coller(const RegionalFormat& format)
     if (App.ObjectClipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    const QStringList lines = App.ObjectClipboard.split(QStringLiteral("\r\n"));
+    // An object's record, then those of its extensions (a text's box, a turn).
+    const QStringList records = App.ObjectClipboard.split(QStringLiteral("\r\n"));
     const Batch batch(*this);
-    addObjectFromRecord(*this, lines.front().split(QLatin1Char('|')), kPasteOffset, format);
-    if (lines.size() < 2)
-        return;
-    // The pasted object took the last slot its kind gave.
-    const QString keyword = lines.front().section(QLatin1Char('|'), 0, 0);
-    for (int k = 0; k < kObjectKinds; ++k) {
-        const auto kind = ObjectKind(k);
-        const TabObject* first = object(kind, 1);
-        if (!first || first->keyword() != keyword)
+    addObjectFromRecord(*this, records.first().split(QLatin1Char('|')), kPasteOffset, format);
+    const QString keyword = records.first().section(QLatin1Char('|'), 0, 0);
+    for (const QString& record : records.mid(1)) {
+        const QString extension = record.section(QLatin1Char('|'), 0, 0);
+        if (extension == kTextBoxKeyword) {
+            readTextBoxRecord(*this, m_idLabel, record.split(QLatin1Char('|')), format);
             continue;
-        const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(kind);
-        setObjectRotation(kind, slot, RecordFields(lines.at(1).split(QLatin1Char('|')), format).real(3));
+        }
+        if (extension != kRotationKeyword)
+            continue;
+        // The pasted object took the last slot its kind gave.
+        for (int k = 0; k < kObjectKinds; ++k) {
+            const auto kind = ObjectKind(k);
+            const TabObject* first = object(kind, 1);
+            if (!first || first->keyword() != keyword)
+                continue;
+            const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(kind);
+            setObjectRotation(kind, slot, RecordFields(record.split(QLatin1Char('|')), format).real(3));
+        }
     }
 }
 

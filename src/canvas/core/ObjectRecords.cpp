@@ -119,6 +119,31 @@ QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format)
     return records + rotationRecords(tab, format);
 }
 
+QString logoFieldRecords(const Etiquette& tab)
+{
+    QString records;
+    int written = 0;
+    for (int i = 1; i <= tab.logoCount(); ++i) {
+        const LogoElement& logo = tab.logo(i);
+        if (!logo.visible())
+            continue;
+        ++written;
+        if (!logo.pictureField.isEmpty())
+            records += kLogoFieldKeyword + QLatin1Char('|') + QString::number(written) + QLatin1Char('|') +
+                       logo.pictureField + QStringLiteral("\r\n");
+    }
+    return records;
+}
+
+void readLogoFieldRecord(Etiquette& tab, const QStringList& fields)
+{
+    bool ok = false;
+    const int logo = fields.value(1).toInt(&ok);
+    if (!ok || logo < 1 || logo > tab.logoCount() || !tab.logo(logo).visible())
+        throw FormatError("logo inconnu : « " + fields.value(1).toStdString() + " »");
+    tab.setLogoPictureField(logo, fields.value(2).left(kMaxTextLength).trimmed());
+}
+
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
 {
     const QString& keyword = fields.at(0);

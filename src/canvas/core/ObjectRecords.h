@@ -26,4 +26,19 @@ QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format);
 
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
 
+/// The record of a logo whose picture comes from a field of the data file, one per
+/// such logo after the tab's merge records:
+///
+///     FUSIONLOGO|logo|field
+///
+/// `logo` numbers the tab's LOGO records from 1, in their order.
+inline const QString kLogoFieldKeyword = QStringLiteral("FUSIONLOGO");
+
+/// The tab's FUSIONLOGO records, each ending its line; empty when no logo takes its
+/// picture from a field, so such a tab is written as before.
+QString logoFieldRecords(const Etiquette& tab);
+/// Reads a FUSIONLOGO record (fields split at "|", keyword first) into the tab. Throws
+/// FormatError when the logo is not a number of a logo the tab holds.
+void readLogoFieldRecord(Etiquette& tab, const QStringList& fields);
+
 }  // namespace plk

@@ -12,6 +12,10 @@ QStringList mergedTexts(const Etiquette& tab)
     for (int i = 1; i <= tab.codeCount(); ++i)
         if (tab.code(i).Visible)
             texts.append(tab.code(i).Data);
+    // A logo's picture field is checked against the file as a marker would be.
+    for (int i = 1; i <= tab.logoCount(); ++i)
+        if (tab.logo(i).Visible && !tab.logo(i).pictureField.isEmpty())
+            texts.append(QStringLiteral("«") + tab.logo(i).pictureField + QStringLiteral("»"));
     return texts;
 }
 

@@ -10,8 +10,8 @@ namespace plk {
 
 class Etiquette;
 
-/// The texts whose markers a row fills: the captions of the tab's text objects and
-/// the data of its codes.
+/// The texts whose markers a row fills: the captions of the tab's text objects, the
+/// data of its codes, and a marker for each picture field of its logos.
 QStringList mergedTexts(const Etiquette& tab);
 
 /// The tab's data file, read and checked. A file without a single row is an error

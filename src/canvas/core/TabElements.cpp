@@ -4,6 +4,7 @@
 #include "base/core/Twips.h"
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TextBoxText.h"
 #include "merge/core/FieldMarkers.h"
 
 #include <QFontMetricsF>
@@ -28,11 +29,30 @@ const QImage& metricsDevice()
 
 double pixelsToMm(double px) { return px * kTwipsPerPixel / kTwipsPerMm; }
 
+/// The largest part of `box` the picture fills with its proportions kept, centred:
+/// pictures of rows come in any shape and are not stretched to the logo's.
+QRectF keptProportions(const QImage& picture, const QRectF& box)
+{
+    const QSizeF own = picture.deviceIndependentSize();
+    if (own.isEmpty())
+        return box;
+    const QSizeF fitted = own.scaled(box.size(), Qt::KeepAspectRatio);
+    return {box.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted};
+}
+
 }  // namespace
 
 // --- texts -----------------------------------------------------------------------------
 
-QString TextElement::record(const RegionalFormat& format) const { return labelRecord(*this, format); }
+QString TextElement::record(const RegionalFormat& format) const
+{
+    if (!box)
+        return labelRecord(*this, format);
+    // The record it would have on one line; its box and lines follow in its ZONE record.
+    TextObject line = *this;
+    line.Caption = oneLine(Caption);
+    return labelRecord(line, format);
+}
 
 QFont TextElement::font() const
 {
@@ -50,19 +70,27 @@ QFont TextElement::font() const
     return font;
 }
 
+TextBoxLayout TextElement::boxLayout(const RowValues& row) const { return layoutTextBox(row.lines(Caption), font(), *box); }
+
 QRectF TextElement::rect(const RowValues& shown) const
 {
+    if (box)
+        return {Left, Top, box->width, box->height};
     const QFontMetricsF fm(font(), &metricsDevice());
     return {Left, Top, pixelsToMm(fm.horizontalAdvance(shown.line(Caption))), pixelsToMm(fm.height())};
 }
 
 void TextElement::paint(Surface& s, QPointF at, const RowValues& row) const
 {
+    if (box)
+        return paintTextBox(s, at, boxLayout(row), toQColor(ForeColor));
     s.text(at.x(), at.y(), row.line(Caption), font(), toQColor(ForeColor));
 }
 
 void TextElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues& shown) const
 {
+    if (box)
+        return paintTextBox(p, target, box->width, boxLayout(shown), toQColor(ForeColor));
     QFont f = font();
     // Points at 96 dpi, whatever the screen says, so the canvas matches the snapshot.
     f.setPointSizeF(f.pointSizeF() * 96.0 / p.device()->logicalDpiY());
@@ -75,14 +103,34 @@ void TextElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValu
 
 QString LogoElement::record(const RegionalFormat&) const { return logoRecord(*this); }
 
-void LogoElement::paint(Surface& s, QPointF at, const RowValues&) const
+void LogoElement::paint(Surface& s, QPointF at, const RowValues& row) const
 {
-    s.picture(picture, at.x(), at.y(), Width, Height);
+    if (!takesRowPicture(row)) {
+        s.picture(picture, at.x(), at.y(), Width, Height);
+        return;
+    }
+    const QImage shown = rowPicture(row);
+    const QRectF box = keptProportions(shown, QRectF(at, QSizeF(Width, Height)).normalized());
+    s.picture(shown, box.x(), box.y(), box.width(), box.height());
 }
 
-void LogoElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues&) const
+void LogoElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues& shown) const
 {
-    p.drawImage(target, picture);
+    if (!takesRowPicture(shown)) {
+        p.drawImage(target, picture);
+        return;
+    }
+    const QImage own = rowPicture(shown);
+    if (!own.isNull())
+        p.drawImage(keptProportions(own, target.normalized()), own);
+}
+
+QImage LogoElement::rowPicture(const RowValues& row) const
+{
+    const QString path = row.filePath(pictureField);
+    if (path.isEmpty())
+        return {};
+    return loadPictureFile(path, QSizeF(std::fabs(Width), std::fabs(Height))).value_or(QImage());
 }
 
 void LogoElement::takeOwnSize()
@@ -109,7 +157,7 @@ bool CodeElement::paintCode(QPainter& painter, const QRectF& target, const RowVa
     const QString filled = data(row);
     // The encoding kept is that of the code's own data.
     const BarcodeEncoding* known = filled == Data ? &encoded : nullptr;
-    return paintBarcode(painter, target, Kind, filled, ShowText, toQColor(ForeColor), known);
+    return paintBarcode(painter, target, Kind, filled, ShowText, toQColor(ForeColor), known, &m_pictures);
 }
 
 void CodeElement::paint(Surface& s, QPointF at, const RowValues& row) const

@@ -5,12 +5,15 @@
 // in the tool box.
 
 #include "barcode/core/BarcodeSymbol.h"
+#include "barcode/core/ModulePicture.h"
 #include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "canvas/core/TabObject.h"
+#include "canvas/core/TextBox.h"
 
 #include <QFont>
 #include <QImage>
+#include <optional>
 
 namespace plk {
 
@@ -41,6 +44,11 @@ public:
 
     /// The font it is drawn in, everywhere.
     QFont font() const;
+    /// Its box's lines filled from `row`, laid out (only for a text with a box).
+    TextBoxLayout boxLayout(const RowValues& row) const;
+
+    /// A text in a box holds several lines; without one it is one line, sized to it.
+    std::optional<TextBox> box;
 };
 
 class LogoElement final : public ObjectOf<LogoObject, ObjectKind::Logo> {
@@ -56,8 +64,16 @@ public:
     void takeOwnSize();
     /// Gives a sized logo the picture its size needs (a much larger one is kept reduced).
     void fitPicture();
+    /// Whether it shows the picture a row names rather than its own.
+    bool takesRowPicture(const RowValues& row) const { return !pictureField.isEmpty() && row.table(); }
+    /// The picture the file named by the row's value of `pictureField` holds; none when
+    /// the value is blank or names no readable picture (the label goes without it).
+    QImage rowPicture(const RowValues& row) const;
 
     QImage picture;
+    /// The data file's field whose value names each label's picture file; empty: the
+    /// logo's own picture on every label.
+    QString pictureField;
 };
 
 /// A code with its data encoded once, when it was checked: drawing does not encode it again.
@@ -80,6 +96,10 @@ public:
     bool paintCode(QPainter& painter, const QRectF& target, const RowValues& row) const;
 
     BarcodeEncoding encoded;
+
+private:
+    /// Drawing's memory, not the code's state: the picture a PDF document stores once.
+    mutable ModulePictures m_pictures;
 };
 
 }  // namespace plk

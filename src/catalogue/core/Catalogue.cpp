@@ -155,6 +155,8 @@ const std::vector<Product>& Catalogue::products() const { return index().product
 
 const QStringList& Catalogue::problems() const { return index().problems; }
 
+const PaperSize* Catalogue::paper(const QString& id) const { return index().paper(id); }
+
 const Product* Catalogue::find(const QString& name) const
 {
     const Index& i = index();

@@ -35,6 +35,8 @@ public:
     /// The products whose brand, part, description, paper, shape or size ("85x55")
     /// hold every word, in catalogue order.
     std::vector<const Product*> search(const QString& words) const;
+    /// The paper of that id ("A4", "US-Letter", one of the catalogue's papers); null when none is.
+    const PaperSize* paper(const QString& id) const;
     /// What could not be read, one line each.
     const QStringList& problems() const;
 

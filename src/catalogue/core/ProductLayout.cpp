@@ -49,8 +49,8 @@ PrintSettings productPrintSettings(const Product& product, PrintSettings s)
 {
     const ProductGrid& g = product.layouts.front();
     const QSizeF label = product.label.size;
-    s.ImpNbrH = whole(g.across);
-    s.ImpNbrV = whole(g.down);
+    s.ImpNbrH = whole(std::min(g.across, kMaxAcross));
+    s.ImpNbrV = whole(std::min(g.down, kMaxDown));
     s.ImpPosX = whole(g.left);
     s.ImpPosY = whole(g.top);
     s.ImpSepH = whole(std::max(0.0, g.pitchAcross - label.width()));
@@ -63,9 +63,33 @@ PrintSettings productPrintSettings(const Product& product, PrintSettings s)
     const bool storable = std::max({g.left, g.top, g.pitchAcross, g.pitchDown}) <= kMaxSheetGrid;
     if (!whole && storable)
         s.sheetGrid = SheetGrid{g.left, g.top, g.pitchAcross, g.pitchDown};
+    s.grids = makerGrids(product.layouts);
     s.paper = paperOf(product);
     s.outline = outlineOf(product.label);
     return s;
+}
+
+std::vector<LabelGrid> makerGrids(const std::vector<ProductGrid>& layouts)
+{
+    const bool beyondFields = std::any_of(layouts.begin(), layouts.end(), [](const ProductGrid& g) {
+        return g.across > kMaxAcross || g.down > kMaxDown;
+    });
+    std::vector<LabelGrid> grids;
+    if (layouts.size() < 2 && !beyondFields)
+        return grids;
+    int labels = 0;
+    for (const ProductGrid& g : layouts) {
+        const LabelGrid grid{std::min(g.across, kMaxGridCount), std::min(g.down, kMaxGridCount),
+                             SheetGrid{g.left, g.top, g.pitchAcross, g.pitchDown}};
+        const bool fits = std::min({g.left, g.top, g.pitchAcross, g.pitchDown}) >= 0 &&
+                          std::max({g.left, g.top, g.pitchAcross, g.pitchDown}) <= kMaxSheetGrid &&
+                          grids.size() < std::size_t(kMaxGrids) && labels + grid.across * grid.down <= kMaxSheetLabels;
+        if (!fits)
+            break;
+        labels += grid.across * grid.down;
+        grids.push_back(grid);
+    }
+    return grids;
 }
 
 void useProduct(Etiquette& tab, const Product& product)

@@ -18,6 +18,11 @@ class Etiquette;
 /// label's size.
 PrintSettings productPrintSettings(const Product& product, PrintSettings settings);
 
+/// Every grid of a sheet, when the print set-up's fields and the exact grid cannot
+/// carry them (several grids, more labels across or down than the fields count);
+/// empty otherwise. Grids beyond the bounds a tab keeps are left out.
+std::vector<LabelGrid> makerGrids(const std::vector<ProductGrid>& layouts);
+
 /// Gives the tab the product's label size and layout, as one change.
 void useProduct(Etiquette& tab, const Product& product);
 

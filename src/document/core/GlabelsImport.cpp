@@ -1,12 +1,13 @@
 #include "document/core/GlabelsImport.h"
 
+#include "base/core/Records.h"
 #include "base/core/RegularFile.h"
 #include "document/core/PrintRecords.h"
 #include "import/core/GlabelsPictures.h"
+#include "import/core/GlabelsProduct.h"
 #include "import/core/GlabelsReader.h"
 #include "import/core/GlabelsRecords.h"
 #include "import/core/GzipData.h"
-#include "print/core/SheetLayout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,7 +47,7 @@ bool isGlabelsFile(const QString& path)
 }
 
 GlabelsImport importGlabelsProject(const QString& path, Project& project, const QString& picturesFolder,
-                                   const RegionalFormat& format)
+                                   const RegionalFormat& format, const Catalogue* catalogue)
 {
     QString reason;
     std::optional<QByteArray> data = readRegularFile(path, kMaxGlabelsFileBytes, &reason);
@@ -57,9 +58,11 @@ GlabelsImport importGlabelsProject(const QString& path, Project& project, const 
         if (!data)
             return {cannotOpen(reason), {}};
     }
-    const GlabelsReadResult read = readGlabelsXml(*data);
+    GlabelsReadResult read = readGlabelsXml(*data);
     if (!read.document)
         return {cannotOpen(QStringLiteral("ligne %1 : %2").arg(read.line).arg(read.error)), {}};
+    if (const QString why = completeFromCatalogue(read.document->label, catalogue); !why.isEmpty())
+        return {cannotOpen(why), {}};
 
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
@@ -78,6 +81,7 @@ GlabelsImport importGlabelsProject(const QString& path, Project& project, const 
     PrintSettings extras;
     extras.paper = converted.paper;
     extras.outline = converted.outline;
+    extras.grids = converted.grids;
     const QString text = converted.text + printExtensionRecords(extras, format);
     const ReadResult r = readProjectData(encodeProjectText(text), project, format, folder);
     project.caption = prefix;

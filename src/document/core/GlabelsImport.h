@@ -11,6 +11,8 @@
 
 namespace plk {
 
+class Catalogue;
+
 /// A ".glabels" file holds at most this many bytes, compressed or not, and inflates
 /// to at most this many.
 inline constexpr qint64 kMaxGlabelsFileBytes = 32LL << 20;
@@ -26,10 +28,12 @@ struct GlabelsImport {
 };
 
 /// Fills the project's first tab from the gLabels file. Embedded pictures are written
-/// as files into `picturesFolder` (the gLabels file's own folder when empty). The
-/// project keeps no file path, so that saving asks for a name.
+/// as files into `picturesFolder` (the gLabels file's own folder when empty). A file
+/// that names its product without describing it takes the product from `catalogue`.
+/// The project keeps no file path, so that saving asks for a name.
 GlabelsImport importGlabelsProject(const QString& path, Project& project, const QString& picturesFolder = QString(),
-                                   const RegionalFormat& format = RegionalFormat::system());
+                                   const RegionalFormat& format = RegionalFormat::system(),
+                                   const Catalogue* catalogue = nullptr);
 
 /// The message that lists the losses for the user, naming the file.
 QString glabelsLossesMessage(const QString& path, const QStringList& losses);

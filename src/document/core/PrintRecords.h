@@ -1,7 +1,7 @@
 #pragma once
 // The records that follow a tab's PRINT, PLANCHE and FUSION records with what the
-// print set-up adds: the paper (PAPIER), the label's outline (FORME) and the print
-// options (OPTIONS). Each is written only when it differs from the default, so that a
+// print set-up adds: the paper (PAPIER), the label's outline (FORME), the print
+// options (OPTIONS) and every grid of a maker's sheet (GRILLES). Each is written only when it differs from the default, so that a
 // tab using none of them is written as before.
 
 #include "base/core/Records.h"

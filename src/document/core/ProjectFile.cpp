@@ -4,7 +4,9 @@
 #include "base/core/RegularFile.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/TextBoxText.h"
 #include "document/core/PrintRecords.h"
+#include "document/core/SheetRecords.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QFile>
@@ -141,9 +143,17 @@ void readRecord(Project& project, int& current, bool& seenOnglet, const QStringL
         MergeSettings settings = project.tab(current).mergeSettings();
         readMergeOptions(fields, settings);
         project.tab(current).setMergeSettings(settings);
+    } else if (keyword == kLogoFieldKeyword) {
+        readLogoFieldRecord(project.tab(current), fields);
+    } else if (keyword == kTextBoxKeyword) {
+        readTextBoxRecord(project.tab(current), fields, format);
     } else if (isPrintExtension(keyword)) {
         Etiquette& tab = project.tab(current);
         tab.setPrint(readPrintExtension(fields, format, tab.print()));
+    } else if (keyword == kPositionsKeyword || keyword == kVersoKeyword) {
+        PrintSettings p = project.tab(current).print();
+        readSheetRecord(p, fields, format);
+        project.tab(current).setPrint(p);
     } else {
         addObjectFromRecord(project.tab(current), fields, 0, format);  // another keyword is passed over
     }
@@ -227,9 +237,11 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     const QString merge = mergeRecord(project.tab(index).mergeSettings(), projectFolder);
     if (!merge.isEmpty())
         text += merge + QStringLiteral("\r\n");
+    text += logoFieldRecords(project.tab(index));
     text += printExtensionRecords(project.tab(index).print(), format);
-    text += objectExtensionRecords(project.tab(index), format);
-    return text;
+    text += sheetRecords(project.tab(index).print());
+    text += textBoxRecords(project.tab(index), format);
+    return text + objectExtensionRecords(project.tab(index), format);
 }
 
 QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)

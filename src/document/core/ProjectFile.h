@@ -1,7 +1,8 @@
 #pragma once
 // The project file: one "|"-separated record per line, CR LF, Windows-1252.
 // For each tab: ONGLET, PROJET, LABEL..., LOGO..., CODE..., FOND, PRINT, PLANCHE for a tab made
-// for a known sheet of labels, and FUSION for a tab that names a data file. Templates
+// for a known sheet of labels, FUSION for a tab that names a data file, POSITIONS and VERSO
+// for a tab whose sheets show other tabs' designs. Templates
 // use the same format. A project with a character Windows-1252 cannot hold is written
 // in UTF-8 instead, after a byte-order mark, so that no character is lost.
 

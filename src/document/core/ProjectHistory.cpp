@@ -1,7 +1,9 @@
 #include "document/core/ProjectHistory.h"
 
 #include "document/core/Project.h"
+#include "document/core/PrintRecords.h"
 #include "document/core/ProjectFile.h"
+#include "document/core/SheetRecords.h"
 
 #include <QUndoCommand>
 #include <algorithm>
@@ -54,13 +56,21 @@ QStringList recordLines(const QString& tab) { return tab.split(QStringLiteral("\
 
 QString keyword(const QString& line) { return line.section(QLatin1Char('|'), 0, 0); }
 
-// The records a tab has once (ONGLET, PROJET, FOND, PRINT, PLANCHE) and the turns of its
-// objects; any other record is one of its objects, whatever kind of object it is.
+// The records of a tab's print set-up, besides PRINT.
+bool isPrintRecord(const QString& kind)
+{
+    return kind == QLatin1String("PLANCHE") || isPrintExtension(kind) || kind == kPositionsKeyword ||
+           kind == kVersoKeyword;
+}
+
+// The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's) and
+// those that extend an object (ZONE, ROTATION); any other record is one of its objects.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT"), QStringLiteral("PLANCHE"), QStringLiteral("ROTATION")};
-    return !kTabRecords.contains(keyword(line));
+                                         QStringLiteral("PRINT"), QStringLiteral("ZONE"),
+                                         QStringLiteral("ROTATION")};
+    return !kTabRecords.contains(keyword(line)) && !isPrintRecord(keyword(line));
 }
 
 qsizetype objectCount(const QStringList& lines) { return std::count_if(lines.begin(), lines.end(), isObject); }
@@ -96,7 +106,7 @@ QString tabStepName(const QStringList& before, const QStringList& after)
             return QStringLiteral("la modification de l'onglet");
         if (kind == QLatin1String("FOND"))
             return QStringLiteral("la modification du fond");
-        if (kind == QLatin1String("PRINT") || kind == QLatin1String("PLANCHE"))
+        if (kind == QLatin1String("PRINT") || isPrintRecord(kind))
             return QStringLiteral("la modification de l'impression");
         if (!onlyMoved(a, b))
             return QStringLiteral("la modification de l'objet");

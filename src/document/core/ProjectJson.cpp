@@ -53,11 +53,21 @@ QJsonObject printJson(const PrintSettings& p)
                      {"ImpResol", p.ImpResol},   {"ImpNbrP", p.ImpNbrP},     {"ImpPosX", p.ImpPosX},
                      {"ImpPosY", p.ImpPosY},     {"ImpSepH", p.ImpSepH},     {"ImpSepV", p.ImpSepV},
                      {"ImpNbrH", p.ImpNbrH},     {"ImpNbrV", p.ImpNbrV}};
+    const auto place = [](const SheetGrid& g) {
+        return QJsonObject{{"left", g.left}, {"top", g.top}, {"pitchAcross", g.pitchAcross}, {"pitchDown", g.pitchDown}};
+    };
     if (const auto& g = p.sheetGrid)
-        json.insert("sheetGrid", QJsonObject{{"left", g->left},
-                                             {"top", g->top},
-                                             {"pitchAcross", g->pitchAcross},
-                                             {"pitchDown", g->pitchDown}});
+        json.insert("sheetGrid", place(*g));
+    if (!p.grids.empty()) {
+        QJsonArray grids;
+        for (const LabelGrid& g : p.grids) {
+            QJsonObject grid = place(g.place);
+            grid.insert("across", g.across);
+            grid.insert("down", g.down);
+            grids.append(grid);
+        }
+        json.insert("grids", grids);
+    }
     if (const auto& paper = p.paper)
         json.insert("paper", QJsonObject{{"name", paper->name},
                                          {"width", paper->width},

@@ -1,11 +1,11 @@
 #include "export/ui/frmExport.h"
 
-#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/ui/TabDataPrompts.h"
 #include "export/core/TabExport.h"
 #include "export/core/cGdiPlus.h"
 #include "merge/core/DataTable.h"
-#include "merge/ui/TabDataPrompts.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"

@@ -4,6 +4,8 @@
 // objects in drawing order, the merge source and the pictures it embeds. Lengths
 // are millimetres, colours 0xRRGGBBAA as gLabels writes them.
 
+#include "catalogue/core/Product.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,14 +15,8 @@
 
 namespace plk {
 
-struct GlabelsLayout {
-    int across = 1;
-    int down = 1;
-    double left = 0;  // the first label's corner on the paper
-    double top = 0;
-    double pitchAcross = 0;  // from one label's corner to the next
-    double pitchDown = 0;
-};
+/// A grid of labels on the sheet, as a catalogue product's.
+using GlabelsLayout = ProductGrid;
 
 struct GlabelsTemplate {
     enum class Shape { Rectangle, Round, Ellipse, Cd, Other };
@@ -30,12 +26,15 @@ struct GlabelsTemplate {
     double paperWidth = 0;   // 0 when the file names the paper only
     double paperHeight = 0;
     Shape shape = Shape::Rectangle;
-    QString shapeName;  // the element's name, for a shape we do not know
+    QString shapeName;  // the element's name ("Label-rectangle"); empty when the file gives none
     double width = 0;
     double height = 0;
     double cornerRadius = 0;
     double holeRadius = 0;  // a CD's
     std::vector<GlabelsLayout> layouts;
+
+    /// Whether the file describes the label (a file may name its product only).
+    bool described() const { return !shapeName.isEmpty() && !layouts.empty(); }
 };
 
 /// One run of a text: the words and «markers» of one line, in one font.

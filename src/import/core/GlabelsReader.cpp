@@ -144,14 +144,22 @@ private:
             }
             while (m_xml.readNextStartElement()) {
                 if (m_xml.name() == QLatin1String("Layout"))
-                    t.layouts.push_back({count(QStringLiteral("nx")), count(QStringLiteral("ny")),
-                                         length(QStringLiteral("x0")), length(QStringLiteral("y0")),
-                                         length(QStringLiteral("dx")), length(QStringLiteral("dy"))});
+                    t.layouts.push_back(readLayout(t));
                 m_xml.skipCurrentElement();
             }
         }
-        if (!shaped)
-            fail(QStringLiteral("le modèle « %1 %2 » ne donne pas la forme de l'étiquette").arg(t.brand, t.part));
+    }
+
+    GlabelsLayout readLayout(const GlabelsTemplate& t)
+    {
+        GlabelsLayout l{count(QStringLiteral("nx")), count(QStringLiteral("ny")), length(QStringLiteral("x0")),
+                        length(QStringLiteral("y0")), length(QStringLiteral("dx")), length(QStringLiteral("dy"))};
+        // A single column or row has no pitch of its own: the label's size keeps the grid whole.
+        if (l.across == 1 || l.pitchAcross <= 0)
+            l.pitchAcross = t.width;
+        if (l.down == 1 || l.pitchDown <= 0)
+            l.pitchDown = t.height;
+        return l;
     }
 
     void readObjects(GlabelsDocument& doc)

@@ -7,6 +7,7 @@
 #include "base/core/ValueReader.h"
 #include "canvas/core/LogoPicture.h"
 #include "catalogue/core/PaperSizes.h"
+#include "catalogue/core/ProductLayout.h"
 #include "import/core/GlabelsReader.h"
 #include "merge/core/MergeSettings.h"
 
@@ -22,6 +23,8 @@ constexpr double kMmPerPoint = 25.4 / 72;
 // Lines of a text follow each other at this many times the font's size, as the
 // peers lay out one-spaced text.
 constexpr double kLineHeight = 1.2;
+// gLabels draws a text this far in from its box's left and right edges.
+constexpr double kTextMargin = 3 * kMmPerPoint;
 constexpr OleColor kWhite = 0x00FFFFFF;
 
 /// What was not carried over, counted by kind, in the order first met.
@@ -101,13 +104,13 @@ void writeText(const GlabelsObject& o, Context& c)
             caption.truncate(kMaxTextLength);
             c.losses.add(QStringLiteral("fin d'un texte de plus de %1 caractères").arg(kMaxTextLength));
         }
-        double left = box.left();
+        double left = box.left() + kTextMargin;
         if (aligned && caption.contains(QStringLiteral("«"))) {
             c.losses.add(QStringLiteral("alignement centré ou à droite d'un texte de fusion (aligné à gauche)"));
         } else if (aligned && !c.target.textWidth) {
             c.losses.add(QStringLiteral("alignement centré ou à droite (aligné à gauche)"));
         } else if (aligned) {
-            const double spare = box.width() - c.target.textWidth(s, caption);
+            const double spare = box.width() - 2 * kTextMargin - c.target.textWidth(s, caption);
             left += o.align == GlabelsObject::Align::Center ? spare / 2 : spare;
         }
         c.labels << QStringList{QStringLiteral("LABEL"), caption, QString::number(wholeMm(top + lineHeight * double(i))),
@@ -307,8 +310,6 @@ std::optional<LabelOutline> outlineOf(const GlabelsDocument& doc, Losses& losses
     const GlabelsTemplate& t = doc.label;
     if (doc.rotated)
         losses.add(QStringLiteral("étiquette tournée d'un quart de tour"));
-    if (t.layouts.size() > 1)
-        losses.add(QStringLiteral("disposition supplémentaire de la planche"));
     // No radius passes half the label's smaller side.
     const auto radius = [&t](double mm) { return std::clamp(mm, 0.0, std::min(t.width, t.height) / 2); };
     switch (t.shape) {
@@ -325,18 +326,29 @@ std::optional<LabelOutline> outlineOf(const GlabelsDocument& doc, Losses& losses
     return std::nullopt;
 }
 
-QString printRecords(const GlabelsTemplate& t, const GlabelsTarget& target, const RegionalFormat& f, Losses& losses)
+/// Every grid of the sheet, when the PRINT and PLANCHE records cannot carry them; the
+/// labels neither can are listed.
+std::vector<LabelGrid> sheetGrids(const GlabelsTemplate& t, const GlabelsTarget& target, Losses& losses)
 {
-    GlabelsLayout l = t.layouts.empty() ? GlabelsLayout() : t.layouts.front();
-    if (l.across > target.maxAcross || l.down > target.maxDown)
-        losses.add(QStringLiteral("étiquettes au-delà de %1 × %2 sur la planche").arg(target.maxAcross).arg(target.maxDown));
+    std::vector<LabelGrid> grids = makerGrids(t.layouts);
+    const auto labels = [](int across, int down) { return qint64(across) * down; };
+    qint64 wanted = 0, carried = 0;
+    for (const GlabelsLayout& l : t.layouts)
+        wanted += labels(l.across, l.down);
+    for (const LabelGrid& g : grids)
+        carried += labels(g.across, g.down);
+    if (grids.empty() && !t.layouts.empty())
+        carried = labels(std::min(t.layouts[0].across, target.maxAcross), std::min(t.layouts[0].down, target.maxDown));
+    if (carried < wanted)
+        losses.add(QStringLiteral("étiquettes de la planche au-delà de %1 (%2 non imprimées)").arg(carried).arg(wanted - carried));
+    return grids;
+}
+
+QString printRecords(const GlabelsTemplate& t, const GlabelsTarget& target, const RegionalFormat& f)
+{
+    GlabelsLayout l = t.layouts.empty() ? GlabelsLayout{1, 1, 0, 0, t.width, t.height} : t.layouts.front();
     l.across = std::min(l.across, target.maxAcross);
     l.down = std::min(l.down, target.maxDown);
-    // A single column or row has no pitch: the label's own size keeps the grid whole.
-    if (l.across == 1 || l.pitchAcross <= 0)
-        l.pitchAcross = t.width;
-    if (l.down == 1 || l.pitchDown <= 0)
-        l.pitchDown = t.height;
     const auto position = [&target](double mm) { return std::clamp(int(roundHalfEven(mm)), 0, target.maxPosition); };
     QString text = QStringList{QStringLiteral("PRINT"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
                                QStringLiteral("0"), QStringLiteral("1"), QString::number(position(l.left)),
@@ -406,9 +418,10 @@ GlabelsConversion glabelsProjectText(const GlabelsDocument& doc, const GlabelsTa
         for (const QString& record : *records)
             text += record + QStringLiteral("\r\n");
     text += QStringLiteral("FOND|1|%1\r\n").arg(kWhite);
-    text += printRecords(t, target, f, losses);
+    text += printRecords(t, target, f);
     text += mergeText(doc, target, losses);
-    return {text, paper, outline, losses.lines()};
+    std::vector<LabelGrid> grids = sheetGrids(t, target, losses);
+    return {text, paper, outline, std::move(grids), losses.lines()};
 }
 
 }  // namespace plk

@@ -30,10 +30,12 @@ struct GlabelsTarget {
 
 struct GlabelsConversion {
     QString text;        // the tab's records up to FUSION, CR LF after each
-    /// The paper and the label's outline, whose records (written by the project file's
+    /// The paper, the label's outline and the grids, whose records (written by the project file's
     /// side) follow the text.
     std::optional<Paper> paper;
     std::optional<LabelOutline> outline;
+    /// Every grid of the sheet, when PRINT and PLANCHE cannot carry them.
+    std::vector<LabelGrid> grids;
     QStringList losses;  // "rectangle (3)", "rotation" ...: what was not carried over
 };
 

@@ -218,7 +218,9 @@ DataFileResult readDataFile(const QString& path)
     const std::optional<QByteArray> bytes = readAvailable(file->handle(), kMaxDataFileBytes, kReadIdleLimitMs, &reason);
     if (!bytes)
         return {{}, failure(path, 0, QStringLiteral("lecture impossible (%1).").arg(reason)), {}};
-    return readDataBytes(*bytes, path);
+    DataFileResult read = readDataBytes(*bytes, path);
+    read.table.setFolder(QFileInfo(path).absolutePath());
+    return read;
 }
 
 }  // namespace plk

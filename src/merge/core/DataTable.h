@@ -33,8 +33,14 @@ public:
     /// spreadsheets leave at the end of a range) is not kept.
     void endRow();
 
+    /// The folder of the file the rows were read from, where a value naming a file
+    /// relatively starts (empty: the current folder).
+    const QString& folder() const { return m_folder; }
+    void setFolder(const QString& folder) { m_folder = folder; }
+
 private:
     QStringList m_fields;
+    QString m_folder;
     QString m_text;                       // every value, one after the other
     std::vector<std::uint32_t> m_ends;    // where each value ends in m_text
     std::vector<std::uint32_t> m_rowStarts;  // index in m_ends of each row's first value

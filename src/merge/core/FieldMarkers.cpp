@@ -45,7 +45,7 @@ QStringList fieldMarkers(QStringView text)
     return names;
 }
 
-MergedText fillMarkers(const QString& text, const MarkerValue& valueOf)
+MergedText fillMarkers(const QString& text, const MarkerValue& valueOf, bool keepLineBreaks)
 {
     MergedText merged;
     qsizetype copied = 0;
@@ -60,7 +60,8 @@ MergedText fillMarkers(const QString& text, const MarkerValue& valueOf)
         std::optional<QString> value = valueOf(name);
         if (!value)
             return;
-        value->replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (!keepLineBreaks)
+            value->replace(QLatin1Char('\n'), QLatin1Char(' '));
         copy(begin);
         merged.text += *value;
         filled = true;

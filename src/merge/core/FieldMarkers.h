@@ -26,8 +26,9 @@ struct MergedText {
 };
 
 /// The text with every marker that stands for a value replaced by it (a line break
-/// in a value shows as a space); a marker that stands for none stays as typed.
-MergedText fillMarkers(const QString& text, const MarkerValue& valueOf);
+/// in a value shows as a space, unless the text keeps its line breaks); a marker that
+/// stands for none stays as typed.
+MergedText fillMarkers(const QString& text, const MarkerValue& valueOf, bool keepLineBreaks = false);
 
 /// The text with every marker that names a field of the table replaced by the
 /// row's value. The text is one line: a line break in a value shows as a space.

@@ -45,6 +45,13 @@ MergedSheets MergedSheets::of(const DataTable& table, const MergeSettings& setti
     return MergedSheets(labelsPerSheet, settings.firstLabel, copies);
 }
 
+MergedSheets MergedSheets::of(const DataTable& table, const MergeSettings& settings, int labelsPerSheet, int skipped)
+{
+    MergedSheets sheets = of(table, settings, labelsPerSheet);
+    sheets.m_firstSlot = std::clamp(skipped, 0, sheets.m_perSheet);
+    return sheets;
+}
+
 qint64 MergedSheets::labelCount() const { return m_ends.empty() ? m_rows : m_ends.back(); }
 
 int MergedSheets::sheetCount() const

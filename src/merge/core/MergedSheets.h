@@ -20,6 +20,9 @@ public:
     MergedSheets(int labelsPerSheet, int firstLabel, const std::vector<int>& copies);
     /// The sheets of the table's rows with the settings' first label and copies.
     static MergedSheets of(const DataTable& table, const MergeSettings& settings, int labelsPerSheet);
+    /// The same for labels that start after `skipped` labels of the first sheet
+    /// (0 to labelsPerSheet: the whole first sheet may be left).
+    static MergedSheets of(const DataTable& table, const MergeSettings& settings, int labelsPerSheet, int skipped);
 
     /// The labels the rows fill.
     qint64 labelCount() const;

@@ -1,10 +1,11 @@
 #include "merge/core/RowValues.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace plk {
 
-MergedText RowValues::merged(const QString& text) const
+MergedText RowValues::merged(const QString& text, bool keepLineBreaks) const
 {
     const bool rowKnown = m_table && m_row >= 0 && m_row < m_table->rowCount();
     if (!rowKnown && !m_builtIns)
@@ -16,7 +17,7 @@ MergedText RowValues::merged(const QString& text) const
                 return m_table->value(m_row, field);
         }
         return m_builtIns ? m_builtIns->value(name, m_counterIndex) : std::nullopt;
-    });
+    }, keepLineBreaks);
 }
 
 QString RowValues::fill(const QString& text) const { return merged(text).text; }
@@ -27,6 +28,26 @@ QString RowValues::line(const QString& text) const
     if (filled.onlyEmptyMarkers)
         return QString();
     return filled.text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
+QString RowValues::filePath(const QString& field) const
+{
+    const int index = m_table ? m_table->fieldIndex(field) : -1;
+    const QString value = index >= 0 ? m_table->value(m_row, index).trimmed() : QString();
+    if (value.isEmpty())
+        return QString();
+    return QDir::cleanPath(QDir(m_table->folder()).absoluteFilePath(value));
+}
+
+QStringList RowValues::lines(const QString& text) const
+{
+    QStringList lines;
+    for (const QString& typed : text.split(QLatin1Char('\n'))) {
+        MergedText filled = merged(typed, true);
+        if (!filled.onlyEmptyMarkers)
+            lines += filled.text.remove(QLatin1Char('\r')).replace(QLatin1Char('\t'), QLatin1Char(' ')).split(QLatin1Char('\n'));
+    }
+    return lines;
 }
 
 int movedRow(int row, int count, RowMove move)

@@ -36,11 +36,18 @@ public:
     /// value) a space, since a line of a label has no tab stops. A line whose markers
     /// are all empty, with nothing else but blanks, is left out (empty).
     QString line(const QString& text) const;
+    /// The file the row's value of `field` names, relative to the data file's folder
+    /// unless absolute; empty when the row has no such field or the value is blank.
+    QString filePath(const QString& field) const;
+    /// A text box's lines as they are drawn: each typed line filled, a line break in a
+    /// value starting a new line, a tab a space; a typed line whose markers are all
+    /// empty, with nothing else but blanks, is left out.
+    QStringList lines(const QString& text) const;
 
     bool operator==(const RowValues&) const = default;
 
 private:
-    MergedText merged(const QString& text) const;
+    MergedText merged(const QString& text, bool keepLineBreaks = false) const;
 
     const DataTable* m_table = nullptr;
     int m_row = -1;

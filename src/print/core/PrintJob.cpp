@@ -12,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <algorithm>
+#include <optional>
 
 namespace plk {
 
@@ -20,19 +21,45 @@ namespace {
 /// The pages of a print job, each drawn on through the device's painter.
 class DevicePages final : public SheetOutput {
 public:
-    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch, bool mirrored)
-        : m_device(device), m_surface(painter, pageMm, dotsPerInch)
+    DevicePages(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
+                const JobExtras& extras, bool mirrored)
+        : m_device(device), m_surface(painter, pageMm, dotsPerInch), m_extras(extras)
     {
         if (mirrored)
             m_surface.mirror();
     }
     Surface& sheet() override { return m_surface; }
     bool newSheet() override { return m_device.newPage(); }
+    void turnTo(bool back) override
+    {
+        m_surface.setCorrection(m_extras.calibration.correction(m_extras.marginMm, back, kTwipsPerInch / 25.4));
+    }
 
 private:
     QPagedPaintDevice& m_device;
     PrinterSurface m_surface;
+    const JobExtras& m_extras;
 };
+
+/// Each design of the plan as the printer gets it, its background painted afresh at
+/// the printer's resolution (300 dpi at least), not the screen's picture enlarged; a
+/// giant tab at what keeps memory bounded. Nothing when a background is too large to
+/// paint at that resolution.
+std::optional<std::vector<LabelArt>> printedDesigns(const SheetPlan& plan, QSizeF dotsPerInch)
+{
+    std::vector<LabelArt> arts;
+    for (const Design& design : plan.designs()) {
+        const Etiquette& tab = *design.tab;
+        const double backgroundDpi = dotsPerInchWithin(
+            tab.canvasTwips(), std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height())),
+            kMaxDocumentPixels);
+        const QImage background = TabRenderer(tab).background(backgroundDpi);
+        if (background.isNull() && !tab.canvasPixels().isEmpty())
+            return std::nullopt;
+        arts.push_back(printedLabel(tab, background));
+    }
+    return arts;
+}
 
 }  // namespace
 
@@ -67,30 +94,22 @@ std::int16_t qualityCodeForIndex(int index)
 // --- the print job ----------------------------------------------------------------------
 
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                 const Etiquette& tab, const LayoutValues& values, const DataTable* data)
+                 const Etiquette& tab, const LayoutValues& values, const DataTable* data, const JobExtras& extras)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
         const PrintOptions options = tab.print().options.value_or(PrintOptions());
-        DevicePages pages(painter, device, pageMm, dotsPerInch, options.mirror);
-        // The background painted afresh at the printer's resolution (300 dpi at least),
-        // not the screen's picture enlarged; a giant tab at what keeps memory bounded.
-        const double backgroundDpi = dotsPerInchWithin(
-            tab.canvasTwips(), std::max<double>(kPrintDpi, std::max(dotsPerInch.width(), dotsPerInch.height())),
-            kMaxDocumentPixels);
-        const QImage background = TabRenderer(tab).background(backgroundDpi);
-        if (background.isNull() && !tab.canvasPixels().isEmpty())
-            return false;  // too large to paint at that resolution
-        const SheetLabels labels(layout, tab, data);
-        const LabelArt art = withMarks(printedLabel(tab, background), layout.labelSize(), tab.print().outline, options);
-        const std::vector<int> order = sheetOrder(labels.sheetCount(), options);
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            if (i > 0 && !pages.newSheet())
-                return false;
-            labels.drawSheet(pages.sheet(), order[i], art);
-        }
-        return true;
+        DevicePages pages(painter, device, pageMm, dotsPerInch, extras, options.mirror);
+        const SheetPlan plan(layout, Design{&tab, data}, extras.designs, extras.marginMm,
+                             pageSizeMm(paperOf(tab.print())));
+        auto arts = printedDesigns(plan, dotsPerInch);
+        if (!arts)
+            return false;  // a background too large to paint at that resolution
+        for (LabelArt& art : *arts)
+            art = withMarks(std::move(art), layout.labelSize(), tab.print().outline, options);
+        return renderSheets(pages, plan, *arts,
+                            sheetOrder(plan.sheetCount(), extras.copiesByDevice ? PrintOptions() : options));
     } catch (const std::exception&) {
         // Out of memory or a picture that failed: the caller abandons the job.
         return false;
@@ -98,7 +117,7 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
 }
 
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
-                         const DataTable* data, const FileWriter& writer)
+                         const DataTable* data, const JobExtras& extras, const FileWriter& writer)
 {
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
     if (dotsPerInch == 0)
@@ -115,31 +134,45 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         if (!painter.begin(&pdf))
             return QStringLiteral("document PDF impossible à commencer");
         const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
-        const bool drawn = paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values, data);
+        // A file's page is the whole paper: no unprintable margin.
+        JobExtras onPaper = extras;
+        onPaper.marginMm = {};
+        const bool drawn =
+            paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values, data, onPaper);
         return painter.end() && drawn ? QString() : QStringLiteral("planches impossibles à dessiner");
     });
 }
 
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                           const DataTable* data)
-    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid),
+                           const DataTable* data, const DesignLookup& designs)
+    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids),
       m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
-      m_labels(std::make_unique<SheetLabels>(m_layout, tab, data)),
-      m_art(withMarks(pastedLabel(tab, dotsPerInch, m_labels->varies()), m_layout.labelSize(), tab.print().outline,
-                      tab.print().options.value_or(PrintOptions()))),
+      m_plan(m_layout, Design{&tab, data}, designs, {}, pageSizeMm(paperOf(tab.print()))),
       m_dotsPerInch(dotsPerInch)
 {
+    const PrintOptions options = tab.print().options.value_or(PrintOptions());
+    for (const Design& design : m_plan.designs())
+        m_arts.push_back(withMarks(pastedLabel(*design.tab, dotsPerInch, m_plan.varies(int(m_arts.size()))),
+                                   m_layout.labelSize(), tab.print().outline, options));
 }
 
 PreviewPages::~PreviewPages() = default;
 
-qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data)
+std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                                 const DesignLookup& designs)
 {
     const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
-    return SheetLabels(layout, tab, data).countersUsed();
+    return SheetPlan(layout, Design{&tab, data}, designs).flip();
 }
 
-int PreviewPages::count() const { return m_labels->sheetCount(); }
+qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                    const DesignLookup& designs)
+{
+    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
+    return SheetPlan(layout, Design{&tab, data}, designs).countersUsed();
+}
+
+int PreviewPages::count() const { return m_plan.pageCount(); }
 
 QImage PreviewPages::page(int number) const
 {
@@ -147,14 +180,15 @@ QImage PreviewPages::page(int number) const
     ImageSurface page = ImageSurface::fromTwips(m_pageTwips.width(), m_pageTwips.height(), m_dotsPerInch);
     page.setScaleMode(Surface::ScaleMode::Millimetres);
     if (number >= 1 && number <= count())
-        m_labels->drawSheet(page, number, m_art);
+        drawPage(page, m_plan, number, m_arts);
     return page.image();
 }
 
 bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                        const std::function<bool(int number, const QImage& page)>& take, const DataTable* data)
+                        const std::function<bool(int number, const QImage& page)>& take, const DataTable* data,
+                        const DesignLookup& designs)
 {
-    const PreviewPages pages(tab, values, dotsPerInch, data);
+    const PreviewPages pages(tab, values, dotsPerInch, data, designs);
     for (int number = 1; number <= pages.count(); ++number)
         if (!take(number, pages.page(number)))
             return false;

@@ -5,7 +5,9 @@
 // through the user interface's printing (CUPS), which reuses the same drawing.
 
 #include "base/core/FileWriter.h"
+#include "print/core/Calibration.h"
 #include "print/core/SheetLayout.h"
+#include "print/core/SheetPlan.h"
 #include "print/core/SheetRenderer.h"
 
 #include <QImage>
@@ -46,13 +48,28 @@ int dotsPerInchForQuality(std::int16_t code);
 /// outside the list.
 std::int16_t qualityCodeForIndex(int index);
 
+/// What a job takes beyond the tab and its layout values.
+struct JobExtras {
+    /// The project's tabs that positions and backs take their designs from; none: the
+    /// tab alone at every position.
+    DesignLookup designs;
+    /// The printer's correction, and where the device's printable area starts on the
+    /// paper (none for a file).
+    Calibration calibration;
+    QPointF marginMm;
+    /// The device makes the copies the tab's options ask for: each sheet is drawn once.
+    bool copiesByDevice = false;
+};
+
 /// Draws the tab's sheets through a painter that has begun on a paged device (a
 /// printer or a PDF writer) whose printable area is `pageMm` at `dotsPerInch`. With
 /// `data`, the rows of the tab's data file fill one label each from the tab's first
 /// label, and the sheets follow from the rows. False when a page could not be
-/// started or drawing failed.
+/// started or drawing failed. The designs of other tabs go where `extras` says, each
+/// front followed by its back in a duplex job, corrected by the calibration.
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                 const Etiquette& tab, const LayoutValues& values, const DataTable* data = nullptr);
+                 const Etiquette& tab, const LayoutValues& values, const DataTable* data = nullptr,
+                 const JobExtras& extras = {});
 
 /// Writes the tab's sheets (filled from `data` when given) as a PDF file of the tab's
 /// paper (A4 portrait by default) at the print quality of its `Resolution` (the sheet
@@ -61,11 +78,18 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
 /// was. Returns an empty string on success, otherwise the reason (the system's own
 /// when writing failed).
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
-                         const DataTable* data = nullptr, const FileWriter& writer = FileWriter());
+                         const DataTable* data = nullptr, const JobExtras& extras = {},
+                         const FileWriter& writer = FileWriter());
 
-/// The counter values a print run of the tab uses (see SheetLabels::countersUsed):
+/// How the paper turns in a job of the tab whose labels have backs; nothing for a
+/// one-sided job.
+std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                                 const DesignLookup& designs);
+
+/// The counter values a print run of the tab uses (see SheetPlan::countersUsed):
 /// what a counter that carries on moves by.
-qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data);
+qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                    const DesignLookup& designs = {});
 
 /// Page size of the preview's page pictures of A4, in twips at 56.7 twips per mm (a
 /// tab on another paper has pages of that paper's size).
@@ -75,11 +99,13 @@ inline constexpr double kPageHeightTwips = 297 * 56.7;
 /// The preview's pages, each drawn when asked for: a merge of thousands of rows has
 /// thousands of sheets, too many to hold as pictures. Every page is one sheet with
 /// the tab's picture pasted at every label position (with its row's values when
-/// there is a data table, which must outlive the pages, as the tab must).
+/// there is a data table, which must outlive the pages, as the tab must). Other
+/// tabs' designs go where the tab's print settings give them, and each back follows
+/// its front, as printed (the tabs and tables of `designs` must outlive the pages).
 class PreviewPages {
 public:
     PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
-                 const DataTable* data = nullptr);
+                 const DataTable* data = nullptr, const DesignLookup& designs = {});
     ~PreviewPages();
     PreviewPages(const PreviewPages&) = delete;
     PreviewPages& operator=(const PreviewPages&) = delete;
@@ -91,8 +117,8 @@ public:
 private:
     SheetLayout m_layout;
     QSizeF m_pageTwips;
-    std::unique_ptr<SheetLabels> m_labels;
-    LabelArt m_art;
+    SheetPlan m_plan;
+    std::vector<LabelArt> m_arts;
     double m_dotsPerInch;
 };
 
@@ -104,6 +130,6 @@ std::vector<QImage> previewPages(const Etiquette& tab, const LayoutValues& value
 /// `take` returns false to stop. False when it stopped.
 bool forEachPreviewPage(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                         const std::function<bool(int number, const QImage& page)>& take,
-                        const DataTable* data = nullptr);
+                        const DataTable* data = nullptr, const DesignLookup& designs = {});
 
 }  // namespace plk

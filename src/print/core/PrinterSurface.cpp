@@ -14,10 +14,12 @@ constexpr double kMmPerInch = 25.4;
 }  // namespace
 
 PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts)
-    : m_painter(painter), m_pageMm(pageSize), m_texts(texts)
+    : m_painter(painter),
+      m_device(QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch)),
+      m_pageMm(pageSize),
+      m_texts(texts)
 {
-    m_painter.setWorldTransform(
-        QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch));
+    m_painter.setWorldTransform(m_device);
     // A PDF would otherwise keep pictures as JPEG: thin lines and sharp edges of a
     // logo or a background would come out blurred and off colour.
     m_painter.setRenderHint(QPainter::LosslessImageRendering, true);
@@ -37,7 +39,15 @@ QPointF PrinterSurface::penMiddle()
 void PrinterSurface::mirror()
 {
     const double width = m_pageMm.width() / kMmPerInch * kTwipsPerInch;
-    m_painter.setWorldTransform(QTransform(-1, 0, 0, 1, width, 0) * m_painter.worldTransform());
+    m_mirror = QTransform(-1, 0, 0, 1, width, 0);
+    m_painter.setWorldTransform(m_mirror * m_correction * m_device);
+}
+
+void PrinterSurface::setCorrection(const QTransform& twips)
+{
+    // The sheet as drawn (mirrored or not) goes where the printer's calibration wants it.
+    m_correction = twips;
+    m_painter.setWorldTransform(m_mirror * m_correction * m_device);
 }
 
 double PrinterSurface::unitsPerInch() const { return m_mode == ScaleMode::Twips ? kTwipsPerInch : kMmPerInch; }

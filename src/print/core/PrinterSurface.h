@@ -12,6 +12,7 @@
 
 #include <QPainter>
 #include <QSizeF>
+#include <QTransform>
 #include <optional>
 
 namespace plk {
@@ -29,6 +30,9 @@ public:
     /// Draws everything from here on mirrored left to right across the page (transfer
     /// paper, printed on its back).
     void mirror();
+    /// Corrects where everything goes from now on (a printer's calibration), given in
+    /// twips of the printable area; the identity undoes it.
+    void setCorrection(const QTransform& twips);
 
     void setScaleMode(ScaleMode mode) override { m_mode = mode; }
     ScaleMode scaleMode() const override { return m_mode; }
@@ -55,6 +59,9 @@ private:
     double unitsPerInch() const;
 
     QPainter& m_painter;
+    QTransform m_device;  // twips to the device's dots
+    QTransform m_mirror;
+    QTransform m_correction;
     QSizeF m_pageMm;
     ScaleMode m_mode = ScaleMode::Millimetres;
     TextForm m_texts;

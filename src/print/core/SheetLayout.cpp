@@ -18,12 +18,33 @@ bool SheetLayout::followsGrid(const LayoutValues& v, QSizeF labelSize, const She
            roundHalfEven(g.pitchDown - labelSize.height()) == v.ImpSepV;
 }
 
-SheetLayout::SheetLayout(const LayoutValues& v, QSizeF labelSize, const std::optional<SheetGrid>& grid)
+bool SheetLayout::followsGrids(const LayoutValues& v, QSizeF labelSize, const std::vector<LabelGrid>& grids)
+{
+    if (grids.empty())
+        return false;
+    const LabelGrid& first = grids.front();
+    return followsGrid(v, labelSize, first.place) && v.ImpNbrH == std::clamp(first.across, 1, kMaxAcross) &&
+           v.ImpNbrV == std::clamp(first.down, 1, kMaxDown);
+}
+
+SheetLayout::SheetLayout(const LayoutValues& v, QSizeF labelSize, const std::optional<SheetGrid>& grid,
+                         const std::vector<LabelGrid>& grids)
     : m_sheets(std::clamp(int(v.ImpNbrP), 1, kMaxSheets)),
       m_across(std::clamp(int(v.ImpNbrH), 1, kMaxAcross)),
       m_down(std::clamp(int(v.ImpNbrV), 1, kMaxDown)),
       m_size(labelSize)
 {
+    if (followsGrids(v, labelSize, grids)) {
+        for (std::size_t n = 0; n < grids.size() && n < std::size_t(kMaxGrids); ++n) {
+            const LabelGrid& g = grids[n];
+            const int across = std::clamp(g.across, 1, kMaxGridCount), down = std::clamp(g.down, 1, kMaxGridCount);
+            for (int row = 0; row < down; ++row)
+                for (int column = 0; column < across && m_labels.size() < std::size_t(kMaxSheetLabels); ++column)
+                    m_labels.emplace_back(g.place.left - v.ImpMargeG + column * g.place.pitchAcross,
+                                          g.place.top - v.ImpMargeH + row * g.place.pitchDown);
+        }
+        return;
+    }
     m_labels.reserve(std::size_t(m_across) * std::size_t(m_down));
     if (grid && followsGrid(v, labelSize, *grid)) {
         for (int row = 0; row < m_down; ++row)

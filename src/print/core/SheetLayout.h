@@ -9,7 +9,9 @@
 // A tab made for a known sheet carries the sheet's exact grid. The grid refines the
 // whole-millimetre values for as long as they are the grid's own, rounded (position of
 // the first label, and gaps of pitch less label size); once the user sets other values
-// in the print set-up, those values rule.
+// in the print set-up, those values rule. A maker's sheet of several grids, or of more
+// labels across or down than the fields count, carries every grid: all of them are
+// placed for as long as the fields are the first grid's own.
 
 #include "base/core/Records.h"
 
@@ -37,23 +39,18 @@ struct LayoutValues {
 /// The layout values a tab's stored print settings give.
 LayoutValues layoutValues(const PrintSettings& settings);
 
-// The ranges of the print set-up's fields. The counts of a layout are held to them
-// whatever their source, so that a damaged or hostile project file cannot ask for
-// millions of labels.
-inline constexpr int kMaxSheets = 10;
-inline constexpr int kMaxAcross = 20;
-inline constexpr int kMaxDown = 20;
-inline constexpr int kMaxPosition = 200;  // positions and gaps, mm
-inline constexpr int kMaxMargin = 10;     // unprintable margins, mm
-
 class SheetLayout {
 public:
     /// The layout of labels of `labelSize` millimetres with the given values, on the
-    /// sheet's exact grid when the values are that grid's.
-    SheetLayout(const LayoutValues& values, QSizeF labelSize, const std::optional<SheetGrid>& grid = std::nullopt);
+    /// sheet's exact grid when the values are that grid's, on every grid of the
+    /// maker's sheet when they are the first one's.
+    SheetLayout(const LayoutValues& values, QSizeF labelSize, const std::optional<SheetGrid>& grid = std::nullopt,
+                const std::vector<LabelGrid>& grids = {});
 
     /// Whether the whole-millimetre values are the grid's own, rounded.
     static bool followsGrid(const LayoutValues& values, QSizeF labelSize, const SheetGrid& grid);
+    /// Whether they are the first grid's own, its counts held to the fields' ranges.
+    static bool followsGrids(const LayoutValues& values, QSizeF labelSize, const std::vector<LabelGrid>& grids);
 
     int sheetCount() const { return m_sheets; }
     int across() const { return m_across; }
@@ -62,7 +59,8 @@ public:
     /// The top-left corners of the labels of one sheet, row by row, left to right;
     /// every sheet repeats them. Whole millimetres: the running position is rounded
     /// after every label, so a fractional label size does not build up. On a sheet's
-    /// grid, the grid's exact positions.
+    /// grid, the grid's exact positions; on a maker's grids, theirs, grid after grid
+    /// (at most kMaxSheetLabels).
     const std::vector<QPointF>& labels() const { return m_labels; }
 
 private:

@@ -5,8 +5,9 @@
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/TabData.h"
 #include "canvas/core/TabRenderer.h"
-#include "merge/core/DataTable.h"
 #include "print/core/PrinterSurface.h"
+
+#include <algorithm>
 
 namespace plk {
 
@@ -14,66 +15,60 @@ namespace {
 
 constexpr double kLineMm = PrinterSurface::kLineTwips / kTwipsPerMm;
 
+/// Whether every pixel of the picture is opaque white, the paper's own colour.
+bool paperWhite(const QImage& picture)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        if (std::any_of(line, line + argb.width(), [](QRgb pixel) { return pixel != 0xFFFFFFFFu; }))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-SheetLabels::SheetLabels(const SheetLayout& layout) : m_layout(layout) {}
-
-SheetLabels::SheetLabels(const SheetLayout& layout, const Etiquette& tab, const DataTable* table, const QDateTime& now)
-    : m_layout(layout), m_table(table), m_countSheets(tab.mergeSettings().counter.perSheet)
+void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vector<LabelArt>& arts)
 {
-    if (table)
-        m_rows.emplace(MergedSheets::of(*table, tab.mergeSettings(), int(layout.labels().size())));
-    if (usesBuiltInMarkers(mergedTexts(tab)))
-        m_builtIns.emplace(tab.mergeSettings(), now, QLocale::system());
+    for (const SheetPlan::Label& label : plan.page(page))
+        arts.at(std::size_t(label.design))(surface, label.at, label.row);
 }
 
-int SheetLabels::sheetCount() const { return m_rows ? m_rows->sheetCount() : m_layout.sheetCount(); }
-
-qint64 SheetLabels::countersUsed() const
+bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts,
+                  const std::vector<int>& sheets)
 {
-    if (m_countSheets)
-        return sheetCount();
-    return m_rows ? m_rows->labelCount() : qint64(sheetCount()) * qint64(m_layout.labels().size());
-}
-
-void SheetLabels::drawSheet(Surface& surface, int sheet, const LabelArt& art) const
-{
-    const std::vector<QPointF>& labels = m_layout.labels();
-    const BuiltInValues* builtIns = m_builtIns ? &*m_builtIns : nullptr;
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        // The counter goes on from label to label (from the first one a row fills), or sheet to sheet.
-        const qint64 label = qint64(sheet - 1) * qint64(labels.size()) + qint64(i) - (m_rows ? m_rows->firstSlot() : 0);
-        const qint64 counter = m_countSheets ? sheet - 1 : label;
-        if (!m_rows) {
-            art(surface, labels[i], RowValues(nullptr, -1, builtIns, counter));
-            continue;
+    std::vector<int> order = sheets;
+    for (int sheet = 1; sheets.empty() && sheet <= plan.sheetCount(); ++sheet)
+        order.push_back(sheet);
+    bool first = true;
+    for (const int sheet : order) {
+        const int front = plan.duplex() ? 2 * sheet - 1 : sheet;
+        for (int page = front; page <= (plan.duplex() ? front + 1 : front); ++page) {
+            if (!first && !output.newSheet())
+                return false;
+            first = false;
+            output.turnTo(plan.isBack(page));
+            drawPage(output.sheet(), plan, page, arts);
         }
-        const int row = m_rows->rowAt(sheet - 1, int(i));
-        if (row >= 0)
-            art(surface, labels[i], RowValues(m_table, row, builtIns, counter));
-    }
-}
-
-bool renderSheets(SheetOutput& output, const SheetLabels& labels, const LabelArt& art)
-{
-    for (int sheet = 1; sheet <= labels.sheetCount(); ++sheet) {
-        if (sheet > 1 && !output.newSheet())
-            return false;
-        labels.drawSheet(output.sheet(), sheet, art);
     }
     return true;
 }
 
 bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art)
 {
-    return renderSheets(output, SheetLabels(layout), art);
+    // No tab to look into: no other design, no rows.
+    return renderSheets(output, SheetPlan(layout, Design()), {art});
 }
 
 LabelArt printedLabel(const Etiquette& tab, const QImage& background)
 {
     const QSizeF size(tab.prjWidth(), tab.prjHeight());
-    return [&tab, background, size](Surface& s, QPointF at, const RowValues& row) {
-        s.picture(background, at.x(), at.y(), size.width(), size.height());
+    // A white background is the paper itself: drawn on each of 100,000 labels it would
+    // only add a picture's placing to every one of them in the file.
+    const QImage shown = paperWhite(background) ? QImage() : background;
+    return [&tab, shown, size](Surface& s, QPointF at, const RowValues& row) {
+        s.picture(shown, at.x(), at.y(), size.width(), size.height());
         // The border's line runs inside the label's edge, as the canvas's last pixels do.
         if (tab.Bordure())
             s.box(at.x(), at.y(), at.x() + size.width() - kLineMm, at.y() + size.height() - kLineMm,
@@ -97,10 +92,11 @@ LabelArt pastedLabel(const Etiquette& tab, double pageDotsPerInch, bool forRows)
     const TabRenderer renderer(tab);
     // A giant tab is pasted from a picture of bounded size (the page shows a part of it).
     const double dotsPerInch = dotsPerInchWithin(tab.canvasTwips(), pageDotsPerInch);
-    // For rows the canvas alone is painted once, and each row's objects over a copy of it.
+    // For rows the canvas alone is painted once, and each row's objects over a copy of
+    // it (a back takes its front's row, or none).
     const QImage picture = renderer.picture(dotsPerInch, forRows);
-    return [renderer, picture, dotsPerInch, size](Surface& s, QPointF at, const RowValues& row) {
-        const QImage label = row.empty() ? picture : renderer.withObjects(picture, dotsPerInch, row);
+    return [renderer, picture, dotsPerInch, size, forRows](Surface& s, QPointF at, const RowValues& row) {
+        const QImage label = forRows ? renderer.withObjects(picture, dotsPerInch, row) : picture;
         s.picture(label, at.x(), at.y(), size.width(), size.height());
     };
 }

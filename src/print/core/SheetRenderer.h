@@ -2,19 +2,17 @@
 // Drawing a tab's labels on sheets: the loop over sheets and label positions that
 // printing and the preview share, and what one label looks like in each.
 //
-// A tab with a data file fills one label per row: the labels of a sheet in the
-// layout's order, from the chosen first label of the first sheet, as many sheets
-// as the rows need; labels without a row stay blank (a sheet already partly used).
+// Which design goes to which position, with which row, and which pages are backs,
+// is the job's SheetPlan.
 
 #include "base/core/Surface.h"
-#include "merge/core/BuiltInMarkers.h"
-#include "merge/core/MergedSheets.h"
 #include "merge/core/RowValues.h"
 #include "print/core/SheetLayout.h"
+#include "print/core/SheetPlan.h"
 
 #include <QImage>
 #include <functional>
-#include <optional>
+#include <vector>
 
 namespace plk {
 
@@ -33,36 +31,19 @@ public:
     virtual Surface& sheet() = 0;
     /// Starts the next sheet; false when the device refused it.
     virtual bool newSheet() = 0;
+    /// The page about to be drawn is a back (or a front) of the paper.
+    virtual void turnTo(bool /*back*/) {}
 };
 
-/// The labels of the sheets: every label of the layout's sheets, or one per row of
-/// a data file (or the row's copies; the table must outlive them), with the tab's
-/// counter and dates of the run when its texts use them.
-class SheetLabels {
-public:
-    explicit SheetLabels(const SheetLayout& layout);
-    SheetLabels(const SheetLayout& layout, const Etiquette& tab, const DataTable* table,
-                const QDateTime& now = QDateTime::currentDateTime());
+/// Draws page `page` (from 1) of the plan on the surface, each label with the art
+/// of its design (one art per design of the plan).
+void drawPage(Surface& surface, const SheetPlan& plan, int page, const std::vector<LabelArt>& arts);
 
-    int sheetCount() const;
-    /// Whether labels differ from one another (rows, counter or dates).
-    bool varies() const { return m_rows || m_builtIns; }
-    /// The counter values the run uses (labels, or sheets when it counts sheets).
-    qint64 countersUsed() const;
-    /// Draws sheet `sheet` (from 1) on the surface.
-    void drawSheet(Surface& surface, int sheet, const LabelArt& art) const;
-
-private:
-    const SheetLayout& m_layout;
-    const DataTable* m_table = nullptr;
-    std::optional<MergedSheets> m_rows;
-    std::optional<BuiltInValues> m_builtIns;
-    bool m_countSheets = false;
-};
-
-/// Draws every sheet, starting a new sheet between two. False when a sheet could
-/// not be started.
-bool renderSheets(SheetOutput& output, const SheetLabels& labels, const LabelArt& art);
+/// Draws the plan's sheets in the order given (front sheets from 1; every sheet once,
+/// in turn, when none is given), each followed by its back in a duplex job, starting a
+/// new page between two. False when a page could not be started.
+bool renderSheets(SheetOutput& output, const SheetPlan& plan, const std::vector<LabelArt>& arts,
+                  const std::vector<int>& sheets = {});
 /// Every label of every sheet of the layout, all alike.
 bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt& art);
 
@@ -72,7 +53,7 @@ bool renderSheets(SheetOutput& output, const SheetLayout& layout, const LabelArt
 LabelArt printedLabel(const Etiquette& tab, const QImage& background);
 
 /// A label as the preview shows it: the tab's snapshot at `dotsPerInch` stretched to
-/// the label's size; `forRows`, each label the snapshot with its row's values.
+/// the label's size; `forRows`, each label painted with its row's values, if any.
 LabelArt pastedLabel(const Etiquette& tab, double dotsPerInch, bool forRows);
 
 }  // namespace plk

@@ -15,8 +15,10 @@ class Dialogs;
 class Etiquette;
 class PrinterCatalog;
 class MainWindowServices;
+class frmCalibration;
 class frmPage;
 class frmPrint;
+class frmSheetDesigns;
 class frmProjet;
 
 class PrintCommands {
@@ -36,6 +38,16 @@ public:
     void ConfirmAndPrint();
     /// The preview's "Configurer": the set-up dialog without its own "Aperçu".
     void configureFromPreview();
+    /// "Étalonner l'imprimante...": the calibration of the printer chosen in the set-up.
+    void calibrate();
+    /// Prints the calibration's test sheet on the printer (the PDF entry first asks
+    /// for the file); a failure is said.
+    void printCalibrationSheet(const QString& printer);
+    /// "Modèles et verso...": other tabs' designs on the selected tab's sheet, and its back.
+    void editDesigns();
+    frmSheetDesigns* designs() const;
+    /// The calibration dialog, once opened.
+    frmCalibration* calibration() const;
 
     MainWindowServices& menu() const { return m_menu; }
     Dialogs& dialogs() const;
@@ -53,12 +65,14 @@ public:
 
 private:
     QWidget* topWindow() const;
-    QString askPdfFile(const frmProjet& window);
+    QString askPdfFile(const frmProjet* window, const QString& fileName);
 
     MainWindowServices& m_menu;
     const PrinterCatalog& m_printers;
     QPointer<frmPrint> m_print;  // a dialog of the main window
     QPointer<frmPage> m_preview;
+    QPointer<frmCalibration> m_calibration;  // dialogs of the set-up
+    QPointer<frmSheetDesigns> m_designs;
 };
 
 }  // namespace plk

@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 #include "base/core/Surface.h"
 #include "canvas/core/Etiquette.h"
+#include "print/core/CalibrationSheet.h"
 #include "print/core/PaperPage.h"
 
 #include <QPainter>
@@ -58,12 +59,12 @@ QPoint printerMargins(QPrinter& printer, const Paper& paper)
 }
 
 bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers, const QString& pdfFile,
-                  const DataTable* data, QString* pdfFailure)
+                  const DataTable* data, QString* pdfFailure, JobExtras extras)
 {
     if (tab.PrinterName().isEmpty())
         return false;
     if (tab.PrinterName() == kPdfFileEntry) {
-        const QString reason = printSheetsToPdf(tab, values, pdfFile, data);
+        const QString reason = printSheetsToPdf(tab, values, pdfFile, data, extras);
         if (pdfFailure)
             *pdfFailure = reason;
         return reason.isEmpty();
@@ -76,18 +77,48 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
     printer->setDocName(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
     prepareSheets(*printer, paperOf(tab.print()));
     printer->setResolution(dotsPerInch);
+    // Backs go on the other side of the same sheet, turned as the tab says.
+    if (const auto flip = jobFlip(tab, values, data, extras.designs))
+        printer->setDuplex(*flip == SheetFlip::LongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide);
+    // A printer that makes copies itself (CUPS repeats the document where the device
+    // cannot) gets the sheets once, with the count and the order to make.
+    const PrintOptions options = tab.print().options.value_or(PrintOptions());
+    extras.copiesByDevice = options.copies > 1 && printer->supportsMultipleCopies();
+    if (extras.copiesByDevice) {
+        printer->setCopyCount(options.copies);
+        printer->setCollateCopies(options.collate);
+    }
 
     QPainter painter;
     if (!painter.begin(printer.get()))
         return false;
     const QSizeF pageMm = printer->pageRect(QPrinter::Millimeter).size();
     const QSizeF dpi(printer->logicalDpiX(), printer->logicalDpiY());
-    if (paintSheets(painter, *printer, pageMm, dpi, tab, values, data) && painter.end())
+    extras.marginMm =
+        printer->pageRect(QPrinter::Millimeter).topLeft() - printer->paperRect(QPrinter::Millimeter).topLeft();
+    if (paintSheets(painter, *printer, pageMm, dpi, tab, values, data, extras) && painter.end())
         return true;
     printer->abort();
     if (painter.isActive())
         painter.end();
     return false;
+}
+
+bool printCalibrationSheet(const PrinterCatalog& printers, const QString& name)
+{
+    const std::unique_ptr<QPrinter> printer = printers.printer(name);
+    if (!printer)
+        return false;
+    printer->setDocName(QStringLiteral("Étalonnage"));
+    prepareSheets(*printer);
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return false;
+    const QPointF margin =
+        printer->pageRect(QPrinter::Millimeter).topLeft() - printer->paperRect(QPrinter::Millimeter).topLeft();
+    paintCalibrationSheet(painter, printer->pageRect(QPrinter::Millimeter).size(),
+                          QSizeF(printer->logicalDpiX(), printer->logicalDpiY()), margin, name);
+    return painter.end();
 }
 
 }  // namespace plk

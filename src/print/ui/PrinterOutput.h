@@ -51,9 +51,14 @@ QPoint printerMargins(QPrinter& printer, const Paper& paper = Paper{QStringLiter
 /// `data` when given. True when the document was completed and handed over; false
 /// when no printer could be selected or set up, or drawing failed, and then the job
 /// is abandoned. A PDF file that could not be written is left as it was, and
-/// `pdfFailure` gets the reason.
+/// `pdfFailure` gets the reason. `extras` gives the other tabs' designs and the
+/// printer's calibration; the printer's own margins are found here.
 bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatalog& printers,
                   const QString& pdfFile = QString(), const DataTable* data = nullptr,
-                  QString* pdfFailure = nullptr);
+                  QString* pdfFailure = nullptr, JobExtras extras = {});
+
+/// Prints the calibration's test sheet on an installed printer, without calibration.
+/// False when the printer could not be selected or set up, or drawing failed.
+bool printCalibrationSheet(const PrinterCatalog& printers, const QString& printer);
 
 }  // namespace plk

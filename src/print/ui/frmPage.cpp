@@ -1,13 +1,13 @@
 #include "print/ui/frmPage.h"
 
-#include "app/core/AppPaths.h"
-#include "app/core/Version.h"
 #include "base/core/Rounding.h"
 #include "base/core/Twips.h"
+#include "base/core/Version.h"
 #include "canvas/core/CanvasLayout.h"
 #include "canvas/ui/RulerWidget.h"
 #include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/ToolbarButton.h"
@@ -215,10 +215,12 @@ void frmPage::showTabsAround(int page)
     m_firstTab = first;
 }
 
-void frmPage::Print_Preview(const Etiquette& tab, const LayoutValues& values, std::shared_ptr<const DataTable> data)
+void frmPage::Print_Preview(const Etiquette& tab, const LayoutValues& values, std::shared_ptr<const DataTable> data,
+                            DesignLookup designs)
 {
     m_data = std::move(data);
-    m_source = std::make_unique<PreviewPages>(tab, values, kScreenDpi, m_data.get());
+    m_designs = std::move(designs);
+    m_source = std::make_unique<PreviewPages>(tab, values, kScreenDpi, m_data.get(), m_designs);
     m_pageCount = std::max(1, m_source->count());
     for (auto& [number, view] : m_pages)
         delete view.label;

@@ -9,6 +9,8 @@
 // strip shows the pages by twenties, with a tab at either end for the twenty before
 // and the twenty after.
 
+#include "print/core/SheetPlan.h"
+
 #include <QDialog>
 #include <QImage>
 #include <array>
@@ -46,9 +48,10 @@ public:
     ~frmPage() override;
 
     /// Previews the sheets of the tab with the layout values; with `data`, one label
-    /// per row. The tab must outlive the window (which is modal).
+    /// per row; other tabs' designs and the backs of the labels from `designs`. The tab
+    /// must outlive the window (which is modal).
     void Print_Preview(const Etiquette& tab, const LayoutValues& values,
-                       std::shared_ptr<const DataTable> data = nullptr);
+                       std::shared_ptr<const DataTable> data = nullptr, DesignLookup designs = {});
     /// Shows the window modally; the caller goes on at once.
     void showModal();
 
@@ -112,6 +115,7 @@ private:
     QLabel* m_footer;
     std::unique_ptr<PreviewPages> m_source;
     std::shared_ptr<const DataTable> m_data;
+    DesignLookup m_designs;  // keeps the other tabs' rows
     int m_pageCount = 1;
     std::map<int, PageView> m_pages;
     std::deque<int> m_seen;  // pages drawn, the one seen last at the back

@@ -1,6 +1,5 @@
 #include "print/ui/frmPrint.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
@@ -12,6 +11,7 @@
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintExtras.h"
 #include "print/ui/PrinterOutput.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"
@@ -76,6 +76,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
       m_header(new HeaderPlus(this)),
       m_printers(new QComboBox(this)),
       m_refresh(new QPushButton(QStringLiteral("Actualiser"), this)),
+      m_calibrate(new QPushButton(QStringLiteral("Étalonner l'imprimante..."), this)),
+      m_designs(new QPushButton(QStringLiteral("Modèles et verso..."), this)),
       m_quality(new QComboBox(this)),
       m_margeH(numericField(this, 0, kMaxMargin, 2, 0)),
       m_margeG(numericField(this, 0, kMaxMargin, 2, 0)),
@@ -117,6 +119,8 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
     });
     for (TxtBox* field : {m_posX, m_posY, m_sepH, m_sepV, m_nbrH, m_nbrV})
         connect(field, &TxtBox::Change, this, &frmPrint::showSheetCount);
+    connect(m_calibrate, &QPushButton::clicked, this, [this] { m_commands.calibrate(); });
+    connect(m_designs, &QPushButton::clicked, this, [this] { m_commands.editDesigns(); });
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { m_commands.ShowPrintPreview(false); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] { m_commands.ConfirmAndPrint(); });
     connect(m_buttons[2], &QPushButton::clicked, this, &frmPrint::close);
@@ -163,6 +167,12 @@ frmPrint::frmPrint(PrintCommands& commands, QWidget* parent)
             m_tab->setPrint(m_extras->stored(m_tab->print()));
     });
     connect(m_extras->productButton(), &QPushButton::clicked, this, [this] { productChooser()->open(); });
+    // Beyond the sheet's one design: the printer's calibration, other designs, the back.
+    auto* more = new QHBoxLayout;
+    more->addWidget(m_calibrate);
+    more->addWidget(m_designs);
+    more->addStretch(1);
+    grid->addLayout(more, 13, 1, 1, 6);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_buttons[0]);
@@ -327,7 +337,8 @@ void frmPrint::showSheetCount()
     m_nbrP->setMaxLength(m_rows > 0 ? 6 : 2);
     if (!m_tab || m_rows == 0)
         return;
-    const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid);
+    const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid,
+                             m_tab->print().grids);
     const MergedSheets sheets = MergedSheets::of(*m_table, m_tab->mergeSettings(), int(layout.labels().size()));
     m_nbrP->setText(QString::number(sheets.sheetCount()));
 }
@@ -337,7 +348,8 @@ void frmPrint::Unload()
     if (!m_tab)
         return;
     TxtBox::settleAll(this);
-    // The sheet's exact grid and what the added fields hold stay with the tab.
+    // The sheet's exact grid, what the added fields hold, other designs and the back
+    // stay with the tab.
     PrintSettings s = m_extras->stored(m_tab->print());
     s.ImpDefaut = std::int16_t(m_printers->currentIndex());
     s.ImpMargeG = std::int16_t(m_margeG->Value());

@@ -70,6 +70,10 @@ public:
     ProductChooser* productChooser();
     /// 0 "Aperçu", 1 "Imprimer", 2 "Retour", 3 "Aide".
     QPushButton* Bouton2(int index) const { return m_buttons.at(std::size_t(index)); }
+    /// "Étalonner l'imprimante...": the calibration of the chosen printer.
+    QPushButton* calibrateButton() const { return m_calibrate; }
+    /// "Modèles et verso...": other tabs' designs on the sheet, and the back.
+    QPushButton* designsButton() const { return m_designs; }
 
     void done(int result) override;
 
@@ -97,6 +101,8 @@ private:
     HeaderPlus* m_header;
     QComboBox* m_printers;
     QPushButton* m_refresh;
+    QPushButton* m_calibrate;
+    QPushButton* m_designs;
     QComboBox* m_quality;
     TxtBox* m_margeH;
     TxtBox* m_margeG;

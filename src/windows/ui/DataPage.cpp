@@ -175,7 +175,10 @@ void DataPage::refresh()
     m_insert->setEnabled(textSelected && m_fields->currentItem() != nullptr);
 
     const PrintSettings& print = m_tab ? m_tab->print() : PrintSettings();
-    const int perSheet = std::max(1, int(print.ImpNbrH)) * std::max(1, int(print.ImpNbrV));
+    int gridLabels = 0;  // a maker's sheet of several grids: every one of its labels
+    for (const LabelGrid& g : print.grids)
+        gridLabels += g.across * g.down;
+    const int perSheet = std::max(std::max(1, int(print.ImpNbrH)) * std::max(1, int(print.ImpNbrV)), gridLabels);
     m_firstLabel->setEnabled(active);
     m_firstLabel->setRange(1, std::max<int>(perSheet, active ? m_tab->mergeSettings().firstLabel : 1));
     m_firstLabel->setValue(active ? m_tab->mergeSettings().firstLabel : 1);

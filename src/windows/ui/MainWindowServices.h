@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 
+class QColor;
 class QMenu;
 class QWidget;
 
@@ -16,6 +17,7 @@ namespace plk {
 
 class AppPaths;
 class Dialogs;
+class TPict;
 class frmProjet;
 
 /// The tool box as the project windows feed it.
@@ -64,6 +66,7 @@ public:
 
     virtual void Mnu_ID_Fichier_Click(Fichier index) = 0;
     virtual void Mnu_ID_Edition_Click(Edition index) = 0;
+    virtual void Mnu_ID_Aide_Click(Aide index) = 0;
     /// Runs a command in the menus' error trap: a failing step ends it there, keeping
     /// what was done. Every click that runs a command goes through it.
     virtual void runCommand(const std::function<void()>& command) = 0;
@@ -110,6 +113,14 @@ public:
     virtual void showHelp(const QString& key) = 0;
     /// The windows and commands plugged into the main window.
     virtual MainWindowParts& commandParts() = 0;
+
+    /// The task pane, docked on the left or on the right of the workspace, or none yet.
+    virtual QWidget* taskPane() const = 0;
+    virtual void setTaskPane(QWidget* pane, const QColor& background) = 0;
+    virtual void setTaskPaneOnRight(bool right) = 0;
+    virtual void setTaskPaneVisible(bool visible) = 0;
+    /// The 16-pixel pictures of the task pane's items.
+    virtual TPict& taskPaneIcons() = 0;
 };
 
 inline const QString kNoSizeStatus = QStringLiteral("L : 00 Mm - H : 00 Mm");

@@ -1,6 +1,6 @@
 #include "windows/ui/PictureRequests.h"
 
-#include "app/core/AppPaths.h"
+#include "settings/core/AppPaths.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,6 +1,5 @@
 #include "windows/ui/frmAssist.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/Twips.h"
@@ -8,6 +7,7 @@
 #include "catalogue/core/ProductLayout.h"
 #include "catalogue/ui/ProductChooser.h"
 #include "gradient/ui/ucDegrade.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "widgets/ui/Line3D.h"

@@ -5,19 +5,21 @@
 
 #include "windows/ui/frmOutils.h"
 
-#include "app/core/AppPaths.h"
-#include "app/core/Settings.h"
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "gradient/ui/ucDegrade.h"
+#include "settings/core/AppPaths.h"
+#include "settings/core/Settings.h"
 #include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ReadingOrder.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/ContentField.h"
 #include "windows/ui/DataPage.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/TextBoxPanel.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QCheckBox>
@@ -333,8 +335,9 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
     showRotation(t.selected());
     const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus(), shape = t.ShapeFocus();
     if (label >= 1 && label <= t.labelCount()) {
-        const TextObject& o = t.label(label);
+        const TextElement& o = t.label(label);
         m_content->setText(o.Caption);
+        m_textBox->showBox(o.box);
         showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
         showNumber(m_x.box, o.Left);
         showNumber(m_y.box, o.Top);
@@ -399,6 +402,7 @@ void frmOutils::clearObject()
     showRotation(nullptr);
     const QScopedValueRollback filling(m_filling, true);
     m_content->clear();
+    m_textBox->showBox(std::nullopt);
     clearAlignment();
     showStyles(false, false, false, false);
     for (TxtBox* field : {m_x.box, m_y.box, m_logoWidth.box, m_logoHeight.box})

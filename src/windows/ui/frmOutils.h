@@ -38,6 +38,8 @@ namespace plk {
 class DataPage;
 class MainWindowServices;
 class ucDegrade;
+class ContentField;
+class TextBoxPanel;
 
 class frmOutils : public QWidget, public ToolBoxLink {
     Q_OBJECT
@@ -81,11 +83,13 @@ public:
     /// The selected object's turn, in degrees anticlockwise.
     QDoubleSpinBox* rotationField() const { return m_rotation; }
     // TEXTE
-    QLineEdit* contentField() const { return m_content; }
+    ContentField* contentField() const { return m_content; }
     QPushButton* fontButton() const { return m_fontButton; }
     QPushButton* colourButton() const { return m_colourButton; }
     /// 0 "Gras", 1 "Italique", 2 "Souligné", 3 "Barré".
     QCheckBox* styleBox(int index) const { return m_styles.at(std::size_t(index)); }
+    /// "Zone de texte :", after the styles.
+    TextBoxPanel* textBoxPanel() const { return m_textBox; }
     // LOGO
     QPushButton* importButton() const { return m_import; }
     QPushButton* defaultSizeButton() const { return m_defaultSize; }
@@ -181,6 +185,7 @@ private:
     void chooseFont();
     void chooseColour();
     void styleClicked(int style, bool ticked);
+    void textBoxEdited();
     // LOGO
     void importLogo();
     void restoreLogoSize();
@@ -235,10 +240,11 @@ private:
     QListWidget* m_alignment = nullptr;
     QDoubleSpinBox* m_rotation = nullptr;
 
-    QLineEdit* m_content = nullptr;
+    ContentField* m_content = nullptr;
     QPushButton* m_fontButton = nullptr;
     QPushButton* m_colourButton = nullptr;
     std::array<QCheckBox*, 4> m_styles{};
+    TextBoxPanel* m_textBox = nullptr;
 
     QPushButton* m_import = nullptr;
     QPushButton* m_defaultSize = nullptr;

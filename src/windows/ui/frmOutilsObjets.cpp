@@ -4,15 +4,18 @@
 
 #include "windows/ui/frmOutils.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/NewObject.h"
+#include "canvas/core/TextBoxText.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
+#include "windows/ui/ContentField.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
+#include "windows/ui/TextBoxPanel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -99,7 +102,7 @@ QWidget* frmOutils::buildTextePage()
     QVBoxLayout* layout = pageLayout(page);
 
     QGroupBox* content = addGroup(layout, QStringLiteral("Contenu de l'objet :"));
-    m_content = new QLineEdit(content);
+    m_content = new ContentField(content);
     contents(content)->addWidget(m_content);
 
     QGroupBox* properties = addGroup(layout, QStringLiteral("Propriétés de l'objet :"));
@@ -117,9 +120,12 @@ QWidget* frmOutils::buildTextePage()
         connect(box, &QCheckBox::clicked, this, [this, k](bool ticked) { styleClicked(k, ticked); });
         m_styles[std::size_t(k)] = box;
     }
+    m_textBox = new TextBoxPanel(page);
+    layout->addWidget(m_textBox);
     layout->addStretch(1);
 
-    connect(m_content, &QLineEdit::textEdited, this, &frmOutils::contentEdited);
+    connect(m_content, &ContentField::textEdited, this, &frmOutils::contentEdited);
+    connect(m_textBox, &TextBoxPanel::edited, this, &frmOutils::textBoxEdited);
     connect(m_fontButton, &QPushButton::clicked, this, &frmOutils::chooseFont);
     connect(m_colourButton, &QPushButton::clicked, this, &frmOutils::chooseColour);
     return page;
@@ -131,8 +137,35 @@ void frmOutils::contentEdited(const QString& text)
     if (text.isEmpty())
         return;
     edit([&](Etiquette& t) {
-        if (t.LabelFocus() > 0)
-            t.Caption(t.LabelFocus(), text);
+        const int label = t.LabelFocus();
+        if (label <= 0)
+            return;
+        // Entrée adds a line: a text on one line then takes a box for its lines.
+        if (text.contains(QLatin1Char('\n')) && !t.label(label).box)
+            t.changeText(label, [&](TextElement& o) { o.box = boxFor(o, int(text.count(QLatin1Char('\n'))) + 1); });
+        t.Caption(label, text);
+        m_textBox->showBox(t.label(label).box);
+    });
+}
+
+void frmOutils::textBoxEdited()
+{
+    edit([this](Etiquette& t) {
+        const int label = t.LabelFocus();
+        if (label <= 0) {
+            m_textBox->showBox(std::nullopt);
+            return;
+        }
+        const std::optional<TextBox> box = m_textBox->box();
+        t.changeText(label, [&](TextElement& o) {
+            if (!box)
+                o.Caption = oneLine(o.Caption);
+            o.box = !box || o.box ? box : boxFor(o, int(o.Caption.count(QLatin1Char('\n'))) + 1);
+        });
+        const TextElement& o = t.label(label);
+        m_textBox->showBox(o.box);
+        const QScopedValueRollback filling(m_filling, true);
+        m_content->setText(o.Caption);
     });
 }
 

@@ -3,10 +3,10 @@
 
 #include "windows/ui/frmOutils.h"
 
-#include "app/core/AppPaths.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "gradient/ui/ucDegrade.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/MainWindowServices.h"

@@ -1,15 +1,15 @@
 #include "windows/ui/frmProjet.h"
 
-#include "app/core/AppPaths.h"
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "canvas/core/CanvasKeys.h"
 #include "canvas/core/ZoomSteps.h"
 #include "canvas/ui/CanvasWidget.h"
 #include "canvas/ui/EtiquetteView.h"
+#include "canvas/ui/TabDataPrompts.h"
 #include "document/core/ProjectHistory.h"
 #include "merge/core/DataTable.h"
-#include "merge/ui/TabDataPrompts.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ucToolbar.h"
@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
 #include <QCursor>
@@ -207,7 +208,8 @@ void frmProjet::focusMoved(QWidget* now)
 {
     // Typing in one field of the tool box is one step for the whole visit of the field.
     const bool field = qobject_cast<QLineEdit*>(now) || qobject_cast<QAbstractSpinBox*>(now) ||
-                       qobject_cast<QTextEdit*>(now) || qobject_cast<QComboBox*>(now);
+                       qobject_cast<QTextEdit*>(now) || qobject_cast<QPlainTextEdit*>(now) ||
+                       qobject_cast<QComboBox*>(now);
     m_history->setMergeKey(field && !isAncestorOf(now) ? now : nullptr);
 }
 

@@ -1,6 +1,7 @@
-#include "merge/ui/TabDataPrompts.h"
+#include "canvas/ui/TabDataPrompts.h"
 
 #include "canvas/core/CodeRows.h"
+#include "canvas/core/PictureRows.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/TabData.h"
 #include "merge/core/LinkedFiles.h"
@@ -62,6 +63,16 @@ std::optional<std::shared_ptr<const DataTable>> rowsForLabels(Dialogs& dialogs, 
     auto data = dataForOutput(dialogs, parent, tab, answers, warnUnknown);
     if (!data)
         return data;
+    if (*data) {
+        const std::vector<PictureRowProblem> missing = pictureRowProblems(tab, **data);
+        if (!missing.empty() &&
+            dialogs.message(parent,
+                            QStringLiteral("%1\n\n%2\n\nContinuer sans ces images ?")
+                                .arg(kMissingPicturesHead, pictureProblemsText(missing)),
+                            Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo, QString(),
+                            Dialogs::Answer::No) != Dialogs::Answer::Yes)
+            return std::nullopt;
+    }
     const std::vector<CodeRowProblem> problems = codeRowProblems(tab, data->get());
     if (problems.empty())
         return data;

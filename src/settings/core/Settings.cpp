@@ -1,4 +1,4 @@
-#include "app/core/Settings.h"
+#include "settings/core/Settings.h"
 
 #include "base/core/IniFile.h"
 #include "base/core/Surface.h"

@@ -1,9 +1,10 @@
-#include "document/ui/ProjectFiles.h"
+#include "windows/ui/ProjectFiles.h"
 
-#include "app/core/AppPaths.h"
+#include "catalogue/core/Catalogue.h"
 #include "document/core/GlabelsImport.h"
 #include "document/core/LegacyImport.h"
 #include "document/core/ProjectFile.h"
+#include "settings/core/AppPaths.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QApplication>
@@ -129,7 +130,9 @@ bool ProjectFiles::readOrImport(frmProjet& window, const Choice& file)
 bool ProjectFiles::importGlabels(frmProjet& window, const Choice& file)
 {
     const QString shown = QDir::toNativeSeparators(file.path);
-    const GlabelsImport imported = importGlabelsProject(file.path, window.project());
+    const Catalogue catalogue(Catalogue::defaultFolders(m_paths.programFolder()));
+    const GlabelsImport imported = importGlabelsProject(file.path, window.project(), QString(),
+                                                        RegionalFormat::system(), &catalogue);
     const ReadResult& r = imported.result;
     if (r.status == ReadResult::Status::CannotOpen) {
         m_dialogs.message(&window, QStringLiteral("Le fichier « %1 » ne peut pas être ouvert.\n\n%2").arg(shown, r.reason),

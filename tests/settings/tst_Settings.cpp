@@ -1,6 +1,6 @@
 #include "base/core/IniFile.h"
-#include "app/core/Settings.h"
 #include "base/core/ValueReader.h"
+#include "settings/core/Settings.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "document/ui/TemplateMenu.h"
+#include "windows/ui/TemplateMenu.h"
 
-#include "app/core/AppPaths.h"
 #include "document/core/ProjectFile.h"
-#include "document/ui/ProjectFiles.h"
+#include "settings/core/AppPaths.h"
 #include "widgets/ui/Dialogs.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/ProjectFiles.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>

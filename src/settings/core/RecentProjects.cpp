@@ -1,4 +1,4 @@
-#include "app/core/RecentProjects.h"
+#include "settings/core/RecentProjects.h"
 
 #include "base/core/Cp1252.h"
 #include "base/core/IniFile.h"

@@ -1,4 +1,4 @@
-#include "app/core/AppPaths.h"
+#include "settings/core/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
