@@ -109,6 +109,25 @@ private Q_SLOTS:
         const test::Decoded fromPdf = test::decodeBarcode(page, kind);
         QVERIFY2(fromPdf.found, "PDF page");
         QCOMPARE(fromPdf.text, data);
+
+        // On transfer paper the whole card is mirrored, its code with it: turned back, the
+        // mirrored card is the card (a pixel of the edges aside; a code left unmirrored
+        // would differ over half its area).
+        PrintSettings settings = tab.print();
+        settings.options = PrintOptions();
+        settings.options->mirror = true;
+        tab.setPrint(settings);
+        QVERIFY(printSheetsToPdf(tab, values, pdf).isEmpty());
+        const QImage mirrored =
+            test::rasteriseArea(pdf, 1, kDpi, QRectF(QPointF(210 - kLabelOnSheet.x() - kCardWidth, kLabelOnSheet.y()),
+                                                     QSizeF(kCardWidth, kCardHeight)))
+                .mirrored(true, false);
+        QCOMPARE(mirrored.size(), page.size());
+        qsizetype differing = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                differing += std::abs(qGray(page.pixel(x, y)) - qGray(mirrored.pixel(x, y))) > 128;
+        QVERIFY2(differing < page.width() * page.height() / 50, qPrintable(QString::number(differing)));
     }
 
     void codesAreCrispInTheSnapshotAndStoredOnceInThePdf()

@@ -8,7 +8,6 @@ namespace plk {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-constexpr double kMostMm = 10000;
 
 struct Unit {
     const char* name;
@@ -37,7 +36,7 @@ std::optional<double> parseLength(QStringView text)
     // To the micrometre: points and inches give endless fractions of a millimetre
     // that no sheet is cut to.
     const double mm = std::round(value * perUnit * 1000) / 1000;
-    if (mm < 0 || mm > kMostMm)
+    if (mm < 0 || mm > kMostLengthMm)
         return std::nullopt;
     return mm;
 }

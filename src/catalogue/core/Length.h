@@ -11,4 +11,7 @@ namespace plk {
 /// 0 .. 10 metres.
 std::optional<double> parseLength(QStringView text);
 
+/// The longest length read, in millimetres: 10 m, more than any sheet or roll.
+inline constexpr double kMostLengthMm = 10000;
+
 }  // namespace plk

@@ -69,6 +69,9 @@ ProductLabel readLabel(QStringView element, const QXmlStreamAttributes& a)
     }
     if (l.size.width() <= 0 || l.size.height() <= 0)
         throw Refusal("étiquette de taille nulle");
+    // A round label's diameter is twice a length that may itself be the longest read.
+    if (l.size.width() > kMostLengthMm || l.size.height() > kMostLengthMm)
+        throw Refusal("étiquette de plus de 10 m de côté");
     return l;
 }
 

@@ -93,10 +93,15 @@ std::int16_t qualityCodeForIndex(int index)
 
 // --- the print job ----------------------------------------------------------------------
 
+SheetLayout tabLayout(const Etiquette& tab, const LayoutValues& values)
+{
+    return SheetLayout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
+}
+
 bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
                  const Etiquette& tab, const LayoutValues& values, const DataTable* data, const JobExtras& extras)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
+    const SheetLayout layout = tabLayout(tab, values);
     painter.setBackgroundMode(Qt::TransparentMode);
     try {
         const PrintOptions options = tab.print().options.value_or(PrintOptions());
@@ -145,7 +150,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 
 PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, double dotsPerInch,
                            const DataTable* data, const DesignLookup& designs)
-    : m_layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids),
+    : m_layout(tabLayout(tab, values)),
       m_pageTwips(pageSizeMm(paperOf(tab.print())) * kTwipsPerMm),
       m_plan(m_layout, Design{&tab, data}, designs, {}, pageSizeMm(paperOf(tab.print()))),
       m_dotsPerInch(dotsPerInch)
@@ -161,14 +166,14 @@ PreviewPages::~PreviewPages() = default;
 std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
                                  const DesignLookup& designs)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid);
+    const SheetLayout layout = tabLayout(tab, values);
     return SheetPlan(layout, Design{&tab, data}, designs).flip();
 }
 
 qint64 countersUsed(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
                     const DesignLookup& designs)
 {
-    const SheetLayout layout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
+    const SheetLayout layout = tabLayout(tab, values);
     return SheetPlan(layout, Design{&tab, data}, designs).countersUsed();
 }
 

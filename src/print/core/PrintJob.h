@@ -81,6 +81,10 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
                          const DataTable* data = nullptr, const JobExtras& extras = {},
                          const FileWriter& writer = FileWriter());
 
+/// The layout of the tab's labels with the given values, on the tab's exact grid and
+/// every grid of its maker's sheet when the values are theirs.
+SheetLayout tabLayout(const Etiquette& tab, const LayoutValues& values);
+
 /// How the paper turns in a job of the tab whose labels have backs; nothing for a
 /// one-sided job.
 std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,

@@ -7,7 +7,7 @@
 #include "catalogue/ui/ProductChooser.h"
 #include "merge/core/MergedSheets.h"
 #include "print/core/PaperPage.h"
-#include "print/core/SheetLayout.h"
+#include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintExtras.h"
 #include "print/ui/PrinterOutput.h"
@@ -337,8 +337,7 @@ void frmPrint::showSheetCount()
     m_nbrP->setMaxLength(m_rows > 0 ? 6 : 2);
     if (!m_tab || m_rows == 0)
         return;
-    const SheetLayout layout(currentValues(), QSizeF(m_tab->prjWidth(), m_tab->prjHeight()), m_tab->print().sheetGrid,
-                             m_tab->print().grids);
+    const SheetLayout layout = tabLayout(*m_tab, currentValues());
     const MergedSheets sheets = MergedSheets::of(*m_table, m_tab->mergeSettings(), int(layout.labels().size()));
     m_nbrP->setText(QString::number(sheets.sheetCount()));
 }
