@@ -59,7 +59,7 @@ private Q_SLOTS:
         QStringList tabs;
         for (int i = 0; i < m_outils->Tab1()->count(); ++i)
             tabs << m_outils->Tab1()->tabText(i);
-        QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"}));
+        QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE", "FORMES"}));
         QCOMPARE(test::groupTitles(m_outils->page(1)),
                  QStringList({"Gestion des objets :", "Position d'un objet :", "Alignement d'un objet :"}));
         QCOMPARE(test::groupTitles(m_outils->page(4)),

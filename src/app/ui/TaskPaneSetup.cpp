@@ -36,6 +36,7 @@ constexpr Item kItems[] = {
     {4, "A propos de...", Aide::APropos},
     {4, "Quitter", Fichier::Quitter},
     {2, "Ajouter un code-barres", Edition::AjouterCode},
+    {2, "Ajouter une forme", Edition::AjouterForme},
 };
 
 constexpr const char* kGroups[] = {"Gestion du projet", "Propriétés du projet", "Mise en page", "Aide utilisateur"};

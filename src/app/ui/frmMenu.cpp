@@ -121,6 +121,9 @@ void frmMenu::buildCommands()
         {Edition::Exporter, "Exporter dans une image", {}},
         {Edition::BoiteOutils, "Boite à outils", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
         {Edition::AjouterCode, "Ajouter un code-barres", {}},
+        {Edition::AjouterForme, "Ajouter une forme", {}},
+        {Edition::PivoterGauche, "Pivoter de 90° à gauche", {}},
+        {Edition::PivoterDroite, "Pivoter de 90° à droite", {}},
         {Fenetre::MosaiqueHorizontal, "Mosaïque horizontal", {}},
         {Fenetre::MosaiqueVertical, "Mosaïque vertical", {}},
         {Fenetre::Cascade, "En cascade", {}},
@@ -174,7 +177,8 @@ void frmMenu::buildMenus()
     m_edition = menuBar()->addMenu(QStringLiteral("&Edition"));
     m_undoCommands->addTo(m_edition);
     m_commands.addTo(m_edition, {Edition::AjouterTexte, Edition::AjouterLogo, Edition::SupprimerObjet, Edition::Copier,
-                                 Edition::Coller, Edition::Exporter, Edition::BoiteOutils, Edition::AjouterCode});
+                                 Edition::Coller, Edition::Exporter, Edition::BoiteOutils, Edition::AjouterCode,
+                                 Edition::AjouterForme, Edition::PivoterGauche, Edition::PivoterDroite});
 
     m_gabarits = menuBar()->addMenu(QStringLiteral("&Gabarits"));
     QAction* refresh = m_gabarits->addAction(QStringLiteral("Actualiser la liste"));
@@ -318,6 +322,8 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
             tab.DelLogo();
         if (tab.CodeFocus() != -1)
             tab.DelCode();
+        if (tab.ShapeFocus() != -1)
+            tab.DelShape();
         if (m_toolBox)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
@@ -342,6 +348,18 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
         m_app.BoiteVisible = true;
         if (m_toolBox)
             m_toolBox->editCode(window, window.selectedTab());
+        break;
+    case Edition::AjouterForme:
+        tab.NewShape(newShapeObject());
+        tab.objectClick(Etiquette::ObjectKind::Shape, tab.shapeCount());
+        m_app.BoiteVisible = true;
+        if (m_toolBox)
+            m_toolBox->editShape(window, window.selectedTab());
+        break;
+    case Edition::PivoterGauche:
+    case Edition::PivoterDroite:
+        if (const TabObject* o = tab.selected())
+            tab.setObjectRotation(o->kind(), o->slot(), o->rotation() + (index == Edition::PivoterGauche ? 90 : -90));
         break;
     }
 }

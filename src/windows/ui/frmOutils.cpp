@@ -39,7 +39,7 @@ namespace plk {
 
 namespace {
 
-const char* const kPageCaptions[7] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"};
+const char* const kPageCaptions[8] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE", "FORMES"};
 
 // The fields hold three characters: a number that needs more shows as the nearest
 // one that fits.
@@ -83,7 +83,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     m_tabs->setUsesScrollButtons(false);
     m_dataPage = new DataPage(menu.dialogs());
     m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage,
-               buildCodePage()};
+               buildCodePage(), buildFormePage()};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -175,6 +175,7 @@ void frmOutils::activation()
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
     page(PageCode)->setEnabled(project);
+    page(PageForme)->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)
@@ -331,7 +332,8 @@ void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
 bool frmOutils::showSelectedObject(const Etiquette& t)
 {
     const QScopedValueRollback filling(m_filling, true);
-    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus();
+    showRotation(t.selected());
+    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus(), shape = t.ShapeFocus();
     if (label >= 1 && label <= t.labelCount()) {
         const TextElement& o = t.label(label);
         m_content->setText(o.Caption);
@@ -358,6 +360,15 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
         showNumber(m_x.box, o.Left);
         showNumber(m_y.box, o.Top);
         showCode(o);
+        return true;
+    }
+    if (shape >= 1 && shape <= t.shapeCount()) {
+        const ShapeObject& o = t.shape(shape);
+        m_content->clear();
+        showStyles(false, false, false, false);
+        showNumber(m_x.box, o.Left);
+        showNumber(m_y.box, o.Top);
+        showShape(o);
         return true;
     }
     return false;
@@ -388,6 +399,7 @@ void frmOutils::editCode(frmProjet& window, int tab)
 void frmOutils::clearObject()
 {
     clearCode();
+    showRotation(nullptr);
     const QScopedValueRollback filling(m_filling, true);
     m_content->clear();
     m_textBox->showBox(std::nullopt);

@@ -54,12 +54,13 @@ constexpr int kCloseButton = 9;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
 constexpr int kCodeButton = 20;  // after the data row buttons
+constexpr int kShapeButton = 21;
 
 // The buttons that run a command of the menus, through its action.
 constexpr std::pair<int, Command> kCommandButtons[] = {
     {kProjectButton, Projet::AjouterOnglet}, {kSaveButton, Fichier::Enregistrer}, {kEditButton, Edition::BoiteOutils},
     {kPreviewButton, Fichier::Apercu},       {kPrintButton, Fichier::Imprimer},   {kCloseButton, Fichier::Cloturer},
-    {kCodeButton, Edition::AjouterCode},
+    {kCodeButton, Edition::AjouterCode},     {kShapeButton, Edition::AjouterForme},
 };
 
 QString positionStatus(float x, float y)
@@ -137,6 +138,7 @@ void frmProjet::buildToolbar()
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
         {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
         {"insert-object", ":/icons/pane/code.svg"},
+        {"draw-rectangle", ":/icons/pane/forme.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -172,6 +174,7 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
                          ucToolbar::StyleCompact);
+    m_toolbar->AddButton(QStringLiteral("Forme"), 10, QStringLiteral("Ajouter une forme"), ucToolbar::StyleCompact);
     // A command button shows its action's state and triggers it, as the menu entry does.
     for (const auto& [button, command] : kCommandButtons) {
         QAction* action = m_main.commands().action(command);
@@ -340,6 +343,10 @@ void frmProjet::connectSurface(int index)
         if (button == kRightButton)
             contextMenu(true);
     });
+    connect(&t, &Etiquette::ShapeMouseDown, this, [contextMenu](int, int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(true);
+    });
     connect(&t, &Etiquette::FondMouseDown, this, [contextMenu](int button, int, float, float) {
         if (button == kRightButton)
             contextMenu(false);
@@ -347,12 +354,13 @@ void frmProjet::connectSurface(int index)
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
     const auto objectClicked = [this, &t, index](int o) {
         m_main.app().ObjetActif = std::int16_t(o);
-        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0) && m_main.toolBox())
+        if (t.selected() && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
     };
     connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::CodeClick, this, objectClicked);
+    connect(&t, &Etiquette::ShapeClick, this, objectClicked);
     connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
     connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
     connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
@@ -363,6 +371,13 @@ void frmProjet::connectSurface(int index)
         m_main.app().BoiteVisible = true;
         if (m_main.toolBox())
             m_main.toolBox()->editCode(*this, index);
+    });
+    connect(&t, &Etiquette::ShapeDblClick, this, [this, &t, index](int o) {
+        if (t.ShapeFocus() != o)
+            t.objectClick(Etiquette::ObjectKind::Shape, o);
+        m_main.app().BoiteVisible = true;
+        if (m_main.toolBox())
+            m_main.toolBox()->editShape(*this, index);
     });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
