@@ -12,16 +12,16 @@ namespace {
 
 double hundredths(double mm) { return std::round(mm * 100) / 100 + 0.0; }
 
-bool whole(double mm) { return hundredths(mm) == std::round(mm); }
+/// Whether a record of whole millimetres gives the object this place.
+bool wholeWithin(double mm) { return hundredths(mm) == std::round(mm) && std::round(mm) != 0; }
 
 }  // namespace
 
-QString placeRecord(const TabObject& object, int ordinal, const RegionalFormat& format)
+QString placeRecord(const QString& keyword, int ordinal, QPointF corner, const RegionalFormat& format)
 {
-    const QPointF corner = object.corner();
-    if (!object.exactCorner() || (whole(corner.x()) && whole(corner.y())))
+    if (wholeWithin(corner.x()) && wholeWithin(corner.y()))
         return QString();
-    return QStringList{kPlaceKeyword, object.keyword(), QString::number(ordinal),
+    return QStringList{kPlaceKeyword, keyword, QString::number(ordinal),
                        format.formatReal(hundredths(boundedLength(corner.x()))),
                        format.formatReal(hundredths(boundedLength(corner.y())))}
         .join(QLatin1Char('|'));
@@ -32,9 +32,13 @@ QString placeRecords(const Etiquette& tab, const RegionalFormat& format)
     QString records;
     for (int k = 0; k < kObjectKinds; ++k) {
         int ordinal = 0;
-        for (const TabObject* o : writtenObjects(tab, ObjectKind(k)))
-            if (const QString record = placeRecord(*o, ++ordinal, format); !record.isEmpty())
+        for (const TabObject* o : writtenObjects(tab, ObjectKind(k))) {
+            ++ordinal;
+            if (!o->exactCorner())
+                continue;
+            if (const QString record = placeRecord(o->keyword(), ordinal, o->corner(), format); !record.isEmpty())
                 records += record + QStringLiteral("\r\n");
+        }
     }
     return records;
 }

@@ -8,25 +8,26 @@
 //
 // naming the object by its record's keyword and its rank among them (ObjectOrdinals.h),
 // its corner in mm to the hundredth. Only an object that keeps its exact corner
-// (TabObject::exactCorner) and is not on the whole millimetre has one.
+// (TabObject::exactCorner) off the whole millimetre, or at 0, has one.
 
 #include "base/core/RegionalFormat.h"
 
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
 namespace plk {
 
 class Etiquette;
-class TabObject;
 
 inline const QString kPlaceKeyword = QStringLiteral("PLACE");
 
 /// The PLACE records of the tab's objects that keep fractions, each on a line ending CR LF.
 QString placeRecords(const Etiquette& tab, const RegionalFormat& format);
-/// One such record for the `ordinal`th object of its kind, or empty when its corner is
-/// whole or not kept exactly.
-QString placeRecord(const TabObject& object, int ordinal, const RegionalFormat& format);
+/// The record placing the `ordinal`th object of the records `keyword` at `corner`
+/// (left, top), or empty when its own record gives that place: whole millimetres but
+/// 0, which a LABEL or LOGO record reads as "no place".
+QString placeRecord(const QString& keyword, int ordinal, QPointF corner, const RegionalFormat& format);
 /// Places the object the record names exactly. Throws FormatError on a record that names
 /// no object or whose lengths do not convert.
 void readPlaceRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format);

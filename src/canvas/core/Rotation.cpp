@@ -67,11 +67,15 @@ void turnPainter(QPainter& painter, const TabObject& object, const QRectF& targe
         painter.setTransform(rotationAbout(target, object.rotation()), true);
 }
 
+QString rotationRecord(const QString& keyword, int ordinal, double degrees, const RegionalFormat& format)
+{
+    return QStringList{kRotationKeyword, keyword, QString::number(ordinal), format.formatReal(normalisedAngle(degrees))}
+        .join(QLatin1Char('|'));
+}
+
 QString rotationRecord(const TabObject& object, int ordinal, const RegionalFormat& format)
 {
-    return QStringList{kRotationKeyword, object.keyword(), QString::number(ordinal),
-                       format.formatReal(object.rotation())}
-        .join(QLatin1Char('|'));
+    return rotationRecord(object.keyword(), ordinal, object.rotation(), format);
 }
 
 QString rotationRecords(const Etiquette& tab, const RegionalFormat& format)
