@@ -62,8 +62,9 @@ bool distorted(const QTransform& m)
            std::abs(m.m11() * m.m11() + m.m12() * m.m12() - 1) > kMatrixSlack;
 }
 
-/// Lengths to the hundredth of a millimetre, as our records keep places.
-double hundredths(double mm) { return std::round(mm * 100) / 100 + 0.0; }
+/// Lengths to the hundredth of a millimetre, as our records keep places, and within
+/// the bounds they take.
+double hundredths(double mm) { return std::round(boundedLength(mm) * 100) / 100 + 0.0; }
 QRectF hundredths(const QRectF& r)
 {
     return {hundredths(r.left()), hundredths(r.top()), hundredths(r.width()), hundredths(r.height())};
@@ -143,7 +144,7 @@ void writeText(const GlabelsObject& o, Context& c)
     TextElement text;
     text.Caption = caption;
     text.FontName = withoutSeparators(s.family);
-    text.FontSize = float(s.size);
+    text.FontSize = float(std::clamp(s.size, TextBox::kMinFontSize, TextBox::kMaxFontSize));
     text.FontBold = s.bold;
     text.FontItalic = s.italic;
     text.FontUnderline = s.underline;
