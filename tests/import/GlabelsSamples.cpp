@@ -59,7 +59,7 @@ const char* const kGlabels3 = R"(<?xml version="1.0"?>
     <Object-barcode x="10mm" y="20mm" w="30mm" h="12mm" backend="built-in" style="EAN-13" text="True" checksum="True" color="0x000000ff" data="4006381333931"/>
     <Object-barcode x="1mm" y="1mm" w="9mm" h="3mm" backend="built-in" style="POSTNET" text="True" checksum="True" data="12345"/>
     <Object-text x="30mm" y="30mm" w="20mm" h="5mm" justify="Left" valign="Top" a0="0" a1="1" a2="-1" a3="0" shadow="True">
-      <Span font_family="Tahoma" font_size="8" color="0x000000ff">Tourné</Span></Object-text>
+      <Span font_family="Tahoma" font_size="8.5" color="0x000000ff">Tourné</Span></Object-text>
   </Objects>
   <Merge type="Text/Comma/Line1Keys" src="adresses.csv"/>
   <Data><Pixdata name="logo.png" encoding="Base64">PICTURE</Pixdata></Data>
@@ -80,7 +80,7 @@ const char* const kGlabels4 = R"(<?xml version="1.0" encoding="UTF-8"?>
     <Object-image x="40mm" y="20mm" w="10mm" h="10mm" src="logo.png"/>
     <Object-barcode x="10mm" y="20mm" w="30mm" h="12mm" style="ean13" text="True" color="0x000000ff" data="4006381333931"/>
     <Object-barcode x="1mm" y="1mm" w="9mm" h="3mm" style="postnet" data="12345"/>
-    <Object-text x="30mm" y="30mm" w="20mm" h="5mm" font_family="Tahoma" font_size="8" a0="0" a1="1" a2="-1" a3="0" shadow="True"><p>Tourné</p></Object-text>
+    <Object-text x="30mm" y="30mm" w="20mm" h="5mm" font_family="Tahoma" font_size="8.5" a0="0" a1="1" a2="-1" a3="0" shadow="True"><p>Tourné</p></Object-text>
   </Objects>
   <Merge type="Text/Comma/Line1Keys" src="adresses.csv"/>
   <Data><Png name="logo.png">PICTURE</Png></Data>

@@ -80,7 +80,8 @@ private Q_SLOTS:
         QCOMPARE(logo.pixel(1, 0), qRgb(0, 255, 0));
         QCOMPARE(QString::fromUtf8(run.err),
                  glabelsLossesMessage(in, {"forme remplie passée derrière les objets qu'elle couvrait",
-                                           "code-barres de type « " + unknownCode + " »", "ombre"}) +
+                                           "code-barres de type « " + unknownCode + " »",
+                                           "taille de police arrondie au point", "ombre"}) +
                      "\n");
         QCOMPARE(test::batch({"convert", out, in}).exitCode, 2);  // never written
         QCOMPARE(test::readBytes(in), original);

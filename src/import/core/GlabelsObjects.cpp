@@ -86,6 +86,9 @@ Placed placed(const GlabelsObject& o, QSizeF size)
 }
 
 /// A length of our records' whole millimetres for a size, never 0.
+// Less than anything a print shows: a size this close to a whole one is the whole one.
+constexpr double kUnseen = 0.005;
+
 double wholeSize(double mm) { return std::max(1.0, roundHalfEven(std::min(std::abs(mm), kMaxTabSizeMm))); }
 
 struct Context {
@@ -145,6 +148,8 @@ void writeText(const GlabelsObject& o, Context& c)
     text.Caption = caption;
     text.FontName = withoutSeparators(s.family);
     text.FontSize = float(std::clamp(s.size, TextBox::kMinFontSize, TextBox::kMaxFontSize));
+    if (std::abs(s.size - std::round(s.size)) > kUnseen)
+        c.losses.add(QStringLiteral("taille de police arrondie au point"));
     text.FontBold = s.bold;
     text.FontItalic = s.italic;
     text.FontUnderline = s.underline;
@@ -205,6 +210,8 @@ void writeImage(const GlabelsObject& o, Context& c)
     }
     // The record holds a whole size: it is centred where the picture's middle is.
     const Placed p = placed(o, QSizeF(wholeSize(o.w), wholeSize(o.h)));
+    if (std::abs(p.box.width() - std::abs(o.w)) > kUnseen || std::abs(p.box.height() - std::abs(o.h)) > kUnseen)
+        c.losses.add(QStringLiteral("taille d'image arrondie au millimètre"));
     LogoElement logo;
     logo.Tag = path;
     logo.Left = float(p.box.left());
