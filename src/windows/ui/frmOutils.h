@@ -31,7 +31,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
-class QTabBar;
 
 namespace plk {
 
@@ -40,6 +39,7 @@ class MainWindowServices;
 class ucDegrade;
 class ContentField;
 class TextBoxPanel;
+class TabRows;
 
 class frmOutils : public QWidget, public ToolBoxLink {
     Q_OBJECT
@@ -68,7 +68,7 @@ public:
     void closeToolBox() override;
 
     // --- the window's parts ---------------------------------------------------------
-    QTabBar* Tab1() const { return m_tabs; }
+    TabRows* Tab1() const { return m_tabs; }
     /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION", 7 "CODE", then 8 "FORMES".
     QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
     int selectedPage() const;
@@ -230,7 +230,7 @@ private:
     QPointer<Etiquette> m_watched;
     QMetaObject::Connection m_watch;
 
-    QTabBar* m_tabs;
+    TabRows* m_tabs;
     QStackedWidget* m_stack;
     std::array<QWidget*, 8> m_pages{};
 
