@@ -118,13 +118,24 @@ QString logoFieldRecords(const Etiquette& tab)
     return records;
 }
 
+const TabObject* writtenObject(const Etiquette& tab, ObjectKind kind, int ordinal)
+{
+    int seen = 0;
+    for (int slot = 1; const TabObject* o = tab.object(kind, slot); ++slot)
+        if (o->visible() && ++seen == ordinal)
+            return o;
+    return nullptr;
+}
+
 void readLogoFieldRecord(Etiquette& tab, const QStringList& fields)
 {
     bool ok = false;
-    const int logo = fields.value(1).toInt(&ok);
-    if (!ok || logo < 1 || logo > tab.logoCount() || !tab.logo(logo).visible())
+    const int ordinal = fields.value(1).toInt(&ok);
+    // Numbered as written: a logo deleted before (an invisible slot) is not counted.
+    const TabObject* logo = ok ? writtenObject(tab, ObjectKind::Logo, ordinal) : nullptr;
+    if (!logo)
         throw FormatError("logo inconnu : « " + fields.value(1).toStdString() + " »");
-    tab.setLogoPictureField(logo, fields.value(2).left(kMaxTextLength).trimmed());
+    tab.setLogoPictureField(logo->slot(), fields.value(2).left(kMaxTextLength).trimmed());
 }
 
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)

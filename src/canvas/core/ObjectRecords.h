@@ -4,6 +4,7 @@
 
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
+#include "canvas/core/TabObject.h"
 
 #include <QString>
 
@@ -20,6 +21,10 @@ QString logoRecord(const LogoObject& object);
 /// the reason. Throws FormatError on a field that is missing or does not convert;
 /// false, adding nothing, when the record is no object's.
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
+
+/// The object the `ordinal`-th record of its kind was written from (the file holds the
+/// shown objects, by slot), counted from 1; none when there are fewer.
+const TabObject* writtenObject(const Etiquette& tab, ObjectKind kind, int ordinal);
 
 /// The record of a logo whose picture comes from a field of the data file, one per
 /// such logo after the tab's merge records:

@@ -3,6 +3,7 @@
 #include "barcode/core/CodeObject.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ObjectRecords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,11 +96,10 @@ void readTextBoxRecord(Etiquette& tab, int slot, const QStringList& fields, cons
 void readTextBoxRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
 {
     const int ordinal = RecordFields(fields, format).integer<int>(1);
-    int seen = 0;
-    for (int slot = 1; slot <= tab.labelCount(); ++slot)
-        if (tab.label(slot).visible() && ++seen == ordinal)
-            return readTextBoxRecord(tab, slot, fields, format);
-    throw FormatError("zone de texte sans objet texte : " + std::to_string(ordinal));
+    const TabObject* text = writtenObject(tab, ObjectKind::Label, ordinal);
+    if (!text)
+        throw FormatError("zone de texte sans objet texte : " + std::to_string(ordinal));
+    readTextBoxRecord(tab, text->slot(), fields, format);
 }
 
 }  // namespace plk

@@ -34,6 +34,7 @@ class QTabBar;
 namespace plk {
 
 class DataPage;
+class LogoFieldBox;
 class MainWindowServices;
 class ucDegrade;
 class ContentField;
@@ -91,6 +92,8 @@ public:
     TxtBox* logoWidthField() const { return m_logoWidth.box; }
     const MillimetreField& logoHeight() const { return m_logoHeight; }
     QCheckBox* proportionsBox() const { return m_proportions; }
+    /// "Image selon la colonne :", after the preferences.
+    LogoFieldBox* logoFieldBox() const { return m_logoField; }
     // FOND
     QListWidget* backgroundList() const { return m_background; }
     QPushButton* backgroundButton() const { return m_backgroundButton; }
@@ -227,6 +230,7 @@ private:
     QPushButton* m_defaultSize = nullptr;
     MillimetreField m_logoWidth, m_logoHeight;
     QCheckBox* m_proportions = nullptr;
+    LogoFieldBox* m_logoField = nullptr;
 
     QListWidget* m_background = nullptr;
     QPushButton* m_backgroundButton = nullptr;
