@@ -55,6 +55,10 @@ public:
     {
         calls << QStringLiteral("drawing %1 %2 %3 %4").arg(x).arg(y).arg(w).arg(h);
     }
+    void setRotation(QPointF c, double degrees) override
+    {
+        calls << QStringLiteral("rotate %1 %2 %3").arg(c.x()).arg(c.y()).arg(degrees);
+    }
 };
 
 class RecordingSheets final : public SheetOutput {

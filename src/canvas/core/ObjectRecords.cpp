@@ -4,6 +4,7 @@
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/LogoPicture.h"
+#include "canvas/core/Rotation.h"
 #include "canvas/core/TabElements.h"
 
 #include <QStringList>
@@ -100,7 +101,23 @@ void addCode(Etiquette& tab, const QStringList& fields, double offset, const Reg
     }
 }
 
+void addShape(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    ShapeObject shape = shapeFromRecord(fields, format);
+    shape.Top = ValueReader::checkedLength(shape.Top + offset);
+    shape.Left = ValueReader::checkedLength(shape.Left + offset);
+    tab.NewShape(shape);
+}
+
 }  // namespace
+
+QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format)
+{
+    QString records = tab.RecupererObjet(Etiquette::kShapeRecords, format);
+    if (!records.isEmpty())
+        records += QStringLiteral("\r\n");
+    return records + rotationRecords(tab, format);
+}
 
 QString logoFieldRecords(const Etiquette& tab)
 {
@@ -147,6 +164,10 @@ bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offse
         addLogo(tab, fields, offset, format);
     else if (keyword == kCodeKeyword)
         addCode(tab, fields, offset, format);
+    else if (keyword == kShapeKeyword)
+        addShape(tab, fields, offset, format);
+    else if (keyword == kRotationKeyword)
+        readRotationRecord(tab, fields, format);
     else
         return false;
     return true;

@@ -15,11 +15,16 @@ class Etiquette;
 QString labelRecord(const TextObject& object, const RegionalFormat& format);
 QString logoRecord(const LogoObject& object);
 
-/// Creates the object a LABEL, LOGO or CODE record describes on the tab, built from
+/// Creates the object a LABEL, LOGO, CODE or FIGURE record (or turns the one a
+/// ROTATION record names) describes on the tab, built from
 /// its fields (no editing operation runs); `offset` mm is added to its top and left. A
 /// logo takes the stored size, a code whose data the kind cannot carry is refused with
 /// the reason. Throws FormatError on a field that is missing or does not convert;
 /// false, adding nothing, when the record is no object's.
+/// The records of the tab's objects that go after its print records (the shapes, then
+/// the turns of turned objects), each on a line ending CR LF; empty for a tab without.
+QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format);
+
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
 
 /// The object the `ordinal`-th record of its kind was written from (the file holds the

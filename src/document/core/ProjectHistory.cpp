@@ -67,11 +67,13 @@ bool isPrintRecord(const QString& kind)
 }
 
 // The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's) and
-// those that extend an object (ZONE, FUSIONLOGO); any other record is one of its objects.
+// those that extend an object (ZONE, ROTATION, FUSIONLOGO); any other record is one of
+// its objects.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT"), QStringLiteral("ZONE"), kLogoFieldKeyword};
+                                         QStringLiteral("PRINT"), QStringLiteral("ZONE"), QStringLiteral("ROTATION"),
+                                         kLogoFieldKeyword};
     return !kTabRecords.contains(keyword(line)) && !isPrintRecord(keyword(line));
 }
 
