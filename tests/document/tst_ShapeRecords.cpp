@@ -1,8 +1,9 @@
-// The FIGURE and ROTATION records: written after the tab's print records, read back
-// byte for byte, through the object clipboard too, and refused with a reason when
+// The FIGURE, ROTATION and PLACE records: written after the tab's print records, read
+// back byte for byte, through the object clipboard too, and refused with a reason when
 // a value is out of bounds.
 
 #include "base/core/AppState.h"
+#include "canvas/core/CanvasKeys.h"
 #include "document/core/ProjectFile.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
@@ -39,6 +40,9 @@ private Q_SLOTS:
                           "FIGURE|ELLIPSE|2|2|10|10|0|0,3|0|0|0\r\n"
                           "ROTATION|LABEL|1|359,9\r\n"
                           "ROTATION|FIGURE|2|0,1\r\n");
+        QTest::newRow("exact places, at 0 too") << QByteArray("FIGURE|LIGNE|0|0|10|0|0|0,3|0||0\r\n"
+                                                              "PLACE|LABEL|2|5,25|19,5\r\n"
+                                                              "PLACE|FIGURE|1|0|0\r\n");
     }
     void roundTrip()
     {
@@ -62,6 +66,7 @@ private Q_SLOTS:
         QTest::newRow("size") << QByteArray("FIGURE|ELLIPSE|1|1|1001|1|0|1|0||0") << "largeur hors limites : « 1001 »";
         QTest::newRow("no object") << QByteArray("ROTATION|CODE|1|10") << "rotation d'un objet absent : « CODE 1 »";
         QTest::newRow("angle") << QByteArray("ROTATION|LABEL|1|400") << "angle hors limites : « 400 »";
+        QTest::newRow("no place") << QByteArray("PLACE|LOGO|1|1|1") << "place d'un objet absent : « LOGO 1 »";
     }
     void refused()
     {
@@ -72,6 +77,21 @@ private Q_SLOTS:
         QCOMPARE(r.status, ReadResult::Status::StoppedAtRecord);
         QCOMPARE(r.line, 7);
         QCOMPARE(r.reason, reason);
+    }
+
+    void aMovedTextLeavesItsExactPlace()
+    {
+        // The second text, the first one deleted: ordinals count what the file holds.
+        Project p;
+        QVERIFY(readProjectData(kTab + "PLACE|LABEL|2|5,25|19,5\r\n", p, test::french()).ok());
+        Etiquette& t = p.tab(1);
+        t.objectClick(ObjectKind::Label, 1);
+        t.DelLabel();
+        QVERIFY(projectFileText(p, test::french()).endsWith("PRINT|0|0|0|0|1|0|0|0|0|1|1\r\nPLACE|LABEL|1|5,25|19,5\r\n"));
+        t.objectClick(ObjectKind::Label, 2);
+        handleCanvasKey(t, Qt::Key_Right, false, {});
+        QVERIFY(projectFileText(p, test::french()).endsWith("LABEL|Ville|20|6|Tahoma|10|Vrai|Faux|Faux|Faux|0\r\n"
+                                                            "FOND|1|16777215\r\nPRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
     }
 
     void aTurnedShapeIsCopiedWithItsTurn()

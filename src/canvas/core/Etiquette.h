@@ -279,6 +279,9 @@ public:
     /// Turns the object to `degrees` anticlockwise (to the tenth, brought within 0 .. 359.9).
     void setObjectRotation(ObjectKind kind, int index, double degrees);
 
+    /// Puts the object's corner exactly at `top`, `left` mm, fractions kept on sheets.
+    void placeExactly(ObjectKind kind, int index, double top, double left);
+
     QVariant ProprietesObjet(const QString& kind, int index, const QString& property) const;
 
     // --- selection, moving, alignment -----------------------------------------------

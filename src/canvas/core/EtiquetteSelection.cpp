@@ -7,6 +7,7 @@
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
+#include "canvas/core/ObjectOrdinals.h"
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/Rotation.h"
 #include "canvas/core/TextBoxText.h"
@@ -44,15 +45,7 @@ QRectF Etiquette::objectRect(ObjectKind kind, int index) const
 
 std::optional<Etiquette::ObjectKind> Etiquette::frameKind() const
 {
-    if (m_frame.kind == QLatin1String("LABEL"))
-        return ObjectKind::Label;
-    if (m_frame.kind == QLatin1String("LOGO"))
-        return ObjectKind::Logo;
-    if (m_frame.kind == kCodeKeyword)
-        return ObjectKind::Code;
-    if (m_frame.kind == kShapeKeyword)
-        return ObjectKind::Shape;
-    return std::nullopt;
+    return kindOfKeyword(m_frame.kind);
 }
 
 std::optional<Etiquette::ObjectKind> Etiquette::selectedObject(int index) const
@@ -65,8 +58,11 @@ std::optional<Etiquette::ObjectKind> Etiquette::selectedObject(int index) const
 
 void Etiquette::moveObject(ObjectKind kind, int index, double top, double left)
 {
-    // Within the bounds the project file takes, however far the object is pushed.
-    const_cast<TabObject*>(object(kind, index))->moveTo(boundedLength(top), boundedLength(left));
+    // Within the bounds the project file takes, however far the object is pushed; an
+    // object moved by hand goes to the whole millimetre on sheets, as any other.
+    auto* o = const_cast<TabObject*>(object(kind, index));
+    o->moveTo(boundedLength(top), boundedLength(left));
+    o->setExactCorner(false);
 }
 
 void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus,
@@ -235,13 +231,9 @@ void Etiquette::Coller(const RegionalFormat& format)
         if (extension != kRotationKeyword)
             continue;
         // The pasted object took the last slot its kind gave.
-        for (int k = 0; k < kObjectKinds; ++k) {
-            const auto kind = ObjectKind(k);
-            const TabObject* first = object(kind, 1);
-            if (!first || first->keyword() != keyword)
-                continue;
-            const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(kind);
-            setObjectRotation(kind, slot, RecordFields(record.split(QLatin1Char('|')), format).real(3));
+        if (const std::optional<ObjectKind> kind = kindOfKeyword(keyword)) {
+            const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(*kind);
+            setObjectRotation(*kind, slot, RecordFields(record.split(QLatin1Char('|')), format).real(3));
         }
     }
 }

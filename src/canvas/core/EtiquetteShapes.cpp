@@ -1,8 +1,9 @@
-// The tab's shapes (in slots of their own, behind every other object) and the turn
-// of any object.
+// The tab's shapes (in slots of their own, behind every other object), and the turn
+// and the exact place of any object.
 
 #include "canvas/core/Etiquette.h"
 
+#include "base/core/ValueReader.h"
 #include "canvas/core/Rotation.h"
 
 namespace plk {
@@ -50,6 +51,16 @@ void Etiquette::setObjectRotation(ObjectKind kind, int index, double degrees)
         return;
     o->setRotation(angle);
     notify(o == selected() ? Change::Objects | Change::Selection : Changes(Change::Objects));
+}
+
+void Etiquette::placeExactly(ObjectKind kind, int index, double top, double left)
+{
+    auto* o = const_cast<TabObject*>(object(kind, index));
+    if (!o)
+        return;
+    o->moveTo(boundedLength(top), boundedLength(left));
+    o->setExactCorner(true);
+    notify(Change::Objects);
 }
 
 }  // namespace plk

@@ -3,7 +3,9 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ExactPlaces.h"
 #include "canvas/core/LogoPicture.h"
+#include "canvas/core/ObjectOrdinals.h"
 #include "canvas/core/Rotation.h"
 #include "canvas/core/TabElements.h"
 
@@ -116,43 +118,29 @@ QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format)
     QString records = tab.RecupererObjet(Etiquette::kShapeRecords, format);
     if (!records.isEmpty())
         records += QStringLiteral("\r\n");
-    return records + rotationRecords(tab, format);
+    return records + rotationRecords(tab, format) + placeRecords(tab, format);
 }
 
 QString logoFieldRecords(const Etiquette& tab)
 {
     QString records;
-    int written = 0;
-    for (int i = 1; i <= tab.logoCount(); ++i) {
-        const LogoElement& logo = tab.logo(i);
-        if (!logo.visible())
-            continue;
-        ++written;
-        if (!logo.pictureField.isEmpty())
-            records += kLogoFieldKeyword + QLatin1Char('|') + QString::number(written) + QLatin1Char('|') +
-                       logo.pictureField + QStringLiteral("\r\n");
+    int ordinal = 0;
+    for (const TabObject* o : writtenObjects(tab, ObjectKind::Logo)) {
+        ++ordinal;
+        if (const QString& field = static_cast<const LogoElement*>(o)->pictureField; !field.isEmpty())
+            records += kLogoFieldKeyword + QLatin1Char('|') + QString::number(ordinal) + QLatin1Char('|') + field +
+                       QStringLiteral("\r\n");
     }
     return records;
-}
-
-const TabObject* writtenObject(const Etiquette& tab, ObjectKind kind, int ordinal)
-{
-    int seen = 0;
-    for (int slot = 1; const TabObject* o = tab.object(kind, slot); ++slot)
-        if (o->visible() && ++seen == ordinal)
-            return o;
-    return nullptr;
 }
 
 void readLogoFieldRecord(Etiquette& tab, const QStringList& fields)
 {
     bool ok = false;
-    const int ordinal = fields.value(1).toInt(&ok);
-    // Numbered as written: a logo deleted before (an invisible slot) is not counted.
-    const TabObject* logo = ok ? writtenObject(tab, ObjectKind::Logo, ordinal) : nullptr;
-    if (!logo)
+    const int slot = slotOfOrdinal(tab, ObjectKind::Logo, fields.value(1).toInt(&ok));
+    if (!ok || slot == 0)
         throw FormatError("logo inconnu : « " + fields.value(1).toStdString() + " »");
-    tab.setLogoPictureField(logo->slot(), fields.value(2).left(kMaxTextLength).trimmed());
+    tab.setLogoPictureField(slot, fields.value(2).left(kMaxTextLength).trimmed());
 }
 
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
@@ -168,6 +156,8 @@ bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offse
         addShape(tab, fields, offset, format);
     else if (keyword == kRotationKeyword)
         readRotationRecord(tab, fields, format);
+    else if (keyword == kPlaceKeyword)
+        readPlaceRecord(tab, fields, format);
     else
         return false;
     return true;

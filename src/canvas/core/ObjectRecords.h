@@ -4,7 +4,6 @@
 
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
-#include "canvas/core/TabObject.h"
 
 #include <QString>
 
@@ -15,21 +14,18 @@ class Etiquette;
 QString labelRecord(const TextObject& object, const RegionalFormat& format);
 QString logoRecord(const LogoObject& object);
 
-/// Creates the object a LABEL, LOGO, CODE or FIGURE record (or turns the one a
-/// ROTATION record names) describes on the tab, built from
+/// The records of the tab's objects that go after its print records (the shapes, then
+/// the turns of turned objects and the exact places), each on a line ending CR LF;
+/// empty for a tab without.
+QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format);
+
+/// Creates the object a LABEL, LOGO, CODE or FIGURE record (or turns or places the one
+/// a ROTATION or PLACE record names) describes on the tab, built from
 /// its fields (no editing operation runs); `offset` mm is added to its top and left. A
 /// logo takes the stored size, a code whose data the kind cannot carry is refused with
 /// the reason. Throws FormatError on a field that is missing or does not convert;
 /// false, adding nothing, when the record is no object's.
-/// The records of the tab's objects that go after its print records (the shapes, then
-/// the turns of turned objects), each on a line ending CR LF; empty for a tab without.
-QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format);
-
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
-
-/// The object the `ordinal`-th record of its kind was written from (the file holds the
-/// shown objects, by slot), counted from 1; none when there are fewer.
-const TabObject* writtenObject(const Etiquette& tab, ObjectKind kind, int ordinal);
 
 /// The record of a logo whose picture comes from a field of the data file, one per
 /// such logo after the tab's merge records:

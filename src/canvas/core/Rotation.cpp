@@ -2,18 +2,12 @@
 
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
-#include "canvas/core/ObjectRecords.h"
+#include "canvas/core/ObjectOrdinals.h"
 
 #include <QPainter>
 #include <cmath>
 
 namespace plk {
-
-namespace {
-
-constexpr ObjectKind kKinds[] = {ObjectKind::Label, ObjectKind::Logo, ObjectKind::Code, ObjectKind::Shape};
-
-}  // namespace
 
 double normalisedAngle(double degrees)
 {
@@ -73,20 +67,24 @@ void turnPainter(QPainter& painter, const TabObject& object, const QRectF& targe
         painter.setTransform(rotationAbout(target, object.rotation()), true);
 }
 
+QString rotationRecord(const QString& keyword, int ordinal, double degrees, const RegionalFormat& format)
+{
+    return QStringList{kRotationKeyword, keyword, QString::number(ordinal), format.formatReal(normalisedAngle(degrees))}
+        .join(QLatin1Char('|'));
+}
+
 QString rotationRecord(const TabObject& object, int ordinal, const RegionalFormat& format)
 {
-    return QStringList{kRotationKeyword, object.keyword(), QString::number(ordinal),
-                       format.formatReal(object.rotation())}
-        .join(QLatin1Char('|'));
+    return rotationRecord(object.keyword(), ordinal, object.rotation(), format);
 }
 
 QString rotationRecords(const Etiquette& tab, const RegionalFormat& format)
 {
     QString records;
-    for (const ObjectKind kind : kKinds) {
+    for (int k = 0; k < kObjectKinds; ++k) {
         int ordinal = 0;
-        for (int i = 1; const TabObject* o = tab.object(kind, i); ++i)
-            if (o->visible() && ++ordinal && o->rotation() != 0)
+        for (const TabObject* o : writtenObjects(tab, ObjectKind(k)))
+            if (++ordinal && o->rotation() != 0)
                 records += rotationRecord(*o, ordinal, format) + QStringLiteral("\r\n");
     }
     return records;
@@ -100,15 +98,11 @@ void readRotationRecord(Etiquette& tab, const QStringList& fields, const Regiona
     const double angle = r.real(3);
     if (!std::isfinite(angle) || std::fabs(angle) > 360)
         throw FormatError("angle hors limites : « " + r.text(3).toStdString() + " »");
-    for (const ObjectKind kind : kKinds) {
-        const TabObject* first = tab.object(kind, 1);
-        const TabObject* o = writtenObject(tab, kind, ordinal);
-        if (o && first->keyword() == keyword) {
-            tab.setObjectRotation(kind, o->slot(), angle);
-            return;
-        }
-    }
-    throw FormatError("rotation d'un objet absent : « " + keyword.toStdString() + " " + std::to_string(ordinal) + " »");
+    const std::optional<ObjectKind> kind = kindOfKeyword(keyword);
+    const int slot = kind ? slotOfOrdinal(tab, *kind, ordinal) : 0;
+    if (slot == 0)
+        throw FormatError("rotation d'un objet absent : « " + keyword.toStdString() + " " + std::to_string(ordinal) + " »");
+    tab.setObjectRotation(*kind, slot, angle);
 }
 
 }  // namespace plk

@@ -57,6 +57,8 @@ void turnPainter(QPainter& painter, const TabObject& object, const QRectF& targe
 QString rotationRecords(const Etiquette& tab, const RegionalFormat& format);
 /// One such record for the `ordinal`th object of its kind.
 QString rotationRecord(const TabObject& object, int ordinal, const RegionalFormat& format);
+/// The record turning the `ordinal`th object of the records `keyword` by `degrees`.
+QString rotationRecord(const QString& keyword, int ordinal, double degrees, const RegionalFormat& format);
 /// Turns the object the record names. Throws FormatError on a record that names no
 /// object or whose angle does not convert.
 void readRotationRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format);

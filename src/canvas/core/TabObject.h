@@ -62,9 +62,17 @@ public:
     double rotation() const { return m_rotation; }
     void setRotation(double degrees) { m_rotation = degrees; }
 
+    /// Whether its corner keeps the fractions of a millimetre it was placed at exactly (a
+    /// drawing brought from another program): the sheets put it there rather than on the
+    /// nearest whole millimetre, and the file keeps them (ExactPlaces.h). Moving it by
+    /// hand drops them.
+    bool exactCorner() const { return m_exact; }
+    void setExactCorner(bool exact) { m_exact = exact; }
+
 private:
     int m_slot = 0;
     double m_rotation = 0;
+    bool m_exact = false;
 };
 
 }  // namespace plk

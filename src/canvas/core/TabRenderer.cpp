@@ -34,7 +34,7 @@ void paintTabObjects(Surface& s, const Etiquette& tab, DrawOrder order, const Ro
                      const ObjectPlace& place)
 {
     for (const TabObject* o : drawingOrder(tab, order)) {
-        const QPointF at = place ? place(o->corner()) : o->corner();
+        const QPointF at = place ? place(*o) : o->corner();
         const TurnedOn turned(s, *o, at, row);
         o->paint(s, at, row);
     }

@@ -3,7 +3,7 @@
 #include "barcode/core/CodeObject.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
-#include "canvas/core/ObjectRecords.h"
+#include "canvas/core/ObjectOrdinals.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,12 +56,9 @@ QString textBoxRecords(const Etiquette& tab, const RegionalFormat& format)
 {
     QString records;
     int ordinal = 0;
-    for (int slot = 1; slot <= tab.labelCount(); ++slot) {
-        const TextElement& text = tab.label(slot);
-        if (!text.visible())
-            continue;
+    for (const TabObject* o : writtenObjects(tab, ObjectKind::Label)) {
         ++ordinal;
-        if (text.box)
+        if (const auto& text = static_cast<const TextElement&>(*o); text.box)
             records += textBoxRecord(text, ordinal, format) + QStringLiteral("\r\n");
     }
     return records;
@@ -96,10 +93,10 @@ void readTextBoxRecord(Etiquette& tab, int slot, const QStringList& fields, cons
 void readTextBoxRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
 {
     const int ordinal = RecordFields(fields, format).integer<int>(1);
-    const TabObject* text = writtenObject(tab, ObjectKind::Label, ordinal);
-    if (!text)
+    const int slot = slotOfOrdinal(tab, ObjectKind::Label, ordinal);
+    if (slot == 0)
         throw FormatError("zone de texte sans objet texte : " + std::to_string(ordinal));
-    readTextBoxRecord(tab, text->slot(), fields, format);
+    readTextBoxRecord(tab, slot, fields, format);
 }
 
 }  // namespace plk

@@ -1,5 +1,6 @@
 #include "document/core/ProjectHistory.h"
 
+#include "canvas/core/ObjectOrdinals.h"
 #include "canvas/core/ObjectRecords.h"
 #include "document/core/Project.h"
 #include "document/core/PrintRecords.h"
@@ -67,13 +68,13 @@ bool isPrintRecord(const QString& kind)
 }
 
 // The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's) and
-// those that extend an object (ZONE, ROTATION, FUSIONLOGO); any other record is one of
-// its objects.
+// those that extend an object (ZONE, ROTATION, PLACE, FUSIONLOGO); any other record is
+// one of its objects.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
                                          QStringLiteral("PRINT"), QStringLiteral("ZONE"), QStringLiteral("ROTATION"),
-                                         kLogoFieldKeyword};
+                                         QStringLiteral("PLACE"), kLogoFieldKeyword};
     return !kTabRecords.contains(keyword(line)) && !isPrintRecord(keyword(line));
 }
 
@@ -244,10 +245,9 @@ void ProjectHistory::restore(const ProjectState& state)
             readTabText(state.tabs.at(i - 1), m_project, i, RegionalFormat::system(), projectFolder(m_project));
     m_selectTab(state.selectedTab);
     Etiquette& tab = m_project.tab(state.selectedTab);
-    const TabObject* selected =
-        state.selectionKind ? writtenObject(tab, *state.selectionKind, state.selectionOrdinal) : nullptr;
-    if (selected)
-        tab.objectClick(selected->kind(), selected->slot());
+    const int slot = state.selectionKind ? slotOfOrdinal(tab, *state.selectionKind, state.selectionOrdinal) : 0;
+    if (slot > 0)
+        tab.objectClick(*state.selectionKind, slot);
     else
         tab.backgroundClick();
     m_restoring = false;
