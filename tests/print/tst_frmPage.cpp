@@ -104,6 +104,13 @@ private Q_SLOTS:
         QCOMPARE(shownPage(p), p->Page(3));
     }
 
+    void theBacksOfATwoSidedJobAreNamedSo()
+    {
+        frmPage* p = preview(kThreeSheets + "VERSO|1|0\r\n");
+        QCOMPARE(test::tabTexts(p->Tab1()), (QStringList{"Page n°1", "Page n°2 (verso)", "Page n°3", "Page n°4 (verso)",
+                                                         "Page n°5", "Page n°6 (verso)"}));
+    }
+
     void pagesShowTheLabelsWhereTheLayoutPutsThem()
     {
         frmPage* p = preview(kThreeSheets);

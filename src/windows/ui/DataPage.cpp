@@ -187,6 +187,7 @@ void DataPage::refresh()
     m_row->setText(rows > 0 ? QStringLiteral("Ligne %1 sur %2").arg(row + 1).arg(rows) : QString());
     for (int i = 0; i < 4; ++i)
         m_moves[std::size_t(i)]->setEnabled(rows > 1);
+    Q_EMIT fieldsShown(m_tab, fields);
 }
 
 void DataPage::chooseFile()

@@ -13,6 +13,7 @@
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
+#include "windows/ui/LogoFieldBox.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
 #include "windows/ui/TextBoxPanel.h"
@@ -239,6 +240,9 @@ QWidget* frmOutils::buildLogoPage()
     QGroupBox* preferences = addGroup(layout, QStringLiteral("Préférences :"));
     m_proportions = new QCheckBox(QStringLiteral("Conserver les proportions de l'objet"), preferences);
     contents(preferences)->addWidget(m_proportions);
+    // A picture per label, named by a field of the tab's data file.
+    m_logoField = new LogoFieldBox;
+    contents(addGroup(layout, QStringLiteral("Fusion :")))->addWidget(m_logoField);
     layout->addStretch(1);
 
     connect(m_import, &QPushButton::clicked, this, &frmOutils::importLogo);
