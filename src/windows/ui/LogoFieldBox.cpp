@@ -1,6 +1,7 @@
 #include "windows/ui/LogoFieldBox.h"
 
 #include "canvas/core/Etiquette.h"
+#include "windows/ui/TabFollower.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QComboBox>
@@ -25,18 +26,9 @@ LogoFieldBox::LogoFieldBox(QWidget* parent) : QWidget(parent), m_field(new QComb
 
 void LogoFieldBox::showTab(Etiquette* tab, const QStringList& fields)
 {
-    if (m_tab != tab) {
-        if (m_tab)
-            disconnect(m_tab, nullptr, this, nullptr);
-        m_tab = tab;
-        // Undoing, a click on another object or another data file: the choice follows.
-        if (tab)
-            connect(tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
-                using C = Etiquette::Change;
-                if (what.testAnyFlags(C::Objects | C::Selection | C::Print))
-                    refresh();
-            });
-    }
+    // Undoing, a click on another object or another data file: the choice follows.
+    using C = Etiquette::Change;
+    followTab(this, m_tab, tab, C::Objects | C::Selection | C::Print, [this] { refresh(); });
     m_fields = fields;
     refresh();
 }
