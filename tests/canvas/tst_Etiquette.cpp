@@ -92,7 +92,7 @@ private Q_SLOTS:
         t.NewLabel(10, 20);
         QSignalSpy clicks(&t, &Etiquette::LabelClick);
         QSignalSpy downs(&t, &Etiquette::LabelMouseDown);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 0.5, 0.5);
+        t.objectPress(Kind::Label, 1, 1, 0, 0.5, 0.5);
         t.objectClick(Kind::Label, 1);
         QCOMPARE(clicks.count(), 2);
         QCOMPARE(downs.count(), 1);
@@ -125,7 +125,7 @@ private Q_SLOTS:
         Etiquette t;
         newTab(t);
         t.NewLabel(10, 10);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 1.0, 1.0);
+        t.objectPress(Kind::Label, 1, 1, 0, 1.0, 1.0);
         t.objectMouseMove(Kind::Label, 1, 1, 3.0, 2.5);
         QCOMPARE(t.label(1).Left, 12.0f);
         QCOMPARE(t.label(1).Top, 11.5f);
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(t.label(1).Left, 12.0f);
         t.setCadenas(true);
         QSignalSpy clicks(&t, &Etiquette::LabelClick);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 0, 0);
+        t.objectPress(Kind::Label, 1, 1, 0, 0, 0);
         t.objectMouseMove(Kind::Label, 1, 1, 5.0, 5.0);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(t.label(1).Left, 12.0f);
@@ -317,7 +317,7 @@ private Q_SLOTS:
         // Picking and dragging an object: one announcement each.
         t.NewLabel(10, 10);
         QCOMPARE(last(), C::Objects);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 1.0, 1.0);
+        t.objectPress(Kind::Label, 1, 1, 0, 1.0, 1.0);
         QCOMPARE(heard.count(), 6);
         QCOMPARE(last(), C::Selection);
         t.objectMouseMove(Kind::Label, 1, 1, 3.0, 3.0);

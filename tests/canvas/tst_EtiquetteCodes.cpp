@@ -57,7 +57,7 @@ private Q_SLOTS:
         QCOMPARE(t.IDcode(), std::int16_t(3));
         QCOMPARE(t.codeData(2), QStringLiteral("deux"));
 
-        QSignalSpy clicks(&t, &Etiquette::CodeClick);
+        QSignalSpy clicks(&t, &Etiquette::objectClicked);
         t.objectClick(Kind::Code, 2);
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(t.CodeFocus(), std::int16_t(2));
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(t.frame().visible);
         QCOMPARE(t.frame().rect, QRectF(8, 9, 24, 22));  // 2 mm beside, 1 mm above and below
 
-        t.DelCode();
+        t.deleteSelected();
         QVERIFY(!t.code(2).Visible);
         QCOMPARE(t.IDcode(), std::int16_t(3));
         QCOMPARE(t.CodeFocus(), std::int16_t(-1));
@@ -130,7 +130,7 @@ private Q_SLOTS:
         longer.Data.chop(2);
         t.SetCode(1, longer);  // a code may keep or shorten its own data
         t.objectClick(Kind::Code, 2);
-        t.DelCode();  // a deleted code leaves room
+        t.deleteSelected();  // a deleted code leaves room
         t.NewCode(qr(QStringLiteral("x")));
         QCOMPARE(t.IDcode(), std::int16_t(5));
         try {
@@ -168,7 +168,7 @@ private Q_SLOTS:
         newTab(t);
         t.NewCode(qr(QStringLiteral("x")));
         QSignalSpy changes(&t, &Etiquette::changed);
-        t.objectMouseDown(Kind::Code, 1, 1, 0, 2, 3);
+        t.objectPress(Kind::Code, 1, 1, 0, 2, 3);
         t.objectMouseMove(Kind::Code, 1, 1, 7, 8);
         QCOMPARE(t.codeRect(1).topLeft(), QPointF(15, 15));
         QVERIFY(heard(changes).contains(Change::Objects | Change::Selection));

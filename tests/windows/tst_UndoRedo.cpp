@@ -188,9 +188,9 @@ class TestUndoRedo : public QObject {
                 m_outils->rotationField()->setValue(12.5 + k);
             break;
         case 22:  // the last shape's kind and line, or Suppr on it
-            if (tab().shapeCount() == 0 || !tab().shape(tab().shapeCount()).Visible)
+            if (const int last = tab().objectCount(ObjectKind::Shape); last == 0 || !tab().object(ObjectKind::Shape, last)->visible())
                 break;
-            tab().objectClick(ObjectKind::Shape, tab().shapeCount());
+            tab().objectClick(ObjectKind::Shape, tab().objectCount(ObjectKind::Shape));
             if (k % 2 == 0) {
                 m_outils->shapeKindList()->setCurrentIndex(1 + k % 2);
                 m_outils->shapeLineWidthField()->setValue(0.2 + k / 10.0);

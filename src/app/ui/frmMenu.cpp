@@ -4,6 +4,7 @@
 #include "base/core/Version.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/NewObject.h"
+#include "canvas/core/ShapeElement.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectHistory.h"
 #include "settings/core/Settings.h"
@@ -316,14 +317,7 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
     case Edition::AjouterTexte: addSelectedObject(tab, Etiquette::ObjectKind::Label); break;
     case Edition::AjouterLogo: addSelectedObject(tab, Etiquette::ObjectKind::Logo); break;
     case Edition::SupprimerObjet:
-        if (tab.LabelFocus() != -1)
-            tab.DelLabel();
-        if (tab.LogoFocus() != -1)
-            tab.DelLogo();
-        if (tab.CodeFocus() != -1)
-            tab.DelCode();
-        if (tab.ShapeFocus() != -1)
-            tab.DelShape();
+        tab.deleteSelected();
         if (m_toolBox)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
@@ -347,14 +341,14 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
         tab.objectClick(Etiquette::ObjectKind::Code, tab.IDcode());
         m_app.BoiteVisible = true;
         if (m_toolBox)
-            m_toolBox->editCode(window, window.selectedTab());
+            m_toolBox->editObject(window, window.selectedTab());
         break;
     case Edition::AjouterForme:
-        tab.NewShape(newShapeObject());
-        tab.objectClick(Etiquette::ObjectKind::Shape, tab.shapeCount());
+        addShape(tab, newShapeObject());
+        tab.objectClick(ObjectKind::Shape, tab.objectCount(ObjectKind::Shape));
         m_app.BoiteVisible = true;
         if (m_toolBox)
-            m_toolBox->editShape(window, window.selectedTab());
+            m_toolBox->editObject(window, window.selectedTab());
         break;
     case Edition::PivoterGauche:
     case Edition::PivoterDroite:

@@ -316,46 +316,23 @@ void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
 bool frmOutils::showSelectedObject(const Etiquette& t)
 {
     const QScopedValueRollback filling(m_filling, true);
-    showRotation(t.selected());
-    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus(), shape = t.ShapeFocus();
-    if (label >= 1 && label <= t.labelCount()) {
-        const TextElement& o = t.label(label);
-        m_content->setText(o.Caption);
-        m_textBox->showBox(o.box);
-        showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        return true;
-    }
-    if (logo >= 1 && logo <= t.logoCount()) {
-        const Etiquette::LogoElement& o = t.logo(logo);
-        m_content->clear();
-        showStyles(false, false, false, false);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        showNumber(m_logoWidth.box, o.Width);
-        showNumber(m_logoHeight.box, o.Height);
-        return true;
-    }
-    if (code >= 1 && code <= t.codeCount()) {
-        const CodeObject& o = t.code(code);
-        m_content->clear();
-        showStyles(false, false, false, false);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        showCode(o);
-        return true;
-    }
-    if (shape >= 1 && shape <= t.shapeCount()) {
-        const ShapeObject& o = t.shape(shape);
-        m_content->clear();
-        showStyles(false, false, false, false);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        showShape(o);
-        return true;
-    }
-    return false;
+    const TabObject* o = t.selected();
+    showRotation(o);
+    if (!o)
+        return false;
+    m_content->clear();
+    showStyles(false, false, false, false);
+    showNumber(m_x.box, o->corner().x());
+    showNumber(m_y.box, o->corner().y());
+    if (const ObjectPage& page = m_objectPages[std::size_t(o->kind())]; page.show)
+        page.show(*o);
+    return true;
+}
+
+void frmOutils::editsKind(ObjectKind kind, int page, std::function<void(const TabObject&)> show,
+                          std::function<void()> opening)
+{
+    m_objectPages[std::size_t(kind)] = {page, std::move(show), std::move(opening)};
 }
 
 // --- what the project windows ask of it ---------------------------------------------------
@@ -370,13 +347,17 @@ void frmOutils::objectClicked(frmProjet& window, int tab)
     showSelectedObject(t);
 }
 
-void frmOutils::editCode(frmProjet& window, int tab)
+void frmOutils::editObject(frmProjet& window, int tab)
 {
     objectClicked(window, tab);
     using C = Etiquette::Change;
     showTab(window.surface(tab), C::Background | C::Geometry | C::Settings);
-    m_codePanels->setCurrentIndex(0);
-    selectPage(PageCode);
+    if (const TabObject* o = window.surface(tab).selected()) {
+        const ObjectPage& page = m_objectPages[std::size_t(o->kind())];
+        if (page.opening)
+            page.opening();
+        selectPage(page.page);
+    }
     showToolBox();
 }
 

@@ -35,6 +35,7 @@ class QStackedWidget;
 namespace plk {
 
 class DataPage;
+struct ShapeObject;
 class LogoFieldBox;
 class MainWindowServices;
 class ucDegrade;
@@ -60,8 +61,7 @@ public:
 
     // --- ToolBoxLink ----------------------------------------------------------------
     void objectClicked(frmProjet& window, int tab) override;
-    void editCode(frmProjet& window, int tab) override;
-    void editShape(frmProjet& window, int tab) override;
+    void editObject(frmProjet& window, int tab) override;
     void clearObject() override;
     void Remplir_Outils(frmProjet& window, int tab) override;
     void showToolBox() override;
@@ -153,6 +153,18 @@ private:
     QWidget* buildVCardPanel();
     QWidget* buildFormePage();
     void addRotationField(QGridLayout* grid, int row);
+    /// How the tool box shows an object of a kind: the page that edits it, what that
+    /// page shows of one (beside the position on PROJET) and what it does when it opens
+    /// on one.
+    struct ObjectPage {
+        int page = PageProjet;
+        std::function<void(const TabObject&)> show;
+        std::function<void()> opening;
+    };
+    /// Page `page` edits objects of the kind, showing one through `show`; each page
+    /// registers its kind as it is built.
+    void editsKind(ObjectKind kind, int page, std::function<void(const TabObject&)> show,
+                   std::function<void()> opening = {});
 
     // Life of the window.
     void load();
@@ -236,6 +248,7 @@ private:
     TabRows* m_tabs;
     QStackedWidget* m_stack;
     std::array<QWidget*, 8> m_pages{};
+    std::array<ObjectPage, kObjectKinds> m_objectPages{};
 
     QPushButton* m_textObject = nullptr;
     QPushButton* m_logoObject = nullptr;

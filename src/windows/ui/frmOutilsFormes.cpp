@@ -6,6 +6,7 @@
 
 #include "base/core/AppState.h"
 #include "canvas/core/Rotation.h"
+#include "canvas/core/ShapeElement.h"
 #include "widgets/ui/Dialogs.h"
 #include "windows/ui/frmProjet.h"
 
@@ -92,6 +93,7 @@ QWidget* frmOutils::buildFormePage()
     });
     connect(m_shapeLineColour, &QPushButton::clicked, this, [this] { chooseShapeColour(false); });
     connect(m_shapeFillColour, &QPushButton::clicked, this, [this] { chooseShapeColour(true); });
+    editsKind(ObjectKind::Shape, PageForme, [this](const TabObject& o) { showShape(static_cast<const ShapeElement&>(o)); });
     return page;
 }
 
@@ -145,22 +147,23 @@ void frmOutils::changeShape(const std::function<void(ShapeObject&)>& change)
     if (m_filling)
         return;
     edit([&](Etiquette& t) {
-        const int s = t.ShapeFocus();
-        if (s < 1 || s > t.shapeCount())
+        const auto* shape = dynamic_cast<const ShapeElement*>(t.selected());
+        if (!shape)
             return;
-        ShapeObject values = t.shape(s);
+        ShapeObject values = *shape;
         change(values);
-        t.SetShape(s, values);
-        showShape(t.shape(s));
+        setShape(t, shape->slot(), values);
+        showShape(*shape);
     });
 }
 
 void frmOutils::chooseShapeColour(bool fill)
 {
     const Etiquette* t = surface();
-    if (!t || t->ShapeFocus() < 1 || t->ShapeFocus() > t->shapeCount())
+    const auto* shape = t ? dynamic_cast<const ShapeElement*>(t->selected()) : nullptr;
+    if (!shape)
         return;
-    const ShapeObject& s = t->shape(t->ShapeFocus());
+    const ShapeObject& s = *shape;
     if (const auto colour = m_menu.dialogs().colour(this, toQColor(fill ? s.Fill.value_or(0xFFFFFF) : s.LineColour)))
         changeShape([fill, c = fromQColor(*colour)](ShapeObject& shape) {
             if (fill)
@@ -168,15 +171,6 @@ void frmOutils::chooseShapeColour(bool fill)
             else
                 shape.LineColour = c;
         });
-}
-
-void frmOutils::editShape(frmProjet& window, int tab)
-{
-    objectClicked(window, tab);
-    using C = Etiquette::Change;
-    showTab(window.surface(tab), C::Background | C::Geometry | C::Settings);
-    selectPage(PageForme);
-    showToolBox();
 }
 
 }  // namespace plk

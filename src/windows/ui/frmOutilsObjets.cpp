@@ -129,6 +129,12 @@ QWidget* frmOutils::buildTextePage()
     connect(m_textBox, &TextBoxPanel::edited, this, &frmOutils::textBoxEdited);
     connect(m_fontButton, &QPushButton::clicked, this, &frmOutils::chooseFont);
     connect(m_colourButton, &QPushButton::clicked, this, &frmOutils::chooseColour);
+    editsKind(ObjectKind::Label, PageTexte, [this](const TabObject& object) {
+                                      const auto& o = static_cast<const TextElement&>(object);
+                                      m_content->setText(o.Caption);
+                                      m_textBox->showBox(o.box);
+                                      showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
+                                  });
     return page;
 }
 
@@ -250,6 +256,11 @@ QWidget* frmOutils::buildLogoPage()
     connect(m_logoWidth.box, &TxtBox::Change, this, &frmOutils::logoSizeChanged);
     connect(m_logoHeight.box, &TxtBox::Change, this, &frmOutils::logoSizeChanged);
     connect(m_proportions, &QCheckBox::toggled, this, &frmOutils::proportionsToggled);
+    editsKind(ObjectKind::Logo, PageLogo, [this](const TabObject& object) {
+                                     const auto& o = static_cast<const LogoElement&>(object);
+                                     showNumber(m_logoWidth.box, o.Width);
+                                     showNumber(m_logoHeight.box, o.Height);
+                                 });
     return page;
 }
 

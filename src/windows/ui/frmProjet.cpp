@@ -331,19 +331,7 @@ void frmProjet::connectSurface(int index)
     const auto contextMenu = [this](bool deleteEnabled) {
         m_main.popupEditMenu(QCursor::pos(), deleteEnabled);
     };
-    connect(&t, &Etiquette::LabelMouseDown, this, [contextMenu](int, int button, int, float, float) {
-        if (button == kRightButton)
-            contextMenu(true);
-    });
-    connect(&t, &Etiquette::LogoMouseDown, this, [contextMenu](int, int button, int, float, float) {
-        if (button == kRightButton)
-            contextMenu(true);
-    });
-    connect(&t, &Etiquette::CodeMouseDown, this, [contextMenu](int, int button, int, float, float) {
-        if (button == kRightButton)
-            contextMenu(true);
-    });
-    connect(&t, &Etiquette::ShapeMouseDown, this, [contextMenu](int, int button, int, float, float) {
+    connect(&t, &Etiquette::objectMouseDown, this, [contextMenu](ObjectKind, int, int button, int, float, float) {
         if (button == kRightButton)
             contextMenu(true);
     });
@@ -352,32 +340,28 @@ void frmProjet::connectSurface(int index)
             contextMenu(false);
     });
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
-    const auto objectClicked = [this, &t, index](int o) {
+    connect(&t, &Etiquette::objectClicked, this, [this, &t, index](ObjectKind, int o) {
         m_main.app().ObjetActif = std::int16_t(o);
         if (t.selected() && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
-    };
-    connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
-    connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
-    connect(&t, &Etiquette::CodeClick, this, objectClicked);
-    connect(&t, &Etiquette::ShapeClick, this, objectClicked);
-    connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
-    connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
-    connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
-    // A code is edited in the tool box, which opens on its page with that code.
-    connect(&t, &Etiquette::CodeDblClick, this, [this, &t, index](int o) {
-        if (t.CodeFocus() != o)
-            t.objectClick(Etiquette::ObjectKind::Code, o);
-        m_main.app().BoiteVisible = true;
-        if (m_main.toolBox())
-            m_main.toolBox()->editCode(*this, index);
     });
-    connect(&t, &Etiquette::ShapeDblClick, this, [this, &t, index](int o) {
-        if (t.ShapeFocus() != o)
-            t.objectClick(Etiquette::ObjectKind::Shape, o);
+    connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
+    // A text and a logo are edited through dialogs; any other object in the tool box,
+    // which opens on its kind's page with that object.
+    connect(&t, &Etiquette::objectDoubleClicked, this, [this, &t, index](ObjectKind kind, int o) {
+        if (kind == ObjectKind::Label) {
+            editText(index, o);
+            return;
+        }
+        if (kind == ObjectKind::Logo) {
+            replaceLogo(index, o);
+            return;
+        }
+        if (t.focus(kind) != o)
+            t.objectClick(kind, o);
         m_main.app().BoiteVisible = true;
         if (m_main.toolBox())
-            m_main.toolBox()->editShape(*this, index);
+            m_main.toolBox()->editObject(*this, index);
     });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
