@@ -188,7 +188,8 @@ class TestUndoRedo : public QObject {
                 m_outils->rotationField()->setValue(12.5 + k);
             break;
         case 22:  // the last shape's kind and line, or Suppr on it
-            if (const int last = tab().objectCount(ObjectKind::Shape); last == 0 || !tab().object(ObjectKind::Shape, last)->visible())
+            if (const int last = tab().objectCount(ObjectKind::Shape);
+                last == 0 || !tab().object(ObjectKind::Shape, last)->visible())
                 break;
             tab().objectClick(ObjectKind::Shape, tab().objectCount(ObjectKind::Shape));
             if (k % 2 == 0) {
@@ -243,25 +244,43 @@ private Q_SLOTS:
         QVERIFY(!m_fx.menu->undoCommands().redoAction()->isEnabled());
     }
 
-    void aCodeDeletedFromItsMenuIsAStepMarkedAndSaved()
+    void anObjectDeletedFromItsContextMenuIsAStepMarkedAndSaved_data()
     {
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode);
+        QTest::addColumn<int>("adding");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("texte") << int(Edition::AjouterTexte) << QByteArray("\nLABEL|");
+        QTest::newRow("logo") << int(Edition::AjouterLogo) << QByteArray("\nLOGO|");
+        QTest::newRow("code") << int(Edition::AjouterCode) << QByteArray("\nCODE|");
+        QTest::newRow("forme") << int(Edition::AjouterForme) << QByteArray("\nFIGURE|");
+    }
+
+    void anObjectDeletedFromItsContextMenuIsAStepMarkedAndSaved()
+    {
+        QFETCH(int, adding);
+        QFETCH(QByteArray, record);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition(adding));
+        const ObjectKind kind = tab().selected()->kind();
+        const int slot = tab().selected()->slot();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
         settle();
         m_w->history().undo();
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        const qsizetype saved = test::readBytes(m_w->filePath()).count(record);
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));
-        deleteLastCodeFromItsMenu();
+        // A right press on the object, as the canvas hands it in, opens the "Edition" menu.
+        tab().objectPress(kind, slot, 2, 0, 1, 1);
+        m_fx.menu->editAction(Edition::SupprimerObjet)->trigger();
+        m_fx.menu->editMenu()->close();
         settle();
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple*"));
         QUndoStack& steps = m_w->history().stack();
         QVERIFY(!steps.canRedo());  // the text's addition is no longer there to redo
         QCOMPARE(steps.undoText(), QStringLiteral("la suppression de l'objet"));
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
-        QVERIFY(!test::readBytes(m_w->filePath()).contains("CODE|"));
+        QCOMPARE(test::readBytes(m_w->filePath()).count(record), saved - 1);
         m_fx.menu->undoCommands().undoAction()->trigger();
-        QCOMPARE(tab().CodeFocus(), std::int16_t(1));  // back, and selected
-        QVERIFY(tab().code(1).Visible);
+        QCOMPARE(tab().focus(kind), std::int16_t(slot));  // back, and selected
+        QVERIFY(tab().object(kind, slot)->visible());
     }
 
     void undoingTheObjectBeingDraggedEndsTheDrag()
