@@ -36,27 +36,12 @@ const QByteArray kNeverSetUp = test::projectWith("PRINT|0|0|0|0|0|0|0|0|0|0|0");
 const QByteArray kSetUp = test::projectWith("PRINT|1|2|3|2|2|15|12|2|3|2|5");
 
 /// The nine fields' values, or their texts.
-QList<int> fields(const frmPrint& d)
+template <typename Value = int>
+QList<Value> fields(const frmPrint& d, Value (TxtBox::*read)() const = &TxtBox::Value)
 {
-    QList<int> v;
+    QList<Value> v;
     for (const TxtBox* b : {d.MargeG(), d.MargeH(), d.NbrP(), d.PosX(), d.PosY(), d.SepH(), d.SepV(), d.NbrH(), d.NbrV()})
-        v << b->Value();
-    return v;
-}
-
-QStringList texts(const frmPrint& d)
-{
-    QStringList v;
-    for (const TxtBox* b : {d.MargeG(), d.MargeH(), d.NbrP(), d.PosX(), d.PosY(), d.SepH(), d.SepV(), d.NbrH(), d.NbrV()})
-        v << b->Text();
-    return v;
-}
-
-QStringList items(const QComboBox* box)
-{
-    QStringList v;
-    for (int i = 0; i < box->count(); ++i)
-        v << box->itemText(i);
+        v << (b->*read)();
     return v;
 }
 
@@ -88,7 +73,7 @@ private Q_SLOTS:
         const frmPrint& d = dialog();
         QCOMPARE(fields(d), (QList<int>{0, 0, 1, 10, 10, 10, 10, 1, 1}));
         QCOMPARE(d.RS()->currentIndex(), 1);
-        QCOMPARE(items(d.RS()), (QStringList{"  35 Dpi", "  75 Dpi", "150 Dpi", "300 Dpi"}));
+        QCOMPARE(test::entries(d.RS()), (QStringList{"  35 Dpi", "  75 Dpi", "150 Dpi", "300 Dpi"}));
         QCOMPARE(d.Header()->Caption2(), QStringLiteral("Gérez la mise en page et l'impression de votre projet"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer le projet"));
         QCOMPARE(d.PosX()->MaxLength(), 3);
@@ -105,18 +90,17 @@ private Q_SLOTS:
         QVERIFY(d.isModal());
         QCOMPARE(d.windowTitle(), QStringLiteral("Imprimer - [Exemple]"));
         QCOMPARE(d.Header()->Caption1(), QStringLiteral("Imprimer l'onglet : Carte"));
-        QCOMPARE(items(d.Combo1()), (QStringList{"Bureau", "Atelier", "Imprimer dans un fichier PDF"}));
+        QCOMPARE(test::entries(d.Combo1()), (QStringList{"Bureau", "Atelier", "Imprimer dans un fichier PDF"}));
         QCOMPARE(d.Combo1()->currentIndex(), 0);
         QCOMPARE(d.RS()->currentIndex(), 0);
         // The stored margins (0) win over the first printer's own (4 and 4).
         QCOMPARE(fields(d), (QList<int>{0, 0, 1, 0, 0, 0, 0, 1, 1}));
-        QCOMPARE(texts(d), (QStringList{"0", "0", "1", "0", "0", "0", "0", "1", "1"}));
+        QCOMPARE(fields(d, &TxtBox::Text), (QList<QString>{"0", "0", "1", "0", "0", "0", "0", "1", "1"}));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
         QCOMPARE(tab().Resolution(), std::int16_t(-1));
         // Centred over the main window.
         const QRect main = f->menu->geometry();
-        QCOMPARE(d.x(), main.left() + main.width() / 2 - d.width() / 2);
-        QCOMPARE(d.y(), main.top() + main.height() / 2 - d.height() / 2);
+        QCOMPARE(d.pos(), QPoint(main.left() + main.width() / 2 - d.width() / 2, main.top() + main.height() / 2 - d.height() / 2));
     }
 
     void storedSettingsLoadIntoTheFields()
@@ -145,15 +129,11 @@ private Q_SLOTS:
         test::typeInto(d.NbrH(), "0");     // 1..20
         QCOMPARE(d.MargeG()->Value(), 2);
         // The preview takes the numbers the fields then show.
-        const LayoutValues v = d.fieldValues();
-        QCOMPARE(v.ImpMargeG, std::int16_t(10));
-        QCOMPARE(v.ImpNbrH, std::int16_t(1));
-        QCOMPARE(d.MargeG()->Text(), QStringLiteral("10"));
-        QCOMPARE(d.NbrH()->Text(), QStringLiteral("1"));
+        QCOMPARE(test::nine(d.fieldValues()), (QList<int>{15, 12, 2, 3, 1, 5, 2, 10, 3}));
+        QCOMPARE(fields(d, &TxtBox::Text), (QList<QString>{"10", "3", "2", "15", "12", "2", "3", "1", "5"}));
         test::typeInto(d.MargeH(), "99");
         QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
-        QCOMPARE(tab().print().ImpMargeH, std::int16_t(10));
-        QCOMPARE(tab().print().ImpMargeG, std::int16_t(10));
+        QCOMPARE(tab().RecupererObjet(5), QStringLiteral("PRINT|1|10|10|2|2|15|12|2|3|1|5"));
     }
 
     void choosingAPrinterReadsItsMarginsAndReopeningRestoresTheStoredOnes()
@@ -163,27 +143,21 @@ private Q_SLOTS:
         QTest::keyClick(d.Combo1(), Qt::Key_Up);  // Atelier -> Bureau
         QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Bureau"));
         QCOMPARE(tab().PrinterName(), QStringLiteral("Bureau"));
-        QCOMPARE(d.MargeG()->Value(), 4);  // 4.2 mm
-        QCOMPARE(d.MargeH()->Value(), 4);  // 3.6 mm
+        QCOMPARE(fields(d).mid(0, 2), (QList<int>{4, 4}));  // 4.2 and 3.6 mm
         d.Combo1()->setCurrentIndex(2);
         QCOMPARE(tab().PrinterName(), kPdfFileEntry);
-        QCOMPARE(d.MargeG()->Value(), 0);
-        QCOMPARE(d.MargeH()->Value(), 0);
+        QCOMPARE(fields(d).mid(0, 2), (QList<int>{0, 0}));
         test::typeInto(d.MargeG(), "7");
         QTest::mouseClick(d.Bouton2(2), Qt::LeftButton);  // Retour
         QVERIFY(!d.isVisible());
-        QCOMPARE(tab().print().ImpDefaut, std::int16_t(2));
-        QCOMPARE(tab().print().ImpMargeG, std::int16_t(7));
-        QCOMPARE(tab().print().ImpMargeH, std::int16_t(0));
+        QCOMPARE(tab().RecupererObjet(5), QStringLiteral("PRINT|2|7|0|2|2|15|12|2|3|2|5"));
 
         f->commands->showPrint();
-        QCOMPARE(d.Combo1()->currentText(), kPdfFileEntry);
-        QCOMPARE(d.MargeG()->Value(), 7);
+        QCOMPARE((QStringList{d.Combo1()->currentText(), d.MargeG()->Text()}), (QStringList{kPdfFileEntry, "7"}));
         // The printer chosen last is the current one now: "Actualiser" keeps it.
         QTest::mouseClick(d.Bouton1(), Qt::LeftButton);
         QCOMPARE(d.Combo1()->count(), 3);
-        QCOMPARE(d.Combo1()->currentText(), kPdfFileEntry);
-        QCOMPARE(d.MargeG()->Value(), 7);
+        QCOMPARE((QStringList{d.Combo1()->currentText(), d.MargeG()->Text()}), (QStringList{kPdfFileEntry, "7"}));
     }
 
     void refreshingWhenTheChosenPrinterWentAway()
@@ -193,20 +167,17 @@ private Q_SLOTS:
         QCOMPARE(d.MargeG()->Value(), 1);
         f->printers->setEntries({{QStringLiteral("Atelier"), QMarginsF()}, {QStringLiteral("Cave"), QMarginsF(6, 6, 6, 6)}});
         QTest::mouseClick(d.Bouton1(), Qt::LeftButton);  // Actualiser
-        QCOMPARE(items(d.Combo1()), (QStringList{"Atelier", "Cave", kPdfFileEntry}));
-        QCOMPARE(d.Combo1()->currentText(), QStringLiteral("Atelier"));
-        QCOMPARE(tab().PrinterName(), QStringLiteral("Atelier"));
-        QCOMPARE(d.MargeG()->Value(), 0);
+        QCOMPARE(test::entries(d.Combo1()), (QStringList{"Atelier", "Cave", kPdfFileEntry}));
+        QCOMPARE((QStringList{d.Combo1()->currentText(), tab().PrinterName(), d.MargeG()->Text()}), (QStringList{"Atelier", "Atelier", "0"}));
     }
 
     void choosingAQualityStoresItsCode()
     {
         frmPrint& d = setUp(kNeverSetUp);
-        d.RS()->setCurrentIndex(2);
-        QCOMPARE(tab().Resolution(), std::int16_t(-3));
-        d.RS()->setCurrentIndex(3);
-        QCOMPARE(tab().Resolution(), std::int16_t(-4));
-        d.RS()->setCurrentIndex(2);
+        for (const auto& [index, code] : {std::pair{2, -3}, {3, -4}, {2, -3}}) {
+            d.RS()->setCurrentIndex(index);
+            QCOMPARE(int(tab().Resolution()), code);
+        }
         d.close();
         QCOMPARE(tab().print().ImpResol, std::int16_t(2));
     }

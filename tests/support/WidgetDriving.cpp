@@ -3,6 +3,7 @@
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +42,14 @@ QStringList entries(const QListWidget* list)
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
         texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList entries(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
     return texts;
 }
 

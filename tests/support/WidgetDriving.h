@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QTabBar;
@@ -23,8 +24,9 @@ void typeInto(TxtBox* field, const QString& text);
 /// Clicks the list's row.
 void clickEntry(QListWidget* list, int row);
 
-/// The texts of a list's rows, of a tab bar's tabs, of the group boxes in a widget.
+/// The texts of a list's or a combo box's rows, of a tab bar's tabs, of the group boxes in a widget.
 QStringList entries(const QListWidget* list);
+QStringList entries(const QComboBox* box);
 QStringList tabTexts(const QTabBar* bar);
 QStringList groupTitles(const QWidget* page);
 
