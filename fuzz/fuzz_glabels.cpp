@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     target.name = QStringLiteral("Essai");
     const plk::GlabelsConversion converted = plk::glabelsProjectText(*read.document, target, plk::fuzz::format());
     plk::Project project;
-    plk::readProjectData(plk::encodeProjectText(converted.text), project, plk::fuzz::format());
+    plk::readProjectData(plk::encodeProjectText(converted.text + converted.extensions), project, plk::fuzz::format());
     plk::fuzz::paintWriteAndReadBack(project);
     return 0;
 }

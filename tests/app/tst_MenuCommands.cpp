@@ -45,6 +45,9 @@ const std::vector<Entry>& entries()
         {"Edition", "Exporter dans une image", {"export"}},
         {"Edition", "Boite à outils", {"tool box: show", "tool box asked: no → yes"}},
         {"Edition", "Ajouter un code-barres", {"tool box: edit code of tab 1", "codes: 0 → 1", "tool box asked: no → yes"}},
+        {"Edition", "Ajouter une forme", {"tool box: edit shape of tab 1", "tool box asked: no → yes"}},
+        {"Edition", "Pivoter de 90° à gauche", {}},
+        {"Edition", "Pivoter de 90° à droite", {}},
         {"Gabarits", "Actualiser la liste", {"template list refreshed"}},
         {"Fenêtre", "Mosaïque horizontal", {"layout: free → rows"}},
         {"Fenêtre", "Mosaïque vertical", {"layout: free → columns"}},
@@ -257,11 +260,13 @@ private Q_SLOTS:
             {Edition::SupprimerObjet, "Supprimer un objet"},   {Edition::Copier, "Copier"},
             {Edition::Coller, "Coller"},                       {Edition::Exporter, "Exporter dans une image"},
             {Edition::BoiteOutils, "Boite à outils"},          {Edition::AjouterCode, "Ajouter un code-barres"},
+            {Edition::AjouterForme, "Ajouter une forme"},      {Edition::PivoterGauche, "Pivoter de 90° à gauche"},
+            {Edition::PivoterDroite, "Pivoter de 90° à droite"},
         };
         // Counted from the first of them (the undo entries stand above).
         const QList<QAction*> actions = m_fx.menu->editMenu()->actions();
         const qsizetype first = actions.indexOf(m_fx.menu->editAction(Edition::AjouterTexte));
-        QCOMPARE(actions.size() - first, qsizetype(Edition::AjouterCode) + 1);
+        QCOMPARE(actions.size() - first, qsizetype(Edition::PivoterDroite) + 1);
         for (const auto& [entry, caption] : edition)
             QCOMPARE(actions.at(first + int(entry))->text(), QString::fromUtf8(caption));
         // The task pane's new item (14, named in the walk below) ends its group.

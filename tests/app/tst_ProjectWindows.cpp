@@ -243,7 +243,7 @@ private Q_SLOTS:
         test::writeBytes(file("Essai.glabels"),
                          "<Glabels-document><Template brand=\"B\" part=\"P\"><Label-round id=\"0\" radius=\"20mm\">"
                          "<Layout nx=\"2\" ny=\"3\"/></Label-round></Template><Objects><Object-box x=\"1\" y=\"1\" "
-                         "w=\"9\" h=\"9\"/></Objects></Glabels-document>");
+                         "w=\"9\" h=\"9\" line_width=\"1\" line_color=\"0xff\" shadow=\"True\"/></Objects></Glabels-document>");
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{file("Essai.glabels"), 2});
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Ouvrir);
         frmProjet* window = m_fx.menu->activeProject();
@@ -251,8 +251,8 @@ private Q_SLOTS:
         QCOMPARE(window->caption(), QStringLiteral("Essai"));
         QCOMPARE(window->surface(1).prjWidth(), 40.0);
         QCOMPARE(window->surface(1).print().outline->shape, LabelOutline::Shape::Ellipse);
-        QCOMPARE(m_fx.dialogs->shown.at(1).text,
-                 glabelsLossesMessage(file("Essai.glabels"), {"rectangle"}));
+        QCOMPARE(window->surface(1).shapeCount(), 1);
+        QCOMPARE(m_fx.dialogs->shown.at(1).text, glabelsLossesMessage(file("Essai.glabels"), {"ombre"}));
         // Enregistrer asks for a project name of ours: the gLabels file is never written over.
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QCOMPARE(m_fx.dialogs->shown.last().kind, QStringLiteral("save"));

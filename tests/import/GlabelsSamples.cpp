@@ -35,6 +35,12 @@ const QByteArray kGlabelsTwoGrids = R"(<?xml version="1.0"?>
       <Span color="0xff0000ff" font_family="DejaVu Sans" font_size="12" font_weight="Regular" line_spacing="1">HELLO</Span>
     </Object-text>
     <Object-image x="40mm" y="12mm" w="10mm" h="10mm" src="bleu.png" a0="1" a1="0" a2="0" a3="1" a4="0" a5="0"/>
+    <Object-box x="2.9mm" y="18.9mm" w="15.2mm" h="8.7mm" line_width="0.8mm" line_color="0x00a000ff" a0="1" a1="0" a2="0" a3="1" a4="0" a5="0"/>
+    <Object-ellipse x="20.5mm" y="20.5mm" w="12mm" h="6mm" fill_color="0xffff00ff" a0="1" a1="0" a2="0" a3="1" a4="0" a5="0"/>
+    <Object-line x="45.5mm" y="2.5mm" dx="12mm" dy="6.5mm" line_width="0.5mm" line_color="0x00ffffff" a0="1" a1="0" a2="0" a3="1" a4="0" a5="0"/>
+    <Object-text x="57.3mm" y="12mm" w="12mm" h="4mm" justify="Left" valign="Top" a0="0" a1="1" a2="-1" a3="0" a4="0" a5="0">
+      <Span color="0xff8000ff" font_family="DejaVu Sans" font_size="8" font_weight="Regular" line_spacing="1">Simple</Span>
+    </Object-text>
   </Objects>
 </Glabels-document>
 )";
@@ -47,11 +53,13 @@ const char* const kGlabels3 = R"(<?xml version="1.0"?>
       <Span color="0xff0000ff" font_family="Tahoma" font_size="12" font_weight="Bold">Bonjour <Field name="Nom"/><NL/>Ligne 2</Span>
     </Object-text>
     <Object-box x="1mm" y="1mm" w="5mm" h="5mm" line_width="1pt" line_color="0x000000ff"/>
+    <Object-ellipse x="20.5mm" y="2mm" w="10mm" h="6mm" line_width="0.5mm" line_color="0x0000ffff" fill_color="0xffff00ff"/>
+    <Object-line x="2mm" y="30mm" dx="20mm" dy="-5mm" line_width="0.3mm" line_color="0xff0000ff"/>
     <Object-image x="40mm" y="20mm" w="10mm" h="10mm" src="logo.png"/>
     <Object-barcode x="10mm" y="20mm" w="30mm" h="12mm" backend="built-in" style="EAN-13" text="True" checksum="True" color="0x000000ff" data="4006381333931"/>
     <Object-barcode x="1mm" y="1mm" w="9mm" h="3mm" backend="built-in" style="POSTNET" text="True" checksum="True" data="12345"/>
     <Object-text x="30mm" y="30mm" w="20mm" h="5mm" justify="Left" valign="Top" a0="0" a1="1" a2="-1" a3="0" shadow="True">
-      <Span font_family="Tahoma" font_size="8" color="0x000000ff">Tourné</Span></Object-text>
+      <Span font_family="Tahoma" font_size="8.5" color="0x000000ff">Tourné</Span></Object-text>
   </Objects>
   <Merge type="Text/Comma/Line1Keys" src="adresses.csv"/>
   <Data><Pixdata name="logo.png" encoding="Base64">PICTURE</Pixdata></Data>
@@ -67,10 +75,12 @@ const char* const kGlabels4 = R"(<?xml version="1.0" encoding="UTF-8"?>
       <p>Ligne 2</p>
     </Object-text>
     <Object-box x="1mm" y="1mm" w="5mm" h="5mm" line_width="1pt" line_color="0x000000ff"/>
+    <Object-ellipse x="20.5mm" y="2mm" w="10mm" h="6mm" line_width="0.5mm" line_color="0x0000ffff" fill_color="0xffff00ff"/>
+    <Object-line x="2mm" y="30mm" dx="20mm" dy="-5mm" line_width="0.3mm" line_color="0xff0000ff"/>
     <Object-image x="40mm" y="20mm" w="10mm" h="10mm" src="logo.png"/>
     <Object-barcode x="10mm" y="20mm" w="30mm" h="12mm" style="ean13" text="True" color="0x000000ff" data="4006381333931"/>
     <Object-barcode x="1mm" y="1mm" w="9mm" h="3mm" style="postnet" data="12345"/>
-    <Object-text x="30mm" y="30mm" w="20mm" h="5mm" font_family="Tahoma" font_size="8" a0="0" a1="1" a2="-1" a3="0" shadow="True"><p>Tourné</p></Object-text>
+    <Object-text x="30mm" y="30mm" w="20mm" h="5mm" font_family="Tahoma" font_size="8.5" a0="0" a1="1" a2="-1" a3="0" shadow="True"><p>Tourné</p></Object-text>
   </Objects>
   <Merge type="Text/Comma/Line1Keys" src="adresses.csv"/>
   <Data><Png name="logo.png">PICTURE</Png></Data>

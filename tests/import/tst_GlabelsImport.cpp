@@ -50,8 +50,7 @@ private Q_SLOTS:
         QCOMPARE(fromCp1252(test::readBytes(out)),
                  "ONGLET|Essai\r\n"
                  "PROJET|Essai|63,5|38,1|16777215|-2147483642|Faux|Faux|Faux|Faux|Faux\r\n"
-                 "LABEL|Bonjour «Nom»|4|6|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
-                 "LABEL|Ligne 2|9|6|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
+                 "LABEL|Bonjour «Nom» Ligne 2|4|6|Tahoma|12|Vrai|Faux|Faux|Faux|255\r\n"
                  "LABEL|Tourné|38|19|Tahoma|8|Faux|Faux|Faux|Faux|0\r\n"
                  "LOGO|" + dir.filePath("Essai-logo.png") + "|20|40|10|10\r\n"
                  "CODE|EAN13|4006381333931|20|10|30|12|0|Vrai\r\n"
@@ -59,14 +58,30 @@ private Q_SLOTS:
                  "PRINT|0|0|0|0|1|7|15|3|0|3|7\r\n"
                  "PLANCHE|7,2|15,15|66,04|38,1\r\n"
                  "FUSION|adresses.csv|1\r\n"
-                 "FORME|0|1,5|0\r\n");
+                 "FORME|0|1,5|0\r\n"
+                 // Two lines in a box within gLabels' margins; the turned text turns
+                 // about the middle of its box, where gLabels turns it about its corner.
+                 "ZONE|1|47,88|10|0|0|1|Faux|1|Bonjour «Nom»\\nLigne 2\r\n"
+                 "ZONE|2|17,88|5|0|0|1|Faux|1|Tourné\r\n"
+                 // The box and the ellipse grow by half their line, drawn on their edge
+                 // there; the line from (2, 30) to (22, 25) is a level one turned.
+                 "FIGURE|RECTANGLE|0,83|0,83|5,35|5,35|0|0,35|0||0\r\n"
+                 "FIGURE|ELLIPSE|1,75|20,25|10,5|6,5|16711680|0,5|0|65535|0\r\n"
+                 "FIGURE|LIGNE|27,5|1,69|20,62|0|255|0,3|0||0\r\n"
+                 "ROTATION|LABEL|2|270\r\n"
+                 "ROTATION|FIGURE|3|14\r\n"
+                 "PLACE|LABEL|1|6,06|4\r\n"
+                 "PLACE|LABEL|2|18,56|37,5\r\n"
+                 "PLACE|FIGURE|1|0,83|0,83\r\n"
+                 "PLACE|FIGURE|2|20,25|1,75\r\n"
+                 "PLACE|FIGURE|3|1,69|27,5\r\n");
         const QImage logo(dir.filePath("Essai-logo.png"));
         QCOMPARE(logo.pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(logo.pixel(1, 0), qRgb(0, 255, 0));
         QCOMPARE(QString::fromUtf8(run.err),
-                 glabelsLossesMessage(in, {"texte de plusieurs lignes (une zone de texte par ligne)", "rectangle",
+                 glabelsLossesMessage(in, {"forme remplie passée derrière les objets qu'elle couvrait",
                                            "code-barres de type « " + unknownCode + " »",
-                                           "rotation (objet remis droit)", "ombre"}) +
+                                           "taille de police arrondie au point", "ombre"}) +
                      "\n");
         QCOMPARE(test::batch({"convert", out, in}).exitCode, 2);  // never written
         QCOMPARE(test::readBytes(in), original);
@@ -109,7 +124,8 @@ private Q_SLOTS:
         blue.fill(Qt::blue);
         blue.save(dir.filePath("bleu.png"));
         const QString in = dir.filePath("Essai.glabels"), theirs = dir.filePath("g.pdf"), ours = dir.filePath("p.pdf");
-        // The peer finds a picture from its working folder: the path is whole.
+        // The peer finds a picture from its working folder: the path is whole. Every
+        // object but the text lies off the whole millimetre, the turned text included.
         test::writeBytes(in, QByteArray(test::kGlabelsTwoGrids).replace("bleu.png", dir.filePath("bleu.png").toUtf8()));
         QCOMPARE(test::run(peer, {"--outline", "-o", theirs, in}).exitCode, 0);
         QCOMPARE(test::batch({"sheets", in, ours, "--outlines"}).exitCode, 0);
@@ -117,9 +133,13 @@ private Q_SLOTS:
         const QImage a = test::rasteriseArea(theirs, 1, kDpi, {0, 0, 210, 297});
         const QImage b = test::rasteriseArea(ours, 1, kDpi, {0, 0, 210, 297});
         const std::function<bool(QRgb)> kinds[] = {
-            [](QRgb c) { return qGray(c) < 200 && std::abs(qRed(c) - qBlue(c)) < 30; },  // the outline
+            [](QRgb c) { return qGray(c) < 200 && std::abs(qRed(c) - qBlue(c)) < 30 && std::abs(qRed(c) - qGreen(c)) < 30; },
             [](QRgb c) { return qRed(c) > 128 && qGreen(c) < 100 && qBlue(c) < 100; },    // the text
-            [](QRgb c) { return qBlue(c) > 128 && qRed(c) < 100 && qGreen(c) < 100; }};   // the picture
+            [](QRgb c) { return qBlue(c) > 128 && qRed(c) < 100 && qGreen(c) < 100; },    // the picture
+            [](QRgb c) { return qGreen(c) > 100 && qRed(c) < 80 && qBlue(c) < 80; },      // the box
+            [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 100; },    // the ellipse
+            [](QRgb c) { return qGreen(c) > 200 && qBlue(c) > 200 && qRed(c) < 80; },     // the line
+            [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 90 && qGreen(c) < 180 && qBlue(c) < 80; }};  // turned
         const auto px = [](double mm) { return int(test::pixelsOf(mm, kDpi)); };
         // Every label of both grids: 3 x 4 from 10 / 12,5, then 2 x 2 from 42,5 / 190, 65 and 40 apart.
         for (int n = 0; n < 16; ++n) {

@@ -55,6 +55,10 @@ public:
     {
         calls << QStringLiteral("drawing %1 %2 %3 %4").arg(x).arg(y).arg(w).arg(h);
     }
+    void setRotation(QPointF c, double degrees) override
+    {
+        calls << QStringLiteral("rotate %1 %2 %3").arg(c.x()).arg(c.y()).arg(degrees);
+    }
 };
 
 class RecordingSheets final : public SheetOutput {
@@ -140,8 +144,11 @@ private Q_SLOTS:
         code.Width = code.Height = 20;
         tab().NewCode(code);
         // 10 + 30.25 -> 40 and 20 + 3.5 -> 24, after the text.
-        QCOMPARE(drawn(tab(), SheetLayout(values(10, 20, 4, 6, 1, 1, 1, 0, 0), QSizeF(60, 30))).mid(3),
-                 QStringList({"text 22 24 Bonjour Tahoma #0000ff", "drawing 40 24 20 20"}));
+        const SheetLayout layout(values(10, 20, 4, 6, 1, 1, 1, 0, 0), QSizeF(60, 30));
+        QCOMPARE(drawn(tab(), layout).mid(3), QStringList({"text 22 24 Bonjour Tahoma #0000ff", "drawing 40 24 20 20"}));
+        // Placed exactly (a drawing from another program), it keeps its fractions.
+        tab().placeExactly(ObjectKind::Code, 1, 3.5, 30.25);
+        QCOMPARE(drawn(tab(), layout).last(), "drawing 40.25 23.5 20 20");
     }
 
     void objectsKeepTheirPlaceOnLabelsOfASheetGrid()

@@ -124,8 +124,8 @@ private Q_SLOTS:
     void maximiseWithoutAnimationStacksGroups220TwipsApart()
     {
         pane->Maximise_Tout();
-        // The second group holds five items: its four, then "Ajouter un code-barres".
-        const int openHeights[] = {1870, 2180, 1250, 1560};
+        // The second group holds six items: its four, then "Ajouter un code-barres" and "Ajouter une forme".
+        const int openHeights[] = {1870, 2490, 1250, 1560};
         int top = 180;
         for (int g = 1; g <= 4; ++g) {
             QVERIFY(pane->GRP_Etat(g));
@@ -146,7 +146,7 @@ private Q_SLOTS:
     void itemsAreNumberedAcrossThePane()
     {
         QCOMPARE(pane->Count(1), 4);
-        QCOMPARE(pane->Count(2), 14);
+        QCOMPARE(pane->Count(2), 15);
         QCOMPARE(pane->Count(3), 0);
         pane->setGRP_Actif(2);
         QSignalSpy clicks(pane, &BarreXP::ClickLabel);

@@ -6,6 +6,7 @@
 #include "base/core/Twips.h"
 #include "canvas/core/Etiquette.h"
 #include "support/MainWindowFixture.h"
+#include "widgets/ui/TabRows.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
 #include "windows/ui/frmOutils.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabBar>
 #include <QtTest>
 
 using namespace plk;
@@ -119,13 +119,15 @@ private Q_SLOTS:
         m_fx.open();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QCOMPARE(box.width(), twipsToPixels(4170));
-        const QTabBar* tabs = box.Tab1();
+        const TabRows* tabs = box.Tab1();
         for (int i = 0; i < tabs->count(); ++i) {
             const QRect tab = tabs->tabRect(i);
             QVERIFY2(tabs->rect().contains(tab), qPrintable(tabs->tabText(i)));
             QVERIFY(tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) < tab.width());
         }
         QVERIFY(box.rect().contains(tabs->geometry()));
+        // Captions that need two rows: the current page's row lies next to the page.
+        QCOMPARE(tabs->tabRect(tabs->currentIndex()).bottom(), tabs->rect().bottom());
     }
 };
 

@@ -6,6 +6,8 @@
 #include "WindowTests.h"
 #include "windows/ui/ContentField.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 
 using namespace plk;
@@ -74,11 +76,12 @@ class TestUndoRedo : public QObject {
         QTest::mouseRelease(m_fx.menu.get(), Qt::RightButton);
     }
 
+    static constexpr int kEdits = 23;
     // One edit of the run, chosen by its number.
     void edit(int n)
     {
-        const int k = n / 20;
-        switch (n % 20) {
+        const int k = n / kEdits;
+        switch (n % kEdits) {
         case 0: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte); break;
         case 1: dragFirstLabel(3 + k % 4, 2 + k % 3); break;
         case 2:
@@ -172,6 +175,25 @@ class TestUndoRedo : public QObject {
         case 19:
             if (lastVisibleCode(tab()) > 0)
                 deleteLastCodeFromItsMenu();
+            break;
+        case 20: m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterForme); break;
+        case 21:  // a quarter turn from the menu, or an angle typed in the tool box
+            clickFirstLabel();
+            if (k % 2 == 0)
+                m_fx.menu->Mnu_ID_Edition_Click(Edition::PivoterDroite);
+            else
+                m_outils->rotationField()->setValue(12.5 + k);
+            break;
+        case 22:  // the last shape's kind and line, or Suppr on it
+            if (tab().shapeCount() == 0 || !tab().shape(tab().shapeCount()).Visible)
+                break;
+            tab().objectClick(ObjectKind::Shape, tab().shapeCount());
+            if (k % 2 == 0) {
+                m_outils->shapeKindList()->setCurrentIndex(1 + k % 2);
+                m_outils->shapeLineWidthField()->setValue(0.2 + k / 10.0);
+            } else {
+                key(Qt::Key_Delete);
+            }
             break;
         default: break;
         }

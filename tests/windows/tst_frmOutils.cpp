@@ -2,6 +2,7 @@
 // tab leaves in the tab, and where it stands between two showings.
 
 #include "WindowTests.h"
+#include "widgets/ui/TabRows.h"
 #include "windows/ui/ContentField.h"
 #include "base/core/IniFile.h"
 #include "base/core/Rounding.h"
@@ -56,7 +57,7 @@ private Q_SLOTS:
         QCOMPARE(m_outils->windowTitle(), QStringLiteral(" Boite à outils"));
         QVERIFY(m_outils->windowFlags().testFlag(Qt::Tool));
         QVERIFY(m_outils->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(test::tabTexts(m_outils->Tab1()), QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"}));
+        QCOMPARE(test::tabTexts(m_outils->Tab1()), QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE", "FORMES"}));
         QCOMPARE(test::groupTitles(m_outils->page(1)),
                  QStringList({"Gestion des objets :", "Position d'un objet :", "Alignement d'un objet :"}));
         QCOMPARE(test::groupTitles(m_outils->page(4)),
@@ -78,7 +79,7 @@ private Q_SLOTS:
     void firstRunStandsBesideTheProjectThenPlaceAndPageComeBack()
     {
         // Without a project: centred over the main window.
-        m_fx.menu->setGeometry(10, 20, 600, 420);
+        m_fx.menu->setGeometry(10, 20, 600, 520);
         m_outils->showToolBox();
         const QRect main = m_fx.menu->frameGeometry();
         QCOMPARE(m_outils->pos(), QPoint(main.left() + main.width() / 2 - m_outils->width() / 2,

@@ -37,6 +37,7 @@ constexpr Item kItems[] = {
     {4, "A propos de...", Aide::APropos},
     {4, "Quitter", Fichier::Quitter},
     {2, "Ajouter un code-barres", Edition::AjouterCode},
+    {2, "Ajouter une forme", Edition::AjouterForme},
 };
 
 // Hands a command to the handler of its menu.

@@ -140,7 +140,10 @@ void frmMenu::buildMenus()
                                          {Edition::Coller, "Coller", Qt::CTRL | Qt::Key_V},
                                          {Edition::Exporter, "Exporter dans une image"},
                                          {Edition::BoiteOutils, "Boite à outils", Qt::CTRL | Qt::Key_B},
-                                         {Edition::AjouterCode, "Ajouter un code-barres"}},
+                                         {Edition::AjouterCode, "Ajouter un code-barres"},
+                                         {Edition::AjouterForme, "Ajouter une forme"},
+                                         {Edition::PivoterGauche, "Pivoter de 90° à gauche"},
+                                         {Edition::PivoterDroite, "Pivoter de 90° à droite"}},
                                         &frmMenu::Mnu_ID_Edition_Click);
     editAction(Edition::SupprimerObjet)->setEnabled(false);
 
@@ -301,6 +304,8 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
             tab.DelLogo();
         if (tab.CodeFocus() != -1)
             tab.DelCode();
+        if (tab.ShapeFocus() != -1)
+            tab.DelShape();
         if (m_toolBox)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
@@ -325,6 +330,18 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
         App.BoiteVisible = true;
         if (m_toolBox)
             m_toolBox->editCode(window, window.selectedTab());
+        break;
+    case Edition::AjouterForme:
+        tab.NewShape(newShapeObject());
+        tab.objectClick(Etiquette::ObjectKind::Shape, tab.shapeCount());
+        App.BoiteVisible = true;
+        if (m_toolBox)
+            m_toolBox->editShape(window, window.selectedTab());
+        break;
+    case Edition::PivoterGauche:
+    case Edition::PivoterDroite:
+        if (const TabObject* o = tab.selected())
+            tab.setObjectRotation(o->kind(), o->slot(), o->rotation() + (index == Edition::PivoterGauche ? 90 : -90));
         break;
     }
 }

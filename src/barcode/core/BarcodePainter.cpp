@@ -132,11 +132,12 @@ BarcodePlacement placeBarcode(BarcodeKind kind, const QString& data, bool showTe
 bool paintBarcode(QPainter& painter, const QRectF& target, BarcodeKind kind, const QString& data, bool showText,
                   const QColor& colour, const BarcodeEncoding* encoded, ModulePictures* pictures)
 {
-    // Drawn in device units; a mirrored sheet (transfer paper) keeps its mirror for the
-    // code too, in a frame of the device's scale that the painter mirrors.
+    // Drawn in device units. A turned code, or one on a mirrored sheet (transfer paper),
+    // is drawn in a frame of the device's scale that the painter turns or mirrors with it.
     const QTransform device = painter.deviceTransform();
-    const QTransform units = device.m11() < 0 || device.m22() < 0
-                                 ? QTransform::fromScale(std::abs(device.m11()), std::abs(device.m22()))
+    const QTransform units = device.isRotating() || device.m11() < 0 || device.m22() < 0
+                                 ? QTransform::fromScale(std::hypot(device.m11(), device.m12()),
+                                                         std::hypot(device.m21(), device.m22()))
                                  : device;
     const QRectF box = units.mapRect(target);
     const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;

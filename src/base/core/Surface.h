@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <functional>
 
 class QPainter;
@@ -31,6 +32,14 @@ inline Qt::PenStyle penStyle(int drawStyle)
     case 5: return Qt::NoPen;
     default: return Qt::SolidLine;
     }
+}
+
+/// The turn of `degrees` anticlockwise about `centre` on a page whose y goes down
+/// (a negative turn in Qt's sense).
+inline QTransform turnAbout(QPointF centre, double degrees)
+{
+    return QTransform::fromTranslate(-centre.x(), -centre.y()) * QTransform().rotate(-degrees) *
+           QTransform::fromTranslate(centre.x(), centre.y());
 }
 
 class Surface {
@@ -66,6 +75,10 @@ public:
     /// its own edges and needs nothing more; a page of labels keeps each label's
     /// objects off its neighbours.
     virtual void clipTo(const QRectF& rect) { (void)rect; }
+
+    /// Draws everything from now on turned by `degrees` anticlockwise about `centre` (in
+    /// the current scale); 0 draws straight again.
+    virtual void setRotation(QPointF centre, double degrees) = 0;
 
     /// Something that draws itself with a painter into `target`, in the painter's
     /// logical coordinates; the painter's device tells it the resolution and whether

@@ -238,8 +238,12 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
         break;
     case 2:
     case 3:
-    case kCodeRecords: {
-        const ObjectKind objects = kind == 2 ? ObjectKind::Label : kind == 3 ? ObjectKind::Logo : ObjectKind::Code;
+    case kCodeRecords:
+    case kShapeRecords: {
+        const ObjectKind objects = kind == 2   ? ObjectKind::Label
+                                   : kind == 3 ? ObjectKind::Logo
+                                   : kind == kCodeRecords ? ObjectKind::Code
+                                                          : ObjectKind::Shape;
         for (const TabObject* o : m_slots[std::size_t(objects)])
             if (o->visible())
                 records << o->record(f);
@@ -459,7 +463,7 @@ const TabObject* Etiquette::selected() const
     const auto kind = frameKind();
     if (!kind)
         return nullptr;
-    const std::int16_t focus[] = {m_labelFocus, m_logoFocus, m_codeFocus};
+    const std::int16_t focus[] = {m_labelFocus, m_logoFocus, m_codeFocus, m_shapeFocus};
     return object(*kind, focus[std::size_t(*kind)]);
 }
 
@@ -665,7 +669,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     LogoElement& logo1 = logoAt(1);
     logo1.Visible = false;
     logo1.picture = placeholderLogoPicture();
-    m_slots = {{{&first}, {&logo1}, {}}};
+    m_slots = {{{&first}, {&logo1}, {}, {}}};
     std::erase_if(m_objects, [&first, &logo1](const std::unique_ptr<TabObject>& o) {
         return o.get() != &first && o.get() != &logo1;
     });
@@ -673,6 +677,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     m_labelFocus = -1;
     m_logoFocus = -1;
     m_codeFocus = -1;
+    m_shapeFocus = -1;
     m_frame.visible = false;
     m_frame.kind.clear();
     notify(Change::Objects | Change::Selection);

@@ -9,6 +9,7 @@
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
+#include "canvas/core/ShapeElement.h"
 #include "canvas/core/TabElements.h"
 #include "merge/core/MergeSettings.h"
 #include "merge/core/RowValues.h"
@@ -102,6 +103,7 @@ public:
     using ObjectKind = plk::ObjectKind;
     using LogoElement = plk::LogoElement;
     using CodeElement = plk::CodeElement;
+    using ShapeElement = plk::ShapeElement;
     /// Every object of the tab, visible or deleted, in the canvas's order from the back.
     using ObjectList = std::vector<std::unique_ptr<TabObject>>;
 
@@ -192,6 +194,8 @@ public:
     /// and kCodeRecords for the CODE records.
     QString RecupererObjet(int kind, const RegionalFormat& format = RegionalFormat::system());
     static constexpr int kCodeRecords = 6;
+    /// The FIGURE records, which go after the tab's print records.
+    static constexpr int kShapeRecords = 7;
 
     // --- background -----------------------------------------------------------------
     void pctDefaut();
@@ -262,6 +266,22 @@ public:
     std::int16_t CodeFocus() const { return m_codeFocus; }
     void DelCode();
 
+    // --- shapes -----------------------------------------------------------------------
+    /// Adds a shape in the next slot of its own, with the values of `shape`.
+    void NewShape(const ShapeObject& shape);
+    /// Gives shape `index` the values of `values` but its place.
+    void SetShape(int index, const ShapeObject& values);
+    int shapeCount() const { return count(ObjectKind::Shape); }
+    const ShapeElement& shape(int index) const { return element<ShapeElement>(index); }
+    std::int16_t ShapeFocus() const { return m_shapeFocus; }
+    void DelShape();
+
+    /// Turns the object to `degrees` anticlockwise (to the tenth, brought within 0 .. 359.9).
+    void setObjectRotation(ObjectKind kind, int index, double degrees);
+
+    /// Puts the object's corner exactly at `top`, `left` mm, fractions kept on sheets.
+    void placeExactly(ObjectKind kind, int index, double top, double left);
+
     QVariant ProprietesObjet(const QString& kind, int index, const QString& property) const;
 
     // --- selection, moving, alignment -----------------------------------------------
@@ -324,6 +344,9 @@ Q_SIGNALS:
     void CodeMouseDown(int index, int button, int shift, float x, float y);
     void CodeClick(int index);
     void CodeDblClick(int index);
+    void ShapeMouseDown(int index, int button, int shift, float x, float y);
+    void ShapeClick(int index);
+    void ShapeDblClick(int index);
     void ProjetMouseMove(float x, float y);
     void FondMouseDown(int button, int shift, float x, float y);
     void FondClick();
@@ -360,6 +383,7 @@ private:
     bool hasLabel(int index) const { return index >= 1 && index <= labelCount(); }
     bool hasLogo(int index) const { return index >= 1 && index <= logoCount(); }
     bool hasCode(int index) const { return index >= 1 && index <= codeCount(); }
+    bool hasShape(int index) const { return index >= 1 && index <= shapeCount(); }
     bool hasObject(ObjectKind kind, int index) const;
     /// The kind of the object the frame was last fitted to.
     std::optional<ObjectKind> frameKind() const;
@@ -370,10 +394,11 @@ private:
     void fitFrameToLogo(int index);
     /// Fits the frame to the object, shows it with the object's kind and selects it.
     void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus,
-                std::int16_t codeFocus = -1);
+                std::int16_t codeFocus = -1, std::int16_t shapeFocus = -1);
     void selectLabel(int index);
     void selectLogo(int index);
     void selectCode(int index);
+    void selectShape(int index);
     void clearSelection();
     void hideSelected(bool& visible, std::int16_t& focus);
     void moveObject(ObjectKind kind, int index, double top, double left);
@@ -435,6 +460,7 @@ private:
     ObjectList m_objects;
     std::array<std::vector<TabObject*>, kObjectKinds> m_slots;  // each kind's objects by slot
     std::int16_t m_codeFocus = -1;
+    std::int16_t m_shapeFocus = -1;
     Frame m_frame;
     QPointF m_grab;
 

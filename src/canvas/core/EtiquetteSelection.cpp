@@ -7,7 +7,9 @@
 #include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
+#include "canvas/core/ObjectOrdinals.h"
 #include "canvas/core/ObjectRecords.h"
+#include "canvas/core/Rotation.h"
 #include "canvas/core/TextBoxText.h"
 
 namespace plk {
@@ -43,13 +45,7 @@ QRectF Etiquette::objectRect(ObjectKind kind, int index) const
 
 std::optional<Etiquette::ObjectKind> Etiquette::frameKind() const
 {
-    if (m_frame.kind == QLatin1String("LABEL"))
-        return ObjectKind::Label;
-    if (m_frame.kind == QLatin1String("LOGO"))
-        return ObjectKind::Logo;
-    if (m_frame.kind == kCodeKeyword)
-        return ObjectKind::Code;
-    return std::nullopt;
+    return kindOfKeyword(m_frame.kind);
 }
 
 std::optional<Etiquette::ObjectKind> Etiquette::selectedObject(int index) const
@@ -62,12 +58,15 @@ std::optional<Etiquette::ObjectKind> Etiquette::selectedObject(int index) const
 
 void Etiquette::moveObject(ObjectKind kind, int index, double top, double left)
 {
-    // Within the bounds the project file takes, however far the object is pushed.
-    const_cast<TabObject*>(object(kind, index))->moveTo(boundedLength(top), boundedLength(left));
+    // Within the bounds the project file takes, however far the object is pushed; an
+    // object moved by hand goes to the whole millimetre on sheets, as any other.
+    auto* o = const_cast<TabObject*>(object(kind, index));
+    o->moveTo(boundedLength(top), boundedLength(left));
+    o->setExactCorner(false);
 }
 
 void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus,
-                       std::int16_t logoFocus, std::int16_t codeFocus)
+                       std::int16_t logoFocus, std::int16_t codeFocus, std::int16_t shapeFocus)
 {
     fitFrame(objectRect);
     m_frame.kind = kind;
@@ -75,6 +74,7 @@ void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16
     m_labelFocus = labelFocus;
     m_logoFocus = logoFocus;
     m_codeFocus = codeFocus;
+    m_shapeFocus = shapeFocus;
     notify(Change::Selection);
 }
 
@@ -102,6 +102,12 @@ void Etiquette::selectCode(int index)
     Q_EMIT CodeClick(index);
 }
 
+void Etiquette::selectShape(int index)
+{
+    select(object(ObjectKind::Shape, index)->rect({}), kShapeKeyword, -1, -1, -1, std::int16_t(index));
+    Q_EMIT ShapeClick(index);
+}
+
 void Etiquette::PositionObjet(int index, double top, double left)
 {
     const auto kind = index < 1 ? std::nullopt : selectedObject(index);
@@ -117,7 +123,11 @@ void Etiquette::AlignObjet(int index, int mode)
     const auto kind = index == 0 ? std::nullopt : selectedObject(index);
     if (!kind)
         return;
-    const QRectF r = objectRect(*kind, index);
+    // A turned object is aligned by the upright rectangle around its outline; its corner
+    // keeps its distance to that rectangle's (none for an upright object).
+    const TabObject& o = *object(*kind, index);
+    const QRectF r = outlineBounds(o, shownValues());
+    const QPointF offset = o.corner() - r.topLeft();
     // The alignment works in twips on the canvas's whole-pixel size.
     const QSize canvas = canvasPixels();
     const double wc = canvas.width() * kTwipsPerPixel, hc = canvas.height() * kTwipsPerPixel;
@@ -131,7 +141,7 @@ void Etiquette::AlignObjet(int index, int mode)
     case 4: left = wc - (w + kJustifyGapTwips); break;
     default: break;
     }
-    moveObject(*kind, index, top / kTwipsPerMm, left / kTwipsPerMm);
+    moveObject(*kind, index, top / kTwipsPerMm + offset.y(), left / kTwipsPerMm + offset.x());
     const QRectF moved = objectRect(*kind, index);
     m_objetTop = roundClamped<std::int16_t>(moved.top());
     m_objetLeft = roundClamped<std::int16_t>(moved.left());
@@ -158,6 +168,12 @@ void Etiquette::DelCode()
         hideSelected(codeAt(m_codeFocus).Visible, m_codeFocus);
 }
 
+void Etiquette::DelShape()
+{
+    if (hasShape(m_shapeFocus))
+        hideSelected(element<ShapeElement>(m_shapeFocus).Visible, m_shapeFocus);
+}
+
 void Etiquette::hideSelected(bool& visible, std::int16_t& focus)
 {
     visible = false;
@@ -173,6 +189,7 @@ void Etiquette::clearSelection()
     m_labelFocus = -1;
     m_logoFocus = -1;
     m_codeFocus = -1;
+    m_shapeFocus = -1;
     notify(Change::Selection);
 }
 
@@ -185,9 +202,13 @@ void Etiquette::Copier(int index, const RegionalFormat& format)
     const auto kind = index == 0 ? std::nullopt : selectedObject(index);
     if (!kind)
         return;
-    QString records = object(*kind, index)->record(format);
+    const TabObject& o = *object(*kind, index);
+    QString records = o.record(format);
     if (*kind == ObjectKind::Label && label(index).box)
         records += QStringLiteral("\r\n") + textBoxRecord(label(index), 1, format);
+    // A turned object takes its turn along, on a line of its own.
+    if (o.rotation() != 0)
+        records += QStringLiteral("\r\n") + rotationRecord(o, 1, format);
     App.ObjectClipboard = records;
 }
 
@@ -196,13 +217,25 @@ void Etiquette::Coller(const RegionalFormat& format)
     if (App.ObjectClipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    // An object's record, then those of its extensions (a text's box).
+    // An object's record, then those of its extensions (a text's box, a turn).
     const QStringList records = App.ObjectClipboard.split(QStringLiteral("\r\n"));
     const Batch batch(*this);
     addObjectFromRecord(*this, records.first().split(QLatin1Char('|')), kPasteOffset, format);
-    for (const QString& record : records.mid(1))
-        if (record.section(QLatin1Char('|'), 0, 0) == kTextBoxKeyword)
+    const QString keyword = records.first().section(QLatin1Char('|'), 0, 0);
+    for (const QString& record : records.mid(1)) {
+        const QString extension = record.section(QLatin1Char('|'), 0, 0);
+        if (extension == kTextBoxKeyword) {
             readTextBoxRecord(*this, m_idLabel, record.split(QLatin1Char('|')), format);
+            continue;
+        }
+        if (extension != kRotationKeyword)
+            continue;
+        // The pasted object took the last slot its kind gave.
+        if (const std::optional<ObjectKind> kind = kindOfKeyword(keyword)) {
+            const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(*kind);
+            setObjectRotation(*kind, slot, RecordFields(record.split(QLatin1Char('|')), format).real(3));
+        }
+    }
 }
 
 // --- pointer input -----------------------------------------------------------------------
@@ -219,6 +252,9 @@ void Etiquette::objectMouseDown(ObjectKind kind, int index, int button, int shif
     } else if (kind == ObjectKind::Code && hasCode(index)) {
         selectCode(index);
         Q_EMIT CodeMouseDown(index, button, shift, float(x), float(y));
+    } else if (kind == ObjectKind::Shape && hasShape(index)) {
+        selectShape(index);
+        Q_EMIT ShapeMouseDown(index, button, shift, float(x), float(y));
     }
 }
 
@@ -246,6 +282,8 @@ void Etiquette::objectClick(ObjectKind kind, int index)
         selectLogo(index);
     else if (kind == ObjectKind::Code && hasCode(index))
         selectCode(index);
+    else if (kind == ObjectKind::Shape && hasShape(index))
+        selectShape(index);
 }
 
 void Etiquette::objectDoubleClick(ObjectKind kind, int index)
@@ -254,6 +292,7 @@ void Etiquette::objectDoubleClick(ObjectKind kind, int index)
     case ObjectKind::Label: Q_EMIT LabelDblClick(index); break;
     case ObjectKind::Logo: Q_EMIT LogoDblClick(index); break;
     case ObjectKind::Code: Q_EMIT CodeDblClick(index); break;
+    case ObjectKind::Shape: Q_EMIT ShapeDblClick(index); break;
     }
 }
 

@@ -98,6 +98,13 @@ QPointF ImageSurface::penMiddle() const
     return {half, half};
 }
 
+void ImageSurface::begin(QPainter& p) const { p.setTransform(m_rotation); }
+
+void ImageSurface::setRotation(QPointF centre, double degrees)
+{
+    m_rotation = degrees == 0 ? QTransform() : turnAbout(toPixels(centre.x(), centre.y()), degrees);
+}
+
 void ImageSurface::clear(const QColor& colour) { m_image.fill(colour); }
 
 void ImageSurface::line(double x1, double y1, double x2, double y2, const QColor& colour)
@@ -105,6 +112,7 @@ void ImageSurface::line(double x1, double y1, double x2, double y2, const QColor
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
+    begin(p);
     p.setPen(pen(colour));
     p.drawLine(toPixels(x1, y1) + penMiddle(), toPixels(x2, y2) + penMiddle());
 }
@@ -114,6 +122,7 @@ void ImageSurface::box(double x1, double y1, double x2, double y2, const QColor&
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
+    begin(p);
     p.setPen(pen(colour, penStyle(drawStyle)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(toPixels(x1, y1) + penMiddle(), toPixels(x2, y2) + penMiddle()).normalized());
@@ -124,6 +133,7 @@ void ImageSurface::circle(double cx, double cy, double radius, const QColor& col
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
+    begin(p);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(pen(colour));
     p.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
@@ -136,6 +146,7 @@ void ImageSurface::picture(const QImage& image, double x, double y, double w, do
     if (m_image.isNull() || image.isNull())
         return;
     QPainter p(&m_image);
+    begin(p);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.drawImage(QRectF(toPixels(x, y), toPixels(x + w, y + h)), image);
 }
@@ -145,6 +156,7 @@ void ImageSurface::text(double x, double y, const QString& text, const QFont& fo
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
+    begin(p);
     if (onScreenGrid()) {
         // As the canvas shows it: the font in whole screen pixels.
         p.setFont(font);
@@ -162,6 +174,7 @@ void ImageSurface::drawing(double x, double y, double w, double h, const Drawing
     if (m_image.isNull())
         return;
     QPainter p(&m_image);
+    begin(p);
     draw(p, QRectF(toPixels(x, y), toPixels(x + w, y + h)));
 }
 

@@ -53,6 +53,7 @@ public:
     void picture(const QImage& image, double x, double y, double w, double h) override;
     void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) override;
     void drawing(double x, double y, double w, double h, const Drawing& draw) override;
+    void setRotation(QPointF centre, double degrees) override;
 
     const QImage& image() const { return m_image; }
     void setImage(const QImage& image);
@@ -68,10 +69,13 @@ private:
     /// Where the pen's middle goes for a line to start on a pixel's edge.
     QPointF penMiddle() const;
     void pinResolution();
+    /// A painter on the picture, turned as setRotation asked.
+    void begin(QPainter& painter) const;
 
     QImage m_image;
     double m_twipsPerPixel = kTwipsPerPixel;
     ScaleMode m_mode = ScaleMode::Millimetres;
+    QTransform m_rotation;  // in pixels
 };
 
 }  // namespace plk

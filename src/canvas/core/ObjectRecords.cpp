@@ -3,7 +3,10 @@
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ExactPlaces.h"
 #include "canvas/core/LogoPicture.h"
+#include "canvas/core/ObjectOrdinals.h"
+#include "canvas/core/Rotation.h"
 #include "canvas/core/TabElements.h"
 
 #include <QStringList>
@@ -100,20 +103,33 @@ void addCode(Etiquette& tab, const QStringList& fields, double offset, const Reg
     }
 }
 
+void addShape(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    ShapeObject shape = shapeFromRecord(fields, format);
+    shape.Top = ValueReader::checkedLength(shape.Top + offset);
+    shape.Left = ValueReader::checkedLength(shape.Left + offset);
+    tab.NewShape(shape);
+}
+
 }  // namespace
+
+QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format)
+{
+    QString records = tab.RecupererObjet(Etiquette::kShapeRecords, format);
+    if (!records.isEmpty())
+        records += QStringLiteral("\r\n");
+    return records + rotationRecords(tab, format) + placeRecords(tab, format);
+}
 
 QString logoFieldRecords(const Etiquette& tab)
 {
     QString records;
-    int written = 0;
-    for (int i = 1; i <= tab.logoCount(); ++i) {
-        const LogoElement& logo = tab.logo(i);
-        if (!logo.visible())
-            continue;
-        ++written;
-        if (!logo.pictureField.isEmpty())
-            records += kLogoFieldKeyword + QLatin1Char('|') + QString::number(written) + QLatin1Char('|') +
-                       logo.pictureField + QStringLiteral("\r\n");
+    int ordinal = 0;
+    for (const TabObject* o : writtenObjects(tab, ObjectKind::Logo)) {
+        ++ordinal;
+        if (const QString& field = static_cast<const LogoElement*>(o)->pictureField; !field.isEmpty())
+            records += kLogoFieldKeyword + QLatin1Char('|') + QString::number(ordinal) + QLatin1Char('|') + field +
+                       QStringLiteral("\r\n");
     }
     return records;
 }
@@ -121,10 +137,10 @@ QString logoFieldRecords(const Etiquette& tab)
 void readLogoFieldRecord(Etiquette& tab, const QStringList& fields)
 {
     bool ok = false;
-    const int logo = fields.value(1).toInt(&ok);
-    if (!ok || logo < 1 || logo > tab.logoCount() || !tab.logo(logo).visible())
+    const int slot = slotOfOrdinal(tab, ObjectKind::Logo, fields.value(1).toInt(&ok));
+    if (!ok || slot == 0)
         throw FormatError("logo inconnu : « " + fields.value(1).toStdString() + " »");
-    tab.setLogoPictureField(logo, fields.value(2).left(kMaxTextLength).trimmed());
+    tab.setLogoPictureField(slot, fields.value(2).left(kMaxTextLength).trimmed());
 }
 
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
@@ -136,6 +152,12 @@ bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offse
         addLogo(tab, fields, offset, format);
     else if (keyword == kCodeKeyword)
         addCode(tab, fields, offset, format);
+    else if (keyword == kShapeKeyword)
+        addShape(tab, fields, offset, format);
+    else if (keyword == kRotationKeyword)
+        readRotationRecord(tab, fields, format);
+    else if (keyword == kPlaceKeyword)
+        readPlaceRecord(tab, fields, format);
     else
         return false;
     return true;

@@ -14,7 +14,13 @@ class Etiquette;
 QString labelRecord(const TextObject& object, const RegionalFormat& format);
 QString logoRecord(const LogoObject& object);
 
-/// Creates the object a LABEL, LOGO or CODE record describes on the tab, built from
+/// The records of the tab's objects that go after its print records (the shapes, then
+/// the turns of turned objects and the exact places), each on a line ending CR LF;
+/// empty for a tab without.
+QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format);
+
+/// Creates the object a LABEL, LOGO, CODE or FIGURE record (or turns or places the one
+/// a ROTATION or PLACE record names) describes on the tab, built from
 /// its fields (no editing operation runs); `offset` mm is added to its top and left. A
 /// logo takes the stored size, a code whose data the kind cannot carry is refused with
 /// the reason. Throws FormatError on a field that is missing or does not convert;

@@ -16,8 +16,8 @@ class QPainter;
 
 namespace plk {
 
-enum class ObjectKind { Label, Logo, Code };
-inline constexpr int kObjectKinds = 3;
+enum class ObjectKind { Label, Logo, Code, Shape };
+inline constexpr int kObjectKinds = 4;
 
 /// The orders objects are drawn in: on the canvas, logos lie under texts (the selected
 /// text in front, the selected logo at the back) and codes over both; in the tab's
@@ -57,8 +57,22 @@ public:
     int slot() const { return m_slot; }
     void setSlot(int slot) { m_slot = slot; }
 
+    /// The angle it is turned by about the middle of its rectangle, in degrees
+    /// anticlockwise, from 0 to 359.9 (Rotation.h draws and hit-tests it so).
+    double rotation() const { return m_rotation; }
+    void setRotation(double degrees) { m_rotation = degrees; }
+
+    /// Whether its corner keeps the fractions of a millimetre it was placed at exactly (a
+    /// drawing brought from another program): the sheets put it there rather than on the
+    /// nearest whole millimetre, and the file keeps them (ExactPlaces.h). Moving it by
+    /// hand drops them.
+    bool exactCorner() const { return m_exact; }
+    void setExactCorner(bool exact) { m_exact = exact; }
+
 private:
     int m_slot = 0;
+    double m_rotation = 0;
+    bool m_exact = false;
 };
 
 }  // namespace plk

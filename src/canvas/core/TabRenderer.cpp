@@ -4,14 +4,16 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ImageSurface.h"
 #include "canvas/core/LogoPicture.h"
+#include "canvas/core/Rotation.h"
 #include "gradient/core/ColorGradient.h"
 
 namespace plk {
 
 std::vector<const TabObject*> drawingOrder(const Etiquette& tab, DrawOrder order)
 {
-    static constexpr ObjectKind kCanvas[] = {ObjectKind::Logo, ObjectKind::Label, ObjectKind::Code};
-    static constexpr ObjectKind kPicture[] = {ObjectKind::Label, ObjectKind::Logo, ObjectKind::Code};
+    // Shapes lie behind everything: frames and boxes under the texts they hold.
+    static constexpr ObjectKind kCanvas[] = {ObjectKind::Shape, ObjectKind::Logo, ObjectKind::Label, ObjectKind::Code};
+    static constexpr ObjectKind kPicture[] = {ObjectKind::Shape, ObjectKind::Label, ObjectKind::Logo, ObjectKind::Code};
     const auto& kinds = order == DrawOrder::Picture ? kPicture : kCanvas;
     std::vector<const TabObject*> drawn;
     for (const ObjectKind kind : kinds) {
@@ -31,8 +33,11 @@ std::vector<const TabObject*> drawingOrder(const Etiquette& tab, DrawOrder order
 void paintTabObjects(Surface& s, const Etiquette& tab, DrawOrder order, const RowValues& row,
                      const ObjectPlace& place)
 {
-    for (const TabObject* o : drawingOrder(tab, order))
-        o->paint(s, place ? place(o->corner()) : o->corner(), row);
+    for (const TabObject* o : drawingOrder(tab, order)) {
+        const QPointF at = place ? place(*o) : o->corner();
+        const TurnedOn turned(s, *o, at, row);
+        o->paint(s, at, row);
+    }
 }
 
 void TabRenderer::paintCanvas(ImageSurface& s, bool withBorder) const

@@ -25,11 +25,11 @@ inline constexpr int kPrintDpi = 300;
 /// The tab's visible objects in the order `order` draws them, from the back.
 std::vector<const TabObject*> drawingOrder(const Etiquette& tab, DrawOrder order);
 
-/// Where an object whose corner is at the point (mm of the tab) goes on the surface.
-using ObjectPlace = std::function<QPointF(QPointF corner)>;
+/// Where an object goes on the surface (its corner's place, in mm).
+using ObjectPlace = std::function<QPointF(const TabObject& object)>;
 
-/// The tab's visible objects drawn on the surface in `order`, each at `place` of its
-/// corner (at the corner itself without one), their texts and data filled from `row`.
+/// The tab's visible objects drawn on the surface in `order`, each at its `place` (at
+/// its corner without one), their texts and data filled from `row`.
 void paintTabObjects(Surface& surface, const Etiquette& tab, DrawOrder order, const RowValues& row,
                      const ObjectPlace& place = {});
 

@@ -3,6 +3,7 @@
 #include "barcode/core/CodeObject.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ObjectOrdinals.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,12 +56,9 @@ QString textBoxRecords(const Etiquette& tab, const RegionalFormat& format)
 {
     QString records;
     int ordinal = 0;
-    for (int slot = 1; slot <= tab.labelCount(); ++slot) {
-        const TextElement& text = tab.label(slot);
-        if (!text.visible())
-            continue;
+    for (const TabObject* o : writtenObjects(tab, ObjectKind::Label)) {
         ++ordinal;
-        if (text.box)
+        if (const auto& text = static_cast<const TextElement&>(*o); text.box)
             records += textBoxRecord(text, ordinal, format) + QStringLiteral("\r\n");
     }
     return records;
@@ -95,11 +93,10 @@ void readTextBoxRecord(Etiquette& tab, int slot, const QStringList& fields, cons
 void readTextBoxRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
 {
     const int ordinal = RecordFields(fields, format).integer<int>(1);
-    int seen = 0;
-    for (int slot = 1; slot <= tab.labelCount(); ++slot)
-        if (tab.label(slot).visible() && ++seen == ordinal)
-            return readTextBoxRecord(tab, slot, fields, format);
-    throw FormatError("zone de texte sans objet texte : " + std::to_string(ordinal));
+    const int slot = slotOfOrdinal(tab, ObjectKind::Label, ordinal);
+    if (slot == 0)
+        throw FormatError("zone de texte sans objet texte : " + std::to_string(ordinal));
+    readTextBoxRecord(tab, slot, fields, format);
 }
 
 }  // namespace plk

@@ -2,6 +2,7 @@
 
 #include "base/core/MouseCodes.h"
 #include "canvas/core/OutlineGuide.h"
+#include "canvas/core/Rotation.h"
 #include "canvas/core/TabRenderer.h"
 
 #include <QHelpEvent>
@@ -19,6 +20,8 @@ constexpr double kPxPerMm = kTwipsPerMm / kTwipsPerPixel;
 // A zoomed background larger than this (64 MB) is painted smaller and stretched: a
 // 200 mm tab at 800 % on a dense screen would otherwise take more than half a gigabyte.
 constexpr double kMaxZoomedBackgroundPixels = 16'000'000;
+// A line is as easy to pick as a band this many screen pixels thick, at every zoom.
+constexpr double kPickPixels = 6;
 
 QRectF scaled(const QRectF& r, double factor)
 {
@@ -90,6 +93,13 @@ const QImage& CanvasWidget::zoomedBackground()
     return m_background->image();
 }
 
+bool CanvasWidget::hits(const Hit& hit, QPointF point) const
+{
+    const TabObject* o = m_tab.object(hit.kind, hit.index);
+    const double slack = o && o->kind() == ObjectKind::Shape ? kPickPixels / pixelsPerMm() : 0;
+    return o && outlineContains(*o, m_tab.shownValues(), toMm(point), slack);
+}
+
 bool CanvasWidget::exists(const Hit& hit) const
 {
     const TabObject* o = m_tab.object(hit.kind, hit.index);
@@ -107,7 +117,7 @@ std::optional<CanvasWidget::Hit> CanvasWidget::objectAt(QPointF point) const
     const std::vector<const TabObject*> drawn = drawingOrder(m_tab, DrawOrder::Canvas);
     for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
         const Hit hit{(*it)->kind(), (*it)->slot()};
-        if (objectRectPx(hit).contains(point))
+        if (hits(hit, point))
             return hit;
     }
     return std::nullopt;
@@ -135,9 +145,24 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     }
     // The objects as at 100 %, scaled: the painter draws the texts at the zoomed size.
     p.scale(m_zoom / 100.0, m_zoom / 100.0);
+    // Objects wholly outside the part to repaint are passed over: at a high zoom the
+    // window shows few of a large tab's objects. The margin keeps what may reach past an
+    // object's box: an italic's slant, a text hinted wider at the zoomed size, the
+    // antialiased edge of a turned outline.
+    const QRectF exposed(QPointF(event->rect().topLeft()) * 100.0 / m_zoom, QSizeF(event->rect().size()) * 100.0 / m_zoom);
     const RowValues shown = m_tab.shownValues();
-    for (const TabObject* o : drawingOrder(m_tab, DrawOrder::Canvas))
-        o->paintOnCanvas(p, mmToPx(o->rect(shown)), shown);
+    for (const TabObject* o : drawingOrder(m_tab, DrawOrder::Canvas)) {
+        const QRectF target = mmToPx(o->rect(shown));
+        const double margin = 4 + 0.1 * std::max(target.width(), target.height());
+        if (!rotationAbout(target, o->rotation())
+                 .mapRect(target.adjusted(-margin, -margin, margin, margin))
+                 .intersects(exposed))
+            continue;
+        p.save();
+        turnPainter(p, *o, target);
+        o->paintOnCanvas(p, target, shown);
+        p.restore();
+    }
     if (const auto& outline = m_tab.print().outline) {
         // The shape of the maker's label, a guide that is never printed nor exported.
         p.resetTransform();
@@ -156,7 +181,13 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(QColor(0x33, 0x66, 0xCC), 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(toPx(frame.rect).adjusted(0, 0, -1, -1));
+        const QRectF framed = toPx(frame.rect).adjusted(0, 0, -1, -1);
+        // Around a turned object the frame turns with it.
+        const TabObject* selected = m_tab.selected();
+        if (selected && selected->rotation() != 0)
+            p.drawPolygon(turnAbout(framed.center(), selected->rotation()).map(QPolygonF(framed)));
+        else
+            p.drawRect(framed);
     }
 }
 
@@ -198,7 +229,7 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* e)
     m_backgroundPressed = false;
     if (pressed) {
         // The click belongs to the object pressed, which has moved with the pointer.
-        if (objectRectPx(*pressed).contains(e->position()))
+        if (hits(*pressed, e->position()))
             m_tab.objectClick(pressed->kind, pressed->index);
     } else if (background && !objectAt(e->position())) {
         m_tab.backgroundClick();

@@ -48,6 +48,8 @@ private:
     /// The background at the zoom and the screen's pixel density, painted once for both.
     const QImage& zoomedBackground();
     bool exists(const Hit& hit) const;
+    /// Whether the point (pixels of the widget) falls on the object's turned outline.
+    bool hits(const Hit& hit, QPointF point) const;
     QRectF objectRectPx(const Hit& hit) const;
     QPointF grabPoint(const Hit& hit, QPointF point) const;
 

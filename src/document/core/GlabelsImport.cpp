@@ -82,7 +82,7 @@ GlabelsImport importGlabelsProject(const QString& path, Project& project, const 
     extras.paper = converted.paper;
     extras.outline = converted.outline;
     extras.grids = converted.grids;
-    const QString text = converted.text + printExtensionRecords(extras, format);
+    const QString text = converted.text + printExtensionRecords(extras, format) + converted.extensions;
     const ReadResult r = readProjectData(encodeProjectText(text), project, format, folder);
     project.caption = prefix;
     return {r, converted.losses};

@@ -240,7 +240,8 @@ QString tabFileText(Project& project, int index, const RegionalFormat& format, c
     text += logoFieldRecords(project.tab(index));
     text += printExtensionRecords(project.tab(index).print(), format);
     text += sheetRecords(project.tab(index).print());
-    return text + textBoxRecords(project.tab(index), format);
+    text += textBoxRecords(project.tab(index), format);
+    return text + objectExtensionRecords(project.tab(index), format);
 }
 
 QString projectFileText(Project& project, const RegionalFormat& format, const QString& projectFolder)

@@ -64,11 +64,12 @@ bool isPrintRecord(const QString& kind)
 }
 
 // The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's) and
-// those that extend an object (ZONE); any other record is one of its objects.
+// those that extend an object (ZONE, ROTATION, PLACE); any other record is one of its objects.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT"), QStringLiteral("ZONE")};
+                                         QStringLiteral("PRINT"), QStringLiteral("ZONE"),
+                                         QStringLiteral("ROTATION"), QStringLiteral("PLACE")};
     return !kTabRecords.contains(keyword(line)) && !isPrintRecord(keyword(line));
 }
 

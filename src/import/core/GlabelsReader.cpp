@@ -194,9 +194,10 @@ private:
         const bool line = kind == GlabelsObject::Kind::Line;
         o.w = length(line ? QStringLiteral("dx") : QStringLiteral("w"));
         o.h = length(line ? QStringLiteral("dy") : QStringLiteral("h"));
+        // The last two are a shift, in points as any plain length.
         o.matrix = QTransform(number(QStringLiteral("a0"), 1), number(QStringLiteral("a1"), 0),
                               number(QStringLiteral("a2"), 0), number(QStringLiteral("a3"), 1),
-                              number(QStringLiteral("a4"), 0), number(QStringLiteral("a5"), 0));
+                              length(QStringLiteral("a4")), length(QStringLiteral("a5")));
         o.shadow = boolean(QStringLiteral("shadow"), false);
         o.lineWidth = length(QStringLiteral("line_width"));
         o.lineColour = colour(QStringLiteral("line_color"), 0);
@@ -263,12 +264,13 @@ private:
     {
         const QString justify = (has(QStringLiteral("justify")) ? attr(QStringLiteral("justify"))
                                                                  : attr(QStringLiteral("align"))).toLower();
-        o.align = justify == QLatin1String("center")    ? GlabelsObject::Align::Center
+        // gLabels 3 writes "Center", glabels-qt "hcenter" and "vcenter".
+        o.align = justify.endsWith(QLatin1String("center")) ? GlabelsObject::Align::Center
                   : justify == QLatin1String("right")   ? GlabelsObject::Align::Right
                   : justify == QLatin1String("justify") ? GlabelsObject::Align::Justify
                                                         : GlabelsObject::Align::Left;
         const QString valign = attr(QStringLiteral("valign")).toLower();
-        o.valign = valign == QLatin1String("center")   ? GlabelsObject::VAlign::Center
+        o.valign = valign.endsWith(QLatin1String("center")) ? GlabelsObject::VAlign::Center
                    : valign == QLatin1String("bottom") ? GlabelsObject::VAlign::Bottom
                                                        : GlabelsObject::VAlign::Top;
         o.autoShrink = boolean(QStringLiteral("auto_shrink"), false);

@@ -1,287 +1,26 @@
 #include "import/core/GlabelsRecords.h"
 
-#include "barcode/core/BarcodeData.h"
-#include "barcode/core/CodeObject.h"
 #include "base/core/Records.h"
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
-#include "canvas/core/LogoPicture.h"
 #include "catalogue/core/PaperSizes.h"
 #include "catalogue/core/ProductLayout.h"
-#include "import/core/GlabelsReader.h"
 #include "merge/core/MergeSettings.h"
 
 #include <QDir>
-#include <QHash>
 #include <cmath>
 
 namespace plk {
 
 namespace {
 
-constexpr double kMmPerPoint = 25.4 / 72;
-// Lines of a text follow each other at this many times the font's size, as the
-// peers lay out one-spaced text.
-constexpr double kLineHeight = 1.2;
-// gLabels draws a text this far in from its box's left and right edges.
-constexpr double kTextMargin = 3 * kMmPerPoint;
 constexpr OleColor kWhite = 0x00FFFFFF;
-
-/// What was not carried over, counted by kind, in the order first met.
-class Losses {
-public:
-    void add(const QString& what)
-    {
-        if (!m_counts.contains(what))
-            m_order << what;
-        ++m_counts[what];
-    }
-    QStringList lines() const
-    {
-        QStringList out;
-        for (const QString& what : m_order)
-            out << (m_counts[what] > 1 ? QStringLiteral("%1 (%2)").arg(what).arg(m_counts[what]) : what);
-        return out;
-    }
-
-private:
-    QStringList m_order;
-    QHash<QString, int> m_counts;
-};
-
-OleColor oleColour(std::uint32_t rgba)
-{
-    return OleColor(((rgba >> 24) & 0xFF) | (((rgba >> 16) & 0xFF) << 8) | (((rgba >> 8) & 0xFF) << 16));
-}
-
-/// A whole millimetre for a LABEL or LOGO record; 0 would read back as "no place".
-int wholeMm(double mm)
-{
-    const int v = roundClamped<int>(boundedLength(mm));
-    return v == 0 ? 1 : v;
-}
 
 bool whole(double mm) { return std::abs(mm - std::round(mm)) < 1e-9; }
 
-struct Context {
-    const GlabelsDocument& doc;
-    const GlabelsTarget& target;
-    const RegionalFormat& format;
-    Losses& losses;
-    QStringList labels, logos, codes;
-};
-
-/// The object's box where its rotation leaves its centre, unturned.
-QRectF unturnedBox(const GlabelsObject& o)
-{
-    const QPointF centre = QPointF(o.x, o.y) + o.matrix.map(QPointF(o.w / 2, o.h / 2));
-    return {centre.x() - o.w / 2, centre.y() - o.h / 2, o.w, o.h};
-}
-
-void writeText(const GlabelsObject& o, Context& c)
-{
-    const GlabelsTextStyle& s = o.style;
-    const QRectF box = unturnedBox(o);
-    const double lineHeight = s.size * s.lineSpacing * kLineHeight * kMmPerPoint;
-    const double height = lineHeight * double(o.lines.size());
-    double top = box.top();
-    if (o.valign == GlabelsObject::VAlign::Center)
-        top += (box.height() - height) / 2;
-    else if (o.valign == GlabelsObject::VAlign::Bottom)
-        top += box.height() - height;
-    const bool aligned = o.align == GlabelsObject::Align::Center || o.align == GlabelsObject::Align::Right;
-    if (o.align == GlabelsObject::Align::Justify)
-        c.losses.add(QStringLiteral("texte justifié (aligné à gauche)"));
-    for (qsizetype i = 0; i < o.lines.size(); ++i) {
-        QString caption = withoutSeparators(o.lines[i]);
-        if (caption.trimmed().isEmpty())
-            continue;
-        if (c.labels.size() >= kMaxGlabelsObjects) {
-            c.losses.add(QStringLiteral("lignes de texte au-delà de %1").arg(kMaxGlabelsObjects));
-            break;
-        }
-        if (caption.size() > kMaxTextLength) {
-            caption.truncate(kMaxTextLength);
-            c.losses.add(QStringLiteral("fin d'un texte de plus de %1 caractères").arg(kMaxTextLength));
-        }
-        double left = box.left() + kTextMargin;
-        if (aligned && caption.contains(QStringLiteral("«"))) {
-            c.losses.add(QStringLiteral("alignement centré ou à droite d'un texte de fusion (aligné à gauche)"));
-        } else if (aligned && !c.target.textWidth) {
-            c.losses.add(QStringLiteral("alignement centré ou à droite (aligné à gauche)"));
-        } else if (aligned) {
-            const double spare = box.width() - 2 * kTextMargin - c.target.textWidth(s, caption);
-            left += o.align == GlabelsObject::Align::Center ? spare / 2 : spare;
-        }
-        c.labels << QStringList{QStringLiteral("LABEL"), caption, QString::number(wholeMm(top + lineHeight * double(i))),
-                                QString::number(wholeMm(left)), withoutSeparators(s.family),
-                                c.format.formatReal(s.size, 7), c.format.formatBool(s.bold),
-                                c.format.formatBool(s.italic), c.format.formatBool(s.underline),
-                                c.format.formatBool(false), QString::number(oleColour(s.colour))}
-                        .join(QLatin1Char('|'));
-    }
-    if (o.lines.size() > 1)
-        c.losses.add(QStringLiteral("texte de plusieurs lignes (une zone de texte par ligne)"));
-    if (o.severalStyles)
-        c.losses.add(QStringLiteral("plusieurs polices dans un même texte (la première est gardée)"));
-    if (o.autoShrink)
-        c.losses.add(QStringLiteral("taille de texte ajustée à la zone"));
-}
-
-void writeImage(const GlabelsObject& o, Context& c)
-{
-    if (!o.sourceField.isEmpty()) {
-        c.losses.add(QStringLiteral("image tirée d'un champ de fusion (« %1 »)").arg(o.sourceField));
-        return;
-    }
-    QString path;
-    const auto embedded = std::find_if(c.doc.pictures.begin(), c.doc.pictures.end(),
-                                       [&o](const GlabelsPicture& p) { return p.name == o.source; });
-    if (embedded != c.doc.pictures.end()) {
-        QString reason = QStringLiteral("image intégrée non écrite");
-        if (c.target.placePicture)
-            path = c.target.placePicture(*embedded, &reason);
-        if (path.isEmpty()) {
-            c.losses.add(reason);
-            return;
-        }
-    } else if (!o.source.isEmpty()) {
-        path = QDir::cleanPath(QDir(c.target.documentFolder).absoluteFilePath(o.source));
-        if (!pictureFileExists(path)) {
-            c.losses.add(QStringLiteral("image « %1 » introuvable").arg(QDir::toNativeSeparators(path)));
-        } else if (!loadPictureFile(path)) {
-            c.losses.add(QStringLiteral("image « %1 » illisible").arg(QDir::toNativeSeparators(path)));
-            return;
-        }
-    }
-    if (!storablePath(path)) {
-        c.losses.add(QStringLiteral("image au nom impossible à enregistrer (« %1 »)").arg(path));
-        return;
-    }
-    const QRectF box = unturnedBox(o);
-    c.logos << QStringList{QStringLiteral("LOGO"), path, QString::number(wholeMm(box.top())),
-                           QString::number(wholeMm(box.left())), QString::number(wholeMm(box.width())),
-                           QString::number(wholeMm(box.height()))}
-                   .join(QLatin1Char('|'));
-}
-
-/// Our kind for gLabels' names of codes (of its own encoder, GNU Barcode, Zint,
-/// libqrencode and libiec16022, as gLabels 3 and glabels-qt write them).
-std::optional<BarcodeKind> codeKind(const QString& style)
-{
-    static const QHash<QString, BarcodeKind> kinds{
-        {QStringLiteral("ean-13"), BarcodeKind::EAN13},   {QStringLiteral("ean13"), BarcodeKind::EAN13},
-        {QStringLiteral("ean"), BarcodeKind::EAN13},      {QStringLiteral("ean-8"), BarcodeKind::EAN8},
-        {QStringLiteral("ean8"), BarcodeKind::EAN8},      {QStringLiteral("upc-a"), BarcodeKind::UPCA},
-        {QStringLiteral("upc"), BarcodeKind::UPCA},       {QStringLiteral("upca"), BarcodeKind::UPCA},
-        {QStringLiteral("upc-e"), BarcodeKind::UPCE},     {QStringLiteral("upce"), BarcodeKind::UPCE},
-        {QStringLiteral("code39"), BarcodeKind::Code39},  {QStringLiteral("code39ext"), BarcodeKind::Code39},
-        {QStringLiteral("c39"), BarcodeKind::Code39},     {QStringLiteral("excode39"), BarcodeKind::Code39},
-        {QStringLiteral("code128"), BarcodeKind::Code128}, {QStringLiteral("code128b"), BarcodeKind::Code128},
-        {QStringLiteral("code128c"), BarcodeKind::Code128}, {QStringLiteral("c128"), BarcodeKind::Code128},
-        {QStringLiteral("code93"), BarcodeKind::Code93},  {QStringLiteral("c93"), BarcodeKind::Code93},
-        {QStringLiteral("i25"), BarcodeKind::I2of5},      {QStringLiteral("i2of5"), BarcodeKind::I2of5},
-        {QStringLiteral("itf14"), BarcodeKind::ITF14},    {QStringLiteral("itf-14"), BarcodeKind::ITF14},
-        {QStringLiteral("cbr"), BarcodeKind::Codabar},    {QStringLiteral("codabar"), BarcodeKind::Codabar},
-        {QStringLiteral("iec18004"), BarcodeKind::QR},    {QStringLiteral("qr"), BarcodeKind::QR},
-        {QStringLiteral("qrcode"), BarcodeKind::QR},      {QStringLiteral("iec16022"), BarcodeKind::DataMatrix},
-        {QStringLiteral("datamatrix"), BarcodeKind::DataMatrix}, {QStringLiteral("dm"), BarcodeKind::DataMatrix},
-        {QStringLiteral("pdf"), BarcodeKind::PDF417},     {QStringLiteral("pdf417"), BarcodeKind::PDF417},
-        {QStringLiteral("aztec"), BarcodeKind::Aztec},    {QStringLiteral("azteccode"), BarcodeKind::Aztec},
-        {QStringLiteral("ean128"), BarcodeKind::GS1128},  {QStringLiteral("gs1-128"), BarcodeKind::GS1128},
-        {QStringLiteral("gs1128"), BarcodeKind::GS1128}};
-    // "zint::QR", "gnu-barcode::EAN": the encoder does not change the kind.
-    const QString name = style.section(QStringLiteral("::"), -1).toLower().remove(QLatin1Char(' '));
-    const auto kind = kinds.constFind(name);
-    return kind == kinds.cend() ? std::nullopt : std::optional<BarcodeKind>(*kind);
-}
-
-void writeCode(const GlabelsObject& o, Context& c)
-{
-    const std::optional<BarcodeKind> kind = codeKind(o.codeStyle);
-    if (!kind) {
-        c.losses.add(QStringLiteral("code-barres de type « %1 »").arg(o.codeStyle));
-        return;
-    }
-    CodeObject code;
-    code.Kind = *kind;
-    code.Data = normalisedBarcodeData(o.codeData);
-    // gLabels reads "EAN" as an EAN-8 when it holds 7 or 8 digits.
-    if (*kind == BarcodeKind::EAN13 && code.Data.size() <= 8 && !code.Data.contains(QStringLiteral("«")))
-        code.Kind = BarcodeKind::EAN8;
-    if (!code.Data.contains(QStringLiteral("«"))) {
-        if (const QString why = barcodeContentError(code.Kind, code.Data); !why.isEmpty()) {
-            c.losses.add(QStringLiteral("code %1 « %2 » : %3").arg(barcodeKindTitle(code.Kind), code.Data, why));
-            return;
-        }
-    }
-    const QRectF box = unturnedBox(o);
-    code.Top = std::clamp(box.top(), 0.0, kMaxCodeSize);
-    code.Left = std::clamp(box.left(), 0.0, kMaxCodeSize);
-    code.Width = std::clamp(box.width(), 0.0, kMaxCodeSize);
-    code.Height = std::clamp(box.height(), 0.0, kMaxCodeSize);
-    code.ForeColor = oleColour(o.lineColour);
-    code.ShowText = o.codeText;
-    c.codes << codeRecord(code, c.format);
-}
-
-// How each kind of gLabels object is carried: by a writer of our records, or not yet,
-// and then named for the user. A kind our tabs learn to hold gets its writer here.
-using ObjectWriter = void (*)(const GlabelsObject&, Context&);
-struct ObjectMapping {
-    GlabelsObject::Kind kind;
-    ObjectWriter write;
-    const char* lost;  // when there is no writer
-};
-constexpr ObjectMapping kObjectMappings[] = {
-    {GlabelsObject::Kind::Text, writeText, nullptr},
-    {GlabelsObject::Kind::Image, writeImage, nullptr},
-    {GlabelsObject::Kind::Barcode, writeCode, nullptr},
-    {GlabelsObject::Kind::Box, nullptr, "rectangle"},
-    {GlabelsObject::Kind::Ellipse, nullptr, "ellipse"},
-    {GlabelsObject::Kind::Line, nullptr, "ligne"},
-};
-
-// Properties of any object that our records do not carry yet.
-struct PropertyLoss {
-    bool (*applies)(const GlabelsObject&);
-    const char* what;
-};
-constexpr PropertyLoss kPropertyLosses[] = {
-    {[](const GlabelsObject& o) {
-         return std::abs(o.matrix.m11() - 1) > 1e-6 || std::abs(o.matrix.m22() - 1) > 1e-6 ||
-                std::abs(o.matrix.m12()) > 1e-6 || std::abs(o.matrix.m21()) > 1e-6;
-     },
-     "rotation (objet remis droit)"},
-    {[](const GlabelsObject& o) { return o.shadow; }, "ombre"},
-    {[](const GlabelsObject& o) { return o.fieldColour || o.style.colourFromField; },
-     "couleur tirée d'un champ de fusion"},
-};
-
-void writeObjects(Context& c)
-{
-    for (const GlabelsObject& o : c.doc.objects) {
-        for (const ObjectMapping& m : kObjectMappings) {
-            if (m.kind != o.kind)
-                continue;
-            if (m.write)
-                m.write(o, c);
-            else
-                c.losses.add(QString::fromUtf8(m.lost));
-        }
-        if (std::any_of(std::begin(kObjectMappings), std::end(kObjectMappings),
-                        [&o](const ObjectMapping& m) { return m.kind == o.kind && m.write; }))
-            for (const PropertyLoss& p : kPropertyLosses)
-                if (p.applies(o))
-                    c.losses.add(QString::fromUtf8(p.what));
-    }
-    for (const QString& element : c.doc.unknown)
-        c.losses.add(QStringLiteral("élément « %1 » non reconnu").arg(element));
-}
-
 /// The paper of the sheets, when it is not A4: one of the print set-up's by its
 /// catalogue name or its size, else a size of its own.
-std::optional<Paper> paperOf(const GlabelsTemplate& t, Losses& losses)
+std::optional<Paper> paperOf(const GlabelsTemplate& t, GlabelsLosses& losses)
 {
     const auto& papers = standardPapers();
     const auto sameSize = [&t](const PaperSize& p) {
@@ -305,7 +44,7 @@ std::optional<Paper> paperOf(const GlabelsTemplate& t, Losses& losses)
 }
 
 /// The label's outline, when it is not a plain rectangle.
-std::optional<LabelOutline> outlineOf(const GlabelsDocument& doc, Losses& losses)
+std::optional<LabelOutline> outlineOf(const GlabelsDocument& doc, GlabelsLosses& losses)
 {
     const GlabelsTemplate& t = doc.label;
     if (doc.rotated)
@@ -328,7 +67,7 @@ std::optional<LabelOutline> outlineOf(const GlabelsDocument& doc, Losses& losses
 
 /// Every grid of the sheet, when the PRINT and PLANCHE records cannot carry them; the
 /// labels neither can are listed.
-std::vector<LabelGrid> sheetGrids(const GlabelsTemplate& t, const GlabelsTarget& target, Losses& losses)
+std::vector<LabelGrid> sheetGrids(const GlabelsTemplate& t, const GlabelsTarget& target, GlabelsLosses& losses)
 {
     std::vector<LabelGrid> grids = makerGrids(t.layouts);
     const auto labels = [](int across, int down) { return qint64(across) * down; };
@@ -368,7 +107,7 @@ QString printRecords(const GlabelsTemplate& t, const GlabelsTarget& target, cons
     return text;
 }
 
-QString mergeText(const GlabelsDocument& doc, const GlabelsTarget& target, Losses& losses)
+QString mergeText(const GlabelsDocument& doc, const GlabelsTarget& target, GlabelsLosses& losses)
 {
     const QString type = doc.merge.type.toLower();
     if (type.isEmpty() || type == QLatin1String("none"))
@@ -399,11 +138,10 @@ QString mergeText(const GlabelsDocument& doc, const GlabelsTarget& target, Losse
 GlabelsConversion glabelsProjectText(const GlabelsDocument& doc, const GlabelsTarget& target,
                                      const RegionalFormat& f)
 {
-    Losses losses;
+    GlabelsLosses losses;
     const std::optional<Paper> paper = paperOf(doc.label, losses);
     const std::optional<LabelOutline> outline = outlineOf(doc, losses);
-    Context c{doc, target, f, losses, {}, {}, {}};
-    writeObjects(c);
+    const GlabelsObjectRecords objects = glabelsObjectRecords(doc, target, f, losses);
     const QString name = withoutSeparators(target.name);
     const GlabelsTemplate& t = doc.label;
     const double width = boundedTabSize(t.width, 1), height = boundedTabSize(t.height, 1);
@@ -414,14 +152,12 @@ GlabelsConversion glabelsProjectText(const GlabelsDocument& doc, const GlabelsTa
                         f.formatBool(t.shape == GlabelsTemplate::Shape::Cd), f.formatBool(false)}
                 .join(QLatin1Char('|')) +
             QStringLiteral("\r\n");
-    for (const QStringList* records : {&c.labels, &c.logos, &c.codes})
-        for (const QString& record : *records)
-            text += record + QStringLiteral("\r\n");
+    text += objects.objects;
     text += QStringLiteral("FOND|1|%1\r\n").arg(kWhite);
     text += printRecords(t, target, f);
     text += mergeText(doc, target, losses);
     std::vector<LabelGrid> grids = sheetGrids(t, target, losses);
-    return {text, paper, outline, std::move(grids), losses.lines()};
+    return {text, paper, outline, std::move(grids), objects.extensions, losses.lines()};
 }
 
 }  // namespace plk

@@ -3,6 +3,7 @@
 #include "base/core/Rounding.h"
 
 #include <cmath>
+#include <utility>
 
 namespace plk {
 
@@ -106,6 +107,16 @@ void PrinterSurface::drawing(double x, double y, double w, double h, const Drawi
     m_painter.save();
     draw(m_painter, QRectF(toTwips(x, y), toTwips(x + w, y + h)));
     m_painter.restore();
+}
+
+void PrinterSurface::setRotation(QPointF centre, double degrees)
+{
+    if (m_upright)
+        m_painter.setWorldTransform(*std::exchange(m_upright, std::nullopt));
+    if (degrees == 0)
+        return;
+    m_upright = m_painter.worldTransform();
+    m_painter.setWorldTransform(turnAbout(toTwips(centre.x(), centre.y()), degrees) * *m_upright);
 }
 
 void PrinterSurface::clipTo(const QRectF& rect)

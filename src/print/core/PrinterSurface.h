@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSizeF>
 #include <QTransform>
+#include <optional>
 
 namespace plk {
 
@@ -49,6 +50,7 @@ public:
     void text(double x, double y, const QString& text, const QFont& font, const QColor& colour) override;
     void drawing(double x, double y, double w, double h, const Drawing& draw) override;
     void clipTo(const QRectF& rect) override;
+    void setRotation(QPointF centre, double degrees) override;
 
 private:
     static QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
@@ -63,6 +65,7 @@ private:
     QSizeF m_pageMm;
     ScaleMode m_mode = ScaleMode::Millimetres;
     TextForm m_texts;
+    std::optional<QTransform> m_upright;  // the transform before a turn, while turned
 };
 
 }  // namespace plk

@@ -74,12 +74,16 @@ LabelArt printedLabel(const Etiquette& tab, const QImage& background)
             s.box(at.x(), at.y(), at.x() + size.width() - kLineMm, at.y() + size.height() - kLineMm,
                   toQColor(tab.BorderColor()), tab.DrawStyle());
         // Objects go to whole millimetres of the sheet; a label off the whole millimetre
-        // (on a sheet's exact grid) takes its objects along by its fraction.
+        // (on a sheet's exact grid) takes its objects along by its fraction. An object
+        // placed exactly keeps its own fractions.
         const QPointF whole(roundHalfEven(at.x()), roundHalfEven(at.y()));
         const QPointF fraction = at - whole;
         // A long address ends at the label's edge rather than on its neighbour.
         s.clipTo(QRectF(at, size));
-        paintTabObjects(s, tab, DrawOrder::Printed, row, [&whole, &fraction](QPointF corner) {
+        paintTabObjects(s, tab, DrawOrder::Printed, row, [&at, &whole, &fraction](const TabObject& o) {
+            const QPointF corner = o.corner();
+            if (o.exactCorner())
+                return at + corner;
             return QPointF(roundHalfEven(whole.x() + corner.x()), roundHalfEven(whole.y() + corner.y())) + fraction;
         });
         s.clipTo(QRectF());

@@ -30,6 +30,8 @@ public:
     /// The code selected on tab `tab` of the window is to be edited: the tool box
     /// opens on its code page.
     virtual void editCode(frmProjet& window, int tab) = 0;
+    /// Likewise for the selected shape, on the shapes' page.
+    virtual void editShape(frmProjet& window, int tab) = 0;
     /// Nothing is selected any more.
     virtual void clearObject() = 0;
     /// Loads the tool box from tab `tab` of the window.

@@ -27,6 +27,9 @@ enum class Edition {
     Exporter = 8,        // "Exporter dans une image"
     BoiteOutils = 10,    // "Boite à outils"
     AjouterCode = 12,    // "Ajouter un code-barres"
+    AjouterForme = 13,   // "Ajouter une forme"
+    PivoterGauche = 15,  // "Pivoter de 90° à gauche"
+    PivoterDroite = 16,  // "Pivoter de 90° à droite"
 };
 
 enum class Projet {

@@ -15,6 +15,7 @@
 #include "widgets/core/WindowPlacement.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ReadingOrder.h"
+#include "widgets/ui/TabRows.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
 #include "windows/ui/DataPage.h"
@@ -27,11 +28,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProxyStyle>
 #include <QScreen>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -39,7 +38,7 @@ namespace plk {
 
 namespace {
 
-const char* const kPageCaptions[7] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE"};
+const char* const kPageCaptions[8] = {"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE", "FORMES"};
 
 // The fields hold three characters: a number that needs more shows as the nearest
 // one that fits.
@@ -48,23 +47,12 @@ constexpr double kShownHighest = 999;
 
 int pixels(double twips) { return clampTo<int>(std::trunc(twips / kTwipsPerPixel)); }
 
-// The desktop's style with less room beside each tab's caption.
-class TightTabStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (metric == PM_TabBarTabHSpace)
-            return 2;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
 }  // namespace
 
 frmOutils::frmOutils(MainWindowServices& menu)
     : QWidget(menu.mainWidget(), Qt::Tool | Qt::WindowStaysOnTopHint),
       m_menu(menu),
-      m_tabs(new QTabBar(this)),
+      m_tabs(new TabRows(this)),
       m_stack(new QStackedWidget(this))
 {
     setWindowTitle(QStringLiteral(" Boite à outils"));
@@ -73,17 +61,11 @@ frmOutils::frmOutils(MainWindowServices& menu)
     setAttribute(Qt::WA_ShowWithoutActivating);
     for (const char* caption : kPageCaptions)
         m_tabs->addTab(QString::fromUtf8(caption));
-    // The captions share the narrow window: tight tabs, never scroll buttons. In the
-    // program's font all seven fit the window's width.
-    auto* tight = new TightTabStyle;
-    tight->setParent(m_tabs);
-    m_tabs->setStyle(tight);
-    m_tabs->setExpanding(true);
-    m_tabs->setDrawBase(true);
-    m_tabs->setUsesScrollButtons(false);
+    // The captions share the narrow window in tight tabs, on as many rows as they need.
+    m_tabs->setCaptionSpace(2);
     m_dataPage = new DataPage(menu.dialogs());
     m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage,
-               buildCodePage()};
+               buildCodePage(), buildFormePage()};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -97,11 +79,11 @@ frmOutils::frmOutils(MainWindowServices& menu)
     layout->setSpacing(0);
     layout->addWidget(m_tabs);
     layout->addWidget(m_stack, 1);
-    connect(m_tabs, &QTabBar::currentChanged, this, &frmOutils::pageSwitch);
+    connect(m_tabs, &TabRows::currentChanged, this, &frmOutils::pageSwitch);
     connect(m_dataPage, &DataPage::insertField, this, &frmOutils::insertField);
 
     setFixedWidth(twipsToPixels(kWidthTwips));
-    setFixedHeight(sizeHint().height());
+    setFixedHeight(heightForWidth(width()));
     pageSwitch();
     ReadingOrder::follow(this);
 }
@@ -175,6 +157,7 @@ void frmOutils::activation()
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
     page(PageCode)->setEnabled(project);
+    page(PageForme)->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)
@@ -331,7 +314,8 @@ void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
 bool frmOutils::showSelectedObject(const Etiquette& t)
 {
     const QScopedValueRollback filling(m_filling, true);
-    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus();
+    showRotation(t.selected());
+    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus(), shape = t.ShapeFocus();
     if (label >= 1 && label <= t.labelCount()) {
         const TextElement& o = t.label(label);
         m_content->setText(o.Caption);
@@ -358,6 +342,15 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
         showNumber(m_x.box, o.Left);
         showNumber(m_y.box, o.Top);
         showCode(o);
+        return true;
+    }
+    if (shape >= 1 && shape <= t.shapeCount()) {
+        const ShapeObject& o = t.shape(shape);
+        m_content->clear();
+        showStyles(false, false, false, false);
+        showNumber(m_x.box, o.Left);
+        showNumber(m_y.box, o.Top);
+        showShape(o);
         return true;
     }
     return false;
@@ -388,6 +381,7 @@ void frmOutils::editCode(frmProjet& window, int tab)
 void frmOutils::clearObject()
 {
     clearCode();
+    showRotation(nullptr);
     const QScopedValueRollback filling(m_filling, true);
     m_content->clear();
     m_textBox->showBox(std::nullopt);

@@ -23,13 +23,14 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
+class QGridLayout;
 class QPlainTextEdit;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
-class QTabBar;
 
 namespace plk {
 
@@ -38,13 +39,14 @@ class MainWindowServices;
 class ucDegrade;
 class ContentField;
 class TextBoxPanel;
+class TabRows;
 
 class frmOutils : public QWidget, public ToolBoxLink {
     Q_OBJECT
 
 public:
     static constexpr int kWidthTwips = 4170;
-    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions, PageDonnees, PageCode };
+    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions, PageDonnees, PageCode, PageForme };
     /// Name, organisation, phone, e-mail and web address of the business-card helper.
     static constexpr int kVCardFields = 5;
 
@@ -58,6 +60,7 @@ public:
     // --- ToolBoxLink ----------------------------------------------------------------
     void objectClicked(frmProjet& window, int tab) override;
     void editCode(frmProjet& window, int tab) override;
+    void editShape(frmProjet& window, int tab) override;
     void clearObject() override;
     void Remplir_Outils(frmProjet& window, int tab) override;
     void showToolBox() override;
@@ -65,8 +68,8 @@ public:
     void closeToolBox() override;
 
     // --- the window's parts ---------------------------------------------------------
-    QTabBar* Tab1() const { return m_tabs; }
-    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION", then 7 "CODE".
+    TabRows* Tab1() const { return m_tabs; }
+    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION", 7 "CODE", then 8 "FORMES".
     QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
     int selectedPage() const;
     void selectPage(int index);
@@ -77,6 +80,8 @@ public:
     TxtBox* fieldX() const { return m_x.box; }
     TxtBox* fieldY() const { return m_y.box; }
     QListWidget* alignmentList() const { return m_alignment; }
+    /// The selected object's turn, in degrees anticlockwise.
+    QDoubleSpinBox* rotationField() const { return m_rotation; }
     // TEXTE
     ContentField* contentField() const { return m_content; }
     QPushButton* fontButton() const { return m_fontButton; }
@@ -118,6 +123,16 @@ public:
     QPushButton* vCardButton() const { return m_vCard; }
     QLineEdit* vCardField(int index) const { return m_vCardFields.at(std::size_t(index)); }
     QPushButton* vCardCreateButton() const { return m_vCardCreate; }
+    // FORMES
+    QComboBox* shapeKindList() const { return m_shapeKind; }
+    QDoubleSpinBox* shapeWidthField() const { return m_shapeWidth; }
+    QDoubleSpinBox* shapeHeightField() const { return m_shapeHeight; }
+    QDoubleSpinBox* shapeRadiusField() const { return m_shapeRadius; }
+    QDoubleSpinBox* shapeLineWidthField() const { return m_shapeLineWidth; }
+    QComboBox* shapeStyleList() const { return m_shapeStyle; }
+    QCheckBox* shapeFilledBox() const { return m_shapeFilled; }
+    QPushButton* shapeLineColourButton() const { return m_shapeLineColour; }
+    QPushButton* shapeFillColourButton() const { return m_shapeFillColour; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,6 +148,8 @@ private:
     QWidget* buildOptionsPage();
     QWidget* buildCodePage();
     QWidget* buildVCardPanel();
+    QWidget* buildFormePage();
+    void addRotationField(QGridLayout* grid, int row);
 
     // Life of the window.
     void load();
@@ -200,6 +217,11 @@ private:
     void codeSizeChanged();
     void chooseCodeColour();
     void createVCard();
+    // FORMES, and the turn of any object
+    void showShape(const ShapeObject& shape);
+    void showRotation(const TabObject* object);
+    void changeShape(const std::function<void(ShapeObject&)>& change);
+    void chooseShapeColour(bool fill);
 
     MainWindowServices& m_menu;
     bool m_loaded = false;
@@ -208,14 +230,15 @@ private:
     QPointer<Etiquette> m_watched;
     QMetaObject::Connection m_watch;
 
-    QTabBar* m_tabs;
+    TabRows* m_tabs;
     QStackedWidget* m_stack;
-    std::array<QWidget*, 7> m_pages{};
+    std::array<QWidget*, 8> m_pages{};
 
     QPushButton* m_textObject = nullptr;
     QPushButton* m_logoObject = nullptr;
     MillimetreField m_x, m_y;
     QListWidget* m_alignment = nullptr;
+    QDoubleSpinBox* m_rotation = nullptr;
 
     ContentField* m_content = nullptr;
     QPushButton* m_fontButton = nullptr;
@@ -248,6 +271,16 @@ private:
     QCheckBox* m_codeText = nullptr;
     std::array<QLineEdit*, kVCardFields> m_vCardFields{};
     QPushButton* m_vCardCreate = nullptr;
+
+    QComboBox* m_shapeKind = nullptr;
+    QDoubleSpinBox* m_shapeWidth = nullptr;
+    QDoubleSpinBox* m_shapeHeight = nullptr;
+    QDoubleSpinBox* m_shapeRadius = nullptr;
+    QDoubleSpinBox* m_shapeLineWidth = nullptr;
+    QComboBox* m_shapeStyle = nullptr;
+    QCheckBox* m_shapeFilled = nullptr;
+    QPushButton* m_shapeLineColour = nullptr;
+    QPushButton* m_shapeFillColour = nullptr;
 };
 
 }  // namespace plk

@@ -45,6 +45,7 @@ QWidget* frmOutils::buildProjetPage()
     QGridLayout* grid = addGrid(addGroup(layout, QStringLiteral("Position d'un objet :")));
     m_x = addMillimetreField(grid, 0, QStringLiteral("Axe des X :"), 1);
     m_y = addMillimetreField(grid, 1, QStringLiteral("Axe des Y :"), 1);
+    addRotationField(grid, 2);
 
     QGroupBox* alignment = addGroup(layout, QStringLiteral("Alignement d'un objet :"));
     m_alignment = addList(contents(alignment),

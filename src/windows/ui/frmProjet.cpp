@@ -43,6 +43,7 @@ constexpr int kRightButton = 2;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
 constexpr int kCodeButton = 20;  // after the data row buttons
+constexpr int kShapeButton = 21;
 
 QString positionStatus(float x, float y)
 {
@@ -119,6 +120,7 @@ void frmProjet::buildToolbar()
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
         {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
         {"insert-object", ":/icons/pane/code.svg"},
+        {"draw-rectangle", ":/icons/pane/forme.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -154,6 +156,7 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
     m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
                          ucToolbar::StyleCompact);
+    m_toolbar->AddButton(QStringLiteral("Forme"), 10, QStringLiteral("Ajouter une forme"), ucToolbar::StyleCompact);
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
         m_main.runCommand([this, button] {
             switch (button) {
@@ -166,6 +169,7 @@ void frmProjet::buildToolbar()
             case kUndoButton: m_history->undo(); break;
             case kRedoButton: m_history->redo(); break;
             case kCodeButton: m_main.Mnu_ID_Edition_Click(Edition::AjouterCode); break;
+            case kShapeButton: m_main.Mnu_ID_Edition_Click(Edition::AjouterForme); break;
             case kDataButton: showData(m_toolbar->ButtonChecked(kDataButton)); break;
             default:
                 if (button >= kFirstRowButton && button < kFirstRowButton + 4)
@@ -314,6 +318,10 @@ void frmProjet::connectSurface(int index)
         if (button == kRightButton)
             contextMenu(true);
     });
+    connect(&t, &Etiquette::ShapeMouseDown, this, [contextMenu](int, int button, int, float, float) {
+        if (button == kRightButton)
+            contextMenu(true);
+    });
     connect(&t, &Etiquette::FondMouseDown, this, [contextMenu](int button, int, float, float) {
         if (button == kRightButton)
             contextMenu(false);
@@ -321,12 +329,13 @@ void frmProjet::connectSurface(int index)
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
     const auto objectClicked = [this, &t, index](int o) {
         App.ObjetActif = std::int16_t(o);
-        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0) && m_main.toolBox())
+        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0 || t.ShapeFocus() > 0) && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
     };
     connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
     connect(&t, &Etiquette::CodeClick, this, objectClicked);
+    connect(&t, &Etiquette::ShapeClick, this, objectClicked);
     connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
     connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
     connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
@@ -337,6 +346,13 @@ void frmProjet::connectSurface(int index)
         App.BoiteVisible = true;
         if (m_main.toolBox())
             m_main.toolBox()->editCode(*this, index);
+    });
+    connect(&t, &Etiquette::ShapeDblClick, this, [this, &t, index](int o) {
+        if (t.ShapeFocus() != o)
+            t.objectClick(Etiquette::ObjectKind::Shape, o);
+        App.BoiteVisible = true;
+        if (m_main.toolBox())
+            m_main.toolBox()->editShape(*this, index);
     });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
