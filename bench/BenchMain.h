@@ -22,11 +22,14 @@ inline double timePdfSheets(benchmark::State& state, Etiquette& tab, const Layou
     return double(QFileInfo(pdf).size());
 }
 
-inline int runPaintingBenchmarks(int argc, char** argv)
+/// Runs the benchmarks in an application of the kind given: a QApplication for those
+/// that paint widgets.
+template <class Application = QGuiApplication>
+int runPaintingBenchmarks(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    Application app(argc, argv);
     registerProgramFonts();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -4,6 +4,7 @@
 // before objects outside the part to repaint were passed over).
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/EtiquetteView.h"
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -48,11 +49,4 @@ void turnedObjectsAt400(benchmark::State& state)
 
 BENCHMARK(turnedObjectsAt400)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return plk::bench::runPaintingBenchmarks<QApplication>(argc, argv); }

@@ -3,6 +3,7 @@
 // changed, when the background is painted afresh at the zoomed resolution.
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/EtiquetteView.h"
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -57,11 +58,4 @@ void newBackgroundAt400(benchmark::State& state)
 BENCHMARK(repaintAt400)->ArgName("direction")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(newBackgroundAt400)->ArgName("direction")->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return plk::bench::runPaintingBenchmarks<QApplication>(argc, argv); }

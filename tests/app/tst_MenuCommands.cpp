@@ -137,8 +137,8 @@ class TestMenuCommands : public QObject {
         s["windows"] = QString::number(m_fx.menu->projectWindows().size());
         s["size"] = m_fx.menu->statusPanel(2)->text();
         s["zoom"] = m_fx.menu->statusPanel(4)->text();
-        s["clipboard"] = App.ObjectClipboard.isEmpty() ? "-" : App.ObjectClipboard.section('|', 0, 0);
-        s["tool box asked"] = App.BoiteVisible ? "yes" : "no";
+        s["clipboard"] = m_fx.app.ObjectClipboard.isEmpty() ? "-" : m_fx.app.ObjectClipboard.section('|', 0, 0);
+        s["tool box asked"] = m_fx.app.BoiteVisible ? "yes" : "no";
         s["layout"] = layout();
         s["icons"] = icons();
         if (!active())
@@ -191,7 +191,7 @@ class TestMenuCommands : public QObject {
         if (caption == "Supprimer un objet")
             m_fx.menu->editAction(Edition::SupprimerObjet)->setEnabled(true);
         if (caption == "Coller")
-            tab().Copier(1);
+            tab().Copier(1, m_fx.app.ObjectClipboard);
         if (caption == "Supprimer un onglet")
             m_fx.menu->setDeleteTabEnabled(true);
         if (caption == "Réorganiser les icônes") {
@@ -206,8 +206,9 @@ private Q_SLOTS:
     void init()
     {
         m_fx.start();
-        App.Options.Animation = 1;  // the task pane's groups open at once
+        m_fx.app.Options.Animation = 1;  // the task pane's groups open at once
         m_toolBox.calls.clear();
+        m_toolBox.app = &m_fx.app;
         m_fx.menu->setToolBox(&m_toolBox);
         MainWindowParts& parts = m_fx.menu->parts;
         parts.showWizard = [this](bool addTab, frmProjet* window) {

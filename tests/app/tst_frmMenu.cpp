@@ -445,13 +445,13 @@ private Q_SLOTS:
         QVERIFY(!column->isHidden());
         options.Check1(0)->setChecked(true);
         QVERIFY(column->isHidden());
-        QCOMPARE(App.Options.Afficher, std::int16_t(1));
+        QCOMPARE(m_fx.app.Options.Afficher, std::int16_t(1));
         auto* row = m_fx.menu->centralWidget()->layout();
         options.Check1(2)->setChecked(true);
         QCOMPARE(row->indexOf(column), 1);  // right of the workspace
         options.cancel();
         QVERIFY(!column->isHidden());
-        QCOMPARE(App.Options.Position, std::int16_t(0));
+        QCOMPARE(m_fx.app.Options.Position, std::int16_t(0));
         QCOMPARE(row->indexOf(column), 0);
 
         options.Check1(3)->setChecked(true);

@@ -1,7 +1,6 @@
 // What a tab looks like: the canvas and its layout, snapshots, pictures read once, and
 // texts in boxes.
 
-#include "base/core/AppState.h"
 #include "base/core/Cp1252.h"
 #include "canvas/core/CanvasLayout.h"
 #include "canvas/core/Etiquette.h"
@@ -558,13 +557,13 @@ private Q_SLOTS:
         QVERIFY(readProjectData(toCp1252(kBoxes), p, test::french()).ok());
         Etiquette& tab = p.tab(1);
         tab.objectClick(ObjectKind::Label, 2);
-        tab.Copier(2, test::french());
-        tab.Coller(test::french());
+        QString clipboard;
+        tab.Copier(2, clipboard, test::french());
+        tab.Coller(clipboard, test::french());
         QCOMPARE(tab.labelCount(), 3);
         QCOMPARE(tab.label(3).box, tab.label(2).box);
         QCOMPARE(tab.label(3).Caption, tab.label(2).Caption);
         QCOMPARE(tab.labelRect(3), tab.labelRect(2).translated(5, 5));
-        App.ObjectClipboard.clear();
         // A line typed in a text on one line keeps no line break.
         tab.NewLabel();
         tab.Caption(4, QStringLiteral("a\nb"));

@@ -1,7 +1,6 @@
 // A tab: its objects, slots, selection, moves, alignment, clipboard and the changes it
 // announces, for texts, logos and codes.
 
-#include "base/core/AppState.h"
 #include "canvas/core/Etiquette.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
@@ -60,7 +59,7 @@ class TestEtiquette : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { App.reset(); }
+    void init() { clipboard.clear(); }
 
     void newProjetResetsTheTab()
     {
@@ -275,10 +274,10 @@ private Q_SLOTS:
         a.NewLabel(10, 20);
         a.FontStyle(1, "Tahoma", 12, true, false, false, false);
         a.objectClick(Kind::Label, 1);
-        a.Copier(1, test::french());
-        QVERIFY(App.ObjectClipboard.startsWith("LABEL|ZONE DE TEXTE|10|20|Tahoma|12|Vrai|"));
+        a.Copier(1, clipboard, test::french());
+        QVERIFY(clipboard.startsWith("LABEL|ZONE DE TEXTE|10|20|Tahoma|12|Vrai|"));
         for (int i = 0; i < 3; ++i)
-            b.Coller(test::french());
+            b.Coller(clipboard, test::french());
         QCOMPARE(b.IDlabel(), std::int16_t(3));
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(b.label(i).Top, 15.0f);
@@ -286,25 +285,25 @@ private Q_SLOTS:
             QCOMPARE(b.label(i).FontBold, true);
         }
         a.PositionObjet(1, -5, 20);
-        a.Copier(1, test::french());
-        b.Coller(test::french());
+        a.Copier(1, clipboard, test::french());
+        b.Coller(clipboard, test::french());
         QCOMPARE(b.label(4).Top, 5.0f);  // top 0 means "no position"
         QCOMPARE(b.label(4).Left, 5.0f);
 
         a.NewLogo(10, 10);
         a.objectClick(Kind::Logo, 1);
         a.DimensionLogo(1, 22, 11);
-        a.Copier(1, test::french());
-        QCOMPARE(App.ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+        a.Copier(1, clipboard, test::french());
+        QCOMPARE(clipboard, QStringLiteral("LOGO||10|10|22|11"));
         b.objectClick(Kind::Label, 1);
-        b.Coller(test::french());
+        b.Coller(clipboard, test::french());
         QCOMPARE(b.logo(1).Width, 22.0f);
         QCOMPARE(b.logo(1).Top, 15.0f);
 
         a.ResetFocus();
         a.setLabelFocus(1);
-        a.Copier(0, test::french());
-        QCOMPARE(App.ObjectClipboard, QStringLiteral("LOGO||10|10|22|11"));
+        a.Copier(0, clipboard, test::french());
+        QCOMPARE(clipboard, QStringLiteral("LOGO||10|10|22|11"));
     }
 
     void listenersHearEachRealChangeOnce()
@@ -376,8 +375,8 @@ private Q_SLOTS:
         t.NewProjet("Neuf", 40, 30, rgbColor(255, 255, 255), 0, false, false, false);
         QCOMPARE(heard.count(), 1);
         QCOMPARE(last(), C::Geometry | C::Background | C::Objects | C::Selection | C::Settings);
-        App.ObjectClipboard = QStringLiteral("LABEL|Copie|10|10|Tahoma|12|Vrai|Faux|Faux|Faux|255");
-        t.Coller(test::french());
+        clipboard = QStringLiteral("LABEL|Copie|10|10|Tahoma|12|Vrai|Faux|Faux|Faux|255");
+        t.Coller(clipboard, test::french());
         QCOMPARE(heard.count(), 2);
         QCOMPARE(last(), C::Objects);  // the selection and the tool box's font stay
     }
@@ -542,13 +541,13 @@ private Q_SLOTS:
         c.ShowText = false;
         t.NewCode(c);
         t.objectClick(Kind::Code, 1);
-        t.Copier(1, test::french());
-        QCOMPARE(App.ObjectClipboard, QStringLiteral("CODE|QR|a\\pb\\\\c\\nd|10,5|20|20|20|0|Faux"));
+        t.Copier(1, clipboard, test::french());
+        QCOMPARE(clipboard, QStringLiteral("CODE|QR|a\\pb\\\\c\\nd|10,5|20|20|20|0|Faux"));
 
         Etiquette other;
         newCard(other);
         other.NewLabel(1, 1);
-        other.Coller(test::french());
+        other.Coller(clipboard, test::french());
         QCOMPARE(other.IDcode(), std::int16_t(1));
         QCOMPARE(other.codeData(1), QStringLiteral("a|b\\c\nd"));
         QCOMPARE(other.codeRect(1), QRectF(25, 15.5, 20, 20));  // 5 mm below and right
@@ -576,6 +575,9 @@ private Q_SLOTS:
         // The logo covers the whole card: only a code drawn after it shows.
         QVERIFY(green > 400);  // a QR code of 20 mm at 96 dpi: hundreds of dark pixels
     }
+
+private:
+    QString clipboard;  // the object clipboard the program would share
 };
 
 PLK_TEST_CLASS(TestEtiquette)

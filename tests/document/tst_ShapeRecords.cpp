@@ -89,7 +89,7 @@ private Q_SLOTS:
         t.DelLabel();
         QVERIFY(projectFileText(p, test::french()).endsWith("PRINT|0|0|0|0|1|0|0|0|0|1|1\r\nPLACE|LABEL|1|5,25|19,5\r\n"));
         t.objectClick(ObjectKind::Label, 2);
-        handleCanvasKey(t, Qt::Key_Right, false, {});
+        handleCanvasKey(t, Qt::Key_Right, false);
         QVERIFY(projectFileText(p, test::french()).endsWith("LABEL|Ville|20|6|Tahoma|10|Vrai|Faux|Faux|Faux|0\r\n"
                                                             "FOND|1|16777215\r\nPRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
     }
@@ -102,13 +102,13 @@ private Q_SLOTS:
                     .ok());
         Etiquette& t = p.tab(1);
         t.objectClick(ObjectKind::Shape, 1);
-        t.Copier(1, test::french());
-        t.Coller(test::french());
+        QString clipboard;
+        t.Copier(1, clipboard, test::french());
+        t.Coller(clipboard, test::french());
         QCOMPARE(t.shapeCount(), 2);
         QCOMPARE(t.shape(2).Top, 15.0);
         QCOMPARE(t.shape(2).rotation(), 30.0);
         QVERIFY(projectFileText(p, test::french()).endsWith("ROTATION|FIGURE|1|30\r\nROTATION|FIGURE|2|30\r\n"));
-        App.ObjectClipboard.clear();
     }
 };
 

@@ -1,4 +1,3 @@
-#include "base/core/AppState.h"
 #include "base/core/Cp1252.h"
 #include "base/core/ValueReader.h"
 #include "document/core/LegacyImport.h"
@@ -85,10 +84,10 @@ private Q_SLOTS:
     {
         Project p;
         Etiquette& t = p.tab(1);
-        App.ObjectClipboard = QStringLiteral("LABEL|x|32765|10|Tahoma|8|Faux|Faux|Faux|Faux|0");
-        QVERIFY_THROWS_EXCEPTION(FormatError, t.Coller(test::french()));
+        clipboard = QStringLiteral("LABEL|x|32765|10|Tahoma|8|Faux|Faux|Faux|Faux|0");
+        QVERIFY_THROWS_EXCEPTION(FormatError, t.Coller(clipboard, test::french()));
         QCOMPARE(t.IDlabel(), std::int16_t(0));
-        App.ObjectClipboard.clear();
+        clipboard.clear();
     }
 
     void legacyLengthsHaveTheSameBounds()
@@ -206,11 +205,14 @@ private Q_SLOTS:
         t.NewLabel(10, 10);
         t.Caption(1, kForeign);
         t.objectClick(Etiquette::ObjectKind::Label, 1);
-        t.Copier(1, test::french());
-        t.Coller(test::french());
+        t.Copier(1, clipboard, test::french());
+        t.Coller(clipboard, test::french());
         QCOMPARE(t.label(2).Caption, kForeign);
-        App.ObjectClipboard.clear();
+        clipboard.clear();
     }
+
+private:
+    QString clipboard;  // the object clipboard the program would share
 };
 
 PLK_TEST_CLASS(TestUntrustedProjects)

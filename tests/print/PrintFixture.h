@@ -30,6 +30,7 @@ struct PrintFixture : MainWindowFixture {
     {
         start();
         menu->setGeometry(100, 100, 1000, 760);
+        toolBox.app = &app;
         menu->setToolBox(&toolBox);
         printers = std::make_unique<FakePrinters>(
             dir.path(),

@@ -247,12 +247,12 @@ private Q_SLOTS:
     void theToolBoxHidesWhileTheDialogIsOpen()
     {
         f->open(kNeverSetUp);
-        App.BoiteVisible = true;
+        f->app.BoiteVisible = true;
         f->commands->showPrint();
         QCOMPARE(f->toolBox.calls, QStringList{"hide"});
         dialog().close();
         QCOMPARE(f->toolBox.calls, (QStringList{"hide", "show"}));
-        App.BoiteVisible = false;
+        f->app.BoiteVisible = false;
         f->commands->showPrint();
         dialog().close();
         QCOMPARE(f->toolBox.calls.size(), 2);

@@ -18,9 +18,9 @@ MainWindowFixture::~MainWindowFixture() { stop(); }
 
 void MainWindowFixture::start(const QString& installedTemplates)
 {
-    App.reset();
+    app = AppState();
     dialogs = std::make_unique<ScriptedDialogs>();
-    menu = std::make_unique<frmMenu>(AppPaths(dir.path(), installedTemplates), *dialogs);
+    menu = std::make_unique<frmMenu>(AppPaths(dir.path(), installedTemplates), *dialogs, app);
     menu->show();
 }
 

@@ -2,6 +2,7 @@
 // A main window over a temporary program folder, answered by scripted dialogs: the
 // starting point of the tests that drive the program's windows and commands.
 
+#include "base/core/AppState.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 
@@ -42,6 +43,8 @@ public:
                     const QString& name = QStringLiteral("Exemple.plk"));
 
     QTemporaryDir dir;
+    /// What the program shares for the whole run, as it starts.
+    AppState app;
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<frmMenu> menu;
     std::unique_ptr<frmOutils> toolBox;

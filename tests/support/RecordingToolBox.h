@@ -12,6 +12,7 @@ namespace plk::test {
 class RecordingToolBox final : public ToolBoxLink {
 public:
     QStringList calls;
+    AppState* app = nullptr;
     void objectClicked(frmProjet&, int) override {}
     void editCode(frmProjet&, int tab) override { calls << QStringLiteral("edit code of tab %1").arg(tab); }
     void editShape(frmProjet&, int tab) override { calls << QStringLiteral("edit shape of tab %1").arg(tab); }
@@ -22,7 +23,8 @@ public:
     void closeToolBox() override
     {
         calls << QStringLiteral("close");
-        App.BoiteVisible = false;
+        if (app)
+            app->BoiteVisible = false;
     }
 };
 

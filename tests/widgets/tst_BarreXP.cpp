@@ -44,7 +44,7 @@ private Q_SLOTS:
     void init()
     {
         m_fx.start();
-        App.Options.Animation = 1;
+        m_fx.app.Options.Animation = 1;
         pane = buildTaskPane(*m_fx.menu);
         pane->resize(300, 900);
         QVERIFY(QTest::qWaitForWindowExposed(pane));

@@ -1,5 +1,6 @@
 // The tool box's CODE and FUSION pages: codes checked before they reach the tab, the
-// business-card helper, and mail merge in the windows.
+// business-card helper, and mail merge in the windows (the data file, its fields and
+// rows, the first label, the LOGO page's picture column, "Aperçu des données").
 
 #include "WindowTests.h"
 #include "barcode/core/BarcodeSymbol.h"
@@ -8,6 +9,7 @@
 #include "support/MergeFixtures.h"
 #include "windows/ui/ContentField.h"
 #include "windows/ui/DataPage.h"
+#include "windows/ui/LogoFieldBox.h"
 #include "windows/ui/MergeOptionsBox.h"
 #include "windows/ui/UndoCommands.h"
 
@@ -88,7 +90,7 @@ private Q_SLOTS:
     // nothing changed when they do not fit; size, colour and text; the business-card helper.
     void addingACodeOpensItsPage()
     {
-        QVERIFY(App.BoiteVisible);
+        QVERIFY(m_fx.app.BoiteVisible);
         QVERIFY(m_outils->isVisible());
         QCOMPARE(m_outils->selectedPage(), int(frmOutils::PageCode));
         QCOMPARE(tab().CodeFocus(), std::int16_t(1));
@@ -323,6 +325,56 @@ private Q_SLOTS:
         Q_EMIT page->fieldList()->itemDoubleClicked(page->fieldList()->item(0));
         QCOMPARE(m_outils->contentField()->text(), QStringLiteral("Monsieur «Prénom»«Nom»"));
         QCOMPARE(tab.label(1).Caption, QStringLiteral("Monsieur «Prénom»«Nom»"));
+    }
+
+    void aLogoTakesItsPictureFromTheChosenColumn()
+    {
+        frmProjet* w = openWithToolBox();
+        Etiquette& tab = w->surface(1);
+        QComboBox* column = m_outils->logoFieldBox()->fieldBox();
+        const auto shownColumn = [&] { return column->isEnabled() ? column->currentText() : QString(); };
+        const auto canvas = [&] { return w->view(1)->canvas()->grab().toImage(); };
+        QTest::mouseClick(m_outils->logoObjectButton(), Qt::LeftButton);  // a new logo, selected
+        QVERIFY(!column->isEnabled());                                    // no data file yet
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(m_fx.dir.filePath("listes/rouge.png")));
+        const QString csv = m_fx.dir.filePath("listes/photos.csv");
+        test::writeBytes(csv, "Nom;Photo\r\nA;rouge.png\r\nB;absente.png\r\n");
+        choose(csv);
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QCOMPARE(column->count(), 3);
+        QCOMPARE(shownColumn(), QStringLiteral("(aucune)"));
+        const QImage own = canvas();
+
+        QUndoStack& steps = w->history().stack();
+        const int before = steps.count();
+        column->setCurrentIndex(1);
+        QTest::keyClick(column, Qt::Key_Down);  // "Photo", picked with the keyboard
+        QCOMPARE(tab.logo(1).pictureField, QStringLiteral("Photo"));
+        w->history().checkpoint();
+        QCOMPARE(steps.count(), before + 1);
+        QCOMPARE(steps.undoText(), QStringLiteral("la modification de l'objet"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Adresse*"));
+        tab.objectClick(Etiquette::ObjectKind::Label, 1);  // a text has no column
+        QCOMPARE(shownColumn(), QString());
+        tab.objectClick(Etiquette::ObjectKind::Logo, 1);
+        QCOMPARE(shownColumn(), QStringLiteral("Photo"));
+
+        // The canvas shows the row's picture, and the logo's own where the row's is missing.
+        w->showData(true);
+        QVERIFY(canvas() != own);
+        QTest::mouseClick(m_outils->dataPage()->rowButton(2), Qt::LeftButton);
+        QCOMPARE(canvas(), own);
+
+        w->history().undo();
+        QCOMPARE(tab.logo(1).pictureField, QString());
+        QCOMPARE(shownColumn(), QStringLiteral("(aucune)"));
+        w->history().redo();
+        QCOMPARE(shownColumn(), QStringLiteral("Photo"));
+        m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        QVERIFY(test::readBytes(m_fx.dir.filePath("Adresse.plk"))
+                    .endsWith("FUSION|listes/photos.csv|1\r\nFUSIONLOGO|1|Photo\r\n"));
     }
 
     void theToolbarShowsTheChosenRowsValues()

@@ -62,7 +62,7 @@ private Q_SLOTS:
         add();
         const int made = logo ? tab.IDlogo() : tab.IDlabel();
         QCOMPARE(logo ? tab.LogoFocus() : tab.LabelFocus(), made);
-        QCOMPARE(App.ObjetActif, made);
+        QCOMPARE(m_fx.app.ObjetActif, made);
         // Where a second object goes stays where it went, and the tool box shows it.
         QCOMPARE(logo ? tab.logo(made).Left : tab.label(made).Left, 5.0f);
         QCOMPARE(box.fieldX()->Text(), QStringLiteral("5"));

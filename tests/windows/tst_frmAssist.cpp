@@ -56,7 +56,7 @@ private Q_SLOTS:
                  QStringLiteral("PROJET|Carte De Visite|80|50|-2147483643|-2147483642|Faux|Faux|Vrai|Faux|Faux"));
         QCOMPARE(w->surface(1).RecupererObjet(4), QStringLiteral("FOND|1|-2147483643"));
         QCOMPARE(m_fx.menu->statusPanel(2)->text(), QStringLiteral("L : 80 Mm - H : 50 Mm"));
-        QVERIFY(!App.BoiteVisible);
+        QVERIFY(!m_fx.app.BoiteVisible);
         QVERIFY(!m_outils->isVisible());
     }
 
@@ -82,7 +82,7 @@ private Q_SLOTS:
         Etiquette& t = m_fx.menu->activeProject()->surface(1);
         QCOMPARE(t.RecupererObjet(1), QStringLiteral("PROJET|Etiquette Cd|120|50|%1|-2147483642|Faux|Faux|Faux|Faux|Faux")
                                           .arg(rgbColor(0, 128, 255)));
-        QVERIFY(App.BoiteVisible);
+        QVERIFY(m_fx.app.BoiteVisible);
         QVERIFY(m_outils->isVisible());  // filled from the new tab and shown
         QCOMPARE(m_outils->tabWidthField()->Text(), QStringLiteral("120"));
     }
@@ -131,7 +131,7 @@ private Q_SLOTS:
         w->setCaption(QStringLiteral("Carte"));
         w->project().addTab(QStringLiteral("Verso"));
         m_fx.menu->showProjectWindow(w);
-        App.BoiteVisible = false;
+        m_fx.app.BoiteVisible = false;
         m_fx.menu->Mnu_ID_Projet_Click(Projet::AjouterOnglet);
         QCOMPARE(m_assist->windowTitle(), QStringLiteral("Ajouter un nouvel onglet"));
         QCOMPARE(m_assist->banner()->Caption1(), QStringLiteral("Ajouter un nouvel onglet"));
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(w->surface(3).NameProjet(), QStringLiteral("Dos De Carte"));
         QCOMPARE(w->caption(), QStringLiteral("Carte"));
         QVERIFY(m_fx.menu->projectAction(Projet::SupprimerOnglet)->isEnabled());  // the new last tab can be deleted
-        QVERIFY(!App.BoiteVisible);
+        QVERIFY(!m_fx.app.BoiteVisible);
 
         // The next new project has the normal texts back.
         m_fx.showWizard(false);

@@ -93,7 +93,7 @@ private Q_SLOTS:
         sub->setGeometry(0, 0, 300, 240);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::BoiteOutils);
         QVERIFY(m_outils->isVisible());
-        QVERIFY(App.BoiteVisible);
+        QVERIFY(m_fx.app.BoiteVisible);
         const QRect project(sub->mapToGlobal(QPoint(0, 0)), sub->size());
         QVERIFY(!m_outils->frameGeometry().intersects(project));
         QCOMPARE(m_outils->x(), project.right() + 1);
@@ -104,7 +104,7 @@ private Q_SLOTS:
         m_outils->selectPage(4);
         m_outils->move(100, 120);
         m_outils->close();
-        QVERIFY(!App.BoiteVisible);
+        QVERIFY(!m_fx.app.BoiteVisible);
         const QString ini = m_fx.menu->paths().settingsFile();
         QCOMPARE(ReadIni(ini, "OUTILS", "Onglet"), QStringLiteral("4"));
         QCOMPARE(ReadIni(ini, "OUTILS", "Top"), QStringLiteral("1800"));
@@ -168,7 +168,7 @@ private Q_SLOTS:
         Etiquette& t = openToolBox();
         t.NewLabel();
         t.backgroundClick();
-        QCOMPARE(App.ObjetActif, std::int16_t(0));
+        QCOMPARE(m_fx.app.ObjetActif, std::int16_t(0));
         test::clickEntry(m_outils->alignmentList(), 2);  // "Milieu absolu"
         QCOMPARE(m_outils->alignmentList()->currentRow(), -1);
         QVERIFY(m_outils->alignmentList()->selectedItems().isEmpty());

@@ -11,6 +11,7 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMenu.h"
 #include "app/ui/frmOptions.h"
+#include "base/core/AppState.h"
 #include "export/ui/frmExport.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrinterOutput.h"
@@ -68,7 +69,8 @@ int SubMain(QApplication& app)
 
     // Before anything reads or writes it: an unreadable file would be replaced.
     const QString settingsNotice = setAsideUnreadableSettings(paths.settingsFile());
-    frmMenu menu(paths, dialogs);
+    AppState state;
+    frmMenu menu(paths, dialogs, state);
     restoreMainWindow(menu, paths);
     frmOptions options(menu);
     options.SaveLoadOptions(0);

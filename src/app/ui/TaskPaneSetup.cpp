@@ -4,15 +4,14 @@
 #include "settings/core/AppPaths.h"
 #include "settings/core/Settings.h"
 #include "widgets/ui/BarreXP.h"
+#include "windows/ui/CommandRegistry.h"
 #include "windows/ui/MainWindowServices.h"
 
-#include <variant>
+#include <QAction>
 
 namespace plk {
 
 namespace {
-
-using Command = std::variant<Fichier, Edition, Aide>;
 
 struct Item {
     int group;
@@ -20,7 +19,7 @@ struct Item {
     Command command;
 };
 
-// Item k of the pane (counted from 1) runs the menu entry of its command; items added
+// Item k of the pane (counted from 1) triggers the action of its command; items added
 // later come last, each in its group, so that the first items keep their numbers.
 constexpr Item kItems[] = {
     {1, "Créer un nouveau projet", Fichier::Nouveau},
@@ -38,14 +37,6 @@ constexpr Item kItems[] = {
     {4, "Quitter", Fichier::Quitter},
     {2, "Ajouter un code-barres", Edition::AjouterCode},
     {2, "Ajouter une forme", Edition::AjouterForme},
-};
-
-// Hands a command to the handler of its menu.
-struct RunOn {
-    MainWindowServices& menu;
-    void operator()(Fichier c) const { menu.Mnu_ID_Fichier_Click(c); }
-    void operator()(Edition c) const { menu.Mnu_ID_Edition_Click(c); }
-    void operator()(Aide c) const { menu.Mnu_ID_Aide_Click(c); }
 };
 
 constexpr const char* kGroups[] = {"Gestion du projet", "Propriétés du projet", "Mise en page", "Aide utilisateur"};
@@ -67,8 +58,8 @@ BarreXP* buildTaskPane(MainWindowServices& menu)
     QObject::connect(bar, &BarreXP::ClickLabel, menu.mainWidget(), [&menu](int item) {
         if (item < 1 || item > int(std::size(kItems)))
             return;
-        const auto& command = kItems[item - 1].command;
-        menu.runCommand([&menu, &command] { std::visit(RunOn{menu}, command); });
+        if (QAction* action = menu.commands().action(kItems[item - 1].command))
+            action->trigger();
     });
     menu.setTaskPane(bar, toQColor(bar->BackColor()));
     applyTaskPaneOptions(menu);
@@ -80,9 +71,9 @@ void applyTaskPaneOptions(MainWindowServices& menu)
     BarreXP* bar = pane(menu);
     if (!bar)
         return;
-    bar->setAnimation(App.Options.Animation == 0);
-    menu.setTaskPaneOnRight(App.Options.Position == 1);
-    menu.setTaskPaneVisible(App.Options.Afficher != 1);
+    bar->setAnimation(menu.app().Options.Animation == 0);
+    menu.setTaskPaneOnRight(menu.app().Options.Position == 1);
+    menu.setTaskPaneVisible(menu.app().Options.Afficher != 1);
 }
 
 void SaveLoadTaskPane(MainWindowServices& menu, int mode)

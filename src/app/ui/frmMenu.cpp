@@ -36,8 +36,8 @@ constexpr int kCascadeSteps = 4;  // windows cascading before the next starts at
 
 }  // namespace
 
-frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_files(dialogs, m_paths),
+frmMenu::frmMenu(const AppPaths& paths, Dialogs& dialogs, AppState& app, QWidget* parent)
+    : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs), m_app(app), m_files(dialogs, m_paths),
       m_undoCommands(new UndoCommands(this)),
       m_zoomCommands(new ZoomCommands(
           [this] {
@@ -95,57 +95,90 @@ frmMenu::~frmMenu() = default;
 
 // --- menus ------------------------------------------------------------------------------
 
-template <typename Command>
-QVector<QAction*> frmMenu::addEntries(QMenu* menu, std::initializer_list<MenuEntry<Command>> entries,
-                                      void (frmMenu::*handler)(Command))
+void frmMenu::buildCommands()
 {
-    QVector<QAction*> actions;
-    for (const MenuEntry<Command>& entry : entries) {
-        while (actions.size() < int(entry.command))
-            actions.append(menu->addSeparator());
-        QAction* a = menu->addAction(QString::fromUtf8(entry.caption));
-        if (!entry.key.isEmpty())
-            a->setShortcut(entry.key);
-        const Command command = entry.command;
-        connect(a, &QAction::triggered, this,
-                [this, handler, command] { runCommand([this, handler, command] { (this->*handler)(command); }); });
-        actions.append(a);
+    struct Entry {
+        Command command;
+        const char* caption;
+        QList<QKeySequence> keys;
+    };
+    const Entry entries[] = {
+        {Fichier::Nouveau, "Créer un nouveau projet", standardKeys(QKeySequence::New)},
+        {Fichier::Ouvrir, "Ouvrir un projet...", standardKeys(QKeySequence::Open)},
+        {Fichier::Enregistrer, "Enregistrer le projet", standardKeys(QKeySequence::Save)},
+        {Fichier::EnregistrerSous, "Enregistrer le projet sous...", {}},
+        {Fichier::EnregistrerGabarit, "Enregistrer comme un gabarit", {}},
+        {Fichier::Cloturer, "Clôturer le projet", {}},
+        {Fichier::Apercu, "Aperçu avant impression", {}},
+        {Fichier::Imprimer, "Imprimer le projet", standardKeys(QKeySequence::Print)},
+        {Fichier::Preferences, "Préférences...", {}},
+        {Fichier::Quitter, "Quitter", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+        {Edition::AjouterTexte, "Ajouter un objet texte", {}},
+        {Edition::AjouterLogo, "Ajouter un objet logo", {}},
+        {Edition::SupprimerObjet, "Supprimer un objet", standardKeys(QKeySequence::Delete)},
+        {Edition::Copier, "Copier", standardKeys(QKeySequence::Copy)},
+        {Edition::Coller, "Coller", standardKeys(QKeySequence::Paste)},
+        {Edition::Exporter, "Exporter dans une image", {}},
+        {Edition::BoiteOutils, "Boite à outils", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+        {Edition::AjouterCode, "Ajouter un code-barres", {}},
+        {Edition::AjouterForme, "Ajouter une forme", {}},
+        {Edition::PivoterGauche, "Pivoter de 90° à gauche", {}},
+        {Edition::PivoterDroite, "Pivoter de 90° à droite", {}},
+        {Fenetre::MosaiqueHorizontal, "Mosaïque horizontal", {}},
+        {Fenetre::MosaiqueVertical, "Mosaïque vertical", {}},
+        {Fenetre::Cascade, "En cascade", {}},
+        {Fenetre::ReorganiserIcones, "Réorganiser les icônes", {}},
+        {Fenetre::FermerFenetres, "Fermer les fenêtres", {QKeySequence(Qt::CTRL | Qt::Key_F)}},
+        {Aide::Rubrique, "Rubrique de l'aide", {QKeySequence(Qt::Key_F1)}},
+        {Aide::Historique, "Historique des versions", {}},
+        {Aide::Licence, "Licence d'exploitation", {}},
+        {Aide::APropos, "A propos de...", {QKeySequence(Qt::Key_F2)}},
+        {Projet::AjouterOnglet, "Ajouter un nouvel onglet", {}},
+        {Projet::RenommerOnglet, "Renommer un onglet", {}},
+        {Projet::SupprimerOnglet, "Supprimer un onglet", {}},
+    };
+    for (const Entry& e : entries) {
+        const Command command = e.command;
+        m_commands.add(command, QString::fromUtf8(e.caption), e.keys, [this, command] {
+            runCommand([this, command] { std::visit([this](auto c) { handle(c); }, command); });
+        });
     }
-    return actions;
+    // Suppr belongs to the canvas, which hands it to the command while it has the focus:
+    // anywhere else (a field, the tab strip) the key keeps its own meaning. The menu
+    // still shows it.
+    editAction(Edition::SupprimerObjet)->setShortcutContext(Qt::WidgetShortcut);
+    editAction(Edition::SupprimerObjet)->setEnabled(false);
+    projectAction(Projet::SupprimerOnglet)->setEnabled(false);
+
+    // Not in the menus: the selected object goes to the object clipboard and off the
+    // tab, in one step.
+    auto* cut = new QAction(QStringLiteral("Couper"), this);
+    cut->setShortcuts(standardKeys(QKeySequence::Cut));
+    connect(cut, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            const frmProjet* window = activeProject();
+            if (!window || !window->surface(window->selectedTab()).selected())
+                return;
+            Mnu_ID_Edition_Click(Edition::Copier);
+            Mnu_ID_Edition_Click(Edition::SupprimerObjet);
+        });
+    });
+    addAction(cut);
 }
 
 void frmMenu::buildMenus()
 {
+    buildCommands();
     m_fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    addEntries<Fichier>(m_fichier,
-                        {{Fichier::Nouveau, "Créer un nouveau projet", Qt::CTRL | Qt::Key_N},
-                         {Fichier::Ouvrir, "Ouvrir un projet...", Qt::CTRL | Qt::Key_O},
-                         {Fichier::Enregistrer, "Enregistrer le projet", Qt::CTRL | Qt::Key_S},
-                         {Fichier::EnregistrerSous, "Enregistrer le projet sous..."},
-                         {Fichier::EnregistrerGabarit, "Enregistrer comme un gabarit"},
-                         {Fichier::Cloturer, "Clôturer le projet"},
-                         {Fichier::Apercu, "Aperçu avant impression"},
-                         {Fichier::Imprimer, "Imprimer le projet", Qt::CTRL | Qt::Key_P},
-                         {Fichier::Preferences, "Préférences..."},
-                         {Fichier::Quitter, "Quitter", Qt::CTRL | Qt::Key_Q}},
-                        &frmMenu::Mnu_ID_Fichier_Click);
+    m_commands.addTo(m_fichier, {Fichier::Nouveau, Fichier::Ouvrir, Fichier::Enregistrer, Fichier::EnregistrerSous,
+                                 Fichier::EnregistrerGabarit, Fichier::Cloturer, Fichier::Apercu, Fichier::Imprimer,
+                                 Fichier::Preferences, Fichier::Quitter});
 
     m_edition = menuBar()->addMenu(QStringLiteral("&Edition"));
     m_undoCommands->addTo(m_edition);
-    m_editActions = addEntries<Edition>(m_edition,
-                                        {{Edition::AjouterTexte, "Ajouter un objet texte"},
-                                         {Edition::AjouterLogo, "Ajouter un objet logo"},
-                                         {Edition::SupprimerObjet, "Supprimer un objet"},
-                                         {Edition::Copier, "Copier", Qt::CTRL | Qt::Key_C},
-                                         {Edition::Coller, "Coller", Qt::CTRL | Qt::Key_V},
-                                         {Edition::Exporter, "Exporter dans une image"},
-                                         {Edition::BoiteOutils, "Boite à outils", Qt::CTRL | Qt::Key_B},
-                                         {Edition::AjouterCode, "Ajouter un code-barres"},
-                                         {Edition::AjouterForme, "Ajouter une forme"},
-                                         {Edition::PivoterGauche, "Pivoter de 90° à gauche"},
-                                         {Edition::PivoterDroite, "Pivoter de 90° à droite"}},
-                                        &frmMenu::Mnu_ID_Edition_Click);
-    editAction(Edition::SupprimerObjet)->setEnabled(false);
+    m_commands.addTo(m_edition, {Edition::AjouterTexte, Edition::AjouterLogo, Edition::SupprimerObjet, Edition::Copier,
+                                 Edition::Coller, Edition::Exporter, Edition::BoiteOutils, Edition::AjouterCode,
+                                 Edition::AjouterForme, Edition::PivoterGauche, Edition::PivoterDroite});
 
     m_gabarits = menuBar()->addMenu(QStringLiteral("&Gabarits"));
     QAction* refresh = m_gabarits->addAction(QStringLiteral("Actualiser la liste"));
@@ -157,32 +190,17 @@ void frmMenu::buildMenus()
     m_gabarits->addSeparator();
 
     m_fenetre = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
-    addEntries<Fenetre>(m_fenetre,
-                        {{Fenetre::MosaiqueHorizontal, "Mosaïque horizontal"},
-                         {Fenetre::MosaiqueVertical, "Mosaïque vertical"},
-                         {Fenetre::Cascade, "En cascade"},
-                         {Fenetre::ReorganiserIcones, "Réorganiser les icônes"},
-                         {Fenetre::FermerFenetres, "Fermer les fenêtres", Qt::CTRL | Qt::Key_F}},
-                        &frmMenu::Mnu_ID_Fenetre_Click);
+    m_commands.addTo(m_fenetre, {Fenetre::MosaiqueHorizontal, Fenetre::MosaiqueVertical, Fenetre::Cascade,
+                                 Fenetre::ReorganiserIcones, Fenetre::FermerFenetres});
     m_zoomCommands->addTo(m_fenetre);
     connect(m_fenetre, &QMenu::aboutToShow, this, &frmMenu::rebuildWindowList);
 
     m_aide = menuBar()->addMenu(QStringLiteral("&Aide"));
-    addEntries<Aide>(m_aide,
-                     {{Aide::Rubrique, "Rubrique de l'aide", Qt::Key_F1},
-                      {Aide::Historique, "Historique des versions"},
-                      {Aide::Licence, "Licence d'exploitation"},
-                      {Aide::APropos, "A propos de...", Qt::Key_F2}},
-                     &frmMenu::Mnu_ID_Aide_Click);
+    m_commands.addTo(m_aide, {Aide::Rubrique, Aide::Historique, Aide::Licence, Aide::APropos});
 
     // Not in the menu bar: the project windows' toolbar pops it up.
     m_projet = new QMenu(QStringLiteral("Projet"), this);
-    m_projectActions = addEntries<Projet>(m_projet,
-                                          {{Projet::AjouterOnglet, "Ajouter un nouvel onglet"},
-                                           {Projet::RenommerOnglet, "Renommer un onglet"},
-                                           {Projet::SupprimerOnglet, "Supprimer un onglet"}},
-                                          &frmMenu::Mnu_ID_Projet_Click);
-    projectAction(Projet::SupprimerOnglet)->setEnabled(false);
+    m_commands.addTo(m_projet, {Projet::AjouterOnglet, Projet::RenommerOnglet, Projet::SupprimerOnglet});
 }
 
 void frmMenu::rebuildWindowList()
@@ -310,14 +328,14 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
         break;
-    case Edition::Copier: tab.Copier(App.ObjetActif); break;
-    case Edition::Coller: tab.Coller(); break;
+    case Edition::Copier: tab.Copier(m_app.ObjetActif, m_app.ObjectClipboard); break;
+    case Edition::Coller: tab.Coller(m_app.ObjectClipboard); break;
     case Edition::Exporter:
         if (parts.showExport)
             parts.showExport();
         break;
     case Edition::BoiteOutils:
-        App.BoiteVisible = true;
+        m_app.BoiteVisible = true;
         if (m_toolBox) {
             m_toolBox->Remplir_Outils(window, window.selectedTab());
             m_toolBox->showToolBox();
@@ -327,14 +345,14 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
         // The new code is selected and the tool box opens on it, to give it its data.
         tab.NewCode(newCodeObject());
         tab.objectClick(Etiquette::ObjectKind::Code, tab.IDcode());
-        App.BoiteVisible = true;
+        m_app.BoiteVisible = true;
         if (m_toolBox)
             m_toolBox->editCode(window, window.selectedTab());
         break;
     case Edition::AjouterForme:
         tab.NewShape(newShapeObject());
         tab.objectClick(Etiquette::ObjectKind::Shape, tab.shapeCount());
-        App.BoiteVisible = true;
+        m_app.BoiteVisible = true;
         if (m_toolBox)
             m_toolBox->editShape(window, window.selectedTab());
         break;
@@ -418,9 +436,9 @@ void frmMenu::Mnu_ID_Projet_Click(Projet index)
         return;
     frmProjet& window = *activeProject();
     switch (index) {
-    case Projet::AjouterOnglet: window.Gestion_Onglet(1); break;
-    case Projet::RenommerOnglet: window.Gestion_Onglet(2, window.selectedTab()); break;
-    case Projet::SupprimerOnglet: window.Gestion_Onglet(3, window.selectedTab()); break;
+    case Projet::AjouterOnglet: window.addTab(); break;
+    case Projet::RenommerOnglet: window.renameTab(window.selectedTab()); break;
+    case Projet::SupprimerOnglet: window.deleteTab(window.selectedTab()); break;
     }
 }
 
@@ -465,8 +483,8 @@ void frmMenu::openChoice(const ProjectFiles::Choice& choice)
         return;
     }
     showProjectWindow(window);
-    if (App.Options.Boite == 1) {
-        App.BoiteVisible = true;
+    if (m_app.Options.Boite == 1) {
+        m_app.BoiteVisible = true;
         if (m_toolBox) {
             m_toolBox->Remplir_Outils(*window, window->selectedTab());
             m_toolBox->showToolBox();
@@ -518,7 +536,7 @@ frmProjet* frmMenu::createProjectWindow(const QString& firstTabCaption)
 void frmMenu::showProjectWindow(frmProjet* window)
 {
     QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (App.Options.Maximiser == 1) {
+    if (m_app.Options.Maximiser == 1) {
         sub->showMaximized();
     } else {
         placeInWorkspace(sub);
@@ -632,7 +650,7 @@ void frmMenu::closeEvent(QCloseEvent* event)
 void frmMenu::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && App.BoiteVisible && m_toolBox) {
+    if (event->type() == QEvent::WindowStateChange && m_app.BoiteVisible && m_toolBox) {
         if (isMinimized())
             m_toolBox->hideToolBox();
         else

@@ -4,16 +4,15 @@
 
 #include "settings/core/AppPaths.h"
 #include "widgets/core/ProgramIcons.h"
+#include "windows/ui/CommandRegistry.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/MenuCommands.h"
 #include "windows/ui/ProjectFiles.h"
 #include "windows/ui/UndoCommands.h"
 #include "windows/ui/ZoomCommands.h"
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QStringList>
-#include <QVector>
 #include <functional>
 
 class QAction;
@@ -31,17 +30,17 @@ class frmMenu : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 
 public:
-    frmMenu(const AppPaths& paths, Dialogs& dialogs, QWidget* parent = nullptr);
+    frmMenu(const AppPaths& paths, Dialogs& dialogs, AppState& app, QWidget* parent = nullptr);
     ~frmMenu() override;
 
     MainWindowParts parts;
 
     // --- command handlers, one per menu ---------------------------------------------
-    void Mnu_ID_Fichier_Click(Fichier index) override;
-    void Mnu_ID_Edition_Click(Edition index) override;
+    void Mnu_ID_Fichier_Click(Fichier index);
+    void Mnu_ID_Edition_Click(Edition index);
     void runCommand(const std::function<void()>& command) override;
     void Mnu_ID_Fenetre_Click(Fenetre index);
-    void Mnu_ID_Aide_Click(Aide index) override;
+    void Mnu_ID_Aide_Click(Aide index);
     void Mnu_ID_Projet_Click(Projet index);
 
     frmProjet* activeProject() const override;
@@ -59,8 +58,8 @@ public:
     QMenu* templatesMenu() const override { return m_gabarits; }
     QMenu* windowMenu() const { return m_fenetre; }
     QMenu* helpMenu() const { return m_aide; }
-    QAction* editAction(Edition index) const { return m_editActions.value(int(index)); }
-    QAction* projectAction(Projet index) const { return m_projectActions.value(int(index)); }
+    QAction* editAction(Edition index) const { return m_commands.action(index); }
+    QAction* projectAction(Projet index) const { return m_commands.action(index); }
     /// "Annuler" and "Rétablir", above the other entries of "Edition".
     UndoCommands& undoCommands() const { return *m_undoCommands; }
     /// The zoom entries at the end of "Fenêtre".
@@ -84,6 +83,8 @@ public:
     void addTabWithWizard(frmProjet& window) override;
     bool saveProject(frmProjet& window) override;
     Dialogs& dialogs() override { return m_dialogs; }
+    CommandRegistry& commands() override { return m_commands; }
+    AppState& app() override { return m_app; }
     const AppPaths& paths() const override { return m_paths; }
     ToolBoxLink* toolBox() override { return m_toolBox; }
     void setToolBox(ToolBoxLink* toolBox) override { m_toolBox = toolBox; }
@@ -103,18 +104,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    /// An entry of a menu; the entries between two commands' places are separators.
-    template <typename Command>
-    struct MenuEntry {
-        Command command;
-        const char* caption;
-        QKeySequence key = QKeySequence();
-    };
-
+    void buildCommands();
+    // Each command to the handler of its menu.
+    void handle(Fichier c) { Mnu_ID_Fichier_Click(c); }
+    void handle(Edition c) { Mnu_ID_Edition_Click(c); }
+    void handle(Projet c) { Mnu_ID_Projet_Click(c); }
+    void handle(Fenetre c) { Mnu_ID_Fenetre_Click(c); }
+    void handle(Aide c) { Mnu_ID_Aide_Click(c); }
     void buildMenus();
-    template <typename Command>
-    QVector<QAction*> addEntries(QMenu* menu, std::initializer_list<MenuEntry<Command>> entries,
-                                 void (frmMenu::*handler)(Command));
     void rebuildWindowList();
     /// Gives a project window about to show its place in the workspace.
     void placeInWorkspace(QMdiSubWindow* sub) const;
@@ -128,7 +125,9 @@ private:
 
     AppPaths m_paths;
     Dialogs& m_dialogs;
+    AppState& m_app;
     ProjectFiles m_files;
+    CommandRegistry m_commands;
     UndoCommands* m_undoCommands;
     ZoomCommands* m_zoomCommands;
     QMdiArea* m_mdi;
@@ -139,7 +138,6 @@ private:
     QMenu* m_aide = nullptr;
     QStringList m_settingsFailures;  // the reasons already told
     QMenu* m_projet = nullptr;
-    QVector<QAction*> m_editActions, m_projectActions;
     QList<QAction*> m_windowList;
     QLabel* m_panels[4];
     QWidget* m_taskPane = nullptr;

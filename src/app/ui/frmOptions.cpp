@@ -18,9 +18,8 @@ namespace plk {
 
 namespace {
 
-std::int16_t& option(int index)
+std::int16_t& option(AppOptions& o, int index)
 {
-    AppOptions& o = App.Options;
     std::int16_t* options[5] = {&o.Afficher, &o.Animation, &o.Position, &o.Maximiser, &o.Boite};
     return *options[index];
 }
@@ -76,7 +75,7 @@ frmOptions::frmOptions(MainWindowServices& menu)
 
 void frmOptions::boxChanged(int index, bool ticked)
 {
-    option(index) = ticked ? 1 : 0;
+    option(m_menu.app().Options, index) = ticked ? 1 : 0;
     if (index <= 2)
         applyTaskPaneOptions(m_menu);
 }
@@ -85,7 +84,7 @@ void frmOptions::SaveLoadOptions(int mode)
 {
     const QString ini = m_menu.paths().settingsFile();
     if (mode == -1) {
-        m_menu.reportSettingsFailure(saveOptions(ini, App.Options));
+        m_menu.reportSettingsFailure(saveOptions(ini, m_menu.app().Options));
     } else if (mode == 0) {
         const auto values = loadOptions(ini);
         // A missing value reads as unticked, so Annuler undoes a change even before the

@@ -1,7 +1,8 @@
 #pragma once
 // What the whole program shares for the whole run, in one place: the five preferences,
 // whether the tool box is open, the object last clicked on a tab and the object
-// clipboard. A fresh start — or a test that needs one — puts it all back with reset().
+// clipboard. The program's start makes one and hands it to the main window, which hands
+// it to the windows; a test makes its own.
 
 #include <QString>
 #include <cstdint>
@@ -25,11 +26,6 @@ struct AppState {
     /// The last copied LABEL, LOGO or CODE record, shared by every tab of every project
     /// window. The system clipboard is not used.
     QString ObjectClipboard;
-
-    /// Back to the values the program starts with.
-    void reset() { *this = AppState(); }
 };
-
-inline AppState App;
 
 }  // namespace plk

@@ -36,14 +36,10 @@ void nudge(Etiquette& tab, double dx, double dy)
 
 }  // namespace
 
-bool handleCanvasKey(Etiquette& tab, int key, bool shift, const std::function<void()>& deleteSelected)
+bool handleCanvasKey(Etiquette& tab, int key, bool shift)
 {
     const double step = shift ? kShiftNudgeMm : kNudgeMm;
     switch (key) {
-    case Qt::Key_Delete:
-        if (tab.selected())
-            deleteSelected();
-        return true;
     case Qt::Key_Left: nudge(tab, -step, 0); return true;
     case Qt::Key_Right: nudge(tab, step, 0); return true;
     case Qt::Key_Up: nudge(tab, 0, -step); return true;

@@ -1,10 +1,8 @@
 #pragma once
-// The keys that edit the selection on a tab's canvas: Suppr deletes the selected
-// object, the arrows move it (1 mm, 5 mm with Maj) unless the tab is locked, Échap
-// clears the selection, Tab and Maj+Tab go to the next or previous object: every kind
-// alike, texts, then logos, then codes.
-
-#include <functional>
+// The keys that edit the selection on a tab's canvas: the arrows move it (1 mm, 5 mm
+// with Maj) unless the tab is locked, Échap clears the selection, Tab and Maj+Tab go to
+// the next or previous object: every kind alike, texts, then logos, then codes. Suppr
+// is the project window's: it runs the menu's command.
 
 namespace plk {
 
@@ -14,8 +12,7 @@ class Etiquette;
 inline constexpr double kNudgeMm = 1.0;
 inline constexpr double kShiftNudgeMm = 5.0;
 
-/// Handles a key (a Qt::Key) on the tab; false for keys it leaves alone. Deleting goes
-/// through `deleteSelected`, the same command as the menu's.
-bool handleCanvasKey(Etiquette& tab, int key, bool shift, const std::function<void()>& deleteSelected);
+/// Handles a key (a Qt::Key) on the tab; false for keys it leaves alone.
+bool handleCanvasKey(Etiquette& tab, int key, bool shift);
 
 }  // namespace plk

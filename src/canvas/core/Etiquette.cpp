@@ -669,6 +669,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
     LogoElement& logo1 = logoAt(1);
     logo1.Visible = false;
     logo1.picture = placeholderLogoPicture();
+    logo1.pictureField.clear();
     m_slots = {{{&first}, {&logo1}, {}, {}}};
     std::erase_if(m_objects, [&first, &logo1](const std::unique_ptr<TabObject>& o) {
         return o.get() != &first && o.get() != &logo1;

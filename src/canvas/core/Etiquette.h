@@ -293,8 +293,8 @@ public:
     void UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount);
 
     // --- object clipboard -----------------------------------------------------------
-    void Copier(int index, const RegionalFormat& format = RegionalFormat::system());
-    void Coller(const RegionalFormat& format = RegionalFormat::system());
+    void Copier(int index, QString& clipboard, const RegionalFormat& format = RegionalFormat::system());
+    void Coller(const QString& clipboard, const RegionalFormat& format = RegionalFormat::system());
 
     // --- objects of any kind -----------------------------------------------------------
     /// Takes the next slot of the kind (a text or a logo) for an object read from a

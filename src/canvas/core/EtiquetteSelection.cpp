@@ -4,7 +4,6 @@
 
 #include "canvas/core/Etiquette.h"
 
-#include "base/core/AppState.h"
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
 #include "canvas/core/ObjectOrdinals.h"
@@ -197,7 +196,7 @@ void Etiquette::ResetFocus() { clearSelection(); }
 
 // --- object clipboard -------------------------------------------------------------------
 
-void Etiquette::Copier(int index, const RegionalFormat& format)
+void Etiquette::Copier(int index, QString& clipboard, const RegionalFormat& format)
 {
     const auto kind = index == 0 ? std::nullopt : selectedObject(index);
     if (!kind)
@@ -209,16 +208,16 @@ void Etiquette::Copier(int index, const RegionalFormat& format)
     // A turned object takes its turn along, on a line of its own.
     if (o.rotation() != 0)
         records += QStringLiteral("\r\n") + rotationRecord(o, 1, format);
-    App.ObjectClipboard = records;
+    clipboard = records;
 }
 
-void Etiquette::Coller(const RegionalFormat& format)
+void Etiquette::Coller(const QString& clipboard, const RegionalFormat& format)
 {
-    if (App.ObjectClipboard.isEmpty())
+    if (clipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
     // An object's record, then those of its extensions (a text's box, a turn).
-    const QStringList records = App.ObjectClipboard.split(QStringLiteral("\r\n"));
+    const QStringList records = clipboard.split(QStringLiteral("\r\n"));
     const Batch batch(*this);
     addObjectFromRecord(*this, records.first().split(QLatin1Char('|')), kPasteOffset, format);
     const QString keyword = records.first().section(QLatin1Char('|'), 0, 0);

@@ -116,13 +116,13 @@ void LogoElement::paint(Surface& s, QPointF at, const RowValues& row) const
 
 void LogoElement::paintOnCanvas(QPainter& p, const QRectF& target, const RowValues& shown) const
 {
-    if (!takesRowPicture(shown)) {
+    // Without the row's picture the logo's own keeps it in sight for placing it; the
+    // outputs leave such a label without a picture (the user is told which).
+    const QImage rows = takesRowPicture(shown) ? rowPicture(shown) : QImage();
+    if (rows.isNull())
         p.drawImage(target, picture);
-        return;
-    }
-    const QImage own = rowPicture(shown);
-    if (!own.isNull())
-        p.drawImage(keptProportions(own, target.normalized()), own);
+    else
+        p.drawImage(keptProportions(rows, target.normalized()), rows);
 }
 
 QImage LogoElement::rowPicture(const RowValues& row) const

@@ -1,9 +1,12 @@
 #include "document/core/ProjectHistory.h"
 
+#include "canvas/core/ObjectOrdinals.h"
+#include "canvas/core/ObjectRecords.h"
 #include "document/core/Project.h"
 #include "document/core/PrintRecords.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/SheetRecords.h"
+#include "merge/core/MergeSettings.h"
 
 #include <QUndoCommand>
 #include <algorithm>
@@ -56,20 +59,22 @@ QStringList recordLines(const QString& tab) { return tab.split(QStringLiteral("\
 
 QString keyword(const QString& line) { return line.section(QLatin1Char('|'), 0, 0); }
 
-// The records of a tab's print set-up, besides PRINT.
+// The records of a tab's print set-up, besides PRINT, and those of its data file,
+// which decide what its sheets hold.
 bool isPrintRecord(const QString& kind)
 {
     return kind == QLatin1String("PLANCHE") || isPrintExtension(kind) || kind == kPositionsKeyword ||
-           kind == kVersoKeyword;
+           kind == kVersoKeyword || kind == kMergeKeyword || kind == kMergeOptionsKeyword;
 }
 
 // The records of the tab itself (ONGLET, PROJET, FOND, PRINT and its set-up's) and
-// those that extend an object (ZONE, ROTATION, PLACE); any other record is one of its objects.
+// those that extend an object (ZONE, ROTATION, PLACE, FUSIONLOGO); any other record is
+// one of its objects.
 bool isObject(const QString& line)
 {
     static const QStringList kTabRecords{QStringLiteral("ONGLET"), QStringLiteral("PROJET"), QStringLiteral("FOND"),
-                                         QStringLiteral("PRINT"), QStringLiteral("ZONE"),
-                                         QStringLiteral("ROTATION"), QStringLiteral("PLACE")};
+                                         QStringLiteral("PRINT"), QStringLiteral("ZONE"), QStringLiteral("ROTATION"),
+                                         QStringLiteral("PLACE"), kLogoFieldKeyword};
     return !kTabRecords.contains(keyword(line)) && !isPrintRecord(keyword(line));
 }
 
@@ -99,7 +104,8 @@ QString tabStepName(const QStringList& before, const QStringList& after)
         const QString& b = after.at(i);
         if (a == b)
             continue;
-        const QString kind = keyword(a);
+        // A record added or taken away shifts the ones after it: the change is its own.
+        const QString kind = keyword(after.size() > before.size() ? b : a);
         if (kind == QLatin1String("ONGLET"))
             return QStringLiteral("le renommage de l'onglet");
         if (kind == QLatin1String("PROJET"))
@@ -113,16 +119,6 @@ QString tabStepName(const QStringList& before, const QStringList& after)
         moved = true;
     }
     return moved ? QStringLiteral("le déplacement") : QStringLiteral("la modification de l'objet");
-}
-
-// The n-th object of a kind that the file holds (the visible ones).
-const TabObject* objectOfOrdinal(const Etiquette& tab, ObjectKind kind, int ordinal)
-{
-    int seen = 0;
-    for (int i = 1; const TabObject* o = tab.object(kind, i); ++i)
-        if (o->visible() && ++seen == ordinal)
-            return o;
-    return nullptr;
 }
 
 int ordinalOf(const Etiquette& tab, const TabObject& object)
@@ -249,10 +245,9 @@ void ProjectHistory::restore(const ProjectState& state)
             readTabText(state.tabs.at(i - 1), m_project, i, RegionalFormat::system(), projectFolder(m_project));
     m_selectTab(state.selectedTab);
     Etiquette& tab = m_project.tab(state.selectedTab);
-    const TabObject* selected =
-        state.selectionKind ? objectOfOrdinal(tab, *state.selectionKind, state.selectionOrdinal) : nullptr;
-    if (selected)
-        tab.objectClick(selected->kind(), selected->slot());
+    const int slot = state.selectionKind ? slotOfOrdinal(tab, *state.selectionKind, state.selectionOrdinal) : 0;
+    if (slot > 0)
+        tab.objectClick(*state.selectionKind, slot);
     else
         tab.backgroundClick();
     m_restoring = false;

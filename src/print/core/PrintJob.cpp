@@ -163,6 +163,14 @@ PreviewPages::PreviewPages(const Etiquette& tab, const LayoutValues& values, dou
 
 PreviewPages::~PreviewPages() = default;
 
+std::optional<int> sheetsOfRows(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                                const DesignLookup& designs)
+{
+    const SheetLayout layout = tabLayout(tab, values);
+    const SheetPlan plan(layout, Design{&tab, data}, designs);
+    return plan.sheetsFollowRows() ? std::optional(plan.sheetCount()) : std::nullopt;
+}
+
 std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
                                  const DesignLookup& designs)
 {

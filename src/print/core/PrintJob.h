@@ -85,6 +85,12 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
 /// every grid of its maker's sheet when the values are theirs.
 SheetLayout tabLayout(const Etiquette& tab, const LayoutValues& values);
 
+/// The front sheets a job of the tab prints when rows make them: its own rows and
+/// those of the designs given positions, with each row's copies, from its first
+/// label; nothing when no design has rows (the layout's count is printed).
+std::optional<int> sheetsOfRows(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
+                                const DesignLookup& designs);
+
 /// How the paper turns in a job of the tab whose labels have backs; nothing for a
 /// one-sided job.
 std::optional<SheetFlip> jobFlip(const Etiquette& tab, const LayoutValues& values, const DataTable* data,
@@ -117,6 +123,8 @@ public:
     int count() const;
     /// Page `number` (from 1 to count).
     QImage page(int number) const;
+    /// Whether page `number` holds the backs of the labels of the page before it.
+    bool isBack(int number) const { return m_plan.isBack(number); }
 
 private:
     SheetLayout m_layout;

@@ -35,6 +35,7 @@ SheetLayout::SheetLayout(const LayoutValues& v, QSizeF labelSize, const std::opt
       m_size(labelSize)
 {
     if (followsGrids(v, labelSize, grids)) {
+        m_grids = int(std::min(grids.size(), std::size_t(kMaxGrids)));
         for (std::size_t n = 0; n < grids.size() && n < std::size_t(kMaxGrids); ++n) {
             const LabelGrid& g = grids[n];
             const int across = std::clamp(g.across, 1, kMaxGridCount), down = std::clamp(g.down, 1, kMaxGridCount);

@@ -53,6 +53,8 @@ public:
     static bool followsGrids(const LayoutValues& values, QSizeF labelSize, const std::vector<LabelGrid>& grids);
 
     int sheetCount() const { return m_sheets; }
+    /// The grids its labels lie on: several on a maker's sheet of several grids.
+    int gridCount() const { return m_grids; }
     int across() const { return m_across; }
     int down() const { return m_down; }
     QSizeF labelSize() const { return m_size; }
@@ -65,6 +67,7 @@ public:
 
 private:
     int m_sheets;
+    int m_grids = 1;
     int m_across;
     int m_down;
     QSizeF m_size;

@@ -58,7 +58,6 @@ SheetPlan::SheetPlan(const SheetLayout& layout, Design tab, const DesignLookup& 
     m_rows.resize(count);
     m_builtIns.resize(count);
     m_varies.assign(count, false);
-    bool anyRows = false;
     for (std::size_t d = 0; d < count; ++d) {
         const Design& design = m_designs[d];
         if (!design.tab)
@@ -66,13 +65,13 @@ SheetPlan::SheetPlan(const SheetLayout& layout, Design tab, const DesignLookup& 
         if (usesBuiltInMarkers(mergedTexts(*design.tab)))
             m_builtIns[d].emplace(design.tab->mergeSettings(), now, QLocale::system());
         if (design.rows && m_held[d] > 0) {
-            anyRows = true;
+            m_sheetsFollowRows = true;
             m_rows[d].emplace(MergedSheets::of(*design.rows, design.tab->mergeSettings(), m_held[d], m_skipped[d]));
             m_sheets = std::max(m_sheets, m_rows[d]->sheetCount());
         }
         m_varies[d] = m_rows[d] || m_builtIns[d];
     }
-    if (!anyRows)
+    if (!m_sheetsFollowRows)
         m_sheets = layout.sheetCount();
     // A back shows its front's row and counter.
     for (std::size_t d = 0; d < count; ++d)

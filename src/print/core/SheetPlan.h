@@ -65,6 +65,8 @@ public:
     const std::vector<Design>& designs() const { return m_designs; }
     /// Front sheets.
     int sheetCount() const { return m_sheets; }
+    /// Whether the rows of its designs make the sheets; otherwise the layout's count does.
+    bool sheetsFollowRows() const { return m_sheetsFollowRows; }
     bool duplex() const;
     /// How the paper turns for the backs (the first design's that has one); nothing
     /// for a one-sided job.
@@ -104,6 +106,7 @@ private:
     std::vector<std::optional<BuiltInValues>> m_builtIns;  // per design using them
     std::vector<bool> m_varies;                            // per design
     int m_sheets = 0;
+    bool m_sheetsFollowRows = false;
 };
 
 }  // namespace plk

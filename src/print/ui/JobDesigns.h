@@ -4,12 +4,14 @@
 
 #include "print/core/SheetPlan.h"
 
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace plk {
 
+class DataTable;
 class Dialogs;
 class Etiquette;
 class frmProjet;
@@ -19,5 +21,14 @@ class frmProjet;
 /// the user stopped. The lookup keeps the rows it read.
 std::optional<DesignLookup> jobDesigns(Dialogs& dialogs, QWidget* parent, const frmProjet& window,
                                        const Etiquette& tab, bool warnUnknown);
+
+/// The rows of the tab's data file read without a word to the user, to count what a
+/// job would print: none without one, or when it cannot be read or may not be yet (a
+/// file outside the project's folder tree the user has not agreed to).
+std::shared_ptr<const DataTable> quietRows(const frmProjet& window, const Etiquette& tab);
+
+/// The designs of the window's tabs as jobDesigns gives them, each tab's rows read by
+/// quietRows when the plan first asks for it; `tab` has `rows`.
+DesignLookup quietDesigns(const frmProjet& window, const Etiquette& tab, std::shared_ptr<const DataTable> rows);
 
 }  // namespace plk

@@ -3,6 +3,7 @@
 #include "canvas/core/Etiquette.h"
 #include "canvas/ui/TabDataPrompts.h"
 #include "print/core/CalibrationSheet.h"
+#include "print/core/PrintJob.h"
 #include "print/ui/JobDesigns.h"
 #include "print/ui/PrinterOutput.h"
 #include "print/ui/frmCalibration.h"
@@ -93,8 +94,8 @@ void PrintCommands::editDesigns()
         return;
     if (!m_designs)
         m_designs = new frmSheetDesigns(m_print);
-    const LayoutValues values = m_print->fieldValues();
-    m_designs->showFor(window->project(), window->selectedTab(), int(values.ImpNbrH) * int(values.ImpNbrV));
+    const int tab = window->selectedTab();
+    m_designs->showFor(window->project(), tab, tabLayout(window->surface(tab), m_print->fieldValues()));
 }
 
 void PrintCommands::printCalibrationSheet(const QString& printer)

@@ -206,8 +206,11 @@ void frmPage::showTabsAround(int page)
         const int from = first - kTabsPerStrip;
         m_tabs->setTabData(m_tabs->addTab(QStringLiteral("« Pages %1 à %2").arg(from).arg(first - 1)), from);
     }
-    for (int n = first; n <= last; ++n)
-        m_tabs->setTabData(m_tabs->addTab(QStringLiteral("Page n°") + QString::number(n)), n);
+    for (int n = first; n <= last; ++n) {
+        // In a two-sided job every other page holds the backs of the one before it.
+        const QString back = m_source && m_source->isBack(n) ? QStringLiteral(" (verso)") : QString();
+        m_tabs->setTabData(m_tabs->addTab(QStringLiteral("Page n°") + QString::number(n) + back), n);
+    }
     if (last < m_pageCount) {
         const int to = std::min(m_pageCount, last + kTabsPerStrip);
         m_tabs->setTabData(m_tabs->addTab(QStringLiteral("Pages %1 à %2 »").arg(last + 1).arg(to)), last + 1);

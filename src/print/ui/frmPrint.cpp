@@ -5,10 +5,10 @@
 #include "canvas/core/TabData.h"
 #include "catalogue/core/ProductLayout.h"
 #include "catalogue/ui/ProductChooser.h"
-#include "merge/core/MergedSheets.h"
 #include "print/core/PaperPage.h"
 #include "print/core/PrintJob.h"
 #include "print/ui/PrintCommands.h"
+#include "print/ui/JobDesigns.h"
 #include "print/ui/PrintExtras.h"
 #include "print/ui/PrinterOutput.h"
 #include "settings/core/AppPaths.h"
@@ -263,7 +263,7 @@ void frmPrint::Load()
     }
     qualitySelected();
     ToolBoxLink* toolBox = m_commands.menu().toolBox();
-    m_hidToolBox = App.BoiteVisible && toolBox;
+    m_hidToolBox = m_commands.menu().app().BoiteVisible && toolBox;
     if (m_hidToolBox)
         toolBox->hideToolBox();
 
@@ -285,20 +285,13 @@ void frmPrint::Load()
     qualitySelected();
     m_storedSheets = s.ImpNbrP == 0 ? 1 : s.ImpNbrP;
     setField(m_nbrP, m_storedSheets);
-    // With a data file the rows make the sheets; the count stays for printing without one.
-    const bool merged = m_tab->mergeSettings().active();
-    m_nbrP->setEnabled(!merged);
-    m_nbrP->setToolTip(merged ? QStringLiteral("Le nombre de planches suit les lignes du fichier de données.")
-                              : QString());
-    m_rows = 0;
-    m_table.reset();
-    if (merged) {
-        MergeData data = loadTabData(*m_tab);
-        if (data.ok()) {
-            m_rows = int(data.table.rowCount());
-            m_table = std::make_shared<const DataTable>(std::move(data.table));
-        }
-    }
+    m_rowsDecide = false;
+    m_table = quietRows(*window, *m_tab);
+    m_designLookup = quietDesigns(*window, *m_tab, m_table);
+    m_watch = connect(m_tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
+        if (what.testFlag(Etiquette::Change::Print))
+            showSheetCount();
+    });
     showLayout(s);
 }
 
@@ -333,13 +326,22 @@ void frmPrint::takeProduct(const Product& product)
 
 void frmPrint::showSheetCount()
 {
-    // Hundreds of sheets take more digits than a count typed by hand.
-    m_nbrP->setMaxLength(m_rows > 0 ? 6 : 2);
-    if (!m_tab || m_rows == 0)
+    if (!m_tab)
         return;
-    const SheetLayout layout = tabLayout(*m_tab, currentValues());
-    const MergedSheets sheets = MergedSheets::of(*m_table, m_tab->mergeSettings(), int(layout.labels().size()));
-    m_nbrP->setText(QString::number(sheets.sheetCount()));
+    // With data files the rows make the sheets (those of the other designs on the
+    // sheet too); the count typed stays for printing without them.
+    const std::optional<int> sheets = sheetsOfRows(*m_tab, currentValues(), m_table.get(), m_designLookup);
+    const bool decided = m_rowsDecide;
+    m_rowsDecide = sheets || m_tab->mergeSettings().active();
+    m_nbrP->setEnabled(!m_rowsDecide);
+    m_nbrP->setToolTip(m_rowsDecide ? QStringLiteral("Le nombre de planches suit les lignes du fichier de données.")
+                                    : QString());
+    // Hundreds of sheets take more digits than a count typed by hand.
+    m_nbrP->setMaxLength(sheets ? 6 : 2);
+    if (sheets)
+        m_nbrP->setText(QString::number(*sheets));
+    else if (decided && !m_rowsDecide)
+        setField(m_nbrP, m_storedSheets);
 }
 
 void frmPrint::Unload()
@@ -347,6 +349,7 @@ void frmPrint::Unload()
     if (!m_tab)
         return;
     TxtBox::settleAll(this);
+    disconnect(m_watch);
     // The sheet's exact grid, what the added fields hold, other designs and the back
     // stay with the tab.
     PrintSettings s = m_extras->stored(m_tab->print());
@@ -354,7 +357,7 @@ void frmPrint::Unload()
     s.ImpMargeG = std::int16_t(m_margeG->Value());
     s.ImpMargeH = std::int16_t(m_margeH->Value());
     s.ImpResol = std::int16_t(m_quality->currentIndex());
-    s.ImpNbrP = std::int16_t(m_rows > 0 ? m_storedSheets : m_nbrP->Value());
+    s.ImpNbrP = std::int16_t(m_rowsDecide ? m_storedSheets : m_nbrP->Value());
     s.ImpPosX = std::int16_t(m_posX->Value());
     s.ImpPosY = std::int16_t(m_posY->Value());
     s.ImpSepH = std::int16_t(m_sepH->Value());

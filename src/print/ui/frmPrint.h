@@ -8,6 +8,7 @@
 // closing stores the fields (done()).
 
 #include "base/core/Records.h"
+#include "print/core/SheetPlan.h"
 
 #include <QDialog>
 #include <array>
@@ -83,8 +84,8 @@ private:
     void centreOverMainWindow();
     /// The fields as they read now, without settling the one being typed in.
     LayoutValues currentValues() const;
-    /// For a tab filled from a data file: the sheets its rows need with the layout
-    /// of the fields, shown in the (greyed) "Page(s)" field.
+    /// For a tab filled from data files: the sheets the job prints with the layout of
+    /// the fields, shown in the (greyed) "Page(s)" field.
     void showSheetCount();
     /// Lays the tab out for a maker's product and shows its layout in the fields.
     void takeProduct(const Product& product);
@@ -93,10 +94,12 @@ private:
     PrintCommands& m_commands;
     Etiquette* m_tab = nullptr;  // the tab being set up, while loaded
     bool m_hidToolBox = false;
-    /// Rows of the tab's data file (0 without one, or when it cannot be read).
-    int m_rows = 0;
-    std::shared_ptr<const DataTable> m_table;  // the rows, whose copies make the sheets
-    /// The tab's own sheet count, kept for printing without the data file.
+    std::shared_ptr<const DataTable> m_table;  // the tab's rows, whose copies make the sheets
+    DesignLookup m_designLookup;               // the other designs on the sheet, with their rows
+    QMetaObject::Connection m_watch;           // the tab's other designs and back, changed meanwhile
+    /// Whether data files make the sheets (the field then shows their count)...
+    bool m_rowsDecide = false;
+    /// ...and the tab's own sheet count, kept for printing without them.
     int m_storedSheets = 1;
     HeaderPlus* m_header;
     QComboBox* m_printers;

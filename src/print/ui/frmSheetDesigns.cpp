@@ -2,6 +2,7 @@
 
 #include "canvas/core/Etiquette.h"
 #include "document/core/Project.h"
+#include "print/core/SheetLayout.h"
 #include "widgets/ui/ReadingOrder.h"
 
 #include <QComboBox>
@@ -38,6 +39,7 @@ frmSheetDesigns::frmSheetDesigns(QWidget* parent)
       m_remove(new QPushButton(QStringLiteral("Supprimer"), this)),
       m_back(new QComboBox(this)),
       m_flip(new QComboBox(this)),
+      m_intro(new QLabel(this)),
       m_ok(new QPushButton(QStringLiteral("OK"), this)),
       m_cancel(new QPushButton(QStringLiteral("Annuler"), this))
 {
@@ -56,11 +58,7 @@ frmSheetDesigns::frmSheetDesigns(QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &frmSheetDesigns::accept);
     connect(m_cancel, &QPushButton::clicked, this, &frmSheetDesigns::reject);
 
-    auto* intro = new QLabel(QStringLiteral("Les positions de la planche (comptées de 1, de gauche à droite puis de "
-                                            "haut en bas) peuvent montrer d'autres onglets de même taille ; chacun "
-                                            "prend les lignes de son propre fichier de données."),
-                             this);
-    intro->setWordWrap(true);
+    m_intro->setWordWrap(true);
     auto* rangeButtons = new QHBoxLayout;
     rangeButtons->addWidget(m_add);
     rangeButtons->addWidget(m_remove);
@@ -73,7 +71,7 @@ frmSheetDesigns::frmSheetDesigns(QWidget* parent)
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
+    layout->addWidget(m_intro);
     layout->addWidget(m_ranges);
     layout->addLayout(rangeButtons);
     layout->addLayout(back);
@@ -102,11 +100,17 @@ void frmSheetDesigns::addRange(const DesignRange& range)
     m_ranges->setCellWidget(row, Tab, tabChoice(range.tab));
 }
 
-void frmSheetDesigns::showFor(Project& project, int index, int positions)
+void frmSheetDesigns::showFor(Project& project, int index, const SheetLayout& layout)
 {
     m_project = &project;
     m_index = index;
-    m_positions = positions;
+    // Numbered as the job fills them: a maker's sheet of several grids, grid after grid.
+    m_positions = int(layout.labels().size());
+    m_intro->setText(QStringLiteral("Les %1 positions de la planche (comptées de 1, de gauche à droite puis de haut en "
+                                    "bas%2) peuvent montrer d'autres onglets de même taille ; chacun prend les lignes "
+                                    "de son propre fichier de données.")
+                         .arg(m_positions)
+                         .arg(layout.gridCount() > 1 ? QStringLiteral(", grille après grille") : QString()));
     // Only tabs of the same label size can share a sheet or make a back.
     const Etiquette& tab = project.tab(index);
     m_choices.clear();

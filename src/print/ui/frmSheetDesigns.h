@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -18,6 +19,7 @@ namespace plk {
 
 class Etiquette;
 class Project;
+class SheetLayout;
 
 class frmSheetDesigns : public QDialog {
     Q_OBJECT
@@ -25,9 +27,9 @@ class frmSheetDesigns : public QDialog {
 public:
     explicit frmSheetDesigns(QWidget* parent = nullptr);
 
-    /// Loads tab `index` of the project, whose sheet has `positions` labels, and shows
-    /// the dialog modally. The project must outlive the dialog's use.
-    void showFor(Project& project, int index, int positions);
+    /// Loads tab `index` of the project, whose sheet has the labels of `layout`, and
+    /// shows the dialog modally. The project must outlive the dialog's use.
+    void showFor(Project& project, int index, const SheetLayout& layout);
 
     /// One row a range: first position, last position, tab.
     QTableWidget* ranges() const { return m_ranges; }
@@ -56,6 +58,7 @@ private:
     QPushButton* m_remove;
     QComboBox* m_back;
     QComboBox* m_flip;
+    QLabel* m_intro;
     QPushButton* m_ok;
     QPushButton* m_cancel;
 };

@@ -7,6 +7,7 @@
 #include "widgets/ui/Dialogs.h"
 #include "windows/ui/FormParts.h"
 #include "windows/ui/MergeOptionsBox.h"
+#include "windows/ui/TabFollower.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -100,17 +101,8 @@ DataPage::~DataPage() = default;
 
 void DataPage::showTab(Etiquette* tab, const QString& projectFolder, std::optional<LinkedFileAnswers> answers)
 {
-    if (m_tab != tab) {
-        if (m_tab)
-            disconnect(m_tab, nullptr, this, nullptr);
-        m_tab = tab;
-        if (tab)
-            connect(tab, &Etiquette::changed, this, [this](Etiquette::Changes what) {
-                using C = Etiquette::Change;
-                if (what.testAnyFlags(C::Print | C::Settings | C::Selection))
-                    refresh();
-            });
-    }
+    using C = Etiquette::Change;
+    followTab(this, m_tab, tab, C::Print | C::Settings | C::Selection, [this] { refresh(); });
     m_folder = projectFolder;
     m_answers = std::move(answers);
     m_tableFile.clear();  // the answers may be others now
@@ -187,6 +179,7 @@ void DataPage::refresh()
     m_row->setText(rows > 0 ? QStringLiteral("Ligne %1 sur %2").arg(row + 1).arg(rows) : QString());
     for (int i = 0; i < 4; ++i)
         m_moves[std::size_t(i)]->setEnabled(rows > 1);
+    Q_EMIT fieldsShown(m_tab, fields);
 }
 
 void DataPage::chooseFile()

@@ -57,6 +57,8 @@ public:
 Q_SIGNALS:
     /// A field's marker for the caret of the selected text.
     void insertField(const QString& marker);
+    /// The page shows the tab (or none) whose data file has `fields` (none when it cannot be read).
+    void fieldsShown(Etiquette* tab, const QStringList& fields);
 
 private:
     void chooseFile();

@@ -16,6 +16,8 @@ class QWidget;
 namespace plk {
 
 class AppPaths;
+struct AppState;
+class CommandRegistry;
 class Dialogs;
 class TPict;
 class frmProjet;
@@ -64,9 +66,6 @@ class MainWindowServices {
 public:
     virtual ~MainWindowServices() = default;
 
-    virtual void Mnu_ID_Fichier_Click(Fichier index) = 0;
-    virtual void Mnu_ID_Edition_Click(Edition index) = 0;
-    virtual void Mnu_ID_Aide_Click(Aide index) = 0;
     /// Runs a command in the menus' error trap: a failing step ends it there, keeping
     /// what was done. Every click that runs a command goes through it.
     virtual void runCommand(const std::function<void()>& command) = 0;
@@ -87,6 +86,11 @@ public:
     virtual bool saveProject(frmProjet& window) = 0;
 
     virtual Dialogs& dialogs() = 0;
+    /// The commands of the menus as actions, which the toolbars and the task pane trigger.
+    virtual CommandRegistry& commands() = 0;
+    /// What the program shares for the whole run: the preferences, the tool box asked
+    /// for, the object last clicked and the object clipboard.
+    virtual AppState& app() = 0;
     virtual const AppPaths& paths() const = 0;
     /// The tool box, once it exists.
     virtual ToolBoxLink* toolBox() = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The entries of the main window's menus, by their place in the menu: the numbers are
-// the positions of the entries (separators count), which the task pane and the
-// project windows' toolbar also run by.
+// the positions of the entries (separators count). The names also name the commands'
+// actions (CommandRegistry), which the task pane and the project windows' toolbar trigger.
 
 namespace plk {
 

@@ -1,6 +1,7 @@
 #include "windows/ui/UndoCommands.h"
 
 #include "document/core/ProjectHistory.h"
+#include "windows/ui/CommandRegistry.h"
 #include "windows/ui/frmProjet.h"
 
 #include <QAction>
@@ -22,8 +23,9 @@ UndoCommands::UndoCommands(QObject* parent)
       m_undo(new QAction(undoText(QString()), this)),
       m_redo(new QAction(redoText(QString()), this))
 {
-    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_undo->setShortcuts(standardKeys(QKeySequence::Undo));
+    m_redo->setShortcuts(
+        standardKeys(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
     m_undo->setEnabled(false);
     m_redo->setEnabled(false);
     connect(&m_group, &QUndoGroup::canUndoChanged, m_undo, &QAction::setEnabled);

@@ -2,6 +2,7 @@
 
 #include "canvas/core/ZoomSteps.h"
 #include "canvas/ui/EtiquetteView.h"
+#include "windows/ui/CommandRegistry.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,8 +19,8 @@ ZoomCommands::ZoomCommands(std::function<EtiquetteView*()> currentView, QObject*
     };
     // Ctrl+= too: on many keyboards "+" needs Maj, and Ctrl+Maj+= is easy to miss.
     const Entry entries[] = {
-        {Command::In, "Zoom avant", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}},
-        {Command::Out, "Zoom arrière", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}},
+        {Command::In, "Zoom avant", standardKeys(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)})},
+        {Command::Out, "Zoom arrière", standardKeys(QKeySequence::ZoomOut)},
         {Command::Actual, "Zoom 100 %", {QKeySequence(Qt::CTRL | Qt::Key_0)}},
         {Command::Fit, "Ajuster à la fenêtre", {}},
     };

@@ -300,7 +300,7 @@ void frmAssist::create()
         window->setCaption(typed);
         window->project().setTabCaption(1, typed);
         if (m_showToolBox->isChecked())
-            App.BoiteVisible = true;
+            m_menu.app().BoiteVisible = true;
         accept();
         m_menu.showProjectWindow(window);
         return;

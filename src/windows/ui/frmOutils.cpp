@@ -19,6 +19,7 @@
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
 #include "windows/ui/DataPage.h"
+#include "windows/ui/LogoFieldBox.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/TextBoxPanel.h"
 #include "windows/ui/frmProjet.h"
@@ -81,6 +82,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     layout->addWidget(m_stack, 1);
     connect(m_tabs, &TabRows::currentChanged, this, &frmOutils::pageSwitch);
     connect(m_dataPage, &DataPage::insertField, this, &frmOutils::insertField);
+    connect(m_dataPage, &DataPage::fieldsShown, m_logoField, &LogoFieldBox::showTab);
 
     setFixedWidth(twipsToPixels(kWidthTwips));
     setFixedHeight(heightForWidth(width()));
@@ -145,7 +147,7 @@ void frmOutils::unload()
 {
     // Pages are stored counted from 1, "PROJET" being page 1.
     m_loaded = false;
-    App.BoiteVisible = false;
+    m_menu.app().BoiteVisible = false;
     m_menu.reportSettingsFailure(saveToolBox(m_menu.paths().settingsFile(), selectedPage(),
                                              double(pixelsToTwips(y())), double(pixelsToTwips(x())),
                                              RegionalFormat::system()));

@@ -35,6 +35,7 @@ class QStackedWidget;
 namespace plk {
 
 class DataPage;
+class LogoFieldBox;
 class MainWindowServices;
 class ucDegrade;
 class ContentField;
@@ -96,6 +97,8 @@ public:
     TxtBox* logoWidthField() const { return m_logoWidth.box; }
     const MillimetreField& logoHeight() const { return m_logoHeight; }
     QCheckBox* proportionsBox() const { return m_proportions; }
+    /// "Image selon la colonne :", after the preferences.
+    LogoFieldBox* logoFieldBox() const { return m_logoField; }
     // FOND
     QListWidget* backgroundList() const { return m_background; }
     QPushButton* backgroundButton() const { return m_backgroundButton; }
@@ -250,6 +253,7 @@ private:
     QPushButton* m_defaultSize = nullptr;
     MillimetreField m_logoWidth, m_logoHeight;
     QCheckBox* m_proportions = nullptr;
+    LogoFieldBox* m_logoField = nullptr;
 
     QListWidget* m_background = nullptr;
     QPushButton* m_backgroundButton = nullptr;

@@ -13,6 +13,7 @@
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
+#include "windows/ui/LogoFieldBox.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
 #include "windows/ui/TextBoxPanel.h"
@@ -72,7 +73,7 @@ void frmOutils::positionChanged()
     const auto left = number(m_x.box);
     const auto top = number(m_y.box);
     if (left && top)
-        edit([&](Etiquette& t) { t.PositionObjet(App.ObjetActif, *top, *left); });
+        edit([&](Etiquette& t) { t.PositionObjet(m_menu.app().ObjetActif, *top, *left); });
 }
 
 void frmOutils::alignmentClicked(int entry)
@@ -82,14 +83,14 @@ void frmOutils::alignmentClicked(int entry)
     Etiquette* t = surface();
     if (!t)
         return;
-    if (App.ObjetActif == 0) {
+    if (m_menu.app().ObjetActif == 0) {
         clearAlignment();
         return;
     }
     if (entry < 0)
         return;
     const QScopedValueRollback applying(m_applying, true);
-    t->AlignObjet(App.ObjetActif, entry);
+    t->AlignObjet(m_menu.app().ObjetActif, entry);
     showNumber(m_x.box, t->ObjetLeft());
     showNumber(m_y.box, t->ObjetTop());
 }
@@ -239,6 +240,9 @@ QWidget* frmOutils::buildLogoPage()
     QGroupBox* preferences = addGroup(layout, QStringLiteral("Préférences :"));
     m_proportions = new QCheckBox(QStringLiteral("Conserver les proportions de l'objet"), preferences);
     contents(preferences)->addWidget(m_proportions);
+    // A picture per label, named by a field of the tab's data file.
+    m_logoField = new LogoFieldBox;
+    contents(addGroup(layout, QStringLiteral("Fusion :")))->addWidget(m_logoField);
     layout->addStretch(1);
 
     connect(m_import, &QPushButton::clicked, this, &frmOutils::importLogo);
@@ -296,11 +300,11 @@ void frmOutils::logoSizeChanged()
     if (m_proportions->isChecked()) {
         // The logo stays square, the width being its side.
         showNumber(m_logoHeight.box, *width);
-        edit([&](Etiquette& t) { t.DimensionLogo(App.ObjetActif, *width, *width); });
+        edit([&](Etiquette& t) { t.DimensionLogo(m_menu.app().ObjetActif, *width, *width); });
         return;
     }
     if (const auto height = number(m_logoHeight.box))
-        edit([&](Etiquette& t) { t.DimensionLogo(App.ObjetActif, *width, *height); });
+        edit([&](Etiquette& t) { t.DimensionLogo(m_menu.app().ObjetActif, *width, *height); });
 }
 
 void frmOutils::proportionsToggled(bool ticked) { m_logoHeight.setEnabled(!ticked); }

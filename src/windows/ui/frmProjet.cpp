@@ -13,6 +13,7 @@
 #include "widgets/core/ProgramIcons.h"
 #include "widgets/ui/Dialogs.h"
 #include "widgets/ui/ucToolbar.h"
+#include "windows/ui/CommandRegistry.h"
 #include "windows/ui/MainWindowServices.h"
 #include "windows/ui/PictureRequests.h"
 #include "windows/ui/UndoCommands.h"
@@ -23,6 +24,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
@@ -40,10 +43,25 @@ namespace plk {
 namespace {
 
 constexpr int kRightButton = 2;
+
+// The toolbar's buttons, numbered as the toolbar counts them (separators too).
+constexpr int kProjectButton = 1;
+constexpr int kSaveButton = 3;
+constexpr int kEditButton = 4;
+constexpr int kPreviewButton = 6;
+constexpr int kPrintButton = 7;
+constexpr int kCloseButton = 9;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
 constexpr int kCodeButton = 20;  // after the data row buttons
 constexpr int kShapeButton = 21;
+
+// The buttons that run a command of the menus, through its action.
+constexpr std::pair<int, Command> kCommandButtons[] = {
+    {kProjectButton, Projet::AjouterOnglet}, {kSaveButton, Fichier::Enregistrer}, {kEditButton, Edition::BoiteOutils},
+    {kPreviewButton, Fichier::Apercu},       {kPrintButton, Fichier::Imprimer},   {kCloseButton, Fichier::Cloturer},
+    {kCodeButton, Edition::AjouterCode},     {kShapeButton, Edition::AjouterForme},
+};
 
 QString positionStatus(float x, float y)
 {
@@ -157,19 +175,26 @@ void frmProjet::buildToolbar()
     m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
                          ucToolbar::StyleCompact);
     m_toolbar->AddButton(QStringLiteral("Forme"), 10, QStringLiteral("Ajouter une forme"), ucToolbar::StyleCompact);
+    // A command button shows its action's state and triggers it, as the menu entry does.
+    for (const auto& [button, command] : kCommandButtons) {
+        QAction* action = m_main.commands().action(command);
+        const auto follow = [this, button = button, action] { m_toolbar->setButtonEnabled(button, action->isEnabled()); };
+        connect(action, &QAction::changed, this, follow);
+        follow();
+    }
     connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
+        for (const auto& [number, command] : kCommandButtons)
+            if (number == button) {
+                // The commands act on the project in front: the window of the button is brought there.
+                if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
+                    sub->mdiArea()->setActiveSubWindow(sub);
+                m_main.commands().action(command)->trigger();
+                return;
+            }
         m_main.runCommand([this, button] {
             switch (button) {
-            case 1: Gestion_Onglet(1); break;
-            case 3: m_main.Mnu_ID_Fichier_Click(Fichier::Enregistrer); break;
-            case 4: m_main.Mnu_ID_Edition_Click(Edition::BoiteOutils); break;
-            case 6: m_main.Mnu_ID_Fichier_Click(Fichier::Apercu); break;
-            case 7: m_main.Mnu_ID_Fichier_Click(Fichier::Imprimer); break;
-            case 9: m_main.Mnu_ID_Fichier_Click(Fichier::Cloturer); break;
             case kUndoButton: m_history->undo(); break;
             case kRedoButton: m_history->redo(); break;
-            case kCodeButton: m_main.Mnu_ID_Edition_Click(Edition::AjouterCode); break;
-            case kShapeButton: m_main.Mnu_ID_Edition_Click(Edition::AjouterForme); break;
             case kDataButton: showData(m_toolbar->ButtonChecked(kDataButton)); break;
             default:
                 if (button >= kFirstRowButton && button < kFirstRowButton + 4)
@@ -181,9 +206,9 @@ void frmProjet::buildToolbar()
     connect(m_toolbar, &ucToolbar::ButtonDropDown, this, [this](int button, int x, int y) {
         QWidget* container = m_toolbar->parentWidget();
         const QPoint at = container->mapToGlobal(QPoint(x / kTwipsPerPixel, y / kTwipsPerPixel));
-        if (button == 1)
+        if (button == kProjectButton)
             m_main.projectMenu()->popup(at);
-        else if (button == 4)
+        else if (button == kEditButton)
             m_main.editMenu()->popup(at);
     });
 }
@@ -254,7 +279,7 @@ void frmProjet::tabSwitch()
     m_main.setDeleteTabEnabled(s != 1);
     // The tool box edits the tab on screen, also one that a command brought forward
     // (a tab just added, the one left after a deletion).
-    if (App.BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
+    if (m_main.app().BoiteVisible && m_main.toolBox() && m_main.activeProject() == this)
         m_main.toolBox()->Remplir_Outils(*this, s);
     applyDataPreview(true);
 }
@@ -328,8 +353,8 @@ void frmProjet::connectSurface(int index)
     });
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
     const auto objectClicked = [this, &t, index](int o) {
-        App.ObjetActif = std::int16_t(o);
-        if ((t.LabelFocus() >= 1 || t.LogoFocus() > 0 || t.CodeFocus() > 0 || t.ShapeFocus() > 0) && m_main.toolBox())
+        m_main.app().ObjetActif = std::int16_t(o);
+        if (t.selected() && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
     };
     connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
@@ -343,14 +368,14 @@ void frmProjet::connectSurface(int index)
     connect(&t, &Etiquette::CodeDblClick, this, [this, &t, index](int o) {
         if (t.CodeFocus() != o)
             t.objectClick(Etiquette::ObjectKind::Code, o);
-        App.BoiteVisible = true;
+        m_main.app().BoiteVisible = true;
         if (m_main.toolBox())
             m_main.toolBox()->editCode(*this, index);
     });
     connect(&t, &Etiquette::ShapeDblClick, this, [this, &t, index](int o) {
         if (t.ShapeFocus() != o)
             t.objectClick(Etiquette::ObjectKind::Shape, o);
-        App.BoiteVisible = true;
+        m_main.app().BoiteVisible = true;
         if (m_main.toolBox())
             m_main.toolBox()->editShape(*this, index);
     });
@@ -365,8 +390,8 @@ void frmProjet::connectSurface(int index)
 
 void frmProjet::backgroundClicked()
 {
-    App.ObjetActif = 0;
-    if (App.BoiteVisible && m_main.toolBox())
+    m_main.app().ObjetActif = 0;
+    if (m_main.app().BoiteVisible && m_main.toolBox())
         m_main.toolBox()->clearObject();
 }
 
@@ -411,33 +436,40 @@ void frmProjet::replaceLogo(int tab, int object)
 
 void frmProjet::Gestion_Onglet(int action, int index)
 {
-    Dialogs& dialogs = m_main.dialogs();
     switch (action) {
-    case 1: m_main.addTabWithWizard(*this); break;
-    case 2: {
-        const auto answer = dialogs.inputText(this, QStringLiteral("Renommer l'onglet courant."),
-                                              QStringLiteral("Renommer l'onglet"), m_project->tabCaption(index));
-        if (!answer || answer->isEmpty())
-            return;
-        m_project->setTabCaption(index, *answer);
-        surface(index).setNameProjet(*answer);
-        break;
-    }
-    case 3:
-        if (index != tabCount()) {
-            dialogs.message(this, QStringLiteral("Vous ne pouvez supprimer que le dernier onglet de chaque projet."),
-                            Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
-            return;
-        }
-        if (dialogs.message(this, QStringLiteral("Souhaitez-vous vraiment supprimer cet onglet du projet ?"),
-                            Dialogs::Icon::Question, Dialogs::Buttons::YesNo, QString(),
-                            Dialogs::Answer::No) != Dialogs::Answer::Yes)
-            return;
-        if (m_project->removeLastTab())
-            tabSwitch();
-        break;
+    case 1: addTab(); break;
+    case 2: renameTab(index); break;
+    case 3: deleteTab(index); break;
     default: break;
     }
+}
+
+void frmProjet::addTab() { m_main.addTabWithWizard(*this); }
+
+void frmProjet::renameTab(int index)
+{
+    const auto answer = m_main.dialogs().inputText(this, QStringLiteral("Renommer l'onglet courant."),
+                                                   QStringLiteral("Renommer l'onglet"), m_project->tabCaption(index));
+    if (!answer || answer->isEmpty())
+        return;
+    m_project->setTabCaption(index, *answer);
+    surface(index).setNameProjet(*answer);
+}
+
+void frmProjet::deleteTab(int index)
+{
+    Dialogs& dialogs = m_main.dialogs();
+    if (index != tabCount()) {
+        dialogs.message(this, QStringLiteral("Vous ne pouvez supprimer que le dernier onglet de chaque projet."),
+                        Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return;
+    }
+    if (dialogs.message(this, QStringLiteral("Souhaitez-vous vraiment supprimer cet onglet du projet ?"),
+                        Dialogs::Icon::Question, Dialogs::Buttons::YesNo, QString(),
+                        Dialogs::Answer::No) != Dialogs::Answer::Yes)
+        return;
+    if (m_project->removeLastTab())
+        tabSwitch();
 }
 
 void frmProjet::showStatus() const
@@ -452,7 +484,7 @@ void frmProjet::activate()
         setCaption(surface(selectedTab()).NameProjet());
     showStatus();
     m_main.setDeleteTabEnabled(selectedTab() != 1);
-    if (App.BoiteVisible && m_main.toolBox()) {
+    if (m_main.app().BoiteVisible && m_main.toolBox()) {
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
         m_main.toolBox()->showToolBox();
     }
@@ -475,8 +507,13 @@ bool frmProjet::canvasEvent(EtiquetteView& v, QEvent* event)
     case QEvent::KeyPress: {
         m_history->separate();
         const auto* key = static_cast<QKeyEvent*>(event);
-        return handleCanvasKey(v.tab(), key->key(), key->modifiers().testFlag(Qt::ShiftModifier),
-                               [this] { m_main.Mnu_ID_Edition_Click(Edition::SupprimerObjet); });
+        // Suppr runs the menu's command, one step of its own like the menu entry.
+        if (key->matches(QKeySequence::Delete)) {
+            if (v.tab().selected())
+                m_main.commands().run(Edition::SupprimerObjet);
+            return true;
+        }
+        return handleCanvasKey(v.tab(), key->key(), key->modifiers().testFlag(Qt::ShiftModifier));
     }
     default: break;
     }
@@ -488,7 +525,7 @@ bool frmProjet::eventFilter(QObject* watched, QEvent* event)
     for (EtiquetteView* v : m_views)
         if (watched == v->canvas())
             return canvasEvent(*v, event);
-    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && App.BoiteVisible && m_main.toolBox())
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease && m_main.app().BoiteVisible && m_main.toolBox())
         m_main.toolBox()->Remplir_Outils(*this, selectedTab());
     return QWidget::eventFilter(watched, event);
 }

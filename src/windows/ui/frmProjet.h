@@ -57,6 +57,12 @@ public:
 
     /// 1 add a tab, 2 rename tab `index`, 3 delete tab `index` (only the last one).
     void Gestion_Onglet(int action, int index = 0);
+    /// Opens the wizard for a new tab.
+    void addTab();
+    /// Asks the tab's new name.
+    void renameTab(int index);
+    /// Deletes the tab once the user confirms; only the last tab can go.
+    void deleteTab(int index);
     /// Runs when the window becomes the active one.
     void activate();
     /// The text of status panel 2 for the selected tab.
