@@ -444,6 +444,13 @@ private Q_SLOTS:
         QCOMPARE(shownPage(p), p->Page(3));
     }
 
+    void theBacksOfATwoSidedJobAreNamedSo()
+    {
+        frmPage* p = preview(kThreeSheets + "VERSO|1|0\r\n");
+        QCOMPARE(test::tabTexts(p->Tab1()), (QStringList{"Page n°1", "Page n°2 (verso)", "Page n°3", "Page n°4 (verso)",
+                                                         "Page n°5", "Page n°6 (verso)"}));
+    }
+
     void pagesShowTheLabelsWhereTheLayoutPutsThem()
     {
         frmPage* p = preview(kThreeSheets);
@@ -684,30 +691,53 @@ private Q_SLOTS:
 
     // The print set-up of a tab filled from a data file: its greyed "Page(s)" shows the
     // sheets the rows take with the layout typed, and the tab keeps its own count.
-    void pagesShowTheSheetsTheRowsNeed_data()
+    void pagesShowTheSheetsTheJobPrints_data()
     {
         QTest::addColumn<int>("firstLabel");
         QTest::addColumn<QString>("across");
+        QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("sheets");
-        QTest::newRow("3 x 8, 50 rows") << 1 << "3" << "3";
-        QTest::newRow("from the last label") << 24 << "3" << "4";
-        QTest::newRow("2 x 8 typed") << 1 << "2" << "4";
-        QTest::newRow("1 x 8 typed") << 1 << "1" << "7";
+        QTest::addColumn<int>("positions");
+        QTest::newRow("3 x 8, 50 rows") << 1 << "3" << "" << "3" << 24;
+        QTest::newRow("from the last label") << 24 << "3" << "" << "4" << 24;
+        QTest::newRow("2 x 8 typed") << 1 << "2" << "" << "4" << 16;
+        QTest::newRow("1 x 8 typed") << 1 << "1" << "" << "7" << 8;
+        QTest::newRow("a second grid of 2 x 3") << 1 << "3" << "grids" << "2" << 30;
+        QTest::newRow("2 x 8 typed over the grids") << 1 << "2" << "grids" << "4" << 16;
+        QTest::newRow("12 positions given away") << 1 << "3" << "given" << "5" << 24;
+        QTest::newRow("their own rows need more") << 1 << "3" << "their rows" << "13" << 24;
     }
-    void pagesShowTheSheetsTheRowsNeed()
+    // The greyed "Page(s)" of a tab filled from a data file shows the sheets the job prints
+    // (a maker's second grid, positions given to another tab, that tab's own rows), the
+    // positions dialog counts every position, and the tab keeps its own count.
+    void pagesShowTheSheetsTheJobPrints()
     {
         QFETCH(int, firstLabel);
         QFETCH(QString, across);
+        QFETCH(QString, sheet);
         QFETCH(QString, sheets);
+        QFETCH(int, positions);
         const QString data = f->dir.filePath("adresses.csv");
         test::writeBytes(data, test::csvFile(test::addressFields(), test::fiftyAddresses()));
-        Etiquette& tab = f->open(test::kExampleProject)->surface(1);
-        tab.setPrjWidth(60);
-        tab.setPrjHeight(30);
+        frmProjet* w = f->open(test::kExampleProject);
+        w->project().addTab(QStringLiteral("Autre"));
+        for (int t : {1, 2}) {
+            w->surface(t).setPrjWidth(60);
+            w->surface(t).setPrjHeight(30);
+        }
+        Etiquette& tab = w->surface(1);
         PrintSettings print = tab.print();
         print.ImpNbrP = 2;
         print.ImpNbrH = 3;
         print.ImpNbrV = 8;
+        if (sheet == QLatin1String("grids"))  // 3 x 8 from the corner, then 2 x 3 below
+            print.grids = {{3, 8, {0, 0, 60, 30}}, {2, 3, {0, 240, 60, 30}}};
+        if (sheet == QLatin1String("given"))
+            print.designs = {{13, 24, 2}};
+        if (sheet == QLatin1String("their rows")) {
+            print.designs = {{21, 24, 2}};
+            w->surface(2).setMergeSettings(MergeSettings{data, false, 1});
+        }
         tab.setPrint(print);
         tab.setMergeSettings(MergeSettings{data, false, std::int16_t(firstLabel)});
 
@@ -717,6 +747,13 @@ private Q_SLOTS:
         dialog.NbrH()->Text1()->selectAll();
         QTest::keyClicks(dialog.NbrH()->Text1(), across);
         QCOMPARE(dialog.NbrP()->Text(), sheets);
+        // Positions are numbered as the job fills them, every grid's.
+        QTest::mouseClick(dialog.designsButton(), Qt::LeftButton);
+        frmSheetDesigns* designs = f->commands->designs();
+        QTest::mouseClick(designs->addButton(), Qt::LeftButton);
+        QCOMPARE(static_cast<QSpinBox*>(designs->ranges()->cellWidget(designs->ranges()->rowCount() - 1, 1))->maximum(),
+                 positions);
+        designs->reject();
         dialog.close();
         QCOMPARE(tab.print().ImpNbrP, std::int16_t(2));  // for printing without the data file
     }

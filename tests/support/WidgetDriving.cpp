@@ -53,14 +53,6 @@ QStringList entries(const QComboBox* box)
     return texts;
 }
 
-QStringList tabTexts(const QTabBar* bar)
-{
-    QStringList texts;
-    for (int i = 0; i < bar->count(); ++i)
-        texts << bar->tabText(i);
-    return texts;
-}
-
 QStringList groupTitles(const QWidget* page)
 {
     QStringList titles;

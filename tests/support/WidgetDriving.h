@@ -27,7 +27,15 @@ void clickEntry(QListWidget* list, int row);
 /// The texts of a list's or a combo box's rows, of a tab bar's tabs, of the group boxes in a widget.
 QStringList entries(const QListWidget* list);
 QStringList entries(const QComboBox* box);
-QStringList tabTexts(const QTabBar* bar);
+/// The captions of a tab strip (a QTabBar or the tool box's rows of tabs), in order.
+template <class Tabs>
+QStringList tabTexts(const Tabs* bar)
+{
+    QStringList texts;
+    for (int i = 0; i < bar->count(); ++i)
+        texts << bar->tabText(i);
+    return texts;
+}
 QStringList groupTitles(const QWidget* page);
 
 }  // namespace plk::test
