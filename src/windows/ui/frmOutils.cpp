@@ -158,8 +158,8 @@ void frmOutils::activation()
     const bool project = activeWindow() != nullptr;
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
-    page(PageCode)->setEnabled(project);
-    page(PageForme)->setEnabled(project);
+    for (const ObjectPage& p : m_objectPages)
+        page(p.page)->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)

@@ -53,14 +53,11 @@ constexpr int kPrintButton = 7;
 constexpr int kCloseButton = 9;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
-constexpr int kCodeButton = 20;  // after the data row buttons
-constexpr int kShapeButton = 21;
 
-// The buttons that run a command of the menus, through its action.
+// The toolbar's own buttons that run a command of the menus, through its action.
 constexpr std::pair<int, Command> kCommandButtons[] = {
     {kProjectButton, Projet::AjouterOnglet}, {kSaveButton, Fichier::Enregistrer}, {kEditButton, Edition::BoiteOutils},
     {kPreviewButton, Fichier::Apercu},       {kPrintButton, Fichier::Imprimer},   {kCloseButton, Fichier::Cloturer},
-    {kCodeButton, Edition::AjouterCode},     {kShapeButton, Edition::AjouterForme},
 };
 
 QString positionStatus(float x, float y)
@@ -137,8 +134,6 @@ void frmProjet::buildToolbar()
         {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
         {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
-        {"insert-object", ":/icons/pane/code.svg"},
-        {"draw-rectangle", ":/icons/pane/forme.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -172,18 +167,24 @@ void frmProjet::buildToolbar()
     for (const auto& [caption, tip] : kRowButtons)
         m_toolbar->AddButton(QString::fromUtf8(caption), -1, QString::fromUtf8(tip));
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
-    m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
-                         ucToolbar::StyleCompact);
-    m_toolbar->AddButton(QStringLiteral("Forme"), 10, QStringLiteral("Ajouter une forme"), ucToolbar::StyleCompact);
+    std::vector<std::pair<int, Command>> commandButtons(std::begin(kCommandButtons), std::end(kCommandButtons));
+    // Then the commands placed beside their menu entries, each with its picture.
+    int image = int(std::size(kImages));
+    for (const CommandRegistry::Placed& placed : m_main.commands().placed()) {
+        m_toolbar->AddIcon(placed.icon);
+        m_toolbar->AddButton(placed.button, image++, m_main.commands().action(placed.command)->text(),
+                             ucToolbar::StyleCompact);
+        commandButtons.emplace_back(m_toolbar->ButtonCount(), placed.command);
+    }
     // A command button shows its action's state and triggers it, as the menu entry does.
-    for (const auto& [button, command] : kCommandButtons) {
+    for (const auto& [button, command] : commandButtons) {
         QAction* action = m_main.commands().action(command);
         const auto follow = [this, button = button, action] { m_toolbar->setButtonEnabled(button, action->isEnabled()); };
         connect(action, &QAction::changed, this, follow);
         follow();
     }
-    connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
-        for (const auto& [number, command] : kCommandButtons)
+    connect(m_toolbar, &ucToolbar::ButtonClick, this, [this, commandButtons](int button) {
+        for (const auto& [number, command] : commandButtons)
             if (number == button) {
                 // The commands act on the project in front: the window of the button is brought there.
                 if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
