@@ -18,8 +18,14 @@ void PdfContent::colour(const QColor& c, const char* op)
 
 void PdfContent::transform(const QTransform& t)
 {
-    for (const double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()})
-        number(v);
+    // A page's scale of a twentieth of a point, corrected by a few hundredths, needs
+    // more decimals than a position does.
+    for (const double v : {t.m11(), t.m12(), t.m21(), t.m22()}) {
+        appendPdfNumber(m_ops, v, 6);
+        m_ops += ' ';
+    }
+    number(t.dx());
+    number(t.dy());
     m_ops += "cm\n";
 }
 

@@ -78,7 +78,7 @@ QByteArray PdfDocument::image(const QImage& image)
         }
     }
     const QByteArray size = "/Width " + QByteArray::number(argb.width()) + " /Height " +
-                            QByteArray::number(argb.height()) + " /BitsPerComponent 8 /Interpolate true";
+                            QByteArray::number(argb.height()) + " /BitsPerComponent 8";
     QByteArray entries = "/Type /XObject /Subtype /Image " + size + " /ColorSpace /DeviceRGB /Filter /FlateDecode";
     if (!opaque) {
         const int mask = m_file.reserve();

@@ -8,12 +8,12 @@
 
 namespace plk {
 
-void appendPdfNumber(QByteArray& out, double value)
+void appendPdfNumber(QByteArray& out, double value, int decimals)
 {
     char text[32];
-    if (!std::isfinite(value) || std::abs(value) < 0.0005)
+    if (!std::isfinite(value) || std::abs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0;
-    auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
+    auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     if (error != std::errc())
         end = std::to_chars(text, text + sizeof text, 0).ptr;
     char* last = end;

@@ -11,8 +11,8 @@ class QIODevice;
 
 namespace plk {
 
-/// Appends a number as a PDF file writes it: at most three decimals, no trailing zeros.
-void appendPdfNumber(QByteArray& out, double value);
+/// Appends a number as a PDF file writes it: at most `decimals` decimals, no trailing zeros.
+void appendPdfNumber(QByteArray& out, double value, int decimals = 3);
 
 /// The bytes squeezed with zlib (a stream's FlateDecode), at a level that favours speed.
 QByteArray deflated(const QByteArray& bytes);

@@ -25,6 +25,17 @@ bool standsAlone(char32_t c)
     }
 }
 
+/// Whether Qt slants or thickens the font's letters itself, the font having no italic or
+/// bold of its own: its outlines are then not the letters shown.
+/// The raw font tells the style asked of it, not the face's: the face's own is in its
+/// header's style bits (bold 1, italic 2).
+bool synthesized(const QFont& asked, const QRawFont& got)
+{
+    const QByteArray head = got.fontTable("head");
+    const int style = head.size() > 45 ? quint8(head[45]) : 0;
+    return (asked.style() != QFont::StyleNormal && !(style & 2)) || (asked.weight() >= QFont::Bold && !(style & 1));
+}
+
 /// Qt's layout of a short text: its glyph runs and its width.
 struct Laid {
     QList<QGlyphRun> runs;
@@ -117,6 +128,7 @@ std::optional<TextShaper::Line> TextShaper::shape(const QString& text, const QFo
                 const Laid laid = layOut(alone, font);
                 letter.advance = laid.width;
                 for (const QGlyphRun& run : laid.runs) {
+                    letter.alone = letter.alone && !synthesized(font, run.rawFont());
                     const int index = fontIndex(run.rawFont());
                     const QList<quint32> glyphs = run.glyphIndexes();
                     const QList<QPointF> at = run.positions();
