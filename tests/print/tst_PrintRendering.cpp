@@ -105,7 +105,7 @@ QByteArray everyKindOfDrawing(const QString& logo, bool mirror)
     return "ONGLET|Tout\r\n"
            "PROJET|Tout|60|40|255|0|Faux|Faux|Vrai|Faux|Faux\r\n"
            "LABEL|AVATAR Tête-à-tête, Wolfgang|2|3|DejaVu Sans|9|Faux|Faux|Faux|Faux|0\r\n"
-           "LABEL|Une adresse bien trop longue pour son étiquette|9|20|Tahoma|10|Vrai|Faux|Faux|Faux|16711680\r\n"
+           "LABEL|Une adresse bien trop longue pour son étiquette|9|20|DejaVu Sans|10|Vrai|Faux|Faux|Faux|16711680\r\n"
            "LABEL|Tourné|22|30|DejaVu Serif|12|Faux|Vrai|Faux|Faux|32768\r\n"
            "LABEL|x|28|3|DejaVu Sans|8|Faux|Faux|Faux|Faux|8388608\r\n"
            "LOGO|" + logo.toUtf8() + "|18|4|12|12\r\n"
