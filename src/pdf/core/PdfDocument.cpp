@@ -1,5 +1,7 @@
 #include "pdf/core/PdfDocument.h"
 
+#include "pdf/core/TrueTypeSubset.h"
+
 #include <QIODevice>
 
 namespace plk {
@@ -50,7 +52,10 @@ PdfFont* PdfDocument::font(const QRawFont& font)
     for (const auto& known : m_fonts)
         if (known->carries(font))
             return known.get();
-    if (font.fontTable("glyf").isEmpty())
+    // A font whose maker allows no embedding, or that has no TrueType outlines to carry,
+    // is left to Qt (which draws its letters as outlines).
+    const QByteArray os2 = font.fontTable("OS/2");
+    if ((os2.size() >= 10 && (quint8(os2[9]) & 0x0F) == 0x02) || trueTypeSubset(font, {}).isEmpty())
         return nullptr;
     m_fonts.push_back(
         std::make_unique<PdfFont>(font, m_file.reserve(), "F" + QByteArray::number(qsizetype(m_fonts.size() + 1))));
