@@ -10,8 +10,10 @@ namespace plk {
 
 void appendPdfNumber(QByteArray& out, double value, int decimals)
 {
+    static constexpr double kHalfUnit[] = {0.5, 0.05, 0.005, 0.0005, 0.00005, 0.000005, 0.0000005};
+    decimals = std::clamp(decimals, 0, 6);
     char text[32];
-    if (!std::isfinite(value) || std::abs(value) < 0.5 * std::pow(10.0, -decimals))
+    if (!std::isfinite(value) || std::abs(value) < kHalfUnit[decimals])
         value = 0;
     auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     if (error != std::errc())

@@ -48,8 +48,11 @@ bool PdfFont::carries(const QRawFont& font) const
 
 void PdfFont::use(quint32 glyph, const QString& text)
 {
-    if (m_used.count(glyph))
+    if (glyph < m_seen.size() && m_seen[glyph])
         return;
+    if (glyph >= m_seen.size())
+        m_seen.resize(std::size_t(glyph) + 1);
+    m_seen[glyph] = true;
     const QList<QPointF> advances = m_font.advancesForGlyphIndexes(QList<quint32>{glyph}, QRawFont::UseDesignMetrics);
     m_used.emplace(glyph, Use{text, advances.isEmpty() ? 0 : advances.first().x() * 1000 / m_font.unitsPerEm()});
 }

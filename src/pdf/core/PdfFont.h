@@ -6,6 +6,7 @@
 #include <QRawFont>
 #include <QString>
 #include <map>
+#include <vector>
 
 namespace plk {
 
@@ -40,6 +41,7 @@ private:
         double width;
     };
     std::map<quint32, Use> m_used;
+    std::vector<bool> m_seen;  // by glyph: in m_used, found without a search
 };
 
 }  // namespace plk
