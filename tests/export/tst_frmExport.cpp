@@ -4,6 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
+#include "support/WidgetDriving.h"
 #include "widgets/ui/HeaderPlus.h"
 #include "windows/ui/frmProjet.h"
 
@@ -92,12 +93,8 @@ private Q_SLOTS:
         QVERIFY(frmExport::filterFor(-1).isEmpty());
 
         // The resolution: the screen's by default, then finer ones.
-        QComboBox* resolutions = m_export->resolutionList();
-        QStringList texts;
-        for (int i = 0; i < resolutions->count(); ++i)
-            texts << resolutions->itemText(i);
-        QCOMPARE(texts, (QStringList{"96 ppp (écran)", "150 ppp", "300 ppp", "600 ppp"}));
-        QCOMPARE(resolutions->currentIndex(), 0);
+        QCOMPARE(test::entries(m_export->resolutionList()), (QStringList{"96 ppp (écran)", "150 ppp", "300 ppp", "600 ppp"}));
+        QCOMPARE(m_export->resolutionList()->currentIndex(), 0);
 
         // The quality is for JPEG only.
         QVERIFY(!m_export->Slider1()->isEnabled());

@@ -3,6 +3,7 @@
 #include "widgets/ui/TxtBox.h"
 #include "windows/ui/ContentField.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,11 +45,11 @@ QStringList entries(const QListWidget* list)
     return texts;
 }
 
-QStringList tabTexts(const QTabBar* bar)
+QStringList entries(const QComboBox* box)
 {
     QStringList texts;
-    for (int i = 0; i < bar->count(); ++i)
-        texts << bar->tabText(i);
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
     return texts;
 }
 

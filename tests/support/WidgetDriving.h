@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QTabBar;
@@ -23,9 +24,18 @@ void typeInto(TxtBox* field, const QString& text);
 /// Clicks the list's row.
 void clickEntry(QListWidget* list, int row);
 
-/// The texts of a list's rows, of a tab bar's tabs, of the group boxes in a widget.
+/// The texts of a list's or a combo box's rows, of a tab bar's tabs, of the group boxes in a widget.
 QStringList entries(const QListWidget* list);
-QStringList tabTexts(const QTabBar* bar);
+QStringList entries(const QComboBox* box);
+/// The captions of a tab strip (a QTabBar or the tool box's rows of tabs), in order.
+template <class Tabs>
+QStringList tabTexts(const Tabs* bar)
+{
+    QStringList texts;
+    for (int i = 0; i < bar->count(); ++i)
+        texts << bar->tabText(i);
+    return texts;
+}
 QStringList groupTitles(const QWidget* page);
 
 }  // namespace plk::test

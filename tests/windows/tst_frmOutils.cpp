@@ -57,10 +57,7 @@ private Q_SLOTS:
         QCOMPARE(m_outils->windowTitle(), QStringLiteral(" Boite à outils"));
         QVERIFY(m_outils->windowFlags().testFlag(Qt::Tool));
         QVERIFY(m_outils->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QStringList tabs;
-        for (int i = 0; i < m_outils->Tab1()->count(); ++i)
-            tabs << m_outils->Tab1()->tabText(i);
-        QCOMPARE(tabs, QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE", "FORMES"}));
+        QCOMPARE(test::tabTexts(m_outils->Tab1()), QStringList({"PROJET", "TEXTE", "LOGO", "FOND", "OPTIONS", "FUSION", "CODE", "FORMES"}));
         QCOMPARE(test::groupTitles(m_outils->page(1)),
                  QStringList({"Gestion des objets :", "Position d'un objet :", "Alignement d'un objet :"}));
         QCOMPARE(test::groupTitles(m_outils->page(4)),
