@@ -19,6 +19,7 @@ QPointF penMiddle() { return {kLine / 2, kLine / 2}; }
 PdfSheetSurface::PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pageHeightPoints)
     : m_document(document),
       m_scale(pageMm),
+      m_text(document),
       m_page(kPointsPerTwip, 0, 0, -kPointsPerTwip, 0, pageHeightPoints)
 {
 }
@@ -138,39 +139,9 @@ void PdfSheetSurface::picture(const QImage& image, double x, double y, double w,
 
 void PdfSheetSurface::text(double x, double y, const QString& text, const QFont& font, const QColor& colour)
 {
-    if (text.isEmpty() || m_unsupported)
+    if (text.isEmpty() || m_unsupported || !fill(colour))
         return;
-    const QFont sized = fontInTwips(font);
-    const std::optional<TextShaper::Line> line = m_shaper.shape(text, sized);
-    if (!line) {
-        m_unsupported = true;
-        return;
-    }
-    if (!fill(colour))
-        return;
-    // A run per font: a letter the font lacks comes from another.
-    const QPointF at = toTwips(x, y);
-    std::vector<PdfContent::Glyph> run;
-    for (std::size_t from = 0; from < line->glyphs.size();) {
-        const int font = line->glyphs[from].font;
-        if (m_fonts.size() <= std::size_t(font))
-            m_fonts.resize(std::size_t(font) + 1, nullptr);
-        PdfFont*& pdfFont = m_fonts[std::size_t(font)];
-        if (!pdfFont && !(pdfFont = m_document.font(m_shaper.font(font)))) {
-            m_unsupported = true;
-            return;
-        }
-        const double start = line->glyphs[from].x;
-        run.clear();
-        std::size_t to = from;
-        for (; to < line->glyphs.size() && line->glyphs[to].font == font; ++to) {
-            const TextShaper::Glyph& g = line->glyphs[to];
-            pdfFont->use(g.index, g.text);
-            run.push_back({g.index, g.x - start, pdfFont->width(g.index)});
-        }
-        page().text(pdfFont->name(), sized.pixelSize(), at + QPointF(start, line->ascent), run);
-        from = to;
-    }
+    m_unsupported = !m_text.write(page(), toTwips(x, y), true, text, fontInTwips(font));
 }
 
 void PdfSheetSurface::drawing(double, double, double, double, const Drawing&) { m_unsupported = true; }

@@ -10,7 +10,7 @@
 
 #include "base/core/Surface.h"
 #include "pdf/core/PdfDocument.h"
-#include "pdf/core/TextShaper.h"
+#include "pdf/core/PdfText.h"
 #include "print/core/PageScale.h"
 
 #include <QTransform>
@@ -62,8 +62,7 @@ private:
 
     PdfDocument& m_document;
     PageScale m_scale;
-    TextShaper m_shaper;
-    std::vector<PdfFont*> m_fonts;  // the document's font of each of the shaper's fonts
+    PdfText m_text;
     QTransform m_page;              // twips to the page's points
     QTransform m_mirror;
     QTransform m_correction;
