@@ -98,8 +98,10 @@ const QByteArray kTab =
     "FOND|1|255\r\n"
     "PRINT|0|0|0|1|2|10|20|4|6|2|2\r\n";
 
-// 60 x 40 mm on a gradient, dashed border: kerned letters, a long text that ends at the
-// label's edge, a turned italic, a text in a box, a turned framed logo.
+// 60 x 40 mm on a gradient, dashed border, printed outline and crop marks: kerned
+// letters, a long text that ends at the label's edge, a turned italic, a text in a box, a
+// turned framed logo, a turned QR code, a bar code with its text, a dashed rounded
+// rectangle and a dotted filled ellipse.
 QByteArray everyKindOfDrawing(const QString& logo, bool mirror)
 {
     return "ONGLET|Tout\r\n"
@@ -109,12 +111,17 @@ QByteArray everyKindOfDrawing(const QString& logo, bool mirror)
            "LABEL|Tourné|22|30|DejaVu Serif|12|Faux|Vrai|Faux|Faux|32768\r\n"
            "LABEL|x|28|3|DejaVu Sans|8|Faux|Faux|Faux|Faux|8388608\r\n"
            "LOGO|" + logo.toUtf8() + "|18|4|12|12\r\n"
+           "CODE|QR|https://exemple.fr|24|44|12|12|128|Faux\r\n"
+           "CODE|EAN13|4006381333931|30|22|20|9|0|Vrai\r\n"
            "FOND|3|0|16768200|16773350|16441810\r\n"
            "PRINT|0|0|0|1|2|10|20|4|6|2|2\r\n"
-           "OPTIONS|1|Faux|Faux|Vrai|" + (mirror ? "Vrai" : "Faux") + "\r\n"
+           "OPTIONS|1|Faux|Vrai|Vrai|" + (mirror ? "Vrai" : "Faux") + "\r\n"
            "ZONE|4|25|10|1|0|1|Faux|6|Deux lignes\\nen zone\r\n"
+           "FIGURE|RECTANGLE|1|1|58|38|16711680|0,5|1||3\r\n"
+           "FIGURE|ELLIPSE|30|45|12|8|255|0,3|2|65535|0\r\n"
            "ROTATION|LABEL|3|30\r\n"
-           "ROTATION|LOGO|1|90\r\n";
+           "ROTATION|LOGO|1|90\r\n"
+           "ROTATION|CODE|1|45\r\n";
 }
 
 }  // namespace

@@ -36,13 +36,65 @@ void PdfContent::clipTo(const QRectF& r)
     m_ops += "re W n\n";
 }
 
-void PdfContent::lineStyle(double width, const QList<double>& dashes)
+void PdfContent::lineStyle(double width, const QList<double>& dashes, Qt::PenCapStyle cap, Qt::PenJoinStyle join)
 {
     number(width);
-    m_ops += "w 2 J 0 j [";
+    m_ops += "w ";
+    m_ops += cap == Qt::FlatCap ? "0" : cap == Qt::RoundCap ? "1" : "2";
+    m_ops += " J ";
+    m_ops += join == Qt::RoundJoin ? "1" : join == Qt::BevelJoin ? "2" : "0";
+    m_ops += " j [";
     for (const double d : dashes)
         number(d);
     m_ops += "] 0 d\n";
+}
+
+void PdfContent::path(const QPainterPath& path)
+{
+    QPointF start;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            for (int k = 0; k < 3; ++k) {
+                number(path.elementAt(i + k).x);
+                number(path.elementAt(i + k).y);
+            }
+            m_ops += "c\n";
+            i += 2;
+            continue;
+        }
+        number(e.x);
+        number(e.y);
+        if (e.isMoveTo()) {
+            start = e;
+            m_ops += "m\n";
+        } else {
+            m_ops += "l\n";
+        }
+        // A shape that comes back to its start is closed, for a mitred corner there.
+        const bool last = i + 1 == path.elementCount() || path.elementAt(i + 1).isMoveTo();
+        if (last && e.isLineTo() && QPointF(e) == start)
+            m_ops += "h\n";
+    }
+}
+
+void PdfContent::rect(const QRectF& r)
+{
+    for (const double v : {r.x(), r.y(), r.width(), r.height()})
+        number(v);
+    m_ops += "re\n";
+}
+
+void PdfContent::paint(bool filled, bool stroked, bool evenOdd)
+{
+    if (filled && stroked)
+        m_ops += evenOdd ? "B*\n" : "B\n";
+    else if (filled)
+        m_ops += evenOdd ? "f*\n" : "f\n";
+    else if (stroked)
+        m_ops += "S\n";
+    else
+        m_ops += "n\n";
 }
 
 void PdfContent::fillRect(const QRectF& r)

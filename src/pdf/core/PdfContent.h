@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QTransform>
@@ -31,8 +32,18 @@ public:
     void clipTo(const QRectF& r);
     void fillColour(const QColor& c) { colour(c, " rg\n"); }
     void strokeColour(const QColor& c) { colour(c, " RG\n"); }
-    /// The lines' width, square ends and mitred corners, and their dashes (none: solid).
-    void lineStyle(double width, const QList<double>& dashes);
+    /// The lines' width, ends and corners, and their dashes (none: solid).
+    void lineStyle(double width, const QList<double>& dashes, Qt::PenCapStyle cap = Qt::SquareCap,
+                   Qt::PenJoinStyle join = Qt::MiterJoin);
+    /// Adds the path's outline to the shape being built.
+    void path(const QPainterPath& path);
+    /// Adds a rectangle to the shape being built.
+    void rect(const QRectF& r);
+    /// Paints the shape built: filled (inside by the even-odd rule or by winding),
+    /// outlined, or both.
+    void paint(bool filled, bool stroked, bool evenOdd);
+    /// Draws only inside the shape built from now on (until the next restore).
+    void clipToPath(bool evenOdd) { m_ops += evenOdd ? "W* n\n" : "W n\n"; }
     void fillRect(const QRectF& r);
     void strokeRect(const QRectF& r);
     void strokeLine(QPointF from, QPointF to);

@@ -3,6 +3,9 @@
 #include "canvas/core/TwipsText.h"
 #include "print/core/PrinterSurface.h"
 
+#include "pdf/core/PdfPainter.h"
+
+#include <QPainter>
 #include <QPen>
 
 namespace plk {
@@ -16,10 +19,11 @@ QPointF penMiddle() { return {kLine / 2, kLine / 2}; }
 
 }  // namespace
 
-PdfSheetSurface::PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pageHeightPoints)
+PdfSheetSurface::PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pageHeightPoints, double dotsPerInch)
     : m_document(document),
       m_scale(pageMm),
       m_text(document),
+      m_dotsPerInch(dotsPerInch),
       m_page(kPointsPerTwip, 0, 0, -kPointsPerTwip, 0, pageHeightPoints)
 {
 }
@@ -144,7 +148,32 @@ void PdfSheetSurface::text(double x, double y, const QString& text, const QFont&
     m_unsupported = !m_text.write(page(), toTwips(x, y), true, text, fontInTwips(font));
 }
 
-void PdfSheetSurface::drawing(double, double, double, double, const Drawing&) { m_unsupported = true; }
+void PdfSheetSurface::drawing(double x, double y, double w, double h, const Drawing& draw)
+{
+    if (m_unsupported)
+        return;
+    // The painter draws in twips onto dots of the job's resolution, turned, mirrored and
+    // corrected as on a printer's page (a code sizes its text in those dots); the page
+    // takes the dots back to its own points.
+    const double dotsPerTwip = m_dotsPerInch / kTwipsPerInch;
+    const QTransform placed = m_turn.value_or(QTransform()) * m_mirror * m_correction;
+    PdfContent& content = page();
+    content.save();
+    content.transform(QTransform::fromScale(1 / dotsPerTwip, 1 / dotsPerTwip) * placed.inverted());
+    PdfPaintDevice device(content, m_document, m_text, QSizeF(widthTwips(), heightTwips()) * dotsPerTwip,
+                          m_dotsPerInch);
+    {
+        QPainter painter(&device);
+        painter.setBackgroundMode(Qt::TransparentMode);
+        painter.setRenderHint(QPainter::LosslessImageRendering, true);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.setWorldTransform(placed * QTransform::fromScale(dotsPerTwip, dotsPerTwip));
+        draw(painter, QRectF(toTwips(x, y), toTwips(x + w, y + h)));
+    }
+    content.restore();
+    m_fill.reset();
+    m_unsupported = device.unsupported();
+}
 
 void PdfSheetSurface::clipTo(const QRectF& rect)
 {

@@ -4,9 +4,10 @@
 // engine lays out and writes every glyph of every text afresh, this surface reuses each
 // font's letters and writes a line of text as one run.
 //
-// It draws texts of letters set side by side, pictures, lines, boxes and circles,
-// turned and clipped. What it does not draw (a drawing that needs a painter, a text in
-// a script whose letters join) it notes as `unsupported`: the job is then drawn by Qt.
+// It draws texts of letters set side by side, pictures, lines, boxes and circles, and
+// drawings through a painter of its own (PdfPaintDevice), turned and clipped. What it
+// does not draw (a text in a script whose letters join, a gradient in a drawing ...) it
+// notes as `unsupported`: the job is then drawn by Qt.
 
 #include "base/core/Surface.h"
 #include "pdf/core/PdfDocument.h"
@@ -21,8 +22,9 @@ namespace plk {
 
 class PdfSheetSurface final : public Surface {
 public:
-    /// Draws on the document's pages of `pageMm`, in points `pagePoints` high.
-    PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pageHeightPoints);
+    /// Draws on the document's pages of `pageMm`, in points `pageHeightPoints` high; a
+    /// drawing's painter draws at `dotsPerInch`.
+    PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pageHeightPoints, double dotsPerInch);
 
     /// Everything from here on mirrored left to right across the page.
     void mirror();
@@ -63,6 +65,7 @@ private:
     PdfDocument& m_document;
     PageScale m_scale;
     PdfText m_text;
+    double m_dotsPerInch;
     QTransform m_page;              // twips to the page's points
     QTransform m_mirror;
     QTransform m_correction;

@@ -45,8 +45,9 @@ private:
 /// The pages of a PDF file of our own.
 class PdfPages final : public SheetOutput {
 public:
-    PdfPages(PdfDocument& document, QSizeF pageMm, double pageHeightPoints, const JobExtras& extras, bool mirrored)
-        : m_surface(document, pageMm, pageHeightPoints), m_extras(extras)
+    PdfPages(PdfDocument& document, QSizeF pageMm, double pageHeightPoints, double dotsPerInch,
+             const JobExtras& extras, bool mirrored)
+        : m_surface(document, pageMm, pageHeightPoints, dotsPerInch), m_extras(extras)
     {
         if (mirrored)
             m_surface.mirror();
@@ -168,7 +169,7 @@ std::optional<QString> fastSheetsToPdf(const Etiquette& tab, const LayoutValues&
         PdfDocument document(device, points,
                              tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet(),
                              QStringLiteral("Plakatorium"));
-        PdfPages pages(document, pageMm, points.height(), extras, mirrored(tab));
+        PdfPages pages(document, pageMm, points.height(), dotsPerInch, extras, mirrored(tab));
         const bool drawn = drawSheets(pages, QSizeF(dotsPerInch, dotsPerInch), tab, values, data, extras);
         unsupported = pages.sheet().unsupported();
         if (unsupported)
