@@ -62,22 +62,29 @@ struct TextShaper::Shaped {
     QFont font;
     double ascent = 0;
     std::unordered_map<char32_t, Letter> letters;  // its nodes stay where they are
-    std::unordered_map<quint64, double> kerning;  // a pair's second letter moved by, after the first's advance
+    // A pair's second letter moved by, after the first's advance; nothing when the pair
+    // is drawn with other glyphs than its letters alone (the font changes letters by
+    // their neighbours).
+    std::unordered_map<quint64, std::optional<double>> kerning;
 
     /// How far Qt moves `b` after `a` beyond `a`'s advance: the font's kerning of the pair.
-    double pairKerning(char32_t a, const Letter& first, char32_t b, const Letter& second)
+    std::optional<double> pairKerning(char32_t a, const Letter& first, char32_t b, const Letter& second)
     {
         const quint64 key = (quint64(a) << 32) | b;
         const auto known = kerning.find(key);
         if (known != kerning.end())
             return known->second;
-        double moved = 0;
+        std::optional<double> moved = 0;
+        // Letters of two fonts are two runs, never kerned.
         if (first.glyphs.size() == 1 && second.glyphs.size() == 1 && first.glyphs[0].font == second.glyphs[0].font) {
             const char32_t pair[2] = {a, b};
             const Laid laid = layOut(QString::fromUcs4(pair, 2), font);
-            if (laid.runs.size() == 1 && laid.runs[0].positions().size() == 2) {
+            const QList<quint32> glyphs = laid.runs.size() == 1 ? laid.runs[0].glyphIndexes() : QList<quint32>();
+            if (glyphs == QList<quint32>{first.glyphs[0].index, second.glyphs[0].index}) {
                 const QList<QPointF> at = laid.runs[0].positions();
                 moved = at[1].x() - at[0].x() - first.advance;
+            } else {
+                moved.reset();
             }
         }
         kerning.emplace(key, moved);
@@ -141,8 +148,12 @@ std::optional<TextShaper::Line> TextShaper::shape(const QString& text, const QFo
         const Shaped::Letter& letter = found->second;
         if (!letter.alone)
             return std::nullopt;
-        if (previousLetter)
-            x += previousLetter->advance + shaped.pairKerning(previous, *previousLetter, c, letter);
+        if (previousLetter) {
+            const std::optional<double> kerned = shaped.pairKerning(previous, *previousLetter, c, letter);
+            if (!kerned)
+                return std::nullopt;
+            x += previousLetter->advance + *kerned;
+        }
         for (const Glyph& g : letter.glyphs)
             line.glyphs.push_back({g.font, g.index, x + g.x, g.text});
         previous = c;
