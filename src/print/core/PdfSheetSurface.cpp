@@ -1,9 +1,8 @@
 #include "print/core/PdfSheetSurface.h"
 
 #include "canvas/core/TwipsText.h"
-#include "print/core/PrinterSurface.h"
-
 #include "pdf/core/PdfPainter.h"
+#include "print/core/PrinterSurface.h"
 
 #include <QPainter>
 #include <QPen>

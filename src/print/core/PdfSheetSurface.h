@@ -16,7 +16,6 @@
 
 #include <QTransform>
 #include <optional>
-#include <vector>
 
 namespace plk {
 
