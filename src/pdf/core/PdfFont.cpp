@@ -3,6 +3,7 @@
 #include "pdf/core/PdfFile.h"
 #include "pdf/core/TrueTypeSubset.h"
 
+#include <QtEndian>
 #include <vector>
 
 namespace plk {
@@ -107,7 +108,13 @@ bool PdfFont::write(PdfFile& file) const
                          " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor " +
                          QByteArray::number(descriptor) + " 0 R /CIDToGIDMap /Identity /W " + widths() + " >>");
     const double em = 1000.0 / m_font.unitsPerEm();
-    QByteArray box = "[-1000 -1000 3000 3000]";
+    // The box every glyph fits in, from the font's header.
+    const QByteArray head = m_font.fontTable("head");
+    QByteArray box = "[";
+    for (int at = 36; at <= 42; at += 2) {
+        appendPdfNumber(box, head.size() >= 44 ? qFromBigEndian<qint16>(head.constData() + at) * em : 0);
+        box += at < 42 ? " " : "]";
+    }
     QByteArray metrics;
     metrics += " /Ascent ";
     appendPdfNumber(metrics, m_font.ascent() * em);
