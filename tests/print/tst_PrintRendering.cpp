@@ -6,6 +6,7 @@
 #include "document/core/ProjectFile.h"
 #include "export/core/TabExport.h"
 #include "print/PrintTests.h"
+#include "print/core/PaperPage.h"
 #include "print/core/PrintJob.h"
 #include "print/core/PrintMarks.h"
 #include "print/core/SheetRenderer.h"
@@ -14,6 +15,8 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -94,6 +97,32 @@ const QByteArray kTab =
     "LOGO||15|40|5|5\r\n"
     "FOND|1|255\r\n"
     "PRINT|0|0|0|1|2|10|20|4|6|2|2\r\n";
+
+// 60 x 40 mm on a gradient, dashed border, printed outline and crop marks: kerned
+// letters, a long text that ends at the label's edge, a turned italic, a text in a box, a
+// turned framed logo, a turned QR code, a bar code with its text, a dashed rounded
+// rectangle and a dotted filled ellipse.
+QByteArray everyKindOfDrawing(const QString& logo, bool mirror)
+{
+    return "ONGLET|Tout\r\n"
+           "PROJET|Tout|60|40|255|0|Faux|Faux|Vrai|Faux|Faux\r\n"
+           "LABEL|AVATAR Tête-à-tête, Wolfgang|2|3|DejaVu Sans|9|Faux|Faux|Faux|Faux|0\r\n"
+           "LABEL|Une adresse bien trop longue pour son étiquette|9|20|DejaVu Sans|10|Vrai|Faux|Faux|Faux|16711680\r\n"
+           "LABEL|Tourné|22|30|DejaVu Serif|12|Faux|Vrai|Faux|Faux|32768\r\n"
+           "LABEL|x|28|3|DejaVu Sans|8|Faux|Faux|Faux|Faux|8388608\r\n"
+           "LOGO|" + logo.toUtf8() + "|18|4|12|12\r\n"
+           "CODE|QR|https://exemple.fr|24|44|12|12|128|Faux\r\n"
+           "CODE|EAN13|4006381333931|30|22|20|9|0|Vrai\r\n"
+           "FOND|3|0|16768200|16773350|16441810\r\n"
+           "PRINT|0|0|0|1|2|10|20|4|6|2|2\r\n"
+           "OPTIONS|1|Faux|Vrai|Vrai|" + (mirror ? "Vrai" : "Faux") + "\r\n"
+           "ZONE|4|25|10|1|0|1|Faux|6|Deux lignes\\nen zone\r\n"
+           "FIGURE|RECTANGLE|1|1|58|38|16711680|0,5|1||3\r\n"
+           "FIGURE|ELLIPSE|30|45|12|8|255|0,3|2|65535|0\r\n"
+           "ROTATION|LABEL|3|30\r\n"
+           "ROTATION|LOGO|1|90\r\n"
+           "ROTATION|CODE|1|45\r\n";
+}
 
 }  // namespace
 
@@ -310,6 +339,84 @@ private Q_SLOTS:
         QCOMPARE(labels.size(), 1);
         QVERIFY(std::abs(labels[0].left() - 15 * 5) <= 2);
         QVERIFY(std::abs(labels[0].top() - 12 * 5) <= 2);
+    }
+
+    void ourPdfWriterDrawsAsQtsDoes_data()
+    {
+        QTest::addColumn<bool>("mirror");
+        QTest::addColumn<QList<double>>("calibration");  // offsets (mm), scales (%)
+        QTest::newRow("straight") << false << QList<double>{0, 0, 100, 100};
+        QTest::newRow("mirrored, calibrated") << true << QList<double>{1.5, -2, 101, 98.5};
+    }
+
+    void ourPdfWriterDrawsAsQtsDoes()
+    {
+        QFETCH(bool, mirror);
+        QFETCH(QList<double>, calibration);
+        QImage framed(20, 20, QImage::Format_RGB32);
+        framed.fill(Qt::blue);
+        QPainter(&framed).fillRect(1, 1, 18, 18, Qt::yellow);
+        const QString logo = m_dir.filePath("cadre.png");
+        QVERIFY(framed.save(logo));
+        Project project;
+        QVERIFY(readProjectData(everyKindOfDrawing(logo, mirror), project, test::french()).ok());
+        Etiquette& t = project.tab(1);
+        t.setDrawStyle(1);
+        t.setResolution(-3);
+        JobExtras extras;
+        extras.calibration = Calibration{calibration[0], calibration[1], calibration[2], calibration[3], 0, 0};
+        const LayoutValues v = values(10, 20, 4, 6, 2, 2, 1, 0, 0);
+
+        const QString ours = m_dir.filePath("nous.pdf"), qts = m_dir.filePath("qt.pdf");
+        QCOMPARE(printSheetsToPdf(t, v, ours, nullptr, extras), QString());
+        QFile file(ours);
+        QVERIFY(file.open(QIODevice::ReadOnly) && !file.readAll().contains("/Producer"));  // Qt names itself
+        {
+            QPdfWriter pdf(qts);
+            pdf.setPageLayout(pageLayoutOf(paperOf(t.print())));
+            pdf.setResolution(150);
+            QPainter painter(&pdf);
+            QVERIFY(paintSheets(painter, pdf, pdf.pageLayout().paintRect(QPageLayout::Millimeter).size(),
+                                QSizeF(150, 150), t, v, nullptr, extras));
+        }
+        // The same pixels, but for a glyph's edge antialiased a pixel aside (or, at the
+        // tip of a serif, two).
+        const QList<QImage> a = test::rasterise(ours, 150), b = test::rasterise(qts, 150);
+        QCOMPARE(a.size(), 1);
+        QCOMPARE(b.size(), 1);
+        QCOMPARE(a[0].size(), b[0].size());
+        const auto close = [](QRgb p, QRgb q) {
+            return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))}) <= 96;
+        };
+        int different = 0;
+        for (int y = 1; y + 1 < a[0].height(); ++y)
+            for (int x = 1; x + 1 < a[0].width(); ++x) {
+                bool matched = false;
+                for (int n = 0; n < 9 && !matched; ++n)
+                    matched = close(a[0].pixel(x, y), b[0].pixel(x + n % 3 - 1, y + n / 3 - 1));
+                different += !matched;
+            }
+        QVERIFY2(different <= 8, qPrintable(QString::number(different)));  // of two million
+        // The words read back the same, where Qt put them (a turned line's letters may
+        // be grouped otherwise).
+        const QList<test::PdfWord> ourWords = test::pdfWords(ours), qtWords = test::pdfWords(qts);
+        const auto letters = [](const QList<test::PdfWord>& words) {
+            QString all;
+            for (const test::PdfWord& w : words)
+                all += w.text;
+            std::sort(all.begin(), all.end());
+            return all;
+        };
+        QCOMPARE(letters(ourWords), letters(qtWords));
+        int placed = 0;
+        for (const test::PdfWord& w : ourWords)
+            placed += std::any_of(qtWords.begin(), qtWords.end(), [&w](const test::PdfWord& q) {
+                const QRectF d(w.mm.topLeft() - q.mm.topLeft(), w.mm.bottomRight() - q.mm.bottomRight());
+                return q.text == w.text &&
+                       std::max({std::abs(d.x()), std::abs(d.y()), std::abs(d.width()), std::abs(d.height())}) < 0.02;
+            });
+        QVERIFY2(placed >= ourWords.size() - 8, qPrintable(QString::number(placed)));
     }
 
     void aJobThatCannotBeSetUpIsAbandoned()

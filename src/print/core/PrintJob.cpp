@@ -5,6 +5,7 @@
 #include "canvas/core/TabRenderer.h"
 #include "merge/core/DataTable.h"
 #include "print/core/PaperPage.h"
+#include "print/core/PdfSheetSurface.h"
 #include "print/core/PrintMarks.h"
 #include "print/core/PrinterSurface.h"
 
@@ -38,6 +39,35 @@ public:
 private:
     QPagedPaintDevice& m_device;
     PrinterSurface m_surface;
+    const JobExtras& m_extras;
+};
+
+/// The pages of a PDF file of our own.
+class PdfPages final : public SheetOutput {
+public:
+    PdfPages(PdfDocument& document, QSizeF pageMm, double pageHeightPoints, double dotsPerInch,
+             const JobExtras& extras, bool mirrored)
+        : m_surface(document, pageMm, pageHeightPoints, dotsPerInch), m_extras(extras)
+    {
+        if (mirrored)
+            m_surface.mirror();
+    }
+    PdfSheetSurface& sheet() override { return m_surface; }
+    bool newSheet() override
+    {
+        // Something on the sheets this writer cannot draw: the job stops here for Qt's.
+        if (m_surface.unsupported())
+            return false;
+        m_surface.newPage();
+        return true;
+    }
+    void turnTo(bool back) override
+    {
+        m_surface.setCorrection(m_extras.calibration.correction(m_extras.marginMm, back, kTwipsPerInch / 25.4));
+    }
+
+private:
+    PdfSheetSurface m_surface;
     const JobExtras& m_extras;
 };
 
@@ -98,14 +128,18 @@ SheetLayout tabLayout(const Etiquette& tab, const LayoutValues& values)
     return SheetLayout(values, QSizeF(tab.prjWidth(), tab.prjHeight()), tab.print().sheetGrid, tab.print().grids);
 }
 
-bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
-                 const Etiquette& tab, const LayoutValues& values, const DataTable* data, const JobExtras& extras)
+namespace {
+
+/// Whether the tab's sheets are printed mirrored (on transfer paper).
+bool mirrored(const Etiquette& tab) { return tab.print().options.value_or(PrintOptions()).mirror; }
+
+/// Draws the tab's sheets on the pages of a device that draws at `dotsPerInch`.
+bool drawSheets(SheetOutput& pages, QSizeF dotsPerInch, const Etiquette& tab,
+                const LayoutValues& values, const DataTable* data, const JobExtras& extras)
 {
     const SheetLayout layout = tabLayout(tab, values);
-    painter.setBackgroundMode(Qt::TransparentMode);
     try {
         const PrintOptions options = tab.print().options.value_or(PrintOptions());
-        DevicePages pages(painter, device, pageMm, dotsPerInch, extras, options.mirror);
         const SheetPlan plan(layout, Design{&tab, data}, extras.designs, extras.marginMm,
                              pageSizeMm(paperOf(tab.print())));
         auto arts = printedDesigns(plan, dotsPerInch);
@@ -121,6 +155,42 @@ bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QS
     }
 }
 
+/// Writes the sheets as a PDF document of our own; nothing when they hold something
+/// it does not draw (the file is then left as it was).
+std::optional<QString> fastSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
+                                       int dotsPerInch, const DataTable* data, const JobExtras& extras,
+                                       const FileWriter& writer)
+{
+    bool unsupported = false;
+    const QString reason = writer.write(pdfFile, [&](QIODevice& device) {
+        const QPageLayout page = pageLayoutOf(paperOf(tab.print()));
+        const QSizeF pageMm = page.paintRect(QPageLayout::Millimeter).size();
+        const QSize points = page.fullRectPoints().size();
+        PdfDocument document(device, points,
+                             tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet(),
+                             QStringLiteral("Plakatorium"));
+        PdfPages pages(document, pageMm, points.height(), dotsPerInch, extras, mirrored(tab));
+        const bool drawn = drawSheets(pages, QSizeF(dotsPerInch, dotsPerInch), tab, values, data, extras);
+        unsupported = pages.sheet().unsupported();
+        if (unsupported)
+            return QStringLiteral("planches à dessiner par Qt");
+        return drawn && document.finish() ? QString() : QStringLiteral("planches impossibles à dessiner");
+    });
+    if (unsupported)
+        return std::nullopt;
+    return reason;
+}
+
+}  // namespace
+
+bool paintSheets(QPainter& painter, QPagedPaintDevice& device, QSizeF pageMm, QSizeF dotsPerInch,
+                 const Etiquette& tab, const LayoutValues& values, const DataTable* data, const JobExtras& extras)
+{
+    painter.setBackgroundMode(Qt::TransparentMode);
+    DevicePages pages(painter, device, pageMm, dotsPerInch, extras, mirrored(tab));
+    return drawSheets(pages, dotsPerInch, tab, values, data, extras);
+}
+
 QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const QString& pdfFile,
                          const DataTable* data, const JobExtras& extras, const FileWriter& writer)
 {
@@ -129,6 +199,11 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         return QStringLiteral("qualité d'impression inconnue");
     if (pdfFile.isEmpty())
         return QStringLiteral("aucun fichier");
+    // A file's page is the whole paper: no unprintable margin.
+    JobExtras onPaper = extras;
+    onPaper.marginMm = {};
+    if (const std::optional<QString> fast = fastSheetsToPdf(tab, values, pdfFile, dotsPerInch, data, onPaper, writer))
+        return *fast;
     return writer.write(pdfFile, [&](QIODevice& device) {
         QPdfWriter pdf(&device);
         pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
@@ -139,9 +214,6 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         if (!painter.begin(&pdf))
             return QStringLiteral("document PDF impossible à commencer");
         const QSizeF pageMm = pdf.pageLayout().paintRect(QPageLayout::Millimeter).size();
-        // A file's page is the whole paper: no unprintable margin.
-        JobExtras onPaper = extras;
-        onPaper.marginMm = {};
         const bool drawn =
             paintSheets(painter, pdf, pageMm, QSizeF(dotsPerInch, dotsPerInch), tab, values, data, onPaper);
         return painter.end() && drawn ? QString() : QStringLiteral("planches impossibles à dessiner");

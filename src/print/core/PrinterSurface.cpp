@@ -16,7 +16,7 @@ constexpr double kMmPerInch = 25.4;
 PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts)
     : m_painter(painter),
       m_device(QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch)),
-      m_pageMm(pageSize),
+      m_scale(pageSize),
       m_texts(texts)
 {
     m_painter.setWorldTransform(m_device);
@@ -38,7 +38,7 @@ QPointF PrinterSurface::penMiddle()
 
 void PrinterSurface::mirror()
 {
-    const double width = m_pageMm.width() / kMmPerInch * kTwipsPerInch;
+    const double width = m_scale.pageMm().width() / kMmPerInch * kTwipsPerInch;
     m_mirror = QTransform(-1, 0, 0, 1, width, 0);
     m_painter.setWorldTransform(m_mirror * m_correction * m_device);
 }
@@ -48,19 +48,6 @@ void PrinterSurface::setCorrection(const QTransform& twips)
     // The sheet as drawn (mirrored or not) goes where the printer's calibration wants it.
     m_correction = twips;
     m_painter.setWorldTransform(m_mirror * m_correction * m_device);
-}
-
-double PrinterSurface::unitsPerInch() const { return m_mode == ScaleMode::Twips ? kTwipsPerInch : kMmPerInch; }
-
-double PrinterSurface::scaleWidth() const { return m_pageMm.width() / kMmPerInch * unitsPerInch(); }
-double PrinterSurface::scaleHeight() const { return m_pageMm.height() / kMmPerInch * unitsPerInch(); }
-int PrinterSurface::widthTwips() const { return clampTo<int>(std::round(m_pageMm.width() / kMmPerInch * kTwipsPerInch)); }
-int PrinterSurface::heightTwips() const { return clampTo<int>(std::round(m_pageMm.height() / kMmPerInch * kTwipsPerInch)); }
-
-QPointF PrinterSurface::toTwips(double x, double y) const
-{
-    const double k = kTwipsPerInch / unitsPerInch();
-    return {x * k, y * k};
 }
 
 void PrinterSurface::clear(const QColor& colour)

@@ -9,6 +9,7 @@
 
 #include "base/core/Surface.h"
 #include "canvas/core/TwipsText.h"
+#include "print/core/PageScale.h"
 
 #include <QPainter>
 #include <QSizeF>
@@ -34,12 +35,12 @@ public:
     /// twips of the printable area; the identity undoes it.
     void setCorrection(const QTransform& twips);
 
-    void setScaleMode(ScaleMode mode) override { m_mode = mode; }
-    ScaleMode scaleMode() const override { return m_mode; }
-    double scaleWidth() const override;
-    double scaleHeight() const override;
-    int widthTwips() const override;
-    int heightTwips() const override;
+    void setScaleMode(ScaleMode mode) override { m_scale.mode = mode; }
+    ScaleMode scaleMode() const override { return m_scale.mode; }
+    double scaleWidth() const override { return m_scale.width(); }
+    double scaleHeight() const override { return m_scale.height(); }
+    int widthTwips() const override { return m_scale.widthTwips(); }
+    int heightTwips() const override { return m_scale.heightTwips(); }
 
     /// Fills the printable area.
     void clear(const QColor& colour) override;
@@ -55,15 +56,13 @@ public:
 private:
     static QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
     static QPointF penMiddle();
-    QPointF toTwips(double x, double y) const;
-    double unitsPerInch() const;
+    QPointF toTwips(double x, double y) const { return m_scale.toTwips(x, y); }
 
     QPainter& m_painter;
     QTransform m_device;  // twips to the device's dots
     QTransform m_mirror;
     QTransform m_correction;
-    QSizeF m_pageMm;
-    ScaleMode m_mode = ScaleMode::Millimetres;
+    PageScale m_scale;
     TextForm m_texts;
     std::optional<QTransform> m_upright;  // the transform before a turn, while turned
 };
