@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
   qt6-translations-l10n
-  libgl-dev libgif-dev libzint-dev zlib1g-dev
+  libgl-dev libgif-dev libzint-dev zlib1g-dev libharfbuzz-dev
   fonts-wine fontconfig fonts-dejavu-core
   xvfb xauth
   appstream desktop-file-utils shared-mime-info dpkg-dev

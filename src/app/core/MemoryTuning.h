@@ -7,7 +7,7 @@
 
 namespace plk {
 
-/// Keeps blocks below 32 MiB on the heap and up to 64 MiB of freed memory at its top.
+/// Keeps blocks below 17 MiB on the heap and up to 36 MiB of freed memory at its top.
 void keepLargeBlocksForReuse();
 
 }  // namespace plk
