@@ -8,6 +8,7 @@
 #include "widgets/ui/BarreXP.h"
 #include "windows/ui/CommandRegistry.h"
 #include "windows/ui/ContentField.h"
+#include "windows/ui/ShapePage.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -193,8 +194,9 @@ class TestUndoRedo : public QObject {
                 break;
             tab().objectClick(ObjectKind::Shape, tab().objectCount(ObjectKind::Shape));
             if (k % 2 == 0) {
-                m_outils->shapeKindList()->setCurrentIndex(1 + k % 2);
-                m_outils->shapeLineWidthField()->setValue(0.2 + k / 10.0);
+                auto* shapes = m_outils->findChild<ShapePage*>();
+                shapes->kindList()->setCurrentIndex(1 + k % 2);
+                shapes->lineWidthField()->setValue(0.2 + k / 10.0);
             } else {
                 key(Qt::Key_Delete);
             }
@@ -248,17 +250,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("adding");
         QTest::addColumn<QByteArray>("record");
-        QTest::newRow("texte") << int(Edition::AjouterTexte) << QByteArray("\nLABEL|");
-        QTest::newRow("logo") << int(Edition::AjouterLogo) << QByteArray("\nLOGO|");
-        QTest::newRow("code") << int(Edition::AjouterCode) << QByteArray("\nCODE|");
-        QTest::newRow("forme") << int(Edition::AjouterForme) << QByteArray("\nFIGURE|");
+        QTest::addColumn<int>("page");  // the tool box's page the new object opens, if any
+        QTest::newRow("texte") << int(Edition::AjouterTexte) << QByteArray("\nLABEL|") << 0;
+        QTest::newRow("logo") << int(Edition::AjouterLogo) << QByteArray("\nLOGO|") << 0;
+        QTest::newRow("code") << int(Edition::AjouterCode) << QByteArray("\nCODE|") << 7;
+        QTest::newRow("forme") << int(Edition::AjouterForme) << QByteArray("\nFIGURE|") << 8;
     }
 
     void anObjectDeletedFromItsContextMenuIsAStepMarkedAndSaved()
     {
         QFETCH(int, adding);
         QFETCH(QByteArray, record);
+        QFETCH(int, page);
         m_fx.menu->Mnu_ID_Edition_Click(Edition(adding));
+        if (page)
+            QCOMPARE(m_outils->selectedPage(), page);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
         settle();
         m_w->history().undo();

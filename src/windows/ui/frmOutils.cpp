@@ -1,7 +1,8 @@
 // The tool box as a window: its pages, where it stands, what it remembers between
 // runs, and how it is filled from a tab. The pages' controls and handlers are in
 // frmOutilsObjets.cpp (PROJET, TEXTE, LOGO), frmOutilsOnglet.cpp (FOND, OPTIONS) and
-// frmOutilsCode.cpp (CODE).
+// frmOutilsCode.cpp (CODE); the pages added after them are classes of their own
+// (ShapePage), which register the kind of object they edit.
 
 #include "windows/ui/frmOutils.h"
 
@@ -21,6 +22,7 @@
 #include "windows/ui/DataPage.h"
 #include "windows/ui/LogoFieldBox.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/ShapePage.h"
 #include "windows/ui/TextBoxPanel.h"
 #include "windows/ui/frmProjet.h"
 
@@ -66,7 +68,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     m_tabs->setCaptionSpace(2);
     m_dataPage = new DataPage(menu.dialogs());
     m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage,
-               buildCodePage(), buildFormePage()};
+               buildCodePage(), new ShapePage(*this, menu.dialogs())};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -159,7 +161,7 @@ void frmOutils::activation()
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
     for (const ObjectPage& p : m_objectPages)
-        page(p.page)->setEnabled(project);
+        p.page->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)
@@ -329,7 +331,7 @@ bool frmOutils::showSelectedObject(const Etiquette& t)
     return true;
 }
 
-void frmOutils::editsKind(ObjectKind kind, int page, std::function<void(const TabObject&)> show,
+void frmOutils::editsKind(ObjectKind kind, QWidget* page, std::function<void(const TabObject&)> show,
                           std::function<void()> opening)
 {
     m_objectPages[std::size_t(kind)] = {page, std::move(show), std::move(opening)};
@@ -356,7 +358,7 @@ void frmOutils::editObject(frmProjet& window, int tab)
         const ObjectPage& page = m_objectPages[std::size_t(o->kind())];
         if (page.opening)
             page.opening();
-        selectPage(page.page);
+        m_tabs->setCurrentIndex(int(std::find(m_pages.begin(), m_pages.end(), page.page) - m_pages.begin()));
     }
     showToolBox();
 }
