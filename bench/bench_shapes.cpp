@@ -3,6 +3,7 @@
 // the window shows. The goal is 50 ms at most: 24 ms of CPU on the 2-core machine (61 ms
 // before objects outside the part to repaint were passed over).
 #include "canvas/core/Etiquette.h"
+#include "canvas/core/ShapeElement.h"
 #include "canvas/ui/EtiquetteView.h"
 #include "BenchMain.h"
 
@@ -28,8 +29,8 @@ void turnedObjectsAt400(benchmark::State& state)
         s.Radius = 1;
         if (i % 2)
             s.Fill = plk::rgbColor(200, 220, 240);
-        tab.NewShape(s);
-        tab.setObjectRotation(plk::ObjectKind::Shape, tab.shapeCount(), i % 3 == 0 ? 30 : 0);
+        plk::addShape(tab, s);
+        tab.setObjectRotation(plk::ObjectKind::Shape, tab.objectCount(plk::ObjectKind::Shape), i % 3 == 0 ? 30 : 0);
         tab.NewLabel(2 + (i / 25) * 10, 1 + (i % 25) * 8);
         tab.Caption(tab.IDlabel(), QStringLiteral("Texte %1").arg(i));
         tab.setObjectRotation(plk::ObjectKind::Label, tab.IDlabel(), i * 7.3);

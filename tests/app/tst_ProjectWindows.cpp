@@ -251,7 +251,7 @@ private Q_SLOTS:
         QCOMPARE(window->caption(), QStringLiteral("Essai"));
         QCOMPARE(window->surface(1).prjWidth(), 40.0);
         QCOMPARE(window->surface(1).print().outline->shape, LabelOutline::Shape::Ellipse);
-        QCOMPARE(window->surface(1).shapeCount(), 1);
+        QCOMPARE(window->surface(1).objectCount(ObjectKind::Shape), 1);
         QCOMPARE(m_fx.dialogs->shown.at(1).text, glabelsLossesMessage(file("Essai.glabels"), {"ombre"}));
         // Enregistrer asks for a project name of ours: the gLabels file is never written over.
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);

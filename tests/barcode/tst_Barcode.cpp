@@ -696,7 +696,7 @@ private Q_SLOTS:
         }
         const QList<test::PdfImage> images = test::pdfImages(pdf);
         tab.objectClick(Etiquette::ObjectKind::Code, 1);
-        tab.DelCode();
+        tab.deleteSelected();
         const QString without = m_dir.filePath("without.pdf");
         QVERIFY(printSheetsToPdf(tab, values, without).isEmpty());
         const QList<test::PdfImage> others = test::pdfImages(without);

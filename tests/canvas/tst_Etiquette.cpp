@@ -120,7 +120,7 @@ private Q_SLOTS:
         t.NewLabel(10, 20);
         QSignalSpy clicks(&t, &Etiquette::LabelClick);
         QSignalSpy downs(&t, &Etiquette::LabelMouseDown);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 0.5, 0.5);
+        t.objectPress(Kind::Label, 1, 1, 0, 0.5, 0.5);
         t.objectClick(Kind::Label, 1);
         QCOMPARE(clicks.count(), 2);
         QCOMPARE(downs.count(), 1);
@@ -153,7 +153,7 @@ private Q_SLOTS:
         Etiquette t;
         newTab(t);
         t.NewLabel(10, 10);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 1.0, 1.0);
+        t.objectPress(Kind::Label, 1, 1, 0, 1.0, 1.0);
         t.objectMouseMove(Kind::Label, 1, 1, 3.0, 2.5);
         QCOMPARE(t.label(1).Left, 12.0f);
         QCOMPARE(t.label(1).Top, 11.5f);
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QCOMPARE(t.label(1).Left, 12.0f);
         t.setCadenas(true);
         QSignalSpy clicks(&t, &Etiquette::LabelClick);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 0, 0);
+        t.objectPress(Kind::Label, 1, 1, 0, 0, 0);
         t.objectMouseMove(Kind::Label, 1, 1, 5.0, 5.0);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(t.label(1).Left, 12.0f);
@@ -345,7 +345,7 @@ private Q_SLOTS:
         // Picking and dragging an object: one announcement each.
         t.NewLabel(10, 10);
         QCOMPARE(last(), C::Objects);
-        t.objectMouseDown(Kind::Label, 1, 1, 0, 1.0, 1.0);
+        t.objectPress(Kind::Label, 1, 1, 0, 1.0, 1.0);
         QCOMPARE(heard.count(), 6);
         QCOMPARE(last(), C::Selection);
         t.objectMouseMove(Kind::Label, 1, 1, 3.0, 3.0);
@@ -404,7 +404,7 @@ private Q_SLOTS:
         QCOMPARE(t.IDcode(), std::int16_t(3));
         QCOMPARE(t.codeData(2), QStringLiteral("deux"));
 
-        QSignalSpy clicks(&t, &Etiquette::CodeClick);
+        QSignalSpy clicks(&t, &Etiquette::objectClicked);
         t.objectClick(Kind::Code, 2);
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(t.CodeFocus(), std::int16_t(2));
@@ -414,7 +414,7 @@ private Q_SLOTS:
         QVERIFY(t.frame().visible);
         QCOMPARE(t.frame().rect, QRectF(8, 9, 24, 22));  // 2 mm beside, 1 mm above and below
 
-        t.DelCode();
+        t.deleteSelected();
         QVERIFY(!t.code(2).Visible);
         QCOMPARE(t.IDcode(), std::int16_t(3));
         QCOMPARE(t.CodeFocus(), std::int16_t(-1));
@@ -477,7 +477,7 @@ private Q_SLOTS:
         longer.Data.chop(2);
         t.SetCode(1, longer);  // a code may keep or shorten its own data
         t.objectClick(Kind::Code, 2);
-        t.DelCode();  // a deleted code leaves room
+        t.deleteSelected();  // a deleted code leaves room
         t.NewCode(qr(QStringLiteral("x")));
         QCOMPARE(t.IDcode(), std::int16_t(5));
         try {
@@ -515,7 +515,7 @@ private Q_SLOTS:
         newCard(t);
         t.NewCode(qr(QStringLiteral("x")));
         QSignalSpy changes(&t, &Etiquette::changed);
-        t.objectMouseDown(Kind::Code, 1, 1, 0, 2, 3);
+        t.objectPress(Kind::Code, 1, 1, 0, 2, 3);
         t.objectMouseMove(Kind::Code, 1, 1, 7, 8);
         QCOMPARE(t.codeRect(1).topLeft(), QPointF(15, 15));
         QVERIFY(heard(changes).contains(Change::Objects | Change::Selection));

@@ -68,7 +68,7 @@ private Q_SLOTS:
         Project p;
         QVERIFY(readProjectData(toCp1252(kWithCodes), p, test::french()).ok());
         p.tab(1).objectClick(Etiquette::ObjectKind::Code, 1);
-        p.tab(1).DelCode();
+        p.tab(1).deleteSelected();
         Project q;
         QVERIFY(readProjectData(written(p), q, test::french()).ok());
         QCOMPARE(q.tab(1).IDcode(), std::int16_t(1));

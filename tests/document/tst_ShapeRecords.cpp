@@ -4,6 +4,7 @@
 
 #include "base/core/AppState.h"
 #include "canvas/core/CanvasKeys.h"
+#include "canvas/core/ShapeElement.h"
 #include "document/core/ProjectFile.h"
 #include "support/TestRegistry.h"
 #include "support/TestSupport.h"
@@ -105,9 +106,9 @@ private Q_SLOTS:
         QString clipboard;
         t.Copier(1, clipboard, test::french());
         t.Coller(clipboard, test::french());
-        QCOMPARE(t.shapeCount(), 2);
-        QCOMPARE(t.shape(2).Top, 15.0);
-        QCOMPARE(t.shape(2).rotation(), 30.0);
+        QCOMPARE(t.objectCount(ObjectKind::Shape), 2);
+        QCOMPARE(t.element<ShapeElement>(2).Top, 15.0);
+        QCOMPARE(t.element<ShapeElement>(2).rotation(), 30.0);
         QVERIFY(projectFileText(p, test::french()).endsWith("ROTATION|FIGURE|1|30\r\nROTATION|FIGURE|2|30\r\n"));
     }
 };

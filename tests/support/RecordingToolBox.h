@@ -14,8 +14,7 @@ public:
     QStringList calls;
     AppState* app = nullptr;
     void objectClicked(frmProjet&, int) override {}
-    void editCode(frmProjet&, int tab) override { calls << QStringLiteral("edit code of tab %1").arg(tab); }
-    void editShape(frmProjet&, int tab) override { calls << QStringLiteral("edit shape of tab %1").arg(tab); }
+    void editObject(frmProjet&, int tab) override { calls << QStringLiteral("edit object of tab %1").arg(tab); }
     void clearObject() override {}
     void Remplir_Outils(frmProjet&, int) override {}
     void showToolBox() override { calls << QStringLiteral("show"); }

@@ -8,6 +8,7 @@
 #include "widgets/ui/BarreXP.h"
 #include "windows/ui/CommandRegistry.h"
 #include "windows/ui/ContentField.h"
+#include "windows/ui/ShapePage.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -188,12 +189,14 @@ class TestUndoRedo : public QObject {
                 m_outils->rotationField()->setValue(12.5 + k);
             break;
         case 22:  // the last shape's kind and line, or Suppr on it
-            if (tab().shapeCount() == 0 || !tab().shape(tab().shapeCount()).Visible)
+            if (const int last = tab().objectCount(ObjectKind::Shape);
+                last == 0 || !tab().object(ObjectKind::Shape, last)->visible())
                 break;
-            tab().objectClick(ObjectKind::Shape, tab().shapeCount());
+            tab().objectClick(ObjectKind::Shape, tab().objectCount(ObjectKind::Shape));
             if (k % 2 == 0) {
-                m_outils->shapeKindList()->setCurrentIndex(1 + k % 2);
-                m_outils->shapeLineWidthField()->setValue(0.2 + k / 10.0);
+                auto* shapes = m_outils->findChild<ShapePage*>();
+                shapes->kindList()->setCurrentIndex(1 + k % 2);
+                shapes->lineWidthField()->setValue(0.2 + k / 10.0);
             } else {
                 key(Qt::Key_Delete);
             }
@@ -243,25 +246,47 @@ private Q_SLOTS:
         QVERIFY(!m_fx.menu->undoCommands().redoAction()->isEnabled());
     }
 
-    void aCodeDeletedFromItsMenuIsAStepMarkedAndSaved()
+    void anObjectDeletedFromItsContextMenuIsAStepMarkedAndSaved_data()
     {
-        m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterCode);
+        QTest::addColumn<int>("adding");
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<int>("page");  // the tool box's page the new object opens, if any
+        QTest::newRow("texte") << int(Edition::AjouterTexte) << QByteArray("\nLABEL|") << 0;
+        QTest::newRow("logo") << int(Edition::AjouterLogo) << QByteArray("\nLOGO|") << 0;
+        QTest::newRow("code") << int(Edition::AjouterCode) << QByteArray("\nCODE|") << 7;
+        QTest::newRow("forme") << int(Edition::AjouterForme) << QByteArray("\nFIGURE|") << 8;
+    }
+
+    void anObjectDeletedFromItsContextMenuIsAStepMarkedAndSaved()
+    {
+        QFETCH(int, adding);
+        QFETCH(QByteArray, record);
+        QFETCH(int, page);
+        m_fx.menu->Mnu_ID_Edition_Click(Edition(adding));
+        if (page)
+            QCOMPARE(m_outils->selectedPage(), page);
         m_fx.menu->Mnu_ID_Edition_Click(Edition::AjouterTexte);
         settle();
         m_w->history().undo();
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
+        const ObjectKind kind = tab().selected()->kind();  // the object added first, selected again
+        const int slot = tab().selected()->slot();
+        const qsizetype saved = test::readBytes(m_w->filePath()).count(record);
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple"));
-        deleteLastCodeFromItsMenu();
+        // A right press on the object, as the canvas hands it in, opens the "Edition" menu.
+        tab().objectPress(kind, slot, 2, 0, 1, 1);
+        m_fx.menu->editAction(Edition::SupprimerObjet)->trigger();
+        m_fx.menu->editMenu()->close();
         settle();
         QCOMPARE(m_w->windowTitle(), QStringLiteral("Exemple*"));
         QUndoStack& steps = m_w->history().stack();
         QVERIFY(!steps.canRedo());  // the text's addition is no longer there to redo
         QCOMPARE(steps.undoText(), QStringLiteral("la suppression de l'objet"));
         m_fx.menu->Mnu_ID_Fichier_Click(Fichier::Enregistrer);
-        QVERIFY(!test::readBytes(m_w->filePath()).contains("CODE|"));
+        QCOMPARE(test::readBytes(m_w->filePath()).count(record), saved - 1);
         m_fx.menu->undoCommands().undoAction()->trigger();
-        QCOMPARE(tab().CodeFocus(), std::int16_t(1));  // back, and selected
-        QVERIFY(tab().code(1).Visible);
+        const TabObject* back = tab().selected();  // back, and selected
+        QVERIFY(back && back->kind() == kind && back->visible());
     }
 
     void undoingTheObjectBeingDraggedEndsTheDrag()

@@ -19,8 +19,9 @@ struct Item {
     Command command;
 };
 
-// Item k of the pane (counted from 1) triggers the action of its command; items added
-// later come last, each in its group, so that the first items keep their numbers.
+// Item k of the pane (counted from 1) triggers the action of its command; the commands
+// placed beside their menu entry (CommandRegistry::placed) come after these, each in its
+// group, so that the first items keep their numbers.
 constexpr Item kItems[] = {
     {1, "Créer un nouveau projet", Fichier::Nouveau},
     {1, "Ouvrir un projet...", Fichier::Ouvrir},
@@ -35,8 +36,6 @@ constexpr Item kItems[] = {
     {4, "Rubrique de l'aide", Aide::Rubrique},
     {4, "A propos de...", Aide::APropos},
     {4, "Quitter", Fichier::Quitter},
-    {2, "Ajouter un code-barres", Edition::AjouterCode},
-    {2, "Ajouter une forme", Edition::AjouterForme},
 };
 
 constexpr const char* kGroups[] = {"Gestion du projet", "Propriétés du projet", "Mise en page", "Aide utilisateur"};
@@ -53,12 +52,19 @@ BarreXP* buildTaskPane(MainWindowServices& menu)
     bar->setFontName(QStringLiteral("Tahoma"));
     for (const char* caption : kGroups)
         bar->Creation_Groupe(QString::fromUtf8(caption));
-    for (std::size_t i = 0; i < std::size(kItems); ++i)
-        bar->Creation_Label(kItems[i].group, int(i) + 1, QString::fromUtf8(kItems[i].caption));
-    QObject::connect(bar, &BarreXP::ClickLabel, menu.mainWidget(), [&menu](int item) {
-        if (item < 1 || item > int(std::size(kItems)))
+    std::vector<Command> commands;
+    for (const Item& item : kItems) {
+        commands.push_back(item.command);
+        bar->Creation_Label(item.group, int(commands.size()), QString::fromUtf8(item.caption));
+    }
+    for (const CommandRegistry::Placed& placed : menu.commands().placed()) {
+        commands.push_back(placed.command);
+        bar->Creation_Label(placed.paneGroup, int(commands.size()), menu.commands().action(placed.command)->text());
+    }
+    QObject::connect(bar, &BarreXP::ClickLabel, menu.mainWidget(), [&menu, commands](int item) {
+        if (item < 1 || item > int(commands.size()))
             return;
-        if (QAction* action = menu.commands().action(kItems[item - 1].command))
+        if (QAction* action = menu.commands().action(commands[std::size_t(item - 1)]))
             action->trigger();
     });
     menu.setTaskPane(bar, toQColor(bar->BackColor()));

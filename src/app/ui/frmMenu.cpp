@@ -4,6 +4,7 @@
 #include "base/core/Version.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/NewObject.h"
+#include "canvas/core/ShapeElement.h"
 #include "document/core/ProjectFile.h"
 #include "document/core/ProjectHistory.h"
 #include "settings/core/Settings.h"
@@ -143,6 +144,25 @@ void frmMenu::buildCommands()
             runCommand([this, command] { std::visit([this](auto c) { handle(c); }, command); });
         });
     }
+    // The commands that show beside their menu entry, in the task pane and on the
+    // project windows' toolbars, each with its picture.
+    struct Place {
+        Command command;
+        int paneGroup;
+        const char* button;
+        const char* theme;
+        const char* resource;
+    };
+    const Place places[] = {
+        {Edition::AjouterCode, 2, "Code-barres", "insert-object", ":/icons/pane/code.svg"},
+        {Edition::AjouterForme, 2, "Forme", "draw-rectangle", ":/icons/pane/forme.svg"},
+    };
+    for (const Place& p : places) {
+        const QIcon icon = themedIcon(p.theme, p.resource);
+        m_commands.addPlaced({p.command, icon, p.paneGroup, QString::fromUtf8(p.button)});
+        m_ico16.add(icon);  // the pane's item k shows picture k
+    }
+
     // Suppr belongs to the canvas, which hands it to the command while it has the focus:
     // anywhere else (a field, the tab strip) the key keeps its own meaning. The menu
     // still shows it.
@@ -316,14 +336,7 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
     case Edition::AjouterTexte: addSelectedObject(tab, Etiquette::ObjectKind::Label); break;
     case Edition::AjouterLogo: addSelectedObject(tab, Etiquette::ObjectKind::Logo); break;
     case Edition::SupprimerObjet:
-        if (tab.LabelFocus() != -1)
-            tab.DelLabel();
-        if (tab.LogoFocus() != -1)
-            tab.DelLogo();
-        if (tab.CodeFocus() != -1)
-            tab.DelCode();
-        if (tab.ShapeFocus() != -1)
-            tab.DelShape();
+        tab.deleteSelected();
         if (m_toolBox)
             m_toolBox->clearObject();
         editAction(Edition::SupprimerObjet)->setEnabled(false);
@@ -347,14 +360,14 @@ void frmMenu::Mnu_ID_Edition_Click(Edition index)
         tab.objectClick(Etiquette::ObjectKind::Code, tab.IDcode());
         m_app.BoiteVisible = true;
         if (m_toolBox)
-            m_toolBox->editCode(window, window.selectedTab());
+            m_toolBox->editObject(window, window.selectedTab());
         break;
     case Edition::AjouterForme:
-        tab.NewShape(newShapeObject());
-        tab.objectClick(Etiquette::ObjectKind::Shape, tab.shapeCount());
+        addShape(tab, newShapeObject());
+        tab.objectClick(ObjectKind::Shape, tab.objectCount(ObjectKind::Shape));
         m_app.BoiteVisible = true;
         if (m_toolBox)
-            m_toolBox->editShape(window, window.selectedTab());
+            m_toolBox->editObject(window, window.selectedTab());
         break;
     case Edition::PivoterGauche:
     case Edition::PivoterDroite:

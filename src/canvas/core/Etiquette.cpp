@@ -162,8 +162,8 @@ void Etiquette::setDataRow(int row)
         return;
     }
     // The canvas shows the row's values: the selected text's frame follows them.
-    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(m_labelFocus))
-        fitFrameToLabel(m_labelFocus);
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(LabelFocus()))
+        fitFrameToLabel(LabelFocus());
     notify(Change::Settings | Change::Objects | Change::Selection);
 }
 
@@ -173,13 +173,18 @@ void Etiquette::showValues(std::shared_ptr<const DataTable> table)
         return;
     m_shownTable = std::move(table);
     // The selected text's frame follows the text it now shows.
-    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(m_labelFocus))
-        fitFrameToLabel(m_labelFocus);
+    if (m_frame.kind == QLatin1String("LABEL") && hasLabel(LabelFocus()))
+        fitFrameToLabel(LabelFocus());
     notify(Change::Objects | Change::Selection);
 }
 
-void Etiquette::setLabelFocus(std::int16_t index) { setState(m_labelFocus, index, Change::Selection); }
-void Etiquette::setLogoFocus(std::int16_t index) { setState(m_logoFocus, index, Change::Selection); }
+void Etiquette::setFocus(ObjectKind kind, std::int16_t index)
+{
+    if (focus(kind) == index)
+        return;
+    m_focus = {kind, index};
+    notify(Change::Selection);
+}
 
 QSize Etiquette::canvasPixels() const
 {
@@ -236,19 +241,9 @@ QString Etiquette::RecupererObjet(int kind, const RegionalFormat& f)
                                f.formatBool(m_cdPochette)}
                        .join(QLatin1Char('|'));
         break;
-    case 2:
-    case 3:
-    case kCodeRecords:
-    case kShapeRecords: {
-        const ObjectKind objects = kind == 2   ? ObjectKind::Label
-                                   : kind == 3 ? ObjectKind::Logo
-                                   : kind == kCodeRecords ? ObjectKind::Code
-                                                          : ObjectKind::Shape;
-        for (const TabObject* o : m_slots[std::size_t(objects)])
-            if (o->visible())
-                records << o->record(f);
-        break;
-    }
+    case 2: records << objectRecords(ObjectKind::Label, f); break;
+    case 3: records << objectRecords(ObjectKind::Logo, f); break;
+    case kCodeRecords: records << objectRecords(ObjectKind::Code, f); break;
     case 4:
         switch (m_typeFond) {
         case 0: records << QStringLiteral("FOND|0"); break;
@@ -446,6 +441,38 @@ void Etiquette::restack(const TabObject& object)
     }
 }
 
+void Etiquette::insertObject(std::unique_ptr<TabObject> object)
+{
+    if (count(object->kind()) >= kMaxSlot)
+        throw EtiquetteError("Nombre maximal d'objets atteint sur cet onglet.");
+    object->setVisible(true);
+    append(std::move(object));
+    notify(Change::Objects);
+}
+
+void Etiquette::changeObject(ObjectKind kind, int index, const std::function<void(TabObject&)>& change)
+{
+    TabObject* o = objectAt(kind, index);
+    if (!o)
+        return;
+    change(*o);
+    Changes what = Change::Objects;
+    if (o == selected()) {
+        fitFrame(objectRect(kind, index));
+        what |= Change::Selection;
+    }
+    notify(what);
+}
+
+QString Etiquette::objectRecords(ObjectKind kind, const RegionalFormat& format) const
+{
+    QStringList records;
+    for (const TabObject* o : m_slots[std::size_t(kind)])
+        if (o->visible())
+            records << o->record(format);
+    return stripSpaces(records.join(QStringLiteral("\r\n")));
+}
+
 void Etiquette::addObject(ObjectKind kind, double top, double left, const std::function<void(TabObject&)>& fill)
 {
     fill(takeSlot(kind, kind == ObjectKind::Label ? m_idLabel : m_idLogo, top, left));
@@ -461,10 +488,7 @@ const TabObject* Etiquette::object(ObjectKind kind, int index) const
 const TabObject* Etiquette::selected() const
 {
     const auto kind = frameKind();
-    if (!kind)
-        return nullptr;
-    const std::int16_t focus[] = {m_labelFocus, m_logoFocus, m_codeFocus, m_shapeFocus};
-    return object(*kind, focus[std::size_t(*kind)]);
+    return kind ? object(*kind, focus(*kind)) : nullptr;
 }
 
 // --- text objects ------------------------------------------------------------------------
@@ -496,7 +520,7 @@ void Etiquette::changeText(int index, const std::function<void(TextElement&)>& c
     if (!hasLabel(index))
         return;
     change(labelAt(index));
-    if (frameKind() == ObjectKind::Label && m_labelFocus == index)
+    if (frameKind() == ObjectKind::Label && LabelFocus() == index)
         fitFrameToLabel(index);
     notify(Change::Objects | Change::Selection);
 }
@@ -675,10 +699,7 @@ void Etiquette::UnloadObjet(std::int16_t& labelCount, std::int16_t& logoCount)
         return o.get() != &first && o.get() != &logo1;
     });
     // Selection indices may name objects that are gone now.
-    m_labelFocus = -1;
-    m_logoFocus = -1;
-    m_codeFocus = -1;
-    m_shapeFocus = -1;
+    m_focus = {};
     m_frame.visible = false;
     m_frame.kind.clear();
     notify(Change::Objects | Change::Selection);

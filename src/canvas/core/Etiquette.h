@@ -9,7 +9,6 @@
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
 #include "canvas/core/ImageSurface.h"
-#include "canvas/core/ShapeElement.h"
 #include "canvas/core/TabElements.h"
 #include "merge/core/MergeSettings.h"
 #include "merge/core/RowValues.h"
@@ -103,7 +102,6 @@ public:
     using ObjectKind = plk::ObjectKind;
     using LogoElement = plk::LogoElement;
     using CodeElement = plk::CodeElement;
-    using ShapeElement = plk::ShapeElement;
     /// Every object of the tab, visible or deleted, in the canvas's order from the back.
     using ObjectList = std::vector<std::unique_ptr<TabObject>>;
 
@@ -171,10 +169,16 @@ public:
     void showValues(std::shared_ptr<const DataTable> table);
 
     // --- editing state ------------------------------------------------------------
-    std::int16_t LabelFocus() const { return m_labelFocus; }
-    void setLabelFocus(std::int16_t index);
-    std::int16_t LogoFocus() const { return m_logoFocus; }
-    void setLogoFocus(std::int16_t index);
+    /// The slot of the selected object when it is of the kind, else -1: a tab selects
+    /// one object at most, whatever its kind.
+    std::int16_t focus(ObjectKind kind) const { return m_focus.kind == kind ? m_focus.slot : -1; }
+    /// Makes slot `index` of the kind the selected one (-1: none of the kind); the
+    /// frame stays as it is.
+    void setFocus(ObjectKind kind, std::int16_t index);
+    std::int16_t LabelFocus() const { return focus(ObjectKind::Label); }
+    void setLabelFocus(std::int16_t index) { setFocus(ObjectKind::Label, index); }
+    std::int16_t LogoFocus() const { return focus(ObjectKind::Logo); }
+    void setLogoFocus(std::int16_t index) { setFocus(ObjectKind::Logo, index); }
     /// Where AlignObjet last put an object, in whole millimetres.
     std::int16_t ObjetTop() const { return m_objetTop; }
     std::int16_t ObjetLeft() const { return m_objetLeft; }
@@ -194,8 +198,6 @@ public:
     /// and kCodeRecords for the CODE records.
     QString RecupererObjet(int kind, const RegionalFormat& format = RegionalFormat::system());
     static constexpr int kCodeRecords = 6;
-    /// The FIGURE records, which go after the tab's print records.
-    static constexpr int kShapeRecords = 7;
 
     // --- background -----------------------------------------------------------------
     void pctDefaut();
@@ -263,18 +265,7 @@ public:
     /// row's values): the one place it is read from.
     QString codeData(int index, const RowValues& row = RowValues()) const { return code(index).data(row); }
     QRectF codeRect(int index) const { return code(index).rect(); }
-    std::int16_t CodeFocus() const { return m_codeFocus; }
-    void DelCode();
-
-    // --- shapes -----------------------------------------------------------------------
-    /// Adds a shape in the next slot of its own, with the values of `shape`.
-    void NewShape(const ShapeObject& shape);
-    /// Gives shape `index` the values of `values` but its place.
-    void SetShape(int index, const ShapeObject& values);
-    int shapeCount() const { return count(ObjectKind::Shape); }
-    const ShapeElement& shape(int index) const { return element<ShapeElement>(index); }
-    std::int16_t ShapeFocus() const { return m_shapeFocus; }
-    void DelShape();
+    std::int16_t CodeFocus() const { return focus(ObjectKind::Code); }
 
     /// Turns the object to `degrees` anticlockwise (to the tenth, brought within 0 .. 359.9).
     void setObjectRotation(ObjectKind kind, int index, double degrees);
@@ -287,6 +278,8 @@ public:
     // --- selection, moving, alignment -----------------------------------------------
     void PositionObjet(int index, double top, double left);
     void AlignObjet(int index, int mode);
+    /// "Supprimer un objet": hides the selected object, whatever its kind.
+    void deleteSelected();
     void DelLabel();
     void DelLogo();
     void ResetFocus();
@@ -302,7 +295,23 @@ public:
     /// has `fill` give it its fields; nothing else of the tab (the selection, the tool
     /// box's font) changes.
     void addObject(ObjectKind kind, double top, double left, const std::function<void(TabObject&)>& fill);
+    /// Adds `object`, shown, in the next slot of its kind. Throws EtiquetteError when
+    /// the kind has no slot left.
+    void insertObject(std::unique_ptr<TabObject> object);
+    /// Object `index` of the kind as `change` leaves it; the frame follows it when it
+    /// is selected.
+    void changeObject(ObjectKind kind, int index, const std::function<void(TabObject&)>& change);
     const ObjectList& objects() const { return m_objects; }
+    /// Slots taken by the kind (deleted objects keep theirs).
+    int objectCount(ObjectKind kind) const { return count(kind); }
+    /// Object `index` of the element's kind, which must exist.
+    template <typename Element>
+    const Element& element(int index) const
+    {
+        return static_cast<const Element&>(*m_slots[std::size_t(Element::kKind)].at(std::size_t(index - 1)));
+    }
+    /// The records of the kind's visible objects, one a line, as the file holds them.
+    QString objectRecords(ObjectKind kind, const RegionalFormat& format) const;
     /// The object in slot `index` of the kind, or none.
     const TabObject* object(ObjectKind kind, int index) const;
     /// The selected object, or none.
@@ -310,7 +319,7 @@ public:
 
     // --- pointer input from the view (coordinates in mm; on an object, relative to
     //     the object's top-left corner, as the drag keeps the grab point under the pointer)
-    void objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y);
+    void objectPress(ObjectKind kind, int index, int button, int shift, double x, double y);
     void objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y);
     void objectClick(ObjectKind kind, int index);
     void objectDoubleClick(ObjectKind kind, int index);
@@ -341,12 +350,11 @@ Q_SIGNALS:
     void LogoMouseDown(int index, int button, int shift, float x, float y);
     void LogoClick(int index, int top, int left, int width, int height);
     void LogoDblClick(int index);
-    void CodeMouseDown(int index, int button, int shift, float x, float y);
-    void CodeClick(int index);
-    void CodeDblClick(int index);
-    void ShapeMouseDown(int index, int button, int shift, float x, float y);
-    void ShapeClick(int index);
-    void ShapeDblClick(int index);
+    /// Any object's pressing, selection and double click, after the text's or logo's
+    /// own event when there is one: a window follows every kind through these.
+    void objectMouseDown(plk::ObjectKind kind, int index, int button, int shift, float x, float y);
+    void objectClicked(plk::ObjectKind kind, int index);
+    void objectDoubleClicked(plk::ObjectKind kind, int index);
     void ProjetMouseMove(float x, float y);
     void FondMouseDown(int button, int shift, float x, float y);
     void FondClick();
@@ -360,18 +368,14 @@ private:
     void replayBackground();
     int count(ObjectKind kind) const { return int(m_slots[std::size_t(kind)].size()); }
     template <typename Element>
-    const Element& element(int index) const
+    Element& elementAt(int index)
     {
-        return static_cast<const Element&>(*m_slots[std::size_t(Element::kKind)].at(std::size_t(index - 1)));
+        return const_cast<Element&>(element<Element>(index));
     }
-    template <typename Element>
-    Element& element(int index)
-    {
-        return const_cast<Element&>(std::as_const(*this).element<Element>(index));
-    }
-    TextElement& labelAt(int index) { return element<TextElement>(index); }
-    LogoElement& logoAt(int index) { return element<LogoElement>(index); }
-    CodeElement& codeAt(int index) { return element<CodeElement>(index); }
+    TextElement& labelAt(int index) { return elementAt<TextElement>(index); }
+    LogoElement& logoAt(int index) { return elementAt<LogoElement>(index); }
+    CodeElement& codeAt(int index) { return elementAt<CodeElement>(index); }
+    TabObject* objectAt(ObjectKind kind, int index) { return const_cast<TabObject*>(object(kind, index)); }
     /// Takes the next slot of a text or logo: object 1 always exists and the first slot
     /// reuses it, moving it only when both top and left are given; later slots get a
     /// new object, at the default place unless both are given.
@@ -383,7 +387,6 @@ private:
     bool hasLabel(int index) const { return index >= 1 && index <= labelCount(); }
     bool hasLogo(int index) const { return index >= 1 && index <= logoCount(); }
     bool hasCode(int index) const { return index >= 1 && index <= codeCount(); }
-    bool hasShape(int index) const { return index >= 1 && index <= shapeCount(); }
     bool hasObject(ObjectKind kind, int index) const;
     /// The kind of the object the frame was last fitted to.
     std::optional<ObjectKind> frameKind() const;
@@ -392,15 +395,10 @@ private:
     void fitFrame(const QRectF& objectRect);
     void fitFrameToLabel(int index);
     void fitFrameToLogo(int index);
-    /// Fits the frame to the object, shows it with the object's kind and selects it.
-    void select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus, std::int16_t logoFocus,
-                std::int16_t codeFocus = -1, std::int16_t shapeFocus = -1);
-    void selectLabel(int index);
-    void selectLogo(int index);
-    void selectCode(int index);
-    void selectShape(int index);
+    /// Selects the object: the frame fitted to it shows with its kind, it goes where
+    /// its kind stacks, and its selection is announced.
+    void selectObject(ObjectKind kind, int index);
     void clearSelection();
-    void hideSelected(bool& visible, std::int16_t& focus);
     void moveObject(ObjectKind kind, int index, double top, double left);
     void copyFontToMirror(const TextObject& object);
     void resizeCanvas();
@@ -441,8 +439,11 @@ private:
     int m_dataRow = 0;
     std::shared_ptr<const DataTable> m_shownTable;
 
-    std::int16_t m_labelFocus = -1;
-    std::int16_t m_logoFocus = -1;
+    struct Focus {
+        ObjectKind kind = ObjectKind::Label;
+        std::int16_t slot = -1;
+    };
+    Focus m_focus;
     std::int16_t m_objetTop = 0;
     std::int16_t m_objetLeft = 0;
     QString m_fontName = kDefaultFontName;
@@ -459,8 +460,6 @@ private:
     mutable std::unique_ptr<ColorGradient> m_gradient;  // made on first use, kept for the tab's life
     ObjectList m_objects;
     std::array<std::vector<TabObject*>, kObjectKinds> m_slots;  // each kind's objects by slot
-    std::int16_t m_codeFocus = -1;
-    std::int16_t m_shapeFocus = -1;
     Frame m_frame;
     QPointF m_grab;
 

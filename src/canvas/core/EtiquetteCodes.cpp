@@ -70,7 +70,7 @@ void Etiquette::SetCode(int index, const CodeObject& values)
     code.ShowText = checked.ShowText;
     code.encoded = std::move(checked.encoded);
     Changes what = Change::Objects;
-    if (m_codeFocus == index && m_frame.kind == kCodeKeyword) {
+    if (CodeFocus() == index && m_frame.kind == kCodeKeyword) {
         fitFrame(codeRect(index));
         what |= Change::Selection;
     }

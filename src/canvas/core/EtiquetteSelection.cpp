@@ -59,52 +59,32 @@ void Etiquette::moveObject(ObjectKind kind, int index, double top, double left)
 {
     // Within the bounds the project file takes, however far the object is pushed; an
     // object moved by hand goes to the whole millimetre on sheets, as any other.
-    auto* o = const_cast<TabObject*>(object(kind, index));
+    TabObject* o = objectAt(kind, index);
     o->moveTo(boundedLength(top), boundedLength(left));
     o->setExactCorner(false);
 }
 
-void Etiquette::select(const QRectF& objectRect, const QString& kind, std::int16_t labelFocus,
-                       std::int16_t logoFocus, std::int16_t codeFocus, std::int16_t shapeFocus)
+void Etiquette::selectObject(ObjectKind kind, int index)
 {
-    fitFrame(objectRect);
-    m_frame.kind = kind;
+    const TabObject& o = *object(kind, index);
+    // The tool box's font follows the text last selected.
+    if (kind == ObjectKind::Label)
+        copyFontToMirror(label(index));
+    restack(o);
+    fitFrame(o.rect(shownValues()));
+    m_frame.kind = o.keyword();
     m_frame.visible = true;
-    m_labelFocus = labelFocus;
-    m_logoFocus = logoFocus;
-    m_codeFocus = codeFocus;
-    m_shapeFocus = shapeFocus;
+    m_focus = {kind, std::int16_t(index)};
     notify(Change::Selection);
-}
-
-void Etiquette::selectLabel(int index)
-{
-    const TextElement& o = label(index);
-    copyFontToMirror(o);
-    restack(o);
-    select(labelRect(index), QStringLiteral("LABEL"), std::int16_t(index), -1);
-    Q_EMIT LabelClick(index, roundClamped<int>(o.Top), roundClamped<int>(o.Left));
-}
-
-void Etiquette::selectLogo(int index)
-{
-    const LogoElement& o = logo(index);
-    restack(o);
-    select(logoRect(index), QStringLiteral("LOGO"), -1, std::int16_t(index));
-    Q_EMIT LogoClick(index, roundClamped<int>(o.Top), roundClamped<int>(o.Left), roundClamped<int>(o.Width),
-                     roundClamped<int>(o.Height));
-}
-
-void Etiquette::selectCode(int index)
-{
-    select(codeRect(index), kCodeKeyword, -1, -1, std::int16_t(index));
-    Q_EMIT CodeClick(index);
-}
-
-void Etiquette::selectShape(int index)
-{
-    select(object(ObjectKind::Shape, index)->rect({}), kShapeKeyword, -1, -1, -1, std::int16_t(index));
-    Q_EMIT ShapeClick(index);
+    if (kind == ObjectKind::Label) {
+        const TextElement& t = label(index);
+        Q_EMIT LabelClick(index, roundClamped<int>(t.Top), roundClamped<int>(t.Left));
+    } else if (kind == ObjectKind::Logo) {
+        const LogoElement& g = logo(index);
+        Q_EMIT LogoClick(index, roundClamped<int>(g.Top), roundClamped<int>(g.Left), roundClamped<int>(g.Width),
+                         roundClamped<int>(g.Height));
+    }
+    Q_EMIT objectClicked(kind, index);
 }
 
 void Etiquette::PositionObjet(int index, double top, double left)
@@ -149,50 +129,60 @@ void Etiquette::AlignObjet(int index, int mode)
 }
 
 // A deleted object only hides: it keeps its slot until the tab's objects are unloaded.
-void Etiquette::DelLabel()
+void Etiquette::deleteSelected()
 {
-    if (hasLabel(m_labelFocus))
-        hideSelected(labelAt(m_labelFocus).Visible, m_labelFocus);
-}
-
-void Etiquette::DelLogo()
-{
-    if (hasLogo(m_logoFocus))
-        hideSelected(logoAt(m_logoFocus).Visible, m_logoFocus);
-}
-
-void Etiquette::DelCode()
-{
-    if (hasCode(m_codeFocus))
-        hideSelected(codeAt(m_codeFocus).Visible, m_codeFocus);
-}
-
-void Etiquette::DelShape()
-{
-    if (hasShape(m_shapeFocus))
-        hideSelected(element<ShapeElement>(m_shapeFocus).Visible, m_shapeFocus);
-}
-
-void Etiquette::hideSelected(bool& visible, std::int16_t& focus)
-{
-    visible = false;
-    focus = -1;
+    TabObject* o = objectAt(m_focus.kind, m_focus.slot);
+    if (!o)
+        return;
+    o->setVisible(false);
+    m_focus.slot = -1;
     m_frame.visible = false;
     m_frame.kind.clear();
     notify(Change::Objects | Change::Selection);
 }
 
+void Etiquette::DelLabel()
+{
+    if (LabelFocus() != -1)
+        deleteSelected();
+}
+
+void Etiquette::DelLogo()
+{
+    if (LogoFocus() != -1)
+        deleteSelected();
+}
+
 void Etiquette::clearSelection()
 {
     m_frame.visible = false;
-    m_labelFocus = -1;
-    m_logoFocus = -1;
-    m_codeFocus = -1;
-    m_shapeFocus = -1;
+    m_focus.slot = -1;
     notify(Change::Selection);
 }
 
 void Etiquette::ResetFocus() { clearSelection(); }
+
+// --- the turn and the exact place of any object -------------------------------------------
+
+void Etiquette::setObjectRotation(ObjectKind kind, int index, double degrees)
+{
+    TabObject* o = objectAt(kind, index);
+    const double angle = normalisedAngle(degrees);
+    if (!o || o->rotation() == angle)
+        return;
+    o->setRotation(angle);
+    notify(o == selected() ? Change::Objects | Change::Selection : Changes(Change::Objects));
+}
+
+void Etiquette::placeExactly(ObjectKind kind, int index, double top, double left)
+{
+    TabObject* o = objectAt(kind, index);
+    if (!o)
+        return;
+    o->moveTo(boundedLength(top), boundedLength(left));
+    o->setExactCorner(true);
+    notify(Change::Objects);
+}
 
 // --- object clipboard -------------------------------------------------------------------
 
@@ -239,22 +229,17 @@ void Etiquette::Coller(const QString& clipboard, const RegionalFormat& format)
 
 // --- pointer input -----------------------------------------------------------------------
 
-void Etiquette::objectMouseDown(ObjectKind kind, int index, int button, int shift, double x, double y)
+void Etiquette::objectPress(ObjectKind kind, int index, int button, int shift, double x, double y)
 {
     m_grab = QPointF(x, y);
-    if (kind == ObjectKind::Label && hasLabel(index)) {
-        selectLabel(index);
+    if (!hasObject(kind, index))
+        return;
+    selectObject(kind, index);
+    if (kind == ObjectKind::Label)
         Q_EMIT LabelMouseDown(index, button, shift, float(x), float(y));
-    } else if (kind == ObjectKind::Logo && hasLogo(index)) {
-        selectLogo(index);
+    else if (kind == ObjectKind::Logo)
         Q_EMIT LogoMouseDown(index, button, shift, float(x), float(y));
-    } else if (kind == ObjectKind::Code && hasCode(index)) {
-        selectCode(index);
-        Q_EMIT CodeMouseDown(index, button, shift, float(x), float(y));
-    } else if (kind == ObjectKind::Shape && hasShape(index)) {
-        selectShape(index);
-        Q_EMIT ShapeMouseDown(index, button, shift, float(x), float(y));
-    }
+    Q_EMIT objectMouseDown(kind, index, button, shift, float(x), float(y));
 }
 
 void Etiquette::objectMouseMove(ObjectKind kind, int index, int buttons, double x, double y)
@@ -275,24 +260,17 @@ void Etiquette::objectMouseMove(ObjectKind kind, int index, int buttons, double 
 
 void Etiquette::objectClick(ObjectKind kind, int index)
 {
-    if (kind == ObjectKind::Label && hasLabel(index))
-        selectLabel(index);
-    else if (kind == ObjectKind::Logo && hasLogo(index))
-        selectLogo(index);
-    else if (kind == ObjectKind::Code && hasCode(index))
-        selectCode(index);
-    else if (kind == ObjectKind::Shape && hasShape(index))
-        selectShape(index);
+    if (hasObject(kind, index))
+        selectObject(kind, index);
 }
 
 void Etiquette::objectDoubleClick(ObjectKind kind, int index)
 {
-    switch (kind) {
-    case ObjectKind::Label: Q_EMIT LabelDblClick(index); break;
-    case ObjectKind::Logo: Q_EMIT LogoDblClick(index); break;
-    case ObjectKind::Code: Q_EMIT CodeDblClick(index); break;
-    case ObjectKind::Shape: Q_EMIT ShapeDblClick(index); break;
-    }
+    if (kind == ObjectKind::Label)
+        Q_EMIT LabelDblClick(index);
+    else if (kind == ObjectKind::Logo)
+        Q_EMIT LogoDblClick(index);
+    Q_EMIT objectDoubleClicked(kind, index);
 }
 
 void Etiquette::backgroundMouseDown(int button, int shift, double x, double y)

@@ -3,6 +3,7 @@
 #include "base/core/ValueReader.h"
 #include "canvas/core/Etiquette.h"
 #include "canvas/core/ObjectOrdinals.h"
+#include "canvas/core/ObjectRecords.h"
 
 #include <cmath>
 

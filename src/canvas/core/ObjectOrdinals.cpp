@@ -1,23 +1,8 @@
 #include "canvas/core/ObjectOrdinals.h"
 
-#include "barcode/core/CodeObject.h"
 #include "canvas/core/Etiquette.h"
-#include "canvas/core/ShapeElement.h"
 
 namespace plk {
-
-std::optional<ObjectKind> kindOfKeyword(const QString& keyword)
-{
-    if (keyword == QLatin1String("LABEL"))
-        return ObjectKind::Label;
-    if (keyword == QLatin1String("LOGO"))
-        return ObjectKind::Logo;
-    if (keyword == kCodeKeyword)
-        return ObjectKind::Code;
-    if (keyword == kShapeKeyword)
-        return ObjectKind::Shape;
-    return std::nullopt;
-}
 
 std::vector<const TabObject*> writtenObjects(const Etiquette& tab, ObjectKind kind)
 {

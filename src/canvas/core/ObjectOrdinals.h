@@ -8,15 +8,11 @@
 #include "canvas/core/TabObject.h"
 
 #include <QString>
-#include <optional>
 #include <vector>
 
 namespace plk {
 
 class Etiquette;
-
-/// The kind whose records have this keyword (LABEL, LOGO, CODE, FIGURE).
-std::optional<ObjectKind> kindOfKeyword(const QString& keyword);
 
 /// The tab's objects of the kind that the file holds, in the order of their records
 /// (the object with ordinal n at index n - 1).

@@ -7,10 +7,12 @@
 #include "canvas/core/LogoPicture.h"
 #include "canvas/core/ObjectOrdinals.h"
 #include "canvas/core/Rotation.h"
+#include "canvas/core/ShapeElement.h"
 #include "canvas/core/TabElements.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 namespace plk {
 
@@ -103,21 +105,44 @@ void addCode(Etiquette& tab, const QStringList& fields, double offset, const Reg
     }
 }
 
-void addShape(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+using RecordReader = void (*)(Etiquette&, const QStringList&, double, const RegionalFormat&);
+
+struct KindRecord {
+    ObjectKind kind;
+    QString keyword;
+    RecordReader read;
+};
+
+/// Each kind of object with the keyword of its records and their reader.
+const std::array<KindRecord, kObjectKinds>& kindRecords()
 {
-    ShapeObject shape = shapeFromRecord(fields, format);
-    shape.Top = ValueReader::checkedLength(shape.Top + offset);
-    shape.Left = ValueReader::checkedLength(shape.Left + offset);
-    tab.NewShape(shape);
+    static const std::array<KindRecord, kObjectKinds> kinds{{
+        {ObjectKind::Label, QStringLiteral("LABEL"), addLabel},
+        {ObjectKind::Logo, QStringLiteral("LOGO"), addLogo},
+        {ObjectKind::Code, kCodeKeyword, addCode},
+        {ObjectKind::Shape, kShapeKeyword, readShapeRecord},
+    }};
+    return kinds;
 }
 
 }  // namespace
 
+std::optional<ObjectKind> kindOfKeyword(const QString& keyword)
+{
+    for (const KindRecord& k : kindRecords())
+        if (k.keyword == keyword)
+            return k.kind;
+    return std::nullopt;
+}
+
 QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format)
 {
-    QString records = tab.RecupererObjet(Etiquette::kShapeRecords, format);
-    if (!records.isEmpty())
-        records += QStringLiteral("\r\n");
+    // The kinds after the codes are unknown to a reader of the original format: their
+    // records come after the ones it reads.
+    QString records;
+    for (int kind = int(ObjectKind::Code) + 1; kind < kObjectKinds; ++kind)
+        if (const QString written = tab.objectRecords(ObjectKind(kind), format); !written.isEmpty())
+            records += written + QStringLiteral("\r\n");
     return records + rotationRecords(tab, format) + placeRecords(tab, format);
 }
 
@@ -146,15 +171,12 @@ void readLogoFieldRecord(Etiquette& tab, const QStringList& fields)
 bool addObjectFromRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
 {
     const QString& keyword = fields.at(0);
-    if (keyword == QLatin1String("LABEL"))
-        addLabel(tab, fields, offset, format);
-    else if (keyword == QLatin1String("LOGO"))
-        addLogo(tab, fields, offset, format);
-    else if (keyword == kCodeKeyword)
-        addCode(tab, fields, offset, format);
-    else if (keyword == kShapeKeyword)
-        addShape(tab, fields, offset, format);
-    else if (keyword == kRotationKeyword)
+    for (const KindRecord& k : kindRecords())
+        if (k.keyword == keyword) {
+            k.read(tab, fields, offset, format);
+            return true;
+        }
+    if (keyword == kRotationKeyword)
         readRotationRecord(tab, fields, format);
     else if (keyword == kPlaceKeyword)
         readPlaceRecord(tab, fields, format);

@@ -4,8 +4,10 @@
 
 #include "base/core/Records.h"
 #include "base/core/RegionalFormat.h"
+#include "canvas/core/TabObject.h"
 
 #include <QString>
+#include <optional>
 
 namespace plk {
 
@@ -18,6 +20,9 @@ QString logoRecord(const LogoObject& object);
 /// the turns of turned objects and the exact places), each on a line ending CR LF;
 /// empty for a tab without.
 QString objectExtensionRecords(Etiquette& tab, const RegionalFormat& format);
+
+/// The kind of object whose records have this keyword (LABEL, LOGO ...).
+std::optional<ObjectKind> kindOfKeyword(const QString& keyword);
 
 /// Creates the object a LABEL, LOGO, CODE or FIGURE record (or turns or places the one
 /// a ROTATION or PLACE record names) describes on the tab, built from

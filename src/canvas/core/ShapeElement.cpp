@@ -1,6 +1,7 @@
 #include "canvas/core/ShapeElement.h"
 
 #include "base/core/ValueReader.h"
+#include "canvas/core/Etiquette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -75,6 +76,33 @@ ShapeObject shapeFromRecord(const QStringList& fields, const RegionalFormat& for
     s.Radius = checked(r.real(10), 0, kMaxCornerRadius, "rayon d'angle", r.text(10));
     s.Visible = true;
     return s;
+}
+
+void addShape(Etiquette& tab, const ShapeObject& values)
+{
+    auto shape = std::make_unique<ShapeElement>();
+    static_cast<ShapeObject&>(*shape) = values;
+    tab.insertObject(std::move(shape));
+}
+
+void setShape(Etiquette& tab, int index, const ShapeObject& values)
+{
+    tab.changeObject(ObjectKind::Shape, index, [&values](TabObject& object) {
+        auto& shape = static_cast<ShapeElement&>(object);
+        const QPointF corner = shape.corner();
+        static_cast<ShapeObject&>(shape) = values;
+        shape.Left = corner.x();
+        shape.Top = corner.y();
+        shape.Visible = true;
+    });
+}
+
+void readShapeRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format)
+{
+    ShapeObject shape = shapeFromRecord(fields, format);
+    shape.Top = ValueReader::checkedLength(shape.Top + offset);
+    shape.Left = ValueReader::checkedLength(shape.Left + offset);
+    addShape(tab, shape);
 }
 
 void ShapeElement::paintShape(QPainter& p, const QRectF& target) const

@@ -51,6 +51,16 @@ QString shapeRecord(const ShapeObject& shape, const RegionalFormat& format);
 /// missing field, a value that does not convert or one beyond its bounds.
 ShapeObject shapeFromRecord(const QStringList& fields, const RegionalFormat& format);
 
+class Etiquette;
+
+/// Adds a shape with the values of `shape` in the next slot of its kind. Throws
+/// EtiquetteError when the tab holds as many as it can.
+void addShape(Etiquette& tab, const ShapeObject& shape);
+/// Gives shape `index` of the tab the values of `values` but its place.
+void setShape(Etiquette& tab, int index, const ShapeObject& values);
+/// Adds the shape a FIGURE record describes, `offset` mm below and right of its place.
+void readShapeRecord(Etiquette& tab, const QStringList& fields, double offset, const RegionalFormat& format);
+
 class ShapeElement final : public TabObject, public ShapeObject {
 public:
     static constexpr ObjectKind kKind = ObjectKind::Shape;
@@ -69,6 +79,8 @@ public:
     void paint(Surface& surface, QPointF at, const RowValues& row) const override;
     void paintOnCanvas(QPainter& painter, const QRectF& target, const RowValues& shown) const override;
     Stacking stacking() const override { return Stacking::Stays; }
+    /// A line is as easy to pick as a band this many screen pixels thick, at every zoom.
+    double pickSlack() const override { return 6; }
 
     /// Draws it into `target`, the box in the painter's units.
     void paintShape(QPainter& painter, const QRectF& target) const;

@@ -25,6 +25,14 @@ inline constexpr int kObjectKinds = 4;
 /// texts over the logos. Outside the canvas each kind goes in the order of its slots.
 enum class DrawOrder { Canvas, Picture, Printed };
 
+/// The kinds from the back to the front on the canvas and on sheets, and in the
+/// snapshot and exports. Shapes lie behind everything: frames and boxes under the
+/// texts they hold.
+inline constexpr ObjectKind kCanvasLayers[kObjectKinds] = {ObjectKind::Shape, ObjectKind::Logo, ObjectKind::Label,
+                                                           ObjectKind::Code};
+inline constexpr ObjectKind kPictureLayers[kObjectKinds] = {ObjectKind::Shape, ObjectKind::Label, ObjectKind::Logo,
+                                                            ObjectKind::Code};
+
 /// Where a kind of object goes among its own kind when it is made or selected.
 enum class Stacking { Front, Back, Stays };
 
@@ -52,6 +60,9 @@ public:
     virtual void paintOnCanvas(QPainter& painter, const QRectF& target, const RowValues& shown) const = 0;
     /// Where a new or selected object of the kind goes among its own kind on the canvas.
     virtual Stacking stacking() const = 0;
+    /// How near, in pixels on screen, a click beside its outline still picks it: a thin
+    /// line could hardly be hit otherwise.
+    virtual double pickSlack() const { return 0; }
 
     /// Its number among the objects of its kind, from 1 in order of creation.
     int slot() const { return m_slot; }

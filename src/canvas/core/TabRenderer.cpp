@@ -11,10 +11,7 @@ namespace plk {
 
 std::vector<const TabObject*> drawingOrder(const Etiquette& tab, DrawOrder order)
 {
-    // Shapes lie behind everything: frames and boxes under the texts they hold.
-    static constexpr ObjectKind kCanvas[] = {ObjectKind::Shape, ObjectKind::Logo, ObjectKind::Label, ObjectKind::Code};
-    static constexpr ObjectKind kPicture[] = {ObjectKind::Shape, ObjectKind::Label, ObjectKind::Logo, ObjectKind::Code};
-    const auto& kinds = order == DrawOrder::Picture ? kPicture : kCanvas;
+    const auto& kinds = order == DrawOrder::Picture ? kPictureLayers : kCanvasLayers;
     std::vector<const TabObject*> drawn;
     for (const ObjectKind kind : kinds) {
         if (order == DrawOrder::Canvas) {

@@ -20,8 +20,6 @@ constexpr double kPxPerMm = kTwipsPerMm / kTwipsPerPixel;
 // A zoomed background larger than this (64 MB) is painted smaller and stretched: a
 // 200 mm tab at 800 % on a dense screen would otherwise take more than half a gigabyte.
 constexpr double kMaxZoomedBackgroundPixels = 16'000'000;
-// A line is as easy to pick as a band this many screen pixels thick, at every zoom.
-constexpr double kPickPixels = 6;
 
 QRectF scaled(const QRectF& r, double factor)
 {
@@ -96,8 +94,7 @@ const QImage& CanvasWidget::zoomedBackground()
 bool CanvasWidget::hits(const Hit& hit, QPointF point) const
 {
     const TabObject* o = m_tab.object(hit.kind, hit.index);
-    const double slack = o && o->kind() == ObjectKind::Shape ? kPickPixels / pixelsPerMm() : 0;
-    return o && outlineContains(*o, m_tab.shownValues(), toMm(point), slack);
+    return o && outlineContains(*o, m_tab.shownValues(), toMm(point), o->pickSlack() / pixelsPerMm());
 }
 
 bool CanvasWidget::exists(const Hit& hit) const
@@ -199,7 +196,7 @@ void CanvasWidget::mousePressEvent(QMouseEvent* e)
     m_backgroundPressed = !m_pressed;
     if (m_pressed) {
         const QPointF g = grabPoint(*m_pressed, pos);
-        m_tab.objectMouseDown(m_pressed->kind, m_pressed->index, buttonCode(e->button()), shiftCode(e->modifiers()),
+        m_tab.objectPress(m_pressed->kind, m_pressed->index, buttonCode(e->button()), shiftCode(e->modifiers()),
                               g.x(), g.y());
     } else {
         const QPointF mm = toMm(pos);

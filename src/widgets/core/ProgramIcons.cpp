@@ -27,8 +27,6 @@ TPict taskPaneImages()
         {"help-contents", ":/icons/pane/aide.svg"},
         {"help-about", ":/icons/pane/apropos.svg"},
         {"application-exit", ":/icons/pane/quitter.svg"},
-        {"insert-object", ":/icons/pane/code.svg"},
-        {"draw-rectangle", ":/icons/pane/forme.svg"},
     };
     TPict images;
     for (const Entry& e : kItems)

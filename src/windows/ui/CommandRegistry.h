@@ -6,6 +6,7 @@
 
 #include "windows/ui/MenuCommands.h"
 
+#include <QIcon>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <initializer_list>
 #include <map>
 #include <variant>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -39,12 +41,26 @@ public:
     /// separators fill the places between them.
     void addTo(QMenu* menu, std::initializer_list<Command> commands) const;
 
+    /// A command that shows beside its menu entry, with its picture: in the task pane
+    /// after the pane's own items, in group `paneGroup`, and on the project windows'
+    /// toolbars after their own buttons, captioned `button`.
+    struct Placed {
+        Command command;
+        QIcon icon;
+        int paneGroup;
+        QString button;
+    };
+    void addPlaced(Placed placed) { m_placed.push_back(std::move(placed)); }
+    /// The commands placed so, in the order they were placed.
+    const std::vector<Placed>& placed() const { return m_placed; }
+
 private:
     struct Entry {
         QAction* action;
         std::function<void()> run;
     };
     std::map<Command, Entry> m_entries;
+    std::vector<Placed> m_placed;
 };
 
 /// The keys of a standard key on this platform, then `extra` ones not among them.

@@ -29,11 +29,9 @@ public:
     /// An object was clicked and selected on tab `tab` of the window: the tool box
     /// edits that tab from now on (it follows the tab's changes itself).
     virtual void objectClicked(frmProjet& window, int tab) = 0;
-    /// The code selected on tab `tab` of the window is to be edited: the tool box
-    /// opens on its code page.
-    virtual void editCode(frmProjet& window, int tab) = 0;
-    /// Likewise for the selected shape, on the shapes' page.
-    virtual void editShape(frmProjet& window, int tab) = 0;
+    /// The object selected on tab `tab` of the window is to be edited: the tool box
+    /// opens on the page of its kind.
+    virtual void editObject(frmProjet& window, int tab) = 0;
     /// Nothing is selected any more.
     virtual void clearObject() = 0;
     /// Loads the tool box from tab `tab` of the window.

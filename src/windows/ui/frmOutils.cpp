@@ -1,7 +1,8 @@
 // The tool box as a window: its pages, where it stands, what it remembers between
 // runs, and how it is filled from a tab. The pages' controls and handlers are in
 // frmOutilsObjets.cpp (PROJET, TEXTE, LOGO), frmOutilsOnglet.cpp (FOND, OPTIONS) and
-// frmOutilsCode.cpp (CODE).
+// frmOutilsCode.cpp (CODE); the pages added after them are classes of their own
+// (ShapePage), which register the kind of object they edit.
 
 #include "windows/ui/frmOutils.h"
 
@@ -21,6 +22,7 @@
 #include "windows/ui/DataPage.h"
 #include "windows/ui/LogoFieldBox.h"
 #include "windows/ui/MainWindowServices.h"
+#include "windows/ui/ShapePage.h"
 #include "windows/ui/TextBoxPanel.h"
 #include "windows/ui/frmProjet.h"
 
@@ -66,7 +68,7 @@ frmOutils::frmOutils(MainWindowServices& menu)
     m_tabs->setCaptionSpace(2);
     m_dataPage = new DataPage(menu.dialogs());
     m_pages = {buildProjetPage(), buildTextePage(), buildLogoPage(), buildFondPage(), buildOptionsPage(), m_dataPage,
-               buildCodePage(), buildFormePage()};
+               buildCodePage(), new ShapePage(*this, menu.dialogs())};
     for (QWidget* page : m_pages) {
         // Pages are painted in the button-face colour of the desktop.
         page->setAutoFillBackground(true);
@@ -158,8 +160,8 @@ void frmOutils::activation()
     const bool project = activeWindow() != nullptr;
     for (int p = PageProjet; p <= PageFond; ++p)
         page(p)->setEnabled(project);
-    page(PageCode)->setEnabled(project);
-    page(PageForme)->setEnabled(project);
+    for (const ObjectPage& p : m_objectPages)
+        p.page->setEnabled(project);
 }
 
 void frmOutils::showEvent(QShowEvent* event)
@@ -316,46 +318,23 @@ void frmOutils::showTab(const Etiquette& s, Etiquette::Changes what)
 bool frmOutils::showSelectedObject(const Etiquette& t)
 {
     const QScopedValueRollback filling(m_filling, true);
-    showRotation(t.selected());
-    const int label = t.LabelFocus(), logo = t.LogoFocus(), code = t.CodeFocus(), shape = t.ShapeFocus();
-    if (label >= 1 && label <= t.labelCount()) {
-        const TextElement& o = t.label(label);
-        m_content->setText(o.Caption);
-        m_textBox->showBox(o.box);
-        showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        return true;
-    }
-    if (logo >= 1 && logo <= t.logoCount()) {
-        const Etiquette::LogoElement& o = t.logo(logo);
-        m_content->clear();
-        showStyles(false, false, false, false);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        showNumber(m_logoWidth.box, o.Width);
-        showNumber(m_logoHeight.box, o.Height);
-        return true;
-    }
-    if (code >= 1 && code <= t.codeCount()) {
-        const CodeObject& o = t.code(code);
-        m_content->clear();
-        showStyles(false, false, false, false);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        showCode(o);
-        return true;
-    }
-    if (shape >= 1 && shape <= t.shapeCount()) {
-        const ShapeObject& o = t.shape(shape);
-        m_content->clear();
-        showStyles(false, false, false, false);
-        showNumber(m_x.box, o.Left);
-        showNumber(m_y.box, o.Top);
-        showShape(o);
-        return true;
-    }
-    return false;
+    const TabObject* o = t.selected();
+    showRotation(o);
+    if (!o)
+        return false;
+    m_content->clear();
+    showStyles(false, false, false, false);
+    showNumber(m_x.box, o->corner().x());
+    showNumber(m_y.box, o->corner().y());
+    if (const ObjectPage& page = m_objectPages[std::size_t(o->kind())]; page.show)
+        page.show(*o);
+    return true;
+}
+
+void frmOutils::editsKind(ObjectKind kind, QWidget* page, std::function<void(const TabObject&)> show,
+                          std::function<void()> opening)
+{
+    m_objectPages[std::size_t(kind)] = {page, std::move(show), std::move(opening)};
 }
 
 // --- what the project windows ask of it ---------------------------------------------------
@@ -370,13 +349,17 @@ void frmOutils::objectClicked(frmProjet& window, int tab)
     showSelectedObject(t);
 }
 
-void frmOutils::editCode(frmProjet& window, int tab)
+void frmOutils::editObject(frmProjet& window, int tab)
 {
     objectClicked(window, tab);
     using C = Etiquette::Change;
     showTab(window.surface(tab), C::Background | C::Geometry | C::Settings);
-    m_codePanels->setCurrentIndex(0);
-    selectPage(PageCode);
+    if (const TabObject* o = window.surface(tab).selected()) {
+        const ObjectPage& page = m_objectPages[std::size_t(o->kind())];
+        if (page.opening)
+            page.opening();
+        m_tabs->setCurrentIndex(int(std::find(m_pages.begin(), m_pages.end(), page.page) - m_pages.begin()));
+    }
     showToolBox();
 }
 

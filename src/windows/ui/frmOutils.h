@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -47,7 +48,7 @@ class frmOutils : public QWidget, public ToolBoxLink {
 
 public:
     static constexpr int kWidthTwips = 4170;
-    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions, PageDonnees, PageCode, PageForme };
+    enum Page { PageProjet = 1, PageTexte, PageLogo, PageFond, PageOptions, PageDonnees, PageCode };
     /// Name, organisation, phone, e-mail and web address of the business-card helper.
     static constexpr int kVCardFields = 5;
 
@@ -60,8 +61,7 @@ public:
 
     // --- ToolBoxLink ----------------------------------------------------------------
     void objectClicked(frmProjet& window, int tab) override;
-    void editCode(frmProjet& window, int tab) override;
-    void editShape(frmProjet& window, int tab) override;
+    void editObject(frmProjet& window, int tab) override;
     void clearObject() override;
     void Remplir_Outils(frmProjet& window, int tab) override;
     void showToolBox() override;
@@ -70,7 +70,7 @@ public:
 
     // --- the window's parts ---------------------------------------------------------
     TabRows* Tab1() const { return m_tabs; }
-    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION", 7 "CODE", then 8 "FORMES".
+    /// Page 1 "PROJET" … 5 "OPTIONS", 6 "FUSION", 7 "CODE", then the pages added after them.
     QWidget* page(int index) const { return m_pages.at(std::size_t(index - 1)); }
     int selectedPage() const;
     void selectPage(int index);
@@ -126,16 +126,16 @@ public:
     QPushButton* vCardButton() const { return m_vCard; }
     QLineEdit* vCardField(int index) const { return m_vCardFields.at(std::size_t(index)); }
     QPushButton* vCardCreateButton() const { return m_vCardCreate; }
-    // FORMES
-    QComboBox* shapeKindList() const { return m_shapeKind; }
-    QDoubleSpinBox* shapeWidthField() const { return m_shapeWidth; }
-    QDoubleSpinBox* shapeHeightField() const { return m_shapeHeight; }
-    QDoubleSpinBox* shapeRadiusField() const { return m_shapeRadius; }
-    QDoubleSpinBox* shapeLineWidthField() const { return m_shapeLineWidth; }
-    QComboBox* shapeStyleList() const { return m_shapeStyle; }
-    QCheckBox* shapeFilledBox() const { return m_shapeFilled; }
-    QPushButton* shapeLineColourButton() const { return m_shapeLineColour; }
-    QPushButton* shapeFillColourButton() const { return m_shapeFillColour; }
+
+    // --- for the pages of the kinds of objects ------------------------------------------
+    /// Page `page` edits objects of the kind, showing one through `show`; each page
+    /// registers its kind as it is built.
+    void editsKind(ObjectKind kind, QWidget* page, std::function<void(const TabObject&)> show,
+                   std::function<void()> opening = {});
+    /// The tab being edited, when there is an active project window holding it.
+    Etiquette* surface() const;
+    /// Runs an edit; a failure the user should know of is told, nothing else happens.
+    void edit(const std::function<void(Etiquette&)>& change);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -151,8 +151,15 @@ private:
     QWidget* buildOptionsPage();
     QWidget* buildCodePage();
     QWidget* buildVCardPanel();
-    QWidget* buildFormePage();
     void addRotationField(QGridLayout* grid, int row);
+    /// How the tool box shows an object of a kind: the page that edits it, what that
+    /// page shows of one (beside the position on PROJET) and what it does when it opens
+    /// on one.
+    struct ObjectPage {
+        QWidget* page = nullptr;
+        std::function<void(const TabObject&)> show;
+        std::function<void()> opening;
+    };
 
     // Life of the window.
     void load();
@@ -162,11 +169,7 @@ private:
     void activation();
     void pageSwitch();
 
-    // The tab being edited, when there is an active project window holding it.
     frmProjet* activeWindow() const;
-    Etiquette* surface() const;
-    /// Runs an edit; a failure the user should know of is told, nothing else happens.
-    void edit(const std::function<void(Etiquette&)>& change);
     /// Shows a whole number without running the field's change handling.
     void showNumber(TxtBox* field, double value);
     void showStyles(bool bold, bool italic, bool underline, bool strikethru);
@@ -220,11 +223,8 @@ private:
     void codeSizeChanged();
     void chooseCodeColour();
     void createVCard();
-    // FORMES, and the turn of any object
-    void showShape(const ShapeObject& shape);
+    // The turn of any object
     void showRotation(const TabObject* object);
-    void changeShape(const std::function<void(ShapeObject&)>& change);
-    void chooseShapeColour(bool fill);
 
     MainWindowServices& m_menu;
     bool m_loaded = false;
@@ -235,7 +235,8 @@ private:
 
     TabRows* m_tabs;
     QStackedWidget* m_stack;
-    std::array<QWidget*, 8> m_pages{};
+    std::vector<QWidget*> m_pages;
+    std::array<ObjectPage, kObjectKinds> m_objectPages{};
 
     QPushButton* m_textObject = nullptr;
     QPushButton* m_logoObject = nullptr;
@@ -275,16 +276,6 @@ private:
     QCheckBox* m_codeText = nullptr;
     std::array<QLineEdit*, kVCardFields> m_vCardFields{};
     QPushButton* m_vCardCreate = nullptr;
-
-    QComboBox* m_shapeKind = nullptr;
-    QDoubleSpinBox* m_shapeWidth = nullptr;
-    QDoubleSpinBox* m_shapeHeight = nullptr;
-    QDoubleSpinBox* m_shapeRadius = nullptr;
-    QDoubleSpinBox* m_shapeLineWidth = nullptr;
-    QComboBox* m_shapeStyle = nullptr;
-    QCheckBox* m_shapeFilled = nullptr;
-    QPushButton* m_shapeLineColour = nullptr;
-    QPushButton* m_shapeFillColour = nullptr;
 };
 
 }  // namespace plk

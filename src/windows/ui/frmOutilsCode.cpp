@@ -101,6 +101,8 @@ QWidget* frmOutils::buildCodePage()
     connect(m_codeColour, &QPushButton::clicked, this, &frmOutils::chooseCodeColour);
     connect(m_codeText, &QCheckBox::clicked, this,
             [this](bool ticked) { changeCode([ticked](CodeObject& c) { c.ShowText = ticked; }); });
+    editsKind(ObjectKind::Code, page, [this](const TabObject& o) { showCode(static_cast<const CodeElement&>(o)); },
+                                 [this] { m_codePanels->setCurrentIndex(0); });
     return page;
 }
 

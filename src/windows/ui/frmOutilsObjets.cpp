@@ -19,8 +19,10 @@
 #include "windows/ui/TextBoxPanel.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -129,6 +131,12 @@ QWidget* frmOutils::buildTextePage()
     connect(m_textBox, &TextBoxPanel::edited, this, &frmOutils::textBoxEdited);
     connect(m_fontButton, &QPushButton::clicked, this, &frmOutils::chooseFont);
     connect(m_colourButton, &QPushButton::clicked, this, &frmOutils::chooseColour);
+    editsKind(ObjectKind::Label, page, [this](const TabObject& object) {
+                                      const auto& o = static_cast<const TextElement&>(object);
+                                      m_content->setText(o.Caption);
+                                      m_textBox->showBox(o.box);
+                                      showStyles(o.FontBold, o.FontItalic, o.FontUnderline, o.FontStrikethru);
+                                  });
     return page;
 }
 
@@ -250,6 +258,11 @@ QWidget* frmOutils::buildLogoPage()
     connect(m_logoWidth.box, &TxtBox::Change, this, &frmOutils::logoSizeChanged);
     connect(m_logoHeight.box, &TxtBox::Change, this, &frmOutils::logoSizeChanged);
     connect(m_proportions, &QCheckBox::toggled, this, &frmOutils::proportionsToggled);
+    editsKind(ObjectKind::Logo, page, [this](const TabObject& object) {
+                                     const auto& o = static_cast<const LogoElement&>(object);
+                                     showNumber(m_logoWidth.box, o.Width);
+                                     showNumber(m_logoHeight.box, o.Height);
+                                 });
     return page;
 }
 
@@ -308,5 +321,37 @@ void frmOutils::logoSizeChanged()
 }
 
 void frmOutils::proportionsToggled(bool ticked) { m_logoHeight.setEnabled(!ticked); }
+
+// --- the turn of any selected object, on the PROJET page ------------------------------
+
+void frmOutils::addRotationField(QGridLayout* grid, int row)
+{
+    auto* caption = new QLabel(QStringLiteral("Rotation :"), grid->parentWidget());
+    m_rotation = new QDoubleSpinBox(grid->parentWidget());
+    m_rotation->setRange(0, 359.9);
+    m_rotation->setDecimals(1);
+    m_rotation->setSingleStep(1);
+    m_rotation->setWrapping(true);
+    m_rotation->setSuffix(QStringLiteral("°"));
+    m_rotation->setKeyboardTracking(false);
+    m_rotation->setToolTip(QStringLiteral("Angle de l'objet, dans le sens inverse des aiguilles d'une montre"));
+    caption->setBuddy(m_rotation);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(m_rotation, row, 1, 1, 2);
+    connect(m_rotation, &QDoubleSpinBox::valueChanged, this, [this](double degrees) {
+        if (m_filling)
+            return;
+        edit([degrees](Etiquette& t) {
+            if (const TabObject* o = t.selected())
+                t.setObjectRotation(o->kind(), o->slot(), degrees);
+        });
+    });
+}
+
+void frmOutils::showRotation(const TabObject* object)
+{
+    const QScopedValueRollback filling(m_filling, true);
+    m_rotation->setValue(object ? object->rotation() : 0);
+}
 
 }  // namespace plk

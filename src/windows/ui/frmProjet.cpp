@@ -53,14 +53,11 @@ constexpr int kPrintButton = 7;
 constexpr int kCloseButton = 9;
 constexpr int kUndoButton = 11;
 constexpr int kRedoButton = 12;
-constexpr int kCodeButton = 20;  // after the data row buttons
-constexpr int kShapeButton = 21;
 
-// The buttons that run a command of the menus, through its action.
+// The toolbar's own buttons that run a command of the menus, through its action.
 constexpr std::pair<int, Command> kCommandButtons[] = {
     {kProjectButton, Projet::AjouterOnglet}, {kSaveButton, Fichier::Enregistrer}, {kEditButton, Edition::BoiteOutils},
     {kPreviewButton, Fichier::Apercu},       {kPrintButton, Fichier::Imprimer},   {kCloseButton, Fichier::Cloturer},
-    {kCodeButton, Edition::AjouterCode},     {kShapeButton, Edition::AjouterForme},
 };
 
 QString positionStatus(float x, float y)
@@ -137,8 +134,6 @@ void frmProjet::buildToolbar()
         {"document-print", ":/icons/toolbar/imprimer.svg"},      {"document-close", ":/icons/toolbar/cloturer.svg"},
         {"edit-undo", ":/icons/toolbar/annuler.svg"},            {"edit-redo", ":/icons/toolbar/retablir.svg"},
         {"x-office-address-book", ":/icons/toolbar/donnees.svg"},
-        {"insert-object", ":/icons/pane/code.svg"},
-        {"draw-rectangle", ":/icons/pane/forme.svg"},
     };
     for (const auto& [theme, resource] : kImages)
         m_toolbar->AddIcon(themedIcon(theme, resource));
@@ -172,18 +167,24 @@ void frmProjet::buildToolbar()
     for (const auto& [caption, tip] : kRowButtons)
         m_toolbar->AddButton(QString::fromUtf8(caption), -1, QString::fromUtf8(tip));
     m_toolbar->AddButton(QString(), 0, QString(), ucToolbar::StyleSeparator);
-    m_toolbar->AddButton(QStringLiteral("Code-barres"), 9, QStringLiteral("Ajouter un code-barres"),
-                         ucToolbar::StyleCompact);
-    m_toolbar->AddButton(QStringLiteral("Forme"), 10, QStringLiteral("Ajouter une forme"), ucToolbar::StyleCompact);
+    std::vector<std::pair<int, Command>> commandButtons(std::begin(kCommandButtons), std::end(kCommandButtons));
+    // Then the commands placed beside their menu entries, each with its picture.
+    int image = int(std::size(kImages));
+    for (const CommandRegistry::Placed& placed : m_main.commands().placed()) {
+        m_toolbar->AddIcon(placed.icon);
+        m_toolbar->AddButton(placed.button, image++, m_main.commands().action(placed.command)->text(),
+                             ucToolbar::StyleCompact);
+        commandButtons.emplace_back(m_toolbar->ButtonCount(), placed.command);
+    }
     // A command button shows its action's state and triggers it, as the menu entry does.
-    for (const auto& [button, command] : kCommandButtons) {
+    for (const auto& [button, command] : commandButtons) {
         QAction* action = m_main.commands().action(command);
         const auto follow = [this, button = button, action] { m_toolbar->setButtonEnabled(button, action->isEnabled()); };
         connect(action, &QAction::changed, this, follow);
         follow();
     }
-    connect(m_toolbar, &ucToolbar::ButtonClick, this, [this](int button) {
-        for (const auto& [number, command] : kCommandButtons)
+    connect(m_toolbar, &ucToolbar::ButtonClick, this, [this, commandButtons](int button) {
+        for (const auto& [number, command] : commandButtons)
             if (number == button) {
                 // The commands act on the project in front: the window of the button is brought there.
                 if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea())
@@ -331,19 +332,7 @@ void frmProjet::connectSurface(int index)
     const auto contextMenu = [this](bool deleteEnabled) {
         m_main.popupEditMenu(QCursor::pos(), deleteEnabled);
     };
-    connect(&t, &Etiquette::LabelMouseDown, this, [contextMenu](int, int button, int, float, float) {
-        if (button == kRightButton)
-            contextMenu(true);
-    });
-    connect(&t, &Etiquette::LogoMouseDown, this, [contextMenu](int, int button, int, float, float) {
-        if (button == kRightButton)
-            contextMenu(true);
-    });
-    connect(&t, &Etiquette::CodeMouseDown, this, [contextMenu](int, int button, int, float, float) {
-        if (button == kRightButton)
-            contextMenu(true);
-    });
-    connect(&t, &Etiquette::ShapeMouseDown, this, [contextMenu](int, int button, int, float, float) {
+    connect(&t, &Etiquette::objectMouseDown, this, [contextMenu](ObjectKind, int, int button, int, float, float) {
         if (button == kRightButton)
             contextMenu(true);
     });
@@ -352,32 +341,28 @@ void frmProjet::connectSurface(int index)
             contextMenu(false);
     });
     // A clicked object is the tool box's from now on: it edits this tab and shows the object.
-    const auto objectClicked = [this, &t, index](int o) {
+    connect(&t, &Etiquette::objectClicked, this, [this, &t, index](ObjectKind, int o) {
         m_main.app().ObjetActif = std::int16_t(o);
         if (t.selected() && m_main.toolBox())
             m_main.toolBox()->objectClicked(*this, index);
-    };
-    connect(&t, &Etiquette::LabelClick, this, [objectClicked](int o, int, int) { objectClicked(o); });
-    connect(&t, &Etiquette::LogoClick, this, [objectClicked](int o, int, int, int, int) { objectClicked(o); });
-    connect(&t, &Etiquette::CodeClick, this, objectClicked);
-    connect(&t, &Etiquette::ShapeClick, this, objectClicked);
-    connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
-    connect(&t, &Etiquette::LabelDblClick, this, [this, index](int o) { editText(index, o); });
-    connect(&t, &Etiquette::LogoDblClick, this, [this, index](int o) { replaceLogo(index, o); });
-    // A code is edited in the tool box, which opens on its page with that code.
-    connect(&t, &Etiquette::CodeDblClick, this, [this, &t, index](int o) {
-        if (t.CodeFocus() != o)
-            t.objectClick(Etiquette::ObjectKind::Code, o);
-        m_main.app().BoiteVisible = true;
-        if (m_main.toolBox())
-            m_main.toolBox()->editCode(*this, index);
     });
-    connect(&t, &Etiquette::ShapeDblClick, this, [this, &t, index](int o) {
-        if (t.ShapeFocus() != o)
-            t.objectClick(Etiquette::ObjectKind::Shape, o);
+    connect(&t, &Etiquette::FondClick, this, &frmProjet::backgroundClicked);
+    // A text and a logo are edited through dialogs; any other object in the tool box,
+    // which opens on its kind's page with that object.
+    connect(&t, &Etiquette::objectDoubleClicked, this, [this, &t, index](ObjectKind kind, int o) {
+        if (kind == ObjectKind::Label) {
+            editText(index, o);
+            return;
+        }
+        if (kind == ObjectKind::Logo) {
+            replaceLogo(index, o);
+            return;
+        }
+        if (t.focus(kind) != o)
+            t.objectClick(kind, o);
         m_main.app().BoiteVisible = true;
         if (m_main.toolBox())
-            m_main.toolBox()->editShape(*this, index);
+            m_main.toolBox()->editObject(*this, index);
     });
     connect(&t, &Etiquette::ProjetMouseMove, this,
             [this](float x, float y) { m_main.setStatusPosition(positionStatus(x, y)); });
