@@ -95,10 +95,10 @@ private Q_SLOTS:
                                                             "FOND|1|16777215\r\nPRINT|0|0|0|0|1|0|0|0|0|1|1\r\n"));
     }
 
-    void aTurnedShapeIsCopiedWithItsTurn()
+    void aTurnedShapeIsCopiedWithItsTurnAndExactPlace()
     {
         Project p;
-        QVERIFY(readProjectData(kTab + "FIGURE|ELLIPSE|10|10|20|10|0|0,5|0||0\r\nROTATION|FIGURE|1|30\r\n", p,
+        QVERIFY(readProjectData(kTab + "FIGURE|ELLIPSE|10|10|20|10|0|0,5|0||0\r\nROTATION|FIGURE|1|30\r\nPLACE|FIGURE|1|10,25|9,5\r\n", p,
                                 test::french())
                     .ok());
         Etiquette& t = p.tab(1);
@@ -107,9 +107,12 @@ private Q_SLOTS:
         t.Copier(1, clipboard, test::french());
         t.Coller(clipboard, test::french());
         QCOMPARE(t.objectCount(ObjectKind::Shape), 2);
-        QCOMPARE(t.element<ShapeElement>(2).Top, 15.0);
+        QCOMPARE(t.element<ShapeElement>(2).Top, 14.5);
+        QCOMPARE(t.element<ShapeElement>(2).Left, 15.25);
         QCOMPARE(t.element<ShapeElement>(2).rotation(), 30.0);
-        QVERIFY(projectFileText(p, test::french()).endsWith("ROTATION|FIGURE|1|30\r\nROTATION|FIGURE|2|30\r\n"));
+        QVERIFY(projectFileText(p, test::french())
+                    .endsWith("ROTATION|FIGURE|1|30\r\nROTATION|FIGURE|2|30\r\nPLACE|FIGURE|1|10,25|9,5\r\n"
+                              "PLACE|FIGURE|2|15,25|14,5\r\n"));
     }
 };
 

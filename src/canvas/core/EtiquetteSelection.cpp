@@ -6,6 +6,7 @@
 
 #include "base/core/Rounding.h"
 #include "base/core/ValueReader.h"
+#include "canvas/core/ExactPlaces.h"
 #include "canvas/core/ObjectOrdinals.h"
 #include "canvas/core/ObjectRecords.h"
 #include "canvas/core/Rotation.h"
@@ -195,9 +196,13 @@ void Etiquette::Copier(int index, QString& clipboard, const RegionalFormat& form
     QString records = o.record(format);
     if (*kind == ObjectKind::Label && label(index).box)
         records += QStringLiteral("\r\n") + textBoxRecord(label(index), 1, format);
-    // A turned object takes its turn along, on a line of its own.
+    // A turned object takes its turn along, on a line of its own; one placed finer than
+    // the millimetre its exact corner.
     if (o.rotation() != 0)
         records += QStringLiteral("\r\n") + rotationRecord(o, 1, format);
+    if (o.exactCorner())
+        if (const QString place = placeRecord(o.keyword(), 1, o.corner(), format); !place.isEmpty())
+            records += QStringLiteral("\r\n") + place;
     clipboard = records;
 }
 
@@ -206,23 +211,24 @@ void Etiquette::Coller(const QString& clipboard, const RegionalFormat& format)
     if (clipboard.isEmpty())
         return;
     constexpr double kPasteOffset = 5.0;  // mm below and right of the copied object
-    // An object's record, then those of its extensions (a text's box, a turn).
+    // An object's record, then those of its extensions (a text's box, a turn, an exact place).
     const QStringList records = clipboard.split(QStringLiteral("\r\n"));
     const Batch batch(*this);
     addObjectFromRecord(*this, records.first().split(QLatin1Char('|')), kPasteOffset, format);
-    const QString keyword = records.first().section(QLatin1Char('|'), 0, 0);
+    const std::optional<ObjectKind> kind = kindOfKeyword(records.first().section(QLatin1Char('|'), 0, 0));
+    if (!kind)
+        return;
+    // The pasted object took the last slot its kind gave.
+    const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(*kind);
     for (const QString& record : records.mid(1)) {
-        const QString extension = record.section(QLatin1Char('|'), 0, 0);
-        if (extension == kTextBoxKeyword) {
-            readTextBoxRecord(*this, m_idLabel, record.split(QLatin1Char('|')), format);
-            continue;
-        }
-        if (extension != kRotationKeyword)
-            continue;
-        // The pasted object took the last slot its kind gave.
-        if (const std::optional<ObjectKind> kind = kindOfKeyword(keyword)) {
-            const int slot = kind == ObjectKind::Label ? m_idLabel : kind == ObjectKind::Logo ? m_idLogo : count(*kind);
-            setObjectRotation(*kind, slot, RecordFields(record.split(QLatin1Char('|')), format).real(3));
+        const QStringList fields = record.split(QLatin1Char('|'));
+        if (fields.first() == kTextBoxKeyword)
+            readTextBoxRecord(*this, m_idLabel, fields, format);
+        else if (fields.first() == kRotationKeyword)
+            setObjectRotation(*kind, slot, RecordFields(fields, format).real(3));
+        else if (fields.first() == kPlaceKeyword) {
+            const RecordFields place(fields, format);
+            placeExactly(*kind, slot, place.length(4) + kPasteOffset, place.length(3) + kPasteOffset);
         }
     }
 }
