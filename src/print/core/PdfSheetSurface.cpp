@@ -2,25 +2,20 @@
 
 #include "canvas/core/TwipsText.h"
 #include "pdf/core/PdfPainter.h"
-#include "print/core/PrinterSurface.h"
 
 #include <QPainter>
-#include <QPen>
 
 namespace plk {
 
 namespace {
 
-constexpr double kLine = PrinterSurface::kLineTwips;
 constexpr double kPointsPerTwip = 72.0 / kTwipsPerInch;
-
-QPointF penMiddle() { return {kLine / 2, kLine / 2}; }
 
 }  // namespace
 
 PdfSheetSurface::PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pageHeightPoints, double dotsPerInch)
-    : m_document(document),
-      m_scale(pageMm),
+    : PageSurface(pageMm),
+      m_document(document),
       m_text(document),
       m_dotsPerInch(dotsPerInch),
       m_page(kPointsPerTwip, 0, 0, -kPointsPerTwip, 0, pageHeightPoints)
@@ -30,7 +25,7 @@ PdfSheetSurface::PdfSheetSurface(PdfDocument& document, QSizeF pageMm, double pa
 void PdfSheetSurface::mirror()
 {
     closeState();
-    m_mirror = QTransform(-1, 0, 0, 1, m_scale.toTwips(m_scale.width(), 0).x(), 0);
+    m_mirror = mirrored();
 }
 
 void PdfSheetSurface::setCorrection(const QTransform& twips)
@@ -94,13 +89,12 @@ bool PdfSheetSurface::stroke(const QColor& colour, Qt::PenStyle style)
         return false;
     }
     // The dashes as Qt's pen makes them for its square ends, in twips.
-    const QPen pen(colour, kLine, style, Qt::SquareCap, Qt::MiterJoin);
     QList<double> dashes;
-    for (const double d : pen.dashPattern())
-        dashes << d * kLine;
+    for (const double d : linePen(colour, style).dashPattern())
+        dashes << d * kLineTwips;
     PdfContent& content = page();
     content.strokeColour(colour);
-    content.lineStyle(kLine, style == Qt::SolidLine ? QList<double>() : dashes);
+    content.lineStyle(kLineTwips, style == Qt::SolidLine ? QList<double>() : dashes);
     return true;
 }
 
@@ -137,7 +131,7 @@ void PdfSheetSurface::picture(const QImage& image, double x, double y, double w,
     if (image.isNull())
         return;
     const QByteArray name = m_document.image(image);
-    page().image(name, QRectF(toTwips(x, y), toTwips(x + w, y + h)));
+    page().image(name, toTwips(QRectF(x, y, w, h)));
 }
 
 void PdfSheetSurface::text(double x, double y, const QString& text, const QFont& font, const QColor& colour)
@@ -167,7 +161,7 @@ void PdfSheetSurface::drawing(double x, double y, double w, double h, const Draw
         painter.setRenderHint(QPainter::LosslessImageRendering, true);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.setWorldTransform(placed * QTransform::fromScale(dotsPerTwip, dotsPerTwip));
-        draw(painter, QRectF(toTwips(x, y), toTwips(x + w, y + h)));
+        draw(painter, toTwips(QRectF(x, y, w, h)));
     }
     content.restore();
     m_fill.reset();
@@ -177,7 +171,7 @@ void PdfSheetSurface::drawing(double x, double y, double w, double h, const Draw
 void PdfSheetSurface::clipTo(const QRectF& rect)
 {
     closeState();
-    m_clip = rect.isEmpty() ? QRectF() : QRectF(toTwips(rect.left(), rect.top()), toTwips(rect.right(), rect.bottom()));
+    m_clip = rect.isEmpty() ? QRectF() : toTwips(rect);
 }
 
 void PdfSheetSurface::setRotation(QPointF centre, double degrees)

@@ -9,17 +9,16 @@
 // does not draw (a text in a script whose letters join, a gradient in a drawing ...) it
 // notes as `unsupported`: the job is then drawn by Qt.
 
-#include "base/core/Surface.h"
 #include "pdf/core/PdfDocument.h"
 #include "pdf/core/PdfText.h"
-#include "print/core/PageScale.h"
+#include "print/core/PageSurface.h"
 
 #include <QTransform>
 #include <optional>
 
 namespace plk {
 
-class PdfSheetSurface final : public Surface {
+class PdfSheetSurface final : public PageSurface {
 public:
     /// Draws on the document's pages of `pageMm`, in points `pageHeightPoints` high; a
     /// drawing's painter draws at `dotsPerInch`.
@@ -33,13 +32,6 @@ public:
     void newPage();
     /// Whether something was asked that this surface cannot draw.
     bool unsupported() const { return m_unsupported; }
-
-    void setScaleMode(ScaleMode mode) override { m_scale.mode = mode; }
-    ScaleMode scaleMode() const override { return m_scale.mode; }
-    double scaleWidth() const override { return m_scale.width(); }
-    double scaleHeight() const override { return m_scale.height(); }
-    int widthTwips() const override { return m_scale.widthTwips(); }
-    int heightTwips() const override { return m_scale.heightTwips(); }
 
     void clear(const QColor& colour) override;
     void line(double x1, double y1, double x2, double y2, const QColor& colour) override;
@@ -59,10 +51,8 @@ private:
     /// The pen of a line or outline; false when it draws nothing.
     bool stroke(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
     bool fill(const QColor& colour);
-    QPointF toTwips(double x, double y) const { return m_scale.toTwips(x, y); }
 
     PdfDocument& m_document;
-    PageScale m_scale;
     PdfText m_text;
     double m_dotsPerInch;
     QTransform m_page;              // twips to the page's points

@@ -1,22 +1,13 @@
 #include "print/core/PrinterSurface.h"
 
-#include "base/core/Rounding.h"
-
-#include <cmath>
 #include <utility>
 
 namespace plk {
 
-namespace {
-
-constexpr double kMmPerInch = 25.4;
-
-}  // namespace
-
 PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPerInch, TextForm texts)
-    : m_painter(painter),
+    : PageSurface(pageSize),
+      m_painter(painter),
       m_device(QTransform::fromScale(dotsPerInch.width() / kTwipsPerInch, dotsPerInch.height() / kTwipsPerInch)),
-      m_scale(pageSize),
       m_texts(texts)
 {
     m_painter.setWorldTransform(m_device);
@@ -26,20 +17,9 @@ PrinterSurface::PrinterSurface(QPainter& painter, QSizeF pageSize, QSizeF dotsPe
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-QPen PrinterSurface::pen(const QColor& colour, Qt::PenStyle style)
-{
-    return QPen(colour, kLineTwips, style, Qt::SquareCap, Qt::MiterJoin);
-}
-
-QPointF PrinterSurface::penMiddle()
-{
-    return {kLineTwips / 2, kLineTwips / 2};
-}
-
 void PrinterSurface::mirror()
 {
-    const double width = m_scale.pageMm().width() / kMmPerInch * kTwipsPerInch;
-    m_mirror = QTransform(-1, 0, 0, 1, width, 0);
+    m_mirror = mirrored();
     m_painter.setWorldTransform(m_mirror * m_correction * m_device);
 }
 
@@ -57,20 +37,20 @@ void PrinterSurface::clear(const QColor& colour)
 
 void PrinterSurface::line(double x1, double y1, double x2, double y2, const QColor& colour)
 {
-    m_painter.setPen(pen(colour));
+    m_painter.setPen(linePen(colour));
     m_painter.drawLine(toTwips(x1, y1) + penMiddle(), toTwips(x2, y2) + penMiddle());
 }
 
 void PrinterSurface::box(double x1, double y1, double x2, double y2, const QColor& colour, int drawStyle)
 {
-    m_painter.setPen(pen(colour, penStyle(drawStyle)));
+    m_painter.setPen(linePen(colour, penStyle(drawStyle)));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(QRectF(toTwips(x1, y1) + penMiddle(), toTwips(x2, y2) + penMiddle()).normalized());
 }
 
 void PrinterSurface::circle(double cx, double cy, double radius, const QColor& colour, bool filled)
 {
-    m_painter.setPen(pen(colour));
+    m_painter.setPen(linePen(colour));
     m_painter.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
     const QPointF r = toTwips(radius, radius);
     m_painter.drawEllipse(toTwips(cx, cy), r.x(), r.y());
@@ -81,7 +61,7 @@ void PrinterSurface::picture(const QImage& image, double x, double y, double w, 
     if (image.isNull())
         return;
     // The same picture object every time: a PDF file stores it once.
-    m_painter.drawImage(QRectF(toTwips(x, y), toTwips(x + w, y + h)), image);
+    m_painter.drawImage(toTwips(QRectF(x, y, w, h)), image);
 }
 
 void PrinterSurface::text(double x, double y, const QString& text, const QFont& font, const QColor& colour)
@@ -92,7 +72,7 @@ void PrinterSurface::text(double x, double y, const QString& text, const QFont& 
 void PrinterSurface::drawing(double x, double y, double w, double h, const Drawing& draw)
 {
     m_painter.save();
-    draw(m_painter, QRectF(toTwips(x, y), toTwips(x + w, y + h)));
+    draw(m_painter, toTwips(QRectF(x, y, w, h)));
     m_painter.restore();
 }
 
@@ -111,7 +91,7 @@ void PrinterSurface::clipTo(const QRectF& rect)
     if (rect.isEmpty())
         m_painter.setClipping(false);
     else
-        m_painter.setClipRect(QRectF(toTwips(rect.left(), rect.top()), toTwips(rect.right(), rect.bottom())));
+        m_painter.setClipRect(toTwips(rect));
 }
 
 }  // namespace plk

@@ -7,9 +7,8 @@
 // their coordinate and run one line width right and down; pictures are stretched onto
 // the page and, in a PDF file, kept lossless.
 
-#include "base/core/Surface.h"
 #include "canvas/core/TwipsText.h"
-#include "print/core/PageScale.h"
+#include "print/core/PageSurface.h"
 
 #include <QPainter>
 #include <QSizeF>
@@ -18,10 +17,8 @@
 
 namespace plk {
 
-class PrinterSurface final : public Surface {
+class PrinterSurface final : public PageSurface {
 public:
-    /// The width of every line: one screen pixel.
-    static constexpr double kLineTwips = kTwipsPerPixel;
 
     /// `pageSize`: the printable area in millimetres; `dotsPerInch`: the device's
     /// resolution in each direction. Sets the painter's transform and hints.
@@ -35,13 +32,6 @@ public:
     /// twips of the printable area; the identity undoes it.
     void setCorrection(const QTransform& twips);
 
-    void setScaleMode(ScaleMode mode) override { m_scale.mode = mode; }
-    ScaleMode scaleMode() const override { return m_scale.mode; }
-    double scaleWidth() const override { return m_scale.width(); }
-    double scaleHeight() const override { return m_scale.height(); }
-    int widthTwips() const override { return m_scale.widthTwips(); }
-    int heightTwips() const override { return m_scale.heightTwips(); }
-
     /// Fills the printable area.
     void clear(const QColor& colour) override;
     void line(double x1, double y1, double x2, double y2, const QColor& colour) override;
@@ -54,15 +44,10 @@ public:
     void setRotation(QPointF centre, double degrees) override;
 
 private:
-    static QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
-    static QPointF penMiddle();
-    QPointF toTwips(double x, double y) const { return m_scale.toTwips(x, y); }
-
     QPainter& m_painter;
     QTransform m_device;  // twips to the device's dots
     QTransform m_mirror;
     QTransform m_correction;
-    PageScale m_scale;
     TextForm m_texts;
     std::optional<QTransform> m_upright;  // the transform before a turn, while turned
 };
