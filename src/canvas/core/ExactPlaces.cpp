@@ -47,15 +47,11 @@ QString placeRecords(const Etiquette& tab, const RegionalFormat& format)
 void readPlaceRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
 {
     const RecordFields r(fields, format);
-    const QString& keyword = r.text(1);
-    const int ordinal = r.integer<int>(2);
+    r.integer<int>(2);  // fields are checked in their order: a bad ordinal is named first
     const double left = r.length(3);
     const double top = r.length(4);
-    const std::optional<ObjectKind> kind = kindOfKeyword(keyword);
-    const int slot = kind ? slotOfOrdinal(tab, *kind, ordinal) : 0;
-    if (slot == 0)
-        throw FormatError("place d'un objet absent : « " + keyword.toStdString() + " " + std::to_string(ordinal) + " »");
-    tab.placeExactly(*kind, slot, top, left);
+    const ObjectSlot o = namedObject(tab, r, "place");
+    tab.placeExactly(o.kind, o.slot, top, left);
 }
 
 }  // namespace plk

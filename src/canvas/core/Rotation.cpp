@@ -94,16 +94,12 @@ QString rotationRecords(const Etiquette& tab, const RegionalFormat& format)
 void readRotationRecord(Etiquette& tab, const QStringList& fields, const RegionalFormat& format)
 {
     const RecordFields r(fields, format);
-    const QString& keyword = r.text(1);
-    const int ordinal = r.integer<int>(2);
+    r.integer<int>(2);  // fields are checked in their order: a bad ordinal is named first
     const double angle = r.real(3);
     if (!std::isfinite(angle) || std::fabs(angle) > 360)
         throw FormatError("angle hors limites : « " + r.text(3).toStdString() + " »");
-    const std::optional<ObjectKind> kind = kindOfKeyword(keyword);
-    const int slot = kind ? slotOfOrdinal(tab, *kind, ordinal) : 0;
-    if (slot == 0)
-        throw FormatError("rotation d'un objet absent : « " + keyword.toStdString() + " " + std::to_string(ordinal) + " »");
-    tab.setObjectRotation(*kind, slot, angle);
+    const ObjectSlot o = namedObject(tab, r, "rotation");
+    tab.setObjectRotation(o.kind, o.slot, angle);
 }
 
 }  // namespace plk
