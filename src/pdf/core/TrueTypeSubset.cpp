@@ -19,12 +19,17 @@ using Input = std::unique_ptr<hb_subset_input_t, Release<hb_subset_input_t, hb_s
 // glyph, so no character map is needed).
 constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "loca", "glyf", "cvt ", "fpgm", "prep"};
 
-/// Qt hands out a font's tables, not its file: one made of the tables a PDF needs.
+/// Qt hands out a font's tables, not its file: one made of the tables a PDF needs;
+/// none when the font's outlines are of another kind (CFF), which this program does not
+/// carry.
 Face fontOfTables(const QRawFont& font)
 {
     const Face builder(hb_face_builder_create());
     for (const char* tag : kTables) {
         const QByteArray table = font.fontTable(tag);
+        const bool outlines = qstrcmp(tag, "glyf") == 0 || qstrcmp(tag, "loca") == 0;
+        if (table.isEmpty() && outlines)
+            return nullptr;
         if (table.isEmpty())
             continue;
         const Blob blob(hb_blob_create(table.constData(), unsigned(table.size()), HB_MEMORY_MODE_DUPLICATE, nullptr,
@@ -39,11 +44,9 @@ Face fontOfTables(const QRawFont& font)
 
 QByteArray trueTypeSubset(const QRawFont& font, const std::vector<quint32>& used)
 {
-    if (font.fontTable("glyf").isEmpty() || font.fontTable("loca").isEmpty())
-        return {};  // outlines of another kind (CFF), which this program does not carry
     const Face face = fontOfTables(font);
     const Input input(hb_subset_input_create_or_fail());
-    if (!input)
+    if (!face || !input)
         return {};
     hb_set_t* glyphs = hb_subset_input_glyph_set(input.get());
     hb_set_add(glyphs, 0);
