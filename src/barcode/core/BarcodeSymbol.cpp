@@ -57,6 +57,8 @@ int symbology(BarcodeKind kind, const QString& data)
     return BARCODE_QRCODE;
 }
 
+bool isGs1(BarcodeKind kind) { return kind == BarcodeKind::GS1128 || kind == BarcodeKind::GS1DataMatrix; }
+
 struct SymbolDeleter {
     void operator()(zint_symbol* s) const { ZBarcode_Delete(s); }
 };
@@ -155,23 +157,15 @@ BarcodeSymbol symbolOf(const zint_vector& v, double barHeight)
     return s;
 }
 
-}  // namespace
-
-BarcodeEncoding encodeBarcode(BarcodeKind kind, const QString& data, bool showText, double barHeight)
+/// libzint's symbol for the data, set up as every code of the kind is made; null when
+/// libzint has no memory for it.
+SymbolPtr preparedSymbol(BarcodeKind kind, const QString& data, bool showText, double barHeight)
 {
-    BarcodeEncoding result;
-    result.error = barcodeContentError(kind, data);
-    if (!result.ok())
-        return result;
-
-    const SymbolPtr symbol(ZBarcode_Create());
-    if (!symbol) {
-        result.error = encoderError(kind, ZINT_ERROR_MEMORY);
-        return result;
-    }
+    SymbolPtr symbol(ZBarcode_Create());
+    if (!symbol)
+        return symbol;
     symbol->symbology = symbology(kind, data);
-    const bool gs1 = kind == BarcodeKind::GS1128 || kind == BarcodeKind::GS1DataMatrix;
-    symbol->input_mode = gs1 ? GS1_MODE | GS1PARENS_MODE : UNICODE_MODE;
+    symbol->input_mode = isGs1(kind) ? GS1_MODE | GS1PARENS_MODE : UNICODE_MODE;
     // Text beyond ASCII goes as UTF-8, and says so: every reader then decodes it alike.
     if (carriesText(kind) && !isAscii(data))
         symbol->eci = kUtf8Eci;
@@ -185,22 +179,49 @@ BarcodeEncoding encodeBarcode(BarcodeKind kind, const QString& data, bool showTe
         symbol->option_1 = kQrErrorCorrectionM;
     if (kind == BarcodeKind::DataMatrix || kind == BarcodeKind::GS1DataMatrix)
         symbol->option_3 = DM_SQUARE;
+    return symbol;
+}
 
+/// Encodes the checked data into the symbol, with its geometry when asked (the larger
+/// part of the work for a two-dimensional code); why it failed, or empty.
+QString encodedInto(zint_symbol* symbol, BarcodeKind kind, const QString& data, bool withGeometry)
+{
+    if (!symbol)
+        return encoderError(kind, ZINT_ERROR_MEMORY);
     const QByteArray bytes = encoderInput(kind, data).toUtf8();
-    int status = ZBarcode_Encode_and_Buffer_Vector(symbol.get(), reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                                         int(bytes.size()), 0);
+    const auto* input = reinterpret_cast<const unsigned char*>(bytes.constData());
+    int status = withGeometry ? ZBarcode_Encode_and_Buffer_Vector(symbol, input, int(bytes.size()), 0)
+                              : ZBarcode_Encode(symbol, input, int(bytes.size()));
     // A GS1 code whose values break the rules of their identifiers (a wrong check digit,
     // a date of month 13) comes as "not compliant": scanners would refuse it.
-    if (gs1 && status == ZINT_WARN_NONCOMPLIANT)
+    if (isGs1(kind) && status == ZINT_WARN_NONCOMPLIANT)
         status = ZINT_ERROR_INVALID_DATA;
-    if (status >= ZINT_ERROR || !symbol->vector) {
-        result.error = encoderError(kind, status >= ZINT_ERROR ? status : ZINT_ERROR_ENCODING_PROBLEM);
+    if (status < ZINT_ERROR && withGeometry && !symbol->vector)
+        status = ZINT_ERROR_ENCODING_PROBLEM;
+    return status >= ZINT_ERROR ? encoderError(kind, status) : QString();
+}
+
+}  // namespace
+
+BarcodeEncoding encodeBarcode(BarcodeKind kind, const QString& data, bool showText, double barHeight)
+{
+    BarcodeEncoding result;
+    result.error = barcodeContentError(kind, data);
+    if (!result.ok())
         return result;
-    }
-    result.symbol = symbolOf(*symbol->vector, isLinear(kind) ? symbol->height : 0);
+    const SymbolPtr symbol = preparedSymbol(kind, data, showText, barHeight);
+    result.error = encodedInto(symbol.get(), kind, data, true);
+    if (result.ok())
+        result.symbol = symbolOf(*symbol->vector, isLinear(kind) ? symbol->height : 0);
     return result;
 }
 
-QString barcodeDataError(BarcodeKind kind, const QString& data) { return encodeBarcode(kind, data, false).error; }
+QString barcodeDataError(BarcodeKind kind, const QString& data)
+{
+    // Checked without the code's geometry, which a merge's check of every row never draws.
+    if (QString error = barcodeContentError(kind, data); !error.isEmpty())
+        return error;
+    return encodedInto(preparedSymbol(kind, data, false, 0).get(), kind, data, false);
+}
 
 }  // namespace plk
