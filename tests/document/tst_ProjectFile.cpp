@@ -336,15 +336,35 @@ private Q_SLOTS:
         QCOMPARE(r.line, 6);
     }
 
-    void separatorsAreRemovedFromNames()
+    void separatorsNeverReachARecord()
     {
         Project p(QStringLiteral("Re|cto"));
         QCOMPARE(p.tabCaption(1), QStringLiteral("Recto"));
-        p.tab(1).NewProjet("Ca|r|te", 50, 50, 0, 0, false, false, false);
-        QCOMPARE(p.tab(1).NameProjet(), QStringLiteral("Carte"));
-        p.tab(1).NewLabel();
-        p.tab(1).Caption(1, "a|b");
-        QCOMPARE(p.tab(1).Caption(1), QStringLiteral("ab"));
+        Etiquette& t = p.tab(1);
+        t.NewProjet("Ca|r|te", 50, 50, 0, 0, false, false, false);
+        QCOMPARE(t.NameProjet(), QStringLiteral("Carte"));
+        t.NewLabel();
+        t.Caption(1, "a|b");
+        QCOMPARE(t.Caption(1), QStringLiteral("ab"));
+        // A font name from an old project file, which nothing checked.
+        t.FontStyle(1, "Aria|l", 8, false, false, false, false);
+        QCOMPARE(t.label(1).FontName, QStringLiteral("Arial"));
+        // A picture whose path a record cannot hold is refused, as logo and as background.
+        QTemporaryDir dir;
+        const QString picture = dir.filePath("lo|go.png");
+        QImage pixels(4, 4, QImage::Format_RGB32);
+        pixels.fill(Qt::red);
+        QVERIFY(pixels.save(picture));
+        t.NewLogo();
+        t.Image(1, picture);
+        QCOMPARE(t.logo(1).Tag, QString());
+        QVERIFY_THROWS_EXCEPTION(EtiquetteError, t.pctPicture(picture));
+        QCOMPARE(t.Chemin_Image(), QString());
+
+        const QString written = projectFileText(p, test::french());
+        Project back;
+        QVERIFY2(readProjectData(encodeProjectText(written), back, test::french()).ok(), qPrintable(written));
+        QCOMPARE(projectFileText(back, test::french()), written);
     }
 
     void fontFamilyIsKeptEvenWhenSubstituted()

@@ -26,6 +26,10 @@ inline QString withoutSeparators(QString text)
     return text;
 }
 
+/// Whether a text goes into a record as it is, without "|" nor line break: a file path,
+/// which cannot lose them, is refused instead when it does not.
+inline bool fitsRecord(const QString& text) { return withoutSeparators(text).size() == text.size(); }
+
 struct TextObject {
     QString Caption = kDefaultCaption;
     float Top = float(kDefaultObjectPosition);

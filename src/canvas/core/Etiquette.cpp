@@ -330,6 +330,9 @@ void Etiquette::pctPicture(const QString& path)
         pctDefaut();
         return;
     }
+    // A path no record can hold would leave a project that does not read back.
+    if (!fitsRecord(path))
+        throw EtiquetteError("chemin impossible à enregistrer : " + path.toStdString());
     beginBackground();
     // Whether the file is a picture is found out now (it is decoded once and shared);
     // it is drawn when the canvas is next shown.
@@ -544,7 +547,7 @@ void Etiquette::FontStyle(int index, const QString& fontName, int size, bool bol
     if (!hasLabel(index))
         return;
     TextObject& o = labelAt(index);
-    o.FontName = fontName;
+    o.FontName = withoutSeparators(fontName);
     o.FontSize = float(std::clamp(size, -32768, 32767));  // what the file holds
     o.FontBold = bold;
     o.FontItalic = italic;
@@ -609,7 +612,8 @@ QString Etiquette::Image(int index, const QString& path, bool readOnly)
         return o.Tag;
     }
     if (pictureFileExists(path)) {
-        const auto picture = loadPictureFile(path);
+        // A path no record can hold would leave a project that does not read back.
+        const auto picture = fitsRecord(path) ? loadPictureFile(path) : std::nullopt;
         if (!picture) {  // not a picture: the logo keeps what it had
             notify(Change::Objects);
             return QString();

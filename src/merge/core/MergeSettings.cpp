@@ -1,6 +1,7 @@
 #include "merge/core/MergeSettings.h"
 
 #include "base/core/Cp1252.h"
+#include "base/core/Records.h"
 #include "base/core/ValueReader.h"
 #include "merge/core/LinkedFiles.h"
 
@@ -31,9 +32,7 @@ MergeSettings chosenDataFile(const QString& path, const QString& projectFolder, 
 
 bool storableText(const QString& text)
 {
-    if (text.contains(QLatin1Char('|')) || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-        return false;
-    return fromCp1252(toCp1252(text)) == text;
+    return fitsRecord(text) && fromCp1252(toCp1252(text)) == text;
 }
 
 bool storablePath(const QString& path) { return storableText(path); }

@@ -1,5 +1,6 @@
 #include "windows/ui/PictureRequests.h"
 
+#include "base/core/Records.h"
 #include "settings/core/AppPaths.h"
 
 #include <QFileInfo>
@@ -60,6 +61,10 @@ Dialogs::FileRequest backgroundPictureRequest(const QString& currentPath, const 
 
 QString unreadablePictureMessage(const QString& path)
 {
+    if (!fitsRecord(path))
+        return QStringLiteral("Le chemin « %1 » ne peut pas être enregistré dans le projet : renommez le fichier ou "
+                              "son dossier sans « | ».")
+            .arg(path);
     return QStringLiteral("Le fichier « %1 » ne peut pas être lu comme une image.").arg(path);
 }
 

@@ -17,7 +17,8 @@ Dialogs::FileRequest logoPictureRequest(const QString& currentPath, const AppPat
 /// the tab has no background picture, otherwise at that picture.
 Dialogs::FileRequest backgroundPictureRequest(const QString& currentPath, const AppPaths& paths);
 
-/// What the user is told when a chosen file cannot be read as a picture.
+/// What the user is told when a chosen file cannot be read as a picture, or when its
+/// path cannot be stored in the project.
 QString unreadablePictureMessage(const QString& path);
 
 }  // namespace plk
