@@ -342,6 +342,17 @@ private Q_SLOTS:
         QCOMPARE(m_fx.dialogs->shown.last().request.directory, m_fx.dir.filePath("Images/Images de fond"));
         QImage picture(10, 10, QImage::Format_RGB32);
         picture.fill(Qt::yellow);
+        // A path the project file could not hold is refused with its reason.
+        const QString unstorable = m_fx.dir.filePath("fo|nd.png");
+        QVERIFY(picture.save(unstorable));
+        const QString before = t.RecupererObjet(4);
+        m_fx.dialogs->files.push_back(Dialogs::FileAnswer{unstorable, 0});
+        QTest::mouseClick(m_outils->backgroundButton(), Qt::LeftButton);
+        QCOMPARE(m_fx.dialogs->shown.last().text,
+                 QStringLiteral("Le chemin « %1 » ne peut pas être enregistré dans le projet : renommez le fichier "
+                                "ou son dossier sans « | ».")
+                     .arg(unstorable));
+        QCOMPARE(t.RecupererObjet(4), before);
         const QString file = m_fx.dir.filePath("fond.png");
         QVERIFY(picture.save(file));
         m_fx.dialogs->files.push_back(Dialogs::FileAnswer{file, 0});
