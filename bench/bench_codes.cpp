@@ -8,7 +8,10 @@
 // before the code's geometry, which libzint builds and merges module by module and which
 // only drawing needs. On the build machine (load about 3): checkCodeRows/rows:5000 4.3 s
 // before, 2.1 s after; plakatorium-batch sheets of 5,000 address labels with a vCard QR
-// code each 7.4 s before, 5.9 s after, the PDF byte for byte the same.
+// code each 7.4 s before, 5.9 s after, the PDF byte for byte the same. Drawing a matrix code
+// (QR, Data Matrix, Aztec) then read its modules off the encoding instead of libzint's
+// geometry of the same squares: the same job 6.0 s before, 4.9 s after (idle machine), the
+// PDF again byte for byte the same.
 #include "BenchMain.h"
 #include "barcode/core/VCard.h"
 #include "canvas/core/CodeRows.h"

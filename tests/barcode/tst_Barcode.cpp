@@ -33,7 +33,9 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 #include <set>
+#include <zint.h>
 
 using namespace plk;
 
@@ -323,6 +325,54 @@ private Q_SLOTS:
         for (const BarcodeText& t : text.symbol.texts)
             pieces << t.text;
         QCOMPARE(pieces.join(QString()), QStringLiteral("5901234123457"));
+    }
+
+    void matrixCodesKeepTheEncodersOwnSquares_data()
+    {
+        QTest::addColumn<BarcodeKind>("kind");
+        QTest::addColumn<int>("length");
+        for (const BarcodeKind kind : {BarcodeKind::QR, BarcodeKind::DataMatrix, BarcodeKind::Aztec})
+            for (const int length : {1, 40, 333, 1000})
+                QTest::addRow("%s %d", qPrintable(barcodeKindName(kind)), length) << kind << length;
+    }
+
+    void matrixCodesKeepTheEncodersOwnSquares()
+    {
+        // The modules read off a matrix code's encoding against libzint's own drawing of
+        // it, its quiet zone included, square by square.
+        QFETCH(BarcodeKind, kind);
+        QFETCH(int, length);
+        QByteArray data;
+        for (int i = 0; i < length; ++i)
+            data += char('!' + (i * i * 7 + length) % 90);
+        const BarcodeEncoding ours = encodeBarcode(kind, QString::fromLatin1(data), false);
+        QVERIFY(ours.ok());
+        const std::unique_ptr<zint_symbol, void (*)(zint_symbol*)> own(ZBarcode_Create(), ZBarcode_Delete);
+        own->symbology = kind == BarcodeKind::QR ? BARCODE_QRCODE
+                         : kind == BarcodeKind::Aztec ? BARCODE_AZTEC : BARCODE_DATAMATRIX;
+        own->input_mode = UNICODE_MODE;
+        own->scale = 0.5f;
+        own->output_options |= BARCODE_QUIET_ZONES;
+        if (kind == BarcodeKind::QR)
+            own->option_1 = 2;  // error correction M
+        if (kind == BarcodeKind::DataMatrix)
+            own->option_3 = DM_SQUARE;
+        QVERIFY(ZBarcode_Encode_and_Buffer_Vector(own.get(), reinterpret_cast<const unsigned char*>(data.constData()),
+                                                  int(data.size()), 0) < ZINT_ERROR);
+        QCOMPARE(ours.symbol.size, QSizeF(own->vector->width, own->vector->height));
+        const auto squares = [](const auto& rects) {
+            std::set<std::pair<int, int>> cells;
+            for (const QRectF& r : rects)
+                for (int y = qRound(r.top()); y < qRound(r.bottom()); ++y)
+                    for (int x = qRound(r.left()); x < qRound(r.right()); ++x)
+                        cells.insert({x, y});
+            return cells;
+        };
+        std::vector<QRectF> drawn;
+        for (const zint_vector_rect* r = own->vector->rectangles; r; r = r->next)
+            if (r->colour == -1)
+                drawn.emplace_back(r->x, r->y, r->width, r->height);
+        QVERIFY(squares(ours.symbol.modules) == squares(drawn));
     }
 
     void escapes()

@@ -7,8 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 namespace plk {
 
@@ -157,6 +158,39 @@ BarcodeSymbol symbolOf(const zint_vector& v, double barHeight)
     return s;
 }
 
+/// The quiet zone, in modules, libzint leaves around a two-dimensional code made of rows
+/// and columns of square modules; none for the other kinds.
+std::optional<int> matrixQuietZone(BarcodeKind kind)
+{
+    switch (kind) {
+    case BarcodeKind::QR: return 4;
+    case BarcodeKind::DataMatrix:
+    case BarcodeKind::GS1DataMatrix: return 1;
+    case BarcodeKind::Aztec: return 0;
+    default: return std::nullopt;
+    }
+}
+
+/// The dark modules of an encoded matrix code, inside its quiet zone.
+BarcodeSymbol matrixSymbol(const zint_symbol& s, int quietZone)
+{
+    const auto dark = [&s](int row, int col) { return (s.encoded_data[row][col >> 3] >> (col & 7)) & 1; };
+    BarcodeSymbol out;
+    out.size = QSizeF(s.width + 2 * quietZone, s.rows + 2 * quietZone);
+    for (int row = 0; row < s.rows; ++row) {
+        for (int col = 0; col < s.width;) {
+            int end = col;
+            while (end < s.width && dark(row, end))
+                ++end;
+            if (end > col)
+                out.modules.emplace_back(col + quietZone, row + quietZone, end - col, 1);
+            col = std::max(end, col + 1);
+        }
+    }
+    out.modules = mergedRuns(std::move(out.modules));
+    return out;
+}
+
 /// libzint's symbol for the data, set up as every code of the kind is made; null when
 /// libzint has no memory for it.
 SymbolPtr preparedSymbol(BarcodeKind kind, const QString& data, bool showText, double barHeight)
@@ -210,9 +244,13 @@ BarcodeEncoding encodeBarcode(BarcodeKind kind, const QString& data, bool showTe
     if (!result.ok())
         return result;
     const SymbolPtr symbol = preparedSymbol(kind, data, showText, barHeight);
-    result.error = encodedInto(symbol.get(), kind, data, true);
+    // A matrix code's modules are read off its encoding: libzint's own geometry of the
+    // same squares costs more than the encoding itself.
+    const std::optional<int> quietZone = matrixQuietZone(kind);
+    result.error = encodedInto(symbol.get(), kind, data, !quietZone);
     if (result.ok())
-        result.symbol = symbolOf(*symbol->vector, isLinear(kind) ? symbol->height : 0);
+        result.symbol = quietZone ? matrixSymbol(*symbol, *quietZone)
+                                  : symbolOf(*symbol->vector, isLinear(kind) ? symbol->height : 0);
     return result;
 }
 
