@@ -178,13 +178,13 @@ BarcodeSymbol matrixSymbol(const zint_symbol& s, int quietZone)
     BarcodeSymbol out;
     out.size = QSizeF(s.width + 2 * quietZone, s.rows + 2 * quietZone);
     for (int row = 0; row < s.rows; ++row) {
-        for (int col = 0; col < s.width;) {
-            int end = col;
-            while (end < s.width && dark(row, end))
-                ++end;
-            if (end > col)
-                out.modules.emplace_back(col + quietZone, row + quietZone, end - col, 1);
-            col = std::max(end, col + 1);
+        for (int col = 0; col < s.width; ++col) {
+            if (!dark(row, col))
+                continue;
+            const int first = col;  // a run of dark modules, one rectangle
+            while (col + 1 < s.width && dark(row, col + 1))
+                ++col;
+            out.modules.emplace_back(first + quietZone, row + quietZone, col + 1 - first, 1);
         }
     }
     out.modules = mergedRuns(std::move(out.modules));

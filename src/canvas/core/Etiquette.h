@@ -112,6 +112,9 @@ public:
     // Setters that change what the canvas shows repaint it (through Refresh, so an
     // unreadable background picture throws EtiquetteError outside a batch).
     const QString& NameProjet() const { return m_nameProjet; }
+    /// The title its printed and exported documents carry: the project's name, or the
+    /// program's when it has none.
+    QString documentTitle() const { return m_nameProjet.isEmpty() ? QStringLiteral("Plakatorium") : m_nameProjet; }
     /// Stored without "|" and line breaks, so the file reads back.
     void setNameProjet(const QString& name);
     double prjWidth() const { return m_width; }

@@ -90,8 +90,7 @@ QString writeTabDocument(const Etiquette& tab, DocumentFormat format, const QStr
     if (background.isNull())
         return tooLarge;
     return FileWriter().write(fileName, [&](QIODevice& file) {
-        const QString title = tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet();
-        const std::unique_ptr<QPaintDevice> device = documentDevice(format, file, pageMm, title);
+        const std::unique_ptr<QPaintDevice> device = documentDevice(format, file, pageMm, tab.documentTitle());
         QPainter painter;
         if (!painter.begin(device.get()))
             return QStringLiteral("document impossible à commencer");

@@ -166,9 +166,7 @@ std::optional<QString> fastSheetsToPdf(const Etiquette& tab, const LayoutValues&
         const QPageLayout page = pageLayoutOf(paperOf(tab.print()));
         const QSizeF pageMm = page.paintRect(QPageLayout::Millimeter).size();
         const QSize points = page.fullRectPoints().size();
-        PdfDocument document(device, points,
-                             tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet(),
-                             QStringLiteral("Plakatorium"));
+        PdfDocument document(device, points, tab.documentTitle(), QStringLiteral("Plakatorium"));
         PdfPages pages(document, pageMm, points.height(), dotsPerInch, extras, mirrored(tab));
         const bool drawn = drawSheets(pages, QSizeF(dotsPerInch, dotsPerInch), tab, values, data, extras);
         unsupported = pages.sheet().unsupported();
@@ -206,7 +204,7 @@ QString printSheetsToPdf(const Etiquette& tab, const LayoutValues& values, const
         return *fast;
     return writer.write(pdfFile, [&](QIODevice& device) {
         QPdfWriter pdf(&device);
-        pdf.setTitle(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
+        pdf.setTitle(tab.documentTitle());
         pdf.setCreator(QStringLiteral("Plakatorium"));
         pdf.setPageLayout(pageLayoutOf(paperOf(tab.print())));
         pdf.setResolution(dotsPerInch);

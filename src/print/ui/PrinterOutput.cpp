@@ -74,7 +74,7 @@ bool Print_Projet(Etiquette& tab, const LayoutValues& values, const PrinterCatal
     const int dotsPerInch = dotsPerInchForQuality(tab.Resolution());
     if (!printer || dotsPerInch == 0)
         return false;
-    printer->setDocName(tab.NameProjet().isEmpty() ? QStringLiteral("Plakatorium") : tab.NameProjet());
+    printer->setDocName(tab.documentTitle());
     prepareSheets(*printer, paperOf(tab.print()));
     printer->setResolution(dotsPerInch);
     // Backs go on the other side of the same sheet, turned as the tab says.
